@@ -1,0 +1,44 @@
+// The controller's 10 ms tick with a recording view: on a tapping point (the common case) and on
+// the tick that changes the step.
+#include <benchmark/benchmark.h>
+
+#include "session_window/session_controller.h"
+#include "support/fake_session_view.h"
+
+using namespace mindrova;
+
+namespace {
+
+// A session on the first point of round 1, timer running.
+struct RunningSession {
+    testing::FakeSessionView view;
+    SessionController controller{view};
+    RunningSession() {
+        controller.StartSession();
+        controller.Form_Activate();
+        for (int i = 0; i < 6; ++i) controller.Next();
+    }
+};
+
+// Ticks without pause: the session walks its rounds, so one tick in 200 changes the point.
+void BM_TickOnTappingPoint(benchmark::State& state) {
+    RunningSession s;
+    for (auto _ : state) s.controller.tmrSteps_Timer();
+    state.counters["round"] = s.controller.State().glngRoundCount;
+}
+BENCHMARK(BM_TickOnTappingPoint);
+
+// The step change a due tick makes: successor, length, blink reset, display, timer.
+void BM_StepChange(benchmark::State& state) {
+    RunningSession s;
+    for (auto _ : state) {
+        const SessionState& st = s.controller.State();
+        s.controller.ProcessSteps(st.genmCurrentStep, st.glngStepLength, true, false);
+        if (s.view.displayed.size() > 4096) s.view.displayed.clear();
+    }
+}
+BENCHMARK(BM_StepChange);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,37 @@
+#pragma once
+// The catalogue of issues a session can work on, and the texts the user repeats for each.
+
+#include <QString>
+#include <QtGlobal>
+
+namespace mindrova {
+
+enum Issue : qint32 {
+    eisNone = 0,
+    eisAddictionsObsessions = 10,
+    eisAnxietyFearPanicPhobia = 20,
+    eisDepression = 30,
+    eisHeadaches = 40,
+    eisNegativeMemory = 50,
+    eisPTSD = 60,
+    eisGlossophobia = 70,
+    eisRageAnger = 80,
+    eisSelfEsteem = 90,
+    eisTrauma = 100,
+    eisGuilt = 110,
+    eisPTSDTrauma = 120,
+};
+
+inline constexpr int ISSUE_OPTION_COUNT = 12;
+
+QString GetIssueName(Issue issue);
+Issue IssueOptIndexToEnum(int optionIndex);
+int IssueEnumToOptIndex(Issue issue);
+Issue GetDefaultIssue();
+
+// Karate-chop instructions with the issue's set-up statement.
+QString GetStringForActivationStep(Issue issue);
+QString GetStringForNegativeSequence(Issue issue);
+QString GetStringForPositiveSequence(Issue issue);
+
+}  // namespace mindrova

@@ -1,0 +1,198 @@
+#include "engine/steps.h"
+
+#include <array>
+
+#include "app/error_trap.h"
+#include "app/modal_seam.h"
+#include "app/trace_log.h"
+
+namespace mindrova {
+namespace {
+
+// Successor columns use kRuleT / kRuleP where the tapping-step rules decide.
+constexpr qint32 kRuleT = -1;
+constexpr qint32 kRuleP = -2;
+
+struct StepRow {
+    const char16_t* name;
+    const char16_t* description;
+    qint32 length;
+    qint32 next;
+    qint32 nextNavigation;
+    qint32 previous;
+};
+
+// Indexed by step id 0..MAX_STEP; estNone has no name or description of its own.
+constexpr std::array<StepRow, MAX_STEP + 1> kSteps{{
+    {u"", u"", 2, 1, 1, 1},
+    {u"Intro", u"Intro", 0, 2, 2, 1},
+    {u"Select Issue", u"", 0, 3, 3, 1},
+    {u"Assign SUD", u"", 0, 4, 4, 2},
+    {u"Stimulate Thymus", u"", 0, 5, 5, 3},
+    {u"Left Hand", u"Karate chop - Left Hand", 10, 6, 26, 4},
+    {u"Right Hand", u"Karate chop - Right Hand", 10, 26, 26, 4},
+    {u"Top Head", u"Top Head", 2, 9, kRuleT, kRuleP},
+    {u"Top Head", u"Top Head", 2, 18, kRuleT, kRuleP},
+    {u"Left Eyebrow", u"Left Eyebrow", 2, 10, kRuleT, kRuleP},
+    {u"Left Eye Corner", u"Left Eye Corner", 2, 11, kRuleT, kRuleP},
+    {u"Left Under Eye", u"Left Under Eye", 2, 12, kRuleT, kRuleP},
+    {u"Under Nose", u"Under Nose", 2, 14, kRuleT, kRuleP},
+    {u"Under Nose", u"Under Nose", 2, 15, kRuleT, kRuleP},
+    {u"Chin", u"Chin", 2, 16, kRuleT, kRuleP},
+    {u"Chin", u"Chin", 2, 21, kRuleT, kRuleP},
+    {u"Left Collarbone", u"Left Collarbone", 2, 17, kRuleT, kRuleP},
+    {u"Left Under Arm", u"Left Under Arm", 2, 8, kRuleT, kRuleP},
+    {u"Right Eyebrow", u"Right Eyebrow", 2, 19, kRuleT, kRuleP},
+    {u"Right Eye Corner", u"Right Eye Corner", 2, 20, kRuleT, kRuleP},
+    {u"Right Under Eye", u"Right Under Eye", 2, 13, kRuleT, kRuleP},
+    {u"Right Collarbone", u"Right Collarbone", 2, 22, kRuleT, kRuleP},
+    {u"Right Under Arm", u"Right Under Arm", 2, 7, kRuleT, kRuleP},
+    {u"Relax", u"Relax", 0, 7, 7, 7},
+    {u"Reasses SUD", u"", 0, 7, 7, kRuleP},
+    {u"Finish", u"Finish", 0, 1, 1, 7},
+    {u"Explanation of Negative Sequence", u"", 0, 7, 7, 5},
+}};
+
+constexpr bool InTable(Step step) { return step >= estNone && step <= MAX_STEP; }
+constexpr bool HasTexts(Step step) { return step >= estIntro && step <= MAX_STEP; }
+
+const StepRow& Row(Step step) { return kSteps[static_cast<std::size_t>(step)]; }
+
+// Trace lines name steps without the lookup's complaint: estNone (and anything outside the table)
+// is written as its number.
+QString TraceName(Step step) {
+    return HasTexts(step) ? QString::fromUtf16(Row(step).name) : QString::number(step);
+}
+
+void Trace(const QString& line) {
+    if (TraceEnabled) WriteLog(line);
+}
+
+}  // namespace
+
+QString GetStepName(Step penmStep) {
+    QString result;
+    Trap({"modSteps", "GetStepName"}, [&] {
+        if (!HasTexts(penmStep)) {
+            ShowPlainMessage(QStringLiteral("GetStepName - wrong parameter passed"));
+            return;
+        }
+        result = QString::fromUtf16(Row(penmStep).name);
+    });
+    return result;
+}
+
+QString GetStepDescription(Step penmStep) {
+    QString result;
+    Trap({"modSteps", "GetStepDescription"}, [&] {
+        if (!HasTexts(penmStep)) {
+            ShowPlainMessage(QStringLiteral("GetStepDescription - wrong parameter passed"));
+            return;
+        }
+        result = QString::fromUtf16(Row(penmStep).description);
+    });
+    return result;
+}
+
+bool IsThisTappingStep(Step penmStep) {
+    return (penmStep >= estTopHead1 && penmStep <= estRightUnderArm) ||
+           penmStep == estReassessSUD;
+}
+
+qint32 GetStepLength(Step penmStep) {
+    return (penmStep >= estIntro && penmStep <= MAX_STEP) ? Row(penmStep).length : 2;
+}
+
+Step GetNextStep(Step penmStep) {
+    Step result = estNone;
+    Trap({"modSteps", "GetNextStep"}, [&] {
+        Trace(QStringLiteral("Start GetNextStep, penmStep = ") + TraceName(penmStep));
+        if (!InTable(penmStep)) {
+            ShowPlainMessage(QStringLiteral("Next step not defined"));
+            result = estIntro;
+        } else {
+            result = static_cast<Step>(Row(penmStep).next);
+        }
+        Trace(QStringLiteral("End GetNextStep, lenmNextStep = ") + TraceName(result));
+    });
+    return result;
+}
+
+Step GetNextStep_Navigation(Step penmStep, RoundState& rounds) {
+    Step result = estNone;
+    Trap({"modSteps", "GetNextStep_Navigation"}, [&] {
+        Trace(QStringLiteral("Start GetNextStep_Navigation, penmStep = ") + TraceName(penmStep));
+        if (IsThisTappingStep(penmStep)) {
+            if (rounds.gblnPositiveSequence) {
+                result = estReassessSUD;
+            } else {
+                rounds.glngRoundCount = 2;
+                result = estRelax;
+            }
+            // The reassessment counts as a tapping step for the rule above, but always goes on
+            // tapping.
+            if (penmStep == estReassessSUD) result = estTopHead1;
+        } else if (!InTable(penmStep)) {
+            ShowPlainMessage(QStringLiteral("Next step not defined"));
+            result = estIntro;
+        } else {
+            result = static_cast<Step>(Row(penmStep).nextNavigation);
+        }
+        Trace(QStringLiteral("End GetNextStep_Navigation, lenmNextStep = ") + TraceName(result));
+    });
+    return result;
+}
+
+Step GetPrevStep(Step penmStep, bool& pblnGoBackFromPositiveToNegative, RoundState& rounds) {
+    Step result = estNone;
+    Trap({"modSteps", "GetPrevStep"}, [&] {
+        Trace(QStringLiteral("Start GetPrevStep, penmStep = ") + TraceName(penmStep) +
+              QStringLiteral(", pblnGoBackFromPositiveToNegative = ") +
+              (pblnGoBackFromPositiveToNegative ? QStringLiteral("True")
+                                                : QStringLiteral("False")));
+        pblnGoBackFromPositiveToNegative = false;
+        if (IsThisTappingStep(penmStep)) {
+            rounds.glngRoundCount = 0;
+            if (rounds.gblnPositiveSequence) {
+                result = estRelax;
+                pblnGoBackFromPositiveToNegative = true;
+            } else {
+                result = estExplainNegative;
+            }
+        } else if (!InTable(penmStep)) {
+            ShowPlainMessage(QStringLiteral("Previous step not defined"));
+            result = estIntro;
+        } else {
+            result = static_cast<Step>(Row(penmStep).previous);
+        }
+        Trace(QStringLiteral("Start GetPrevStep, lenmPrevStep = ") + TraceName(result));
+    });
+    return result;
+}
+
+QString GetIntroText() {
+    QString result;
+    Trap({"modSteps", "GetIntroText"}, [&] {
+        const QString blank = QStringLiteral("\r\n\r\n");
+        result = QStringLiteral("Please sit up straight in a safe, quiet place and relax.") + blank +
+                 QStringLiteral("Take a deep breath.") + blank +
+                 QStringLiteral(
+                     "Expand your body - put your chest forward, head up, your feet "
+                     "shoulder-width apart. Keep your whole spine straight. Place your tongue "
+                     "against the roof of your mouth. Take as much space as you can. You have "
+                     "right to be here. You are in charge.") +
+                 blank +
+                 QStringLiteral(
+                     "There is no right or wrong way of working towards achiving emotional "
+                     "freedom, there is only your way. You are on the right path as long as you "
+                     "feel the emotions you want to clear. With time you will clear your "
+                     "negative emotions and you'll achieve calmness and peace of mind.") +
+                 blank +
+                 QStringLiteral(
+                     "Whenever you are ready, please click anywhere on the screen or press a "
+                     "spacebar or an Enter key to move to the next step.");
+    });
+    return result;
+}
+
+}  // namespace mindrova
