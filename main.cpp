@@ -1,8 +1,12 @@
-#include <QCoreApplication>
-#include <QTextStream>
+#include <QApplication>
+
+#include "app/message_boxes.h"
+#include "session_window/frm_main.h"
 
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
-    QTextStream(stdout) << "Mindrova: the session engine is built; the session window follows.\n";
-    return 0;
+    QApplication app(argc, argv);
+    mindrova::InstallModalHandlers();
+    auto* window = new mindrova::frmMain;
+    window->show();
+    return app.exec();
 }

@@ -1,0 +1,323 @@
+#include "session_window/frm_main.h"
+
+#include <QScreen>
+
+#include "app/error_trap.h"
+#include "engine/issues.h"
+#include "engine/steps.h"
+#include "session_window/option_button.h"
+#include "session_window/window_fonts.h"
+
+namespace mindrova {
+namespace {
+
+constexpr int kButtonWidth = 1215;
+constexpr int kButtonHeight = 375;
+constexpr int kButtonTop = 135;
+
+const QColor kRed(255, 0, 0);
+const QColor kGreen(0, 255, 0);
+const QColor kLightGreen(128, 255, 128);
+
+// Issue options from the top of the frame: the order the list is read in.
+constexpr std::array<int, 10> kVisibleIssueOrder{1, 2, 3, 11, 4, 5, 12, 7, 8, 9};
+
+// Issue options 10 to 12 carry their design captions; 1 to 9 are captioned at load.
+const char* DesignIssueCaption(int index) {
+    switch (index) {
+        case 10: return "Trauma";
+        case 11: return "Guilt";
+        case 12: return "PTSD, Trauma";
+        default: return "";
+    }
+}
+
+}  // namespace
+
+frmMain::frmMain(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("frmMain"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    if (const QScreen* s = screen()) mScale = TwipScale(s->logicalDotsPerInchX());
+    mLayout = InitialLayout();
+    BuildControls();
+    Form_Load();
+}
+
+frmMain::~frmMain() { tmrSteps.stop(); }
+
+static QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
+                        const TwipScale& scale, int left, const QString& accessibleName) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(scale.rect({double(left), double(kButtonTop), double(kButtonWidth),
+                                    double(kButtonHeight)}));
+    button->setAccessibleName(accessibleName);
+    return button;
+}
+
+void frmMain::BuildControls() {
+    setFont(UiFont(9));
+    BuildPanels();
+    BuildToolbar();
+    BuildStatusBar();
+
+    lblSplit = new QLabel(this);
+    lblSplit->setObjectName(QStringLiteral("lblSplit"));
+    lblSplit->setAccessibleName(tr("Divider"));
+    lblSplit->setAutoFillBackground(true);
+
+    cmdPause_Bottom = new QToolButton(this);
+    cmdPause_Bottom->setObjectName(QStringLiteral("cmdPause_Bottom"));
+    cmdPause_Bottom->setText(QStringLiteral("Pause"));
+    cmdPause_Bottom->setIcon(QIcon(QStringLiteral(":/resources/pause.svg")));
+    cmdPause_Bottom->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    cmdPause_Bottom->setFont(UiFont(9.75));
+    cmdPause_Bottom->setAccessibleName(tr("Pause tapping"));
+    cmdPause_Bottom->setAccessibleDescription(tr("Holds the tapping timer, like Esc"));
+    connect(cmdPause_Bottom, &QToolButton::clicked, this, [this] { mController.Pause(); });
+
+    lblIntro = new QLabel(this);
+    lblIntro->setObjectName(QStringLiteral("lblIntro"));
+    lblIntro->setFont(UiFont(14.25));
+    lblIntro->setAccessibleName(tr("Introduction"));
+    lblIntro->setWordWrap(true);
+    lblIntro->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblIntro->setBackgroundRole(QPalette::Base);
+    lblIntro->setForegroundRole(QPalette::Text);
+
+    tmrSteps.setTimerType(Qt::PreciseTimer);
+    connect(&tmrSteps, &QTimer::timeout, this, [this] { mController.tmrSteps_Timer(); });
+
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             lblIntro, lblSegmentTitle, lblLeftFrame, lblSplit, lblCurrentPoint, picLeftFrame,
+             picRightFrame, picShape, picHandLeft, picHandRight, fraMode, fraSUD_2}) {
+        w->installEventFilter(this);
+    }
+}
+
+void frmMain::BuildToolbar() {
+    picToolBar = new QWidget(this);
+    picToolBar->setObjectName(QStringLiteral("picToolBar"));
+    picToolBar->setAutoFillBackground(true);
+    picToolBar->setAccessibleName(tr("Toolbar"));
+
+    cmdExit = MakeButton(picToolBar, "cmdExit", QStringLiteral("E&xit"), mScale, 300, tr("Exit"));
+    cmdNavig[0] = MakeButton(picToolBar, "cmdNavig(0)", QStringLiteral("&Previous"), mScale, 1620,
+                             tr("Previous step"));
+    cmdPause =
+        MakeButton(picToolBar, "cmdPause", QStringLiteral("P&ause"), mScale, 2940, tr("Pause"));
+    cmdNavig[1] = MakeButton(picToolBar, "cmdNavig(1)", QStringLiteral("&Next"), mScale, 4260,
+                             tr("Next step"));
+    cmdFinish =
+        MakeButton(picToolBar, "cmdFinish", QStringLiteral("&Finish"), mScale, 5580, tr("Finish"));
+    cmdResume =
+        MakeButton(picToolBar, "cmdResume", QStringLiteral("R&esume"), mScale, 0, tr("Resume"));
+    cmdWeb = MakeButton(picToolBar, "cmdWeb", QString(), mScale, 9540, tr("Feedback"));
+
+    connect(cmdExit, &QPushButton::clicked, this, [this] { mController.Exit(); });
+    connect(cmdNavig[0], &QPushButton::clicked, this, [this] { mController.Previous(); });
+    connect(cmdNavig[1], &QPushButton::clicked, this, [this] { mController.Next(); });
+    connect(cmdPause, &QPushButton::clicked, this, [this] { mController.Pause(); });
+    connect(cmdResume, &QPushButton::clicked, this, [this] { mController.Resume(); });
+    connect(cmdFinish, &QPushButton::clicked, this, [this] { mController.cmdFinish_Click(); });
+}
+
+void frmMain::BuildStatusBar() {
+    picStatusBar = new QWidget(this);
+    picStatusBar->setObjectName(QStringLiteral("picStatusBar"));
+    picStatusBar->setAutoFillBackground(true);
+    picStatusBar->setAccessibleName(tr("Status bar"));
+
+    cmdNav = new QToolButton(picStatusBar);
+    cmdNav->setObjectName(QStringLiteral("cmdNav"));
+    cmdNav->setIcon(QIcon(QStringLiteral(":/resources/menu.svg")));
+    cmdNav->setAutoRaise(true);
+    cmdNav->setAccessibleName(tr("Menu"));
+    cmdNav->setAccessibleDescription(tr("Opens the menu: keyboard shortcuts, about, exit"));
+
+    lblTime_New = new QLabel(picStatusBar);
+    lblTime_New->setObjectName(QStringLiteral("lblTime_New"));
+    lblTime_New->setFont(UiFont(9.75));
+    lblTime_New->setAlignment(Qt::AlignCenter);
+    lblTime_New->setAccessibleName(tr("Elapsed time"));
+}
+
+void frmMain::BuildPanels() {
+    picLeftFrame = new QWidget(this);
+    picLeftFrame->setObjectName(QStringLiteral("picLeftFrame"));
+    picLeftFrame->setAccessibleName(tr("Step"));
+
+    lblSegmentTitle = new QLabel(QStringLiteral("Segment Title"), picLeftFrame);
+    lblSegmentTitle->setObjectName(QStringLiteral("lblSegmentTitle"));
+    lblSegmentTitle->setFont(UiFont(14.25, true));
+    lblSegmentTitle->setAccessibleName(tr("Step title"));
+
+    lblLeftFrame = new QLabel(QStringLiteral("Text"), picLeftFrame);
+    lblLeftFrame->setObjectName(QStringLiteral("lblLeftFrame"));
+    lblLeftFrame->setFont(UiFont(14.25));
+    lblLeftFrame->setAccessibleName(tr("Instructions"));
+    lblLeftFrame->setWordWrap(true);
+    lblLeftFrame->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    picRightFrame = new QWidget(this);
+    picRightFrame->setObjectName(QStringLiteral("picRightFrame"));
+    picRightFrame->setAccessibleName(tr("Tapping points"));
+
+    picShape = new MarkerPicture(QStringLiteral(":/resources/body.svg"), picRightFrame);
+    picShape->setObjectName(QStringLiteral("picShape"));
+    picShape->setAccessibleName(tr("Body with the tapping points"));
+    picHandLeft = new MarkerPicture(QStringLiteral(":/resources/hand_left.svg"), picRightFrame);
+    picHandLeft->setObjectName(QStringLiteral("picHandLeft"));
+    picHandLeft->setAccessibleName(tr("Left hand, karate chop point"));
+    picHandRight = new MarkerPicture(QStringLiteral(":/resources/hand_right.svg"), picRightFrame);
+    picHandRight->setObjectName(QStringLiteral("picHandRight"));
+    picHandRight->setAccessibleName(tr("Right hand, karate chop point"));
+    for (int i = 1; i <= MARKER_COUNT; ++i) {
+        const MarkerPlace& place = kMarkerPlaces[i];
+        MarkerPicture* picture = place.container == MarkerContainer::Body        ? picShape
+                                 : place.container == MarkerContainer::HandLeft  ? picHandLeft
+                                 : place.container == MarkerContainer::HandRight ? picHandRight
+                                                                                 : nullptr;
+        // Marker 1 belongs to the window and is never shown, so it is not painted anywhere.
+        if (picture) picture->addMarker({i, place.left, place.top, kRed, kRed});
+    }
+    picShape->addMarker({0, THYMUS_LEFT, THYMUS_TOP, kGreen, kLightGreen});
+    for (MarkerPicture* p : {picShape, picHandLeft, picHandRight}) p->setScale(mScale);
+
+    lblCurrentPoint = new QLabel(QStringLiteral("Current Point"), picRightFrame);
+    lblCurrentPoint->setObjectName(QStringLiteral("lblCurrentPoint"));
+    lblCurrentPoint->setFont(UiFont(12));
+    lblCurrentPoint->setAccessibleName(tr("Current point"));
+    lblCurrentPoint->setAlignment(Qt::AlignCenter);
+
+    BuildIssueFrame();
+    BuildSUDFrame();
+}
+
+void frmMain::BuildIssueFrame() {
+    fraMode = new QWidget(picRightFrame);
+    fraMode->setObjectName(QStringLiteral("fraMode"));
+    fraMode->setAccessibleName(tr("Emotional issue"));
+    for (int i = 1; i <= ISSUE_OPTION_COUNT; ++i) {
+        auto* option = new OptionButton(QString::fromLatin1(DesignIssueCaption(i)), fraMode);
+        option->setObjectName(QStringLiteral("radMode(%1)").arg(i));
+        option->setFont(UiFont(14.25));
+        option->setHidden(true);
+        radMode[i] = option;
+        connect(option, &QRadioButton::clicked, this, [this, i] { mController.radMode_Click(i); });
+    }
+    double top = 510;
+    for (int index : kVisibleIssueOrder) {
+        radMode[index]->setGeometry(mScale.rect({720, top, 6045, 360}));
+        radMode[index]->setHidden(false);
+        top += 540;
+    }
+    radMode[10]->setGeometry(mScale.rect({720, 5910, 6045, 360}));
+    radMode[6]->setGeometry(mScale.rect({720, 6450, 6045, 360}));
+    // Tab order follows the visible list from the top.
+    for (std::size_t k = 1; k < kVisibleIssueOrder.size(); ++k) {
+        setTabOrder(radMode[kVisibleIssueOrder[k - 1]], radMode[kVisibleIssueOrder[k]]);
+    }
+}
+
+void frmMain::BuildSUDFrame() {
+    fraSUD_2 = new QWidget(picRightFrame);
+    fraSUD_2->setObjectName(QStringLiteral("fraSUD_2"));
+    fraSUD_2->setAccessibleName(tr("SUD rating, 0 to 10"));
+    for (int i = 0; i < SUD_OPTION_COUNT; ++i) {
+        auto* unit = new QLabel(QString::number(i), fraSUD_2);
+        unit->setObjectName(QStringLiteral("lblSUDUnit(%1)").arg(i));
+        unit->setFont(UiFont(14.25));
+        unit->setGeometry(mScale.rect({120.0 + 600 * i, 330, 495, 510}));
+        unit->installEventFilter(this);
+        lblSUDUnit[i] = unit;
+
+        auto* option = new OptionButton(fraSUD_2);
+        option->setObjectName(QStringLiteral("radSUD(%1)").arg(i));
+        option->setGeometry(mScale.rect({120.0 + 600 * i, 720, 270, 495}));
+        option->setAccessibleName(tr("SUD %1").arg(i));
+        radSUD[i] = option;
+        connect(option, &QRadioButton::clicked, this, [this, i] { mController.radSUD_Click(i); });
+    }
+}
+
+void frmMain::Form_Load() {
+    int line = 0;
+    Trap(
+        {"frmMain", "Form_Load"},
+        [&] {
+            SetFormCaption();
+            line = 10;
+            cmdResume->move(cmdPause->pos());
+            cmdResume->setHidden(true);
+            cmdResume->setEnabled(false);
+            line = 20;
+            mLayout.finishRight = kButtonWidth + 5580;
+            cmdPause_Bottom->setHidden(true);
+            line = 30;
+            tmrSteps.setInterval(STEP_TIMER_INTERVAL_MS);
+            HideAllDots();
+            lblTime_New->setText(QString());
+            SetModesCaptions();
+            lblIntro->setText(QString(GetIntroText()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+            line = 40;
+            // The saved position is restored here once the settings store is wired in; until
+            // then the window opens centred.
+            line = 50;
+            ArrangeControls();
+            line = 60;
+            mController.StartSession();
+            line = 70;
+            cmdWeb->setToolTip(QStringLiteral(
+                "Today is a good day to contact me - feel free to share with me your "
+                "feedback/suggestions or just to say hi."));
+            cmdWeb->setText(QStringLiteral("Feedback"));
+            line = 80;
+            SetColors();
+            line = 90;
+            SetOuterSizeTwips(OPENING_OUTER_WIDTH, OPENING_OUTER_HEIGHT);
+        },
+        &line);
+}
+
+void frmMain::SetFormCaption() {
+    Trap({"frmMain", "SetFormCaption"}, [&] { setWindowTitle(QStringLiteral("Mindrova")); });
+}
+
+void frmMain::SetColors() {
+    Trap({"frmMain", "SetColors"}, [&] {
+        // The window's own background is the system's window (text area) colour.
+        setBackgroundRole(QPalette::Base);
+        setAutoFillBackground(true);
+        const QColor bars(252, 252, 252);
+        for (QWidget* bar : {picToolBar, picStatusBar}) {
+            QPalette p = bar->palette();
+            p.setColor(QPalette::Window, bars);
+            bar->setPalette(p);
+        }
+        QPalette split = lblSplit->palette();
+        split.setColor(QPalette::Window, QColor(240, 240, 240));
+        lblSplit->setPalette(split);
+        for (QWidget* white : std::initializer_list<QWidget*>{
+                 picLeftFrame, picRightFrame, fraMode, fraSUD_2, lblSegmentTitle,
+                 lblCurrentPoint}) {
+            QPalette p = white->palette();
+            p.setColor(QPalette::Window, Qt::white);
+            white->setPalette(p);
+            white->setAutoFillBackground(true);
+        }
+        for (QLabel* text : {lblLeftFrame, lblIntro}) {
+            text->setAutoFillBackground(true);
+            text->setBackgroundRole(QPalette::Base);
+            text->setForegroundRole(QPalette::Text);
+        }
+    });
+}
+
+void frmMain::SetModesCaptions() {
+    Trap({"frmMain", "SetModesCaptions"}, [&] {
+        for (int i = 1; i <= 9; ++i) radMode[i]->setText(GetIssueName(IssueOptIndexToEnum(i)));
+    });
+}
+
+}  // namespace mindrova

@@ -1,0 +1,120 @@
+#pragma once
+// The session window: toolbar, the two panels with the step's texts and pictures, the status
+// bar. It shows what the session controller tells it through SessionView.
+
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QToolButton>
+#include <QWidget>
+#include <array>
+
+#include "session_window/marker_picture.h"
+#include "session_window/point_markers.h"
+#include "session_window/session_controller.h"
+#include "session_window/twips.h"
+#include "session_window/window_layout.h"
+
+namespace mindrova {
+
+class frmMain : public QWidget, public SessionView {
+    Q_OBJECT
+public:
+    explicit frmMain(QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    SessionController& controller() { return mController; }
+    const WindowLayout& layoutTwips() const { return mLayout; }
+    const TwipScale& scale() const { return mScale; }
+    QTimer& stepTimer() { return tmrSteps; }
+    qint32 currentDot() const { return glngCurrentDot; }
+    // The marker's visibility and colour wherever it is painted (indexes 1..16; 0 is thymus).
+    bool markerShown(int index) const;
+    QColor markerColour(int index) const;
+    MarkerPicture* markerPicture(int index) const;
+    QRect markerRectInWindow(int index) const;
+
+    // SessionView
+    void SetStepTimerEnabled(bool enabled) override;
+    bool StepTimerEnabled() const override { return tmrSteps.isActive(); }
+    void SetControlVisible(SessionControl control, bool visible) override;
+    void SetControlEnabled(SessionControl control, bool enabled) override;
+    void SelectSUDOption(int index) override;
+    void SelectIssueOption(int optionIndex) override;
+    void DisplayStep(Step step) override;
+    void UpdateTimeElapsed(qint32 seconds) override;
+    void Blink() override;
+    void ResetBlink() override;
+    void PaintDotsGreenOrRed(bool green) override;
+    void CloseWindow() override;
+
+    void ArrangeControls();
+    void AdvanceOnClick();
+
+protected:
+    bool event(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void BuildControls();
+    void BuildToolbar();
+    void BuildStatusBar();
+    void BuildPanels();
+    void BuildIssueFrame();
+    void BuildSUDFrame();
+    void Form_Load();
+    void SetFormCaption();
+    void SetColors();
+    void SetModesCaptions();
+    void HideAllDots();
+    void ShowStepTexts(Step step);
+    QString GetSegmentTitle(Step step);
+    QString GetStepInstructions(Step step);
+    void ApplyLayout();
+    void SetOuterSizeTwips(double width, double height);
+    QAbstractButton* ControlButton(SessionControl control) const;
+    void SyncBottomPause();
+    void StopTimer() { tmrSteps.stop(); }
+
+    SessionController mController{*this};
+    QTimer tmrSteps;
+    TwipScale mScale;
+    WindowLayout mLayout;
+    BlinkState mBlink;
+    qint32 glngCurrentDot = 0;
+    bool mOpeningSizePending = true;
+
+public:
+    // Controls, named as the window's design names them.
+    QWidget* picToolBar = nullptr;
+    QPushButton* cmdExit = nullptr;
+    std::array<QPushButton*, 2> cmdNavig{};
+    QPushButton* cmdPause = nullptr;
+    QPushButton* cmdFinish = nullptr;
+    QPushButton* cmdResume = nullptr;
+    QPushButton* cmdWeb = nullptr;
+    QWidget* picStatusBar = nullptr;
+    QToolButton* cmdNav = nullptr;
+    QLabel* lblTime_New = nullptr;
+    QWidget* picLeftFrame = nullptr;
+    QLabel* lblSegmentTitle = nullptr;
+    QLabel* lblLeftFrame = nullptr;
+    QWidget* picRightFrame = nullptr;
+    MarkerPicture* picShape = nullptr;
+    QLabel* lblCurrentPoint = nullptr;
+    MarkerPicture* picHandLeft = nullptr;
+    MarkerPicture* picHandRight = nullptr;
+    QWidget* fraMode = nullptr;
+    std::array<QRadioButton*, 13> radMode{};  // 1..12
+    QWidget* fraSUD_2 = nullptr;
+    std::array<QRadioButton*, 11> radSUD{};
+    std::array<QLabel*, 11> lblSUDUnit{};
+    QLabel* lblSplit = nullptr;
+    QToolButton* cmdPause_Bottom = nullptr;
+    QLabel* lblIntro = nullptr;
+};
+
+}  // namespace mindrova

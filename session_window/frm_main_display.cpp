@@ -1,0 +1,176 @@
+// The session window's side of a step change: panels, texts, markers and the elapsed time.
+#include <QCoreApplication>
+
+#include "app/error_trap.h"
+#include "app/trace_log.h"
+#include "session_window/frm_main.h"
+#include "session_window/step_presentation.h"
+
+namespace mindrova {
+namespace {
+
+const QColor kRed(255, 0, 0);
+const QColor kGreen(0, 255, 0);
+
+// Texts keep CR LF as the procedure writes them; the labels want plain line feeds.
+QString ForDisplay(const QString& text) {
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return shown;
+}
+
+// A screen reader reads a label by its accessible name: the text itself, or what the label is
+// for while it is empty.
+void SetCaption(QLabel* label, const QString& text, const QString& roleName) {
+    if (label->text() == text) return;
+    label->setText(text);
+    label->setAccessibleName(text.isEmpty() ? roleName : text);
+}
+
+}  // namespace
+
+void frmMain::DisplayStep(Step step) {
+    int line = 0;
+    Trap(
+        {"frmMain", "DisplayStep"},
+        [&] {
+            if (TraceEnabled) {
+                WriteLog(QStringLiteral("Start DisplayStep, penmStep = ") + GetStepName(step));
+            }
+            glngCurrentDot = GetStepDotIndex(step);
+            HideAllDots();
+            const SessionState& state = mController.State();
+            if (step == estLeftHand) {
+                PaintDotsGreenOrRed(true);
+            } else if (step == estTopHead1 && state.glngRoundCount < 2) {
+                PaintDotsGreenOrRed(state.gblnPositiveSequence);
+            }
+            const StepVisibility v = GetStepVisibility(step);
+            fraMode->setVisible(v.fraMode);
+            fraSUD_2->setVisible(v.fraSUD_2);
+            if (picShape->markerVisible(0) != v.shpGreen) picShape->setMarkerVisible(0, v.shpGreen);
+            picLeftFrame->setVisible(v.panels);
+            picRightFrame->setVisible(v.panels);
+            lblSplit->setVisible(v.panels);
+            picHandLeft->setVisible(v.hands);
+            picHandRight->setVisible(v.hands);
+            picShape->setVisible(v.picShape);
+            lblIntro->setVisible(v.lblIntro);
+            ShowStepTexts(step);
+            if (TraceEnabled) {
+                WriteLog(QStringLiteral("End DisplayStep, penmStep = ") + GetStepName(step));
+            }
+        },
+        &line, [this] { StopTimer(); });
+}
+
+void frmMain::ShowStepTexts(Step step) {
+    const QString point = GetStepDescription(step);
+    SetCaption(lblCurrentPoint, point, tr("Current point"));
+    picShape->setAccessibleDescription(point.isEmpty() ? QString() : tr("Tap: %1").arg(point));
+    SetCaption(lblSegmentTitle, GetSegmentTitle(step), tr("Step title"));
+    const QString text = ForDisplay(GetStepInstructions(step));
+    if (TextGoesOnIntroLabel(step)) {
+        SetCaption(lblIntro, text, tr("Introduction"));
+    } else {
+        SetCaption(lblLeftFrame, text, tr("Instructions"));
+    }
+}
+
+QString frmMain::GetSegmentTitle(Step step) {
+    QString result;
+    int line = 0;
+    Trap(
+        {"frmMain", "GetSegmentTitle"},
+        [&] { result = SegmentTitleText(step, mController.State().gblnPositiveSequence); },
+        &line, [this] { StopTimer(); });
+    return result;
+}
+
+QString frmMain::GetStepInstructions(Step step) {
+    QString result;
+    int line = 0;
+    Trap(
+        {"frmMain", "GetStepInstructions"},
+        [&] { result = StepInstructionsText(step, mController.State()); }, &line,
+        [this] { StopTimer(); });
+    return result;
+}
+
+void frmMain::UpdateTimeElapsed(qint32 seconds) {
+    int line = 0;
+    Trap(
+        {"frmMain", "UpdateTimeElapsed"},
+        [&] {
+            const QString shown = FormatElapsedTime(seconds);
+            lblTime_New->setText(shown);
+            lblTime_New->setAccessibleDescription(shown);
+        },
+        &line,
+        [this] { StopTimer(); });
+    // One yield to pending events a second; the controller keeps a tick from running inside it.
+    QCoreApplication::processEvents();
+}
+
+MarkerPicture* frmMain::markerPicture(int index) const {
+    for (MarkerPicture* p : {picShape, picHandLeft, picHandRight}) {
+        if (p->hasMarker(index)) return p;
+    }
+    return nullptr;
+}
+
+bool frmMain::markerShown(int index) const {
+    const MarkerPicture* p = markerPicture(index);
+    return p != nullptr && p->markerVisible(index) && p->isVisibleTo(this);
+}
+
+QColor frmMain::markerColour(int index) const {
+    const MarkerPicture* p = markerPicture(index);
+    return p ? p->markerFill(index) : QColor();
+}
+
+QRect frmMain::markerRectInWindow(int index) const {
+    const MarkerPicture* p = markerPicture(index);
+    if (p == nullptr) return {};
+    const QRect r = p->markerRect(index);
+    return QRect(p->mapTo(this, r.topLeft()), r.size());
+}
+
+void frmMain::HideAllDots() {
+    for (int i = 1; i <= MARKER_COUNT; ++i) {
+        if (MarkerPicture* p = markerPicture(i)) p->setMarkerVisible(i, false);
+    }
+}
+
+void frmMain::PaintDotsGreenOrRed(bool green) {
+    int line = 0;
+    Trap(
+        {"frmMain", "PaintDotsGreenOrRed"},
+        [&] {
+            const QColor colour = green ? kGreen : kRed;
+            for (int i = 1; i <= MARKER_COUNT; ++i) {
+                line = 10;
+                if (MarkerPicture* p = markerPicture(i)) p->setMarkerColours(i, colour, colour);
+            }
+        },
+        &line, [this] { StopTimer(); });
+}
+
+void frmMain::Blink() {
+    int line = 0;
+    Trap(
+        {"frmMain", "Blink"},
+        [&] {
+            line = 10;
+            if (!AdvanceBlink(mBlink)) return;
+            line = 20;
+            if (MarkerPicture* p = markerPicture(glngCurrentDot)) {
+                p->setMarkerVisible(glngCurrentDot, mBlink.gblnBlinkOn);
+            }
+        },
+        &line, [this] { StopTimer(); });
+}
+
+void frmMain::ResetBlink() { mBlink = BlinkState{}; }
+
+}  // namespace mindrova

@@ -1,0 +1,158 @@
+// The session window as a window: layout on resize, activation, clicks, and the controls the
+// session controller switches.
+#include <QMouseEvent>
+#include <QResizeEvent>
+#include <cmath>
+
+#include "session_window/frm_main.h"
+
+namespace mindrova {
+
+void frmMain::SetStepTimerEnabled(bool enabled) {
+    if (enabled == tmrSteps.isActive()) return;
+    enabled ? tmrSteps.start() : tmrSteps.stop();
+}
+
+QAbstractButton* frmMain::ControlButton(SessionControl control) const {
+    switch (control) {
+        case SessionControl::Pause: return cmdPause;
+        case SessionControl::Resume: return cmdResume;
+        case SessionControl::PauseBottom: return cmdPause_Bottom;
+        case SessionControl::Previous: return cmdNavig[0];
+    }
+    return nullptr;
+}
+
+void frmMain::SetControlVisible(SessionControl control, bool visible) {
+    QAbstractButton* button = ControlButton(control);
+    if (button->isVisibleTo(this) != visible) button->setVisible(visible);
+    SyncBottomPause();
+}
+
+void frmMain::SetControlEnabled(SessionControl control, bool enabled) {
+    ControlButton(control)->setEnabled(enabled);
+    SyncBottomPause();
+}
+
+// The lower Pause button issues the toolbar's Pause, so it is usable exactly when that one is.
+void frmMain::SyncBottomPause() {
+    cmdPause_Bottom->setEnabled(cmdPause->isEnabled() && cmdPause->isVisibleTo(this));
+}
+
+void frmMain::SelectSUDOption(int index) {
+    if (index >= 0 && index < SUD_OPTION_COUNT) radSUD[index]->setChecked(true);
+}
+
+void frmMain::SelectIssueOption(int optionIndex) {
+    if (optionIndex >= 1 && optionIndex <= ISSUE_OPTION_COUNT) {
+        radMode[optionIndex]->setChecked(true);
+    }
+}
+
+void frmMain::CloseWindow() { close(); }
+
+void frmMain::AdvanceOnClick() { mController.Next(); }
+
+bool frmMain::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) mController.Form_Activate();
+    const bool handled = QWidget::event(event);
+    // The platform tells the frame's size only once the window is shown: the opening outer size
+    // is applied again then, so that the frame is counted in it.
+    if (event->type() == QEvent::Show && mOpeningSizePending) {
+        mOpeningSizePending = false;
+        if (!isMaximized() && !isFullScreen()) {
+            SetOuterSizeTwips(OPENING_OUTER_WIDTH, OPENING_OUTER_HEIGHT);
+        }
+    }
+    return handled;
+}
+
+void frmMain::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        AdvanceOnClick();
+    }
+    QWidget::mouseReleaseEvent(event);
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    // The option frames take their clicks, so that a click beside an option never reaches the
+    // panel behind and moves the session on.
+    if ((watched == fraMode || watched == fraSUD_2) &&
+        (event->type() == QEvent::MouseButtonPress ||
+         event->type() == QEvent::MouseButtonRelease)) {
+        return true;
+    }
+    if (event->type() == QEvent::MouseButtonRelease) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (mouse->button() == Qt::LeftButton && widget &&
+            widget->rect().contains(mouse->position().toPoint())) {
+            const int unit = lblSUDUnit.size();
+            for (int i = 0; i < unit; ++i) {
+                if (watched == lblSUDUnit[i]) {
+                    mController.lblSUDUnit_Click(i);
+                    return true;
+                }
+            }
+            AdvanceOnClick();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmMain::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (!isMinimized()) ArrangeControls();
+}
+
+void frmMain::ArrangeControls() {
+    const QRect frame = frameGeometry();
+    mindrova::ArrangeControls(mLayout, mScale.twips(frame.width()), mScale.twips(frame.height()));
+    ApplyLayout();
+}
+
+void frmMain::ApplyLayout() {
+    const int toolbar = mScale.px(TOOLBAR_HEIGHT);
+    const int status = mScale.px(STATUSBAR_HEIGHT);
+    picToolBar->setGeometry(0, 0, width(), toolbar);
+    picStatusBar->setGeometry(0, height() - status, width(), status);
+    const struct {
+        QWidget* widget;
+        const TwipRect& rect;
+    } placements[] = {
+        {lblIntro, mLayout.lblIntro},
+        {picLeftFrame, mLayout.picLeftFrame},
+        {picRightFrame, mLayout.picRightFrame},
+        {lblSplit, mLayout.lblSplit},
+        {lblSegmentTitle, mLayout.lblSegmentTitle},
+        {lblLeftFrame, mLayout.lblLeftFrame},
+        {picShape, mLayout.picShape},
+        {lblCurrentPoint, mLayout.lblCurrentPoint},
+        {fraMode, mLayout.fraMode},
+        {fraSUD_2, mLayout.fraSUD_2},
+        {picHandLeft, mLayout.picHandLeft},
+        {picHandRight, mLayout.picHandRight},
+        {cmdNav, mLayout.cmdNav},
+        {lblTime_New, mLayout.lblTime_New},
+        {cmdPause_Bottom, mLayout.cmdPause_Bottom},
+        {cmdWeb, mLayout.cmdWeb},
+    };
+    for (const auto& p : placements) {
+        const QRect target = mScale.rect(p.rect);
+        if (p.widget->geometry() != target) p.widget->setGeometry(target);
+    }
+    // The docked bars stay above the panels; the intro text floats over the middle.
+    picToolBar->raise();
+    picStatusBar->raise();
+    cmdPause_Bottom->raise();
+    lblIntro->raise();
+}
+
+// Gives the window an outer size in twips, frame included where the platform draws one.
+void frmMain::SetOuterSizeTwips(double width, double height) {
+    const QSize frameExtra = frameGeometry().size() - size();
+    resize(mScale.px(width) - frameExtra.width(), mScale.px(height) - frameExtra.height());
+}
+
+}  // namespace mindrova

@@ -1,0 +1,53 @@
+#pragma once
+// A picture panel (an SVG drawn at its size) with small filled circles over it: the tapping-point
+// markers. Showing or hiding a marker repaints only that marker's rectangle.
+
+#include <QColor>
+#include <QPixmap>
+#include <QSvgRenderer>
+#include <QWidget>
+#include <vector>
+
+#include "session_window/twips.h"
+
+namespace mindrova {
+
+class MarkerPicture : public QWidget {
+    Q_OBJECT
+public:
+    struct Marker {
+        int index;  // the marker's number in the window's marker array
+        int left;   // twips in the picture's own coordinates
+        int top;
+        QColor fill;
+        QColor border;
+        bool visible = false;
+    };
+
+    MarkerPicture(const QString& svgResource, QWidget* parent = nullptr);
+
+    void setScale(const TwipScale& scale);
+    void addMarker(const Marker& marker);
+    bool hasMarker(int index) const;
+    void setMarkerVisible(int index, bool visible);
+    bool markerVisible(int index) const;
+    void setMarkerColours(int index, const QColor& fill, const QColor& border);
+    QColor markerFill(int index) const;
+    // The marker's rectangle in widget pixels; empty for an unknown index.
+    QRect markerRect(int index) const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    Marker* find(int index);
+    const Marker* find(int index) const;
+
+    QSvgRenderer mRenderer;
+    QPixmap mCache;  // the picture at the current size and pixel ratio
+    TwipScale mScale;
+    std::vector<Marker> mMarkers;
+};
+
+}  // namespace mindrova
