@@ -71,6 +71,7 @@ void frmMain::BuildControls() {
     cmdPause_Bottom->setText(QStringLiteral("Pause"));
     cmdPause_Bottom->setIcon(QIcon(QStringLiteral(":/resources/pause.svg")));
     cmdPause_Bottom->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    cmdPause_Bottom->setIconSize(QSize(28, 28));
     cmdPause_Bottom->setFont(UiFont(9.75));
     cmdPause_Bottom->setAccessibleName(tr("Pause tapping"));
     cmdPause_Bottom->setAccessibleDescription(tr("Holds the tapping timer, like Esc"));

@@ -63,6 +63,8 @@ bool frmMain::event(QEvent* event) {
         if (!isMaximized() && !isFullScreen()) {
             SetOuterSizeTwips(OPENING_OUTER_WIDTH, OPENING_OUTER_HEIGHT);
         }
+        // A program just started takes the focus, also where no window manager gives it.
+        activateWindow();
     }
     return handled;
 }
