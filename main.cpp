@@ -1,12 +1,18 @@
 #include <QApplication>
+#include <QIcon>
 
+#include "app/error_report_dialog.h"
 #include "app/message_boxes.h"
-#include "session_window/frm_main.h"
+#include "app/startup.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Mindrova"));
+    QApplication::setOrganizationName(QStringLiteral("Quellbrook"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/resources/app_icon.svg")));
     mindrova::InstallModalHandlers();
-    auto* window = new mindrova::frmMain;
-    window->show();
+    mindrova::InstallErrorReportDialog();
+    const mindrova::StartupOutcome outcome = mindrova::Main();
+    if (outcome != mindrova::StartupOutcome::WindowShown) return mindrova::ExitCodeFor(outcome);
     return app.exec();
 }

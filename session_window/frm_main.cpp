@@ -1,5 +1,6 @@
 #include "session_window/frm_main.h"
 
+#include <QApplication>
 #include <QScreen>
 
 #include "app/error_trap.h"
@@ -39,11 +40,17 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_DeleteOnClose);
     if (const QScreen* s = screen()) mScale = TwipScale(s->logicalDotsPerInchX());
     mLayout = InitialLayout();
+    resize(mScale.px(DESIGN_CLIENT_WIDTH), mScale.px(DESIGN_CLIENT_HEIGHT));
     BuildControls();
+    BuildPopupMenu();
+    qApp->installEventFilter(this);
     Form_Load();
 }
 
-frmMain::~frmMain() { tmrSteps.stop(); }
+frmMain::~frmMain() {
+    tmrSteps.stop();
+    qApp->removeEventFilter(this);
+}
 
 static QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
                         const TwipScale& scale, int left, const QString& accessibleName) {
@@ -89,11 +96,13 @@ void frmMain::BuildControls() {
     tmrSteps.setTimerType(Qt::PreciseTimer);
     connect(&tmrSteps, &QTimer::timeout, this, [this] { mController.tmrSteps_Timer(); });
 
-    for (QWidget* w : std::initializer_list<QWidget*>{
+    // A left click on these moves the session on (a SUD caption chooses its rating instead).
+    for (QObject* target : std::initializer_list<QObject*>{
              lblIntro, lblSegmentTitle, lblLeftFrame, lblSplit, lblCurrentPoint, picLeftFrame,
-             picRightFrame, picShape, picHandLeft, picHandRight, fraMode, fraSUD_2}) {
-        w->installEventFilter(this);
+             picRightFrame, picShape, picHandLeft, picHandRight}) {
+        mClickTargets.insert(target);
     }
+    for (QLabel* unit : lblSUDUnit) mClickTargets.insert(unit);
 }
 
 void frmMain::BuildToolbar() {
@@ -230,7 +239,6 @@ void frmMain::BuildSUDFrame() {
         unit->setObjectName(QStringLiteral("lblSUDUnit(%1)").arg(i));
         unit->setFont(UiFont(14.25));
         unit->setGeometry(mScale.rect({120.0 + 600 * i, 330, 495, 510}));
-        unit->installEventFilter(this);
         lblSUDUnit[i] = unit;
 
         auto* option = new OptionButton(fraSUD_2);
@@ -262,8 +270,7 @@ void frmMain::Form_Load() {
             SetModesCaptions();
             lblIntro->setText(QString(GetIntroText()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
             line = 40;
-            // The saved position is restored here once the settings store is wired in; until
-            // then the window opens centred.
+            SetFormPosition(*this);
             line = 50;
             ArrangeControls();
             line = 60;
@@ -276,7 +283,16 @@ void frmMain::Form_Load() {
             line = 80;
             SetColors();
             line = 90;
-            SetOuterSizeTwips(OPENING_OUTER_WIDTH, OPENING_OUTER_HEIGHT);
+            // A window restored maximized stays maximized; it takes the opening size when the
+            // user restores it.
+            if (!(windowState() & Qt::WindowMaximized)) {
+                SetOuterSizeTwips(OPENING_OUTER_WIDTH, OPENING_OUTER_HEIGHT);
+            } else {
+                mOpeningSizePending = false;
+                setGeometry(QRect(pos(), QSize(mScale.px(OPENING_OUTER_WIDTH),
+                                               mScale.px(OPENING_OUTER_HEIGHT))));
+                setWindowState(windowState() | Qt::WindowMaximized);
+            }
         },
         &line);
 }

@@ -2,23 +2,28 @@
 // The session window: toolbar, the two panels with the step's texts and pictures, the status
 // bar. It shows what the session controller tells it through SessionView.
 
+#include <QAction>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <QTimer>
 #include <QToolButton>
 #include <QWidget>
 #include <array>
 
+#include "session_window/key_rules.h"
 #include "session_window/marker_picture.h"
 #include "session_window/point_markers.h"
 #include "session_window/session_controller.h"
 #include "session_window/twips.h"
 #include "session_window/window_layout.h"
+#include "session_window/window_position.h"
 
 namespace mindrova {
 
-class frmMain : public QWidget, public SessionView {
+class frmMain : public QWidget, public SessionView, private PositionedWindow {
     Q_OBJECT
 public:
     explicit frmMain(QWidget* parent = nullptr);
@@ -51,12 +56,17 @@ public:
 
     void ArrangeControls();
     void AdvanceOnClick();
+    // Returns true when the key was consumed.
+    bool Form_KeyDown(int key);
+    void OpenPopupMenu(const QPoint& globalPosition);
+    void mnuPopUpAbout_Click();
 
 protected:
     bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void BuildControls();
@@ -78,6 +88,16 @@ private:
     QAbstractButton* ControlButton(SessionControl control) const;
     void SyncBottomPause();
     void StopTimer() { tmrSteps.stop(); }
+    void BuildPopupMenu();
+    void MoveFocusAfterKey(KeyCommand command);
+    void Form_QueryUnload();
+    void Form_Unload();
+
+    // PositionedWindow
+    QSizeF ScreenSize() const override;
+    TwipRect OuterGeometry() const override;
+    void SetOuterGeometry(const TwipRect& geometry) override;
+    void Maximize() override;
 
     SessionController mController{*this};
     QTimer tmrSteps;
@@ -86,6 +106,7 @@ private:
     BlinkState mBlink;
     qint32 glngCurrentDot = 0;
     bool mOpeningSizePending = true;
+    QSet<QObject*> mClickTargets;
 
 public:
     // Controls, named as the window's design names them.
@@ -115,6 +136,11 @@ public:
     QLabel* lblSplit = nullptr;
     QToolButton* cmdPause_Bottom = nullptr;
     QLabel* lblIntro = nullptr;
+    QMenu* mnuPopUp = nullptr;
+    QAction* mnuPopUpShortcuts = nullptr;
+    QAction* mnuPopUpAbout = nullptr;
+    QAction* mnuPopUpSep = nullptr;
+    QAction* mnuPopUpExit = nullptr;
 };
 
 }  // namespace mindrova

@@ -1,5 +1,6 @@
 // The session window as a window: layout on resize, activation, clicks, and the controls the
 // session controller switches.
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QResizeEvent>
 #include <cmath>
@@ -77,6 +78,21 @@ void frmMain::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    // A mnemonic (Alt + the underlined letter) clicks its button at once and only once.
+    if (event->type() == QEvent::Shortcut) {
+        auto* button = qobject_cast<QAbstractButton*>(watched);
+        if (button && button->window() == this && button->isEnabled() &&
+            button->isVisibleTo(this)) {
+            button->setFocus(Qt::ShortcutFocusReason);
+            button->click();
+            return true;
+        }
+    }
+    // Key preview: the window sees every key of its own widgets before the focused one does.
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->window() == this) {
+        return Form_KeyDown(static_cast<QKeyEvent*>(event)->key());
+    }
     // The option frames take their clicks, so that a click beside an option never reaches the
     // panel behind and moves the session on.
     if ((watched == fraMode || watched == fraSUD_2) &&
@@ -84,21 +100,21 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
          event->type() == QEvent::MouseButtonRelease)) {
         return true;
     }
-    if (event->type() == QEvent::MouseButtonRelease) {
+    if (event->type() == QEvent::MouseButtonRelease && mClickTargets.contains(watched)) {
         auto* mouse = static_cast<QMouseEvent*>(event);
-        auto* widget = qobject_cast<QWidget*>(watched);
-        if (mouse->button() == Qt::LeftButton && widget &&
-            widget->rect().contains(mouse->position().toPoint())) {
-            const int unit = lblSUDUnit.size();
-            for (int i = 0; i < unit; ++i) {
-                if (watched == lblSUDUnit[i]) {
-                    mController.lblSUDUnit_Click(i);
-                    return true;
-                }
-            }
-            AdvanceOnClick();
-            return true;
+        auto* widget = static_cast<QWidget*>(watched);
+        if (mouse->button() != Qt::LeftButton ||
+            !widget->rect().contains(mouse->position().toPoint())) {
+            return false;
         }
+        for (int i = 0; i < SUD_OPTION_COUNT; ++i) {
+            if (watched == lblSUDUnit[i]) {
+                mController.lblSUDUnit_Click(i);
+                return true;
+            }
+        }
+        AdvanceOnClick();
+        return true;
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -16,6 +16,8 @@ struct TwipRect {
 
 inline constexpr double TOOLBAR_HEIGHT = 690;
 inline constexpr double STATUSBAR_HEIGHT = 465;
+inline constexpr double DESIGN_CLIENT_WIDTH = 17280;
+inline constexpr double DESIGN_CLIENT_HEIGHT = 10995;
 inline constexpr double OPENING_OUTER_WIDTH = 17276.7;
 inline constexpr double OPENING_OUTER_HEIGHT = 11710.65;
 

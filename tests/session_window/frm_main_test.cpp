@@ -57,14 +57,18 @@ TEST_F(Window, EveryControlExistsWithItsNameCaptionAndAccessibleName) {
         const char* name;
         const char* caption;
     } controls[] = {
-        {"cmdExit", "E&xit"},         {"cmdNavig(0)", "&Previous"}, {"cmdPause", "P&ause"},
-        {"cmdNavig(1)", "&Next"},     {"cmdFinish", "&Finish"},     {"cmdResume", "R&esume"},
-        {"cmdWeb", "Feedback"},       {"cmdNav", ""},              {"cmdPause_Bottom", "Pause"},
-        {"picToolBar", nullptr},      {"picStatusBar", nullptr},   {"lblTime_New", nullptr},
-        {"picLeftFrame", nullptr},    {"lblSegmentTitle", nullptr}, {"lblLeftFrame", nullptr},
-        {"picRightFrame", nullptr},   {"picShape", nullptr},       {"lblCurrentPoint", nullptr},
-        {"picHandLeft", nullptr},     {"picHandRight", nullptr},   {"fraMode", nullptr},
-        {"fraSUD_2", nullptr},        {"lblSplit", nullptr},       {"lblIntro", nullptr},
+        {"cmdExit", "E&xit"},         {"cmdNavig(0)", "&Previous"},
+        {"cmdPause", "P&ause"},       {"cmdNavig(1)", "&Next"},
+        {"cmdFinish", "&Finish"},     {"cmdResume", "R&esume"},
+        {"cmdWeb", "Feedback"},       {"cmdNav", ""},
+        {"cmdPause_Bottom", "Pause"}, {"picToolBar", nullptr},
+        {"picStatusBar", nullptr},    {"lblTime_New", nullptr},
+        {"picLeftFrame", nullptr},    {"lblSegmentTitle", nullptr},
+        {"lblLeftFrame", nullptr},    {"picRightFrame", nullptr},
+        {"picShape", nullptr},        {"lblCurrentPoint", nullptr},
+        {"picHandLeft", nullptr},     {"picHandRight", nullptr},
+        {"fraMode", nullptr},         {"fraSUD_2", nullptr},
+        {"lblSplit", nullptr},        {"lblIntro", nullptr},
     };
     for (const auto& c : controls) {
         SCOPED_TRACE(c.name);
@@ -107,10 +111,11 @@ TEST_F(Window, OpensAtItsFixedOuterSizeLaidOut) {
 }
 
 TEST_F(Window, ExtremeSizesAndMinimizingNeverBreakTheLayout) {
-    for (QSize size : {QSize(1, 1), QSize(120, 90), QSize(400, 900), QSize(5000, 4000),
-                       QSize(1152, 781)}) {
+    for (QSize size :
+         {QSize(1, 1), QSize(120, 90), QSize(400, 900), QSize(5000, 4000), QSize(1152, 781)}) {
         window->resize(size);
-        EXPECT_EQ(Find("picShape")->geometry(), window->scale().rect(window->layoutTwips().picShape));
+        EXPECT_EQ(Find("picShape")->geometry(),
+                  window->scale().rect(window->layoutTwips().picShape));
     }
     const WindowLayout before = window->layoutTwips();
     window->showMinimized();
@@ -151,7 +156,8 @@ TEST_F(Window, WholeSessionThroughTheButtonsShowsEveryStepRight) {
         EXPECT_EQ(window->stepTimer().isActive(), timed);
         EXPECT_EQ(Find("cmdPause")->isEnabled(), timed);
         EXPECT_EQ(Shown("cmdPause_Bottom"), timed);
-        EXPECT_EQ(VisibleMarkers(), markers) << "a step entered by a command shows its marker on the next tick";
+        EXPECT_EQ(VisibleMarkers(), markers)
+            << "a step entered by a command shows its marker on the next tick";
     };
 
     Click("cmdNavig(1)");

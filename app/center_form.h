@@ -1,0 +1,12 @@
+#pragma once
+// Centres a window on the available area (without task bars and docks) of the screen it is on.
+
+class QWidget;
+
+namespace mindrova {
+
+// Size unchanged. A window larger than that area keeps its top-left corner on the screen, so its
+// title bar stays reachable.
+void CenterForm(QWidget& window);
+
+}  // namespace mindrova

@@ -1,0 +1,53 @@
+#include "app/startup.h"
+
+#include <memory>
+
+#include "app/error_trap.h"
+#include "app/file_system_helper.h"
+#include "app/single_instance.h"
+#include "session_window/frm_main.h"
+
+namespace mindrova {
+
+QPointer<frmMain> MainWindowRef;
+
+int ExitCodeFor(StartupOutcome outcome) {
+    return outcome == StartupOutcome::WindowFailed ? 1 : 0;
+}
+
+StartupOutcome StartUp(const std::function<frmMain*()>& createWindow) {
+    constexpr TrapSite kSite{"modMain", "Main"};
+    const int checkpoint = 0;
+    bool declined = false;
+    Trap(
+        kSite,
+        [&] {
+            if (CheckPreviousInstance()) {
+                declined = true;
+                return;
+            }
+            FileSystemHelper = std::make_unique<FileSystemObject>();
+        },
+        &checkpoint);
+    if (declined) return StartupOutcome::SecondCopyDeclined;
+
+    // A window that cannot be made would fail again on every retry: report it once and end.
+    bool shown = false;
+    Trap(
+        kSite,
+        [&] {
+            std::unique_ptr<frmMain> window(createWindow());
+            if (!window) throw Fault(91, "Object variable or With block variable not set");
+            window->show();
+            MainWindowRef = window.release();
+            shown = true;
+        },
+        &checkpoint);
+    return shown ? StartupOutcome::WindowShown : StartupOutcome::WindowFailed;
+}
+
+StartupOutcome Main() {
+    return StartUp([] { return new frmMain; });
+}
+
+}  // namespace mindrova

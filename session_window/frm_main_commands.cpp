@@ -1,0 +1,136 @@
+// The session window's keyboard, popup menu, web button and closing.
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QScreen>
+
+#include "app/error_trap.h"
+#include "app/file_system_helper.h"
+#include "app/frm_about.h"
+#include "app/report_address.h"
+#include "app/web_pages.h"
+#include "session_window/frm_main.h"
+#include "session_window/frm_shortcuts.h"
+
+namespace mindrova {
+
+void frmMain::BuildPopupMenu() {
+    mnuPopUp = new QMenu(this);
+    mnuPopUp->setObjectName(QStringLiteral("mnuPopUp"));
+    mnuPopUp->setAccessibleName(tr("Menu"));
+    mnuPopUpShortcuts = mnuPopUp->addAction(QStringLiteral("Keyboard Shortcuts"));
+    mnuPopUpShortcuts->setObjectName(QStringLiteral("mnuPopUpShortcuts"));
+    mnuPopUpAbout = mnuPopUp->addAction(QStringLiteral("About"));
+    mnuPopUpAbout->setObjectName(QStringLiteral("mnuPopUpAbout"));
+    mnuPopUpSep = mnuPopUp->addSeparator();
+    mnuPopUpSep->setObjectName(QStringLiteral("mnuPopUpSep"));
+    mnuPopUpExit = mnuPopUp->addAction(QStringLiteral("Exit"));
+    mnuPopUpExit->setObjectName(QStringLiteral("mnuPopUpExit"));
+
+    connect(mnuPopUpShortcuts, &QAction::triggered, this, [this] { KeyboardShortcuts(this); });
+    connect(mnuPopUpAbout, &QAction::triggered, this, [this] { mnuPopUpAbout_Click(); });
+    connect(mnuPopUpExit, &QAction::triggered, this, [this] { mController.Exit(); });
+    // The menu opens without a nested event loop, so the session's ticks go on behind it.
+    connect(cmdNav, &QToolButton::clicked, this, [this] { OpenPopupMenu(QCursor::pos()); });
+    connect(cmdWeb, &QPushButton::clicked, this,
+            [this] { OpenWebPage(this, ContactPageAddress(), false); });
+}
+
+void frmMain::OpenPopupMenu(const QPoint& globalPosition) { mnuPopUp->popup(globalPosition); }
+
+void frmMain::mnuPopUpAbout_Click() {
+    Trap({"frmMain", "mnuPopUpAbout_Click"}, [&] {
+        const bool wasRunning = tmrSteps.isActive();
+        tmrSteps.stop();
+        ShowAboutBox();
+        SetStepTimerEnabled(wasRunning);
+    });
+}
+
+bool frmMain::Form_KeyDown(int key) {
+    const auto available = [this](QWidget* button) {
+        return button->isEnabled() && button->isVisibleTo(this);
+    };
+    // On an option button the arrows and Space choose among the options, as a keyboard user
+    // expects; everywhere else they are the session's keys.
+    QWidget* focus = QApplication::focusWidget();
+    const bool onOption = qobject_cast<QRadioButton*>(focus) != nullptr && !available(cmdResume);
+    if (onOption && (key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up ||
+                     key == Qt::Key_Down || key == Qt::Key_Space)) {
+        return false;
+    }
+    const KeyDecision decision = DecideKeyDown(key, available(cmdPause), available(cmdResume),
+                                               mController.State().genmCurrentStep);
+    switch (decision.command) {
+        case KeyCommand::Pause: mController.Pause(); break;
+        case KeyCommand::Resume: mController.Resume(); break;
+        case KeyCommand::Next: mController.Next(); break;
+        case KeyCommand::Previous: mController.Previous(); break;
+        case KeyCommand::None: break;
+    }
+    MoveFocusAfterKey(decision.command);
+    return decision.consumed;
+}
+
+void frmMain::MoveFocusAfterKey(KeyCommand command) {
+    const auto choice =
+        FocusAfterKey(command, mController.State().genmCurrentStep, mController.SelectedSUD(),
+                      cmdNavig[0]->isEnabled());
+    if (!choice) return;
+    QWidget* target = cmdNavig[1];
+    if (choice->target == FocusTarget::SUDOption && choice->sudIndex >= 0 &&
+        choice->sudIndex < SUD_OPTION_COUNT) {
+        target = radSUD[choice->sudIndex];
+    } else if (choice->target == FocusTarget::PreviousButton) {
+        target = cmdNavig[0];
+    }
+    target->setFocus(Qt::OtherFocusReason);
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    Form_QueryUnload();
+    Form_Unload();
+    QWidget::closeEvent(event);
+}
+
+void frmMain::Form_QueryUnload() {
+    tmrSteps.stop();
+    FileSystemHelper.reset();
+}
+
+// Each step runs even when one before it failed: a failure never keeps the window open.
+void frmMain::Form_Unload() {
+    if (!isMinimized()) {
+        Trap({"frmMain", "FormPos_Save"},
+             [&] { FormPos_Save(SavedWindowOf(frameGeometry(), windowState(), mScale)); });
+    }
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (auto it = windows.crbegin(); it != windows.crend(); ++it) {
+        QWidget* other = *it;
+        if (other == this || !other->isVisible()) continue;
+        Trap({"frmMain", "Form_Unload"}, [&] { other->close(); });
+    }
+}
+
+QSizeF frmMain::ScreenSize() const {
+    const QScreen* s = screen();
+    const QSize size = s ? s->geometry().size() : QSize(1024, 768);
+    return {mScale.twips(size.width()), mScale.twips(size.height())};
+}
+
+TwipRect frmMain::OuterGeometry() const {
+    const QRect r = frameGeometry();
+    return {mScale.twips(r.x()), mScale.twips(r.y()), mScale.twips(r.width()),
+            mScale.twips(r.height())};
+}
+
+void frmMain::SetOuterGeometry(const TwipRect& geometry) {
+    const QSize frameExtra = frameGeometry().size() - size();
+    move(mScale.px(geometry.left), mScale.px(geometry.top));
+    resize(std::max(1, mScale.px(geometry.width) - frameExtra.width()),
+           std::max(1, mScale.px(geometry.height) - frameExtra.height()));
+}
+
+void frmMain::Maximize() { setWindowState(windowState() | Qt::WindowMaximized); }
+
+}  // namespace mindrova

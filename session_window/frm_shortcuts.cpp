@@ -1,0 +1,161 @@
+#include "session_window/frm_shortcuts.h"
+
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QTreeWidget>
+
+#include "app/error_trap.h"
+#include "session_window/twips.h"
+#include "session_window/window_fonts.h"
+
+namespace mindrova {
+namespace {
+
+constexpr double CLIENT_WIDTH = 8235;
+constexpr double CLIENT_HEIGHT = 2355;
+constexpr double BOTTOM_PANEL_HEIGHT = 840;
+
+struct ShortcutRow {
+    const char* action;
+    const char* keys;
+};
+
+constexpr ShortcutRow ROWS[] = {
+    {"Advance to the next step",
+     "'N', left click, space, right or down arrow, enter, or page down"},
+    {"Return to the previous step", "'P', backspace, left or up arrow, or page up"},
+    {"Pause tapping", "Esc or Alt + A"},
+    {"Go to Finish", "Alt + F"},
+};
+
+// The open dialog, forgotten as soon as it starts closing so that a closing one is never
+// shown again.
+QPointer<frmShortcuts> OpenDialog;
+
+TwipScale ScaleFor(const QWidget* owner) {
+    const QScreen* screen = owner != nullptr ? owner->screen() : QGuiApplication::primaryScreen();
+    return screen != nullptr ? TwipScale(screen->logicalDotsPerInchX()) : TwipScale();
+}
+
+// "row 51" for the first row's item, "row 52" for its sub-item.
+QString RowKey(int row, int column) {
+    return QStringLiteral("row %1%2").arg(row + 4).arg(column);
+}
+
+}  // namespace
+
+frmShortcuts::frmShortcuts(QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
+    setObjectName(QStringLiteral("frmShortcuts"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setModal(false);
+    setWindowTitle(QStringLiteral("Keboard Shortcuts"));
+    BuildControls();
+    Form_Load();
+}
+
+void frmShortcuts::BuildControls() {
+    const TwipScale scale = ScaleFor(parentWidget());
+    setFixedSize(scale.px(CLIENT_WIDTH), scale.px(CLIENT_HEIGHT));
+
+    ltvShortcuts = new QTreeWidget(this);
+    ltvShortcuts->setObjectName(QStringLiteral("ltvShortcuts"));
+    ltvShortcuts->setAccessibleName(QStringLiteral("Keyboard shortcuts"));
+    ltvShortcuts->setGeometry(scale.rect({180, 270, 7965, 1245}));
+    ltvShortcuts->setFont(UiFont(9));
+    ltvShortcuts->setColumnCount(2);
+    ltvShortcuts->setHeaderLabels({QStringLiteral("COL 1"), QStringLiteral("COL 2")});
+    ltvShortcuts->headerItem()->setData(0, Qt::UserRole, QStringLiteral("col1"));
+    ltvShortcuts->headerItem()->setData(1, Qt::UserRole, QStringLiteral("col2"));
+    // Captions kept but not shown: with a header only two of the four rows fit the list's
+    // height, and "COL 1"/"COL 2" tell the reader nothing.
+    ltvShortcuts->setHeaderHidden(true);
+    // The keys column takes what is left of the list's width so its longest text is not cut.
+    ltvShortcuts->header()->setStretchLastSection(true);
+    ltvShortcuts->header()->setSectionsMovable(false);
+    ltvShortcuts->setColumnWidth(0, scale.px(2700));
+    ltvShortcuts->setColumnWidth(1, scale.px(5100));
+    ltvShortcuts->setRootIsDecorated(false);
+    ltvShortcuts->setItemsExpandable(false);
+    ltvShortcuts->setUniformRowHeights(true);
+    ltvShortcuts->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ltvShortcuts->setSelectionBehavior(QAbstractItemView::SelectRows);
+    ltvShortcuts->setTextElideMode(Qt::ElideRight);
+
+    picBottom = new QWidget(this);
+    picBottom->setObjectName(QStringLiteral("picBottom"));
+    picBottom->setGeometry(
+        scale.rect({0, CLIENT_HEIGHT - BOTTOM_PANEL_HEIGHT, CLIENT_WIDTH, BOTTOM_PANEL_HEIGHT}));
+
+    cmdCancel = new QPushButton(QStringLiteral("&Close"), picBottom);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    cmdCancel->setAccessibleName(QStringLiteral("Close"));
+    cmdCancel->setGeometry(scale.rect({6750, 240, 1185, 390}));
+    // Enter does nothing in this dialog, so the button must not be its default.
+    cmdCancel->setAutoDefault(false);
+    cmdCancel->setDefault(false);
+    connect(cmdCancel, &QPushButton::clicked, this, &QWidget::close);
+
+    // A dialog that starts closing is no longer the one to show again.
+    connect(this, &QDialog::finished, this, [this] {
+        if (OpenDialog == this) OpenDialog = nullptr;
+    });
+}
+
+void frmShortcuts::Form_Load() {
+    int row = 1;
+    for (const ShortcutRow& r : ROWS) {
+        auto* item = new QTreeWidgetItem(ltvShortcuts);
+        item->setText(0, QString::fromLatin1(r.action));
+        item->setText(1, QString::fromLatin1(r.keys));
+        item->setData(0, Qt::UserRole, RowKey(row, 1));
+        item->setData(1, Qt::UserRole, RowKey(row, 2));
+        // The keys column is narrower than its longest text; the tip shows it whole.
+        item->setToolTip(0, item->text(0));
+        item->setToolTip(1, item->text(1));
+        ++row;
+    }
+}
+
+void frmShortcuts::Form_Activate() {
+    if (mActivated) return;
+    mActivated = true;
+    // Back to the plain arrow, whatever busy pointer the program had set.
+    while (QGuiApplication::overrideCursor() != nullptr) QGuiApplication::restoreOverrideCursor();
+}
+
+bool frmShortcuts::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) Form_Activate();
+    return QDialog::event(event);
+}
+
+void frmShortcuts::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Escape:
+            event->accept();
+            close();
+            return;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            event->accept();  // swallowed: Enter must not close the dialog
+            return;
+        default:
+            QDialog::keyPressEvent(event);
+    }
+}
+
+void KeyboardShortcuts(QWidget* owner) {
+    Trap(TrapSite{"frmMain", "KeyboardShortcuts"}, [&] {
+        if (OpenDialog == nullptr) OpenDialog = new frmShortcuts(owner);
+        OpenDialog->show();
+        OpenDialog->raise();
+        OpenDialog->activateWindow();
+    });
+}
+
+}  // namespace mindrova

@@ -1,0 +1,37 @@
+#pragma once
+// Which session command a key press issues, and where the keyboard focus goes after Next or
+// Previous. The window sees every key before its focused control; a consumed key goes no further.
+
+#include <optional>
+
+#include "engine/steps.h"
+
+namespace mindrova {
+
+enum class KeyCommand { None, Pause, Resume, Next, Previous };
+
+struct KeyDecision {
+    bool consumed = false;
+    KeyCommand command = KeyCommand::None;
+    bool operator==(const KeyDecision&) const = default;
+};
+
+// key is a Qt::Key value; Shift, Ctrl and Alt are deliberately not looked at. pauseAvailable and
+// resumeAvailable mean the button is enabled and visible. currentStep is the step before the
+// command: Previous at the intro is swallowed without a command.
+KeyDecision DecideKeyDown(int key, bool pauseAvailable, bool resumeAvailable, Step currentStep);
+
+enum class FocusTarget { SUDOption, NextButton, PreviousButton };
+
+struct FocusChoice {
+    FocusTarget target = FocusTarget::NextButton;
+    int sudIndex = -1;  // the radSUD index when target is SUDOption
+    bool operator==(const FocusChoice&) const = default;
+};
+
+// Where the focus goes after a key's Next or Previous has run; stepAfter is the current step
+// read after the command. No focus move for any other command.
+std::optional<FocusChoice> FocusAfterKey(KeyCommand command, Step stepAfter, int selectedSUD,
+                                         bool previousEnabled);
+
+}  // namespace mindrova

@@ -1,0 +1,192 @@
+// The session window driven from the keyboard and the popup menu.
+#include <gtest/gtest.h>
+
+#include <QMenu>
+#include <QTest>
+
+#include "session_window/frm_main.h"
+#include "session_window/frm_shortcuts.h"
+#include "support/modal_recorder.h"
+#include "support/qt_application.h"
+
+using namespace mindrova;
+using mindrova::testing::ModalRecorder;
+
+namespace {
+
+class Keys : public ::testing::Test {
+protected:
+    void SetUp() override {
+        mindrova::testing::Application();
+        window = new frmMain;
+        window->show();
+        QApplication::setActiveWindow(window);
+        QEvent activate(QEvent::WindowActivate);
+        QApplication::sendEvent(window, &activate);
+    }
+    void TearDown() override {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w != window && qobject_cast<frmShortcuts*>(w)) delete w;
+        }
+        delete window;
+    }
+    // A key as the user presses it: to whichever control has the focus.
+    void Press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : window;
+        QTest::keyClick(target, Qt::Key(key), modifiers);
+    }
+    Step Current() const { return window->controller().State().genmCurrentStep; }
+    bool Paused() const { return window->cmdResume->isVisibleTo(window); }
+    void ToTappingPoint() {
+        for (int i = 0; i < 6; ++i) window->controller().Next();
+        ASSERT_EQ(Current(), estTopHead1);
+    }
+
+    ModalRecorder modal;
+    frmMain* window = nullptr;
+};
+
+TEST_F(Keys, NextKeysWithAnyModifierMoveOnAndFocusNext) {
+    const int keys[] = {Qt::Key_N,      Qt::Key_Space, Qt::Key_Right,   Qt::Key_Down,
+                        Qt::Key_Return, Qt::Key_Enter, Qt::Key_PageDown};
+    const Qt::KeyboardModifiers modifiers[] = {Qt::NoModifier, Qt::ShiftModifier,
+                                               Qt::ControlModifier};
+    int expected = estIntro;
+    for (int key : keys) {
+        for (auto modifier : modifiers) {
+            if (Current() == estStimulateThymus) {
+                window->controller().cmdFinish_Click();
+                window->controller().Next();
+                expected = estIntro;
+            }
+            Press(key, modifier);
+            ++expected;
+            EXPECT_EQ(Current(), expected) << "key " << key << " modifiers " << modifier;
+            EXPECT_EQ(QApplication::focusWidget(), window->cmdNavig[1]);
+        }
+    }
+}
+
+TEST_F(Keys, PreviousKeysAndTheIntro) {
+    for (int key : {Qt::Key_P, Qt::Key_Backspace, Qt::Key_Left, Qt::Key_Up, Qt::Key_PageUp}) {
+        Press(key);
+        EXPECT_EQ(Current(), estIntro) << "Previous at the intro is swallowed";
+        window->controller().Next();
+        window->controller().Next();
+        ASSERT_EQ(Current(), estAssignSUD);
+        Press(key, Qt::ShiftModifier);
+        EXPECT_EQ(Current(), estSelectIssue);
+        EXPECT_EQ(QApplication::focusWidget(), window->cmdNavig[0]);
+        Press(key);
+        EXPECT_EQ(Current(), estIntro);
+        EXPECT_EQ(QApplication::focusWidget(), window->cmdNavig[1])
+            << "Previous is disabled at the intro, so the focus goes to Next";
+    }
+}
+
+TEST_F(Keys, EscPausesAndAnyKeyResumesWithoutDoingMore) {
+    ToTappingPoint();
+    Press(Qt::Key_Escape);
+    EXPECT_TRUE(Paused());
+    EXPECT_FALSE(window->stepTimer().isActive());
+    for (int key : {Qt::Key_N, Qt::Key_P, Qt::Key_F1, Qt::Key_A, Qt::Key_Escape}) {
+        if (!Paused()) Press(Qt::Key_Escape);
+        Press(key);
+        EXPECT_FALSE(Paused()) << key;
+        EXPECT_EQ(Current(), estTopHead1) << "a resuming key does nothing else";
+        EXPECT_TRUE(window->stepTimer().isActive());
+    }
+    window->controller().Next();  // to the relaxation, where Pause is not available
+    Press(Qt::Key_Escape);
+    EXPECT_FALSE(Paused());
+    EXPECT_EQ(Current(), estRelax);
+}
+
+TEST_F(Keys, ReassessmentPutsTheFocusOnTheChosenRating) {
+    ToTappingPoint();
+    window->controller().Next();
+    window->controller().Next();  // round 3, positive
+    window->controller().radSUD_Click(3);
+    Press(Qt::Key_N);
+    ASSERT_EQ(Current(), estReassessSUD);
+    EXPECT_EQ(QApplication::focusWidget(), window->radSUD[3]);
+    // On an option the arrows and Space choose among the options.
+    Press(Qt::Key_Right);
+    EXPECT_EQ(Current(), estReassessSUD);
+    EXPECT_NE(QApplication::focusWidget(), window->radSUD[3]);
+    Press(Qt::Key_Return);
+    EXPECT_EQ(Current(), estTopHead1);
+}
+
+TEST_F(Keys, IssueChosenFromTheKeyboard) {
+    Press(Qt::Key_Space);
+    ASSERT_EQ(Current(), estSelectIssue);
+    window->radMode[5]->setFocus();
+    Press(Qt::Key_Down);
+    Press(Qt::Key_Space);
+    EXPECT_EQ(Current(), estSelectIssue);
+    EXPECT_EQ(window->controller().State().genmSelectedIssue, eisPTSDTrauma)
+        << "the option below Negative memory in the list";
+    Press(Qt::Key_Return);
+    EXPECT_EQ(Current(), estAssignSUD);
+}
+
+TEST_F(Keys, AltMnemonicIssuesItsCommandOnce) {
+    Press(Qt::Key_N, Qt::AltModifier);
+    EXPECT_EQ(Current(), estSelectIssue);
+    Press(Qt::Key_N, Qt::AltModifier);
+    EXPECT_EQ(Current(), estAssignSUD);
+    Press(Qt::Key_P, Qt::AltModifier);
+    EXPECT_EQ(Current(), estSelectIssue);
+    Press(Qt::Key_F, Qt::AltModifier);
+    EXPECT_EQ(Current(), estFinish);
+}
+
+TEST_F(Keys, PopupMenuItems) {
+    QMenu* menu = window->findChild<QMenu*>("mnuPopUp");
+    ASSERT_NE(menu, nullptr);
+    QStringList captions;
+    for (QAction* a : menu->actions()) captions << (a->isSeparator() ? "-" : a->text());
+    EXPECT_EQ(captions, QStringList({"Keyboard Shortcuts", "About", "-", "Exit"}));
+
+    QTest::mouseClick(window->cmdNav, Qt::LeftButton);
+    EXPECT_TRUE(menu->isVisible());
+    menu->hide();
+
+    window->mnuPopUpShortcuts->trigger();
+    window->mnuPopUpShortcuts->trigger();
+    int shortcuts = 0;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (qobject_cast<frmShortcuts*>(w) && w->isVisible()) ++shortcuts;
+    }
+    EXPECT_EQ(shortcuts, 1);
+}
+
+TEST_F(Keys, AboutHoldsARunningRoundAndLeavesAPausedOneAlone) {
+    ToTappingPoint();
+    bool timerDuringAbout = true;
+    modal.setNextDialog([&](QObject&) {
+        timerDuringAbout = window->stepTimer().isActive();
+        return 0;
+    });
+    window->mnuPopUpAbout->trigger();
+    EXPECT_EQ(modal.dialogsRun, 1);
+    EXPECT_FALSE(timerDuringAbout);
+    EXPECT_TRUE(window->stepTimer().isActive());
+
+    window->controller().Pause();
+    window->mnuPopUpAbout->trigger();
+    EXPECT_FALSE(window->stepTimer().isActive());
+    EXPECT_TRUE(Paused());
+}
+
+TEST_F(Keys, ExitFromTheMenuClosesTheWindow) {
+    ToTappingPoint();
+    QPointer<frmMain> guard(window);
+    window->setAttribute(Qt::WA_DeleteOnClose, false);
+    window->mnuPopUpExit->trigger();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(window->stepTimer().isActive());
+}
+
+}  // namespace

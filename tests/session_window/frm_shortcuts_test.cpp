@@ -1,0 +1,293 @@
+#include "session_window/frm_shortcuts.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCursor>
+#include <QHeaderView>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <memory>
+
+#include "session_window/twips.h"
+#include "support/modal_recorder.h"
+
+using namespace mindrova;
+using mindrova::testing::ModalRecorder;
+using mindrova::testing::ReportRecorder;
+
+namespace {
+
+class QtApplication : public ::testing::Environment {
+public:
+    void SetUp() override {
+        static int argc = 1;
+        static char name[] = "frm_shortcuts_test";
+        static char* argv[] = {name, nullptr};
+        app = std::make_unique<QApplication>(argc, argv);
+    }
+    void TearDown() override { app.reset(); }
+    std::unique_ptr<QApplication> app;
+};
+[[maybe_unused]] const auto* const kQtApplication =
+    ::testing::AddGlobalTestEnvironment(new QtApplication);
+
+void RunDeferredDeletes() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+QList<frmShortcuts*> OpenShortcutDialogs() {
+    QList<frmShortcuts*> open;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == "frmShortcuts" && w->isVisible()) {
+            open << qobject_cast<frmShortcuts*>(w);
+        }
+    }
+    return open;
+}
+
+class ShortcutsDialog : public ::testing::Test {
+protected:
+    void SetUp() override {
+        owner = std::make_unique<QWidget>();
+        owner->setObjectName("owner");
+    }
+    void TearDown() override {
+        for (frmShortcuts* d : OpenShortcutDialogs()) d->close();
+        RunDeferredDeletes();
+        owner.reset();
+        while (QGuiApplication::overrideCursor()) QGuiApplication::restoreOverrideCursor();
+    }
+
+    // Opens the dialog the way the session window does and returns it.
+    frmShortcuts* Open() {
+        KeyboardShortcuts(owner.get());
+        const auto open = OpenShortcutDialogs();
+        return open.size() == 1 ? open.front() : nullptr;
+    }
+    TwipScale Scale(const QWidget* w) const {
+        return TwipScale(w->screen() ? w->screen()->logicalDotsPerInchX() : 96.0);
+    }
+
+    ModalRecorder modal;
+    ReportRecorder reports;
+    std::unique_ptr<QWidget> owner;
+};
+
+TEST_F(ShortcutsDialog, CaptionAndControls) {
+    frmShortcuts* dialog = Open();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->windowTitle(), "Keboard Shortcuts");
+    EXPECT_FALSE(dialog->isModal());
+    EXPECT_EQ(dialog->parentWidget(), owner.get());
+    EXPECT_FALSE(dialog->windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(dialog->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(dialog->testAttribute(Qt::WA_DeleteOnClose));
+
+    auto* list = dialog->findChild<QTreeWidget*>("ltvShortcuts");
+    auto* close = dialog->findChild<QPushButton*>("cmdCancel");
+    ASSERT_NE(list, nullptr);
+    ASSERT_NE(close, nullptr);
+    EXPECT_EQ(close->text(), "&Close");
+    EXPECT_FALSE(list->accessibleName().isEmpty());
+    EXPECT_FALSE(close->accessibleName().isEmpty());
+    EXPECT_FALSE(close->isDefault());
+    EXPECT_FALSE(close->autoDefault());
+}
+
+TEST_F(ShortcutsDialog, FixedSizeAndPlacesInTwips) {
+    frmShortcuts* dialog = Open();
+    ASSERT_NE(dialog, nullptr);
+    const TwipScale scale = Scale(dialog);
+    EXPECT_EQ(dialog->size(), QSize(scale.px(8235), scale.px(2355)));
+    EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize());
+    auto* list = dialog->findChild<QTreeWidget*>("ltvShortcuts");
+    auto* close = dialog->findChild<QPushButton*>("cmdCancel");
+    ASSERT_NE(list, nullptr);
+    ASSERT_NE(close, nullptr);
+    EXPECT_EQ(list->geometry(), scale.rect({180, 270, 7965, 1245}));
+    const QWidget* panel = close->parentWidget();
+    ASSERT_NE(panel, dialog);
+    EXPECT_EQ(panel->geometry(), scale.rect({0, 1515, 8235, 840}));
+    EXPECT_EQ(close->geometry(), scale.rect({6750, 240, 1185, 390}));
+}
+
+TEST_F(ShortcutsDialog, ColumnsAndRows) {
+    frmShortcuts* dialog = Open();
+    ASSERT_NE(dialog, nullptr);
+    auto* list = dialog->findChild<QTreeWidget*>("ltvShortcuts");
+    ASSERT_NE(list, nullptr);
+    const TwipScale scale = Scale(dialog);
+    ASSERT_EQ(list->columnCount(), 2);
+    EXPECT_EQ(list->headerItem()->text(0), "COL 1");
+    EXPECT_EQ(list->headerItem()->text(1), "COL 2");
+    EXPECT_EQ(list->headerItem()->data(0, Qt::UserRole).toString(), "col1");
+    EXPECT_EQ(list->headerItem()->data(1, Qt::UserRole).toString(), "col2");
+    EXPECT_EQ(list->columnWidth(0), scale.px(2700));
+    EXPECT_GE(list->columnWidth(1), scale.px(5100));
+    EXPECT_EQ(list->font().pointSizeF(), 9.0);
+
+    const struct {
+        const char* action;
+        const char* keys;
+        const char* itemKey;
+        const char* subItemKey;
+    } rows[] = {
+        {"Advance to the next step",
+         "'N', left click, space, right or down arrow, enter, or page down", "row 51", "row 52"},
+        {"Return to the previous step", "'P', backspace, left or up arrow, or page up", "row 61",
+         "row 62"},
+        {"Pause tapping", "Esc or Alt + A", "row 71", "row 72"},
+        {"Go to Finish", "Alt + F", "row 81", "row 82"},
+    };
+    ASSERT_EQ(list->topLevelItemCount(), 4);
+    for (int i = 0; i < 4; ++i) {
+        const QTreeWidgetItem* item = list->topLevelItem(i);
+        EXPECT_EQ(item->text(0), rows[i].action) << i;
+        EXPECT_EQ(item->text(1), rows[i].keys) << i;
+        EXPECT_EQ(item->data(0, Qt::UserRole).toString(), rows[i].itemKey) << i;
+        EXPECT_EQ(item->data(1, Qt::UserRole).toString(), rows[i].subItemKey) << i;
+        EXPECT_EQ(item->toolTip(1), rows[i].keys) << i;
+        EXPECT_EQ(item->childCount(), 0);
+    }
+}
+
+TEST_F(ShortcutsDialog, AllFourRowsShowWithoutScrolling) {
+    frmShortcuts* dialog = Open();
+    ASSERT_NE(dialog, nullptr);
+    auto* list = dialog->findChild<QTreeWidget*>("ltvShortcuts");
+    ASSERT_NE(list, nullptr);
+    EXPECT_FALSE(list->verticalScrollBar()->isVisible());
+    EXPECT_FALSE(list->horizontalScrollBar()->isVisible());
+    const QRect viewport = list->viewport()->rect();
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        EXPECT_TRUE(viewport.contains(list->visualItemRect(list->topLevelItem(i)))) << i;
+    }
+    EXPECT_LE(list->columnWidth(0) + list->columnWidth(1), viewport.width());
+}
+
+enum class Focus { Dialog, List, Button };
+struct KeyCase {
+    const char* name;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    Focus target;
+    bool closes;
+};
+
+class ShortcutsDialogKeys : public ShortcutsDialog,
+                            public ::testing::WithParamInterface<KeyCase> {};
+
+TEST_P(ShortcutsDialogKeys, CloseOnlyOnEsc) {
+    const KeyCase& c = GetParam();
+    QPointer<frmShortcuts> dialog = Open();
+    ASSERT_FALSE(dialog.isNull());
+    auto* close = dialog->findChild<QPushButton*>("cmdCancel");
+    QWidget* target = dialog;
+    if (c.target == Focus::List) target = dialog->findChild<QTreeWidget*>("ltvShortcuts");
+    if (c.target == Focus::Button) target = close;
+    ASSERT_NE(target, nullptr);
+    QSignalSpy clicks(close, &QPushButton::clicked);
+
+    QTest::keyClick(target, c.key, c.modifiers);
+    RunDeferredDeletes();
+
+    EXPECT_EQ(dialog.isNull(), c.closes);
+    EXPECT_EQ(OpenShortcutDialogs().size(), c.closes ? 0 : 1);
+    if (!c.closes) {
+        EXPECT_EQ(clicks.count(), 0);
+    }
+    EXPECT_TRUE(owner != nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, ShortcutsDialogKeys,
+    ::testing::Values(
+        KeyCase{"EscOnDialog", Qt::Key_Escape, Qt::NoModifier, Focus::Dialog, true},
+        KeyCase{"EscOnList", Qt::Key_Escape, Qt::NoModifier, Focus::List, true},
+        KeyCase{"EscOnButton", Qt::Key_Escape, Qt::NoModifier, Focus::Button, true},
+        KeyCase{"ReturnOnDialog", Qt::Key_Return, Qt::NoModifier, Focus::Dialog, false},
+        KeyCase{"ReturnOnList", Qt::Key_Return, Qt::NoModifier, Focus::List, false},
+        KeyCase{"ReturnOnButton", Qt::Key_Return, Qt::NoModifier, Focus::Button, false},
+        KeyCase{"KeypadEnterOnButton", Qt::Key_Enter, Qt::KeypadModifier, Focus::Button, false},
+        KeyCase{"KeypadEnterOnList", Qt::Key_Enter, Qt::KeypadModifier, Focus::List, false},
+        KeyCase{"CtrlReturnOnDialog", Qt::Key_Return, Qt::ControlModifier, Focus::Dialog, false},
+        KeyCase{"LetterOnList", Qt::Key_N, Qt::NoModifier, Focus::List, false},
+        KeyCase{"SpaceOnButtonClicksClose", Qt::Key_Space, Qt::NoModifier, Focus::Button, true}),
+    [](const ::testing::TestParamInfo<KeyCase>& info) { return std::string(info.param.name); });
+
+TEST_F(ShortcutsDialog, CloseButtonCloses) {
+    QPointer<frmShortcuts> dialog = Open();
+    ASSERT_FALSE(dialog.isNull());
+    QTest::mouseClick(dialog->findChild<QPushButton*>("cmdCancel"), Qt::LeftButton);
+    RunDeferredDeletes();
+    EXPECT_TRUE(dialog.isNull());
+    EXPECT_TRUE(OpenShortcutDialogs().isEmpty());
+}
+
+TEST_F(ShortcutsDialog, OpeningTwiceShowsTheOneDialog) {
+    QPointer<frmShortcuts> first = Open();
+    ASSERT_FALSE(first.isNull());
+    KeyboardShortcuts(owner.get());
+    RunDeferredDeletes();
+    ASSERT_EQ(OpenShortcutDialogs().size(), 1);
+    EXPECT_EQ(OpenShortcutDialogs().front(), first.data());
+    EXPECT_EQ(owner->findChildren<frmShortcuts*>().size(), 1);
+}
+
+TEST_F(ShortcutsDialog, AfterClosingANewOneIsBuilt) {
+    QPointer<frmShortcuts> first = Open();
+    ASSERT_FALSE(first.isNull());
+    first->close();
+    // Opened again before the closed one is gone: it must not come back.
+    QPointer<frmShortcuts> second = Open();
+    ASSERT_FALSE(second.isNull());
+    EXPECT_NE(first.data(), second.data());
+    RunDeferredDeletes();
+    EXPECT_TRUE(first.isNull());
+    ASSERT_FALSE(second.isNull());
+    EXPECT_TRUE(second->isVisible());
+    EXPECT_EQ(second->findChild<QTreeWidget*>("ltvShortcuts")->topLevelItemCount(), 4);
+}
+
+TEST_F(ShortcutsDialog, WithoutAnOwner) {
+    KeyboardShortcuts(nullptr);
+    const auto open = OpenShortcutDialogs();
+    ASSERT_EQ(open.size(), 1);
+    EXPECT_EQ(open.front()->parentWidget(), nullptr);
+    EXPECT_TRUE(reports.reports.isEmpty());
+    EXPECT_TRUE(modal.messages.isEmpty());
+}
+
+TEST_F(ShortcutsDialog, ClosingTheOwnerTakesTheDialogAlong) {
+    QPointer<frmShortcuts> dialog = Open();
+    ASSERT_FALSE(dialog.isNull());
+    owner.reset();
+    EXPECT_TRUE(dialog.isNull());
+    owner = std::make_unique<QWidget>();
+    EXPECT_NE(Open(), nullptr);
+}
+
+TEST_F(ShortcutsDialog, FirstActivationResetsTheBusyPointer) {
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    QGuiApplication::setOverrideCursor(Qt::BusyCursor);
+    frmShortcuts* dialog = Open();
+    ASSERT_NE(dialog, nullptr);
+    QEvent activate(QEvent::WindowActivate);
+    QCoreApplication::sendEvent(dialog, &activate);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+
+    // Only the first activation does it.
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    QCoreApplication::sendEvent(dialog, &activate);
+    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+}
+
+}  // namespace
