@@ -9,6 +9,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Mindrova"));
     QApplication::setOrganizationName(QStringLiteral("Quellbrook"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.example.Mindrova"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/resources/app_icon.svg")));
     mindrova::InstallModalHandlers();
     mindrova::InstallErrorReportDialog();

@@ -7,8 +7,8 @@ packages=(
     qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
     libgtest-dev libbenchmark-dev
     fonts-open-sans
-    xvfb xauth xdotool x11-utils imagemagick
-    desktop-file-utils appstream dpkg-dev file
+    xvfb xauth xdotool x11-utils imagemagick libx11-dev libxdamage-dev
+    desktop-file-utils appstream dpkg-dev file binutils
 )
 
 missing=()
