@@ -5,12 +5,12 @@
 #include <QScreen>
 #include <QWidget>
 
-#include "test_application.h"
+#include "support/qt_application.h"
 
 using namespace mindrova;
 
 TEST(CenterForm, CentredOnTheAvailableAreaSizeUnchanged) {
-    mindrova::testing::TestApplication();
+    mindrova::testing::Application();
     QWidget probe;
     ASSERT_NE(probe.screen(), nullptr);
     const QRect area = probe.screen()->availableGeometry();

@@ -10,7 +10,7 @@
 #include "app/report_address.h"
 #include "qstring_printer.h"
 #include "support/modal_recorder.h"
-#include "test_application.h"
+#include "support/qt_application.h"
 #include "url_recorder.h"
 
 using namespace mindrova;
@@ -21,7 +21,7 @@ namespace {
 
 class AboutBox : public ::testing::Test {
 protected:
-    void SetUp() override { mindrova::testing::TestApplication(); }
+    void SetUp() override { mindrova::testing::Application(); }
     ModalRecorder modal;
     UrlRecorder desktop;
 };

@@ -12,7 +12,7 @@
 #include "app/report_address.h"
 #include "qstring_printer.h"
 #include "support/modal_recorder.h"
-#include "test_application.h"
+#include "support/qt_application.h"
 #include "url_recorder.h"
 
 using namespace mindrova;
@@ -24,7 +24,7 @@ namespace {
 class ErrorReportDialog : public ::testing::Test {
 protected:
     void SetUp() override {
-        mindrova::testing::TestApplication();
+        mindrova::testing::Application();
         while (QGuiApplication::overrideCursor()) QGuiApplication::restoreOverrideCursor();
     }
     void TearDown() override {

@@ -12,7 +12,7 @@
 
 #include "qstring_printer.h"
 #include "support/modal_recorder.h"
-#include "test_application.h"
+#include "support/qt_application.h"
 #include "url_recorder.h"
 
 using namespace mindrova;
@@ -24,7 +24,7 @@ namespace {
 class ShellExecute : public ::testing::Test {
 protected:
     void SetUp() override {
-        mindrova::testing::TestApplication();
+        mindrova::testing::Application();
         ASSERT_TRUE(temp.isValid());
     }
     QString MakeFile(const QString& name, QFileDevice::Permissions permissions = {}) {

@@ -11,7 +11,7 @@
 #include "qstring_printer.h"
 #include "session_window/frm_main.h"
 #include "support/modal_recorder.h"
-#include "test_application.h"
+#include "support/qt_application.h"
 #include "util/settings_store.h"
 
 using namespace mindrova;
@@ -23,7 +23,7 @@ namespace {
 class Startup : public ::testing::Test {
 protected:
     void SetUp() override {
-        mindrova::testing::TestApplication();
+        mindrova::testing::Application();
         ASSERT_TRUE(temp.isValid());
         SetSettingsFolder(temp.filePath("settings"));
         lockPath = temp.filePath("mindrova.lock");

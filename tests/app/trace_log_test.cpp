@@ -9,6 +9,7 @@
 #include "app/file_system_helper.h"
 #include "engine/steps.h"
 #include "support/modal_recorder.h"
+#include "support/trace_capture.h"
 
 using namespace mindrova;
 using mindrova::testing::ModalRecorder;
@@ -19,32 +20,15 @@ const QLocale kEnglish(QLocale::English, QLocale::UnitedStates);
 
 class TraceLog : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(temp.isValid());
-        folder = temp.path() + "/Log";
-        clock = QDateTime(QDate(2026, 12, 7), QTime(11, 14, 22));
-        SetTraceLogSetup({folder, [this] { return clock; }});
-        ResetLogDateStamp();
-        FileSystemHelper = std::make_unique<FileSystemObject>();
-        TraceEnabled = true;
-    }
-    void TearDown() override {
-        TraceEnabled = false;
-        FileSystemHelper.reset();
-        SetTraceLogSetup({});
-        ResetLogDateStamp();
-    }
-    QByteArray Read(const QString& name) const {
-        QFile file(folder + "/" + name);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
+    void SetUp() override { ASSERT_TRUE(trace.valid()); }
+    QByteArray Read(const QString& name) const { return trace.Read(name); }
     QByteArray Record(const QDateTime& when, const QString& message) const {
         return BuildLogRecord(when, message, QLocale::system());
     }
 
-    QTemporaryDir temp;
-    QString folder;
-    QDateTime clock;
+    mindrova::testing::TraceCapture trace;
+    QDateTime& clock = trace.clock;
+    const QString& folder = trace.folder;
     ModalRecorder modal;
 };
 
@@ -116,9 +100,9 @@ TEST_F(TraceLog, FailuresGiveOneMessageAndTheProgramGoesOn) {
 }
 
 TEST_F(TraceLog, FolderThatCannotBeMadeIsSilent) {
-    QFile blocker(temp.path() + "/blocker");
+    QFile blocker(folder + "-blocker");
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    SetTraceLogSetup({temp.path() + "/blocker/Log", [this] { return clock; }});
+    SetTraceLogSetup({folder + "-blocker/Log", [this] { return clock; }});
     WriteLog("lost");
     EXPECT_TRUE(modal.messages.isEmpty());
 }

@@ -17,6 +17,7 @@
 
 #include "session_window/twips.h"
 #include "support/modal_recorder.h"
+#include "support/qt_application.h"
 
 using namespace mindrova;
 using mindrova::testing::ModalRecorder;
@@ -24,19 +25,7 @@ using mindrova::testing::ReportRecorder;
 
 namespace {
 
-class QtApplication : public ::testing::Environment {
-public:
-    void SetUp() override {
-        static int argc = 1;
-        static char name[] = "frm_shortcuts_test";
-        static char* argv[] = {name, nullptr};
-        app = std::make_unique<QApplication>(argc, argv);
-    }
-    void TearDown() override { app.reset(); }
-    std::unique_ptr<QApplication> app;
-};
-[[maybe_unused]] const auto* const kQtApplication =
-    ::testing::AddGlobalTestEnvironment(new QtApplication);
+[[maybe_unused]] QApplication& kApplication = mindrova::testing::Application();
 
 void RunDeferredDeletes() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

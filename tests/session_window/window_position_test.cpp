@@ -16,6 +16,7 @@
 #include "app/file_system_helper.h"
 #include "app/trace_log.h"
 #include "support/modal_recorder.h"
+#include "support/trace_capture.h"
 #include "util/settings_store.h"
 
 namespace mindrova {
@@ -326,35 +327,17 @@ public:
 
 class TracedPosition : public WindowPositionStore {
 protected:
-    void SetUp() override {
-        WindowPositionStore::SetUp();
-        ASSERT_TRUE(logTemp.isValid());
-        logFolder = logTemp.filePath("Log");
-        SetTraceLogSetup({logFolder, [this] { return clock; }});
-        ResetLogDateStamp();
-        FileSystemHelper = std::make_unique<FileSystemObject>();
-        TraceEnabled = true;
-    }
-    void TearDown() override {
-        TraceEnabled = false;
-        FileSystemHelper.reset();
-        SetTraceLogSetup({});
-        ResetLogDateStamp();
-        WindowPositionStore::TearDown();
-    }
-    QByteArray Log() const {
-        QFile file(logFolder + "/Mindrova_20261207.log");
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
+    QByteArray Log() const { return trace.Read("Mindrova_20261207.log"); }
     QByteArray Records(const QStringList& lines) const {
         QByteArray all;
-        for (const QString& line : lines) all += BuildLogRecord(clock, line, QLocale::system());
+        for (const QString& line : lines) {
+            all += BuildLogRecord(trace.clock, line, QLocale::system());
+        }
         return all;
     }
 
-    QTemporaryDir logTemp;
-    QString logFolder;
-    QDateTime clock{QDate(2026, 12, 7), QTime(9, 5, 0)};
+    mindrova::testing::TraceCapture trace{QDateTime(QDate(2026, 12, 7), QTime(9, 5, 0))};
+};
 };
 
 TEST_F(TracedPosition, FormPosReadWritesItsTwoLines) {
