@@ -25,7 +25,12 @@ using mindrova::testing::ReportRecorder;
 
 namespace {
 
-[[maybe_unused]] QApplication& kApplication = mindrova::testing::Application();
+// Made when the tests run, not when the binary is merely asked for its list of tests.
+class ApplicationEnvironment : public ::testing::Environment {
+    void SetUp() override { mindrova::testing::Application(); }
+};
+[[maybe_unused]] auto* const kApplication =
+    ::testing::AddGlobalTestEnvironment(new ApplicationEnvironment);
 
 void RunDeferredDeletes() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -338,7 +338,6 @@ protected:
 
     mindrova::testing::TraceCapture trace{QDateTime(QDate(2026, 12, 7), QTime(9, 5, 0))};
 };
-};
 
 TEST_F(TracedPosition, FormPosReadWritesItsTwoLines) {
     FormPos_Save({-1200, 450, 16000, 10000, SavedWindowState::Maximized});  // State only
