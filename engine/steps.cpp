@@ -53,10 +53,16 @@ constexpr std::array<StepRow, MAX_STEP + 1> kSteps{{
     {u"Explanation of Negative Sequence", u"", 0, 7, 7, 5},
 }};
 
-constexpr bool InTable(Step step) { return step >= estNone && step <= MAX_STEP; }
-constexpr bool HasTexts(Step step) { return step >= estIntro && step <= MAX_STEP; }
+constexpr bool InTable(Step step) {
+    return step >= estNone && step <= MAX_STEP;
+}
+constexpr bool HasTexts(Step step) {
+    return step >= estIntro && step <= MAX_STEP;
+}
 
-const StepRow& Row(Step step) { return kSteps[static_cast<std::size_t>(step)]; }
+const StepRow& Row(Step step) {
+    return kSteps[static_cast<std::size_t>(step)];
+}
 
 // Trace lines name steps without the lookup's complaint: estNone (and anything outside the table)
 // is written as its number.
@@ -64,8 +70,10 @@ QString TraceName(Step step) {
     return HasTexts(step) ? QString::fromUtf16(Row(step).name) : QString::number(step);
 }
 
-void Trace(const QString& line) {
-    if (TraceEnabled) WriteLog(line);
+// The line is built only while tracing is on: step changes must not pay for it otherwise.
+template <typename BuildLine>
+void Trace(BuildLine&& buildLine) {
+    if (TraceEnabled) WriteLog(buildLine());
 }
 
 }  // namespace
@@ -95,8 +103,7 @@ QString GetStepDescription(Step penmStep) {
 }
 
 bool IsThisTappingStep(Step penmStep) {
-    return (penmStep >= estTopHead1 && penmStep <= estRightUnderArm) ||
-           penmStep == estReassessSUD;
+    return (penmStep >= estTopHead1 && penmStep <= estRightUnderArm) || penmStep == estReassessSUD;
 }
 
 qint32 GetStepLength(Step penmStep) {
@@ -106,14 +113,16 @@ qint32 GetStepLength(Step penmStep) {
 Step GetNextStep(Step penmStep) {
     Step result = estNone;
     Trap({"modSteps", "GetNextStep"}, [&] {
-        Trace(QStringLiteral("Start GetNextStep, penmStep = ") + TraceName(penmStep));
+        Trace(
+            [&] { return QStringLiteral("Start GetNextStep, penmStep = ") + TraceName(penmStep); });
         if (!InTable(penmStep)) {
             ShowPlainMessage(QStringLiteral("Next step not defined"));
             result = estIntro;
         } else {
             result = static_cast<Step>(Row(penmStep).next);
         }
-        Trace(QStringLiteral("End GetNextStep, lenmNextStep = ") + TraceName(result));
+        Trace(
+            [&] { return QStringLiteral("End GetNextStep, lenmNextStep = ") + TraceName(result); });
     });
     return result;
 }
@@ -121,7 +130,10 @@ Step GetNextStep(Step penmStep) {
 Step GetNextStep_Navigation(Step penmStep, RoundState& rounds) {
     Step result = estNone;
     Trap({"modSteps", "GetNextStep_Navigation"}, [&] {
-        Trace(QStringLiteral("Start GetNextStep_Navigation, penmStep = ") + TraceName(penmStep));
+        Trace([&] {
+            return QStringLiteral("Start GetNextStep_Navigation, penmStep = ") +
+                   TraceName(penmStep);
+        });
         if (IsThisTappingStep(penmStep)) {
             if (rounds.gblnPositiveSequence) {
                 result = estReassessSUD;
@@ -138,7 +150,10 @@ Step GetNextStep_Navigation(Step penmStep, RoundState& rounds) {
         } else {
             result = static_cast<Step>(Row(penmStep).nextNavigation);
         }
-        Trace(QStringLiteral("End GetNextStep_Navigation, lenmNextStep = ") + TraceName(result));
+        Trace([&] {
+            return QStringLiteral("End GetNextStep_Navigation, lenmNextStep = ") +
+                   TraceName(result);
+        });
     });
     return result;
 }
@@ -146,10 +161,12 @@ Step GetNextStep_Navigation(Step penmStep, RoundState& rounds) {
 Step GetPrevStep(Step penmStep, bool& pblnGoBackFromPositiveToNegative, RoundState& rounds) {
     Step result = estNone;
     Trap({"modSteps", "GetPrevStep"}, [&] {
-        Trace(QStringLiteral("Start GetPrevStep, penmStep = ") + TraceName(penmStep) +
-              QStringLiteral(", pblnGoBackFromPositiveToNegative = ") +
-              (pblnGoBackFromPositiveToNegative ? QStringLiteral("True")
-                                                : QStringLiteral("False")));
+        Trace([&] {
+            return QStringLiteral("Start GetPrevStep, penmStep = ") + TraceName(penmStep) +
+                   QStringLiteral(", pblnGoBackFromPositiveToNegative = ") +
+                   (pblnGoBackFromPositiveToNegative ? QStringLiteral("True")
+                                                     : QStringLiteral("False"));
+        });
         pblnGoBackFromPositiveToNegative = false;
         if (IsThisTappingStep(penmStep)) {
             rounds.glngRoundCount = 0;
@@ -165,7 +182,9 @@ Step GetPrevStep(Step penmStep, bool& pblnGoBackFromPositiveToNegative, RoundSta
         } else {
             result = static_cast<Step>(Row(penmStep).previous);
         }
-        Trace(QStringLiteral("Start GetPrevStep, lenmPrevStep = ") + TraceName(result));
+        Trace([&] {
+            return QStringLiteral("Start GetPrevStep, lenmPrevStep = ") + TraceName(result);
+        });
     });
     return result;
 }
@@ -174,8 +193,8 @@ QString GetIntroText() {
     QString result;
     Trap({"modSteps", "GetIntroText"}, [&] {
         const QString blank = QStringLiteral("\r\n\r\n");
-        result = QStringLiteral("Please sit up straight in a safe, quiet place and relax.") + blank +
-                 QStringLiteral("Take a deep breath.") + blank +
+        result = QStringLiteral("Please sit up straight in a safe, quiet place and relax.") +
+                 blank + QStringLiteral("Take a deep breath.") + blank +
                  QStringLiteral(
                      "Expand your body - put your chest forward, head up, your feet "
                      "shoulder-width apart. Keep your whole spine straight. Place your tongue "

@@ -4,24 +4,26 @@
 
 #include <QList>
 #include <functional>
-#include <map>
+#include <array>
 
 #include "session_window/point_markers.h"
 #include "session_window/session_view.h"
 
 namespace mindrova::testing {
 
+// One flag per control, indexed by the control (cheap enough for the tick benchmark).
+struct ControlFlags {
+    std::array<bool, 4> flags;
+    bool& operator[](SessionControl c) { return flags[static_cast<std::size_t>(c)]; }
+    bool at(SessionControl c) const { return flags[static_cast<std::size_t>(c)]; }
+};
+
 class FakeSessionView : public SessionView {
 public:
     bool timerEnabled = false;
-    std::map<SessionControl, bool> visible{{SessionControl::Pause, true},
-                                           {SessionControl::Resume, false},
-                                           {SessionControl::PauseBottom, false},
-                                           {SessionControl::Previous, true}};
-    std::map<SessionControl, bool> enabled{{SessionControl::Pause, true},
-                                           {SessionControl::Resume, true},
-                                           {SessionControl::PauseBottom, true},
-                                           {SessionControl::Previous, true}};
+    // Pause, Resume, PauseBottom, Previous
+    ControlFlags visible{{true, false, false, true}};
+    ControlFlags enabled{{true, true, true, true}};
     int sudOption = -1;
     int issueOption = -1;
     QList<Step> displayed;
