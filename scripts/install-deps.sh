@@ -7,7 +7,7 @@ packages=(
     qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
     libgtest-dev libbenchmark-dev
     fonts-open-sans
-    xvfb xauth xdotool x11-utils imagemagick libx11-dev libxdamage-dev
+    xvfb xauth xdotool x11-utils imagemagick libx11-dev libxdamage-dev python3 openbox wmctrl
     desktop-file-utils appstream dpkg-dev file binutils
 )
 
