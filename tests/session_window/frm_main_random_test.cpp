@@ -1,0 +1,128 @@
+// A seeded stream of random keys, clicks, resizes, minimizing and menu use: the window never
+// fails, the step timer runs exactly on unpaused timed steps, and at most one marker shows.
+#include <gtest/gtest.h>
+
+#include <QMenu>
+#include <QRandomGenerator>
+#include <QTest>
+
+#include "session_window/frm_main.h"
+#include "session_window/frm_shortcuts.h"
+#include "support/modal_recorder.h"
+#include "support/qt_application.h"
+
+using namespace mindrova;
+
+namespace {
+
+struct RandomInput : ::testing::Test {
+    void SetUp() override {
+        mindrova::testing::Application();
+        window = new frmMain;
+        window->show();
+        QEvent activate(QEvent::WindowActivate);
+        QApplication::sendEvent(window, &activate);
+    }
+    void TearDown() override {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (qobject_cast<frmShortcuts*>(w)) delete w;
+        }
+        delete window;
+    }
+
+    void CheckInvariants(int action) {
+        const Step step = window->controller().State().genmCurrentStep;
+        const bool paused = window->cmdResume->isVisibleTo(window);
+        const bool timed = !IsUntimedStep(step);
+        ASSERT_EQ(window->stepTimer().isActive(), timed && !paused)
+            << "action " << action << " step " << step << " paused " << paused;
+        int markers = 0;
+        for (int i = 1; i <= MARKER_COUNT; ++i) markers += window->markerShown(i) ? 1 : 0;
+        ASSERT_LE(markers, 1) << "action " << action;
+        if (!timed) ASSERT_EQ(markers, 0) << "action " << action << " step " << step;
+    }
+
+    mindrova::testing::ModalRecorder modal;  // the About box answers at once
+    frmMain* window = nullptr;
+};
+
+TEST_F(RandomInput, TenThousandActionsKeepTheSessionSound) {
+    QRandomGenerator random(20261208);
+    const int keys[] = {Qt::Key_Space, Qt::Key_N,      Qt::Key_P,        Qt::Key_Left,
+                        Qt::Key_Right, Qt::Key_Up,     Qt::Key_Down,     Qt::Key_Escape,
+                        Qt::Key_A,     Qt::Key_Return, Qt::Key_Tab,      Qt::Key_Backspace,
+                        Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_F1,    Qt::Key_Shift};
+    const Qt::KeyboardModifiers modifiers[] = {Qt::NoModifier, Qt::ShiftModifier,
+                                               Qt::ControlModifier, Qt::AltModifier};
+    // Everything a click may land on, but the buttons that end the program or open a browser.
+    QList<QWidget*> targets = {window,
+                               window->cmdNavig[0],
+                               window->cmdNavig[1],
+                               window->cmdPause,
+                               window->cmdResume,
+                               window->cmdFinish,
+                               window->cmdPause_Bottom,
+                               window->lblIntro,
+                               window->lblLeftFrame,
+                               window->lblSegmentTitle,
+                               window->picShape,
+                               window->picHandLeft,
+                               window->fraMode,
+                               window->fraSUD_2,
+                               window->lblSplit};
+    for (QWidget* w : window->radMode) {
+        if (w) targets << w;
+    }
+    for (QWidget* w : window->radSUD) targets << w;
+    for (QWidget* w : window->lblSUDUnit) targets << w;
+
+    for (int action = 0; action < 10000; ++action) {
+        switch (random.bounded(7)) {
+            case 0:
+            case 1: {
+                QWidget* focus = QApplication::focusWidget() ? QApplication::focusWidget() : window;
+                QTest::keyClick(focus, Qt::Key(keys[random.bounded(int(std::size(keys)))]),
+                                modifiers[random.bounded(4)]);
+                break;
+            }
+            case 2: {
+                QWidget* target = targets[random.bounded(int(targets.size()))];
+                if (!target->isVisible()) break;
+                const QPoint at(random.bounded(std::max(1, target->width())),
+                                random.bounded(std::max(1, target->height())));
+                QTest::mouseClick(target, random.bounded(5) ? Qt::LeftButton : Qt::RightButton,
+                                  {}, at);
+                break;
+            }
+            case 3:
+                window->resize(1 + random.bounded(2400), 1 + random.bounded(1600));
+                break;
+            case 4:
+                if (random.bounded(2)) {
+                    window->showMinimized();
+                } else {
+                    window->showNormal();
+                }
+                break;
+            case 5: {
+                const int which = random.bounded(3);
+                if (which == 0) window->mnuPopUpAbout->trigger();
+                if (which == 1) window->mnuPopUpShortcuts->trigger();
+                if (which == 2) window->OpenPopupMenu(QPoint(10, 10));
+                window->findChild<QMenu*>("mnuPopUp")->hide();
+                break;
+            }
+            default:
+                for (int t = random.bounded(400); t > 0 && window->stepTimer().isActive(); --t) {
+                    window->controller().tmrSteps_Timer();
+                }
+                break;
+        }
+        CheckInvariants(action);
+        if (HasFatalFailure()) return;
+    }
+    EXPECT_TRUE(window->isVisible() || window->isMinimized());
+    EXPECT_TRUE(modal.texts().isEmpty()) << modal.texts().join(" | ").toStdString();
+}
+
+}  // namespace
