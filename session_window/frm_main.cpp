@@ -307,20 +307,24 @@ void frmMain::SetColors() {
         setBackgroundRole(QPalette::Base);
         setAutoFillBackground(true);
         const QColor bars(252, 252, 252);
+        // The window paints with its text-area colour; these paint with their own.
         for (QWidget* bar : {picToolBar, picStatusBar}) {
             QPalette p = bar->palette();
             p.setColor(QPalette::Window, bars);
             bar->setPalette(p);
+            bar->setBackgroundRole(QPalette::Window);
         }
         QPalette split = lblSplit->palette();
         split.setColor(QPalette::Window, QColor(240, 240, 240));
         lblSplit->setPalette(split);
+        lblSplit->setBackgroundRole(QPalette::Window);
         for (QWidget* white : std::initializer_list<QWidget*>{
                  picLeftFrame, picRightFrame, fraMode, fraSUD_2, lblSegmentTitle,
                  lblCurrentPoint}) {
             QPalette p = white->palette();
             p.setColor(QPalette::Window, Qt::white);
             white->setPalette(p);
+            white->setBackgroundRole(QPalette::Window);
             white->setAutoFillBackground(true);
         }
         for (QLabel* text : {lblLeftFrame, lblIntro}) {

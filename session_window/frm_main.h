@@ -106,6 +106,7 @@ private:
     BlinkState mBlink;
     qint32 glngCurrentDot = 0;
     bool mOpeningSizePending = true;
+    bool mWatchFrame = false;
     QSet<QObject*> mClickTargets;
 
 public:

@@ -57,15 +57,30 @@ void frmMain::AdvanceOnClick() { mController.Next(); }
 bool frmMain::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate) mController.Form_Activate();
     const bool handled = QWidget::event(event);
-    // The platform tells the frame's size only once the window is shown: the opening outer size
-    // is applied again then, so that the frame is counted in it.
-    if (event->type() == QEvent::Show && mOpeningSizePending) {
-        mOpeningSizePending = false;
-        if (!isMaximized() && !isFullScreen()) {
-            SetOuterSizeTwips(OPENING_OUTER_WIDTH, OPENING_OUTER_HEIGHT);
-        }
-        // A program just started takes the focus, also where no window manager gives it.
-        activateWindow();
+    // The window manager tells the frame's size only after the window is shown, sometimes a
+    // little later: the opening outer size is applied again when a frame first appears, so that
+    // the frame is counted in it. The user's own first move or key ends the watch.
+    switch (event->type()) {
+        case QEvent::Show:
+            if (mOpeningSizePending) {
+                mOpeningSizePending = false;
+                mWatchFrame = !isMaximized() && !isFullScreen();
+                if (mWatchFrame) SetOuterSizeTwips(OPENING_OUTER_WIDTH, OPENING_OUTER_HEIGHT);
+                // A program just started takes the focus, also where no window manager gives it.
+                activateWindow();
+            }
+            break;
+        case QEvent::Move:
+        case QEvent::Resize:
+            if (mWatchFrame && frameGeometry().size() != size()) {
+                mWatchFrame = false;
+                if (!isMaximized()) SetOuterSizeTwips(OPENING_OUTER_WIDTH, OPENING_OUTER_HEIGHT);
+            }
+            break;
+        case QEvent::KeyPress:
+        case QEvent::MouseButtonPress:
+        case QEvent::WindowStateChange: mWatchFrame = false; break;
+        default: break;
     }
     return handled;
 }
