@@ -29,8 +29,8 @@ void ReportError(qint32 errNumber, const QString& errDescription, const QString&
     ErrorRecord record;
     record.plngErrNum = errNumber;
     record.pstrErrDesc = errDescription;
-    record.pstrProgVer =
-        QString::number(kProgramVersion.major) + QLatin1Char('.') + QString::number(kProgramVersion.minor);
+    record.pstrProgVer = QString::number(kProgramVersion.major) + QLatin1Char('.') +
+                         QString::number(kProgramVersion.minor);
     record.plngBuildNum = kProgramVersion.revision;
     record.pstrModuleName = moduleName;
     record.pstrProcName = procName;

@@ -93,8 +93,8 @@ void ReportCurrentFailure(const TrapSite& site, const int* checkpoint) noexcept 
                     QString::fromLatin1(site.procedure), extra);
     } catch (...) {
         // A failure inside the report is not trapped again; it must not end the program either.
-        QTextStream(stderr) << "Mindrova: the error report itself failed in " << site.module
-                            << ":" << site.procedure << "\n";
+        QTextStream(stderr) << "Mindrova: the error report itself failed in " << site.module << ":"
+                            << site.procedure << "\n";
     }
 }
 

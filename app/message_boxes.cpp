@@ -10,11 +10,16 @@ namespace {
 
 QMessageBox::Icon BoxIcon(MessageIcon icon) {
     switch (icon) {
-        case MessageIcon::Information: return QMessageBox::Information;
-        case MessageIcon::Question: return QMessageBox::Question;
-        case MessageIcon::Warning: return QMessageBox::Warning;
-        case MessageIcon::Critical: return QMessageBox::Critical;
-        case MessageIcon::None: break;
+        case MessageIcon::Information:
+            return QMessageBox::Information;
+        case MessageIcon::Question:
+            return QMessageBox::Question;
+        case MessageIcon::Warning:
+            return QMessageBox::Warning;
+        case MessageIcon::Critical:
+            return QMessageBox::Critical;
+        case MessageIcon::None:
+            break;
     }
     return QMessageBox::NoIcon;
 }
@@ -39,6 +44,8 @@ int RunDialog(QObject& dialog) {
 
 }  // namespace
 
-void InstallModalHandlers() { SetModalHandlers({ShowBox, RunDialog}); }
+void InstallModalHandlers() {
+    SetModalHandlers({ShowBox, RunDialog});
+}
 
 }  // namespace mindrova

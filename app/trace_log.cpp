@@ -20,7 +20,9 @@ QString LogFolder() {
     return QCoreApplication::applicationDirPath() + QStringLiteral("/Log");
 }
 
-QDateTime Now() { return Setup.now ? Setup.now() : QDateTime::currentDateTime(); }
+QDateTime Now() {
+    return Setup.now ? Setup.now() : QDateTime::currentDateTime();
+}
 
 QString ExecutableName() {
     if (QCoreApplication::instance() == nullptr) return QString::fromLatin1(kProgramTitle);
@@ -75,8 +77,12 @@ void WriteLog(QString message, QString prefix) {
     }
 }
 
-void SetTraceLogSetup(TraceLogSetup setup) { Setup = std::move(setup); }
+void SetTraceLogSetup(TraceLogSetup setup) {
+    Setup = std::move(setup);
+}
 
-void ResetLogDateStamp() { LogDateStamp.clear(); }
+void ResetLogDateStamp() {
+    LogDateStamp.clear();
+}
 
 }  // namespace mindrova

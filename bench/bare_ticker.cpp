@@ -26,9 +26,9 @@ int main(int argc, char* argv[]) {
         if (ticks % 100 == 0) {
             const int s = ticks / 100;
             elapsed->setText(QStringLiteral("%1:%2:%3")
-                              .arg(s / 3600, 2, 10, QLatin1Char('0'))
-                              .arg(s / 60 % 60, 2, 10, QLatin1Char('0'))
-                              .arg(s % 60, 2, 10, QLatin1Char('0')));
+                                 .arg(s / 3600, 2, 10, QLatin1Char('0'))
+                                 .arg(s / 60 % 60, 2, 10, QLatin1Char('0'))
+                                 .arg(s % 60, 2, 10, QLatin1Char('0')));
         }
     });
     timer.start();

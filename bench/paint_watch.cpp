@@ -38,7 +38,9 @@ double NowMs() {
 }
 
 // A window that vanishes between its CreateNotify and our question about it is not an error.
-int IgnoreErrors(Display*, XErrorEvent*) { return 0; }
+int IgnoreErrors(Display*, XErrorEvent*) {
+    return 0;
+}
 
 // Waits for the next event until the absolute time deadline_ms; false on timeout.
 bool NextEvent(Display* dpy, XEvent& ev, double deadline_ms) {
@@ -99,8 +101,7 @@ int LogDamage(Display* dpy, int damageEvent, double seconds) {
     while (NextEvent(dpy, ev, end)) {
         if (ev.type != damageEvent + XDamageNotify) continue;
         const auto& d = reinterpret_cast<XDamageNotifyEvent&>(ev);
-        std::printf("%.3f %d %d %d %d\n", NowMs(), d.area.x, d.area.y, d.area.width,
-                    d.area.height);
+        std::printf("%.3f %d %d %d %d\n", NowMs(), d.area.x, d.area.y, d.area.width, d.area.height);
     }
     std::fflush(stdout);
     return 0;
@@ -115,17 +116,29 @@ int main(int argc, char* argv[]) {
     int opt;
     while ((opt = getopt(argc, argv, "q:t:h:kl:")) != -1) {
         switch (opt) {
-            case 'q': quietMs = std::atoi(optarg); break;
-            case 't': timeoutMs = std::atoi(optarg); break;
-            case 'h': holdMs = std::atoi(optarg); break;
-            case 'k': keep = true; break;
-            case 'l': logSeconds = std::atof(optarg); break;
-            default: return 2;
+            case 'q':
+                quietMs = std::atoi(optarg);
+                break;
+            case 't':
+                timeoutMs = std::atoi(optarg);
+                break;
+            case 'h':
+                holdMs = std::atoi(optarg);
+                break;
+            case 'k':
+                keep = true;
+                break;
+            case 'l':
+                logSeconds = std::atof(optarg);
+                break;
+            default:
+                return 2;
         }
     }
     if (logSeconds <= 0 && optind >= argc) {
-        std::fprintf(stderr, "usage: paint_watch [-q ms] [-t ms] [-h ms] [-k] -- program args\n"
-                             "       paint_watch -l seconds\n");
+        std::fprintf(stderr,
+                     "usage: paint_watch [-q ms] [-t ms] [-h ms] [-k] -- program args\n"
+                     "       paint_watch -l seconds\n");
         return 2;
     }
 
@@ -192,9 +205,10 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     const double runMs = RunMs(pid);
-    std::printf("pid=%d window=0x%lx size=%dx%d map_ms=%.1f first_damage_ms=%.1f paint_ms=%.1f "
-                "run_ms=%.1f\n",
-                int(pid), target, ww, wh, mapMs, firstMs, lastMs, runMs);
+    std::printf(
+        "pid=%d window=0x%lx size=%dx%d map_ms=%.1f first_damage_ms=%.1f paint_ms=%.1f "
+        "run_ms=%.1f\n",
+        int(pid), target, ww, wh, mapMs, firstMs, lastMs, runMs);
     std::fflush(stdout);
     if (holdMs > 0) usleep(useconds_t(holdMs) * 1000);
     if (holdMs > 0 || !keep) {

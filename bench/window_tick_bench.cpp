@@ -31,7 +31,7 @@ int main(int argc, char* argv[]) {
     QEvent activate(QEvent::WindowActivate);
     QApplication::sendEvent(&window, &activate);
     for (int i = 0; i < 6; ++i) window.controller().Next();  // first point of round 1
-    window.stepTimer().stop();  // ticks are driven here
+    window.stepTimer().stop();                               // ticks are driven here
     QCoreApplication::processEvents();
 
     std::vector<double> all, marker, stepChange, paint;

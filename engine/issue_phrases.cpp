@@ -13,19 +13,27 @@ QString SetUpStatement(Issue issue) {
             return QStringLiteral("I have this addiction (obsession) [your problem here] ");
         case eisAnxietyFearPanicPhobia:
             return QStringLiteral("I have this anxiety (fear, panic, phobia)");
-        case eisDepression: return QStringLiteral("I have this depression");
-        case eisHeadaches: return QStringLiteral("I have this headache");
+        case eisDepression:
+            return QStringLiteral("I have this depression");
+        case eisHeadaches:
+            return QStringLiteral("I have this headache");
         case eisNegativeMemory:
             return QStringLiteral("I have this negative memory [your problem here]");
         case eisPTSD:
         case eisPTSDTrauma:
             return QStringLiteral("I was exposed to this traumatic event [your trauma here]");
-        case eisGlossophobia: return QStringLiteral("I have this fear of public speaking");
-        case eisRageAnger: return QStringLiteral("I have this anger [your problem here]");
-        case eisSelfEsteem: return QStringLiteral("I have so low self esteem");
-        case eisTrauma: return QStringLiteral("I have this trauma [your problem here]");
-        case eisGuilt: return QStringLiteral("I have this guilt");
-        case eisNone: break;
+        case eisGlossophobia:
+            return QStringLiteral("I have this fear of public speaking");
+        case eisRageAnger:
+            return QStringLiteral("I have this anger [your problem here]");
+        case eisSelfEsteem:
+            return QStringLiteral("I have so low self esteem");
+        case eisTrauma:
+            return QStringLiteral("I have this trauma [your problem here]");
+        case eisGuilt:
+            return QStringLiteral("I have this guilt");
+        case eisNone:
+            break;
     }
     return QStringLiteral("... ") + QStringLiteral("[your problem here]");
 }
@@ -51,19 +59,21 @@ PhraseProcedures ProceduresOf(Issue issue) {
         case eisHeadaches:
             return {GetStringForNegativeSeq_Headaches, GetStringForPositiveSeq_Headaches};
         case eisNegativeMemory:
-            return {GetStringForNegativeSeq_NegativeMemory,
-                    GetStringForPositiveSeq_NegativeMemory};
+            return {GetStringForNegativeSeq_NegativeMemory, GetStringForPositiveSeq_NegativeMemory};
         case eisGlossophobia:
             return {GetStringForNegativeSeq_Glossophobia, GetStringForPositiveSeq_Glossophobia};
         case eisRageAnger:
             return {GetStringForNegativeSeq_RageAnger, GetStringForPositiveSeq_RageAnger};
         case eisSelfEsteem:
             return {GetStringForNegativeSeq_SelfEsteem, GetStringForPositiveSeq_SelfEsteem};
-        case eisGuilt: return {GetStringForNegativeSeq_Guilt, GetStringForPositiveSeq_Guilt};
-        case eisPTSDTrauma: return {GetStringForNegativeSeq_PTSD, GetStringForPositiveSeq_PTSD};
+        case eisGuilt:
+            return {GetStringForNegativeSeq_Guilt, GetStringForPositiveSeq_Guilt};
+        case eisPTSDTrauma:
+            return {GetStringForNegativeSeq_PTSD, GetStringForPositiveSeq_PTSD};
         case eisNone:
         case eisPTSD:
-        case eisTrauma: break;
+        case eisTrauma:
+            break;
     }
     return {};
 }
@@ -80,8 +90,8 @@ QString SequenceText(Issue issue, bool positive) {
     const PhraseProcedures procedures = ProceduresOf(issue);
     const BlockProcedure procedure = positive ? procedures.positive : procedures.negative;
     if (procedure != nullptr) return procedure();
-    return PlaceholderBlock(issue, positive ? QStringLiteral("Positive")
-                                            : QStringLiteral("Negative"));
+    return PlaceholderBlock(issue,
+                            positive ? QStringLiteral("Positive") : QStringLiteral("Negative"));
 }
 
 }  // namespace

@@ -8,21 +8,45 @@ QString GetIssueName(Issue issue) {
     QString result;
     Trap({"modIssues", "GetIssueName"}, [&] {
         switch (issue) {
-            case eisNone: result = QStringLiteral("NA"); break;
-            case eisAddictionsObsessions: result = QStringLiteral("Addiction or obsession"); break;
+            case eisNone:
+                result = QStringLiteral("NA");
+                break;
+            case eisAddictionsObsessions:
+                result = QStringLiteral("Addiction or obsession");
+                break;
             case eisAnxietyFearPanicPhobia:
                 result = QStringLiteral("Anxiety, fear, panic, phobia");
                 break;
-            case eisDepression: result = QStringLiteral("Depression"); break;
-            case eisHeadaches: result = QStringLiteral("Headaches"); break;
-            case eisNegativeMemory: result = QStringLiteral("Negative memory"); break;
-            case eisPTSD: result = QStringLiteral("PTSD"); break;
-            case eisGlossophobia: result = QStringLiteral("Public Speaking"); break;
-            case eisRageAnger: result = QStringLiteral("Rage or anger"); break;
-            case eisSelfEsteem: result = QStringLiteral("Self-esteem issues"); break;
-            case eisTrauma: result = QStringLiteral("Trauma"); break;
-            case eisGuilt: result = QStringLiteral("Guilt"); break;
-            case eisPTSDTrauma: result = QStringLiteral("PTSD, Trauma"); break;
+            case eisDepression:
+                result = QStringLiteral("Depression");
+                break;
+            case eisHeadaches:
+                result = QStringLiteral("Headaches");
+                break;
+            case eisNegativeMemory:
+                result = QStringLiteral("Negative memory");
+                break;
+            case eisPTSD:
+                result = QStringLiteral("PTSD");
+                break;
+            case eisGlossophobia:
+                result = QStringLiteral("Public Speaking");
+                break;
+            case eisRageAnger:
+                result = QStringLiteral("Rage or anger");
+                break;
+            case eisSelfEsteem:
+                result = QStringLiteral("Self-esteem issues");
+                break;
+            case eisTrauma:
+                result = QStringLiteral("Trauma");
+                break;
+            case eisGuilt:
+                result = QStringLiteral("Guilt");
+                break;
+            case eisPTSDTrauma:
+                result = QStringLiteral("PTSD, Trauma");
+                break;
         }
     });
     return result;
@@ -38,6 +62,8 @@ int IssueEnumToOptIndex(Issue issue) {
     return issue / 10;
 }
 
-Issue GetDefaultIssue() { return eisNegativeMemory; }
+Issue GetDefaultIssue() {
+    return eisNegativeMemory;
+}
 
 }  // namespace mindrova

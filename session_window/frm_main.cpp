@@ -16,20 +16,20 @@ constexpr int kButtonWidth = 1215;
 constexpr int kButtonHeight = 375;
 constexpr int kButtonTop = 135;
 
-const QColor kRed(255, 0, 0);
-const QColor kGreen(0, 255, 0);
-const QColor kLightGreen(128, 255, 128);
-
 // Issue options from the top of the frame: the order the list is read in.
 constexpr std::array<int, 10> kVisibleIssueOrder{1, 2, 3, 11, 4, 5, 12, 7, 8, 9};
 
 // Issue options 10 to 12 carry their design captions; 1 to 9 are captioned at load.
 const char* DesignIssueCaption(int index) {
     switch (index) {
-        case 10: return "Trauma";
-        case 11: return "Guilt";
-        case 12: return "PTSD, Trauma";
-        default: return "";
+        case 10:
+            return "Trauma";
+        case 11:
+            return "Guilt";
+        case 12:
+            return "PTSD, Trauma";
+        default:
+            return "";
     }
 }
 
@@ -53,11 +53,11 @@ frmMain::~frmMain() {
 }
 
 static QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
-                        const TwipScale& scale, int left, const QString& accessibleName) {
+                               const TwipScale& scale, int left, const QString& accessibleName) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QLatin1String(name));
-    button->setGeometry(scale.rect({double(left), double(kButtonTop), double(kButtonWidth),
-                                    double(kButtonHeight)}));
+    button->setGeometry(scale.rect(
+        {double(left), double(kButtonTop), double(kButtonWidth), double(kButtonHeight)}));
     button->setAccessibleName(accessibleName);
     return button;
 }
@@ -189,9 +189,9 @@ void frmMain::BuildPanels() {
                                  : place.container == MarkerContainer::HandRight ? picHandRight
                                                                                  : nullptr;
         // Marker 1 belongs to the window and is never shown, so it is not painted anywhere.
-        if (picture) picture->addMarker({i, place.left, place.top, kRed, kRed});
+        if (picture) picture->addMarker({i, place.left, place.top, kMarkerRed, kMarkerRed});
     }
-    picShape->addMarker({0, THYMUS_LEFT, THYMUS_TOP, kGreen, kLightGreen});
+    picShape->addMarker({0, THYMUS_LEFT, THYMUS_TOP, kMarkerGreen, kThymusBorder});
     for (MarkerPicture* p : {picShape, picHandLeft, picHandRight}) p->setScale(mScale);
 
     lblCurrentPoint = new QLabel(QStringLiteral("Current Point"), picRightFrame);
@@ -268,7 +268,8 @@ void frmMain::Form_Load() {
             HideAllDots();
             lblTime_New->setText(QString());
             SetModesCaptions();
-            lblIntro->setText(QString(GetIntroText()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+            lblIntro->setText(
+                QString(GetIntroText()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
             line = 40;
             SetFormPosition(*this);
             line = 50;
@@ -289,8 +290,8 @@ void frmMain::Form_Load() {
                 SetOuterSizeTwips(OPENING_OUTER_WIDTH, OPENING_OUTER_HEIGHT);
             } else {
                 mOpeningSizePending = false;
-                setGeometry(QRect(pos(), QSize(mScale.px(OPENING_OUTER_WIDTH),
-                                               mScale.px(OPENING_OUTER_HEIGHT))));
+                setGeometry(QRect(
+                    pos(), QSize(mScale.px(OPENING_OUTER_WIDTH), mScale.px(OPENING_OUTER_HEIGHT))));
                 setWindowState(windowState() | Qt::WindowMaximized);
             }
         },
@@ -318,9 +319,9 @@ void frmMain::SetColors() {
         split.setColor(QPalette::Window, QColor(240, 240, 240));
         lblSplit->setPalette(split);
         lblSplit->setBackgroundRole(QPalette::Window);
-        for (QWidget* white : std::initializer_list<QWidget*>{
-                 picLeftFrame, picRightFrame, fraMode, fraSUD_2, lblSegmentTitle,
-                 lblCurrentPoint}) {
+        for (QWidget* white :
+             std::initializer_list<QWidget*>{picLeftFrame, picRightFrame, fraMode, fraSUD_2,
+                                             lblSegmentTitle, lblCurrentPoint}) {
             QPalette p = white->palette();
             p.setColor(QPalette::Window, Qt::white);
             white->setPalette(p);

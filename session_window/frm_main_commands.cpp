@@ -36,7 +36,9 @@ void frmMain::BuildPopupMenu() {
             [this] { OpenWebPage(this, ContactPageAddress(), false); });
 }
 
-void frmMain::OpenPopupMenu(const QPoint& globalPosition) { mnuPopUp->popup(globalPosition); }
+void frmMain::OpenPopupMenu(const QPoint& globalPosition) {
+    mnuPopUp->popup(globalPosition);
+}
 
 void frmMain::mnuPopUpAbout_Click() {
     Trap({"frmMain", "mnuPopUpAbout_Click"}, [&] {
@@ -62,20 +64,28 @@ bool frmMain::Form_KeyDown(int key) {
     const KeyDecision decision = DecideKeyDown(key, available(cmdPause), available(cmdResume),
                                                mController.State().genmCurrentStep);
     switch (decision.command) {
-        case KeyCommand::Pause: mController.Pause(); break;
-        case KeyCommand::Resume: mController.Resume(); break;
-        case KeyCommand::Next: mController.Next(); break;
-        case KeyCommand::Previous: mController.Previous(); break;
-        case KeyCommand::None: break;
+        case KeyCommand::Pause:
+            mController.Pause();
+            break;
+        case KeyCommand::Resume:
+            mController.Resume();
+            break;
+        case KeyCommand::Next:
+            mController.Next();
+            break;
+        case KeyCommand::Previous:
+            mController.Previous();
+            break;
+        case KeyCommand::None:
+            break;
     }
     MoveFocusAfterKey(decision.command);
     return decision.consumed;
 }
 
 void frmMain::MoveFocusAfterKey(KeyCommand command) {
-    const auto choice =
-        FocusAfterKey(command, mController.State().genmCurrentStep, mController.SelectedSUD(),
-                      cmdNavig[0]->isEnabled());
+    const auto choice = FocusAfterKey(command, mController.State().genmCurrentStep,
+                                      mController.SelectedSUD(), cmdNavig[0]->isEnabled());
     if (!choice) return;
     QWidget* target = cmdNavig[1];
     if (choice->target == FocusTarget::SUDOption && choice->sudIndex >= 0 &&
@@ -131,6 +141,8 @@ void frmMain::SetOuterGeometry(const TwipRect& geometry) {
            std::max(1, mScale.px(geometry.height) - frameExtra.height()));
 }
 
-void frmMain::Maximize() { setWindowState(windowState() | Qt::WindowMaximized); }
+void frmMain::Maximize() {
+    setWindowState(windowState() | Qt::WindowMaximized);
+}
 
 }  // namespace mindrova

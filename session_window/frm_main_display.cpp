@@ -9,9 +9,6 @@
 namespace mindrova {
 namespace {
 
-const QColor kRed(255, 0, 0);
-const QColor kGreen(0, 255, 0);
-
 // Texts keep CR LF as the procedure writes them; the labels want plain line feeds.
 QString ForDisplay(const QString& text) {
     QString shown = text;
@@ -82,8 +79,8 @@ QString frmMain::GetSegmentTitle(Step step) {
     int line = 0;
     Trap(
         {"frmMain", "GetSegmentTitle"},
-        [&] { result = SegmentTitleText(step, mController.State().gblnPositiveSequence); },
-        &line, [this] { StopTimer(); });
+        [&] { result = SegmentTitleText(step, mController.State().gblnPositiveSequence); }, &line,
+        [this] { StopTimer(); });
     return result;
 }
 
@@ -106,8 +103,7 @@ void frmMain::UpdateTimeElapsed(qint32 seconds) {
             lblTime_New->setText(shown);
             lblTime_New->setAccessibleDescription(shown);
         },
-        &line,
-        [this] { StopTimer(); });
+        &line, [this] { StopTimer(); });
     // One yield to pending events a second; the controller keeps a tick from running inside it.
     QCoreApplication::processEvents();
 }
@@ -147,7 +143,7 @@ void frmMain::PaintDotsGreenOrRed(bool green) {
     Trap(
         {"frmMain", "PaintDotsGreenOrRed"},
         [&] {
-            const QColor colour = green ? kGreen : kRed;
+            const QColor colour = green ? kMarkerGreen : kMarkerRed;
             for (int i = 1; i <= MARKER_COUNT; ++i) {
                 line = 10;
                 if (MarkerPicture* p = markerPicture(i)) p->setMarkerColours(i, colour, colour);
@@ -171,6 +167,8 @@ void frmMain::Blink() {
         &line, [this] { StopTimer(); });
 }
 
-void frmMain::ResetBlink() { mBlink = BlinkState{}; }
+void frmMain::ResetBlink() {
+    mBlink = BlinkState{};
+}
 
 }  // namespace mindrova

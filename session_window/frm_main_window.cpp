@@ -16,10 +16,14 @@ void frmMain::SetStepTimerEnabled(bool enabled) {
 
 QAbstractButton* frmMain::ControlButton(SessionControl control) const {
     switch (control) {
-        case SessionControl::Pause: return cmdPause;
-        case SessionControl::Resume: return cmdResume;
-        case SessionControl::PauseBottom: return cmdPause_Bottom;
-        case SessionControl::Previous: return cmdNavig[0];
+        case SessionControl::Pause:
+            return cmdPause;
+        case SessionControl::Resume:
+            return cmdResume;
+        case SessionControl::PauseBottom:
+            return cmdPause_Bottom;
+        case SessionControl::Previous:
+            return cmdNavig[0];
     }
     return nullptr;
 }
@@ -50,9 +54,13 @@ void frmMain::SelectIssueOption(int optionIndex) {
     }
 }
 
-void frmMain::CloseWindow() { close(); }
+void frmMain::CloseWindow() {
+    close();
+}
 
-void frmMain::AdvanceOnClick() { mController.Next(); }
+void frmMain::AdvanceOnClick() {
+    mController.Next();
+}
 
 bool frmMain::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate) mController.Form_Activate();
@@ -79,8 +87,11 @@ bool frmMain::event(QEvent* event) {
             break;
         case QEvent::KeyPress:
         case QEvent::MouseButtonPress:
-        case QEvent::WindowStateChange: mWatchFrame = false; break;
-        default: break;
+        case QEvent::WindowStateChange:
+            mWatchFrame = false;
+            break;
+        default:
+            break;
     }
     return handled;
 }

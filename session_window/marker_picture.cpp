@@ -18,7 +18,9 @@ void MarkerPicture::setScale(const TwipScale& scale) {
     update();
 }
 
-void MarkerPicture::addMarker(const Marker& marker) { mMarkers.push_back(marker); }
+void MarkerPicture::addMarker(const Marker& marker) {
+    mMarkers.push_back(marker);
+}
 
 MarkerPicture::Marker* MarkerPicture::find(int index) {
     for (Marker& m : mMarkers) {
@@ -31,13 +33,15 @@ const MarkerPicture::Marker* MarkerPicture::find(int index) const {
     return const_cast<MarkerPicture*>(this)->find(index);
 }
 
-bool MarkerPicture::hasMarker(int index) const { return find(index) != nullptr; }
+bool MarkerPicture::hasMarker(int index) const {
+    return find(index) != nullptr;
+}
 
 QRect MarkerPicture::markerRect(int index) const {
     const Marker* m = find(index);
     if (m == nullptr) return {};
-    return mScale.rect({double(m->left), double(m->top), double(MARKER_SIZE_TWIPS),
-                        double(MARKER_SIZE_TWIPS)});
+    return mScale.rect(
+        {double(m->left), double(m->top), double(MARKER_SIZE_TWIPS), double(MARKER_SIZE_TWIPS)});
 }
 
 void MarkerPicture::setMarkerVisible(int index, bool visible) {
@@ -81,9 +85,9 @@ void MarkerPicture::paintEvent(QPaintEvent* event) {
         mRenderer.render(&cachePainter, QRectF(QPointF(0, 0), QSizeF(size())));
     }
     QPainter painter(this);
-    painter.drawPixmap(event->rect(), mCache,
-                       QRectF(QPointF(event->rect().topLeft()) * ratio,
-                              QSizeF(event->rect().size()) * ratio));
+    painter.drawPixmap(
+        event->rect(), mCache,
+        QRectF(QPointF(event->rect().topLeft()) * ratio, QSizeF(event->rect().size()) * ratio));
     painter.setRenderHint(QPainter::Antialiasing);
     for (const Marker& m : mMarkers) {
         if (!m.visible) continue;

@@ -12,6 +12,11 @@
 
 namespace mindrova {
 
+// Markers are red in the negative rounds and green otherwise; the thymus marker has a lighter rim.
+inline const QColor kMarkerRed{255, 0, 0};
+inline const QColor kMarkerGreen{0, 255, 0};
+inline const QColor kThymusBorder{128, 255, 128};
+
 class MarkerPicture : public QWidget {
     Q_OBJECT
 public:

@@ -24,25 +24,41 @@ const std::array<MarkerPlace, MARKER_COUNT + 1> kMarkerPlaces{{
 
 qint32 GetStepDotIndex(Step step) {
     switch (step) {
-        case estLeftHand: return 2;
-        case estRightHand: return 3;
+        case estLeftHand:
+            return 2;
+        case estRightHand:
+            return 3;
         case estTopHead1:
-        case estTopHead2: return 4;
-        case estLeftEyebrow: return 5;
-        case estLeftEyeCorner: return 6;
-        case estLeftUnderEye: return 7;
+        case estTopHead2:
+            return 4;
+        case estLeftEyebrow:
+            return 5;
+        case estLeftEyeCorner:
+            return 6;
+        case estLeftUnderEye:
+            return 7;
         case estUnderNose1:
-        case estUnderNose2: return 8;
+        case estUnderNose2:
+            return 8;
         case estChin1:
-        case estChin2: return 9;
-        case estLeftCollarbone: return 10;
-        case estLeftUnderArm: return 11;
-        case estRightEyebrow: return 16;
-        case estRightEyeCorner: return 12;
-        case estRightUnderEye: return 13;
-        case estRightCollarbone: return 14;
-        case estRightUnderArm: return 15;
-        default: break;
+        case estChin2:
+            return 9;
+        case estLeftCollarbone:
+            return 10;
+        case estLeftUnderArm:
+            return 11;
+        case estRightEyebrow:
+            return 16;
+        case estRightEyeCorner:
+            return 12;
+        case estRightUnderEye:
+            return 13;
+        case estRightCollarbone:
+            return 14;
+        case estRightUnderArm:
+            return 15;
+        default:
+            break;
     }
     return (step >= estNone && step <= MAX_STEP) ? -1 : 0;
 }

@@ -87,11 +87,18 @@ void SessionController::Navigate(bool pblnForward, Step penmCurrentStep) {
         if (!pblnForward) {
             switch (penmCurrentStep) {
                 case estNone:
-                case estIntro: return;
-                case estSelectIssue: start = estNone; break;
+                case estIntro:
+                    return;
+                case estSelectIssue:
+                    start = estNone;
+                    break;
                 case estAssignSUD:
-                case estFinish: start = estIntro; break;
-                case estReassessSUD: start = estTopHead1; break;
+                case estFinish:
+                    start = estIntro;
+                    break;
+                case estReassessSUD:
+                    start = estTopHead1;
+                    break;
                 default: {
                     bool backToNegative = false;
                     const Step first = GetPrevStep(penmCurrentStep, backToNegative, mState);

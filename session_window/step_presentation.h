@@ -31,6 +31,8 @@ QString StepInstructionsText(Step step, const SessionState& state);
 QString FormatElapsedTime(qint32 seconds);
 
 // Intro and Finish carry their text on lblIntro, every other step on lblLeftFrame.
-constexpr bool TextGoesOnIntroLabel(Step step) { return step == estIntro || step == estFinish; }
+constexpr bool TextGoesOnIntroLabel(Step step) {
+    return step == estIntro || step == estFinish;
+}
 
 }  // namespace mindrova

@@ -71,8 +71,9 @@ TEST(Trap, PlainTrapHasNoCheckpointAndNothingEscapes) {
     ReportRecorder recorder;
     recorder.onReport = [](const ErrorRecord&) { throw std::runtime_error("report broke"); };
     bool afterwards = false;
-    Trap({"frmMain", "mnuPopUpAbout_Click"}, [] { throw Fault(91, "x"); }, nullptr,
-         [] { throw std::runtime_error("first action broke"); });
+    Trap(
+        {"frmMain", "mnuPopUpAbout_Click"}, [] { throw Fault(91, "x"); }, nullptr,
+        [] { throw std::runtime_error("first action broke"); });
     afterwards = true;
     EXPECT_TRUE(afterwards);
     ASSERT_GE(recorder.reports.size(), 1);

@@ -200,7 +200,8 @@ TEST(StepRules, QuietLookupsNeverComplain) {
 
 TEST(IntroText, FiveParagraphsExactly) {
     const QString text = GetIntroText();
-    EXPECT_TRUE(text.startsWith("Please sit up straight in a safe, quiet place and relax.\r\n\r\n"));
+    EXPECT_TRUE(
+        text.startsWith("Please sit up straight in a safe, quiet place and relax.\r\n\r\n"));
     EXPECT_EQ(text.count("\r\n\r\n"), 4);
     EXPECT_EQ(text.count("\r\n"), 8);
     EXPECT_TRUE(text.contains("mouth. Take as much space as you can. You have right to be here."));

@@ -18,7 +18,9 @@
 #include "support/qt_application.h"
 
 // Readable failure messages for QString comparisons.
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
 
 namespace {
 

@@ -39,7 +39,9 @@ struct RandomInput : ::testing::Test {
         int markers = 0;
         for (int i = 1; i <= MARKER_COUNT; ++i) markers += window->markerShown(i) ? 1 : 0;
         ASSERT_LE(markers, 1) << "action " << action;
-        if (!timed) ASSERT_EQ(markers, 0) << "action " << action << " step " << step;
+        if (!timed) {
+            ASSERT_EQ(markers, 0) << "action " << action << " step " << step;
+        }
     }
 
     mindrova::testing::ModalRecorder modal;  // the About box answers at once
@@ -48,10 +50,10 @@ struct RandomInput : ::testing::Test {
 
 TEST_F(RandomInput, TenThousandActionsKeepTheSessionSound) {
     QRandomGenerator random(20261208);
-    const int keys[] = {Qt::Key_Space, Qt::Key_N,      Qt::Key_P,        Qt::Key_Left,
-                        Qt::Key_Right, Qt::Key_Up,     Qt::Key_Down,     Qt::Key_Escape,
-                        Qt::Key_A,     Qt::Key_Return, Qt::Key_Tab,      Qt::Key_Backspace,
-                        Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_F1,    Qt::Key_Shift};
+    const int keys[] = {Qt::Key_Space,  Qt::Key_N,        Qt::Key_P,    Qt::Key_Left,
+                        Qt::Key_Right,  Qt::Key_Up,       Qt::Key_Down, Qt::Key_Escape,
+                        Qt::Key_A,      Qt::Key_Return,   Qt::Key_Tab,  Qt::Key_Backspace,
+                        Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_F1,   Qt::Key_Shift};
     const Qt::KeyboardModifiers modifiers[] = {Qt::NoModifier, Qt::ShiftModifier,
                                                Qt::ControlModifier, Qt::AltModifier};
     // Everything a click may land on, but the buttons that end the program or open a browser.
@@ -90,8 +92,8 @@ TEST_F(RandomInput, TenThousandActionsKeepTheSessionSound) {
                 if (!target->isVisible()) break;
                 const QPoint at(random.bounded(std::max(1, target->width())),
                                 random.bounded(std::max(1, target->height())));
-                QTest::mouseClick(target, random.bounded(5) ? Qt::LeftButton : Qt::RightButton,
-                                  {}, at);
+                QTest::mouseClick(target, random.bounded(5) ? Qt::LeftButton : Qt::RightButton, {},
+                                  at);
                 break;
             }
             case 3:

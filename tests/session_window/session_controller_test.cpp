@@ -37,7 +37,7 @@ protected:
         ASSERT_EQ(Current(), step);
     }
     void ReachNegativeRound() {
-        NextTimes(4);  // intro -> select issue -> SUD -> thymus -> left hand
+        NextTimes(4);       // intro -> select issue -> SUD -> thymus -> left hand
         controller.Next();  // -> explanation
         controller.Next();  // -> top head, round 1
     }
@@ -114,12 +114,10 @@ TEST_F(Session, WholeSessionTickByTick) {
     EXPECT_FALSE(Positive());
 
     // Two negative rounds and the first point of the third, 200 ticks a point.
-    const Step order[16] = {estTopHead1,       estLeftEyebrow,     estLeftEyeCorner,
-                            estLeftUnderEye,   estUnderNose1,      estChin1,
-                            estLeftCollarbone, estLeftUnderArm,    estTopHead2,
-                            estRightEyebrow,   estRightEyeCorner,  estRightUnderEye,
-                            estUnderNose2,     estChin2,           estRightCollarbone,
-                            estRightUnderArm};
+    const Step order[16] = {estTopHead1,   estLeftEyebrow,  estLeftEyeCorner,   estLeftUnderEye,
+                            estUnderNose1, estChin1,        estLeftCollarbone,  estLeftUnderArm,
+                            estTopHead2,   estRightEyebrow, estRightEyeCorner,  estRightUnderEye,
+                            estUnderNose2, estChin2,        estRightCollarbone, estRightUnderArm};
     for (int point = 0; point < 32; ++point) {
         ASSERT_EQ(Current(), order[point % 16]) << "point " << point;
         EXPECT_EQ(Round(), 1 + point / 16);
@@ -207,18 +205,33 @@ TEST_F(WhereCommandsLand, EveryRowOfTheTable) {
         {"assign SUD", nexts(2), estStimulateThymus, -1, estSelectIssue, -1},
         {"thymus", nexts(3), estLeftHand, -1, estAssignSUD, -1},
         {"left hand", nexts(4), estExplainNegative, -1, estStimulateThymus, 0},
-        {"right hand", [nexts](Fixture& f) { nexts(4)(f); f.Ticks(1001); }, estExplainNegative, -1,
-         estStimulateThymus, 0},
-        {"negative point", [](Fixture& f) { f.ToNegativePoint(); }, estRelax, 2,
-         estExplainNegative, 0},
-        {"positive point", [](Fixture& f) { f.ToPositivePoint(); }, estReassessSUD, 3, estRelax,
-         2},
-        {"relax", [](Fixture& f) { f.ToNegativePoint(); f.controller.Next(); }, estTopHead1, 3,
-         estTopHead1, 1},
-        {"reassess", [](Fixture& f) { f.ToPositivePoint(); f.controller.Next(); }, estTopHead1, 4,
-         estRelax, 2},
-        {"finish", [nexts](Fixture& f) { nexts(3)(f); f.controller.cmdFinish_Click(); }, estIntro, 0,
-         estSelectIssue, 0},
+        {"right hand",
+         [nexts](Fixture& f) {
+             nexts(4)(f);
+             f.Ticks(1001);
+         },
+         estExplainNegative, -1, estStimulateThymus, 0},
+        {"negative point", [](Fixture& f) { f.ToNegativePoint(); }, estRelax, 2, estExplainNegative,
+         0},
+        {"positive point", [](Fixture& f) { f.ToPositivePoint(); }, estReassessSUD, 3, estRelax, 2},
+        {"relax",
+         [](Fixture& f) {
+             f.ToNegativePoint();
+             f.controller.Next();
+         },
+         estTopHead1, 3, estTopHead1, 1},
+        {"reassess",
+         [](Fixture& f) {
+             f.ToPositivePoint();
+             f.controller.Next();
+         },
+         estTopHead1, 4, estRelax, 2},
+        {"finish",
+         [nexts](Fixture& f) {
+             nexts(3)(f);
+             f.controller.cmdFinish_Click();
+         },
+         estIntro, 0, estSelectIssue, 0},
         {"explanation", nexts(5), estTopHead1, 1, estLeftHand, 0},
     };
     for (const Row& row : rows) {

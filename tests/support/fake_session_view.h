@@ -3,8 +3,8 @@
 // that marker visibility can be followed tick by tick.
 
 #include <QList>
-#include <functional>
 #include <array>
+#include <functional>
 
 #include "session_window/point_markers.h"
 #include "session_window/session_view.h"

@@ -22,7 +22,9 @@ public:
 
     void setNextAnswer(MessageAnswer answer) { mAnswers.push_back(answer); }
     // What the next modal dialog does while it is "open"; its result is returned to the caller.
-    void setNextDialog(std::function<int(QObject&)> action) { mDialogs.push_back(std::move(action)); }
+    void setNextDialog(std::function<int(QObject&)> action) {
+        mDialogs.push_back(std::move(action));
+    }
 
     QList<MessageRequest> messages;
     int dialogsRun = 0;
