@@ -7,7 +7,7 @@
 #include "session_window/frm_main.h"
 #include "session_window/frm_shortcuts.h"
 #include "support/modal_recorder.h"
-#include "support/qt_application.h"
+#include "support/open_session_window.h"
 
 using namespace mindrova;
 using mindrova::testing::ModalRecorder;
@@ -16,20 +16,8 @@ namespace {
 
 class Keys : public ::testing::Test {
 protected:
-    void SetUp() override {
-        mindrova::testing::Application();
-        window = new frmMain;
-        window->show();
-        QApplication::setActiveWindow(window);
-        QEvent activate(QEvent::WindowActivate);
-        QApplication::sendEvent(window, &activate);
-    }
-    void TearDown() override {
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            if (w != window && qobject_cast<frmShortcuts*>(w)) delete w;
-        }
-        delete window;
-    }
+    void SetUp() override { window = mindrova::testing::OpenSessionWindow(); }
+    void TearDown() override { mindrova::testing::CloseSessionWindow(window); }
     // A key as the user presses it: to whichever control has the focus.
     void Press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : window;

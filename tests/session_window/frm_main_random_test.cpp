@@ -9,26 +9,15 @@
 #include "session_window/frm_main.h"
 #include "session_window/frm_shortcuts.h"
 #include "support/modal_recorder.h"
-#include "support/qt_application.h"
+#include "support/open_session_window.h"
 
 using namespace mindrova;
 
 namespace {
 
 struct RandomInput : ::testing::Test {
-    void SetUp() override {
-        mindrova::testing::Application();
-        window = new frmMain;
-        window->show();
-        QEvent activate(QEvent::WindowActivate);
-        QApplication::sendEvent(window, &activate);
-    }
-    void TearDown() override {
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            if (qobject_cast<frmShortcuts*>(w)) delete w;
-        }
-        delete window;
-    }
+    void SetUp() override { window = mindrova::testing::OpenSessionWindow(); }
+    void TearDown() override { mindrova::testing::CloseSessionWindow(window); }
 
     void CheckInvariants(int action) {
         const Step step = window->controller().State().genmCurrentStep;

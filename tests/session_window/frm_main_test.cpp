@@ -6,7 +6,7 @@
 
 #include "session_window/step_presentation.h"
 #include "support/modal_recorder.h"
-#include "support/qt_application.h"
+#include "support/open_session_window.h"
 
 using namespace mindrova;
 using mindrova::testing::ModalRecorder;
@@ -15,14 +15,8 @@ namespace {
 
 class Window : public ::testing::Test {
 protected:
-    void SetUp() override {
-        mindrova::testing::Application();
-        window = new frmMain;
-        window->show();
-        QEvent activate(QEvent::WindowActivate);
-        QApplication::sendEvent(window, &activate);
-    }
-    void TearDown() override { delete window; }
+    void SetUp() override { window = mindrova::testing::OpenSessionWindow(); }
+    void TearDown() override { mindrova::testing::CloseSessionWindow(window); }
 
     template <typename T = QWidget>
     T* Find(const char* name) const {
