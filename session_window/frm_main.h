@@ -38,7 +38,6 @@ public:
     bool markerShown(int index) const;
     QColor markerColour(int index) const;
     MarkerPicture* markerPicture(int index) const;
-    QRect markerRectInWindow(int index) const;
 
     // SessionView
     void SetStepTimerEnabled(bool enabled) override;

@@ -110,10 +110,8 @@ void frmMain::Form_QueryUnload() {
 
 // Each step runs even when one before it failed: a failure never keeps the window open.
 void frmMain::Form_Unload() {
-    if (!isMinimized()) {
-        Trap({"frmMain", "FormPos_Save"},
-             [&] { FormPos_Save(SavedWindowOf(frameGeometry(), windowState(), mScale)); });
-    }
+    // FormPos_Save traps its own failures.
+    if (!isMinimized()) FormPos_Save(SavedWindowOf(frameGeometry(), windowState(), mScale));
     const QWidgetList windows = QApplication::topLevelWidgets();
     for (auto it = windows.crbegin(); it != windows.crend(); ++it) {
         QWidget* other = *it;

@@ -19,9 +19,9 @@ QString ForDisplay(const QString& text) {
 // A screen reader reads a label by its accessible name: the text itself, or what the label is
 // for while it is empty.
 void SetCaption(QLabel* label, const QString& text, const QString& roleName) {
-    if (label->text() == text) return;
-    label->setText(text);
-    label->setAccessibleName(text.isEmpty() ? roleName : text);
+    if (label->text() != text) label->setText(text);
+    const QString name = text.isEmpty() ? roleName : text;
+    if (label->accessibleName() != name) label->setAccessibleName(name);
 }
 
 }  // namespace
@@ -123,13 +123,6 @@ bool frmMain::markerShown(int index) const {
 QColor frmMain::markerColour(int index) const {
     const MarkerPicture* p = markerPicture(index);
     return p ? p->markerFill(index) : QColor();
-}
-
-QRect frmMain::markerRectInWindow(int index) const {
-    const MarkerPicture* p = markerPicture(index);
-    if (p == nullptr) return {};
-    const QRect r = p->markerRect(index);
-    return QRect(p->mapTo(this, r.topLeft()), r.size());
 }
 
 void frmMain::HideAllDots() {

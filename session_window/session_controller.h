@@ -19,7 +19,6 @@ public:
     SessionController& operator=(const SessionController&) = delete;
 
     const SessionState& State() const { return mState; }
-    bool Activated() const { return mblnActivated; }
     bool Busy() const { return mblnBusy; }
     qint16 SelectedSUD() const { return mintSelectedSUD; }
 
