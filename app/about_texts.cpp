@@ -1,6 +1,6 @@
 #include "app/about_texts.h"
 
-#include "app/program_version.h"
+#include "support/program_version.h"
 
 namespace mindrova {
 

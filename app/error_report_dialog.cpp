@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QTextStream>
 
-#include "app/error_report.h"
+#include "support/error_report.h"
 #include "app/frm_error_report.h"
 
 namespace mindrova {

@@ -6,9 +6,9 @@
 #include <QVBoxLayout>
 
 #include "app/center_form.h"
-#include "app/modal_seam.h"
-#include "app/program_version.h"
-#include "app/report_address.h"
+#include "support/modal_seam.h"
+#include "support/program_version.h"
+#include "support/report_address.h"
 #include "app/web_pages.h"
 #include "session_window/window_fonts.h"
 

@@ -8,7 +8,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "app/error_report.h"
+#include "support/error_report.h"
 
 namespace mindrova {
 

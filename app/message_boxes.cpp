@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <QMessageBox>
 
-#include "app/modal_seam.h"
+#include "support/modal_seam.h"
 
 namespace mindrova {
 namespace {

@@ -10,9 +10,9 @@
 #include <QStandardPaths>
 #include <exception>
 
-#include "app/error_trap.h"
-#include "app/launch_address.h"
-#include "app/modal_seam.h"
+#include "support/error_trap.h"
+#include "support/launch_address.h"
+#include "support/modal_seam.h"
 
 #if defined(Q_OS_WIN)
 #include <windows.h>

@@ -2,14 +2,25 @@
 
 #include <memory>
 
-#include "app/error_trap.h"
-#include "app/file_system_helper.h"
-#include "app/single_instance.h"
+#include "support/error_trap.h"
+#include "support/file_system_helper.h"
+#include "support/single_instance.h"
+#include "app/frm_about.h"
+#include "app/web_pages.h"
 #include "session_window/frm_main.h"
+#include "session_window/window_services.h"
+#include "support/report_address.h"
 
 namespace mindrova {
 
 QPointer<frmMain> MainWindowRef;
+
+void InstallSessionWindowServices() {
+    WindowServices().showAbout = [] { ShowAboutBox(); };
+    WindowServices().openFeedbackPage = [](QWidget* owner) {
+        OpenWebPage(owner, ContactPageAddress(), false);
+    };
+}
 
 int ExitCodeFor(StartupOutcome outcome) {
     return outcome == StartupOutcome::WindowFailed ? 1 : 0;
@@ -30,6 +41,8 @@ StartupOutcome StartUp(const std::function<frmMain*()>& createWindow) {
         },
         &checkpoint);
     if (declined) return StartupOutcome::SecondCopyDeclined;
+
+    InstallSessionWindowServices();
 
     // A window that cannot be made would fail again on every retry: report it once and end.
     bool shown = false;

@@ -17,6 +17,9 @@ enum class StartupOutcome {
     WindowFailed,        // the session window could not be made; reported once
 };
 
+// Lets the session window open the About box and the contact page, which live above it.
+void InstallSessionWindowServices();
+
 // What the process returns when start-up does not reach the event loop.
 int ExitCodeFor(StartupOutcome outcome);
 

@@ -1,6 +1,6 @@
 #include "app/web_pages.h"
 
-#include "app/modal_seam.h"
+#include "support/modal_seam.h"
 #include "app/shell_execute.h"
 
 namespace mindrova {

@@ -2,8 +2,8 @@
 // the tick that changes the step.
 #include <benchmark/benchmark.h>
 
-#include "session_window/session_controller.h"
-#include "support/fake_session_view.h"
+#include "session/session_controller.h"
+#include "fixtures/fake_session_view.h"
 
 using namespace mindrova;
 

@@ -1,4 +1,4 @@
-#include "app/error_trap.h"
+#include "support/error_trap.h"
 #include "engine/issues.h"
 #include "engine/phrase_blocks.h"
 

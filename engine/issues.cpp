@@ -1,6 +1,6 @@
 #include "engine/issues.h"
 
-#include "app/error_trap.h"
+#include "support/error_trap.h"
 
 namespace mindrova {
 

@@ -3,7 +3,7 @@
 #include <QStringList>
 #include <span>
 
-#include "app/error_trap.h"
+#include "support/error_trap.h"
 
 namespace mindrova {
 

@@ -2,9 +2,9 @@
 
 #include <array>
 
-#include "app/error_trap.h"
-#include "app/modal_seam.h"
-#include "app/trace_log.h"
+#include "support/error_trap.h"
+#include "support/modal_seam.h"
+#include "support/trace_log.h"
 
 namespace mindrova {
 namespace {

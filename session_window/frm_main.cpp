@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QScreen>
 
-#include "app/error_trap.h"
+#include "support/error_trap.h"
 #include "engine/issues.h"
 #include "engine/steps.h"
 #include "session_window/option_button.h"

@@ -13,13 +13,13 @@
 #include <QWidget>
 #include <array>
 
-#include "session_window/key_rules.h"
+#include "session/key_rules.h"
 #include "session_window/marker_picture.h"
-#include "session_window/point_markers.h"
-#include "session_window/session_controller.h"
-#include "session_window/twips.h"
-#include "session_window/window_layout.h"
-#include "session_window/window_position.h"
+#include "session/point_markers.h"
+#include "session/session_controller.h"
+#include "session/twips.h"
+#include "session/window_layout.h"
+#include "session/window_position.h"
 
 namespace mindrova {
 

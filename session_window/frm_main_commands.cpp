@@ -4,13 +4,11 @@
 #include <QKeyEvent>
 #include <QScreen>
 
-#include "app/error_trap.h"
-#include "app/file_system_helper.h"
-#include "app/frm_about.h"
-#include "app/report_address.h"
-#include "app/web_pages.h"
+#include "support/error_trap.h"
+#include "support/file_system_helper.h"
 #include "session_window/frm_main.h"
 #include "session_window/frm_shortcuts.h"
+#include "session_window/window_services.h"
 
 namespace mindrova {
 
@@ -33,7 +31,9 @@ void frmMain::BuildPopupMenu() {
     // The menu opens without a nested event loop, so the session's ticks go on behind it.
     connect(cmdNav, &QToolButton::clicked, this, [this] { OpenPopupMenu(QCursor::pos()); });
     connect(cmdWeb, &QPushButton::clicked, this,
-            [this] { OpenWebPage(this, ContactPageAddress(), false); });
+            [this] {
+                if (WindowServices().openFeedbackPage) WindowServices().openFeedbackPage(this);
+            });
 }
 
 void frmMain::OpenPopupMenu(const QPoint& globalPosition) {
@@ -44,7 +44,7 @@ void frmMain::mnuPopUpAbout_Click() {
     Trap({"frmMain", "mnuPopUpAbout_Click"}, [&] {
         const bool wasRunning = tmrSteps.isActive();
         tmrSteps.stop();
-        ShowAboutBox();
+        if (WindowServices().showAbout) WindowServices().showAbout();
         SetStepTimerEnabled(wasRunning);
     });
 }

@@ -1,10 +1,10 @@
 // The session window's side of a step change: panels, texts, markers and the elapsed time.
 #include <QCoreApplication>
 
-#include "app/error_trap.h"
-#include "app/trace_log.h"
+#include "support/error_trap.h"
+#include "support/trace_log.h"
 #include "session_window/frm_main.h"
-#include "session_window/step_presentation.h"
+#include "session/step_presentation.h"
 
 namespace mindrova {
 namespace {

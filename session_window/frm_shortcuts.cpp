@@ -8,8 +8,8 @@
 #include <QScreen>
 #include <QTreeWidget>
 
-#include "app/error_trap.h"
-#include "session_window/twips.h"
+#include "support/error_trap.h"
+#include "session/twips.h"
 #include "session_window/window_fonts.h"
 
 namespace mindrova {

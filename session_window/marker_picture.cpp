@@ -3,7 +3,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-#include "session_window/point_markers.h"
+#include "session/point_markers.h"
 
 namespace mindrova {
 

@@ -8,7 +8,7 @@
 #include <QWidget>
 #include <vector>
 
-#include "session_window/twips.h"
+#include "session/twips.h"
 
 namespace mindrova {
 

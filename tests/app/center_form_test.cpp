@@ -5,7 +5,7 @@
 #include <QScreen>
 #include <QWidget>
 
-#include "support/qt_application.h"
+#include "fixtures/qt_application.h"
 
 using namespace mindrova;
 

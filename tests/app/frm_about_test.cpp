@@ -7,11 +7,11 @@
 #include <QTest>
 
 #include "app/about_texts.h"
-#include "app/report_address.h"
-#include "qstring_printer.h"
-#include "support/modal_recorder.h"
-#include "support/qt_application.h"
-#include "url_recorder.h"
+#include "support/report_address.h"
+#include "fixtures/qstring_printer.h"
+#include "fixtures/modal_recorder.h"
+#include "fixtures/qt_application.h"
+#include "fixtures/url_recorder.h"
 
 using namespace mindrova;
 using mindrova::testing::ModalRecorder;

@@ -8,12 +8,12 @@
 #include <stdexcept>
 
 #include "app/error_report_dialog.h"
-#include "app/error_trap.h"
-#include "app/report_address.h"
-#include "qstring_printer.h"
-#include "support/modal_recorder.h"
-#include "support/qt_application.h"
-#include "url_recorder.h"
+#include "support/error_trap.h"
+#include "support/report_address.h"
+#include "fixtures/qstring_printer.h"
+#include "fixtures/modal_recorder.h"
+#include "fixtures/qt_application.h"
+#include "fixtures/url_recorder.h"
 
 using namespace mindrova;
 using mindrova::testing::ModalRecorder;

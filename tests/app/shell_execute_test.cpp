@@ -10,10 +10,10 @@
 #include <QTest>
 #include <csignal>
 
-#include "qstring_printer.h"
-#include "support/modal_recorder.h"
-#include "support/qt_application.h"
-#include "url_recorder.h"
+#include "fixtures/qstring_printer.h"
+#include "fixtures/modal_recorder.h"
+#include "fixtures/qt_application.h"
+#include "fixtures/url_recorder.h"
 
 using namespace mindrova;
 using mindrova::testing::ModalRecorder;

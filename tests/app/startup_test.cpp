@@ -6,13 +6,13 @@
 #include <QTemporaryDir>
 #include <stdexcept>
 
-#include "app/file_system_helper.h"
-#include "app/single_instance.h"
-#include "qstring_printer.h"
+#include "support/file_system_helper.h"
+#include "support/single_instance.h"
+#include "fixtures/qstring_printer.h"
 #include "session_window/frm_main.h"
-#include "support/modal_recorder.h"
-#include "support/qt_application.h"
-#include "util/settings_store.h"
+#include "fixtures/modal_recorder.h"
+#include "fixtures/qt_application.h"
+#include "support/settings_store.h"
 
 using namespace mindrova;
 using mindrova::testing::ModalRecorder;

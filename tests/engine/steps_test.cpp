@@ -4,7 +4,7 @@
 
 #include <set>
 
-#include "support/modal_recorder.h"
+#include "fixtures/modal_recorder.h"
 
 using namespace mindrova;
 using mindrova::testing::ModalRecorder;

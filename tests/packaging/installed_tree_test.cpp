@@ -15,7 +15,7 @@
 
 #include <ostream>
 
-#include "support/qt_application.h"
+#include "fixtures/qt_application.h"
 
 // Readable failure messages for QString comparisons.
 inline void PrintTo(const QString& s, std::ostream* os) {

@@ -5,9 +5,10 @@
 #include <QTest>
 
 #include "session_window/frm_main.h"
+#include "session_window/window_services.h"
 #include "session_window/frm_shortcuts.h"
-#include "support/modal_recorder.h"
-#include "support/open_session_window.h"
+#include "fixtures/modal_recorder.h"
+#include "fixtures/open_session_window.h"
 
 using namespace mindrova;
 using mindrova::testing::ModalRecorder;
@@ -153,19 +154,22 @@ TEST_F(Keys, PopupMenuItems) {
 TEST_F(Keys, AboutHoldsARunningRoundAndLeavesAPausedOneAlone) {
     ToTappingPoint();
     bool timerDuringAbout = true;
-    modal.setNextDialog([&](QObject&) {
+    int aboutShown = 0;
+    WindowServices().showAbout = [&] {
+        ++aboutShown;
         timerDuringAbout = window->stepTimer().isActive();
-        return 0;
-    });
+    };
     window->mnuPopUpAbout->trigger();
-    EXPECT_EQ(modal.dialogsRun, 1);
+    EXPECT_EQ(aboutShown, 1);
     EXPECT_FALSE(timerDuringAbout);
     EXPECT_TRUE(window->stepTimer().isActive());
 
     window->controller().Pause();
     window->mnuPopUpAbout->trigger();
+    EXPECT_EQ(aboutShown, 2);
     EXPECT_FALSE(window->stepTimer().isActive());
     EXPECT_TRUE(Paused());
+    WindowServices().showAbout = nullptr;
 }
 
 TEST_F(Keys, ExitFromTheMenuClosesTheWindow) {

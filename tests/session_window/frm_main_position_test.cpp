@@ -6,9 +6,9 @@
 #include <QTemporaryDir>
 
 #include "session_window/frm_main.h"
-#include "support/modal_recorder.h"
-#include "support/qt_application.h"
-#include "util/settings_store.h"
+#include "fixtures/modal_recorder.h"
+#include "fixtures/qt_application.h"
+#include "support/settings_store.h"
 
 using namespace mindrova;
 

@@ -8,8 +8,8 @@
 
 #include "session_window/frm_main.h"
 #include "session_window/frm_shortcuts.h"
-#include "support/modal_recorder.h"
-#include "support/open_session_window.h"
+#include "fixtures/modal_recorder.h"
+#include "fixtures/open_session_window.h"
 
 using namespace mindrova;
 

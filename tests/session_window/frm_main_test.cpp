@@ -4,9 +4,9 @@
 
 #include <QTest>
 
-#include "session_window/step_presentation.h"
-#include "support/modal_recorder.h"
-#include "support/open_session_window.h"
+#include "session/step_presentation.h"
+#include "fixtures/modal_recorder.h"
+#include "fixtures/open_session_window.h"
 
 using namespace mindrova;
 using mindrova::testing::ModalRecorder;

@@ -15,9 +15,9 @@
 
 #include <memory>
 
-#include "session_window/twips.h"
-#include "support/modal_recorder.h"
-#include "support/qt_application.h"
+#include "session/twips.h"
+#include "fixtures/modal_recorder.h"
+#include "fixtures/qt_application.h"
 
 using namespace mindrova;
 using mindrova::testing::ModalRecorder;

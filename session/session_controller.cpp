@@ -1,0 +1,231 @@
+#include "session/session_controller.h"
+
+#include "support/error_trap.h"
+#include "support/trace_log.h"
+
+namespace mindrova {
+
+void SessionController::StartSession() {
+    mState.glngElapsedSeconds = 0;
+    InitializeVariablesAndControls();
+    ProcessSteps(mState.genmCurrentStep, mState.glngStepLength, false, false);
+}
+
+void SessionController::tmrSteps_Timer() {
+    // The once-a-second yield to pending events must not run a tick inside this one.
+    if (mInTick) return;
+    mInTick = true;
+    int line = 0;
+    Trap(
+        {"frmMain", "tmrSteps_Timer"},
+        [&] {
+            line = 10;
+            ProcessSteps(mState.genmCurrentStep, mState.glngStepLength, false, false);
+            line = 20;
+            if (!IsUntimedStep(mState.genmCurrentStep)) {
+                line = 30;
+                mView.Blink();
+            }
+            line = 40;
+            mState.glngMilliseconds += STEP_TIMER_INTERVAL_MS;
+            if (mState.glngMilliseconds >= 1000) {
+                line = 50;
+                ++mState.glngSecondsInStep;
+                ++mState.glngElapsedSeconds;
+                mState.glngMilliseconds = 0;
+                line = 60;
+                mView.UpdateTimeElapsed(mState.glngElapsedSeconds);
+            }
+        },
+        &line, [this] { StopTimer(); });
+    mInTick = false;
+}
+
+void SessionController::ProcessSteps(Step step, qint32 length, bool force, bool navigation) {
+    int line = 0;
+    Trap(
+        {"frmMain", "ProcessSteps"},
+        [&] {
+            line = 10;
+            if (!force && mState.glngSecondsInStep < length) return;
+            line = 20;
+            mState.glngSecondsInStep = 0;
+            line = 30;
+            mState.genmCurrentStep =
+                navigation ? GetNextStep_Navigation(step, mState) : GetNextStep(step);
+            line = 40;
+            if (mState.genmCurrentStep > MAX_STEP) {
+                if (TraceEnabled) {
+                    WriteLog(QStringLiteral("genmCurrentStep > MAX_STEP, resetting to estIntro"));
+                }
+                mState.genmCurrentStep = estIntro;
+            }
+            line = 50;
+            mState.glngStepLength = GetStepLength(mState.genmCurrentStep);
+            line = 60;
+            mView.ResetBlink();
+            line = 70;
+            if (mState.genmCurrentStep == estTopHead1) {
+                ++mState.glngRoundCount;
+                const bool positive = mState.glngRoundCount > 2;
+                if (positive != mState.gblnPositiveSequence) {
+                    mState.gblnPositiveSequence = positive;
+                    mView.PaintDotsGreenOrRed(positive);
+                }
+            }
+            line = 80;
+            mView.DisplayStep(mState.genmCurrentStep);
+            line = 90;
+            EnableDisableTimer();
+        },
+        &line, [this] { StopTimer(); });
+}
+
+void SessionController::Navigate(bool pblnForward, Step penmCurrentStep) {
+    Trap({"modNavigate", "Navigate"}, [&] {
+        Step start = penmCurrentStep;
+        if (!pblnForward) {
+            switch (penmCurrentStep) {
+                case estNone:
+                case estIntro:
+                    return;
+                case estSelectIssue:
+                    start = estNone;
+                    break;
+                case estAssignSUD:
+                case estFinish:
+                    start = estIntro;
+                    break;
+                case estReassessSUD:
+                    start = estTopHead1;
+                    break;
+                default: {
+                    bool backToNegative = false;
+                    const Step first = GetPrevStep(penmCurrentStep, backToNegative, mState);
+                    start = GetPrevStep(first, backToNegative, mState);
+                    if (backToNegative) start = estLeftHand;
+                    break;
+                }
+            }
+            mState.gblnPositiveSequence = false;
+            mState.glngRoundCount = 0;
+        }
+        ProcessSteps(start, mState.glngStepLength, true, true);
+    });
+}
+
+void SessionController::EnableDisableTimer() {
+    Trap({"frmMain", "EnableDisableTimer"}, [&] {
+        const bool waits = IsUntimedStep(mState.genmCurrentStep);
+        mView.SetStepTimerEnabled(!waits);
+        mView.SetControlEnabled(SessionControl::Pause, !waits);
+        mView.SetControlVisible(SessionControl::PauseBottom, !waits);
+        mView.SetControlVisible(SessionControl::Pause, true);
+        mView.SetControlVisible(SessionControl::Resume, false);
+        mView.SetControlEnabled(SessionControl::Resume, false);
+    });
+}
+
+void SessionController::InitializeVariablesAndControls() {
+    Trap({"frmMain", "InitializeVariablesAndControls"}, [&] {
+        StopTimer();
+        mView.SetControlEnabled(SessionControl::Previous, false);
+        mView.SelectSUDOption(5);
+        mintSelectedSUD = 5;
+        ResetSession(estNone);
+        mView.PaintDotsGreenOrRed(mState.gblnPositiveSequence);
+        UpdateDisplay_SelectedIssue(mState.genmSelectedIssue);
+    });
+}
+
+void SessionController::ResetSession(Step step) {
+    mState.glngSecondsInStep = 0;
+    mState.glngMilliseconds = 0;
+    mState.genmCurrentStep = step;
+    mState.glngStepLength = 0;
+    mState.genmSelectedIssue = GetDefaultIssue();
+    mView.ResetBlink();
+}
+
+void SessionController::UpdateDisplay_SelectedIssue(Issue issue) {
+    Trap({"frmMain", "UpdateDisplay_SelectedIssue"},
+         [&] { mView.SelectIssueOption(IssueEnumToOptIndex(issue)); });
+}
+
+void SessionController::cmdNavig_Click(int index) {
+    if (!mblnActivated || mblnBusy) return;
+    mblnBusy = true;
+    int line = 0;
+    Trap(
+        {"frmMain", "cmdNavig_Click"},
+        [&] {
+            const bool forward = index != 0;
+            Navigate(forward, mState.genmCurrentStep);
+            if (forward && mState.genmCurrentStep == estSelectIssue) {
+                mView.SetControlEnabled(SessionControl::Previous, true);
+            } else if (!forward && mState.genmCurrentStep == estIntro) {
+                mView.SetControlEnabled(SessionControl::Previous, false);
+            }
+        },
+        &line, [this] { StopTimer(); });
+    mblnBusy = false;
+}
+
+void SessionController::cmdFinish_Click() {
+    if (!mblnActivated || mblnBusy) return;
+    mblnBusy = true;
+    int line = 0;
+    Trap(
+        {"frmMain", "cmdFinish_Click"},
+        [&] {
+            mState.genmCurrentStep = estFinish;
+            mState.glngRoundCount = 0;
+            mState.gblnPositiveSequence = false;
+            mState.glngSecondsInStep = 0;
+            mState.glngStepLength = GetStepLength(estFinish);
+            mView.ResetBlink();
+            mView.DisplayStep(estFinish);
+            EnableDisableTimer();
+        },
+        &line, [this] { StopTimer(); });
+    mblnBusy = false;
+}
+
+void SessionController::Pause() {
+    StopTimer();
+    mView.SetControlEnabled(SessionControl::Resume, true);
+    mView.SetControlVisible(SessionControl::Resume, true);
+    mView.SetControlVisible(SessionControl::Pause, false);
+}
+
+void SessionController::Resume() {
+    mView.SetControlEnabled(SessionControl::Pause, true);
+    mView.SetControlVisible(SessionControl::Pause, true);
+    mView.SetControlEnabled(SessionControl::Resume, false);
+    mView.SetControlVisible(SessionControl::Resume, false);
+    EnableDisableTimer();
+}
+
+void SessionController::Exit() {
+    StopTimer();
+    mView.CloseWindow();
+}
+
+void SessionController::radMode_Click(int optionIndex) {
+    if (mblnBusy) return;
+    mblnBusy = true;
+    mState.genmSelectedIssue = IssueOptIndexToEnum(optionIndex);
+    mblnBusy = false;
+}
+
+void SessionController::radSUD_Click(int index) {
+    if (index >= 0 && index < SUD_OPTION_COUNT) mintSelectedSUD = static_cast<qint16>(index);
+}
+
+void SessionController::lblSUDUnit_Click(int index) {
+    if (index < 0 || index >= SUD_OPTION_COUNT) return;
+    mView.SelectSUDOption(index);
+    mintSelectedSUD = static_cast<qint16>(index);
+}
+
+}  // namespace mindrova

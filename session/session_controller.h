@@ -1,0 +1,62 @@
+#pragma once
+// Owns the session state and moves it from step to step: on the 10 ms tick of the step timer
+// for the timed steps, and on the user's commands for every other step.
+
+#include <QtGlobal>
+
+#include "session/session_state.h"
+#include "session/session_view.h"
+
+namespace mindrova {
+
+inline constexpr int STEP_TIMER_INTERVAL_MS = 10;
+inline constexpr int SUD_OPTION_COUNT = 11;
+
+class SessionController {
+public:
+    explicit SessionController(SessionView& view) : mView(view) {}
+    SessionController(const SessionController&) = delete;
+    SessionController& operator=(const SessionController&) = delete;
+
+    const SessionState& State() const { return mState; }
+    bool Busy() const { return mblnBusy; }
+    qint16 SelectedSUD() const { return mintSelectedSUD; }
+
+    // The session part of loading the window: zero the clock, initialise, show the intro.
+    void StartSession();
+
+    void tmrSteps_Timer();
+    void ProcessSteps(Step step, qint32 length, bool force, bool navigation);
+    void Navigate(bool pblnForward, Step penmCurrentStep);
+    void EnableDisableTimer();
+    void InitializeVariablesAndControls();
+    void ResetSession(Step step);
+    void UpdateDisplay_SelectedIssue(Issue issue);
+
+    // Commands.
+    void cmdNavig_Click(int index);  // 0 Previous, 1 Next
+    void Next() { cmdNavig_Click(1); }
+    void Previous() { cmdNavig_Click(0); }
+    void cmdFinish_Click();
+    void Pause();
+    void Resume();
+    void Exit();
+
+    // Selections and window events.
+    void radMode_Click(int optionIndex);
+    void radSUD_Click(int index);
+    void lblSUDUnit_Click(int index);
+    void Form_Activate() { mblnActivated = true; }
+
+private:
+    void StopTimer() { mView.SetStepTimerEnabled(false); }
+
+    SessionView& mView;
+    SessionState mState;
+    bool mblnActivated = false;
+    bool mblnBusy = false;
+    bool mInTick = false;
+    qint16 mintSelectedSUD = 5;
+};
+
+}  // namespace mindrova

@@ -1,0 +1,231 @@
+#include "session/step_presentation.h"
+
+#include <QStringList>
+
+#include "support/modal_seam.h"
+
+namespace mindrova {
+namespace {
+
+const QString kLine = QStringLiteral("\r\n");
+const QString kBlank = QStringLiteral("\r\n\r\n");
+
+QString Paragraphs(const QStringList& paragraphs) {
+    return paragraphs.join(kBlank);
+}
+
+QString SelectIssueText() {
+    return Paragraphs({
+        QStringLiteral("Please select an emotional issue you want to clear."),
+        QStringLiteral(
+            "It should be an issue which triggers negative emotions in you. For exampke, "
+            "whenever you think about it you get upset, your hands are sweating, your "
+            "heart is pounding, your blood circulates faster, your pulse accelerates."),
+        QStringLiteral("Click button Next when you are ready."),
+    });
+}
+
+QString AssignSudText() {
+    return Paragraphs({
+        QStringLiteral("Now please assess the intensity of the issue - the level of discomfort it "
+                       "causes.") +
+            QStringLiteral(" Assign a SUD number to this issue."),
+        QStringLiteral("A SUD number is a unit on so called 'Subjective Unit of Distress' scale."),
+        QStringLiteral("It is number from 0 to 10, where 0 means that the issue is not bothering "
+                       "you at all, and 10 indicates the highest level of distress."),
+        QStringLiteral("Go to the next step when you are ready."),
+    });
+}
+
+QString StimulateThymusText() {
+    return Paragraphs({
+        QStringLiteral("Breathe deeply and slowly - inhaling through the nose and out through the "
+                       "mouth. Slowly inhale, slowly exhale and stop for about three seconds."),
+        QStringLiteral("Gently tap your thymus with the index finger and middle finger for about "
+                       "half a minute. It doesn't matter which hand you use, left or right."),
+        QStringLiteral("Thymus gland regulates human's body and is its energetic battery. It is "
+                       "located behind your sternum and between your lungs, about 2 inches below "
+                       "the collarbone."),
+        QStringLiteral("When stimulating thymus, the will to heal - life's energy - is activated."),
+        QStringLiteral("Click button Next when you are ready."),
+    });
+}
+
+QString TappingText(const SessionState& state) {
+    if (state.gblnPositiveSequence) {
+        return QStringLiteral(
+                   "Continue tapping. Relax and remember to breathe slowly. Repeat (or "
+                   "use your own words to reframe the issue): ") +
+               kBlank + GetStringForPositiveSequence(state.genmSelectedIssue);
+    }
+    return QStringLiteral(
+               "Breathe slowly and gently tap the indicated points with the index "
+               "finger and middle finger. Repeat (or use your own words): ") +
+           kBlank + GetStringForNegativeSequence(state.genmSelectedIssue);
+}
+
+QString RelaxText() {
+    return Paragraphs({
+        QStringLiteral("Say 'Peace' and take couple of deep breaths."),
+        QStringLiteral("Detach yourself from the issue. This issue is not you. It doesn't define "
+                       "you."),
+        QStringLiteral("If this issue was triggered by a situation in the past, re-live this "
+                       "situation, but this time separate yourself from it."),
+        QStringLiteral("Watch it through the lenses of a camera. Camera doesn't judge or assign "
+                       "emotions."),
+        QStringLiteral("Observe as this would happen to someone else. You can modify the situation "
+                       "- you can bring other people or beings, real of imaginary. You are in "
+                       "control. You can change your behavior but you cannot change behavior of "
+                       "people who caused harm to you."),
+        QStringLiteral("This will re-frame this event for you. You will remember it but the "
+                       "negative emotions will go away."),
+        QStringLiteral("In the next step you'll give yourself the comfort you wish had been given "
+                       "to you."),
+    });
+}
+
+QString ReassessSudText() {
+    return Paragraphs({
+        QStringLiteral("Say 'Peace' and take a deep breath."),
+        QStringLiteral("Reasses SUD - the intensity of the emotion or stress related to given "
+                       "issue."),
+        QStringLiteral("If it decreased but it is still > 0, you may click the button 'Next' and "
+                       "continue tapping till it reaches zero, or you may stop the session and "
+                       "continue it at other time."),
+        QStringLiteral("If SUD = 0, either end the session or click the button 'Previous' couple "
+                       "of times to go back to the beginning of the process and move on to the "
+                       "next issue."),
+        QStringLiteral("Sometimes (though very rarely) it happens that the level of the stress "
+                       "increases.") +
+            kLine +
+            QStringLiteral("If that's the case, stop working on that issue and try to clear some "
+                           "other, less intense issue. ") +
+            QStringLiteral("Come back to the original issue after the lighter issues are cleared."),
+        QStringLiteral("To stop the session plese click the button 'Finish."),
+    });
+}
+
+QString FinishText() {
+    return Paragraphs({
+        QStringLiteral("Take a deep breath. Place one hand on your hearth and the other one abount "
+                       "one inch below your belly button - this spot is called 'dan tien'."),
+        QStringLiteral("Concentrate on your heart and say:") + kLine +
+            QStringLiteral("'I feel you. I understand you. I love you.'"),
+        QStringLiteral(
+            "Imagine energy flowing between your heart and your dan tien. As you breathe "
+            "in, the energy goes up to your heart. As you breath out, the energy goes "
+            "down to your dan tien."),
+        QStringLiteral("Send your love to the outside world, to everyone and everything."),
+        QStringLiteral("Say:") + kLine + QStringLiteral("'I am greatful for this healing.'"),
+        QStringLiteral("The issue is gone. You are safe. Somebody loves you."),
+    });
+}
+
+QString ExplainNegativeText() {
+    return Paragraphs({
+        QStringLiteral("Before working on the issue, you have first to tune in into the emotion "
+                       "associated with it."),
+        QStringLiteral("The best way is to 'poke' oneselves to feel related experience and "
+                       "sensations."),
+        QStringLiteral("(By putting yourself in the frightening situation without any negative "
+                       "consequences, your subonsciousness learns that anxiety isn\u2019t "
+                       "appropriate.)"),
+        QStringLiteral("The program will guide you through two 'negative rounds' of tapping before "
+                       "switching to positive mode, where actual treatment will take place."),
+        QStringLiteral("Please go to the next step when you are ready."),
+    });
+}
+
+QString TwoDigits(qint32 value) {
+    return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
+}
+
+}  // namespace
+
+StepVisibility GetStepVisibility(Step step) {
+    // Each flag names the steps it is tied to; unknown ids fall in with "every other step".
+    StepVisibility v;
+    v.panels = step != estIntro && step != estFinish;
+    v.lblIntro = step == estIntro || step == estFinish;
+    v.hands = step == estLeftHand || step == estRightHand;
+    v.picShape = !v.hands && step != estSelectIssue && step != estAssignSUD &&
+                 step != estReassessSUD && step != estFinish;
+    v.fraMode = step == estSelectIssue;
+    v.fraSUD_2 = step == estAssignSUD || step == estReassessSUD;
+    v.shpGreen = step == estStimulateThymus;
+    return v;
+}
+
+QString SegmentTitleText(Step step, bool positiveSequence) {
+    if (step < estIntro || step > MAX_STEP) {
+        ShowPlainMessage(QStringLiteral("GetSegmentTitle - wrong parameter passed"));
+        return {};
+    }
+    switch (step) {
+        case estSelectIssue:
+            return QStringLiteral("Select Issue");
+        case estAssignSUD:
+            return QStringLiteral("Assign SUD");
+        case estStimulateThymus:
+            return QStringLiteral("Stimulate Thymus");
+        case estLeftHand:
+        case estRightHand:
+            return QStringLiteral("Affirmation Statement");
+        case estRelax:
+            return QStringLiteral("Relax");
+        case estReassessSUD:
+            return QStringLiteral("Reasses SUD");
+        case estExplainNegative:
+            return QStringLiteral("Explanation of Negative Sequence");
+        case estIntro:
+        case estFinish:
+            return {};
+        default:
+            break;
+    }
+    // Only the tapping points 7..22 are left.
+    return positiveSequence ? QStringLiteral("Positive Sequence")
+                            : QStringLiteral("Negative Sequence");
+}
+
+QString StepInstructionsText(Step step, const SessionState& state) {
+    // Negative ids have no step to describe; ids past the last step read like a tapping point.
+    if (step <= estNone) return {};
+    switch (step) {
+        case estIntro:
+            return GetIntroText();
+        case estSelectIssue:
+            return SelectIssueText();
+        case estAssignSUD:
+            return AssignSudText();
+        case estStimulateThymus:
+            return StimulateThymusText();
+        case estLeftHand:
+        case estRightHand:
+            return GetStringForActivationStep(state.genmSelectedIssue);
+        case estRelax:
+            return RelaxText();
+        case estReassessSUD:
+            return ReassessSudText();
+        case estFinish:
+            return FinishText();
+        case estExplainNegative:
+            return ExplainNegativeText();
+        default:
+            break;
+    }
+    return TappingText(state);
+}
+
+QString FormatElapsedTime(qint32 seconds) {
+    // A negative count has no meaning on the clock; show it as the start.
+    if (seconds < 0) seconds = 0;
+    constexpr qint32 kDay = 86400;
+    const qint32 hours = (seconds / 3600) % 24;
+    const qint32 minutes = (seconds / 60) % 60;
+    const QString minutesSeconds = TwoDigits(minutes) + QLatin1Char(':') + TwoDigits(seconds % 60);
+    if (seconds < kDay) return minutesSeconds;
+    return TwoDigits(hours) + QLatin1Char(':') + minutesSeconds;
+}
+
+}  // namespace mindrova

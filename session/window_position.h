@@ -1,0 +1,82 @@
+#pragma once
+// The session window's saved position: five named numbers under the program's settings key,
+// written when the window closes and applied once while it loads. All lengths are twips.
+
+#include <QRect>
+#include <QSizeF>
+#include <QString>
+#include <QtGlobal>
+
+#include "session/twips.h"
+#include "session/window_layout.h"
+
+namespace mindrova {
+
+enum class SavedWindowState : qint32 { Normal = 0, Minimized = 1, Maximized = 2 };
+
+// The window as it closes: outer geometry in twips and its state.
+struct SavedWindow {
+    double left = 0;
+    double top = 0;
+    double width = 0;
+    double height = 0;
+    SavedWindowState state = SavedWindowState::Normal;
+};
+
+// Minimized wins over maximized (a maximized window that is minimized carries both flags); full
+// screen counts as maximized.
+SavedWindowState StateOf(Qt::WindowStates states);
+SavedWindow SavedWindowOf(const QRect& frameGeometry, Qt::WindowStates states,
+                          const TwipScale& scale);
+
+// Half to even, clamped to the 32-bit range; not-a-number gives 0.
+qint32 StoredTwips(double twips);
+
+// True when a position is present (the stored width is greater than 0). Missing or unreadable
+// values read as 0; a failure reports no position.
+bool FormPos_Read(qint32& left, qint32& top, qint32& width, qint32& height, qint32& windowState);
+
+// Writes Left/Top/Width/Height unless maximized, then State. The caller does not save a
+// minimized window at all; should one arrive anyway nothing is written, so that the minimized
+// placement never replaces the last real one.
+void FormPos_Save(const SavedWindow& window);
+
+// What FormPos_Read delivered.
+struct StoredPosition {
+    qint32 left = 0;
+    qint32 top = 0;
+    qint32 width = 0;
+    qint32 height = 0;
+    qint32 windowState = 0;
+    bool present = false;
+};
+StoredPosition ReadStoredPosition();
+
+struct WindowPlacement {
+    TwipRect geometry;
+    bool maximize = false;
+    bool operator==(const WindowPlacement&) const = default;
+};
+
+// A stored position is applied exactly as stored, even off every screen; without one the window
+// keeps its size and is centred on the screen.
+WindowPlacement PlaceWindow(const StoredPosition& stored, const QSizeF& screen,
+                            const TwipRect& window);
+
+QString SetFormPositionStartLine(const QSizeF& screen, const TwipRect& window);
+QString SetFormPositionEndLine(const TwipRect& window, const StoredPosition& stored);
+
+// What SetFormPosition needs from the window, in twips.
+class PositionedWindow {
+public:
+    virtual ~PositionedWindow() = default;
+    virtual QSizeF ScreenSize() const = 0;
+    virtual TwipRect OuterGeometry() const = 0;
+    virtual void SetOuterGeometry(const TwipRect& geometry) = 0;
+    virtual void Maximize() = 0;
+};
+
+// Reads the stored position and applies it, or centres the window; traced and trapped.
+void SetFormPosition(PositionedWindow& window);
+
+}  // namespace mindrova

@@ -1,0 +1,21 @@
+#pragma once
+// What the session window asks of the application around it. The application installs these
+// at start-up; until then the About item and the Feedback button do nothing.
+
+#include <functional>
+
+class QWidget;
+
+namespace mindrova {
+
+struct SessionWindowServices {
+    // Runs the About box modally and returns when it has closed.
+    std::function<void()> showAbout;
+    // Opens the maker's contact page; owner carries the box that says when it could not.
+    std::function<void(QWidget* owner)> openFeedbackPage;
+};
+
+// The one set of services for the process.
+SessionWindowServices& WindowServices();
+
+}  // namespace mindrova

@@ -1,0 +1,183 @@
+#include "session/key_rules.h"
+
+#include <gtest/gtest.h>
+
+#include <Qt>
+#include <string>
+#include <vector>
+
+using namespace mindrova;
+
+namespace {
+
+struct NamedKey {
+    int key;
+    const char* name;
+};
+
+// clang-format off
+const std::vector<NamedKey> kNextKeys = {
+    {Qt::Key_N, "N"}, {Qt::Key_Space, "Space"}, {Qt::Key_Right, "Right"}, {Qt::Key_Down, "Down"},
+    {Qt::Key_Return, "Return"}, {Qt::Key_Enter, "KeypadEnter"}, {Qt::Key_PageDown, "PageDown"},
+};
+const std::vector<NamedKey> kPreviousKeys = {
+    {Qt::Key_P, "P"}, {Qt::Key_Backspace, "Backspace"}, {Qt::Key_Left, "Left"}, {Qt::Key_Up, "Up"},
+    {Qt::Key_PageUp, "PageUp"},
+};
+const std::vector<NamedKey> kOtherKeys = {
+    {Qt::Key_A, "A"}, {Qt::Key_X, "X"}, {Qt::Key_E, "E"}, {Qt::Key_F, "F"}, {Qt::Key_B, "B"},
+    {Qt::Key_1, "Digit1"}, {Qt::Key_F1, "F1"}, {Qt::Key_Tab, "Tab"}, {Qt::Key_Backtab, "Backtab"},
+    {Qt::Key_Shift, "Shift"}, {Qt::Key_Control, "Ctrl"}, {Qt::Key_Alt, "Alt"},
+    {Qt::Key_Meta, "Meta"}, {Qt::Key_Home, "Home"}, {Qt::Key_End, "End"},
+    {Qt::Key_Delete, "Del"}, {Qt::Key_Insert, "Insert"}, {Qt::Key_unknown, "Unknown"}, {0, "Zero"},
+};
+// clang-format on
+const NamedKey kEsc{Qt::Key_Escape, "Esc"};
+
+enum class Mode { Running, Paused, Neither, Both };
+const char* ModeName(Mode m) {
+    switch (m) {
+        case Mode::Running:
+            return "Running";
+        case Mode::Paused:
+            return "Paused";
+        case Mode::Neither:
+            return "Neither";
+        case Mode::Both:
+            return "Both";
+    }
+    return "?";
+}
+
+struct KeyCase {
+    NamedKey key;
+    Mode mode;
+    Step step;
+    KeyDecision expected;
+};
+
+std::string CaseName(const ::testing::TestParamInfo<KeyCase>& info) {
+    return std::string(info.param.key.name) + "_" + ModeName(info.param.mode) + "_step" +
+           std::to_string(static_cast<int>(info.param.step)) + "_" + std::to_string(info.index);
+}
+
+constexpr KeyDecision kNotHandled{false, KeyCommand::None};
+constexpr KeyDecision kPause{true, KeyCommand::Pause};
+constexpr KeyDecision kResume{true, KeyCommand::Resume};
+constexpr KeyDecision kNext{true, KeyCommand::Next};
+constexpr KeyDecision kPrevious{true, KeyCommand::Previous};
+constexpr KeyDecision kSwallowed{true, KeyCommand::None};
+
+std::vector<KeyCase> BuildKeyCases() {
+    std::vector<KeyCase> cases;
+    const std::vector<Step> steps = {estIntro, estSelectIssue, estTopHead1, estReassessSUD,
+                                     estFinish};
+    for (const Step step : steps) {
+        const bool intro = step == estIntro;
+        // Pause available: Esc pauses, the navigation keys navigate.
+        cases.push_back({kEsc, Mode::Running, step, kPause});
+        for (const auto& k : kNextKeys) cases.push_back({k, Mode::Running, step, kNext});
+        for (const auto& k : kPreviousKeys) {
+            cases.push_back({k, Mode::Running, step, intro ? kSwallowed : kPrevious});
+        }
+        for (const auto& k : kOtherKeys) cases.push_back({k, Mode::Running, step, kNotHandled});
+
+        // Paused: whatever the key, it only resumes.
+        cases.push_back({kEsc, Mode::Paused, step, kResume});
+        for (const auto* list : {&kNextKeys, &kPreviousKeys, &kOtherKeys}) {
+            for (const auto& k : *list) cases.push_back({k, Mode::Paused, step, kResume});
+        }
+
+        // Neither button shown: Esc is an ordinary unhandled key.
+        cases.push_back({kEsc, Mode::Neither, step, kNotHandled});
+        for (const auto& k : kNextKeys) cases.push_back({k, Mode::Neither, step, kNext});
+        for (const auto& k : kPreviousKeys) {
+            cases.push_back({k, Mode::Neither, step, intro ? kSwallowed : kPrevious});
+        }
+        for (const auto& k : kOtherKeys) cases.push_back({k, Mode::Neither, step, kNotHandled});
+
+        // Both shown at once: the Esc rule comes first, then any key resumes.
+        cases.push_back({kEsc, Mode::Both, step, kPause});
+        cases.push_back({kNextKeys[0], Mode::Both, step, kResume});
+        cases.push_back({kPreviousKeys[0], Mode::Both, step, kResume});
+        cases.push_back({kOtherKeys[0], Mode::Both, step, kResume});
+    }
+    return cases;
+}
+
+class KeyDownRules : public ::testing::TestWithParam<KeyCase> {};
+
+TEST_P(KeyDownRules, DecideKeyDown) {
+    const KeyCase& c = GetParam();
+    const bool pause = c.mode == Mode::Running || c.mode == Mode::Both;
+    const bool resume = c.mode == Mode::Paused || c.mode == Mode::Both;
+    const KeyDecision got = DecideKeyDown(c.key.key, pause, resume, c.step);
+    EXPECT_EQ(got.consumed, c.expected.consumed);
+    EXPECT_EQ(got.command, c.expected.command);
+}
+
+INSTANTIATE_TEST_SUITE_P(AllKeys, KeyDownRules, ::testing::ValuesIn(BuildKeyCases()), CaseName);
+
+TEST(KeyDownRulesEdges, StepsOutsideTheTableDoNotCountAsTheIntro) {
+    for (const Step step : {estNone, static_cast<Step>(-5), static_cast<Step>(MAX_STEP + 1)}) {
+        EXPECT_EQ(DecideKeyDown(Qt::Key_P, true, false, step), kPrevious) << step;
+    }
+}
+
+TEST(KeyDownRulesEdges, KeyCodesBeyondTheKnownRangeAreNotHandled) {
+    for (const int key : {-1, 0x7fffffff, static_cast<int>(0x80000000u), 0x01ffffff}) {
+        EXPECT_EQ(DecideKeyDown(key, true, false, estTopHead1), kNotHandled) << key;
+        EXPECT_EQ(DecideKeyDown(key, false, true, estTopHead1), kResume) << key;
+    }
+}
+
+struct FocusCase {
+    const char* name;
+    KeyCommand command;
+    Step stepAfter;
+    int selectedSUD;
+    bool previousEnabled;
+    std::optional<FocusChoice> expected;
+};
+
+const FocusChoice kSudAt0{FocusTarget::SUDOption, 0};
+const FocusChoice kSudAt5{FocusTarget::SUDOption, 5};
+const FocusChoice kSudAt10{FocusTarget::SUDOption, 10};
+const FocusChoice kNextButton{FocusTarget::NextButton, -1};
+const FocusChoice kPreviousButton{FocusTarget::PreviousButton, -1};
+
+class FocusRules : public ::testing::TestWithParam<FocusCase> {};
+
+TEST_P(FocusRules, FocusAfterKey) {
+    const FocusCase& c = GetParam();
+    EXPECT_EQ(FocusAfterKey(c.command, c.stepAfter, c.selectedSUD, c.previousEnabled), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, FocusRules,
+    ::testing::Values(
+        FocusCase{"NextIntoReassess", KeyCommand::Next, estReassessSUD, 5, true, kSudAt5},
+        FocusCase{"NextIntoReassessLowest", KeyCommand::Next, estReassessSUD, 0, false, kSudAt0},
+        FocusCase{"NextIntoReassessHighest", KeyCommand::Next, estReassessSUD, 10, true, kSudAt10},
+        FocusCase{"NextElsewhere", KeyCommand::Next, estRelax, 5, true, kNextButton},
+        FocusCase{"NextElsewherePrevOff", KeyCommand::Next, estSelectIssue, 5, false, kNextButton},
+        FocusCase{"NextToFinish", KeyCommand::Next, estFinish, 5, true, kNextButton},
+        FocusCase{"PreviousIntoReassess", KeyCommand::Previous, estReassessSUD, 3, true,
+                  FocusChoice{FocusTarget::SUDOption, 3}},
+        FocusCase{"PreviousIntoReassessPrevOff", KeyCommand::Previous, estReassessSUD, 3, false,
+                  FocusChoice{FocusTarget::SUDOption, 3}},
+        FocusCase{"PreviousElsewhere", KeyCommand::Previous, estAssignSUD, 5, true,
+                  kPreviousButton},
+        FocusCase{"PreviousLandsOnIntro", KeyCommand::Previous, estIntro, 5, false, kNextButton},
+        FocusCase{"NextBadSudBelow", KeyCommand::Next, estReassessSUD, -1, true, kNextButton},
+        FocusCase{"NextBadSudAbove", KeyCommand::Next, estReassessSUD, 11, true, kNextButton},
+        FocusCase{"PreviousBadSud", KeyCommand::Previous, estReassessSUD, 99, true,
+                  kPreviousButton},
+        FocusCase{"PreviousBadSudPrevOff", KeyCommand::Previous, estReassessSUD, -7, false,
+                  kNextButton},
+        FocusCase{"Pause", KeyCommand::Pause, estReassessSUD, 5, true, std::nullopt},
+        FocusCase{"Resume", KeyCommand::Resume, estTopHead1, 5, true, std::nullopt},
+        FocusCase{"SwallowedAtIntro", KeyCommand::None, estIntro, 5, false, std::nullopt}),
+    [](const ::testing::TestParamInfo<FocusCase>& info) { return std::string(info.param.name); });
+
+}  // namespace
