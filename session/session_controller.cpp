@@ -1,5 +1,7 @@
 #include "session/session_controller.h"
 
+#include <algorithm>
+
 #include "support/error_trap.h"
 #include "support/trace_log.h"
 
@@ -50,6 +52,7 @@ void SessionController::ProcessSteps(Step step, qint32 length, bool force, bool 
             if (!force && mState.glngSecondsInStep < length) return;
             line = 20;
             mState.glngSecondsInStep = 0;
+            const Step left = mState.genmCurrentStep;
             line = 30;
             mState.genmCurrentStep =
                 navigation ? GetNextStep_Navigation(step, mState) : GetNextStep(step);
@@ -77,6 +80,8 @@ void SessionController::ProcessSteps(Step step, qint32 length, bool force, bool 
             mView.DisplayStep(mState.genmCurrentStep);
             line = 90;
             EnableDisableTimer();
+            line = 100;
+            NotifyStepEntered(left);
         },
         &line, [this] { StopTimer(); });
 }
@@ -178,6 +183,7 @@ void SessionController::cmdFinish_Click() {
     Trap(
         {"frmMain", "cmdFinish_Click"},
         [&] {
+            const Step left = mState.genmCurrentStep;
             mState.genmCurrentStep = estFinish;
             mState.glngRoundCount = 0;
             mState.gblnPositiveSequence = false;
@@ -186,6 +192,7 @@ void SessionController::cmdFinish_Click() {
             mView.ResetBlink();
             mView.DisplayStep(estFinish);
             EnableDisableTimer();
+            NotifyStepEntered(left);
         },
         &line, [this] { StopTimer(); });
     mblnBusy = false;
@@ -196,6 +203,7 @@ void SessionController::Pause() {
     mView.SetControlEnabled(SessionControl::Resume, true);
     mView.SetControlVisible(SessionControl::Resume, true);
     mView.SetControlVisible(SessionControl::Pause, false);
+    for (SessionListener* listener : mListeners) listener->Paused();
 }
 
 void SessionController::Resume() {
@@ -204,11 +212,31 @@ void SessionController::Resume() {
     mView.SetControlEnabled(SessionControl::Resume, false);
     mView.SetControlVisible(SessionControl::Resume, false);
     EnableDisableTimer();
+    for (SessionListener* listener : mListeners) listener->Resumed();
 }
 
 void SessionController::Exit() {
     StopTimer();
     mView.CloseWindow();
+}
+
+void SessionController::AddListener(SessionListener* listener) {
+    if (listener && std::find(mListeners.begin(), mListeners.end(), listener) == mListeners.end()) {
+        mListeners.push_back(listener);
+    }
+}
+
+void SessionController::RemoveListener(SessionListener* listener) {
+    mListeners.erase(std::remove(mListeners.begin(), mListeners.end(), listener), mListeners.end());
+}
+
+void SessionController::EndSession() {
+    StopTimer();
+    for (SessionListener* listener : mListeners) listener->SessionEnded();
+}
+
+void SessionController::NotifyStepEntered(Step left) {
+    for (SessionListener* listener : mListeners) listener->StepEntered(left, mState);
 }
 
 void SessionController::radMode_Click(int optionIndex) {

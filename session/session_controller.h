@@ -3,7 +3,9 @@
 // for the timed steps, and on the user's commands for every other step.
 
 #include <QtGlobal>
+#include <vector>
 
+#include "session/session_listener.h"
 #include "session/session_state.h"
 #include "session/session_view.h"
 
@@ -41,6 +43,8 @@ public:
     void Pause();
     void Resume();
     void Exit();
+    // The window is closing, by Exit or by its close box: listeners finish what they do.
+    void EndSession();
 
     // Selections and window events.
     void radMode_Click(int optionIndex);
@@ -48,8 +52,13 @@ public:
     void lblSUDUnit_Click(int index);
     void Form_Activate() { mblnActivated = true; }
 
+    // Listeners are told in the order they were added; the controller does not own them.
+    void AddListener(SessionListener* listener);
+    void RemoveListener(SessionListener* listener);
+
 private:
     void StopTimer() { mView.SetStepTimerEnabled(false); }
+    void NotifyStepEntered(Step left);
 
     SessionView& mView;
     SessionState mState;
@@ -57,6 +66,7 @@ private:
     bool mblnBusy = false;
     bool mInTick = false;
     qint16 mintSelectedSUD = 5;
+    std::vector<SessionListener*> mListeners;
 };
 
 }  // namespace mindrova

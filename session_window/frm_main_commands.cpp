@@ -105,6 +105,7 @@ void frmMain::closeEvent(QCloseEvent* event) {
 
 void frmMain::Form_QueryUnload() {
     tmrSteps.stop();
+    mController.EndSession();
     FileSystemHelper.reset();
 }
 

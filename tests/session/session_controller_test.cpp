@@ -428,3 +428,52 @@ TEST_F(Session, FailureInTheTickAndInCommands) {
 }
 
 }  // namespace
+
+namespace {
+
+using namespace mindrova;
+
+struct RecordingListener : SessionListener {
+    QList<QPair<Step, Step>> entered;  // (left, entered)
+    int paused = 0;
+    int resumed = 0;
+    int ended = 0;
+    void StepEntered(Step left, const SessionState& state) override {
+        entered.append({left, state.genmCurrentStep});
+    }
+    void Paused() override { ++paused; }
+    void Resumed() override { ++resumed; }
+    void SessionEnded() override { ++ended; }
+};
+
+TEST_F(Session, ListenersHearStepChangesPauseResumeAndTheEnd) {
+    RecordingListener listener;
+    controller.AddListener(&listener);
+    controller.AddListener(&listener);  // added once only
+    controller.Next();
+    ASSERT_EQ(listener.entered.size(), 1);
+    EXPECT_EQ(listener.entered[0], qMakePair(estIntro, estSelectIssue));
+
+    NextTimes(5);  // on to the first point of round 1
+    ASSERT_EQ(Current(), estTopHead1);
+    const qsizetype before = listener.entered.size();
+    TickUntil(GetNextStep(estTopHead1));  // two seconds on: the next point
+    ASSERT_EQ(listener.entered.size(), before + 1);
+    EXPECT_EQ(listener.entered.back(), qMakePair(estTopHead1, GetNextStep(estTopHead1)));
+
+    controller.Pause();
+    controller.Resume();
+    EXPECT_EQ(listener.paused, 1);
+    EXPECT_EQ(listener.resumed, 1);
+
+    controller.cmdFinish_Click();
+    EXPECT_EQ(listener.entered.back().second, estFinish);
+    controller.EndSession();
+    EXPECT_EQ(listener.ended, 1);
+
+    controller.RemoveListener(&listener);
+    controller.Previous();
+    EXPECT_EQ(listener.entered.back().second, estFinish) << "a removed listener hears nothing";
+}
+
+}  // namespace
