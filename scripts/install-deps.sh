@@ -1,15 +1,28 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the build, the program and the tests need, if any are missing.
+# Installs the Debian 12 packages that are missing. With no argument, or "run": what building and
+# running the program needs. With "test": that, and what the test suite and benchmarks need.
 set -euo pipefail
 
-packages=(
+run_packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
-    libgtest-dev libbenchmark-dev
-    fonts-open-sans
+    qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins fonts-open-sans
+    # Spoken guidance: Qt TextToSpeech (its CMake package needs qt6-declarative-dev) and engines.
+    qt6-speech-dev qt6-declarative-dev qt6-speech-flite-plugin qt6-speech-speechd-plugin
+    # The private journal: SQLite through Qt SQL, and its chart.
+    libqt6sql6-sqlite qt6-charts-dev
+)
+test_packages=(
+    libgtest-dev libbenchmark-dev clang-tidy
     xvfb xauth xdotool x11-utils imagemagick libx11-dev libxdamage-dev python3 openbox wmctrl
     desktop-file-utils appstream dpkg-dev file binutils
+    pulseaudio pulseaudio-utils sqlite3
 )
+
+case "${1:-run}" in
+    run) packages=("${run_packages[@]}") ;;
+    test) packages=("${run_packages[@]}" "${test_packages[@]}") ;;
+    *) echo "usage: $0 [run|test]" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the program and starts it.
+# Installs what building and running need, builds the program (without tests or benchmarks) and
+# starts it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
-cmake --preset dev >/dev/null
-cmake --build --preset dev --target mindrova
-exec build/dev/mindrova "$@"
+scripts/install-deps.sh run
+cmake --preset run >/dev/null
+cmake --build --preset run
+exec build/run/mindrova "$@"

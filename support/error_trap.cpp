@@ -34,7 +34,7 @@ FailureDescription WithMessage(qint32 number, const char* standardText, const ch
 
 // The numbers follow the classic run-time error table, so that reports from every version of the
 // program read alike.
-FailureDescription DescribeFailure(std::exception_ptr failure) noexcept {
+FailureDescription DescribeFailure(const std::exception_ptr& failure) noexcept {
     try {
         try {
             std::rethrow_exception(failure);

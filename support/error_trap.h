@@ -31,7 +31,7 @@ struct FailureDescription {
 };
 
 // Stable mapping of an exception to an error number and a one-line description.
-FailureDescription DescribeFailure(std::exception_ptr failure) noexcept;
+FailureDescription DescribeFailure(const std::exception_ptr& failure) noexcept;
 
 namespace detail {
 // Must be called from inside a catch block. Reports "Line: <checkpoint>" when one is given.
