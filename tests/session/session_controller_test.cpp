@@ -2,14 +2,21 @@
 
 #include <gtest/gtest.h>
 
-#include "support/error_trap.h"
+#include <functional>
+#include <string>
+#include <tuple>
+#include <vector>
+
 #include "fixtures/fake_session_view.h"
 #include "fixtures/modal_recorder.h"
+#include "fixtures/step_names.h"
+#include "support/error_trap.h"
 
 using namespace mindrova;
 using mindrova::testing::FakeSessionView;
 using mindrova::testing::ModalRecorder;
 using mindrova::testing::ReportRecorder;
+using mindrova::testing::StepIdName;
 
 namespace {
 
@@ -155,112 +162,118 @@ TEST_F(Session, MarkerColoursAcrossTheSession) {
     EXPECT_FALSE(Positive());
 }
 
-}  // namespace
-
-// Drives a fresh session to a step, then checks where Next and Previous land from there.
-class WhereCommandsLand : public ::testing::Test {
-protected:
-    struct Fixture {
-        ModalRecorder modal;
-        FakeSessionView view;
-        SessionController controller{view};
-        Fixture() {
-            controller.StartSession();
-            controller.Form_Activate();
-        }
-        void Ticks(int n) {
-            for (int i = 0; i < n && view.timerEnabled; ++i) controller.tmrSteps_Timer();
-        }
-        void ToNegativePoint() {
-            for (int i = 0; i < 6; ++i) controller.Next();
-            Ticks(600);  // fourth point of round 1
-        }
-        void ToPositivePoint() {
-            ToNegativePoint();
-            controller.Next();
-            controller.Next();
-            Ticks(1000);
-        }
-    };
-
-    struct Row {
-        const char* name;
-        std::function<void(Fixture&)> reach;
-        Step next;
-        qint32 nextRound;  // -1: not checked
-        Step previous;
-        qint32 previousRound;
-    };
+// A fresh session driven to one row's step; Next or Previous is then issued from there.
+struct LandingSession {
+    ModalRecorder modal;
+    FakeSessionView view;
+    SessionController controller{view};
+    LandingSession() {
+        controller.StartSession();
+        controller.Form_Activate();
+    }
+    void Ticks(int n) {
+        for (int i = 0; i < n && view.timerEnabled; ++i) controller.tmrSteps_Timer();
+    }
+    void Nexts(int n) {
+        for (int i = 0; i < n; ++i) controller.Next();
+    }
+    void ToNegativePoint() {
+        Nexts(6);
+        Ticks(600);  // fourth point of round 1
+    }
+    void ToPositivePoint() {
+        ToNegativePoint();
+        Nexts(2);
+        Ticks(1000);
+    }
 };
 
-TEST_F(WhereCommandsLand, EveryRowOfTheTable) {
-    auto nexts = [](int n) {
-        return [n](Fixture& f) {
-            for (int i = 0; i < n; ++i) f.controller.Next();
-        };
-    };
-    const Row rows[] = {
+struct LandingRow {
+    const char* name;  // letters, digits and underscores: it names the test
+    std::function<void(LandingSession&)> reach;
+    Step next;
+    qint32 nextRound;  // -1: not checked
+    Step previous;
+    qint32 previousRound;
+};
+
+// Shown by gtest when a row fails.
+void PrintTo(const LandingRow& row, std::ostream* out) {
+    *out << row.name;
+}
+
+std::vector<LandingRow> LandingRows() {
+    auto nexts = [](int n) { return [n](LandingSession& s) { s.Nexts(n); }; };
+    return {
         {"intro", nexts(0), estSelectIssue, -1, estIntro, -1},
-        {"select issue", nexts(1), estAssignSUD, -1, estIntro, -1},
-        {"assign SUD", nexts(2), estStimulateThymus, -1, estSelectIssue, -1},
+        {"select_issue", nexts(1), estAssignSUD, -1, estIntro, -1},
+        {"assign_SUD", nexts(2), estStimulateThymus, -1, estSelectIssue, -1},
         {"thymus", nexts(3), estLeftHand, -1, estAssignSUD, -1},
-        {"left hand", nexts(4), estExplainNegative, -1, estStimulateThymus, 0},
-        {"right hand",
-         [nexts](Fixture& f) {
-             nexts(4)(f);
-             f.Ticks(1001);
+        {"left_hand", nexts(4), estExplainNegative, -1, estStimulateThymus, 0},
+        {"right_hand",
+         [](LandingSession& s) {
+             s.Nexts(4);
+             s.Ticks(1001);
          },
          estExplainNegative, -1, estStimulateThymus, 0},
-        {"negative point", [](Fixture& f) { f.ToNegativePoint(); }, estRelax, 2, estExplainNegative,
-         0},
-        {"positive point", [](Fixture& f) { f.ToPositivePoint(); }, estReassessSUD, 3, estRelax, 2},
+        {"negative_point", [](LandingSession& s) { s.ToNegativePoint(); }, estRelax, 2,
+         estExplainNegative, 0},
+        {"positive_point", [](LandingSession& s) { s.ToPositivePoint(); }, estReassessSUD, 3,
+         estRelax, 2},
         {"relax",
-         [](Fixture& f) {
-             f.ToNegativePoint();
-             f.controller.Next();
+         [](LandingSession& s) {
+             s.ToNegativePoint();
+             s.Nexts(1);
          },
          estTopHead1, 3, estTopHead1, 1},
         {"reassess",
-         [](Fixture& f) {
-             f.ToPositivePoint();
-             f.controller.Next();
+         [](LandingSession& s) {
+             s.ToPositivePoint();
+             s.Nexts(1);
          },
          estTopHead1, 4, estRelax, 2},
         {"finish",
-         [nexts](Fixture& f) {
-             nexts(3)(f);
-             f.controller.cmdFinish_Click();
+         [](LandingSession& s) {
+             s.Nexts(3);
+             s.controller.cmdFinish_Click();
          },
          estIntro, 0, estSelectIssue, 0},
         {"explanation", nexts(5), estTopHead1, 1, estLeftHand, 0},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        for (bool forward : {true, false}) {
-            Fixture f;
-            row.reach(f);
-            const Step before = f.controller.State().genmCurrentStep;
-            forward ? f.controller.Next() : f.controller.Previous();
-            const Step expected = forward ? row.next : row.previous;
-            const qint32 round = forward ? row.nextRound : row.previousRound;
-            EXPECT_EQ(f.controller.State().genmCurrentStep, expected)
-                << (forward ? "Next" : "Previous") << " from " << before;
-            if (round >= 0) {
-                EXPECT_EQ(f.controller.State().glngRoundCount, round);
-            }
-            if (!forward) {
-                EXPECT_FALSE(f.controller.State().gblnPositiveSequence);
-            }
-            const bool timed = !IsUntimedStep(expected);
-            EXPECT_EQ(f.view.timerEnabled, timed);
-            EXPECT_EQ(f.view.enabled[SessionControl::Pause], timed);
-            EXPECT_FALSE(f.view.visible[SessionControl::Resume]);
-            EXPECT_TRUE(f.modal.messages.isEmpty());
-        }
-    }
 }
 
-namespace {
+// Each row of the table of where the commands land, once with Next and once with Previous.
+class WhereCommandsLand : public ::testing::TestWithParam<std::tuple<LandingRow, bool>> {};
+
+TEST_P(WhereCommandsLand, FromRow) {
+    const auto& [row, forward] = GetParam();
+    LandingSession s;
+    row.reach(s);
+    const Step before = s.controller.State().genmCurrentStep;
+    forward ? s.controller.Next() : s.controller.Previous();
+    const Step expected = forward ? row.next : row.previous;
+    const qint32 round = forward ? row.nextRound : row.previousRound;
+    EXPECT_EQ(s.controller.State().genmCurrentStep, expected)
+        << "from " << StepIdName(before) << " to " << StepIdName(expected) << " expected";
+    if (round >= 0) {
+        EXPECT_EQ(s.controller.State().glngRoundCount, round);
+    }
+    if (!forward) {
+        EXPECT_FALSE(s.controller.State().gblnPositiveSequence);
+    }
+    const bool timed = !IsUntimedStep(expected);
+    EXPECT_EQ(s.view.timerEnabled, timed);
+    EXPECT_EQ(s.view.enabled[SessionControl::Pause], timed);
+    EXPECT_FALSE(s.view.visible[SessionControl::Resume]);
+    EXPECT_TRUE(s.modal.messages.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryRow, WhereCommandsLand,
+                         ::testing::Combine(::testing::ValuesIn(LandingRows()), ::testing::Bool()),
+                         [](const ::testing::TestParamInfo<std::tuple<LandingRow, bool>>& info) {
+                             return std::string(std::get<0>(info.param).name) +
+                                    (std::get<1>(info.param) ? "_Next" : "_Previous");
+                         });
 
 TEST_F(Session, PreviousFromTheFirstStepsAndTheButtonState) {
     controller.Previous();
