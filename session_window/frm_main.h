@@ -14,12 +14,12 @@
 #include <array>
 
 #include "session/key_rules.h"
-#include "session_window/marker_picture.h"
 #include "session/point_markers.h"
 #include "session/session_controller.h"
 #include "session/twips.h"
 #include "session/window_layout.h"
 #include "session/window_position.h"
+#include "session_window/marker_picture.h"
 
 namespace mindrova {
 
@@ -33,7 +33,6 @@ public:
     const WindowLayout& layoutTwips() const { return mLayout; }
     const TwipScale& scale() const { return mScale; }
     QTimer& stepTimer() { return tmrSteps; }
-    qint32 currentDot() const { return glngCurrentDot; }
     // The marker's visibility and colour wherever it is painted (indexes 1..16; 0 is thymus).
     bool markerShown(int index) const;
     QColor markerColour(int index) const;
@@ -48,8 +47,7 @@ public:
     void SelectIssueOption(int optionIndex) override;
     void DisplayStep(Step step) override;
     void UpdateTimeElapsed(qint32 seconds) override;
-    void Blink() override;
-    void ResetBlink() override;
+    void ShowMarker(qint32 index, bool shown) override;
     void PaintDotsGreenOrRed(bool green) override;
     void CloseWindow() override;
 
@@ -102,8 +100,6 @@ private:
     QTimer tmrSteps;
     TwipScale mScale;
     WindowLayout mLayout;
-    BlinkState mBlink;
-    qint32 glngCurrentDot = 0;
     bool mOpeningSizePending = true;
     bool mWatchFrame = false;
     QSet<QObject*> mClickTargets;

@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "fixtures/fake_session_view.h"
@@ -66,6 +67,8 @@ TEST_F(Session, LoadShowsTheIntroWaitingForTheUser) {
     EXPECT_FALSE(view.timerEnabled);
     EXPECT_FALSE(view.enabled[SessionControl::Pause]);
     EXPECT_FALSE(view.enabled[SessionControl::Previous]);
+    EXPECT_FALSE(controller.PreviousEnabled());
+    EXPECT_FALSE(controller.PauseAvailable());
     EXPECT_FALSE(view.visible[SessionControl::PauseBottom]);
     EXPECT_EQ(view.sudOption, 5);
     EXPECT_EQ(controller.SelectedSUD(), 5);
@@ -153,13 +156,64 @@ TEST_F(Session, MarkerBlinksElevenTicksOnElevenOff) {
 }
 
 TEST_F(Session, MarkerColoursAcrossTheSession) {
-    // DisplayStep's own repaints (green on the left hand, red back on round 1) are the window's;
-    // the controller repaints only on a change of polarity.
-    ReachPositiveRound();
+    // Red at load, green on the karate chop, red again on round 1, green from round 3 on.
+    EXPECT_FALSE(view.markersGreen);
+    NextTimes(4);
+    ASSERT_EQ(Current(), estLeftHand);
     EXPECT_TRUE(view.markersGreen);
+    NextTimes(2);
+    ASSERT_EQ(Current(), estTopHead1);
+    EXPECT_FALSE(view.markersGreen) << "round 1 repaints red although the polarity stayed";
+    TickUntil(estLeftEyebrow);
+    TickUntil(estTopHead1);  // round 2: no repaint
+    EXPECT_EQ(Round(), 2);
+    EXPECT_FALSE(view.markersGreen);
+    const int paintsBefore = view.paints;
+    TickUntil(estLeftEyebrow);
+    TickUntil(estTopHead1);  // round 3
+    EXPECT_TRUE(view.markersGreen);
+    EXPECT_EQ(view.paints, paintsBefore + 1) << "one repaint, on the change of polarity";
+
     controller.cmdFinish_Click();
     EXPECT_TRUE(view.markersGreen) << "Finish clears the flag without repainting";
     EXPECT_FALSE(Positive());
+    NextTimes(5);  // intro, select issue, SUD, thymus, left hand
+    ASSERT_EQ(Current(), estLeftHand);
+    EXPECT_TRUE(view.markersGreen);
+    NextTimes(2);
+    ASSERT_EQ(Current(), estTopHead1);
+    EXPECT_FALSE(view.markersGreen) << "red again in the new session's round 1";
+}
+
+TEST_F(Session, EachTimedStepBlinksItsOwnMarker) {
+    const std::pair<Step, qint32> round[] = {
+        {estTopHead1, 4},   {estLeftEyebrow, 5},   {estLeftEyeCorner, 6},    {estLeftUnderEye, 7},
+        {estUnderNose1, 8}, {estChin1, 9},         {estLeftCollarbone, 10},  {estLeftUnderArm, 11},
+        {estTopHead2, 4},   {estRightEyebrow, 16}, {estRightEyeCorner, 12},  {estRightUnderEye, 13},
+        {estUnderNose2, 8}, {estChin2, 9},         {estRightCollarbone, 14}, {estRightUnderArm, 15},
+    };
+    NextTimes(4);
+    ASSERT_EQ(Current(), estLeftHand);
+    Tick();
+    EXPECT_EQ(controller.CurrentDot(), 2);
+    EXPECT_EQ(view.markerIndex, 2);
+    TickUntil(estRightHand);
+    EXPECT_EQ(view.markerIndex, 3);
+    EXPECT_TRUE(view.markerVisible) << "a step entered inside a tick shows its marker at once";
+    NextTimes(2);
+    for (const auto& [step, marker] : round) {
+        SCOPED_TRACE(StepIdName(step));
+        ASSERT_EQ(Current(), step);
+        Tick();
+        EXPECT_EQ(controller.CurrentDot(), marker);
+        EXPECT_EQ(view.markerIndex, marker);
+        EXPECT_TRUE(view.markerVisible);
+        Tick(199);
+    }
+    controller.Next();
+    ASSERT_EQ(Current(), estRelax);
+    EXPECT_EQ(controller.CurrentDot(), -1);
+    EXPECT_FALSE(view.markerVisible) << "showing a step hides every marker";
 }
 
 // A fresh session driven to one row's step; Next or Previous is then issued from there.
@@ -264,7 +318,9 @@ TEST_P(WhereCommandsLand, FromRow) {
     const bool timed = !IsUntimedStep(expected);
     EXPECT_EQ(s.view.timerEnabled, timed);
     EXPECT_EQ(s.view.enabled[SessionControl::Pause], timed);
+    EXPECT_EQ(s.controller.PauseAvailable(), timed);
     EXPECT_FALSE(s.view.visible[SessionControl::Resume]);
+    EXPECT_FALSE(s.controller.Paused());
     EXPECT_TRUE(s.modal.messages.isEmpty());
 }
 
@@ -281,26 +337,34 @@ TEST_F(Session, PreviousFromTheFirstStepsAndTheButtonState) {
     EXPECT_EQ(view.displayed.size(), 1) << "Previous on the intro changes nothing";
     controller.Next();
     EXPECT_TRUE(view.enabled[SessionControl::Previous]);
+    EXPECT_TRUE(controller.PreviousEnabled());
     controller.Previous();
     EXPECT_EQ(Current(), estIntro);
     EXPECT_FALSE(view.enabled[SessionControl::Previous]);
+    EXPECT_FALSE(controller.PreviousEnabled());
 }
 
 TEST_F(Session, PauseFreezesTickAndBlinkThenResumeOrNextGoesOn) {
     ReachNegativeRound();
     Tick(30);
     const bool markerBefore = view.markerVisible;
-    const auto blinkBefore = view.blink.glngBlinkCounter;
+    const BlinkState blinkBefore = controller.Blinking();
     controller.Pause();
+    EXPECT_TRUE(controller.Paused());
+    EXPECT_FALSE(controller.PauseAvailable());
     EXPECT_FALSE(view.timerEnabled);
     EXPECT_TRUE(view.paused());
     EXPECT_FALSE(view.visible[SessionControl::Pause]);
     Tick(500);  // the timer is off: nothing arrives
     EXPECT_EQ(Current(), estTopHead1);
     EXPECT_EQ(view.markerVisible, markerBefore);
-    EXPECT_EQ(view.blink.glngBlinkCounter, blinkBefore);
+    EXPECT_EQ(controller.Blinking().glngBlinkCounter, blinkBefore.glngBlinkCounter);
+    EXPECT_EQ(controller.Blinking().glngBlinkSum, blinkBefore.glngBlinkSum);
+    EXPECT_EQ(controller.Blinking().gblnBlinkOn, blinkBefore.gblnBlinkOn);
 
     controller.Resume();
+    EXPECT_FALSE(controller.Paused());
+    EXPECT_TRUE(controller.PauseAvailable());
     EXPECT_TRUE(view.timerEnabled);
     EXPECT_TRUE(view.visible[SessionControl::Pause]);
     EXPECT_TRUE(view.enabled[SessionControl::Pause]);
@@ -314,6 +378,8 @@ TEST_F(Session, PauseFreezesTickAndBlinkThenResumeOrNextGoesOn) {
     controller.Next();  // a step change ends the pause
     EXPECT_EQ(Current(), estRelax);
     EXPECT_FALSE(view.paused());
+    EXPECT_FALSE(controller.Paused());
+    EXPECT_FALSE(controller.PauseAvailable()) << "the relaxation waits: nothing to pause";
     EXPECT_TRUE(view.visible[SessionControl::Pause]);
 }
 
@@ -382,9 +448,13 @@ TEST_F(Session, YieldInsideTheTickRunsCommandsButNoSecondTick) {
     ReachNegativeRound();
     int nestedTicks = 0;
     view.onUpdateTimeElapsed = [&](qint32) {
-        const int before = view.blinkCalls;
+        const qint32 millisecondsBefore = controller.State().glngMilliseconds;
+        const qint32 blinkSumBefore = controller.Blinking().glngBlinkSum;
         controller.tmrSteps_Timer();  // a second tick must not run inside the first
-        nestedTicks += view.blinkCalls - before;
+        if (controller.State().glngMilliseconds != millisecondsBefore ||
+            controller.Blinking().glngBlinkSum != blinkSumBefore) {
+            ++nestedTicks;
+        }
         controller.Next();  // commands may run nested
     };
     Tick(100);
