@@ -36,8 +36,15 @@ public:
     // The marker's visibility and colour wherever it is painted (indexes 1..16; 0 is thymus).
     bool markerShown(int index) const;
     QColor markerColour(int index) const;
-    MarkerPicture* markerPicture(int index) const;
 
+protected:
+    bool event(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
     // SessionView
     void SetStepTimerEnabled(bool enabled) override;
     bool StepTimerEnabled() const override { return tmrSteps.isActive(); }
@@ -51,6 +58,7 @@ public:
     void PaintDotsGreenOrRed(bool green) override;
     void CloseWindow() override;
 
+    MarkerPicture* markerPicture(int index) const;
     void ArrangeControls();
     void AdvanceOnClick();
     // Returns true when the key was consumed.
@@ -58,14 +66,6 @@ public:
     void OpenPopupMenu(const QPoint& globalPosition);
     void mnuPopUpAbout_Click();
 
-protected:
-    bool event(QEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-
-private:
     void BuildControls();
     void BuildToolbar();
     void BuildStatusBar();
@@ -104,8 +104,7 @@ private:
     bool mWatchFrame = false;
     QSet<QObject*> mClickTargets;
 
-public:
-    // Controls, named as the window's design names them.
+    // Controls, named as the window's design names them; tests reach them by object name.
     QWidget* picToolBar = nullptr;
     QPushButton* cmdExit = nullptr;
     std::array<QPushButton*, 2> cmdNavig{};
