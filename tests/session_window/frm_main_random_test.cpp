@@ -36,6 +36,13 @@ struct RandomInput : ::testing::Test {
         if (!timed) {
             ASSERT_EQ(markers, 0) << "action " << action << " step " << step;
         }
+        // The window shows the controller's marker in the controller's blink phase.
+        const SessionController& controller = window->controller();
+        if (controller.CurrentDot() > 0) {
+            ASSERT_EQ(window->markerShown(controller.CurrentDot()),
+                      controller.Blinking().gblnBlinkOn)
+                << "action " << action << " step " << step;
+        }
     }
 
     mindrova::testing::ModalRecorder modal;  // the About box answers at once
