@@ -15,6 +15,14 @@ public:
     // The address a click on lblWebAddress opens.
     const QString& webAddress() const { return mstrWebAddress; }
 
+private:
+    void BuildControls();
+    void Form_Load();
+    void lblWebAddress_Click();
+
+    QString mstrWebAddress;
+
+    // Controls, named as the dialog's design names them; tests reach them by object name.
     QLabel* picProgLogo = nullptr;
     QLabel* picCompanyLogo = nullptr;
     QLabel* lblTitle = nullptr;
@@ -27,13 +35,6 @@ public:
     // Looks like a link and takes the keyboard focus like a button.
     QPushButton* lblWebAddress = nullptr;
     QPushButton* cmdOK = nullptr;
-
-private:
-    void BuildControls();
-    void Form_Load();
-    void lblWebAddress_Click();
-
-    QString mstrWebAddress;
 };
 
 // Runs a fresh About box modally; returns when it has closed.

@@ -27,6 +27,17 @@ public:
 
     void done(int result) override;
 
+private:
+    void BuildControls();
+    void Form_Load();
+    void SendReport();
+    void RestoreCursor();
+
+    ErrorRecord mRecord;
+    bool mblnSending = false;
+    bool mCursorOverridden = false;
+
+    // Controls, named as the dialog's design names them; tests reach them by object name.
     QLabel* lblTitle = nullptr;
     QLabel* lblIntro = nullptr;
     QLabel* lblComments = nullptr;
@@ -39,16 +50,6 @@ public:
     QPushButton* cmdSend = nullptr;
     QPushButton* cmdCancel = nullptr;
     QLabel* Image1 = nullptr;
-
-private:
-    void BuildControls();
-    void Form_Load();
-    void SendReport();
-    void RestoreCursor();
-
-    ErrorRecord mRecord;
-    bool mblnSending = false;
-    bool mCursorOverridden = false;
 };
 
 }  // namespace mindrova

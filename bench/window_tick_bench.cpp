@@ -37,7 +37,7 @@ int main(int argc, char* argv[]) {
     std::vector<double> all, marker, stepChange, paint;
     QElapsedTimer clock;
     for (int i = 0; i < ticks; ++i) {
-        const bool shownBefore = window.markerShown(window.currentDot());
+        const bool shownBefore = window.markerShown(window.controller().CurrentDot());
         const Step before = window.controller().State().genmCurrentStep;
         clock.start();
         window.controller().tmrSteps_Timer();
@@ -46,7 +46,7 @@ int main(int argc, char* argv[]) {
         all.push_back(us);
         if (window.controller().State().genmCurrentStep != before) {
             stepChange.push_back(us);
-        } else if (window.markerShown(window.currentDot()) != shownBefore) {
+        } else if (window.markerShown(window.controller().CurrentDot()) != shownBefore) {
             marker.push_back(us);
         }
         clock.start();

@@ -1,6 +1,6 @@
 #pragma once
 // The tapping-point markers: which marker belongs to a step, where each sits, and the blink
-// arithmetic. Pure rules; the window paints what they say.
+// arithmetic. Pure rules: the controller keeps the state and runs them, the window paints.
 
 #include <QtGlobal>
 #include <array>

@@ -26,7 +26,7 @@ void SessionController::tmrSteps_Timer() {
             line = 20;
             if (!IsUntimedStep(mState.genmCurrentStep)) {
                 line = 30;
-                mView.Blink();
+                Blink();
             }
             line = 40;
             mState.glngMilliseconds += STEP_TIMER_INTERVAL_MS;
@@ -66,7 +66,7 @@ void SessionController::ProcessSteps(Step step, qint32 length, bool force, bool 
             line = 50;
             mState.glngStepLength = GetStepLength(mState.genmCurrentStep);
             line = 60;
-            mView.ResetBlink();
+            ResetBlink();
             line = 70;
             if (mState.genmCurrentStep == estTopHead1) {
                 ++mState.glngRoundCount;
@@ -77,7 +77,7 @@ void SessionController::ProcessSteps(Step step, qint32 length, bool force, bool 
                 }
             }
             line = 80;
-            mView.DisplayStep(mState.genmCurrentStep);
+            DisplayStep(mState.genmCurrentStep);
             line = 90;
             EnableDisableTimer();
             line = 100;
@@ -122,6 +122,8 @@ void SessionController::Navigate(bool pblnForward, Step penmCurrentStep) {
 void SessionController::EnableDisableTimer() {
     Trap({"frmMain", "EnableDisableTimer"}, [&] {
         const bool waits = IsUntimedStep(mState.genmCurrentStep);
+        mblnPaused = false;
+        mblnPauseEnabled = !waits;
         mView.SetStepTimerEnabled(!waits);
         mView.SetControlEnabled(SessionControl::Pause, !waits);
         mView.SetControlVisible(SessionControl::PauseBottom, !waits);
@@ -134,7 +136,7 @@ void SessionController::EnableDisableTimer() {
 void SessionController::InitializeVariablesAndControls() {
     Trap({"frmMain", "InitializeVariablesAndControls"}, [&] {
         StopTimer();
-        mView.SetControlEnabled(SessionControl::Previous, false);
+        SetPreviousEnabled(false);
         mView.SelectSUDOption(5);
         mintSelectedSUD = 5;
         ResetSession(estNone);
@@ -149,7 +151,7 @@ void SessionController::ResetSession(Step step) {
     mState.genmCurrentStep = step;
     mState.glngStepLength = 0;
     mState.genmSelectedIssue = GetDefaultIssue();
-    mView.ResetBlink();
+    ResetBlink();
 }
 
 void SessionController::UpdateDisplay_SelectedIssue(Issue issue) {
@@ -167,9 +169,9 @@ void SessionController::cmdNavig_Click(int index) {
             const bool forward = index != 0;
             Navigate(forward, mState.genmCurrentStep);
             if (forward && mState.genmCurrentStep == estSelectIssue) {
-                mView.SetControlEnabled(SessionControl::Previous, true);
+                SetPreviousEnabled(true);
             } else if (!forward && mState.genmCurrentStep == estIntro) {
-                mView.SetControlEnabled(SessionControl::Previous, false);
+                SetPreviousEnabled(false);
             }
         },
         &line, [this] { StopTimer(); });
@@ -189,8 +191,8 @@ void SessionController::cmdFinish_Click() {
             mState.gblnPositiveSequence = false;
             mState.glngSecondsInStep = 0;
             mState.glngStepLength = GetStepLength(estFinish);
-            mView.ResetBlink();
-            mView.DisplayStep(estFinish);
+            ResetBlink();
+            DisplayStep(estFinish);
             EnableDisableTimer();
             NotifyStepEntered(left);
         },
@@ -199,6 +201,7 @@ void SessionController::cmdFinish_Click() {
 }
 
 void SessionController::Pause() {
+    mblnPaused = true;
     StopTimer();
     mView.SetControlEnabled(SessionControl::Resume, true);
     mView.SetControlVisible(SessionControl::Resume, true);
@@ -207,12 +210,44 @@ void SessionController::Pause() {
 }
 
 void SessionController::Resume() {
+    mblnPaused = false;
+    mblnPauseEnabled = true;
     mView.SetControlEnabled(SessionControl::Pause, true);
     mView.SetControlVisible(SessionControl::Pause, true);
     mView.SetControlEnabled(SessionControl::Resume, false);
     mView.SetControlVisible(SessionControl::Resume, false);
     EnableDisableTimer();
     for (SessionListener* listener : mListeners) listener->Resumed();
+}
+
+void SessionController::SetPreviousEnabled(bool enabled) {
+    mblnPreviousEnabled = enabled;
+    mView.SetControlEnabled(SessionControl::Previous, enabled);
+}
+
+void SessionController::DisplayStep(Step step) {
+    glngCurrentDot = GetStepDotIndex(step);
+    // The markers are green on the karate-chop steps; entering round 1 turns them back to the
+    // rounds' colour, since the polarity did not change there and ProcessSteps did not repaint.
+    if (step == estLeftHand) {
+        mView.PaintDotsGreenOrRed(true);
+    } else if (step == estTopHead1 && mState.glngRoundCount < 2) {
+        mView.PaintDotsGreenOrRed(mState.gblnPositiveSequence);
+    }
+    mView.DisplayStep(step);
+}
+
+void SessionController::Blink() {
+    int line = 0;
+    Trap(
+        {"frmMain", "Blink"},
+        [&] {
+            line = 10;
+            if (!AdvanceBlink(mBlink)) return;
+            line = 20;
+            mView.ShowMarker(glngCurrentDot, mBlink.gblnBlinkOn);
+        },
+        &line, [this] { StopTimer(); });
 }
 
 void SessionController::Exit() {

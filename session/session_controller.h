@@ -5,6 +5,7 @@
 #include <QtGlobal>
 #include <vector>
 
+#include "session/point_markers.h"
 #include "session/session_listener.h"
 #include "session/session_state.h"
 #include "session/session_view.h"
@@ -23,6 +24,14 @@ public:
     const SessionState& State() const { return mState; }
     bool Busy() const { return mblnBusy; }
     qint16 SelectedSUD() const { return mintSelectedSUD; }
+    // The point display: the current step's marker (-1 or 0 when it has none) and its blink.
+    qint32 CurrentDot() const { return glngCurrentDot; }
+    const BlinkState& Blinking() const { return mBlink; }
+    // Paused by Pause until Resume or a step change; Resume is offered exactly then.
+    bool Paused() const { return mblnPaused; }
+    // Pause is offered on a timed step that is not paused.
+    bool PauseAvailable() const { return mblnPauseEnabled && !mblnPaused; }
+    bool PreviousEnabled() const { return mblnPreviousEnabled; }
 
     // The session part of loading the window: zero the clock, initialise, show the intro.
     void StartSession();
@@ -34,6 +43,9 @@ public:
     void InitializeVariablesAndControls();
     void ResetSession(Step step);
     void UpdateDisplay_SelectedIssue(Issue issue);
+    // One blink step for the current marker, on every tick of a timed step.
+    void Blink();
+    void ResetBlink() { mBlink = BlinkState{}; }
 
     // Commands.
     void cmdNavig_Click(int index);  // 0 Previous, 1 Next
@@ -58,6 +70,9 @@ public:
 
 private:
     void StopTimer() { mView.SetStepTimerEnabled(false); }
+    void SetPreviousEnabled(bool enabled);
+    // The marker and its colour for the step, then the view's panels and texts.
+    void DisplayStep(Step step);
     void NotifyStepEntered(Step left);
 
     SessionView& mView;
@@ -66,6 +81,12 @@ private:
     bool mblnBusy = false;
     bool mInTick = false;
     qint16 mintSelectedSUD = 5;
+    qint32 glngCurrentDot = 0;
+    BlinkState mBlink;
+    bool mblnPaused = false;
+    // As the window's buttons start: Pause and Previous enabled until the session says otherwise.
+    bool mblnPauseEnabled = true;
+    bool mblnPreviousEnabled = true;
     std::vector<SessionListener*> mListeners;
 };
 

@@ -1,5 +1,7 @@
 #pragma once
 // What the session controller does to the window. frmMain implements it; tests use a fake.
+// The view only renders: which marker blinks, its phase, its colour and whether the session is
+// paused are decided by the controller and handed down here.
 
 #include <QtGlobal>
 
@@ -25,11 +27,12 @@ public:
     virtual void SelectSUDOption(int index) = 0;
     virtual void SelectIssueOption(int optionIndex) = 0;
 
+    // Panels, pictures and texts of the step; every point marker hidden.
     virtual void DisplayStep(Step step) = 0;
     virtual void UpdateTimeElapsed(qint32 seconds) = 0;
 
-    virtual void Blink() = 0;
-    virtual void ResetBlink() = 0;
+    // One point marker (1..16) shown or hidden; any other index shows nothing.
+    virtual void ShowMarker(qint32 index, bool shown) = 0;
     virtual void PaintDotsGreenOrRed(bool green) = 0;
 
     virtual void CloseWindow() = 0;

@@ -14,12 +14,12 @@
 #include <array>
 
 #include "session/key_rules.h"
-#include "session_window/marker_picture.h"
 #include "session/point_markers.h"
 #include "session/session_controller.h"
 #include "session/twips.h"
 #include "session/window_layout.h"
 #include "session/window_position.h"
+#include "session_window/marker_picture.h"
 
 namespace mindrova {
 
@@ -33,32 +33,9 @@ public:
     const WindowLayout& layoutTwips() const { return mLayout; }
     const TwipScale& scale() const { return mScale; }
     QTimer& stepTimer() { return tmrSteps; }
-    qint32 currentDot() const { return glngCurrentDot; }
     // The marker's visibility and colour wherever it is painted (indexes 1..16; 0 is thymus).
     bool markerShown(int index) const;
     QColor markerColour(int index) const;
-    MarkerPicture* markerPicture(int index) const;
-
-    // SessionView
-    void SetStepTimerEnabled(bool enabled) override;
-    bool StepTimerEnabled() const override { return tmrSteps.isActive(); }
-    void SetControlVisible(SessionControl control, bool visible) override;
-    void SetControlEnabled(SessionControl control, bool enabled) override;
-    void SelectSUDOption(int index) override;
-    void SelectIssueOption(int optionIndex) override;
-    void DisplayStep(Step step) override;
-    void UpdateTimeElapsed(qint32 seconds) override;
-    void Blink() override;
-    void ResetBlink() override;
-    void PaintDotsGreenOrRed(bool green) override;
-    void CloseWindow() override;
-
-    void ArrangeControls();
-    void AdvanceOnClick();
-    // Returns true when the key was consumed.
-    bool Form_KeyDown(int key);
-    void OpenPopupMenu(const QPoint& globalPosition);
-    void mnuPopUpAbout_Click();
 
 protected:
     bool event(QEvent* event) override;
@@ -68,6 +45,27 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // SessionView
+    void SetStepTimerEnabled(bool enabled) override;
+    bool StepTimerEnabled() const override { return tmrSteps.isActive(); }
+    void SetControlVisible(SessionControl control, bool visible) override;
+    void SetControlEnabled(SessionControl control, bool enabled) override;
+    void SelectSUDOption(int index) override;
+    void SelectIssueOption(int optionIndex) override;
+    void DisplayStep(Step step) override;
+    void UpdateTimeElapsed(qint32 seconds) override;
+    void ShowMarker(qint32 index, bool shown) override;
+    void PaintDotsGreenOrRed(bool green) override;
+    void CloseWindow() override;
+
+    MarkerPicture* markerPicture(int index) const;
+    void ArrangeControls();
+    void AdvanceOnClick();
+    // Returns true when the key was consumed.
+    bool Form_KeyDown(int key);
+    void OpenPopupMenu(const QPoint& globalPosition);
+    void mnuPopUpAbout_Click();
+
     void BuildControls();
     void BuildToolbar();
     void BuildStatusBar();
@@ -102,14 +100,11 @@ private:
     QTimer tmrSteps;
     TwipScale mScale;
     WindowLayout mLayout;
-    BlinkState mBlink;
-    qint32 glngCurrentDot = 0;
     bool mOpeningSizePending = true;
     bool mWatchFrame = false;
     QSet<QObject*> mClickTargets;
 
-public:
-    // Controls, named as the window's design names them.
+    // Controls, named as the window's design names them; tests reach them by object name.
     QWidget* picToolBar = nullptr;
     QPushButton* cmdExit = nullptr;
     std::array<QPushButton*, 2> cmdNavig{};

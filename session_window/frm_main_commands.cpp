@@ -4,11 +4,11 @@
 #include <QKeyEvent>
 #include <QScreen>
 
-#include "support/error_trap.h"
-#include "support/file_system_helper.h"
 #include "session_window/frm_main.h"
 #include "session_window/frm_shortcuts.h"
 #include "session_window/window_services.h"
+#include "support/error_trap.h"
+#include "support/file_system_helper.h"
 
 namespace mindrova {
 
@@ -30,10 +30,9 @@ void frmMain::BuildPopupMenu() {
     connect(mnuPopUpExit, &QAction::triggered, this, [this] { mController.Exit(); });
     // The menu opens without a nested event loop, so the session's ticks go on behind it.
     connect(cmdNav, &QToolButton::clicked, this, [this] { OpenPopupMenu(QCursor::pos()); });
-    connect(cmdWeb, &QPushButton::clicked, this,
-            [this] {
-                if (WindowServices().openFeedbackPage) WindowServices().openFeedbackPage(this);
-            });
+    connect(cmdWeb, &QPushButton::clicked, this, [this] {
+        if (WindowServices().openFeedbackPage) WindowServices().openFeedbackPage(this);
+    });
 }
 
 void frmMain::OpenPopupMenu(const QPoint& globalPosition) {
@@ -50,19 +49,17 @@ void frmMain::mnuPopUpAbout_Click() {
 }
 
 bool frmMain::Form_KeyDown(int key) {
-    const auto available = [this](QWidget* button) {
-        return button->isEnabled() && button->isVisibleTo(this);
-    };
     // On an option button the arrows and Space choose among the options, as a keyboard user
     // expects; everywhere else they are the session's keys.
     QWidget* focus = QApplication::focusWidget();
-    const bool onOption = qobject_cast<QRadioButton*>(focus) != nullptr && !available(cmdResume);
+    const bool onOption = qobject_cast<QRadioButton*>(focus) != nullptr && !mController.Paused();
     if (onOption && (key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up ||
                      key == Qt::Key_Down || key == Qt::Key_Space)) {
         return false;
     }
-    const KeyDecision decision = DecideKeyDown(key, available(cmdPause), available(cmdResume),
-                                               mController.State().genmCurrentStep);
+    const KeyDecision decision =
+        DecideKeyDown(key, mController.PauseAvailable(), mController.Paused(),
+                      mController.State().genmCurrentStep);
     switch (decision.command) {
         case KeyCommand::Pause:
             mController.Pause();
@@ -85,7 +82,7 @@ bool frmMain::Form_KeyDown(int key) {
 
 void frmMain::MoveFocusAfterKey(KeyCommand command) {
     const auto choice = FocusAfterKey(command, mController.State().genmCurrentStep,
-                                      mController.SelectedSUD(), cmdNavig[0]->isEnabled());
+                                      mController.SelectedSUD(), mController.PreviousEnabled());
     if (!choice) return;
     QWidget* target = cmdNavig[1];
     if (choice->target == FocusTarget::SUDOption && choice->sudIndex >= 0 &&

@@ -1,10 +1,10 @@
 // The session window's side of a step change: panels, texts, markers and the elapsed time.
 #include <QCoreApplication>
 
+#include "session/step_presentation.h"
+#include "session_window/frm_main.h"
 #include "support/error_trap.h"
 #include "support/trace_log.h"
-#include "session_window/frm_main.h"
-#include "session/step_presentation.h"
 
 namespace mindrova {
 namespace {
@@ -34,14 +34,7 @@ void frmMain::DisplayStep(Step step) {
             if (TraceEnabled) {
                 WriteLog(QStringLiteral("Start DisplayStep, penmStep = ") + GetStepName(step));
             }
-            glngCurrentDot = GetStepDotIndex(step);
             HideAllDots();
-            const SessionState& state = mController.State();
-            if (step == estLeftHand) {
-                PaintDotsGreenOrRed(true);
-            } else if (step == estTopHead1 && state.glngRoundCount < 2) {
-                PaintDotsGreenOrRed(state.gblnPositiveSequence);
-            }
             const StepVisibility v = GetStepVisibility(step);
             fraMode->setVisible(v.fraMode);
             fraSUD_2->setVisible(v.fraSUD_2);
@@ -145,23 +138,8 @@ void frmMain::PaintDotsGreenOrRed(bool green) {
         &line, [this] { StopTimer(); });
 }
 
-void frmMain::Blink() {
-    int line = 0;
-    Trap(
-        {"frmMain", "Blink"},
-        [&] {
-            line = 10;
-            if (!AdvanceBlink(mBlink)) return;
-            line = 20;
-            if (MarkerPicture* p = markerPicture(glngCurrentDot)) {
-                p->setMarkerVisible(glngCurrentDot, mBlink.gblnBlinkOn);
-            }
-        },
-        &line, [this] { StopTimer(); });
-}
-
-void frmMain::ResetBlink() {
-    mBlink = BlinkState{};
+void frmMain::ShowMarker(qint32 index, bool shown) {
+    if (MarkerPicture* p = markerPicture(index)) p->setMarkerVisible(index, shown);
 }
 
 }  // namespace mindrova

@@ -7,13 +7,15 @@
 #include <QTest>
 
 #include "app/about_texts.h"
-#include "support/report_address.h"
-#include "fixtures/qstring_printer.h"
+#include "fixtures/find_control.h"
 #include "fixtures/modal_recorder.h"
+#include "fixtures/qstring_printer.h"
 #include "fixtures/qt_application.h"
 #include "fixtures/url_recorder.h"
+#include "support/report_address.h"
 
 using namespace mindrova;
+using mindrova::testing::Control;
 using mindrova::testing::ModalRecorder;
 using mindrova::testing::UrlRecorder;
 
@@ -76,13 +78,13 @@ TEST_F(AboutBox, OwnTextsHaveTheirShape) {
     EXPECT_FALSE(AboutAddressText().contains(QRegularExpression("[^\r]\n")));
 
     frmAbout_NEW about;
-    EXPECT_EQ(about.lblAddress->text().split('\n'), lines);
+    EXPECT_EQ(Control<QLabel>(&about, "lblAddress")->text().split('\n'), lines);
 }
 
 TEST_F(AboutBox, WebAddressOpensWithTheSourceTagAndTheBoxStaysOpen) {
     frmAbout_NEW about;
     QSignalSpy finished(&about, &QDialog::finished);
-    QTest::mouseClick(about.lblWebAddress, Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>(&about, "lblWebAddress"), Qt::LeftButton);
     EXPECT_EQ(desktop.addresses(), QStringList{"https://www.mindrova.example.com?src=mdv#"});
     EXPECT_EQ(finished.count(), 0);
     EXPECT_TRUE(modal.messages.isEmpty());
@@ -90,9 +92,9 @@ TEST_F(AboutBox, WebAddressOpensWithTheSourceTagAndTheBoxStaysOpen) {
 
 TEST_F(AboutBox, WebAddressIsReachableFromTheKeyboard) {
     frmAbout_NEW about;
-    EXPECT_TRUE(about.lblWebAddress->focusPolicy() & Qt::TabFocus);
-    EXPECT_FALSE(about.lblWebAddress->accessibleName().isEmpty());
-    QTest::keyClick(about.lblWebAddress, Qt::Key_Space);
+    EXPECT_TRUE(Control<QPushButton>(&about, "lblWebAddress")->focusPolicy() & Qt::TabFocus);
+    EXPECT_FALSE(Control<QPushButton>(&about, "lblWebAddress")->accessibleName().isEmpty());
+    QTest::keyClick(Control<QPushButton>(&about, "lblWebAddress"), Qt::Key_Space);
     EXPECT_EQ(desktop.opened.size(), 1);
 }
 
@@ -100,7 +102,7 @@ TEST_F(AboutBox, RefusedBrowserLeavesTheBoxOpen) {
     desktop.accept = false;
     frmAbout_NEW about;
     QSignalSpy finished(&about, &QDialog::finished);
-    QTest::mouseClick(about.lblWebAddress, Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>(&about, "lblWebAddress"), Qt::LeftButton);
     EXPECT_EQ(modal.texts(), QStringList{"Error on launching URL: 31"});
     EXPECT_EQ(finished.count(), 0);
 }
@@ -108,7 +110,7 @@ TEST_F(AboutBox, RefusedBrowserLeavesTheBoxOpen) {
 TEST_F(AboutBox, OkCloses) {
     frmAbout_NEW about;
     QSignalSpy finished(&about, &QDialog::finished);
-    QTest::mouseClick(about.cmdOK, Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>(&about, "cmdOK"), Qt::LeftButton);
     ASSERT_EQ(finished.count(), 1);
     EXPECT_EQ(finished[0][0].toInt(), QDialog::Accepted);
 }
@@ -120,7 +122,7 @@ TEST_F(AboutBox, EachOpeningIsAFreshModalDialog) {
             seen << &dialog;
             auto* about = qobject_cast<frmAbout_NEW*>(&dialog);
             EXPECT_NE(about, nullptr);
-            if (about) QTest::mouseClick(about->cmdOK, Qt::LeftButton);
+            if (about) QTest::mouseClick(Control<QPushButton>(about, "cmdOK"), Qt::LeftButton);
             return 1;
         });
         ShowAboutBox();

@@ -8,14 +8,16 @@
 #include <stdexcept>
 
 #include "app/error_report_dialog.h"
-#include "support/error_trap.h"
-#include "support/report_address.h"
-#include "fixtures/qstring_printer.h"
+#include "fixtures/find_control.h"
 #include "fixtures/modal_recorder.h"
+#include "fixtures/qstring_printer.h"
 #include "fixtures/qt_application.h"
 #include "fixtures/url_recorder.h"
+#include "support/error_trap.h"
+#include "support/report_address.h"
 
 using namespace mindrova;
+using mindrova::testing::Control;
 using mindrova::testing::ModalRecorder;
 using mindrova::testing::UrlRecorder;
 
@@ -97,9 +99,9 @@ TEST_F(ErrorReportDialog, CaptionsAndTexts) {
 
 TEST_F(ErrorReportDialog, SendOpensTheReportAddressAndCloses) {
     const int result = Show([](frmErrorReport& d) {
-        QTest::keyClicks(d.txtComments, "  it froze  here ");
-        QTest::keyClicks(d.txtEmail, "a&b@example.com");
-        QTest::mouseClick(d.cmdSend, Qt::LeftButton);
+        QTest::keyClicks(Control<QLineEdit>(&d, "txtComments"), "  it froze  here ");
+        QTest::keyClicks(Control<QLineEdit>(&d, "txtEmail"), "a&b@example.com");
+        QTest::mouseClick(Control<QPushButton>(&d, "cmdSend"), Qt::LeftButton);
         return d.result();
     });
     EXPECT_EQ(result, QDialog::Accepted);
@@ -116,9 +118,10 @@ TEST_F(ErrorReportDialog, SecondSendWhileSendingDoesNothing) {
     int opening = 0;
     Show([&](frmErrorReport& d) {
         desktop.onOpen = [&](const QUrl&) {
-            if (opening++ == 0) QTest::mouseClick(d.cmdSend, Qt::LeftButton);
+            if (opening++ == 0)
+                QTest::mouseClick(Control<QPushButton>(&d, "cmdSend"), Qt::LeftButton);
         };
-        QTest::mouseClick(d.cmdSend, Qt::LeftButton);
+        QTest::mouseClick(Control<QPushButton>(&d, "cmdSend"), Qt::LeftButton);
         desktop.onOpen = nullptr;
         return d.result();
     });
@@ -130,7 +133,7 @@ TEST_F(ErrorReportDialog, RefusedBrowserIsReportedAndTheDialogStillCloses) {
     bool finished = false;
     Show([&](frmErrorReport& d) {
         QObject::connect(&d, &QDialog::finished, [&] { finished = true; });
-        QTest::mouseClick(d.cmdSend, Qt::LeftButton);
+        QTest::mouseClick(Control<QPushButton>(&d, "cmdSend"), Qt::LeftButton);
         return d.result();
     });
     EXPECT_TRUE(finished);
@@ -139,8 +142,8 @@ TEST_F(ErrorReportDialog, RefusedBrowserIsReportedAndTheDialogStillCloses) {
 
 TEST_F(ErrorReportDialog, DoNotSendClosesWithoutOpeningAnything) {
     const int result = Show([](frmErrorReport& d) {
-        QTest::keyClicks(d.txtComments, "never sent");
-        QTest::mouseClick(d.cmdCancel, Qt::LeftButton);
+        QTest::keyClicks(Control<QLineEdit>(&d, "txtComments"), "never sent");
+        QTest::mouseClick(Control<QPushButton>(&d, "cmdCancel"), Qt::LeftButton);
         return d.result();
     });
     EXPECT_EQ(result, QDialog::Rejected);
@@ -152,8 +155,14 @@ TEST_F(ErrorReportDialog, PointerIsArrowWhileOpenAndRestoredHoweverItCloses) {
         const char* name;
         std::function<void(frmErrorReport&)> close;
     } cases[] = {
-        {"send", [](frmErrorReport& d) { QTest::mouseClick(d.cmdSend, Qt::LeftButton); }},
-        {"do not send", [](frmErrorReport& d) { QTest::mouseClick(d.cmdCancel, Qt::LeftButton); }},
+        {"send",
+         [](frmErrorReport& d) {
+             QTest::mouseClick(Control<QPushButton>(&d, "cmdSend"), Qt::LeftButton);
+         }},
+        {"do not send",
+         [](frmErrorReport& d) {
+             QTest::mouseClick(Control<QPushButton>(&d, "cmdCancel"), Qt::LeftButton);
+         }},
         {"escape", [](frmErrorReport& d) { QTest::keyClick(&d, Qt::Key_Escape); }},
         {"closed twice",
          [](frmErrorReport& d) {
@@ -185,9 +194,9 @@ TEST_F(ErrorReportDialog, PointerIsArrowWhileOpenAndRestoredHoweverItCloses) {
 
 TEST_F(ErrorReportDialog, LongInputIsCappedSoTheAddressStaysOpenable) {
     Show([](frmErrorReport& d) {
-        d.txtComments->setText(QString(100000, QChar(0x65E5)));
-        d.txtEmail->setText(QString(100000, 'x'));
-        QTest::mouseClick(d.cmdSend, Qt::LeftButton);
+        Control<QLineEdit>(&d, "txtComments")->setText(QString(100000, QChar(0x65E5)));
+        Control<QLineEdit>(&d, "txtEmail")->setText(QString(100000, 'x'));
+        QTest::mouseClick(Control<QPushButton>(&d, "cmdSend"), Qt::LeftButton);
         return 0;
     });
     ASSERT_EQ(desktop.addresses().size(), 1);
@@ -211,8 +220,8 @@ TEST_F(InstalledReportDialog, ReportErrorReturnsAfterTheDialogClosed) {
     bool closed = false;
     modal.setNextDialog([&](QObject& dialog) {
         auto& d = dynamic_cast<frmErrorReport&>(dialog);
-        summary = d.txtErrDesc->toPlainText();
-        QTest::mouseClick(d.cmdCancel, Qt::LeftButton);
+        summary = Control<QPlainTextEdit>(&d, "txtErrDesc")->toPlainText();
+        QTest::mouseClick(Control<QPushButton>(&d, "cmdCancel"), Qt::LeftButton);
         closed = true;
         return d.result();
     });
@@ -227,7 +236,7 @@ TEST_F(InstalledReportDialog, ReportErrorReturnsAfterTheDialogClosed) {
 TEST_F(InstalledReportDialog, TrapWithCheckpointEndsWithTheLine) {
     QString summary;
     modal.setNextDialog([&](QObject& dialog) {
-        summary = dynamic_cast<frmErrorReport&>(dialog).txtErrDesc->toPlainText();
+        summary = Control<QPlainTextEdit>(&dialog, "txtErrDesc")->toPlainText();
         return 0;
     });
     int checkpoint = 0;

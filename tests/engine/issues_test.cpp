@@ -3,46 +3,63 @@
 #include <gtest/gtest.h>
 
 #include "engine/phrase_blocks.h"
+#include "fixtures/step_names.h"
 
 using namespace mindrova;
+using mindrova::testing::IssueIdName;
 
 namespace {
 
-TEST(IssueCatalogue, NamesAndOptionMappingBothWays) {
-    const struct {
-        Issue issue;
-        int option;
-        const char* name;
-    } rows[] = {
-        {eisAddictionsObsessions, 1, "Addiction or obsession"},
-        {eisAnxietyFearPanicPhobia, 2, "Anxiety, fear, panic, phobia"},
-        {eisDepression, 3, "Depression"},
-        {eisHeadaches, 4, "Headaches"},
-        {eisNegativeMemory, 5, "Negative memory"},
-        {eisPTSD, 6, "PTSD"},
-        {eisGlossophobia, 7, "Public Speaking"},
-        {eisRageAnger, 8, "Rage or anger"},
-        {eisSelfEsteem, 9, "Self-esteem issues"},
-        {eisTrauma, 10, "Trauma"},
-        {eisGuilt, 11, "Guilt"},
-        {eisPTSDTrauma, 12, "PTSD, Trauma"},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(GetIssueName(row.issue), QString::fromUtf8(row.name));
-        EXPECT_EQ(IssueOptIndexToEnum(row.option), row.issue);
-        EXPECT_EQ(IssueEnumToOptIndex(row.issue), row.option);
-    }
+struct CatalogueRow {
+    Issue issue;
+    int option;
+    const char* name;
+};
+
+const CatalogueRow kCatalogue[] = {
+    {eisAddictionsObsessions, 1, "Addiction or obsession"},
+    {eisAnxietyFearPanicPhobia, 2, "Anxiety, fear, panic, phobia"},
+    {eisDepression, 3, "Depression"},
+    {eisHeadaches, 4, "Headaches"},
+    {eisNegativeMemory, 5, "Negative memory"},
+    {eisPTSD, 6, "PTSD"},
+    {eisGlossophobia, 7, "Public Speaking"},
+    {eisRageAnger, 8, "Rage or anger"},
+    {eisSelfEsteem, 9, "Self-esteem issues"},
+    {eisTrauma, 10, "Trauma"},
+    {eisGuilt, 11, "Guilt"},
+    {eisPTSDTrauma, 12, "PTSD, Trauma"},
+};
+
+// One row of the issue catalogue per test, reported by the issue's enumerator name.
+class IssueCatalogue : public ::testing::TestWithParam<CatalogueRow> {};
+
+TEST_P(IssueCatalogue, NameAndOptionBothWays) {
+    const CatalogueRow& row = GetParam();
+    EXPECT_EQ(GetIssueName(row.issue), QString::fromUtf8(row.name));
+    EXPECT_EQ(IssueOptIndexToEnum(row.option), row.issue);
+    EXPECT_EQ(IssueEnumToOptIndex(row.issue), row.option);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryRow, IssueCatalogue, ::testing::ValuesIn(kCatalogue),
+                         [](const ::testing::TestParamInfo<CatalogueRow>& info) {
+                             return IssueIdName(info.param.issue);
+                         });
+
+TEST(IssueCatalogueEdges, NoIssueAndTheDefault) {
     EXPECT_EQ(GetIssueName(eisNone), "NA");
     EXPECT_EQ(GetDefaultIssue(), eisNegativeMemory);
 }
 
-TEST(IssueCatalogue, OutsideTheTableIsNeutralAndSilent) {
-    for (int index : {INT32_MIN, -1, 0, 13, 120}) EXPECT_EQ(IssueOptIndexToEnum(index), eisNone);
+TEST(IssueCatalogueEdges, OutsideTheTableIsNeutralAndSilent) {
+    for (int index : {INT32_MIN, -1, 0, 13, 120}) {
+        EXPECT_EQ(IssueOptIndexToEnum(index), eisNone) << "option " << index;
+    }
     for (qint32 id : {INT32_MIN, -10, 0, 5, 55, 130, INT32_MAX}) {
-        EXPECT_EQ(IssueEnumToOptIndex(Issue(id)), 0) << id;
+        SCOPED_TRACE(IssueIdName(Issue(id)));
+        EXPECT_EQ(IssueEnumToOptIndex(Issue(id)), 0);
         if (id != 0) {
-            EXPECT_EQ(GetIssueName(Issue(id)), "") << id;
+            EXPECT_EQ(GetIssueName(Issue(id)), "");
         }
     }
 }
@@ -74,7 +91,7 @@ TEST(ActivationText, PiecesInOrderForEveryIssue) {
         {-10, "... [your problem here]"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.issue);
+        SCOPED_TRACE(IssueIdName(Issue(c.issue)));
         EXPECT_EQ(GetStringForActivationStep(Issue(c.issue)),
                   common + QString::fromUtf8(c.statement) + close);
     }
@@ -107,7 +124,7 @@ TEST(SequenceDispatch, IssuesWithBlocksUseTheirOwnProcedures) {
         {eisPTSDTrauma, GetStringForNegativeSeq_PTSD, GetStringForPositiveSeq_PTSD},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.issue);
+        SCOPED_TRACE(IssueIdName(c.issue));
         EXPECT_EQ(GetStringForNegativeSequence(c.issue), c.negative());
         EXPECT_EQ(GetStringForPositiveSequence(c.issue), c.positive());
         EXPECT_NE(c.negative(), c.positive());
@@ -120,8 +137,9 @@ TEST(SequenceDispatch, PlaceholderBlocks) {
     EXPECT_EQ(GetStringForNegativeSequence(eisTrauma), "\r\n(Trauma)\r\nNegative\r\n\r\n");
     EXPECT_EQ(GetStringForPositiveSequence(eisTrauma), "\r\n(Trauma)\r\nPositive\r\n\r\n");
     for (qint32 id : {0, 55, -1, 130}) {
-        EXPECT_EQ(GetStringForNegativeSequence(Issue(id)), "\r\n()\r\n\r\n") << id;
-        EXPECT_EQ(GetStringForPositiveSequence(Issue(id)), "\r\n()\r\n\r\n") << id;
+        SCOPED_TRACE(IssueIdName(Issue(id)));
+        EXPECT_EQ(GetStringForNegativeSequence(Issue(id)), "\r\n()\r\n\r\n");
+        EXPECT_EQ(GetStringForPositiveSequence(Issue(id)), "\r\n()\r\n\r\n");
     }
 }
 

@@ -5,9 +5,11 @@
 #include <set>
 
 #include "fixtures/modal_recorder.h"
+#include "fixtures/step_names.h"
 
 using namespace mindrova;
 using mindrova::testing::ModalRecorder;
+using mindrova::testing::StepIdName;
 
 namespace {
 
@@ -49,20 +51,32 @@ const StepRowCase kRows[] = {
     {estExplainNegative, "Explanation of Negative Sequence", "", false, 0, estTopHead1},
 };
 
-TEST(StepTable, EveryRowAnswersItsLookups) {
+// One row of the step table per test, reported by the step's enumerator name.
+class StepTable : public ::testing::TestWithParam<StepRowCase> {};
+
+TEST_P(StepTable, RowAnswersItsLookups) {
     ModalRecorder modal;
-    for (const auto& row : kRows) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(GetStepName(row.step), QString::fromUtf8(row.name));
-        EXPECT_EQ(GetStepDescription(row.step), QString::fromUtf8(row.description));
-        EXPECT_EQ(IsThisTappingStep(row.step), row.tapping);
-        EXPECT_EQ(GetStepLength(row.step), row.length);
-        EXPECT_EQ(GetNextStep(row.step), row.next);
-    }
+    const StepRowCase& row = GetParam();
+    EXPECT_EQ(GetStepName(row.step), QString::fromUtf8(row.name));
+    EXPECT_EQ(GetStepDescription(row.step), QString::fromUtf8(row.description));
+    EXPECT_EQ(IsThisTappingStep(row.step), row.tapping);
+    EXPECT_EQ(GetStepLength(row.step), row.length);
+    EXPECT_EQ(GetNextStep(row.step), row.next);
     EXPECT_TRUE(modal.messages.isEmpty());
 }
 
-TEST(StepTable, NavigationAndPreviousOutsideTheTappingRules) {
+INSTANTIATE_TEST_SUITE_P(EveryRow, StepTable, ::testing::ValuesIn(kRows),
+                         [](const ::testing::TestParamInfo<StepRowCase>& info) {
+                             return StepIdName(info.param.step);
+                         });
+
+TEST(StepTableRows, CoverEveryStepOnce) {
+    std::set<Step> seen;
+    for (const auto& row : kRows) EXPECT_TRUE(seen.insert(row.step).second) << StepIdName(row.step);
+    EXPECT_EQ(seen.size(), static_cast<std::size_t>(MAX_STEP));
+}
+
+TEST(StepTableRows, NavigationAndPreviousOutsideTheTappingRules) {
     ModalRecorder modal;
     const struct {
         Step step;
@@ -81,7 +95,7 @@ TEST(StepTable, NavigationAndPreviousOutsideTheTappingRules) {
         {estExplainNegative, estTopHead1, estLeftHand},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.step);
+        SCOPED_TRACE(StepIdName(c.step));
         RoundState rounds{5, true};
         bool flag = true;
         EXPECT_EQ(GetNextStep_Navigation(c.step, rounds), c.navigation);
@@ -96,7 +110,7 @@ TEST(StepRules, AutomaticSuccessorWalksTheRoundOnce) {
     std::set<Step> seen;
     Step step = estTopHead1;
     for (int i = 0; i < 16; ++i) {
-        EXPECT_TRUE(seen.insert(step).second) << "visited twice: " << step;
+        EXPECT_TRUE(seen.insert(step).second) << "visited twice: " << StepIdName(step);
         step = GetNextStep(step);
     }
     EXPECT_EQ(step, estTopHead1);
@@ -109,7 +123,7 @@ TEST(StepRules, RuleTOnEveryTappingStep) {
     for (qint32 id = estTopHead1; id <= estReassessSUD; ++id) {
         const Step step = static_cast<Step>(id);
         if (!IsThisTappingStep(step)) continue;
-        SCOPED_TRACE(id);
+        SCOPED_TRACE(StepIdName(step));
         RoundState negative{1, false};
         RoundState positive{4, true};
         const Step expectNegative = step == estReassessSUD ? estTopHead1 : estRelax;
@@ -125,7 +139,7 @@ TEST(StepRules, RulePOnEveryTappingStep) {
     for (qint32 id = estTopHead1; id <= estReassessSUD; ++id) {
         const Step step = static_cast<Step>(id);
         if (!IsThisTappingStep(step)) continue;
-        SCOPED_TRACE(id);
+        SCOPED_TRACE(StepIdName(step));
         RoundState negative{2, false};
         bool flag = true;
         EXPECT_EQ(GetPrevStep(step, flag, negative), estExplainNegative);
@@ -189,6 +203,7 @@ TEST(StepRules, OutOfRangeIdsGiveTheSafeValueAndOneMessage) {
 TEST(StepRules, QuietLookupsNeverComplain) {
     ModalRecorder modal;
     for (qint32 id : {INT32_MIN, -1, 0, 27, 1000, INT32_MAX}) {
+        SCOPED_TRACE(StepIdName(Step(id)));
         EXPECT_FALSE(IsThisTappingStep(Step(id)));
         EXPECT_EQ(GetStepLength(Step(id)), 2);
     }

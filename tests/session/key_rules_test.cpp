@@ -6,7 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "fixtures/step_names.h"
+
 using namespace mindrova;
+using mindrova::testing::StepIdName;
 
 namespace {
 
@@ -57,8 +60,8 @@ struct KeyCase {
 };
 
 std::string CaseName(const ::testing::TestParamInfo<KeyCase>& info) {
-    return std::string(info.param.key.name) + "_" + ModeName(info.param.mode) + "_step" +
-           std::to_string(static_cast<int>(info.param.step)) + "_" + std::to_string(info.index);
+    return std::string(info.param.key.name) + "_" + ModeName(info.param.mode) + "_" +
+           StepIdName(info.param.step);
 }
 
 constexpr KeyDecision kNotHandled{false, KeyCommand::None};
@@ -120,14 +123,16 @@ INSTANTIATE_TEST_SUITE_P(AllKeys, KeyDownRules, ::testing::ValuesIn(BuildKeyCase
 
 TEST(KeyDownRulesEdges, StepsOutsideTheTableDoNotCountAsTheIntro) {
     for (const Step step : {estNone, static_cast<Step>(-5), static_cast<Step>(MAX_STEP + 1)}) {
-        EXPECT_EQ(DecideKeyDown(Qt::Key_P, true, false, step), kPrevious) << step;
+        SCOPED_TRACE(StepIdName(step));
+        EXPECT_EQ(DecideKeyDown(Qt::Key_P, true, false, step), kPrevious);
     }
 }
 
 TEST(KeyDownRulesEdges, KeyCodesBeyondTheKnownRangeAreNotHandled) {
     for (const int key : {-1, 0x7fffffff, static_cast<int>(0x80000000u), 0x01ffffff}) {
-        EXPECT_EQ(DecideKeyDown(key, true, false, estTopHead1), kNotHandled) << key;
-        EXPECT_EQ(DecideKeyDown(key, false, true, estTopHead1), kResume) << key;
+        SCOPED_TRACE(::testing::Message() << "key 0x" << std::hex << key);
+        EXPECT_EQ(DecideKeyDown(key, true, false, estTopHead1), kNotHandled);
+        EXPECT_EQ(DecideKeyDown(key, false, true, estTopHead1), kResume);
     }
 }
 

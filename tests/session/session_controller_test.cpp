@@ -2,14 +2,22 @@
 
 #include <gtest/gtest.h>
 
-#include "support/error_trap.h"
+#include <functional>
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
+
 #include "fixtures/fake_session_view.h"
 #include "fixtures/modal_recorder.h"
+#include "fixtures/step_names.h"
+#include "support/error_trap.h"
 
 using namespace mindrova;
 using mindrova::testing::FakeSessionView;
 using mindrova::testing::ModalRecorder;
 using mindrova::testing::ReportRecorder;
+using mindrova::testing::StepIdName;
 
 namespace {
 
@@ -59,6 +67,8 @@ TEST_F(Session, LoadShowsTheIntroWaitingForTheUser) {
     EXPECT_FALSE(view.timerEnabled);
     EXPECT_FALSE(view.enabled[SessionControl::Pause]);
     EXPECT_FALSE(view.enabled[SessionControl::Previous]);
+    EXPECT_FALSE(controller.PreviousEnabled());
+    EXPECT_FALSE(controller.PauseAvailable());
     EXPECT_FALSE(view.visible[SessionControl::PauseBottom]);
     EXPECT_EQ(view.sudOption, 5);
     EXPECT_EQ(controller.SelectedSUD(), 5);
@@ -146,121 +156,180 @@ TEST_F(Session, MarkerBlinksElevenTicksOnElevenOff) {
 }
 
 TEST_F(Session, MarkerColoursAcrossTheSession) {
-    // DisplayStep's own repaints (green on the left hand, red back on round 1) are the window's;
-    // the controller repaints only on a change of polarity.
-    ReachPositiveRound();
+    // Red at load, green on the karate chop, red again on round 1, green from round 3 on.
+    EXPECT_FALSE(view.markersGreen);
+    NextTimes(4);
+    ASSERT_EQ(Current(), estLeftHand);
     EXPECT_TRUE(view.markersGreen);
+    NextTimes(2);
+    ASSERT_EQ(Current(), estTopHead1);
+    EXPECT_FALSE(view.markersGreen) << "round 1 repaints red although the polarity stayed";
+    TickUntil(estLeftEyebrow);
+    TickUntil(estTopHead1);  // round 2: no repaint
+    EXPECT_EQ(Round(), 2);
+    EXPECT_FALSE(view.markersGreen);
+    const int paintsBefore = view.paints;
+    TickUntil(estLeftEyebrow);
+    TickUntil(estTopHead1);  // round 3
+    EXPECT_TRUE(view.markersGreen);
+    EXPECT_EQ(view.paints, paintsBefore + 1) << "one repaint, on the change of polarity";
+
     controller.cmdFinish_Click();
     EXPECT_TRUE(view.markersGreen) << "Finish clears the flag without repainting";
     EXPECT_FALSE(Positive());
+    NextTimes(5);  // intro, select issue, SUD, thymus, left hand
+    ASSERT_EQ(Current(), estLeftHand);
+    EXPECT_TRUE(view.markersGreen);
+    NextTimes(2);
+    ASSERT_EQ(Current(), estTopHead1);
+    EXPECT_FALSE(view.markersGreen) << "red again in the new session's round 1";
 }
 
-}  // namespace
-
-// Drives a fresh session to a step, then checks where Next and Previous land from there.
-class WhereCommandsLand : public ::testing::Test {
-protected:
-    struct Fixture {
-        ModalRecorder modal;
-        FakeSessionView view;
-        SessionController controller{view};
-        Fixture() {
-            controller.StartSession();
-            controller.Form_Activate();
-        }
-        void Ticks(int n) {
-            for (int i = 0; i < n && view.timerEnabled; ++i) controller.tmrSteps_Timer();
-        }
-        void ToNegativePoint() {
-            for (int i = 0; i < 6; ++i) controller.Next();
-            Ticks(600);  // fourth point of round 1
-        }
-        void ToPositivePoint() {
-            ToNegativePoint();
-            controller.Next();
-            controller.Next();
-            Ticks(1000);
-        }
+TEST_F(Session, EachTimedStepBlinksItsOwnMarker) {
+    const std::pair<Step, qint32> round[] = {
+        {estTopHead1, 4},   {estLeftEyebrow, 5},   {estLeftEyeCorner, 6},    {estLeftUnderEye, 7},
+        {estUnderNose1, 8}, {estChin1, 9},         {estLeftCollarbone, 10},  {estLeftUnderArm, 11},
+        {estTopHead2, 4},   {estRightEyebrow, 16}, {estRightEyeCorner, 12},  {estRightUnderEye, 13},
+        {estUnderNose2, 8}, {estChin2, 9},         {estRightCollarbone, 14}, {estRightUnderArm, 15},
     };
+    NextTimes(4);
+    ASSERT_EQ(Current(), estLeftHand);
+    Tick();
+    EXPECT_EQ(controller.CurrentDot(), 2);
+    EXPECT_EQ(view.markerIndex, 2);
+    TickUntil(estRightHand);
+    EXPECT_EQ(view.markerIndex, 3);
+    EXPECT_TRUE(view.markerVisible) << "a step entered inside a tick shows its marker at once";
+    NextTimes(2);
+    for (const auto& [step, marker] : round) {
+        SCOPED_TRACE(StepIdName(step));
+        ASSERT_EQ(Current(), step);
+        Tick();
+        EXPECT_EQ(controller.CurrentDot(), marker);
+        EXPECT_EQ(view.markerIndex, marker);
+        EXPECT_TRUE(view.markerVisible);
+        Tick(199);
+    }
+    controller.Next();
+    ASSERT_EQ(Current(), estRelax);
+    EXPECT_EQ(controller.CurrentDot(), -1);
+    EXPECT_FALSE(view.markerVisible) << "showing a step hides every marker";
+}
 
-    struct Row {
-        const char* name;
-        std::function<void(Fixture&)> reach;
-        Step next;
-        qint32 nextRound;  // -1: not checked
-        Step previous;
-        qint32 previousRound;
-    };
+// A fresh session driven to one row's step; Next or Previous is then issued from there.
+struct LandingSession {
+    ModalRecorder modal;
+    FakeSessionView view;
+    SessionController controller{view};
+    LandingSession() {
+        controller.StartSession();
+        controller.Form_Activate();
+    }
+    void Ticks(int n) {
+        for (int i = 0; i < n && view.timerEnabled; ++i) controller.tmrSteps_Timer();
+    }
+    void Nexts(int n) {
+        for (int i = 0; i < n; ++i) controller.Next();
+    }
+    void ToNegativePoint() {
+        Nexts(6);
+        Ticks(600);  // fourth point of round 1
+    }
+    void ToPositivePoint() {
+        ToNegativePoint();
+        Nexts(2);
+        Ticks(1000);
+    }
 };
 
-TEST_F(WhereCommandsLand, EveryRowOfTheTable) {
-    auto nexts = [](int n) {
-        return [n](Fixture& f) {
-            for (int i = 0; i < n; ++i) f.controller.Next();
-        };
-    };
-    const Row rows[] = {
+struct LandingRow {
+    const char* name;  // letters, digits and underscores: it names the test
+    std::function<void(LandingSession&)> reach;
+    Step next;
+    qint32 nextRound;  // -1: not checked
+    Step previous;
+    qint32 previousRound;
+};
+
+// Shown by gtest when a row fails.
+void PrintTo(const LandingRow& row, std::ostream* out) {
+    *out << row.name;
+}
+
+std::vector<LandingRow> LandingRows() {
+    auto nexts = [](int n) { return [n](LandingSession& s) { s.Nexts(n); }; };
+    return {
         {"intro", nexts(0), estSelectIssue, -1, estIntro, -1},
-        {"select issue", nexts(1), estAssignSUD, -1, estIntro, -1},
-        {"assign SUD", nexts(2), estStimulateThymus, -1, estSelectIssue, -1},
+        {"select_issue", nexts(1), estAssignSUD, -1, estIntro, -1},
+        {"assign_SUD", nexts(2), estStimulateThymus, -1, estSelectIssue, -1},
         {"thymus", nexts(3), estLeftHand, -1, estAssignSUD, -1},
-        {"left hand", nexts(4), estExplainNegative, -1, estStimulateThymus, 0},
-        {"right hand",
-         [nexts](Fixture& f) {
-             nexts(4)(f);
-             f.Ticks(1001);
+        {"left_hand", nexts(4), estExplainNegative, -1, estStimulateThymus, 0},
+        {"right_hand",
+         [](LandingSession& s) {
+             s.Nexts(4);
+             s.Ticks(1001);
          },
          estExplainNegative, -1, estStimulateThymus, 0},
-        {"negative point", [](Fixture& f) { f.ToNegativePoint(); }, estRelax, 2, estExplainNegative,
-         0},
-        {"positive point", [](Fixture& f) { f.ToPositivePoint(); }, estReassessSUD, 3, estRelax, 2},
+        {"negative_point", [](LandingSession& s) { s.ToNegativePoint(); }, estRelax, 2,
+         estExplainNegative, 0},
+        {"positive_point", [](LandingSession& s) { s.ToPositivePoint(); }, estReassessSUD, 3,
+         estRelax, 2},
         {"relax",
-         [](Fixture& f) {
-             f.ToNegativePoint();
-             f.controller.Next();
+         [](LandingSession& s) {
+             s.ToNegativePoint();
+             s.Nexts(1);
          },
          estTopHead1, 3, estTopHead1, 1},
         {"reassess",
-         [](Fixture& f) {
-             f.ToPositivePoint();
-             f.controller.Next();
+         [](LandingSession& s) {
+             s.ToPositivePoint();
+             s.Nexts(1);
          },
          estTopHead1, 4, estRelax, 2},
         {"finish",
-         [nexts](Fixture& f) {
-             nexts(3)(f);
-             f.controller.cmdFinish_Click();
+         [](LandingSession& s) {
+             s.Nexts(3);
+             s.controller.cmdFinish_Click();
          },
          estIntro, 0, estSelectIssue, 0},
         {"explanation", nexts(5), estTopHead1, 1, estLeftHand, 0},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        for (bool forward : {true, false}) {
-            Fixture f;
-            row.reach(f);
-            const Step before = f.controller.State().genmCurrentStep;
-            forward ? f.controller.Next() : f.controller.Previous();
-            const Step expected = forward ? row.next : row.previous;
-            const qint32 round = forward ? row.nextRound : row.previousRound;
-            EXPECT_EQ(f.controller.State().genmCurrentStep, expected)
-                << (forward ? "Next" : "Previous") << " from " << before;
-            if (round >= 0) {
-                EXPECT_EQ(f.controller.State().glngRoundCount, round);
-            }
-            if (!forward) {
-                EXPECT_FALSE(f.controller.State().gblnPositiveSequence);
-            }
-            const bool timed = !IsUntimedStep(expected);
-            EXPECT_EQ(f.view.timerEnabled, timed);
-            EXPECT_EQ(f.view.enabled[SessionControl::Pause], timed);
-            EXPECT_FALSE(f.view.visible[SessionControl::Resume]);
-            EXPECT_TRUE(f.modal.messages.isEmpty());
-        }
-    }
 }
 
-namespace {
+// Each row of the table of where the commands land, once with Next and once with Previous.
+class WhereCommandsLand : public ::testing::TestWithParam<std::tuple<LandingRow, bool>> {};
+
+TEST_P(WhereCommandsLand, FromRow) {
+    const auto& [row, forward] = GetParam();
+    LandingSession s;
+    row.reach(s);
+    const Step before = s.controller.State().genmCurrentStep;
+    forward ? s.controller.Next() : s.controller.Previous();
+    const Step expected = forward ? row.next : row.previous;
+    const qint32 round = forward ? row.nextRound : row.previousRound;
+    EXPECT_EQ(s.controller.State().genmCurrentStep, expected)
+        << "from " << StepIdName(before) << " to " << StepIdName(expected) << " expected";
+    if (round >= 0) {
+        EXPECT_EQ(s.controller.State().glngRoundCount, round);
+    }
+    if (!forward) {
+        EXPECT_FALSE(s.controller.State().gblnPositiveSequence);
+    }
+    const bool timed = !IsUntimedStep(expected);
+    EXPECT_EQ(s.view.timerEnabled, timed);
+    EXPECT_EQ(s.view.enabled[SessionControl::Pause], timed);
+    EXPECT_EQ(s.controller.PauseAvailable(), timed);
+    EXPECT_FALSE(s.view.visible[SessionControl::Resume]);
+    EXPECT_FALSE(s.controller.Paused());
+    EXPECT_TRUE(s.modal.messages.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryRow, WhereCommandsLand,
+                         ::testing::Combine(::testing::ValuesIn(LandingRows()), ::testing::Bool()),
+                         [](const ::testing::TestParamInfo<std::tuple<LandingRow, bool>>& info) {
+                             return std::string(std::get<0>(info.param).name) +
+                                    (std::get<1>(info.param) ? "_Next" : "_Previous");
+                         });
 
 TEST_F(Session, PreviousFromTheFirstStepsAndTheButtonState) {
     controller.Previous();
@@ -268,26 +337,34 @@ TEST_F(Session, PreviousFromTheFirstStepsAndTheButtonState) {
     EXPECT_EQ(view.displayed.size(), 1) << "Previous on the intro changes nothing";
     controller.Next();
     EXPECT_TRUE(view.enabled[SessionControl::Previous]);
+    EXPECT_TRUE(controller.PreviousEnabled());
     controller.Previous();
     EXPECT_EQ(Current(), estIntro);
     EXPECT_FALSE(view.enabled[SessionControl::Previous]);
+    EXPECT_FALSE(controller.PreviousEnabled());
 }
 
 TEST_F(Session, PauseFreezesTickAndBlinkThenResumeOrNextGoesOn) {
     ReachNegativeRound();
     Tick(30);
     const bool markerBefore = view.markerVisible;
-    const auto blinkBefore = view.blink.glngBlinkCounter;
+    const BlinkState blinkBefore = controller.Blinking();
     controller.Pause();
+    EXPECT_TRUE(controller.Paused());
+    EXPECT_FALSE(controller.PauseAvailable());
     EXPECT_FALSE(view.timerEnabled);
     EXPECT_TRUE(view.paused());
     EXPECT_FALSE(view.visible[SessionControl::Pause]);
     Tick(500);  // the timer is off: nothing arrives
     EXPECT_EQ(Current(), estTopHead1);
     EXPECT_EQ(view.markerVisible, markerBefore);
-    EXPECT_EQ(view.blink.glngBlinkCounter, blinkBefore);
+    EXPECT_EQ(controller.Blinking().glngBlinkCounter, blinkBefore.glngBlinkCounter);
+    EXPECT_EQ(controller.Blinking().glngBlinkSum, blinkBefore.glngBlinkSum);
+    EXPECT_EQ(controller.Blinking().gblnBlinkOn, blinkBefore.gblnBlinkOn);
 
     controller.Resume();
+    EXPECT_FALSE(controller.Paused());
+    EXPECT_TRUE(controller.PauseAvailable());
     EXPECT_TRUE(view.timerEnabled);
     EXPECT_TRUE(view.visible[SessionControl::Pause]);
     EXPECT_TRUE(view.enabled[SessionControl::Pause]);
@@ -301,6 +378,8 @@ TEST_F(Session, PauseFreezesTickAndBlinkThenResumeOrNextGoesOn) {
     controller.Next();  // a step change ends the pause
     EXPECT_EQ(Current(), estRelax);
     EXPECT_FALSE(view.paused());
+    EXPECT_FALSE(controller.Paused());
+    EXPECT_FALSE(controller.PauseAvailable()) << "the relaxation waits: nothing to pause";
     EXPECT_TRUE(view.visible[SessionControl::Pause]);
 }
 
@@ -369,9 +448,13 @@ TEST_F(Session, YieldInsideTheTickRunsCommandsButNoSecondTick) {
     ReachNegativeRound();
     int nestedTicks = 0;
     view.onUpdateTimeElapsed = [&](qint32) {
-        const int before = view.blinkCalls;
+        const qint32 millisecondsBefore = controller.State().glngMilliseconds;
+        const qint32 blinkSumBefore = controller.Blinking().glngBlinkSum;
         controller.tmrSteps_Timer();  // a second tick must not run inside the first
-        nestedTicks += view.blinkCalls - before;
+        if (controller.State().glngMilliseconds != millisecondsBefore ||
+            controller.Blinking().glngBlinkSum != blinkSumBefore) {
+            ++nestedTicks;
+        }
         controller.Next();  // commands may run nested
     };
     Tick(100);

@@ -4,13 +4,15 @@
 #include <QMenu>
 #include <QTest>
 
-#include "session_window/frm_main.h"
-#include "session_window/window_services.h"
-#include "session_window/frm_shortcuts.h"
+#include "fixtures/find_control.h"
 #include "fixtures/modal_recorder.h"
 #include "fixtures/open_session_window.h"
+#include "session_window/frm_main.h"
+#include "session_window/frm_shortcuts.h"
+#include "session_window/window_services.h"
 
 using namespace mindrova;
+using mindrova::testing::Control;
 using mindrova::testing::ModalRecorder;
 
 namespace {
@@ -25,7 +27,13 @@ protected:
         QTest::keyClick(target, Qt::Key(key), modifiers);
     }
     Step Current() const { return window->controller().State().genmCurrentStep; }
-    bool Paused() const { return window->cmdResume->isVisibleTo(window); }
+    // The session's pause, checked against what the toolbar shows.
+    bool Paused() const {
+        const bool paused = window->controller().Paused();
+        EXPECT_EQ(Control(window, "cmdResume")->isVisibleTo(window), paused);
+        EXPECT_EQ(Control(window, "cmdPause")->isVisibleTo(window), !paused);
+        return paused;
+    }
     void ToTappingPoint() {
         for (int i = 0; i < 6; ++i) window->controller().Next();
         ASSERT_EQ(Current(), estTopHead1);
@@ -51,7 +59,7 @@ TEST_F(Keys, NextKeysWithAnyModifierMoveOnAndFocusNext) {
             Press(key, modifier);
             ++expected;
             EXPECT_EQ(Current(), expected) << "key " << key << " modifiers " << modifier;
-            EXPECT_EQ(QApplication::focusWidget(), window->cmdNavig[1]);
+            EXPECT_EQ(QApplication::focusWidget(), Control(window, "cmdNavig", 1));
         }
     }
 }
@@ -65,10 +73,10 @@ TEST_F(Keys, PreviousKeysAndTheIntro) {
         ASSERT_EQ(Current(), estAssignSUD);
         Press(key, Qt::ShiftModifier);
         EXPECT_EQ(Current(), estSelectIssue);
-        EXPECT_EQ(QApplication::focusWidget(), window->cmdNavig[0]);
+        EXPECT_EQ(QApplication::focusWidget(), Control(window, "cmdNavig", 0));
         Press(key);
         EXPECT_EQ(Current(), estIntro);
-        EXPECT_EQ(QApplication::focusWidget(), window->cmdNavig[1])
+        EXPECT_EQ(QApplication::focusWidget(), Control(window, "cmdNavig", 1))
             << "Previous is disabled at the intro, so the focus goes to Next";
     }
 }
@@ -98,11 +106,11 @@ TEST_F(Keys, ReassessmentPutsTheFocusOnTheChosenRating) {
     window->controller().radSUD_Click(3);
     Press(Qt::Key_N);
     ASSERT_EQ(Current(), estReassessSUD);
-    EXPECT_EQ(QApplication::focusWidget(), window->radSUD[3]);
+    EXPECT_EQ(QApplication::focusWidget(), Control(window, "radSUD", 3));
     // On an option the arrows and Space choose among the options.
     Press(Qt::Key_Right);
     EXPECT_EQ(Current(), estReassessSUD);
-    EXPECT_NE(QApplication::focusWidget(), window->radSUD[3]);
+    EXPECT_NE(QApplication::focusWidget(), Control(window, "radSUD", 3));
     Press(Qt::Key_Return);
     EXPECT_EQ(Current(), estTopHead1);
 }
@@ -110,7 +118,7 @@ TEST_F(Keys, ReassessmentPutsTheFocusOnTheChosenRating) {
 TEST_F(Keys, IssueChosenFromTheKeyboard) {
     Press(Qt::Key_Space);
     ASSERT_EQ(Current(), estSelectIssue);
-    window->radMode[5]->setFocus();
+    Control(window, "radMode", 5)->setFocus();
     Press(Qt::Key_Down);
     Press(Qt::Key_Space);
     EXPECT_EQ(Current(), estSelectIssue);
@@ -138,12 +146,12 @@ TEST_F(Keys, PopupMenuItems) {
     for (QAction* a : menu->actions()) captions << (a->isSeparator() ? "-" : a->text());
     EXPECT_EQ(captions, QStringList({"Keyboard Shortcuts", "About", "-", "Exit"}));
 
-    QTest::mouseClick(window->cmdNav, Qt::LeftButton);
+    QTest::mouseClick(Control(window, "cmdNav"), Qt::LeftButton);
     EXPECT_TRUE(menu->isVisible());
     menu->hide();
 
-    window->mnuPopUpShortcuts->trigger();
-    window->mnuPopUpShortcuts->trigger();
+    Control<QAction>(window, "mnuPopUpShortcuts")->trigger();
+    Control<QAction>(window, "mnuPopUpShortcuts")->trigger();
     int shortcuts = 0;
     for (QWidget* w : QApplication::topLevelWidgets()) {
         if (qobject_cast<frmShortcuts*>(w) && w->isVisible()) ++shortcuts;
@@ -159,13 +167,13 @@ TEST_F(Keys, AboutHoldsARunningRoundAndLeavesAPausedOneAlone) {
         ++aboutShown;
         timerDuringAbout = window->stepTimer().isActive();
     };
-    window->mnuPopUpAbout->trigger();
+    Control<QAction>(window, "mnuPopUpAbout")->trigger();
     EXPECT_EQ(aboutShown, 1);
     EXPECT_FALSE(timerDuringAbout);
     EXPECT_TRUE(window->stepTimer().isActive());
 
     window->controller().Pause();
-    window->mnuPopUpAbout->trigger();
+    Control<QAction>(window, "mnuPopUpAbout")->trigger();
     EXPECT_EQ(aboutShown, 2);
     EXPECT_FALSE(window->stepTimer().isActive());
     EXPECT_TRUE(Paused());
@@ -176,7 +184,7 @@ TEST_F(Keys, ExitFromTheMenuClosesTheWindow) {
     ToTappingPoint();
     QPointer<frmMain> guard(window);
     window->setAttribute(Qt::WA_DeleteOnClose, false);
-    window->mnuPopUpExit->trigger();
+    Control<QAction>(window, "mnuPopUpExit")->trigger();
     EXPECT_FALSE(window->isVisible());
     EXPECT_FALSE(window->stepTimer().isActive());
 }

@@ -6,12 +6,14 @@
 #include <QRandomGenerator>
 #include <QTest>
 
-#include "session_window/frm_main.h"
-#include "session_window/frm_shortcuts.h"
+#include "fixtures/find_control.h"
 #include "fixtures/modal_recorder.h"
 #include "fixtures/open_session_window.h"
+#include "session_window/frm_main.h"
+#include "session_window/frm_shortcuts.h"
 
 using namespace mindrova;
+using mindrova::testing::Control;
 
 namespace {
 
@@ -21,7 +23,10 @@ struct RandomInput : ::testing::Test {
 
     void CheckInvariants(int action) {
         const Step step = window->controller().State().genmCurrentStep;
-        const bool paused = window->cmdResume->isVisibleTo(window);
+        const bool paused = window->controller().Paused();
+        ASSERT_EQ(Control(window, "cmdResume")->isVisibleTo(window), paused)
+            << "action " << action << ": Resume is shown exactly while the session is paused";
+        ASSERT_EQ(Control(window, "cmdPause")->isVisibleTo(window), !paused) << "action " << action;
         const bool timed = !IsUntimedStep(step);
         ASSERT_EQ(window->stepTimer().isActive(), timed && !paused)
             << "action " << action << " step " << step << " paused " << paused;
@@ -30,6 +35,13 @@ struct RandomInput : ::testing::Test {
         ASSERT_LE(markers, 1) << "action " << action;
         if (!timed) {
             ASSERT_EQ(markers, 0) << "action " << action << " step " << step;
+        }
+        // The window shows the controller's marker in the controller's blink phase.
+        const SessionController& controller = window->controller();
+        if (controller.CurrentDot() > 0) {
+            ASSERT_EQ(window->markerShown(controller.CurrentDot()),
+                      controller.Blinking().gblnBlinkOn)
+                << "action " << action << " step " << step;
         }
     }
 
@@ -47,25 +59,23 @@ TEST_F(RandomInput, TenThousandActionsKeepTheSessionSound) {
                                                Qt::ControlModifier, Qt::AltModifier};
     // Everything a click may land on, but the buttons that end the program or open a browser.
     QList<QWidget*> targets = {window,
-                               window->cmdNavig[0],
-                               window->cmdNavig[1],
-                               window->cmdPause,
-                               window->cmdResume,
-                               window->cmdFinish,
-                               window->cmdPause_Bottom,
-                               window->lblIntro,
-                               window->lblLeftFrame,
-                               window->lblSegmentTitle,
-                               window->picShape,
-                               window->picHandLeft,
-                               window->fraMode,
-                               window->fraSUD_2,
-                               window->lblSplit};
-    for (QWidget* w : window->radMode) {
-        if (w) targets << w;
-    }
-    for (QWidget* w : window->radSUD) targets << w;
-    for (QWidget* w : window->lblSUDUnit) targets << w;
+                               Control(window, "cmdNavig", 0),
+                               Control(window, "cmdNavig", 1),
+                               Control(window, "cmdPause"),
+                               Control(window, "cmdResume"),
+                               Control(window, "cmdFinish"),
+                               Control(window, "cmdPause_Bottom"),
+                               Control(window, "lblIntro"),
+                               Control(window, "lblLeftFrame"),
+                               Control(window, "lblSegmentTitle"),
+                               Control(window, "picShape"),
+                               Control(window, "picHandLeft"),
+                               Control(window, "fraMode"),
+                               Control(window, "fraSUD_2"),
+                               Control(window, "lblSplit")};
+    for (int i = 1; i <= ISSUE_OPTION_COUNT; ++i) targets << Control(window, "radMode", i);
+    for (int i = 0; i < SUD_OPTION_COUNT; ++i) targets << Control(window, "radSUD", i);
+    for (int i = 0; i < SUD_OPTION_COUNT; ++i) targets << Control(window, "lblSUDUnit", i);
 
     for (int action = 0; action < 10000; ++action) {
         switch (random.bounded(7)) {
@@ -97,9 +107,9 @@ TEST_F(RandomInput, TenThousandActionsKeepTheSessionSound) {
                 break;
             case 5: {
                 const int which = random.bounded(3);
-                if (which == 0) window->mnuPopUpAbout->trigger();
-                if (which == 1) window->mnuPopUpShortcuts->trigger();
-                if (which == 2) window->OpenPopupMenu(QPoint(10, 10));
+                if (which == 0) Control<QAction>(window, "mnuPopUpAbout")->trigger();
+                if (which == 1) Control<QAction>(window, "mnuPopUpShortcuts")->trigger();
+                if (which == 2) QTest::mouseClick(Control(window, "cmdNav"), Qt::LeftButton);
                 window->findChild<QMenu*>("mnuPopUp")->hide();
                 break;
             }
