@@ -16,6 +16,8 @@ void SessionController::StartSession() {
 void SessionController::tmrSteps_Timer() {
     // The once-a-second yield to pending events must not run a tick inside this one.
     if (mInTick) return;
+    // A tick already on its way when Pause stopped the timer must not move the paused session.
+    if (mPaused) return;
     mInTick = true;
     int line = 0;
     Trap(
@@ -128,6 +130,7 @@ void SessionController::EnableDisableTimer() {
         mView.SetControlVisible(SessionControl::Pause, true);
         mView.SetControlVisible(SessionControl::Resume, false);
         mView.SetControlEnabled(SessionControl::Resume, false);
+        mPaused = false;
     });
 }
 
@@ -200,6 +203,7 @@ void SessionController::cmdFinish_Click() {
 
 void SessionController::Pause() {
     StopTimer();
+    mPaused = true;
     mView.SetControlEnabled(SessionControl::Resume, true);
     mView.SetControlVisible(SessionControl::Resume, true);
     mView.SetControlVisible(SessionControl::Pause, false);

@@ -65,6 +65,7 @@ private:
     bool mblnActivated = false;
     bool mblnBusy = false;
     bool mInTick = false;
+    bool mPaused = false;
     qint16 mintSelectedSUD = 5;
     std::vector<SessionListener*> mListeners;
 };
