@@ -5,13 +5,17 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSet>
 #include <QTimer>
 #include <QToolButton>
 #include <QWidget>
 #include <array>
+#include <utility>
+#include <vector>
 
 #include "session/key_rules.h"
 #include "session_window/marker_picture.h"
@@ -54,6 +58,8 @@ public:
     void CloseWindow() override;
 
     void ArrangeControls();
+    // Turns every twip length into pixels again for a screen of this logical DPI.
+    void SetLogicalDpi(double dpi);
     void AdvanceOnClick();
     // Returns true when the key was consumed.
     bool Form_KeyDown(int key);
@@ -91,12 +97,15 @@ private:
     void MoveFocusAfterKey(KeyCommand command);
     void Form_QueryUnload();
     void Form_Unload();
+    void RecordDesignPlaces();
+    void FollowScreenDpi();
 
     // PositionedWindow
     QSizeF ScreenSize() const override;
     TwipRect OuterGeometry() const override;
     void SetOuterGeometry(const TwipRect& geometry) override;
     void Maximize() override;
+    ScreenAreas Screens() const override;
 
     SessionController mController{*this};
     QTimer tmrSteps;
@@ -106,7 +115,12 @@ private:
     qint32 glngCurrentDot = 0;
     bool mOpeningSizePending = true;
     bool mWatchFrame = false;
+    bool mStartActivationPending = true;
+    bool mDoubleClickPending = false;  // between a double-click and the next press
     QSet<QObject*> mClickTargets;
+    std::vector<std::pair<QPointer<QWidget>, TwipRect>> mDesignPlaces;
+    QPointer<QScreen> mWatchedScreen;
+    QMetaObject::Connection mDpiConnection;
 
 public:
     // Controls, named as the window's design names them.
