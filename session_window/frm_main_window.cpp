@@ -100,6 +100,15 @@ bool frmMain::event(QEvent* event) {
             if (static_cast<QWindowStateChangeEvent*>(event)->oldState() & Qt::WindowMinimized &&
                 !isMinimized()) {
                 ArrangeControls();
+                // Nor may that size have left the window on no screen at all.
+                if (!isMaximized() && !isFullScreen()) {
+                    const TwipRect outer = OuterGeometry();
+                    const TwipRect kept =
+                        KeepOnAScreen(outer, Screens(), QSizeF(outer.width, outer.height));
+                    if (kept.left != outer.left || kept.top != outer.top) {
+                        move(mScale.px(kept.left), mScale.px(kept.top));
+                    }
+                }
             }
             break;
         case QEvent::KeyPress:
