@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <algorithm>
