@@ -48,11 +48,6 @@ protected:
         QTest::mouseDClick(target, Qt::LeftButton, {}, at);
         QTest::mouseRelease(target, Qt::LeftButton, {}, at);
     }
-    // A click at the control's centre as the platform delivers it: to the widget found there.
-    void PlatformClick(QWidget* control) const {
-        QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {},
-                          control->mapTo(window, control->rect().center()));
-    }
     // A point of the toolbar's own background, between Finish and Feedback.
     QPoint ToolbarGap() const {
         const int finishRight = Find("cmdFinish")->geometry().right();
@@ -89,29 +84,6 @@ TEST_F(Clicks, OnlyTheListedPlacesAdvance) {
             EXPECT_EQ(steps.entered, before);
         }
     }
-}
-
-TEST_F(Clicks, DisabledButtonsPassNoClickOnToTheWindow) {
-    // On the intro Previous and Pause are disabled; a click on them reaches the toolbar and the
-    // window behind it.
-    for (const char* name : {"cmdNavig(0)", "cmdPause"}) {
-        SCOPED_TRACE(name);
-        QWidget* button = Find(name);
-        ASSERT_FALSE(button->isEnabled());
-        PlatformClick(button);
-        EXPECT_EQ(Current(), estIntro);
-        EXPECT_EQ(steps.entered, 0);
-    }
-    // While paused the lower Pause button shows but is disabled.
-    GoTo(estTopHead1);
-    window->controller().Pause();
-    QWidget* lowerPause = Find("cmdPause_Bottom");
-    ASSERT_TRUE(lowerPause->isVisible());
-    ASSERT_FALSE(lowerPause->isEnabled());
-    const int before = steps.entered;
-    PlatformClick(lowerPause);
-    EXPECT_EQ(Current(), estTopHead1);
-    EXPECT_EQ(steps.entered, before);
 }
 
 TEST_F(Clicks, TheListedPlacesStillAdvanceByOneStep) {

@@ -70,25 +70,6 @@ TEST_F(Position, MaximizedCloseKeepsTheLastNormalPlace) {
     EXPECT_TRUE(again.isMaximized());
 }
 
-TEST_F(Position, AMaximizedStartIsActiveAndTakesCommands) {
-    OpenAndClose([](frmMain& w) { w.move(60, 40); });
-    OpenAndClose([](frmMain& w) { w.showMaximized(); });
-    ASSERT_EQ(Stored("State"), 2);
-    // No window manager activates it and nobody sends it an activation: it must ask itself.
-    auto* w = new frmMain;
-    w->show();
-    for (int i = 0; i < 5 && QApplication::activeWindow() != w; ++i) {
-        QCoreApplication::processEvents();
-    }
-    EXPECT_TRUE(w->isMaximized());
-    EXPECT_EQ(QApplication::activeWindow(), w);
-    w->controller().Next();
-    EXPECT_EQ(w->controller().State().genmCurrentStep, estSelectIssue);
-    w->controller().cmdFinish_Click();
-    EXPECT_EQ(w->controller().State().genmCurrentStep, estFinish);
-    w->close();
-}
-
 // A monitor unplugged since: the saved place lies on no screen.
 TEST_F(Position, APlaceOnNoScreenIsCentredOnThePrimaryScreen) {
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
