@@ -9,6 +9,8 @@
 namespace mindrova {
 namespace {
 
+constexpr double kPauseIconTwips = 420;  // the lower Pause button's picture, 28 px at 96 dpi
+
 TwipRect TwipsOf(const QRect& r, const TwipScale& scale) {
     return {scale.twips(r.x()), scale.twips(r.y()), scale.twips(r.width()),
             scale.twips(r.height())};
@@ -66,7 +68,8 @@ void frmMain::SetLogicalDpi(double dpi) {
     for (const auto& [widget, rect] : mDesignPlaces) {
         if (widget) widget->setGeometry(mScale.rect(rect));
     }
-    cmdPause_Bottom->setIconSize(cmdPause_Bottom->iconSize() * factor);
+    const int pauseIcon = mScale.px(kPauseIconTwips);
+    cmdPause_Bottom->setIconSize(QSize(pauseIcon, pauseIcon));
     for (MarkerPicture* picture : {picShape, picHandLeft, picHandRight}) picture->setScale(mScale);
 
     // The window keeps its size in twips; a maximized or minimized one keeps what it was given.
