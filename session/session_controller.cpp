@@ -16,6 +16,8 @@ void SessionController::StartSession() {
 void SessionController::tmrSteps_Timer() {
     // The once-a-second yield to pending events must not run a tick inside this one.
     if (mInTick) return;
+    // A tick already on its way when Pause stopped the timer must not move the paused session.
+    if (mblnPaused) return;
     mInTick = true;
     int line = 0;
     Trap(

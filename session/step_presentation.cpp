@@ -224,7 +224,9 @@ QString FormatElapsedTime(qint32 seconds) {
     const qint32 hours = (seconds / 3600) % 24;
     const qint32 minutes = (seconds / 60) % 60;
     const QString minutesSeconds = TwoDigits(minutes) + QLatin1Char(':') + TwoDigits(seconds % 60);
-    if (seconds < kDay) return minutesSeconds;
+    // A session past the hour must not look as if it had just begun: hours lead from then on.
+    if (seconds < 3600) return minutesSeconds;
+    if (seconds < kDay) return QString::number(hours) + QLatin1Char(':') + minutesSeconds;
     return TwoDigits(hours) + QLatin1Char(':') + minutesSeconds;
 }
 

@@ -27,7 +27,7 @@ QString SegmentTitleText(Step step, bool positiveSequence);
 // The instruction text of a step for the session's issue and polarity.
 QString StepInstructionsText(Step step, const SessionState& state);
 
-// "mm:ss" below a day, "hh:mm:ss" (hours of the day) from a day on.
+// "mm:ss" below an hour, "h:mm:ss" below a day, "hh:mm:ss" (hours of the day) from a day on.
 QString FormatElapsedTime(qint32 seconds);
 
 // Intro and Finish carry their text on lblIntro, every other step on lblLeftFrame.

@@ -14,6 +14,7 @@ public:
     explicit TwipScale(double logicalDpi = 96.0) : mPixelsPerTwip(logicalDpi / 1440.0) {}
     int px(double twips) const { return static_cast<int>(std::lround(twips * mPixelsPerTwip)); }
     double twips(double pixels) const { return pixels / mPixelsPerTwip; }
+    double logicalDpi() const { return mPixelsPerTwip * 1440.0; }
     QRect rect(const TwipRect& r) const {
         // Edges are rounded, not sizes, so that neighbours meet without gaps.
         const int left = px(r.left);

@@ -1,5 +1,6 @@
 #include "session/window_position.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -118,6 +119,25 @@ WindowPlacement PlaceWindow(const StoredPosition& stored, const QSizeF& screen,
             false};
 }
 
+TwipRect KeepOnAScreen(const TwipRect& placed, const ScreenAreas& areas,
+                       const QSizeF& openingSize) {
+    if (areas.screens.empty()) return placed;
+    const double coveredWidth = std::min(placed.width, openingSize.width());
+    const double coveredHeight = std::min(placed.height, openingSize.height());
+    for (const TwipRect& screen : areas.screens) {
+        const double overlapWidth = std::min(placed.left + coveredWidth, screen.right()) -
+                                    std::max(placed.left, screen.left);
+        const double overlapHeight = std::min(placed.top + coveredHeight, screen.bottom()) -
+                                     std::max(placed.top, screen.top);
+        if (overlapWidth > 0 && overlapHeight > 0) return placed;
+    }
+    const TwipRect& area = areas.primaryAvailable;
+    const double width = std::clamp(placed.width, 0.0, std::max(0.0, area.width));
+    const double height = std::clamp(placed.height, 0.0, std::max(0.0, area.height));
+    return {area.left + RoundTwips((area.width - width) / 2),
+            area.top + RoundTwips((area.height - height) / 2), width, height};
+}
+
 QString SetFormPositionStartLine(const QSizeF& screen, const TwipRect& window) {
     return QStringLiteral("Start SetFormPosition, Screen.Width = ") + TwipText(screen.width()) +
            QStringLiteral(", Screen.Height = ") + TwipText(screen.height()) + QStringLiteral(", ") +
@@ -138,7 +158,11 @@ void SetFormPosition(PositionedWindow& window) {
         const QSizeF screen = window.ScreenSize();
         if (TraceEnabled) WriteLog(SetFormPositionStartLine(screen, window.OuterGeometry()));
         const StoredPosition stored = ReadStoredPosition();
-        const WindowPlacement placement = PlaceWindow(stored, screen, window.OuterGeometry());
+        WindowPlacement placement = PlaceWindow(stored, screen, window.OuterGeometry());
+        if (stored.present) {
+            placement.geometry = KeepOnAScreen(placement.geometry, window.Screens(),
+                                               QSizeF(OPENING_OUTER_WIDTH, OPENING_OUTER_HEIGHT));
+        }
         window.SetOuterGeometry(placement.geometry);
         if (placement.maximize) window.Maximize();
         if (TraceEnabled) WriteLog(SetFormPositionEndLine(window.OuterGeometry(), stored));

@@ -6,6 +6,7 @@
 #include <QSizeF>
 #include <QString>
 #include <QtGlobal>
+#include <vector>
 
 #include "session/twips.h"
 #include "session/window_layout.h"
@@ -63,6 +64,18 @@ struct WindowPlacement {
 WindowPlacement PlaceWindow(const StoredPosition& stored, const QSizeF& screen,
                             const TwipRect& window);
 
+// The screens the window can be shown on, in twips.
+struct ScreenAreas {
+    std::vector<TwipRect> screens;  // each screen's whole area
+    TwipRect primaryAvailable;      // the primary screen less its panels and task bars
+};
+
+// A stored place that lies on no screen (a monitor unplugged since the window closed) is centred
+// on the primary screen's available area, shrunk to fit it; a place even partly on a screen
+// stays. What counts is the part the window really covers: it opens at no more than
+// openingSize. Without any screen known the place stays.
+TwipRect KeepOnAScreen(const TwipRect& placed, const ScreenAreas& areas, const QSizeF& openingSize);
+
 QString SetFormPositionStartLine(const QSizeF& screen, const TwipRect& window);
 QString SetFormPositionEndLine(const TwipRect& window, const StoredPosition& stored);
 
@@ -74,6 +87,8 @@ public:
     virtual TwipRect OuterGeometry() const = 0;
     virtual void SetOuterGeometry(const TwipRect& geometry) = 0;
     virtual void Maximize() = 0;
+    // Where the screens are; no screens means the stored place is applied as it is.
+    virtual ScreenAreas Screens() const { return {}; }
 };
 
 // Reads the stored position and applies it, or centres the window; traced and trapped.

@@ -45,6 +45,7 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent) {
     BuildPopupMenu();
     qApp->installEventFilter(this);
     Form_Load();
+    RecordDesignPlaces();
 }
 
 frmMain::~frmMain() {

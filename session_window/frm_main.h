@@ -5,13 +5,17 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSet>
 #include <QTimer>
 #include <QToolButton>
 #include <QWidget>
 #include <array>
+#include <utility>
+#include <vector>
 
 #include "session/key_rules.h"
 #include "session/point_markers.h"
@@ -36,6 +40,8 @@ public:
     // The marker's visibility and colour wherever it is painted (indexes 1..16; 0 is thymus).
     bool markerShown(int index) const;
     QColor markerColour(int index) const;
+    // Turns every twip length into pixels again for a screen of this logical DPI.
+    void SetLogicalDpi(double dpi);
 
 protected:
     bool event(QEvent* event) override;
@@ -89,12 +95,15 @@ private:
     void MoveFocusAfterKey(KeyCommand command);
     void Form_QueryUnload();
     void Form_Unload();
+    void RecordDesignPlaces();
+    void FollowScreenDpi();
 
     // PositionedWindow
     QSizeF ScreenSize() const override;
     TwipRect OuterGeometry() const override;
     void SetOuterGeometry(const TwipRect& geometry) override;
     void Maximize() override;
+    ScreenAreas Screens() const override;
 
     SessionController mController{*this};
     QTimer tmrSteps;
@@ -102,7 +111,12 @@ private:
     WindowLayout mLayout;
     bool mOpeningSizePending = true;
     bool mWatchFrame = false;
+    bool mStartActivationPending = true;
+    bool mDoubleClickPending = false;  // between a double-click and the next press
     QSet<QObject*> mClickTargets;
+    std::vector<std::pair<QPointer<QWidget>, TwipRect>> mDesignPlaces;
+    QPointer<QScreen> mWatchedScreen;
+    QMetaObject::Connection mDpiConnection;
 
     // Controls, named as the window's design names them; tests reach them by object name.
     QWidget* picToolBar = nullptr;

@@ -137,6 +137,21 @@ void frmMain::SetOuterGeometry(const TwipRect& geometry) {
            std::max(1, mScale.px(geometry.height) - frameExtra.height()));
 }
 
+ScreenAreas frmMain::Screens() const {
+    const auto twips = [this](const QRect& r) {
+        return TwipRect{mScale.twips(r.x()), mScale.twips(r.y()), mScale.twips(r.width()),
+                        mScale.twips(r.height())};
+    };
+    ScreenAreas areas;
+    for (const QScreen* s : QGuiApplication::screens()) {
+        areas.screens.push_back(twips(s->geometry()));
+    }
+    if (const QScreen* primary = QGuiApplication::primaryScreen()) {
+        areas.primaryAvailable = twips(primary->availableGeometry());
+    }
+    return areas;
+}
+
 void frmMain::Maximize() {
     setWindowState(windowState() | Qt::WindowMaximized);
 }

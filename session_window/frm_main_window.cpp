@@ -65,6 +65,10 @@ void frmMain::AdvanceOnClick() {
 bool frmMain::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate) mController.Form_Activate();
     const bool handled = QWidget::event(event);
+    // Another screen may have another scale.
+    if (event->type() == QEvent::ScreenChangeInternal || event->type() == QEvent::Show) {
+        FollowScreenDpi();
+    }
     // The window manager tells the frame's size only after the window is shown, sometimes a
     // little later: the opening outer size is applied again when a frame first appears, so that
     // the frame is counted in it. The user's own first move or key ends the watch.
@@ -74,7 +78,11 @@ bool frmMain::event(QEvent* event) {
                 mOpeningSizePending = false;
                 mWatchFrame = !isMaximized() && !isFullScreen();
                 if (mWatchFrame) SetOuterSizeTwips(OPENING_OUTER_WIDTH, OPENING_OUTER_HEIGHT);
-                // A program just started takes the focus, also where no window manager gives it.
+            }
+            // A program just started takes the focus, also where no window manager gives it;
+            // a window restored maximized needs it as much as one of the opening size.
+            if (mStartActivationPending) {
+                mStartActivationPending = false;
                 activateWindow();
             }
             break;
@@ -85,9 +93,26 @@ bool frmMain::event(QEvent* event) {
                 if (!isMaximized()) SetOuterSizeTwips(OPENING_OUTER_WIDTH, OPENING_OUTER_HEIGHT);
             }
             break;
+        case QEvent::WindowStateChange:
+            mWatchFrame = false;
+            // A size that changed while minimized (by the window manager or the screen) has not
+            // been laid out yet.
+            if (static_cast<QWindowStateChangeEvent*>(event)->oldState() & Qt::WindowMinimized &&
+                !isMinimized()) {
+                ArrangeControls();
+                // Nor may that size have left the window on no screen at all.
+                if (!isMaximized() && !isFullScreen()) {
+                    const TwipRect outer = OuterGeometry();
+                    const TwipRect kept =
+                        KeepOnAScreen(outer, Screens(), QSizeF(outer.width, outer.height));
+                    if (kept.left != outer.left || kept.top != outer.top) {
+                        move(mScale.px(kept.left), mScale.px(kept.top));
+                    }
+                }
+            }
+            break;
         case QEvent::KeyPress:
         case QEvent::MouseButtonPress:
-        case QEvent::WindowStateChange:
             mWatchFrame = false;
             break;
         default:
@@ -97,7 +122,11 @@ bool frmMain::event(QEvent* event) {
 }
 
 void frmMain::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+    // Releases that the bars, the clock or a disabled button pass on to the window are not
+    // clicks on its background; only the bare window between the bars advances.
+    const QPoint at = event->position().toPoint();
+    if (event->button() == Qt::LeftButton && rect().contains(at) && childAt(at) == nullptr &&
+        !mDoubleClickPending) {
         AdvanceOnClick();
     }
     QWidget::mouseReleaseEvent(event);
@@ -119,6 +148,13 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
         static_cast<QWidget*>(watched)->window() == this) {
         return Form_KeyDown(static_cast<QKeyEvent*>(event)->key());
     }
+    // The second press of a double-click is not a second click on the advancing places: it
+    // must not skip the step that the first click entered.
+    if (event->type() == QEvent::MouseButtonPress) mDoubleClickPending = false;
+    if (event->type() == QEvent::MouseButtonDblClick && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->window() == this) {
+        mDoubleClickPending = true;
+    }
     // The option frames take their clicks, so that a click beside an option never reaches the
     // panel behind and moves the session on.
     if ((watched == fraMode || watched == fraSUD_2) &&
@@ -139,7 +175,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
                 return true;
             }
         }
-        AdvanceOnClick();
+        if (!mDoubleClickPending) AdvanceOnClick();
         return true;
     }
     return QWidget::eventFilter(watched, event);
@@ -151,8 +187,9 @@ void frmMain::resizeEvent(QResizeEvent* event) {
 }
 
 void frmMain::ArrangeControls() {
-    const QRect frame = frameGeometry();
-    mindrova::ArrangeControls(mLayout, mScale.twips(frame.width()), mScale.twips(frame.height()));
+    // Laid out from the client area: under a window manager the frame is part of the outer size
+    // and would push the status bar and the lower Pause button past the bottom edge.
+    mindrova::ArrangeControls(mLayout, mScale.twips(width()), mScale.twips(height()));
     ApplyLayout();
 }
 
@@ -186,11 +223,20 @@ void frmMain::ApplyLayout() {
         const QRect target = mScale.rect(p.rect);
         if (p.widget->geometry() != target) p.widget->setGeometry(target);
     }
-    // The docked bars stay above the panels; the intro text floats over the middle.
+    // The intro text floats over the panels; the docked bars stay above it so that the menu and
+    // the clock stay reachable in a small window. The lower Pause button sits over the middle of
+    // the status bar, unless the window is so narrow that it would cover the bar's controls.
+    lblIntro->raise();
     picToolBar->raise();
     picStatusBar->raise();
     cmdPause_Bottom->raise();
-    lblIntro->raise();
+    const QRect pause = cmdPause_Bottom->geometry();
+    for (const QWidget* control :
+         {static_cast<QWidget*>(cmdNav), static_cast<QWidget*>(lblTime_New)}) {
+        if (pause.intersects(control->geometry().translated(picStatusBar->pos()))) {
+            picStatusBar->raise();
+        }
+    }
 }
 
 // Gives the window an outer size in twips, frame included where the platform draws one.

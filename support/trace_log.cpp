@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <cerrno>
 
 #include "support/error_trap.h"
 #include "support/file_system_helper.h"
@@ -36,6 +37,14 @@ QString LongTimeFormat(const QLocale& locale) {
     return format.trimmed();
 }
 
+// A full disk under its own number, so that the message says what the user can mend.
+Fault WriteFault(const QFile& file) {
+    if (errno == ENOSPC || file.errorString().contains(QStringLiteral("No space left"))) {
+        return Fault(61, "Disk full");
+    }
+    return Fault(57, "Device I/O error");
+}
+
 }  // namespace
 
 QByteArray BuildLogRecord(const QDateTime& now, const QString& message, const QLocale& locale) {
@@ -64,7 +73,12 @@ void WriteLog(QString message, QString prefix) {
             throw Fault(75, "Path/File access error");
         }
         const QByteArray record = BuildLogRecord(now, message, QLocale::system());
-        if (file.write(record) != record.size()) throw Fault(57, "Device I/O error");
+        if (file.write(record) != record.size()) throw WriteFault(file);
+        // The write only fills Qt's buffer: a full disk shows itself when the record is flushed
+        // and the file closed.
+        if (!file.flush()) throw WriteFault(file);
+        file.close();
+        if (file.error() != QFileDevice::NoError) throw WriteFault(file);
     } catch (...) {
         try {
             const FailureDescription failure = DescribeFailure(std::current_exception());

@@ -1,9 +1,11 @@
 #!/usr/bin/env python3
 """Random input against the real window, under a window manager.
 
-A seeded stream of key presses, clicks, resizes, minimize/restore and menu openings. The
-program must stay alive and responsive, open no unexpected window, and never show more than
-one tapping-point marker.
+A seeded stream of key presses, clicks and double-clicks anywhere on the window, resizes (also
+while minimized), minimize/restore and menu openings, started from a saved position that may be
+off every screen or absurdly large. The program must stay alive and responsive, open no
+unexpected window, keep the window on the screen, lay it out again after a restore, and never
+show more than one tapping-point marker.
 
     random_input.py PROGRAM [SECONDS]
 
@@ -51,7 +53,8 @@ class Monkey:
     # -- where things are ----------------------------------------------------------------------
 
     def layout(self):
-        w, h = self.p.outer_size()
+        # The window lays itself out from its client area.
+        _, _, w, h = self.p.geometry()
         return Layout(w * 15, h * 15)
 
     def forbidden(self, layout):
@@ -180,7 +183,33 @@ class Monkey:
         # Keys while minimized go nowhere in particular; the timer runs on.
         if self.rng.random() < 0.5:
             self.p.key(self.rng.choice(PLAIN_KEYS))
+        # A size changed while minimized (by the window manager or the screen).
+        resized = self.rng.random() < 0.5
+        if resized:
+            w, h = self.rng.choice(SIZES[5:10])
+            self.log.append("resize while minimized %dx%d" % (w, h))
+            self.s.xdotool("windowsize", str(self.p.window), str(w), str(h), check=False)
         self.restore()
+        if resized:
+            self.check_status_bar_at_bottom()
+
+    def check_status_bar_at_bottom(self):
+        """After a restore the status bar lies along the client area's bottom edge."""
+        bars = (252, 252, 252)
+        _, _, w, h = self.p.geometry()
+        if w < 400 or h < 300 or not self.on_screen(w // 4, h - 3):
+            return
+
+        def docked():
+            _, _, w, h = self.p.geometry()
+            image = self.p.grab(w // 4, h - 3, 1, 1)
+            return image.width == 1 and image.height == 1 and image.pixel(0, 0) == bars
+
+        try:
+            wait_for(docked, scaled(5), "the status bar at the bottom")
+        except Failure:
+            raise Failure("after a restore the status bar is not at the window's bottom edge: "
+                          "not laid out again, after: %s" % self.log[-1], {"window": self.p.grab()})
 
     def restore(self):
         self.log.append("restore")
@@ -203,11 +232,19 @@ class Monkey:
             raise Failure("the main window lost its title or went away after: %s"
                           % (self.log[-1] if self.log else "-"))
 
+    def check_on_screen(self):
+        gx, gy, w, h = self.p.geometry()
+        sw, sh = self.s.x.screen_size
+        if gx >= sw or gy >= sh or gx + w <= 0 or gy + h <= 0:
+            raise Failure("the window at %d,%d %dx%d lies off the %dx%d screen, after: %s"
+                          % (gx, gy, w, h, sw, sh, self.log[-1] if self.log else "start"))
+
     def probe(self):
-        """Responsive, no stray window, at most one marker."""
+        """Responsive, on the screen, no stray window, at most one marker."""
         self.check_alive()
         if self.s.x.wm_state(self.p.window) != 1:
             self.restore()
+        self.check_on_screen()
         _, _, w, h = self.p.geometry()
         if w < 200 or h < 150:
             self.resize((1152, 781))
@@ -283,6 +320,15 @@ class Monkey:
         return count
 
 
+# Saved positions to start from (twips): off every screen, absurdly large, nonsense, ordinary.
+SAVED_POSITIONS = [
+    (60000, 300, 17280, 11715, 0), (-90000, -90000, 17280, 11715, 0),
+    (2000000000, 2000000000, 2000000000, 2000000000, 0), (-2147483648, 0, 2147483647, 1, 0),
+    (300, 300, 2147483647, 2147483647, 0), (-2000, -2000, 17280, 11715, 2),
+    (1500, 900, 17280, 11715, 0), (1500, 900, 1, 1, 3),
+]
+
+
 def tail(text, lines=40):
     return "\n".join(text.splitlines()[-lines:])
 
@@ -293,8 +339,18 @@ def run(program, seconds, seed):
     session = Session("random_input", program, wm=True)
     try:
         with session as s:
-            p = s.start()
-            monkey = Monkey(s, p, random.Random(seed), log)
+            rng = random.Random(seed)
+            config, runtime = s.new_folders()
+            saved = rng.choice(SAVED_POSITIONS)
+            log.append("saved position %d,%d %dx%d state %d" % saved)
+            path = os.path.join(config, "Quellbrook", "Mindrova.conf")
+            os.makedirs(os.path.dirname(path), exist_ok=True)
+            with open(path, "w") as f:
+                f.write("[WindowPosition]\nLeft=%d\nTop=%d\nWidth=%d\nHeight=%d\nState=%d\n"
+                        % saved)
+            p = s.start(config, runtime)
+            monkey = Monkey(s, p, rng, log)
+            monkey.check_on_screen()
             try:
                 count = monkey.run(seconds)
             except Failure as failure:

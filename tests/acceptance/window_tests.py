@@ -72,7 +72,9 @@ class Layout:
 
 
 def layout_of(program):
-    w, h = program.outer_size()
+    # The window lays itself out from its client area; without a window manager that is also its
+    # outer size.
+    _, _, w, h = program.geometry()
     return Layout(w * 15, h * 15)
 
 
@@ -476,6 +478,129 @@ def case_minimized_close(program_path):
                           "after:\n%s" % (content.decode(), now.decode()))
 
 
+def write_position(config_home, left, top, width, height, state):
+    """Writes a saved window position as the program would find it; returns the file's path."""
+    path = os.path.join(config_home, "Quellbrook", "Mindrova.conf")
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    with open(path, "w") as f:
+        f.write("[WindowPosition]\nLeft=%d\nTop=%d\nWidth=%d\nHeight=%d\nState=%d\n"
+                % (left, top, width, height, state))
+    return path
+
+
+def issue_options_showing(program, lay):
+    """Ink on the first issue option's row: the issue list, not the SUD scale, is shown."""
+    frame_left = lay.right_panel[0] + lay.issue_frame[0]
+    frame_top = lay.right_panel[1] + lay.issue_frame[1]
+    return ink(grab_rect(program, Layout.pixels((frame_left + 720, frame_top + 510, 6045, 360))))
+
+
+def case_stray_clicks(program_path):
+    with Session("stray_clicks", program_path) as s:
+        p = s.start()
+        lay = layout_of(p)
+        intro_rect = Layout.pixels(lay.intro)
+        intro = grab_rect(p, intro_rect)
+        feedback_left = Layout.pixels(lay.feedback_button)[0]
+        time_rect = Layout.pixels(lay.time_label)
+        spots = {
+            "the toolbar beside Finish": ((px(5580 + 1215) + feedback_left) // 2, 4),
+            "the disabled Previous button": (px(1620 + 600), px(135 + 180)),
+            "the status bar": (px(lay.w) // 4, px(lay.h - STATUSBAR_H / 2)),
+            "the clock": (time_rect[0] + time_rect[2] // 2, time_rect[1] + time_rect[3] // 2),
+        }
+        for name, (x, y) in spots.items():
+            for repeat in ("1", "2"):
+                s.xdotool("mousemove", "--window", str(p.window), str(x), str(y), "click",
+                          "--repeat", repeat, "--delay", "60", "1")
+                time.sleep(scaled(0.3))
+                if not grab_rect(p, intro_rect).same_as(intro):
+                    raise Failure("a %s click on %s moved the session on"
+                                  % ("double" if repeat == "2" else "single", name),
+                                  {"intro-after": grab_rect(p, intro_rect)})
+        # A quick double-click on the intro text is one click: it stops where the issue is
+        # chosen instead of skipping on to the rating.
+        s.xdotool("mousemove", "--window", str(p.window), str(intro_rect[0] + 40),
+                  str(intro_rect[1] + 40), "click", "--repeat", "2", "--delay", "60", "1")
+        wait_for(lambda: not grab_rect(p, intro_rect).same_as(intro), scaled(5),
+                 "the intro text to go after a double-click on it")
+        time.sleep(scaled(0.5))
+        if issue_options_showing(p, lay) < 30:
+            raise Failure("a double-click on the intro text moved past the issue list",
+                          {"window": p.grab()})
+
+
+def case_maximized_start(program_path):
+    with Session("maximized_start", program_path) as s:
+        config, runtime = s.new_folders()
+        write_position(config, 1500, 1500, 17280, 11715, 2)
+        # No window manager activates it and the test does not focus it: it must do so itself.
+        p = s.start(config, runtime, wait_window=False)
+        p.window = s.wait_new_main_window(set(), p.process)
+        # Without a window manager the maximized state is only a request: nobody resizes the
+        # window, but it must still take the focus and the keys.
+        wait_for(lambda: s.x.focus() == p.window, scaled(5), "the maximized window to take the "
+                 "keyboard focus")
+        lay = layout_of(p)
+        intro_rect = Layout.pixels(lay.intro)
+        intro = grab_rect(p, intro_rect)
+        p.key("space")
+        wait_for(lambda: not grab_rect(p, intro_rect).same_as(intro), scaled(5),
+                 "Space to move the maximized window's session on")
+        wait_for(lambda: issue_options_showing(p, lay) >= 30, scaled(5), "the issue list")
+
+
+def case_position_off_screen(program_path):
+    with Session("position_off_screen", program_path) as s:
+        config, runtime = s.new_folders()
+        sw, sh = s.x.screen_size
+        # A monitor to the right that is no longer there.
+        path = write_position(config, (sw + 300) * 15, 300, 17280, 11715, 0)
+        with open(path) as f:
+            saved = f.read()
+        p = s.start(config, runtime)
+        x, y, w, h = p.geometry()
+        cx, cy = (sw - 17280 / 15) / 2, (sh - 11715 / 15) / 2
+        if abs(x - cx) > 1 or abs(y - cy) > 1:
+            raise Failure("a place on no screen opened at %d,%d; expected centred on the %dx%d "
+                          "screen at %.1f,%.1f" % (x, y, sw, sh, cx, cy))
+        with open(p.settings_file) as f:
+            if f.read() != saved:
+                raise Failure("the settings were rewritten before the window closed")
+
+
+def case_client_area_layout(program_path):
+    with Session("client_area_layout", program_path, wm=True) as s:
+        p = s.start()
+        if p.outer_size() != (OPENING_W_PX, OPENING_H_PX):
+            raise Failure("the window opened at %s outer size, expected %dx%d"
+                          % (p.outer_size(), OPENING_W_PX, OPENING_H_PX))
+        _, _, w, h = p.geometry()
+        lay = enter_first_point(p)
+        # The lower Pause button, 945 twips square, centred, its bottom on the client's bottom.
+        x, y, bw, bh = Layout.pixels((lay.w / 2 - 945 / 2, lay.h - 945, 945, 945))
+        shot = p.grab(x, 0, bw, h)
+
+        def edge(row):
+            return sum(1 for c in range(bw) if shot.g[row * bw + c] < 235) > bw * 2 // 3
+
+        edges = [row for row in range(h - bh - 30, h) if edge(row)]
+        if not edges or edges[-1] != h - 1 or edges[0] != h - bh:
+            raise Failure("the lower Pause button should span rows %d to %d of the %d px high "
+                          "client area; its edges are at rows %s" % (h - bh, h - 1, h, edges),
+                          {"window": p.grab()})
+        caption = [row for row in range(edges[0] + bh // 2, edges[-1])
+                   if any(shot.g[row * bw + c] < 160 for c in range(bw))]
+        if not caption:
+            raise Failure("the lower Pause button shows no caption", {"window": p.grab()})
+        # Every other control of the step lies inside: the menu button and the clock.
+        for name, rect in (("menu button", lay.menu_button), ("clock", lay.time_label)):
+            rx, ry, rw, rh = Layout.pixels(rect)
+            if rx < 0 or ry < 0 or rx + rw > w or ry + rh > h:
+                raise Failure("the %s at %s lies outside the %dx%d client area"
+                              % (name, (rx, ry, rw, rh), w, h))
+
+
 CASES = {
     "opening_geometry": (case_opening_geometry, 40),
     "intro_click": (case_intro_click, 40),
@@ -487,6 +612,10 @@ CASES = {
     "second_instance": (case_second_instance, 90),
     "position_saved": (case_position_saved, 90),
     "minimized_close": (case_minimized_close, 60),
+    "stray_clicks": (case_stray_clicks, 40),
+    "maximized_start": (case_maximized_start, 60),
+    "position_off_screen": (case_position_off_screen, 60),
+    "client_area_layout": (case_client_area_layout, 40),
 }
 
 

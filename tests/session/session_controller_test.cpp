@@ -355,12 +355,20 @@ TEST_F(Session, PauseFreezesTickAndBlinkThenResumeOrNextGoesOn) {
     EXPECT_FALSE(view.timerEnabled);
     EXPECT_TRUE(view.paused());
     EXPECT_FALSE(view.visible[SessionControl::Pause]);
-    Tick(500);  // the timer is off: nothing arrives
+    // Ticks that were already on their way when the timer stopped still arrive.
+    const SessionState before = controller.State();
+    const int timeUpdatesBefore = view.timeUpdates;
+    for (int i = 0; i < 500; ++i) controller.tmrSteps_Timer();
     EXPECT_EQ(Current(), estTopHead1);
+    EXPECT_EQ(controller.State().glngMilliseconds, before.glngMilliseconds);
+    EXPECT_EQ(controller.State().glngSecondsInStep, before.glngSecondsInStep);
+    EXPECT_EQ(controller.State().glngElapsedSeconds, before.glngElapsedSeconds);
+    EXPECT_EQ(view.timeUpdates, timeUpdatesBefore);
     EXPECT_EQ(view.markerVisible, markerBefore);
     EXPECT_EQ(controller.Blinking().glngBlinkCounter, blinkBefore.glngBlinkCounter);
     EXPECT_EQ(controller.Blinking().glngBlinkSum, blinkBefore.glngBlinkSum);
     EXPECT_EQ(controller.Blinking().gblnBlinkOn, blinkBefore.gblnBlinkOn);
+    EXPECT_FALSE(view.timerEnabled);
 
     controller.Resume();
     EXPECT_FALSE(controller.Paused());

@@ -297,6 +297,74 @@ INSTANTIATE_TEST_SUITE_P(Cases, PlaceWindowTable,
                              return std::string(info.param.name);
                          });
 
+// Two screens side by side, 1920 x 1080 and 1280 x 1024 pixels; the primary one's panel takes
+// 40 pixels at the bottom.
+const ScreenAreas kTwoScreens{{{0, 0, 28800, 16200}, {28800, 0, 19200, 15360}},
+                              {0, 0, 28800, 15600}};
+const QSizeF kOpeningSize(17276.7, 11710.65);
+
+struct KeepCase {
+    const char* name;
+    TwipRect placed;
+    ScreenAreas areas;
+    TwipRect expected;
+};
+
+class KeepOnAScreenTable : public ::testing::TestWithParam<KeepCase> {};
+
+TEST_P(KeepOnAScreenTable, Decides) {
+    const KeepCase& c = GetParam();
+    EXPECT_EQ(KeepOnAScreen(c.placed, c.areas, kOpeningSize), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, KeepOnAScreenTable,
+    ::testing::Values(
+        KeepCase{"OnThePrimary", {1500, 900, 17280, 11715}, kTwoScreens, {1500, 900, 17280, 11715}},
+        KeepCase{"OnTheSecond", {30000, 900, 9000, 6000}, kTwoScreens, {30000, 900, 9000, 6000}},
+        KeepCase{"PartlyOnTheLeftEdge",
+                 {-17000, 900, 17280, 11715},
+                 kTwoScreens,
+                 {-17000, 900, 17280, 11715}},
+        // The second monitor is gone: the place lies on no screen.
+        KeepCase{"OnAMonitorUnpluggedSince",
+                 {30000, 900, 9000, 6000},
+                 {{{0, 0, 28800, 16200}}, {0, 0, 28800, 15600}},
+                 {9900, 4800, 9000, 6000}},
+        KeepCase{"FarAboveAndLeft",
+                 {-900000, -900000, 9000, 6000},
+                 kTwoScreens,
+                 {9900, 4800, 9000, 6000}},
+        KeepCase{"LargerThanTheAreaShrinks",
+                 {90000, 0, 40000, 30000},
+                 kTwoScreens,
+                 {0, 0, 28800, 15600}},
+        // Its saved size reaches the screen, but it opens at the opening size, far from it.
+        KeepCase{"HugeSizeFromFarAway",
+                 {-1000000, 0, 2000000, 2000000},
+                 kTwoScreens,
+                 {0, 0, 28800, 15600}},
+        KeepCase{"NoScreensKnown",
+                 {-900000, -900000, 9000, 6000},
+                 ScreenAreas{},
+                 {-900000, -900000, 9000, 6000}}),
+    [](const ::testing::TestParamInfo<KeepCase>& info) { return std::string(info.param.name); });
+
+TEST_F(WindowPositionStore, SetFormPositionCentresAPlaceOnNoScreen) {
+    FormPos_Save({-900000, -900000, 9000, 6000, SavedWindowState::Normal});
+    class OneScreen : public PositionedWindow {
+    public:
+        QSizeF ScreenSize() const override { return kScreen; }
+        TwipRect OuterGeometry() const override { return geometry; }
+        void SetOuterGeometry(const TwipRect& g) override { geometry = g; }
+        void Maximize() override {}
+        ScreenAreas Screens() const override { return kTwoScreens; }
+        TwipRect geometry = kOpening;
+    } window;
+    SetFormPosition(window);
+    EXPECT_EQ(window.geometry, (TwipRect{9900, 4800, 9000, 6000}));
+}
+
 TEST(SetFormPositionLines, Texts) {
     EXPECT_EQ(SetFormPositionStartLine(QSizeF(28800, 16200), {1200, -300, 17276.7, 11710.65}),
               "Start SetFormPosition, Screen.Width = 28800, Screen.Height = 16200, "

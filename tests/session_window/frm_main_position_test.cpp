@@ -2,8 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <algorithm>
 
 #include "session_window/frm_main.h"
 #include "fixtures/modal_recorder.h"
@@ -68,6 +70,55 @@ TEST_F(Position, MaximizedCloseKeepsTheLastNormalPlace) {
     EXPECT_TRUE(again.isMaximized());
 }
 
+// A monitor unplugged since: the saved place lies on no screen.
+TEST_F(Position, APlaceOnNoScreenIsCentredOnThePrimaryScreen) {
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    const TwipScale scale;
+    const struct {
+        const char* name;
+        qint32 left, top, width, height;
+        bool centred;
+    } cases[] = {
+        {"far right", qint32(scale.twips(area.right() + 2000)), 300, 9000, 6000, true},
+        {"far above and left", -900000, -900000, 9000, 6000, true},
+        {"absurdly large, far away", 2000000000, 2000000000, 2000000000, 2000000000, true},
+        {"partly on the screen", qint32(scale.twips(area.right() - 40)), 300, 9000, 6000, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        for (const char* name : {"Left", "Top", "Width", "Height", "State"}) {
+            const qint32 value = QByteArray(name) == "Left"     ? c.left
+                                 : QByteArray(name) == "Top"    ? c.top
+                                 : QByteArray(name) == "Width"  ? c.width
+                                 : QByteArray(name) == "Height" ? c.height
+                                                                : 0;
+            SaveDWordValue(RegistryRoot::HKEY_CURRENT_USER,
+                           QString(PROGRAM_KEY) + WINDOW_POSITION_SUBKEY, name, value);
+        }
+        const QByteArray saved = [&] {
+            QFile f(File());
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        }();
+        auto* w = new frmMain;
+        w->show();
+        const QRect frame = w->frameGeometry();
+        if (c.centred) {
+            // Centred with the saved size shrunk to the area; then it takes its opening size.
+            const int width = std::min(scale.px(c.width), area.width());
+            const int height = std::min(scale.px(c.height), area.height());
+            EXPECT_NEAR(frame.left(), area.left() + (area.width() - width) / 2, 1);
+            EXPECT_NEAR(frame.top(), area.top() + (area.height() - height) / 2, 1);
+            EXPECT_TRUE(area.contains(frame.topLeft()));
+        } else {
+            EXPECT_EQ(frame.left(), scale.px(c.left));
+        }
+        QFile unchanged(File());
+        ASSERT_TRUE(unchanged.open(QIODevice::ReadOnly));
+        EXPECT_EQ(unchanged.readAll(), saved) << "nothing is written before the window closes";
+        w->close();
+    }
+}
+
 TEST_F(Position, MinimizedCloseWritesNothing) {
     OpenAndClose([](frmMain& w) { w.move(40, 30); });
     const QByteArray before = [&] {
@@ -101,7 +152,13 @@ TEST_F(Position, DamagedSettingsOpenCentredAndAreWrittenCleanOnClose) {
 
         auto* w = new frmMain;
         w->show();
-        EXPECT_TRUE(w->isVisible());
+        // Centred on the screen with its initial size, before it takes its opening size.
+        const TwipScale scale;
+        const QSize screen = w->screen()->geometry().size();
+        EXPECT_NEAR(w->frameGeometry().left(),
+                    (screen.width() - scale.px(DESIGN_CLIENT_WIDTH)) / 2.0, 1);
+        EXPECT_NEAR(w->frameGeometry().top(),
+                    (screen.height() - scale.px(DESIGN_CLIENT_HEIGHT)) / 2.0, 1);
         EXPECT_FALSE(w->isMaximized());
         w->close();
         EXPECT_GT(Stored("Width"), 0) << "closing writes a clean file again";

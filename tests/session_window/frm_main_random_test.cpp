@@ -4,13 +4,18 @@
 
 #include <QMenu>
 #include <QRandomGenerator>
+#include <QScreen>
+#include <QTemporaryDir>
 #include <QTest>
+#include <limits>
 
 #include "fixtures/find_control.h"
 #include "fixtures/modal_recorder.h"
 #include "fixtures/open_session_window.h"
 #include "session_window/frm_main.h"
 #include "session_window/frm_shortcuts.h"
+#include "session/session_listener.h"
+#include "support/settings_store.h"
 
 using namespace mindrova;
 using mindrova::testing::Control;
@@ -123,6 +128,107 @@ TEST_F(RandomInput, TenThousandActionsKeepTheSessionSound) {
         if (HasFatalFailure()) return;
     }
     EXPECT_TRUE(window->isVisible() || window->isMinimized());
+    EXPECT_TRUE(modal.texts().isEmpty()) << modal.texts().join(" | ").toStdString();
+}
+
+struct StepCounter : SessionListener {
+    int entered = 0;
+    void StepEntered(Step, const SessionState&) override { ++entered; }
+};
+
+bool OnAScreen(const QRect& frame) {
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        if (screen->geometry().intersects(frame)) return true;
+    }
+    return false;
+}
+
+// Clicks and double-clicks anywhere on the window, delivered as the platform delivers them (to
+// the widget on top at that point), with resizes while minimized in between.
+TEST_F(RandomInput, ClicksAnywhereMoveAtMostOneStepEach) {
+    QRandomGenerator random(20261209);
+    StepCounter steps;
+    window->controller().AddListener(&steps);
+    QWidget* exit = window->findChild<QWidget*>("cmdExit");
+    QWidget* feedback = window->findChild<QWidget*>("cmdWeb");
+    auto* menu = window->findChild<QMenu*>("mnuPopUp");
+    for (int action = 0; action < 4000; ++action) {
+        const int kind = random.bounded(10);
+        if (kind < 7) {
+            const QPoint at(random.bounded(std::max(1, window->width())),
+                            random.bounded(std::max(1, window->height())));
+            QWidget* under = window->childAt(at);
+            // Exit ends the window and Feedback opens the browser: not for this test.
+            if (under == exit || under == feedback) continue;
+            const bool button = qobject_cast<QAbstractButton*>(under) != nullptr;
+            const int before = steps.entered;
+            if (kind < 5) {
+                QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, at);
+                ASSERT_LE(steps.entered - before, 1) << "action " << action;
+            } else {
+                QTest::mouseDClick(window->windowHandle(), Qt::LeftButton, {}, at);
+                // A button takes both clicks of a double-click; every other place one.
+                ASSERT_LE(steps.entered - before, button ? 2 : 1)
+                    << "action " << action << " on "
+                    << (under ? qPrintable(under->objectName()) : "window");
+            }
+            if (menu->isVisible()) menu->hide();
+        } else if (kind == 7) {
+            window->showMinimized();
+            window->resize(1 + random.bounded(2400), 1 + random.bounded(1600));
+            window->showNormal();
+            const QWidget* status = window->findChild<QWidget*>("picStatusBar");
+            ASSERT_EQ(status->geometry().bottom(), window->rect().bottom()) << "action " << action;
+            ASSERT_EQ(status->width(), window->width()) << "action " << action;
+        } else {
+            for (int t = random.bounded(300); t > 0 && window->stepTimer().isActive(); --t) {
+                window->controller().tmrSteps_Timer();
+            }
+        }
+        CheckInvariants(action);
+        if (HasFatalFailure()) return;
+        ASSERT_TRUE(OnAScreen(window->frameGeometry())) << "action " << action;
+    }
+    window->controller().RemoveListener(&steps);
+    EXPECT_TRUE(modal.texts().isEmpty()) << modal.texts().join(" | ").toStdString();
+}
+
+// Saved places off every screen, partly on one, absurdly large or nonsense: the window always
+// opens on a screen and works.
+TEST(RandomSavedPosition, TheWindowAlwaysOpensOnAScreen) {
+    mindrova::testing::Application();
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    SetSettingsFolder(folder.path());
+    mindrova::testing::ModalRecorder modal;
+    QRandomGenerator random(20261210);
+    const qint32 extremes[] = {
+        std::numeric_limits<qint32>::min(), -2000000000, -90000, -1, 0, 1, 15, 90000, 2000000000,
+        std::numeric_limits<qint32>::max()};
+    const auto value = [&] {
+        return random.bounded(3) == 0 ? extremes[random.bounded(int(std::size(extremes)))]
+                                      : qint32(random.bounded(-60000, 60000));
+    };
+    for (int run = 0; run < 60; ++run) {
+        const qint32 saved[] = {value(), value(), value(), value(), qint32(random.bounded(4))};
+        const char* names[] = {"Left", "Top", "Width", "Height", "State"};
+        for (int i = 0; i < 5; ++i) {
+            SaveDWordValue(RegistryRoot::HKEY_CURRENT_USER,
+                           QString(PROGRAM_KEY) + WINDOW_POSITION_SUBKEY, names[i], saved[i]);
+        }
+        SCOPED_TRACE(::testing::Message()
+                     << "run " << run << ": " << saved[0] << ", " << saved[1] << ", " << saved[2]
+                     << " x " << saved[3] << ", state " << saved[4]);
+        auto* w = new frmMain;
+        w->show();
+        EXPECT_TRUE(OnAScreen(w->frameGeometry()));
+        QEvent activate(QEvent::WindowActivate);
+        QApplication::sendEvent(w, &activate);
+        w->controller().Next();
+        EXPECT_EQ(w->controller().State().genmCurrentStep, estSelectIssue);
+        delete w;  // closing would save this place over the next run's
+    }
+    SetSettingsFolder(QString());
     EXPECT_TRUE(modal.texts().isEmpty()) << modal.texts().join(" | ").toStdString();
 }
 

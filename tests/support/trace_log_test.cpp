@@ -99,6 +99,21 @@ TEST_F(TraceLog, FailuresGiveOneMessageAndTheProgramGoesOn) {
               "91:Object variable or With block variable not set:Could not write to Log.");
 }
 
+TEST_F(TraceLog, FullDiskGivesItsMessageAndTheProgramGoesOn) {
+    // The day's file is the device that is always full: only the flush can tell.
+    ASSERT_TRUE(QDir().mkpath(folder));
+    if (!QFile::exists("/dev/full")) GTEST_SKIP() << "no /dev/full on this system";
+    ASSERT_TRUE(QFile::link("/dev/full", folder + "/Mindrova_20261207.log"));
+    WriteLog("lost");
+    ASSERT_EQ(modal.messages.size(), 1);
+    EXPECT_TRUE(modal.messages[0].title.endsWith(":Log Mindrova_"));
+    EXPECT_EQ(modal.messages[0].text, "61:Disk full:Could not write to Log.");
+    EXPECT_EQ(modal.messages[0].icon, MessageIcon::Critical);
+    EXPECT_EQ(modal.messages[0].buttons, MessageButtons::Ok);
+    WriteLog("lost again");
+    EXPECT_EQ(modal.messages.size(), 2) << "each failed record is reported, nothing is retried";
+}
+
 TEST_F(TraceLog, FolderThatCannotBeMadeIsSilent) {
     QFile blocker(folder + "-blocker");
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));

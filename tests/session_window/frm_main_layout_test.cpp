@@ -1,0 +1,179 @@
+// The window's layout as the user meets it: inside the client area at the opening size, the
+// menu and clock reachable at any size, laid out again after a restore and on a screen of
+// another scale.
+#include <gtest/gtest.h>
+
+#include <QFont>
+#include <QTest>
+#include <limits>
+
+#include "fixtures/modal_recorder.h"
+#include "fixtures/open_session_window.h"
+#include "session_window/frm_main.h"
+
+using namespace mindrova;
+
+namespace {
+
+class Layout : public ::testing::Test {
+protected:
+    void SetUp() override { window = mindrova::testing::OpenSessionWindow(); }
+    void TearDown() override { mindrova::testing::CloseSessionWindow(window); }
+
+    template <typename T = QWidget>
+    T* Find(const char* name) const {
+        return window->findChild<T*>(QLatin1String(name));
+    }
+    Step Current() const { return window->controller().State().genmCurrentStep; }
+    QRect InWindow(const QWidget* w) const {
+        return QRect(w->mapTo(window, QPoint(0, 0)), w->size());
+    }
+    // The widget a click at the centre of this control lands on.
+    QWidget* OnTopAtCentreOf(const QWidget* w) const {
+        return window->childAt(InWindow(w).center());
+    }
+
+    mindrova::testing::ModalRecorder modal;
+    frmMain* window = nullptr;
+};
+
+TEST_F(Layout, EveryShownControlLiesInsideTheClientAreaAtTheOpeningSize) {
+    // The platform draws a frame: the layout must not count it as room for the controls.
+    ASSERT_NE(window->frameGeometry().size(), window->size()) << "the platform draws no frame";
+    const QRect client = window->rect();
+    for (int i = 0; i < 12; ++i) {
+        SCOPED_TRACE("step " + std::to_string(Current()));
+        for (QWidget* w : window->findChildren<QWidget*>()) {
+            const bool control = qobject_cast<QAbstractButton*>(w) || qobject_cast<QLabel*>(w) ||
+                                 qobject_cast<MarkerPicture*>(w);
+            if (!control || !w->isVisibleTo(window)) continue;
+            EXPECT_TRUE(client.contains(InWindow(w)))
+                << w->objectName().toStdString() << " at " << InWindow(w).x() << ","
+                << InWindow(w).y() << " " << w->width() << "x" << w->height() << " in "
+                << client.width() << "x" << client.height();
+        }
+        window->controller().Next();
+    }
+    EXPECT_EQ(InWindow(Find("cmdPause_Bottom")).bottom(), client.bottom());
+    EXPECT_EQ(InWindow(Find("picStatusBar")).bottom(), client.bottom());
+    // The Feedback button keeps its distance from the right edge of what the user sees.
+    const TwipScale& s = window->scale();
+    EXPECT_NEAR(window->layoutTwips().cmdWeb.right(), s.twips(window->width()) - 450, 1e-6);
+}
+
+TEST_F(Layout, MenuAndClockStayOnTopAndClickableAtEverySize) {
+    static_cast<SessionView*>(window)->UpdateTimeElapsed(75);
+    const QSize sizes[] = {QSize(600, 440), QSize(420, 300), QSize(330, 200), QSize(1152, 781)};
+    for (Step step : {estIntro, estFinish}) {
+        if (step == estFinish) window->controller().cmdFinish_Click();
+        ASSERT_EQ(Current(), step);
+        for (QSize size : sizes) {
+            SCOPED_TRACE(std::to_string(size.width()) + "x" + std::to_string(size.height()) +
+                         " step " + std::to_string(step));
+            window->resize(size);
+            EXPECT_EQ(OnTopAtCentreOf(Find("cmdNav")), Find("cmdNav"));
+            EXPECT_EQ(OnTopAtCentreOf(Find("lblTime_New")), Find("lblTime_New"));
+            EXPECT_EQ(OnTopAtCentreOf(Find("cmdNavig(1)")), Find("cmdNavig(1)"));
+        }
+    }
+    // A click where the menu button shows, delivered as the platform does (to the widget on
+    // top there), opens the menu in the small window.
+    window->resize(600, 440);
+    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {},
+                      InWindow(Find("cmdNav")).center());
+    auto* menu = window->findChild<QMenu*>("mnuPopUp");
+    ASSERT_NE(menu, nullptr);
+    EXPECT_TRUE(menu->isVisible());
+    menu->hide();
+}
+
+TEST_F(Layout, TheLowerPauseButtonLeavesTheMenuAndClockFree) {
+    for (int i = 0; i < 6; ++i) window->controller().Next();
+    ASSERT_TRUE(Find("cmdPause_Bottom")->isVisible());
+    for (QSize size : {QSize(1152, 781), QSize(600, 440), QSize(300, 200), QSize(200, 150)}) {
+        SCOPED_TRACE(std::to_string(size.width()) + "x" + std::to_string(size.height()));
+        window->resize(size);
+        EXPECT_EQ(OnTopAtCentreOf(Find("cmdNav")), Find("cmdNav"));
+        EXPECT_EQ(OnTopAtCentreOf(Find("lblTime_New")), Find("lblTime_New"));
+    }
+    window->resize(1152, 781);
+    EXPECT_EQ(OnTopAtCentreOf(Find("cmdPause_Bottom")), Find("cmdPause_Bottom"))
+        << "over the middle of the status bar where there is room";
+}
+
+TEST_F(Layout, RestoringLaysOutASizeChangedWhileMinimized) {
+    window->showMinimized();
+    const WindowLayout minimized = window->layoutTwips();
+    window->resize(700, 500);
+    EXPECT_EQ(window->layoutTwips().picLeftFrame, minimized.picLeftFrame)
+        << "a minimized window is not laid out";
+    window->showNormal();
+    ASSERT_FALSE(window->isMinimized());
+    const QRect client = window->rect();
+    EXPECT_EQ(InWindow(Find("picStatusBar")).bottom(), client.bottom());
+    EXPECT_EQ(Find("picStatusBar")->width(), client.width());
+    EXPECT_EQ(Find("picToolBar")->width(), client.width());
+    const TwipScale& s = window->scale();
+    EXPECT_DOUBLE_EQ(window->layoutTwips().picLeftFrame.width, s.twips(client.width()) / 2 - 45);
+    EXPECT_EQ(Find("picLeftFrame")->geometry(), s.rect(window->layoutTwips().picLeftFrame));
+}
+
+TEST_F(Layout, AnotherScaleResizesControlsFontsPicturesAndMarkers) {
+    for (int i = 0; i < 6; ++i) window->controller().Next();  // markers and the lower Pause show
+    const char* fixed[] = {"cmdExit",    "cmdNavig(1)", "cmdResume",
+                           "radMode(3)", "radSUD(10)",  "lblSUDUnit(4)"};
+    const char* fonts[] = {"lblIntro",    "lblLeftFrame", "lblSegmentTitle", "lblCurrentPoint",
+                           "lblTime_New", "radMode(1)",   "lblSUDUnit(0)",   "cmdExit"};
+    QMap<QString, QRect> places;
+    QMap<QString, double> points;
+    for (const char* name : fixed) places[name] = Find(name)->geometry();
+    for (const char* name : fonts) points[name] = Find(name)->font().pointSizeF();
+    const QSize client = window->size();
+    const QRect marker = Find<MarkerPicture>("picShape")->markerRect(window->controller().CurrentDot());
+    const QSize picture = Find("picShape")->size();
+    const QSize pauseIcon = Find<QToolButton>("cmdPause_Bottom")->iconSize();
+
+    window->SetLogicalDpi(192);
+    EXPECT_DOUBLE_EQ(window->scale().logicalDpi(), 192);
+    for (const char* name : fixed) {
+        SCOPED_TRACE(name);
+        const QRect before = places[name];
+        EXPECT_EQ(Find(name)->geometry(), QRect(before.topLeft() * 2, before.size() * 2));
+    }
+    for (const char* name : fonts) {
+        SCOPED_TRACE(name);
+        EXPECT_DOUBLE_EQ(Find(name)->font().pointSizeF(), points[name] * 2);
+    }
+    EXPECT_EQ(window->size(), client * 2) << "the window keeps its size in twips";
+    EXPECT_EQ(Find("picShape")->size(), picture * 2);
+    EXPECT_EQ(Find<MarkerPicture>("picShape")->markerRect(window->controller().CurrentDot()),
+              QRect(marker.topLeft() * 2, marker.size() * 2));
+    EXPECT_EQ(Find<QToolButton>("cmdPause_Bottom")->iconSize(), pauseIcon * 2);
+    // Laid out again at the new scale.
+    const TwipScale& s = window->scale();
+    EXPECT_EQ(Find("picToolBar")->height(), s.px(TOOLBAR_HEIGHT));
+    EXPECT_EQ(Find("picStatusBar")->height(), s.px(STATUSBAR_HEIGHT));
+    EXPECT_EQ(Find("picRightFrame")->geometry(), s.rect(window->layoutTwips().picRightFrame));
+    EXPECT_EQ(Find("cmdPause_Bottom")->geometry(), s.rect(window->layoutTwips().cmdPause_Bottom));
+
+    // And back: every place and size as it was.
+    window->SetLogicalDpi(96);
+    for (const char* name : fixed) EXPECT_EQ(Find(name)->geometry(), places[name]) << name;
+    for (const char* name : fonts) {
+        EXPECT_DOUBLE_EQ(Find(name)->font().pointSizeF(), points[name]) << name;
+    }
+    EXPECT_EQ(window->size(), client);
+    EXPECT_EQ(Find<MarkerPicture>("picShape")->markerRect(window->controller().CurrentDot()), marker);
+}
+
+TEST_F(Layout, AScaleThatMeansNothingIsIgnored) {
+    const QSize client = window->size();
+    const double dpi = window->scale().logicalDpi();
+    for (double nonsense : {0.0, -96.0, std::numeric_limits<double>::quiet_NaN()}) {
+        window->SetLogicalDpi(nonsense);
+        EXPECT_DOUBLE_EQ(window->scale().logicalDpi(), dpi);
+        EXPECT_EQ(window->size(), client);
+    }
+}
+
+}  // namespace
