@@ -223,7 +223,7 @@ QString FormatElapsedTime(qint32 seconds) {
     constexpr qint32 kDay = 86400;
     const qint32 hours = (seconds / 3600) % 24;
     const qint32 minutes = (seconds / 60) % 60;
-    const QString minutesSeconds = TwoDigits(minutes) + QLatin1Char(':') + TwoDigits(seconds % 60);
+    QString minutesSeconds = TwoDigits(minutes) + QLatin1Char(':') + TwoDigits(seconds % 60);
     // A session past the hour must not look as if it had just begun: hours lead from then on.
     if (seconds < 3600) return minutesSeconds;
     if (seconds < kDay) return QString::number(hours) + QLatin1Char(':') + minutesSeconds;
