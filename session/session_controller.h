@@ -51,6 +51,9 @@ public:
     void radSUD_Click(int index);
     void lblSUDUnit_Click(int index);
     void Form_Activate() { mblnActivated = true; }
+    // The user's own words for the set-up statement; refused words leave the kept ones as they
+    // are and return false.
+    bool SetOwnWords(const QString& words);
 
     // Listeners are told in the order they were added; the controller does not own them.
     void AddListener(SessionListener* listener);
@@ -59,6 +62,8 @@ public:
 private:
     void StopTimer() { mView.SetStepTimerEnabled(false); }
     void NotifyStepEntered(Step left);
+    // The rating in the SUD scale is taken as the session moves on from a rating step.
+    void TakeRatingOnLeaving(Step left);
 
     SessionView& mView;
     SessionState mState;

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
@@ -14,12 +15,12 @@
 #include <array>
 
 #include "session/key_rules.h"
-#include "session_window/marker_picture.h"
 #include "session/point_markers.h"
 #include "session/session_controller.h"
 #include "session/twips.h"
 #include "session/window_layout.h"
 #include "session/window_position.h"
+#include "session_window/marker_picture.h"
 
 namespace mindrova {
 
@@ -91,6 +92,13 @@ private:
     void MoveFocusAfterKey(KeyCommand command);
     void Form_QueryUnload();
     void Form_Unload();
+    // The own-words field under the issue list and the two rating lines.
+    void BuildOwnWordsField();
+    void BuildRatingLines();
+    void ShowRatingLines(Step step);
+    void PlaceRatingLines();
+    void BuildJournalMenuItems();
+    void mnuPopUpJournalKeep_Toggled(bool on);
 
     // PositionedWindow
     QSizeF ScreenSize() const override;
@@ -107,6 +115,12 @@ private:
     bool mOpeningSizePending = true;
     bool mWatchFrame = false;
     QSet<QObject*> mClickTargets;
+    QLabel* mOwnWordsCaption = nullptr;
+    QLineEdit* mOwnWords = nullptr;
+    QLabel* mFirstRatingLine = nullptr;
+    QLabel* mRatingChangeLine = nullptr;
+    QAction* mJournalKeep = nullptr;
+    QAction* mJournalOpen = nullptr;
 
 public:
     // Controls, named as the window's design names them.

@@ -4,11 +4,11 @@
 #include <QKeyEvent>
 #include <QScreen>
 
-#include "support/error_trap.h"
-#include "support/file_system_helper.h"
 #include "session_window/frm_main.h"
 #include "session_window/frm_shortcuts.h"
 #include "session_window/window_services.h"
+#include "support/error_trap.h"
+#include "support/file_system_helper.h"
 
 namespace mindrova {
 
@@ -20,6 +20,7 @@ void frmMain::BuildPopupMenu() {
     mnuPopUpShortcuts->setObjectName(QStringLiteral("mnuPopUpShortcuts"));
     mnuPopUpAbout = mnuPopUp->addAction(QStringLiteral("About"));
     mnuPopUpAbout->setObjectName(QStringLiteral("mnuPopUpAbout"));
+    BuildJournalMenuItems();
     mnuPopUpSep = mnuPopUp->addSeparator();
     mnuPopUpSep->setObjectName(QStringLiteral("mnuPopUpSep"));
     mnuPopUpExit = mnuPopUp->addAction(QStringLiteral("Exit"));
@@ -30,10 +31,9 @@ void frmMain::BuildPopupMenu() {
     connect(mnuPopUpExit, &QAction::triggered, this, [this] { mController.Exit(); });
     // The menu opens without a nested event loop, so the session's ticks go on behind it.
     connect(cmdNav, &QToolButton::clicked, this, [this] { OpenPopupMenu(QCursor::pos()); });
-    connect(cmdWeb, &QPushButton::clicked, this,
-            [this] {
-                if (WindowServices().openFeedbackPage) WindowServices().openFeedbackPage(this);
-            });
+    connect(cmdWeb, &QPushButton::clicked, this, [this] {
+        if (WindowServices().openFeedbackPage) WindowServices().openFeedbackPage(this);
+    });
 }
 
 void frmMain::OpenPopupMenu(const QPoint& globalPosition) {
@@ -61,8 +61,9 @@ bool frmMain::Form_KeyDown(int key) {
                      key == Qt::Key_Down || key == Qt::Key_Space)) {
         return false;
     }
+    const bool typing = focus != nullptr && focus == mOwnWords;
     const KeyDecision decision = DecideKeyDown(key, available(cmdPause), available(cmdResume),
-                                               mController.State().genmCurrentStep);
+                                               mController.State().genmCurrentStep, typing);
     switch (decision.command) {
         case KeyCommand::Pause:
             mController.Pause();

@@ -1,10 +1,10 @@
 // The session window's side of a step change: panels, texts, markers and the elapsed time.
 #include <QCoreApplication>
 
+#include "session/step_presentation.h"
+#include "session_window/frm_main.h"
 #include "support/error_trap.h"
 #include "support/trace_log.h"
-#include "session_window/frm_main.h"
-#include "session/step_presentation.h"
 
 namespace mindrova {
 namespace {
@@ -72,6 +72,7 @@ void frmMain::ShowStepTexts(Step step) {
     } else {
         SetCaption(lblLeftFrame, text, tr("Instructions"));
     }
+    ShowRatingLines(step);
 }
 
 QString frmMain::GetSegmentTitle(Step step) {

@@ -191,6 +191,7 @@ void frmMain::ApplyLayout() {
     picStatusBar->raise();
     cmdPause_Bottom->raise();
     lblIntro->raise();
+    PlaceRatingLines();
 }
 
 // Gives the window an outer size in twips, frame included where the platform draws one.

@@ -4,11 +4,11 @@
 #include <QMenu>
 #include <QTest>
 
-#include "session_window/frm_main.h"
-#include "session_window/window_services.h"
-#include "session_window/frm_shortcuts.h"
 #include "fixtures/modal_recorder.h"
 #include "fixtures/open_session_window.h"
+#include "session_window/frm_main.h"
+#include "session_window/frm_shortcuts.h"
+#include "session_window/window_services.h"
 
 using namespace mindrova;
 using mindrova::testing::ModalRecorder;
@@ -136,7 +136,8 @@ TEST_F(Keys, PopupMenuItems) {
     ASSERT_NE(menu, nullptr);
     QStringList captions;
     for (QAction* a : menu->actions()) captions << (a->isSeparator() ? "-" : a->text());
-    EXPECT_EQ(captions, QStringList({"Keyboard Shortcuts", "About", "-", "Exit"}));
+    EXPECT_EQ(captions, QStringList({"Keyboard Shortcuts", "About", "Keep a private journal",
+                                     "Journal...", "-", "Exit"}));
 
     QTest::mouseClick(window->cmdNav, Qt::LeftButton);
     EXPECT_TRUE(menu->isVisible());
