@@ -8,6 +8,7 @@
 #include "session_window/frm_main.h"
 #include "session_window/window_fonts.h"
 #include "session_window/window_services.h"
+#include "support/error_trap.h"
 
 namespace mindrova {
 namespace {
@@ -98,8 +99,14 @@ void frmMain::BuildJournalMenuItems() {
     });
     connect(mJournalKeep, &QAction::triggered, this,
             [this](bool on) { mnuPopUpJournalKeep_Toggled(on); });
+    // Like the About box, the journal window holds the session's clock while it is open.
     connect(mJournalOpen, &QAction::triggered, this, [this] {
-        if (WindowServices().showJournal) WindowServices().showJournal(this);
+        Trap({"frmMain", "mnuPopUpJournal_Click"}, [&] {
+            const bool wasRunning = tmrSteps.isActive();
+            tmrSteps.stop();
+            if (WindowServices().showJournal) WindowServices().showJournal(this);
+            SetStepTimerEnabled(wasRunning);
+        });
     });
 }
 
