@@ -63,8 +63,6 @@ void frmMain::BuildRatingLines() {
     mRatingChangeLine->setObjectName(QStringLiteral("lblRatingChange"));
     mRatingChangeLine->setAccessibleName(tr("Rating change"));
     mRatingChangeLine->setFont(UiFont(14.25));
-    mRatingChangeLine->setBackgroundRole(QPalette::Base);
-    mRatingChangeLine->setAutoFillBackground(true);
     mRatingChangeLine->setHidden(true);
 }
 
@@ -72,17 +70,21 @@ void frmMain::ShowRatingLines(Step step) {
     const SessionState& state = mController.State();
     ShowLine(mFirstRatingLine, FirstRatingLine(step, state));
     ShowLine(mRatingChangeLine, RatingChangeLine(step, state));
+    if (mRatingChangeLine->isVisibleTo(this)) PlaceRatingLines();
 }
 
 void frmMain::PlaceRatingLines() {
-    // Above the scale, and under the closing exercise; never over the status bar.
+    // Above the scale; and right under the closing exercise's last line (the label's box is
+    // taller than its text), never over the status bar.
     const TwipRect& scale = mLayout.fraSUD_2;
     mFirstRatingLine->setGeometry(
         mScale.rect({scale.left, std::max(0.0, scale.top - 600), scale.width, 495}));
-    const TwipRect& closing = mLayout.lblIntro;
-    const double lowest = mScale.twips(height()) - STATUSBAR_HEIGHT - 495;
-    mRatingChangeLine->setGeometry(
-        mScale.rect({closing.left, std::min(closing.bottom() + 60, lowest), closing.width, 495}));
+    const QRect closing = lblIntro->geometry();
+    const int textHeight = std::min(closing.height(), lblIntro->heightForWidth(closing.width()));
+    const int lineHeight = mScale.px(495);
+    const int lowest = height() - mScale.px(STATUSBAR_HEIGHT) - lineHeight;
+    const int top = std::min(closing.top() + std::max(0, textHeight) + mScale.px(120), lowest);
+    mRatingChangeLine->setGeometry(closing.left(), top, closing.width(), lineHeight);
     mRatingChangeLine->raise();
 }
 
