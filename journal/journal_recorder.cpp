@@ -50,17 +50,20 @@ public:
     void Close() { mStore.reset(); }
 
 private:
+    // Back to the recorder's thread: the trace log and the message box live there.
     void Report(JournalProblem problem, const QString& keptAside) {
-        if (TraceEnabled) {
-            WriteLog(QStringLiteral("Journal problem %1: %2")
-                         .arg(static_cast<int>(problem))
-                         .arg(mStore ? mStore->ErrorText() : QString()));
-        }
+        const QString error = mStore ? mStore->ErrorText() : QString();
         QPointer<JournalRecorder> recorder = mRecorder;
         QMetaObject::invokeMethod(
             recorder.data(),
-            [recorder, problem, keptAside] {
-                if (recorder) recorder->Tell(problem, keptAside);
+            [recorder, problem, keptAside, error] {
+                if (!recorder) return;
+                if (TraceEnabled) {
+                    WriteLog(QStringLiteral("Journal problem %1: %2")
+                                 .arg(static_cast<int>(problem))
+                                 .arg(error));
+                }
+                recorder->Tell(problem, keptAside);
             },
             Qt::QueuedConnection);
     }
