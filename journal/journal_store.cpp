@@ -15,8 +15,6 @@
 namespace mindrova {
 namespace {
 
-constexpr int kBusyTimeoutMs = 5000;
-
 // SQLite's primary result codes that the journal answers differently.
 enum SqliteCode { kCorrupt = 11, kFull = 13, kNotADatabase = 26 };
 
@@ -95,7 +93,7 @@ JournalStore::ConnectResult JournalStore::Connect() {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), mConnection);
     db.setDatabaseName(mPath);
     // Another running copy may be writing: wait for it rather than fail at once.
-    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(mBusyTimeoutMs));
     if (!db.open()) {
         mError = db.lastError().text();
         return ConnectResult::Failed;

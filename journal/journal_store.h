@@ -28,6 +28,9 @@ public:
     JournalStore(const JournalStore&) = delete;
     JournalStore& operator=(const JournalStore&) = delete;
 
+    // How long a write waits for another copy of the program to finish its own; set before Open.
+    void SetBusyTimeout(int milliseconds) { mBusyTimeoutMs = milliseconds; }
+
     // Opens (creating the file with owner-only access when missing) and brings the layout up to
     // date. True when entries can be read and written; Problem() tells what happened on the way.
     bool Open();
@@ -61,6 +64,7 @@ private:
     JournalProblem mProblem = JournalProblem::None;
     QString mKeptAside;
     QString mError;
+    int mBusyTimeoutMs = 5000;
 };
 
 }  // namespace mindrova

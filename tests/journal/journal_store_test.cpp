@@ -285,6 +285,25 @@ TEST_F(Journal, AFullDiskFailsTheWriteAndKeepsEveryEarlierEntry) {
     EXPECT_TRUE(firstKept);
 }
 
+TEST_F(Journal, AFileHeldByAnotherCopyIsWaitedForAndThenToldWithoutLosingEither) {
+    JournalStore store(path);
+    store.SetBusyTimeout(200);
+    ASSERT_TRUE(store.Open());
+    JournalStore other(path);  // the other running copy
+    ASSERT_TRUE(other.Open());
+    QSqlDatabase otherDb = QSqlDatabase::database(other.ConnectionName());
+    QSqlQuery hold(otherDb);
+    ASSERT_TRUE(hold.exec(QStringLiteral("BEGIN IMMEDIATE")));
+    ASSERT_TRUE(hold.exec(QStringLiteral(
+        "INSERT INTO entry (key, started, issue, first_rating) VALUES ('theirs', '', 'x', 1)")));
+    EXPECT_FALSE(store.Save(Entry(QStringLiteral("mine"), 6)));
+    EXPECT_EQ(store.Problem(), JournalProblem::WriteFailed);
+    ASSERT_TRUE(hold.exec(QStringLiteral("COMMIT")));
+    EXPECT_TRUE(store.Save(Entry(QStringLiteral("mine"), 6))) << "written once the file is free";
+    EXPECT_EQ(store.LoadAll().size(), 2);
+    EXPECT_TRUE(KeptAside().isEmpty());
+}
+
 QString HelperPath() {
     return QStringLiteral(JOURNAL_WRITE_HELPER);
 }
