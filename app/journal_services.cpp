@@ -3,7 +3,8 @@
 #include <QFile>
 #include <QPointer>
 
-#include "app/frm_journal.h"
+#include <QCoreApplication>
+#include <QLibrary>
 #include "journal/journal_recorder.h"
 #include "journal/journal_setting.h"
 #include "session_window/frm_main.h"
@@ -15,7 +16,50 @@ namespace {
 
 QPointer<JournalRecorder> gRecorder;
 
+using RunJournalWindow = void (*)(const QString& filePath, QWidget* owner);
+
+QString& JournalWindowFolder() {
+    static QString folder;
+    return folder;
+}
+
+// Beside the program in the build, in its library folder once installed.
+RunJournalWindow LoadJournalWindow(QString* tried) {
+    static RunJournalWindow run = nullptr;
+    if (run) return run;
+    const QString folder = JournalWindowFolder().isEmpty() ? QCoreApplication::applicationDirPath()
+                                                           : JournalWindowFolder();
+    for (const QString& candidate :
+         {folder + QStringLiteral("/mindrova_journal_window.so"),
+          folder + QStringLiteral("/" MINDROVA_JOURNAL_WINDOW_DIR "/mindrova_journal_window.so")}) {
+        QLibrary module(candidate);
+        if (!QFile::exists(candidate)) continue;
+        run = reinterpret_cast<RunJournalWindow>(module.resolve("MindrovaRunJournalWindow"));
+        if (run) return run;
+        *tried = module.errorString();
+    }
+    if (tried->isEmpty()) *tried = folder;
+    return nullptr;
+}
+
 }  // namespace
+
+void SetJournalWindowFolder(const QString& folder) {
+    JournalWindowFolder() = folder;
+}
+
+void ShowJournalWindow(const QString& filePath, QWidget* owner) {
+    QString tried;
+    if (const RunJournalWindow run = LoadJournalWindow(&tried)) {
+        run(filePath, owner);
+        return;
+    }
+    ShowMessage({QStringLiteral("Mindrova"),
+                 QStringLiteral("The journal window could not be opened (%1). Your journal is "
+                                "kept as it was.")
+                     .arg(tried),
+                 MessageIcon::Information, MessageButtons::Ok, MessageAnswer::Ok});
+}
 
 JournalRecorder* CurrentJournalRecorder() {
     return gRecorder.data();
@@ -65,10 +109,7 @@ void InstallJournalServices(const QString& filePath) {
     services.setJournalEnabled = [filePath](bool on, QWidget* owner) {
         return SetJournalKept(on, owner, filePath);
     };
-    services.showJournal = [filePath](QWidget* owner) {
-        frmJournal journal(filePath, owner);
-        RunModalDialog(journal);
-    };
+    services.showJournal = [filePath](QWidget* owner) { ShowJournalWindow(filePath, owner); };
 }
 
 }  // namespace mindrova

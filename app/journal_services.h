@@ -24,6 +24,12 @@ bool SetJournalKept(bool on, QWidget* owner, const QString& filePath);
 // Deletes the journal file with its log; true when none of them is left.
 bool DeleteJournalFiles(const QString& filePath);
 
+// Opens the journal window modally, loading it on first use; says so calmly when it cannot.
+void ShowJournalWindow(const QString& filePath, QWidget* owner);
+
+// Where the journal window module is looked for; empty means the program's own folder.
+void SetJournalWindowFolder(const QString& folder);
+
 // The recorder of the open session window, if any.
 JournalRecorder* CurrentJournalRecorder();
 
