@@ -121,7 +121,9 @@ void JournalRecorder::CloseFile() {
 
 void JournalRecorder::StepEntered(Step left, const SessionState& state) {
     const Step entered = state.genmCurrentStep;
-    if (entered == estSelectIssue && left == estIntro) {
+    // Back at the issue list, a new piece of work begins: the last entry is complete.
+    if (entered == estSelectIssue) {
+        mActive = false;
         mStarted = QDateTime::currentDateTime();
         mStartSeconds = state.glngElapsedSeconds;
     }

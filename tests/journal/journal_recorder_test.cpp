@@ -116,6 +116,13 @@ TEST_F(Recording, OneEntryASessionWithEveryRatingInOrder) {
     ASSERT_EQ(entries.size(), 2);
     EXPECT_EQ(entries[0].firstRating, 6);
     EXPECT_TRUE(entries[0].laterRatings.isEmpty());
+
+    // Back to the list and straight to Finish: no rating, so neither entry changes.
+    controller.Previous();
+    ASSERT_EQ(Current(), estSelectIssue);
+    controller.SetOwnWords(QStringLiteral("other words"));
+    controller.cmdFinish_Click();
+    EXPECT_EQ(Entries(), entries);
 }
 
 TEST_F(Recording, FinishWithoutARatingWritesNothing) {
