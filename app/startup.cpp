@@ -2,14 +2,16 @@
 
 #include <memory>
 
-#include "support/error_trap.h"
-#include "support/file_system_helper.h"
-#include "support/single_instance.h"
 #include "app/frm_about.h"
+#include "app/journal_services.h"
 #include "app/web_pages.h"
+#include "journal/journal_store.h"
 #include "session_window/frm_main.h"
 #include "session_window/window_services.h"
+#include "support/error_trap.h"
+#include "support/file_system_helper.h"
 #include "support/report_address.h"
+#include "support/single_instance.h"
 
 namespace mindrova {
 
@@ -20,6 +22,7 @@ void InstallSessionWindowServices() {
     WindowServices().openFeedbackPage = [](QWidget* owner) {
         OpenWebPage(owner, ContactPageAddress(), false);
     };
+    InstallJournalServices(JournalStore::DefaultPath());
 }
 
 int ExitCodeFor(StartupOutcome outcome) {
@@ -51,6 +54,7 @@ StartupOutcome StartUp(const std::function<frmMain*()>& createWindow) {
         [&] {
             std::unique_ptr<frmMain> window(createWindow());
             if (!window) throw Fault(91, "Object variable or With block variable not set");
+            AttachJournal(*window, JournalStore::DefaultPath());
             window->show();
             MainWindowRef = window.release();
             shown = true;

@@ -35,12 +35,27 @@ bool IsPreviousKey(int key) {
     }
 }
 
+bool KeepsItsRuleWhileTyping(int key) {
+    switch (key) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_PageDown:
+        case Qt::Key_PageUp:
+        case Qt::Key_Escape:
+            return true;
+        default:
+            return false;
+    }
+}
+
 }  // namespace
 
-KeyDecision DecideKeyDown(int key, bool pauseAvailable, bool resumeAvailable, Step currentStep) {
+KeyDecision DecideKeyDown(int key, bool pauseAvailable, bool resumeAvailable, Step currentStep,
+                          bool typingInField) {
     if (pauseAvailable && key == Qt::Key_Escape) return {true, KeyCommand::Pause};
     // While paused every key only resumes, bare modifiers included.
     if (resumeAvailable) return {true, KeyCommand::Resume};
+    if (typingInField && !KeepsItsRuleWhileTyping(key)) return {};
     if (IsNextKey(key)) return {true, KeyCommand::Next};
     if (IsPreviousKey(key)) {
         if (currentStep == estIntro) return {true, KeyCommand::None};

@@ -18,8 +18,11 @@ struct KeyDecision {
 
 // key is a Qt::Key value; Shift, Ctrl and Alt are deliberately not looked at. pauseAvailable and
 // resumeAvailable mean the button is enabled and visible. currentStep is the step before the
-// command: Previous at the intro is swallowed without a command.
-KeyDecision DecideKeyDown(int key, bool pauseAvailable, bool resumeAvailable, Step currentStep);
+// command: Previous at the intro is swallowed without a command. typingInField means a text field
+// has the focus: then only Enter, Page Down, Page Up and Esc keep their session rules and every
+// other key types into the field.
+KeyDecision DecideKeyDown(int key, bool pauseAvailable, bool resumeAvailable, Step currentStep,
+                          bool typingInField = false);
 
 enum class FocusTarget { SUDOption, NextButton, PreviousButton };
 

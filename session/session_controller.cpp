@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "session/own_words.h"
 #include "support/error_trap.h"
 #include "support/trace_log.h"
 
@@ -169,6 +170,7 @@ void SessionController::cmdNavig_Click(int index) {
         {"frmMain", "cmdNavig_Click"},
         [&] {
             const bool forward = index != 0;
+            if (forward) TakeRatingOnLeaving(mState.genmCurrentStep);
             Navigate(forward, mState.genmCurrentStep);
             if (forward && mState.genmCurrentStep == estSelectIssue) {
                 SetPreviousEnabled(true);
@@ -188,6 +190,7 @@ void SessionController::cmdFinish_Click() {
         {"frmMain", "cmdFinish_Click"},
         [&] {
             const Step left = mState.genmCurrentStep;
+            TakeRatingOnLeaving(left);
             mState.genmCurrentStep = estFinish;
             mState.glngRoundCount = 0;
             mState.gblnPositiveSequence = false;
@@ -274,6 +277,23 @@ void SessionController::EndSession() {
 
 void SessionController::NotifyStepEntered(Step left) {
     for (SessionListener* listener : mListeners) listener->StepEntered(left, mState);
+}
+
+bool SessionController::SetOwnWords(const QString& words) {
+    const std::optional<QString> cleaned = CleanOwnWords(words);
+    if (!cleaned) return false;
+    mState.gstrOwnWords = *cleaned;
+    return true;
+}
+
+void SessionController::TakeRatingOnLeaving(Step left) {
+    if (left == estAssignSUD) {
+        // A first rating begins the ratings of a new piece of work on an issue.
+        mState.gintFirstSUD = mintSelectedSUD;
+        mState.gintLaterSUDs.clear();
+    } else if (left == estReassessSUD && mState.gintFirstSUD >= 0) {
+        mState.gintLaterSUDs.append(mintSelectedSUD);
+    }
 }
 
 void SessionController::radMode_Click(int optionIndex) {

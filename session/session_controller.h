@@ -63,6 +63,9 @@ public:
     void radSUD_Click(int index);
     void lblSUDUnit_Click(int index);
     void Form_Activate() { mblnActivated = true; }
+    // The user's own words for the set-up statement; refused words leave the kept ones as they
+    // are and return false.
+    bool SetOwnWords(const QString& words);
 
     // Listeners are told in the order they were added; the controller does not own them.
     void AddListener(SessionListener* listener);
@@ -74,6 +77,8 @@ private:
     // The marker and its colour for the step, then the view's panels and texts.
     void DisplayStep(Step step);
     void NotifyStepEntered(Step left);
+    // The rating in the SUD scale is taken as the session moves on from a rating step.
+    void TakeRatingOnLeaving(Step left);
 
     SessionView& mView;
     SessionState mState;

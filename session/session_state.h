@@ -1,6 +1,9 @@
 #pragma once
 // The state of one session; the controller owns the one instance.
 
+#include <QList>
+#include <QString>
+
 #include "engine/issues.h"
 #include "engine/steps.h"
 
@@ -13,6 +16,11 @@ struct SessionState : RoundState {
     qint32 glngSecondsInStep = 0;
     qint32 glngMilliseconds = 0;    // toward the next second, in steps of 10
     qint32 glngElapsedSeconds = 0;  // since the window loaded; never reset
+    QString gstrOwnWords;           // the user's words for the set-up statement; empty: none
+    // The rating taken when the session moved on from Assign SUD (-1 before that), and each
+    // rating taken when it moved on from Reassess SUD since then, in order.
+    qint16 gintFirstSUD = -1;
+    QList<qint16> gintLaterSUDs;
 };
 
 }  // namespace mindrova

@@ -136,6 +136,19 @@ QString ExplainNegativeText() {
     });
 }
 
+// The karate-chop set-up statement, with the user's own words where it asks for them.
+QString ActivationText(const SessionState& state) {
+    QString text = GetStringForActivationStep(state.genmSelectedIssue);
+    if (!state.gstrOwnWords.isEmpty()) {
+        // The trauma statement asks for the same thing in its own words.
+        for (const QString& placeholder :
+             {QStringLiteral("[your problem here]"), QStringLiteral("[your trauma here]")}) {
+            text.replace(placeholder, state.gstrOwnWords);
+        }
+    }
+    return text;
+}
+
 QString TwoDigits(qint32 value) {
     return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
 }
@@ -202,7 +215,7 @@ QString StepInstructionsText(Step step, const SessionState& state) {
             return StimulateThymusText();
         case estLeftHand:
         case estRightHand:
-            return GetStringForActivationStep(state.genmSelectedIssue);
+            return ActivationText(state);
         case estRelax:
             return RelaxText();
         case estReassessSUD:

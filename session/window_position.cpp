@@ -5,8 +5,8 @@
 #include <limits>
 
 #include "support/error_trap.h"
-#include "support/trace_log.h"
 #include "support/settings_store.h"
+#include "support/trace_log.h"
 
 namespace mindrova {
 namespace {

@@ -3,11 +3,11 @@
 #include <QApplication>
 #include <QScreen>
 
-#include "support/error_trap.h"
 #include "engine/issues.h"
 #include "engine/steps.h"
 #include "session_window/option_button.h"
 #include "session_window/window_fonts.h"
+#include "support/error_trap.h"
 
 namespace mindrova {
 namespace {
@@ -93,6 +93,7 @@ void frmMain::BuildControls() {
     lblIntro->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblIntro->setBackgroundRole(QPalette::Base);
     lblIntro->setForegroundRole(QPalette::Text);
+    BuildRatingLines();
 
     tmrSteps.setTimerType(Qt::PreciseTimer);
     connect(&tmrSteps, &QTimer::timeout, this, [this] { mController.tmrSteps_Timer(); });
@@ -229,6 +230,7 @@ void frmMain::BuildIssueFrame() {
     for (std::size_t k = 1; k < kVisibleIssueOrder.size(); ++k) {
         setTabOrder(radMode[kVisibleIssueOrder[k - 1]], radMode[kVisibleIssueOrder[k]]);
     }
+    BuildOwnWordsField();
 }
 
 void frmMain::BuildSUDFrame() {

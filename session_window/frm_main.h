@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
@@ -97,6 +98,13 @@ private:
     void Form_Unload();
     void RecordDesignPlaces();
     void FollowScreenDpi();
+    // The own-words field under the issue list and the two rating lines.
+    void BuildOwnWordsField();
+    void BuildRatingLines();
+    void ShowRatingLines(Step step);
+    void PlaceRatingLines();
+    void BuildJournalMenuItems();
+    void mnuPopUpJournalKeep_Toggled(bool on);
 
     // PositionedWindow
     QSizeF ScreenSize() const override;
@@ -117,6 +125,12 @@ private:
     std::vector<std::pair<QPointer<QWidget>, TwipRect>> mDesignPlaces;
     QPointer<QScreen> mWatchedScreen;
     QMetaObject::Connection mDpiConnection;
+    QLabel* mOwnWordsCaption = nullptr;
+    QLineEdit* mOwnWords = nullptr;
+    QLabel* mFirstRatingLine = nullptr;
+    QLabel* mRatingChangeLine = nullptr;
+    QAction* mJournalKeep = nullptr;
+    QAction* mJournalOpen = nullptr;
 
     // Controls, named as the window's design names them; tests reach them by object name.
     QWidget* picToolBar = nullptr;

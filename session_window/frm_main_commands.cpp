@@ -20,6 +20,7 @@ void frmMain::BuildPopupMenu() {
     mnuPopUpShortcuts->setObjectName(QStringLiteral("mnuPopUpShortcuts"));
     mnuPopUpAbout = mnuPopUp->addAction(QStringLiteral("About"));
     mnuPopUpAbout->setObjectName(QStringLiteral("mnuPopUpAbout"));
+    BuildJournalMenuItems();
     mnuPopUpSep = mnuPopUp->addSeparator();
     mnuPopUpSep->setObjectName(QStringLiteral("mnuPopUpSep"));
     mnuPopUpExit = mnuPopUp->addAction(QStringLiteral("Exit"));
@@ -57,9 +58,10 @@ bool frmMain::Form_KeyDown(int key) {
                      key == Qt::Key_Down || key == Qt::Key_Space)) {
         return false;
     }
+    const bool typing = focus != nullptr && focus == mOwnWords;
     const KeyDecision decision =
         DecideKeyDown(key, mController.PauseAvailable(), mController.Paused(),
-                      mController.State().genmCurrentStep);
+                      mController.State().genmCurrentStep, typing);
     switch (decision.command) {
         case KeyCommand::Pause:
             mController.Pause();

@@ -65,6 +65,7 @@ void frmMain::ShowStepTexts(Step step) {
     } else {
         SetCaption(lblLeftFrame, text, tr("Instructions"));
     }
+    ShowRatingLines(step);
 }
 
 QString frmMain::GetSegmentTitle(Step step) {

@@ -227,6 +227,7 @@ void frmMain::ApplyLayout() {
     // the clock stay reachable in a small window. The lower Pause button sits over the middle of
     // the status bar, unless the window is so narrow that it would cover the bar's controls.
     lblIntro->raise();
+    PlaceRatingLines();
     picToolBar->raise();
     picStatusBar->raise();
     cmdPause_Bottom->raise();

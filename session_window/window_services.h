@@ -1,6 +1,6 @@
 #pragma once
 // What the session window asks of the application around it. The application installs these
-// at start-up; until then the About item and the Feedback button do nothing.
+// at start-up; until then the About item, the Feedback button and the journal items do nothing.
 
 #include <functional>
 
@@ -13,6 +13,11 @@ struct SessionWindowServices {
     std::function<void()> showAbout;
     // Opens the maker's contact page; owner carries the box that says when it could not.
     std::function<void(QWidget* owner)> openFeedbackPage;
+    // The private journal: whether it is kept, switching it (returns whether it is kept
+    // afterwards; owner carries any question), and opening its window.
+    std::function<bool()> journalEnabled;
+    std::function<bool(bool on, QWidget* owner)> setJournalEnabled;
+    std::function<void(QWidget* owner)> showJournal;
 };
 
 // The one set of services for the process.

@@ -1,12 +1,13 @@
 #!/usr/bin/env python3
 """The folders are the program's layers, each built only on the ones before it:
 
-    support -> engine -> session -> session_window -> app -> main.cpp
+    support -> engine -> session -> journal -> session_window -> app -> main.cpp
 
-This check reads every #include of the five folders and fails when a folder includes from a
-folder after it, when a folder includes a file from outside the five (a test fixture, say), when
-one of the Qt Core layers (support, engine, session) includes a Qt header that is not Qt Core,
-or when one of their CMakeLists.txt links a library of a later layer or a Qt module beyond Core.
+This check reads every #include of the six folders and fails when a folder includes from a
+folder after it, when a folder includes a file from outside the six (a test fixture, say), when
+one of the Qt Core layers (support, engine, session; journal may add Qt Sql) includes a Qt header
+of another module, or when one of their CMakeLists.txt links a library of a later layer or a Qt
+module beyond those.
 
     check_layers.py SOURCE_DIR QTCORE_INCLUDE_DIR   check the source tree
     check_layers.py --self-test QTCORE_INCLUDE_DIR  check that the check catches what it should
@@ -17,8 +18,10 @@ import re
 import sys
 import tempfile
 
-LAYERS = ["support", "engine", "session", "session_window", "app"]
-CORE_LAYERS = {"support", "engine", "session"}
+LAYERS = ["support", "engine", "session", "journal", "session_window", "app"]
+CORE_LAYERS = {"support", "engine", "session", "journal"}
+# Qt modules a Qt Core layer may use besides Core.
+EXTRA_MODULES = {"journal": ["QtSql"]}
 SOURCE_SUFFIXES = (".h", ".hpp", ".cpp")
 
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]', re.MULTILINE)
@@ -31,11 +34,13 @@ def is_qt_header(name):
     return name.startswith("Q") or name.startswith("qt")
 
 
-def is_qt_core_header(name, qtcore_dir):
+def is_allowed_qt_header(layer, name, qtcore_dir):
+    modules = ["QtCore"] + EXTRA_MODULES.get(layer, [])
     module = QT_MODULE_PATH.match(name)
     if module:
-        return module.group(1) == "QtCore"
-    return os.path.isfile(os.path.join(qtcore_dir, name))
+        return module.group(1) in modules
+    qt_dir = os.path.dirname(os.path.normpath(qtcore_dir))
+    return any(os.path.isfile(os.path.join(qt_dir, m, name)) for m in modules)
 
 
 def include_violation(layer, quote, name, qtcore_dir):
@@ -50,7 +55,8 @@ def include_violation(layer, quote, name, qtcore_dir):
         if LAYERS.index(folder) > rank:
             return "includes from %s/, a layer after %s/" % (folder, layer)
         return None
-    if layer in CORE_LAYERS and is_qt_header(name) and not is_qt_core_header(name, qtcore_dir):
+    if (layer in CORE_LAYERS and is_qt_header(name)
+            and not is_allowed_qt_header(layer, name, qtcore_dir)):
         return "includes <%s>, which is not Qt Core" % name
     return None
 
@@ -64,7 +70,8 @@ def link_violations(layer, cmake_text):
                 other = word[len("mindrova_"):]
                 if LAYERS.index(other) > rank:
                     found.append("links %s, a layer after %s/" % (word, layer))
-            if layer in CORE_LAYERS and word.startswith("Qt6::") and word != "Qt6::Core":
+            allowed = ["Qt6::Core"] + ["Qt6::" + m[2:] for m in EXTRA_MODULES.get(layer, [])]
+            if layer in CORE_LAYERS and word.startswith("Qt6::") and word not in allowed:
                 found.append("links %s, which is not Qt Core" % word)
     return found
 

@@ -136,6 +136,49 @@ TEST(KeyDownRulesEdges, KeyCodesBeyondTheKnownRangeAreNotHandled) {
     }
 }
 
+// While the own-words field has the focus, the letters, Space, Backspace and the arrows type into
+// it; Enter, Page Down, Page Up and Esc keep their rules, and a paused session still resumes.
+struct TypingCase {
+    const char* name;
+    int key;
+    bool pauseAvailable;
+    bool resumeAvailable;
+    KeyDecision expected;
+};
+
+class TypingRules : public ::testing::TestWithParam<TypingCase> {};
+
+TEST_P(TypingRules, DecideKeyDownWhileTyping) {
+    const TypingCase& c = GetParam();
+    EXPECT_EQ(DecideKeyDown(c.key, c.pauseAvailable, c.resumeAvailable, estSelectIssue, true),
+              c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, TypingRules,
+    ::testing::Values(TypingCase{"N", Qt::Key_N, false, false, kNotHandled},
+                      TypingCase{"P", Qt::Key_P, false, false, kNotHandled},
+                      TypingCase{"Space", Qt::Key_Space, false, false, kNotHandled},
+                      TypingCase{"Backspace", Qt::Key_Backspace, false, false, kNotHandled},
+                      TypingCase{"Left", Qt::Key_Left, false, false, kNotHandled},
+                      TypingCase{"Right", Qt::Key_Right, false, false, kNotHandled},
+                      TypingCase{"Up", Qt::Key_Up, false, false, kNotHandled},
+                      TypingCase{"Down", Qt::Key_Down, false, false, kNotHandled},
+                      TypingCase{"Letter", Qt::Key_A, false, false, kNotHandled},
+                      TypingCase{"Return", Qt::Key_Return, false, false, kNext},
+                      TypingCase{"KeypadEnter", Qt::Key_Enter, false, false, kNext},
+                      TypingCase{"PageDown", Qt::Key_PageDown, false, false, kNext},
+                      TypingCase{"PageUp", Qt::Key_PageUp, false, false, kPrevious},
+                      TypingCase{"EscNoPause", Qt::Key_Escape, false, false, kNotHandled},
+                      TypingCase{"EscPauses", Qt::Key_Escape, true, false, kPause},
+                      TypingCase{"PausedLetterResumes", Qt::Key_N, false, true, kResume}),
+    [](const ::testing::TestParamInfo<TypingCase>& info) { return std::string(info.param.name); });
+
+TEST(KeyDownRulesEdges, TypingFlagOffKeepsTheOldRules) {
+    EXPECT_EQ(DecideKeyDown(Qt::Key_N, false, false, estSelectIssue, false), kNext);
+    EXPECT_EQ(DecideKeyDown(Qt::Key_PageUp, false, false, estIntro, true), kSwallowed);
+}
+
 struct FocusCase {
     const char* name;
     KeyCommand command;

@@ -567,4 +567,52 @@ TEST_F(Session, ListenersHearStepChangesPauseResumeAndTheEnd) {
     EXPECT_EQ(listener.entered.back().second, estFinish) << "a removed listener hears nothing";
 }
 
+TEST_F(Session, RatingsAreTakenAsTheSessionMovesOnFromTheRatingSteps) {
+    NextTimes(2);
+    ASSERT_EQ(Current(), estAssignSUD);
+    controller.radSUD_Click(8);
+    EXPECT_EQ(controller.State().gintFirstSUD, -1) << "nothing kept before moving on";
+    controller.Next();
+    EXPECT_EQ(controller.State().gintFirstSUD, 8);
+    NextTimes(6);  // hand, explanation, round 1, relax, round 3, reassess
+    ASSERT_EQ(Current(), estReassessSUD);
+    EXPECT_TRUE(controller.State().gintLaterSUDs.isEmpty());
+    controller.radSUD_Click(5);
+    controller.Previous();  // going back is not a rating
+    EXPECT_TRUE(controller.State().gintLaterSUDs.isEmpty());
+    ASSERT_EQ(Current(), estRelax);
+    NextTimes(2);
+    ASSERT_EQ(Current(), estReassessSUD);
+    controller.Next();  // on tapping: the rating is kept
+    EXPECT_EQ(controller.State().gintLaterSUDs, (QList<qint16>{5}));
+    controller.Next();
+    ASSERT_EQ(Current(), estReassessSUD);
+    controller.radSUD_Click(2);
+    controller.cmdFinish_Click();
+    EXPECT_EQ(Current(), estFinish);
+    EXPECT_EQ(controller.State().gintFirstSUD, 8);
+    EXPECT_EQ(controller.State().gintLaterSUDs, (QList<qint16>{5, 2}));
+
+    // Back to the start and on from Assign SUD again: a new first rating, no later ones.
+    controller.Previous();
+    ASSERT_EQ(Current(), estSelectIssue);
+    controller.Next();
+    ASSERT_EQ(Current(), estAssignSUD);
+    controller.lblSUDUnit_Click(3);
+    controller.Next();
+    EXPECT_EQ(controller.State().gintFirstSUD, 3);
+    EXPECT_TRUE(controller.State().gintLaterSUDs.isEmpty());
+}
+
+TEST_F(Session, OwnWordsAreKeptCleanedAndRefusedWordsChangeNothing) {
+    EXPECT_TRUE(controller.State().gstrOwnWords.isEmpty());
+    EXPECT_TRUE(controller.SetOwnWords(QStringLiteral("  the dog next door ")));
+    EXPECT_EQ(controller.State().gstrOwnWords, QStringLiteral("the dog next door"));
+    EXPECT_FALSE(controller.SetOwnWords(QStringLiteral("two\nlines")));
+    EXPECT_FALSE(controller.SetOwnWords(QString(121, QLatin1Char('a'))));
+    EXPECT_EQ(controller.State().gstrOwnWords, QStringLiteral("the dog next door"));
+    EXPECT_TRUE(controller.SetOwnWords(QString()));
+    EXPECT_TRUE(controller.State().gstrOwnWords.isEmpty());
+}
+
 }  // namespace

@@ -1,0 +1,18 @@
+#pragma once
+// The user's own words for the set-up statement: one short line, kept for the session.
+
+#include <QString>
+#include <optional>
+
+namespace mindrova {
+
+inline constexpr int OWN_WORDS_MAX_LENGTH = 120;  // characters (code points), after trimming
+
+// True when the text may stand in the field: no line breaks or other control characters, and at
+// most OWN_WORDS_MAX_LENGTH characters once the blanks around it are trimmed.
+bool OwnWordsAcceptable(const QString& typed);
+
+// The words as the session keeps them (blanks trimmed), or nothing when they are refused.
+std::optional<QString> CleanOwnWords(const QString& typed);
+
+}  // namespace mindrova

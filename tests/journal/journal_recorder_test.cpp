@@ -1,0 +1,259 @@
+// The journal following a real session controller: what is written, when, and how a problem
+// with the file is told without stopping the session.
+#include "journal/journal_recorder.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+
+#include "fixtures/fake_session_view.h"
+#include "fixtures/modal_recorder.h"
+#include "fixtures/qstring_printer.h"
+#include "fixtures/qt_application.h"
+#include "journal/journal_setting.h"
+#include "session/session_controller.h"
+#include "support/settings_store.h"
+
+using namespace mindrova;
+using mindrova::testing::FakeSessionView;
+using mindrova::testing::ModalRecorder;
+
+namespace {
+
+class Recording : public ::testing::Test {
+protected:
+    void SetUp() override {
+        mindrova::testing::Application();
+        ASSERT_TRUE(dir.isValid());
+        path = dir.filePath(QStringLiteral("Mindrova/journal.sqlite"));
+        recorder = std::make_unique<JournalRecorder>(path);
+        controller.AddListener(recorder.get());
+        controller.StartSession();
+        controller.Form_Activate();
+    }
+    void TearDown() override {
+        controller.RemoveListener(recorder.get());
+        recorder.reset();
+    }
+    Step Current() const { return controller.State().genmCurrentStep; }
+
+    // Intro -> Select Issue (with words) -> Assign SUD rated `first` -> tapping -> Reassess.
+    void ToReassess(int first, const QString& words = {}) {
+        controller.Next();
+        controller.radMode_Click(5);
+        controller.SetOwnWords(words);
+        controller.Next();
+        ASSERT_EQ(Current(), estAssignSUD);
+        controller.radSUD_Click(first);
+        // thymus, hand, explanation, round 1, relax, round 3, reassess
+        for (int i = 0; i < 7; ++i) controller.Next();
+        ASSERT_EQ(Current(), estReassessSUD);
+    }
+    QList<JournalEntry> Entries() {
+        recorder->Flush();
+        JournalStore store(path);
+        if (!QFile::exists(path) || !store.Open()) return {};
+        return store.LoadAll();
+    }
+
+    QTemporaryDir dir;
+    QString path;
+    ModalRecorder modal;
+    FakeSessionView view;
+    SessionController controller{view};
+    std::unique_ptr<JournalRecorder> recorder;
+};
+
+TEST_F(Recording, NothingIsWrittenOrOpenedWhileTheJournalIsOff) {
+    ToReassess(8, QStringLiteral("words"));
+    controller.radSUD_Click(3);
+    controller.Next();
+    controller.cmdFinish_Click();
+    recorder->Flush();
+    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_FALSE(QDir(dir.filePath(QStringLiteral("Mindrova"))).exists());
+    EXPECT_TRUE(modal.messages.isEmpty());
+}
+
+TEST_F(Recording, OneEntryASessionWithEveryRatingInOrder) {
+    recorder->SetEnabled(true);
+    const QString words = QStringLiteral("the \"storm\" \U0001F329 \u05D4\u05E4");
+    ToReassess(8, words);
+    EXPECT_TRUE(Entries().isEmpty()) << "nothing before the user rates again";
+    controller.radSUD_Click(5);
+    controller.Next();  // on tapping
+    QList<JournalEntry> entries = Entries();
+    ASSERT_EQ(entries.size(), 1);
+    EXPECT_EQ(entries[0].firstRating, 8);
+    EXPECT_EQ(entries[0].laterRatings, (QList<int>{5}));
+
+    controller.Next();
+    ASSERT_EQ(Current(), estReassessSUD);
+    controller.radSUD_Click(1);
+    controller.cmdFinish_Click();
+    entries = Entries();
+    ASSERT_EQ(entries.size(), 1) << "the same session replaces its entry";
+    const JournalEntry& e = entries[0];
+    EXPECT_EQ(e.issue, GetIssueName(IssueOptIndexToEnum(5)));
+    EXPECT_EQ(e.ownWords, words);
+    EXPECT_EQ(e.firstRating, 8);
+    EXPECT_EQ(e.laterRatings, (QList<int>{5, 1}));
+    EXPECT_EQ(e.rounds, 3) << "two negative rounds, then the positive ones begun";
+    EXPECT_LE(qAbs(e.started.secsTo(QDateTime::currentDateTime())), 60);
+    EXPECT_TRUE(modal.messages.isEmpty());
+
+    // Back to the issue list and on from Assign SUD: a second entry.
+    controller.Previous();
+    controller.Next();
+    controller.radSUD_Click(6);
+    controller.Next();
+    controller.cmdFinish_Click();
+    entries = Entries();
+    ASSERT_EQ(entries.size(), 2);
+    EXPECT_EQ(entries[0].firstRating, 6);
+    EXPECT_TRUE(entries[0].laterRatings.isEmpty());
+
+    // Back to the list and straight to Finish: no rating, so neither entry changes.
+    controller.Previous();
+    ASSERT_EQ(Current(), estSelectIssue);
+    controller.SetOwnWords(QStringLiteral("other words"));
+    controller.cmdFinish_Click();
+    EXPECT_EQ(Entries(), entries);
+}
+
+TEST_F(Recording, FinishWithoutARatingWritesNothing) {
+    recorder->SetEnabled(true);
+    controller.Next();
+    controller.cmdFinish_Click();
+    EXPECT_TRUE(Entries().isEmpty());
+}
+
+TEST_F(Recording, TheWriteIsQueuedSoTheStepChangeReturnsFirst) {
+    recorder->SetEnabled(true);
+    ToReassess(4);
+    controller.cmdFinish_Click();
+    // The step change has returned; the entry is written on the writer's thread after it.
+    EXPECT_EQ(Current(), estFinish);
+    EXPECT_EQ(Entries().size(), 1);
+}
+
+struct FaultCase {
+    const char* name;
+    std::function<void(const QString& path)> prepare;
+    int entriesAfter;  // in the journal file at the path afterwards, -1: not readable
+    const char* told;  // a piece of the one message
+};
+
+class RecordingFault : public Recording, public ::testing::WithParamInterface<FaultCase> {};
+
+TEST_P(RecordingFault, IsToldOnceAndTheSessionGoesOn) {
+    GetParam().prepare(path);
+    recorder->SetEnabled(true);
+    for (int session = 0; session < 2; ++session) {
+        ToReassess(7);
+        controller.radSUD_Click(2);
+        controller.cmdFinish_Click();
+        EXPECT_EQ(Current(), estFinish);
+        recorder->Flush();
+        controller.Previous();
+        ASSERT_EQ(Current(), estSelectIssue);
+        controller.Previous();
+    }
+    ASSERT_EQ(modal.messages.size(), 1) << modal.texts().join(u'|').toStdString();
+    EXPECT_TRUE(modal.messages[0].text.contains(QLatin1String(GetParam().told)))
+        << modal.messages[0].text.toStdString();
+    EXPECT_EQ(modal.messages[0].icon, MessageIcon::Information);
+    if (GetParam().entriesAfter >= 0) {
+        EXPECT_EQ(Entries().size(), GetParam().entriesAfter);
+    }
+}
+
+void MakeFolderFor(const QString& path) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, RecordingFault,
+    ::testing::Values(FaultCase{"NotADatabase",
+                                [](const QString& path) {
+                                    MakeFolderFor(path);
+                                    QFile f(path);
+                                    f.open(QIODevice::WriteOnly);
+                                    f.write(QByteArray(5000, 'z'));
+                                },
+                                2, "kept unchanged as"},
+                      FaultCase{"NewerLayout",
+                                [](const QString& path) {
+                                    MakeFolderFor(path);
+                                    {
+                                        QSqlDatabase db = QSqlDatabase::addDatabase(
+                                            QStringLiteral("QSQLITE"), QStringLiteral("newer"));
+                                        db.setDatabaseName(path);
+                                        db.open();
+                                        QSqlQuery(db).exec(
+                                            QStringLiteral("PRAGMA user_version = 99"));
+                                    }
+                                    QSqlDatabase::removeDatabase(QStringLiteral("newer"));
+                                },
+                                -1, "newer version"},
+                      FaultCase{"FolderCannotBeMade",
+                                [](const QString& path) {
+                                    // A file where the folder should be.
+                                    QFile f(QFileInfo(path).absolutePath());
+                                    f.open(QIODevice::WriteOnly);
+                                },
+                                -1, "could not be written just now"}),
+    [](const ::testing::TestParamInfo<FaultCase>& info) { return std::string(info.param.name); });
+
+TEST_F(Recording, EntriesThatFailedAreWrittenOnceTheFileCanBeWrittenAgain) {
+    const QString folder = QFileInfo(path).absolutePath();
+    {
+        QFile blocker(folder);
+        ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    }
+    recorder->SetEnabled(true);
+    ToReassess(9);
+    controller.radSUD_Click(6);
+    controller.Next();
+    recorder->Flush();
+    EXPECT_EQ(modal.messages.size(), 1);
+    ASSERT_TRUE(QFile::remove(folder));  // the way is clear again
+    controller.Next();
+    controller.radSUD_Click(3);
+    controller.cmdFinish_Click();
+    const QList<JournalEntry> entries = Entries();
+    ASSERT_EQ(entries.size(), 1);
+    EXPECT_EQ(entries[0].laterRatings, (QList<int>{6, 3}));
+}
+
+TEST_F(Recording, TheEndOfTheSessionWritesWhatIsQueued) {
+    recorder->SetEnabled(true);
+    ToReassess(5);
+    controller.cmdFinish_Click();
+    controller.EndSession();  // returns only when the writer is done
+    JournalStore store(path);
+    ASSERT_TRUE(store.Open());
+    EXPECT_EQ(store.LoadAll().size(), 1);
+}
+
+TEST(JournalSettingTest, OffUnlessSavedOnInItsOwnGroup) {
+    QTemporaryDir dir;
+    SetSettingsFolder(dir.path());
+    EXPECT_FALSE(JournalEnabledSetting());
+    ASSERT_TRUE(SaveJournalEnabledSetting(true));
+    EXPECT_TRUE(JournalEnabledSetting());
+    QFile file(dir.filePath(QStringLiteral("Quellbrook/Mindrova.conf")));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray text = file.readAll();
+    EXPECT_TRUE(text.contains("[Journal]")) << text.toStdString();
+    EXPECT_TRUE(text.contains("Enabled=1")) << text.toStdString();
+    ASSERT_TRUE(SaveJournalEnabledSetting(false));
+    EXPECT_FALSE(JournalEnabledSetting());
+    SetSettingsFolder({});
+}
+
+}  // namespace

@@ -1,0 +1,187 @@
+// The own-words field, the rating lines and the journal's menu items of the session window.
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTest>
+
+#include "fixtures/modal_recorder.h"
+#include "fixtures/open_session_window.h"
+#include "fixtures/qstring_printer.h"
+#include "session_window/frm_main.h"
+#include "session_window/window_services.h"
+
+using namespace mindrova;
+using mindrova::testing::ModalRecorder;
+
+namespace {
+
+class Progress : public ::testing::Test {
+protected:
+    void SetUp() override {
+        window = mindrova::testing::OpenSessionWindow();
+        field = window->findChild<QLineEdit*>(QStringLiteral("txtOwnWords"));
+        firstLine = window->findChild<QLabel*>(QStringLiteral("lblFirstRating"));
+        changeLine = window->findChild<QLabel*>(QStringLiteral("lblRatingChange"));
+        ASSERT_TRUE(field && firstLine && changeLine);
+    }
+    void TearDown() override { mindrova::testing::CloseSessionWindow(window); }
+    Step Current() const { return window->controller().State().genmCurrentStep; }
+    QString Instructions() const {
+        return window->findChild<QLabel*>(QStringLiteral("lblLeftFrame"))->text();
+    }
+    void ToSelectIssue() {
+        window->controller().Next();
+        ASSERT_EQ(Current(), estSelectIssue);
+    }
+
+    ModalRecorder modal;
+    frmMain* window = nullptr;
+    QLineEdit* field = nullptr;
+    QLabel* firstLine = nullptr;
+    QLabel* changeLine = nullptr;
+};
+
+TEST_F(Progress, FieldIsLabelledNamedAndShownOnlyWithTheIssueList) {
+    auto* caption = window->findChild<QLabel*>(QStringLiteral("lblOwnWords"));
+    ASSERT_TRUE(caption);
+    EXPECT_EQ(caption->text(), QStringLiteral("In your own words (optional):"));
+    EXPECT_EQ(caption->buddy(), field);
+    EXPECT_FALSE(field->accessibleName().isEmpty());
+    EXPECT_TRUE(field->text().isEmpty());
+    EXPECT_FALSE(field->isVisibleTo(window));
+    ToSelectIssue();
+    EXPECT_TRUE(field->isVisibleTo(window));
+    window->controller().Next();
+    EXPECT_FALSE(field->isVisibleTo(window));
+}
+
+TEST_F(Progress, TabFromTheIssueListReachesTheField) {
+    ToSelectIssue();
+    QWidget* checked = nullptr;
+    for (auto* option : window->findChildren<QRadioButton*>()) {
+        if (option->objectName().startsWith(QStringLiteral("radMode")) && option->isChecked()) {
+            checked = option;
+        }
+    }
+    ASSERT_TRUE(checked);
+    checked->setFocus();
+    bool reached = false;
+    for (int i = 0; i < 15 && !reached; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        reached = QApplication::focusWidget() == field;
+    }
+    EXPECT_TRUE(reached);
+    EXPECT_EQ(Current(), estSelectIssue);
+}
+
+TEST_F(Progress, KeysTypeIntoTheFieldAndEnterStillMovesOn) {
+    ToSelectIssue();
+    field->setFocus();
+    QTest::keyClicks(field, QStringLiteral("np dog"));
+    QTest::keyClick(field, Qt::Key_Backspace);
+    QTest::keyClick(field, Qt::Key_Left);
+    QTest::keyClick(field, Qt::Key_Right);
+    QTest::keyClick(field, Qt::Key_Up);
+    QTest::keyClick(field, Qt::Key_Down);
+    EXPECT_EQ(Current(), estSelectIssue) << "typing never moves the session";
+    EXPECT_EQ(field->text(), QStringLiteral("np do"));
+    EXPECT_EQ(window->controller().State().gstrOwnWords, QStringLiteral("np do"));
+    QTest::keyClick(field, Qt::Key_PageUp);
+    EXPECT_EQ(Current(), estIntro);
+    window->controller().Next();
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_Return);
+    EXPECT_EQ(Current(), estAssignSUD);
+}
+
+TEST_F(Progress, FieldRefusesLineBreaksAndOverlongWordsAndTheStatementUsesTheWords) {
+    ToSelectIssue();
+    window->findChild<QRadioButton*>(QStringLiteral("radMode(5)"))->click();  // negative memory
+    field->setFocus();
+    field->insert(QStringLiteral("two\nlines"));
+    EXPECT_TRUE(field->text().isEmpty());
+    field->insert(QString(130, QLatin1Char('x')));
+    EXPECT_TRUE(field->text().isEmpty());
+    const QString words = QStringLiteral("\"the [crash]\" \U0001F622 \u05D4\u05E4");
+    field->insert(QStringLiteral("  ") + words + QStringLiteral(" "));
+    EXPECT_EQ(window->controller().State().gstrOwnWords, words);
+    while (Current() != estLeftHand) window->controller().Next();
+    EXPECT_TRUE(Instructions().contains(words)) << Instructions().toStdString();
+    EXPECT_FALSE(Instructions().contains(QStringLiteral("[your problem here]")));
+}
+
+TEST_F(Progress, RatingLinesShowOnReassessAndFinishOnly) {
+    SessionController& c = window->controller();
+    c.Next();
+    c.Next();
+    c.lblSUDUnit_Click(9);
+    EXPECT_FALSE(firstLine->isVisibleTo(window));
+    for (int i = 0; i < 6; ++i) c.Next();  // thymus, hand, explanation, round 1, relax, round 3
+    c.Next();
+    ASSERT_EQ(Current(), estReassessSUD);
+    EXPECT_TRUE(firstLine->isVisibleTo(window));
+    EXPECT_EQ(firstLine->text(), QStringLiteral("At the start you rated it 9."));
+    EXPECT_EQ(firstLine->accessibleName(), firstLine->text());
+    EXPECT_LT(firstLine->geometry().bottom(),
+              window->findChild<QWidget*>(QStringLiteral("fraSUD_2"))->geometry().top());
+    EXPECT_FALSE(changeLine->isVisibleTo(window));
+    c.lblSUDUnit_Click(4);
+    c.cmdFinish_Click();
+    EXPECT_FALSE(firstLine->isVisibleTo(window));
+    EXPECT_TRUE(changeLine->isVisibleTo(window));
+    EXPECT_EQ(changeLine->text(), QStringLiteral("Your rating went from 9 to 4."));
+    EXPECT_EQ(changeLine->accessibleName(), changeLine->text());
+    const auto* intro = window->findChild<QLabel*>(QStringLiteral("lblIntro"));
+    EXPECT_FALSE(intro->text().contains(QStringLiteral("rating"))) << "closing text stays exact";
+    EXPECT_GE(changeLine->geometry().top(), intro->geometry().top());
+}
+
+TEST_F(Progress, FinishWithoutASecondRatingShowsNoLine) {
+    SessionController& c = window->controller();
+    c.Next();
+    c.Next();
+    c.Next();
+    c.cmdFinish_Click();
+    EXPECT_FALSE(changeLine->isVisibleTo(window));
+}
+
+TEST_F(Progress, JournalItemsFollowTheInstalledServices) {
+    auto* keep = window->findChild<QAction*>(QStringLiteral("mnuPopUpJournalKeep"));
+    auto* open = window->findChild<QAction*>(QStringLiteral("mnuPopUpJournal"));
+    ASSERT_TRUE(keep && open);
+    EXPECT_EQ(keep->text(), QStringLiteral("Keep a private journal"));
+    EXPECT_EQ(open->text(), QStringLiteral("Journal..."));
+    EXPECT_TRUE(keep->isCheckable());
+    // Above the separator, after About.
+    const QList<QAction*> items = window->findChild<QMenu*>(QStringLiteral("mnuPopUp"))->actions();
+    const auto at = [&](const char* name) {
+        for (int i = 0; i < items.size(); ++i) {
+            if (items[i]->objectName() == QLatin1String(name)) return i;
+        }
+        return -1;
+    };
+    EXPECT_LT(at("mnuPopUpAbout"), at("mnuPopUpJournalKeep"));
+    EXPECT_LT(at("mnuPopUpJournalKeep"), at("mnuPopUpJournal"));
+    EXPECT_LT(at("mnuPopUpJournal"), at("mnuPopUpSep"));
+
+    // Without services nothing happens and the item stays unchecked.
+    keep->trigger();
+    EXPECT_FALSE(keep->isChecked());
+
+    SessionWindowServices saved = WindowServices();
+    bool kept = false;
+    int opened = 0;
+    WindowServices().journalEnabled = [&] { return kept; };
+    WindowServices().setJournalEnabled = [&](bool on, QWidget*) { return kept = on; };
+    WindowServices().showJournal = [&](QWidget*) { ++opened; };
+    keep->trigger();
+    EXPECT_TRUE(kept);
+    EXPECT_TRUE(keep->isChecked());
+    open->trigger();
+    EXPECT_EQ(opened, 1);
+    WindowServices() = saved;
+}
+
+}  // namespace
