@@ -42,6 +42,7 @@ KeyDecision DecideKeyDown(int key, bool pauseAvailable, bool resumeAvailable, St
     // While paused every key only resumes, bare modifiers included.
     if (resumeAvailable) return {true, KeyCommand::Resume};
     if (IsNextKey(key)) return {true, KeyCommand::Next};
+    if (key == Qt::Key_V) return {true, KeyCommand::ToggleSpeech};
     if (IsPreviousKey(key)) {
         if (currentStep == estIntro) return {true, KeyCommand::None};
         return {true, KeyCommand::Previous};

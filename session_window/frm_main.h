@@ -12,6 +12,7 @@
 #include <QToolButton>
 #include <QWidget>
 #include <array>
+#include <memory>
 
 #include "session/key_rules.h"
 #include "session_window/marker_picture.h"
@@ -22,6 +23,8 @@
 #include "session/window_position.h"
 
 namespace mindrova {
+
+class WindowSpeech;
 
 class frmMain : public QWidget, public SessionView, private PositionedWindow {
     Q_OBJECT
@@ -91,6 +94,7 @@ private:
     void MoveFocusAfterKey(KeyCommand command);
     void Form_QueryUnload();
     void Form_Unload();
+    void ToggleSpokenGuidance();
 
     // PositionedWindow
     QSizeF ScreenSize() const override;
@@ -99,6 +103,8 @@ private:
     void Maximize() override;
 
     SessionController mController{*this};
+    // Declared after the controller, so that it leaves the controller's listeners first.
+    std::unique_ptr<WindowSpeech> mSpeech;
     QTimer tmrSteps;
     TwipScale mScale;
     WindowLayout mLayout;

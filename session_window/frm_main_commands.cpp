@@ -9,6 +9,7 @@
 #include "session_window/frm_main.h"
 #include "session_window/frm_shortcuts.h"
 #include "session_window/window_services.h"
+#include "session_window/window_speech.h"
 
 namespace mindrova {
 
@@ -21,6 +22,8 @@ void frmMain::BuildPopupMenu() {
     mnuPopUpAbout = mnuPopUp->addAction(QStringLiteral("About"));
     mnuPopUpAbout->setObjectName(QStringLiteral("mnuPopUpAbout"));
     mnuPopUpSep = mnuPopUp->addSeparator();
+    mSpeech =
+        std::make_unique<WindowSpeech>(*this, mController, *mnuPopUp, mnuPopUpSep, *picStatusBar);
     mnuPopUpSep->setObjectName(QStringLiteral("mnuPopUpSep"));
     mnuPopUpExit = mnuPopUp->addAction(QStringLiteral("Exit"));
     mnuPopUpExit->setObjectName(QStringLiteral("mnuPopUpExit"));
@@ -30,10 +33,13 @@ void frmMain::BuildPopupMenu() {
     connect(mnuPopUpExit, &QAction::triggered, this, [this] { mController.Exit(); });
     // The menu opens without a nested event loop, so the session's ticks go on behind it.
     connect(cmdNav, &QToolButton::clicked, this, [this] { OpenPopupMenu(QCursor::pos()); });
-    connect(cmdWeb, &QPushButton::clicked, this,
-            [this] {
-                if (WindowServices().openFeedbackPage) WindowServices().openFeedbackPage(this);
-            });
+    connect(cmdWeb, &QPushButton::clicked, this, [this] {
+        if (WindowServices().openFeedbackPage) WindowServices().openFeedbackPage(this);
+    });
+}
+
+void frmMain::ToggleSpokenGuidance() {
+    if (mSpeech) mSpeech->Toggle();
 }
 
 void frmMain::OpenPopupMenu(const QPoint& globalPosition) {
@@ -75,6 +81,9 @@ bool frmMain::Form_KeyDown(int key) {
             break;
         case KeyCommand::Previous:
             mController.Previous();
+            break;
+        case KeyCommand::ToggleSpeech:
+            ToggleSpokenGuidance();
             break;
         case KeyCommand::None:
             break;

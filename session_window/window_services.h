@@ -3,6 +3,10 @@
 // at start-up; until then the About item and the Feedback button do nothing.
 
 #include <functional>
+#include <memory>
+
+#include "session/speaker.h"
+#include "session/speech_settings.h"
 
 class QWidget;
 
@@ -13,6 +17,11 @@ struct SessionWindowServices {
     std::function<void()> showAbout;
     // Opens the maker's contact page; owner carries the box that says when it could not.
     std::function<void(QWidget* owner)> openFeedbackPage;
+    // Runs the Voice dialog modally; true when it saved new choices to the settings file.
+    std::function<bool(QWidget* owner)> showVoiceDialog;
+    // Makes the voice of spoken guidance; empty means the desktop's own engines. Tests put a
+    // recording speaker here.
+    std::function<std::unique_ptr<Speaker>(const SpeechSettings& settings)> makeSpeaker;
 };
 
 // The one set of services for the process.

@@ -136,7 +136,8 @@ TEST_F(Keys, PopupMenuItems) {
     ASSERT_NE(menu, nullptr);
     QStringList captions;
     for (QAction* a : menu->actions()) captions << (a->isSeparator() ? "-" : a->text());
-    EXPECT_EQ(captions, QStringList({"Keyboard Shortcuts", "About", "-", "Exit"}));
+    EXPECT_EQ(captions, QStringList({"Keyboard Shortcuts", "About", "Spoken guidance", "Voice...",
+                                     "-", "Exit"}));
 
     QTest::mouseClick(window->cmdNav, Qt::LeftButton);
     EXPECT_TRUE(menu->isVisible());

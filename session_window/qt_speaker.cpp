@@ -1,0 +1,150 @@
+#include "session_window/qt_speaker.h"
+
+#include <QTextToSpeech>
+#include <QVoice>
+
+namespace mindrova {
+namespace {
+
+SpeakerState FromEngine(QTextToSpeech::State state) {
+    switch (state) {
+        case QTextToSpeech::Ready:
+            return SpeakerState::Ready;
+        case QTextToSpeech::Speaking:
+            return SpeakerState::Speaking;
+        case QTextToSpeech::Paused:
+            return SpeakerState::Paused;
+        case QTextToSpeech::Error:
+            break;
+    }
+    return SpeakerState::Error;
+}
+
+bool Answers(const QTextToSpeech* engine) {
+    return engine && engine->state() != QTextToSpeech::Error;
+}
+
+}  // namespace
+
+QTextToSpeech* OpenSpeechEngine(const QString& engine, const SpeechSettings& settings,
+                                QObject* parent) {
+    if (!QTextToSpeech::availableEngines().contains(engine)) return nullptr;
+    auto* tts = new QTextToSpeech(engine, parent);
+    if (!Answers(tts)) return tts;
+    if (!settings.voice.isEmpty()) {
+        const QList<QVoice> voices = tts->availableVoices();
+        for (const QVoice& voice : voices) {
+            if (voice.name() == settings.voice) {
+                tts->setVoice(voice);
+                break;
+            }
+        }
+    }
+    tts->setRate(settings.Rate());
+    tts->setVolume(settings.Volume());
+    return tts;
+}
+
+std::unique_ptr<QtSpeaker> QtSpeaker::Create(const SpeechSettings& settings) {
+    QStringList candidates;
+    if (!settings.engine.isEmpty()) {
+        candidates << settings.engine;
+    } else {
+        candidates << QString::fromLatin1(DESKTOP_ENGINE) << QString::fromLatin1(FALLBACK_ENGINE);
+    }
+    QTextToSpeech* engine = nullptr;
+    QString failure;
+    for (const QString& name : candidates) {
+        delete engine;
+        engine = OpenSpeechEngine(name, settings, nullptr);
+        if (Answers(engine)) break;
+        if (!engine) {
+            failure = QStringLiteral("the speech engine \"%1\" is not installed").arg(name);
+        } else {
+            failure = engine->errorString();
+            if (failure.isEmpty()) {
+                failure = QStringLiteral("the speech engine \"%1\" did not start").arg(name);
+            }
+        }
+    }
+    return std::unique_ptr<QtSpeaker>(new QtSpeaker(engine, Answers(engine) ? QString() : failure));
+}
+
+QtSpeaker::QtSpeaker(QTextToSpeech* engine, QString failure)
+    : mEngine(engine), mFailure(std::move(failure)) {
+    if (!engine) return;
+    engine->setParent(this);
+    connect(engine, &QTextToSpeech::errorOccurred, this,
+            [this](QTextToSpeech::ErrorReason, const QString& text) { ReportError(text); });
+}
+
+QtSpeaker::~QtSpeaker() {
+    if (mEngine) mEngine->stop(QTextToSpeech::BoundaryHint::Immediate);
+}
+
+// Runs the engine call from the event loop, after the tick that asked for it has returned.
+void QtSpeaker::Post(std::function<void(QTextToSpeech&)> work) {
+    if (!mEngine) return;
+    QMetaObject::invokeMethod(
+        this,
+        [this, work = std::move(work)] {
+            if (mEngine && mEngine->state() != QTextToSpeech::Error) work(*mEngine);
+        },
+        Qt::QueuedConnection);
+}
+
+void QtSpeaker::Say(const QString& text) {
+    // say() ends whatever is being read before it starts the new text.
+    Post([text](QTextToSpeech& engine) { engine.say(text); });
+}
+
+void QtSpeaker::SetRate(double rate) {
+    Post([rate](QTextToSpeech& engine) {
+        if (engine.rate() != rate) engine.setRate(rate);
+    });
+}
+
+void QtSpeaker::Pause() {
+    Post([](QTextToSpeech& engine) {
+        if (engine.state() == QTextToSpeech::Speaking) engine.pause();
+    });
+}
+
+void QtSpeaker::Resume() {
+    Post([](QTextToSpeech& engine) {
+        if (engine.state() == QTextToSpeech::Paused) engine.resume();
+    });
+}
+
+void QtSpeaker::Stop() {
+    Post([](QTextToSpeech& engine) { engine.stop(QTextToSpeech::BoundaryHint::Immediate); });
+}
+
+SpeakerState QtSpeaker::State() const {
+    if (!mEngine || !mFailure.isEmpty()) return SpeakerState::Error;
+    return FromEngine(mEngine->state());
+}
+
+QString QtSpeaker::ErrorText() const {
+    if (!mFailure.isEmpty()) return mFailure;
+    return mEngine ? mEngine->errorString() : QString();
+}
+
+QString QtSpeaker::EngineName() const {
+    return mEngine ? mEngine->engine() : QString();
+}
+
+void QtSpeaker::ReportError(const QString& reason) {
+    if (mErrorReported) return;
+    mErrorReported = true;
+    mFailure = reason.isEmpty() ? QStringLiteral("the speech engine stopped working") : reason;
+    // Told from the event loop: the listener may drop this speaker in answer.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (auto handler = onError) handler(mFailure);
+        },
+        Qt::QueuedConnection);
+}
+
+}  // namespace mindrova
