@@ -6,6 +6,7 @@
 #include "support/file_system_helper.h"
 #include "support/single_instance.h"
 #include "app/frm_about.h"
+#include "app/frm_voice.h"
 #include "app/web_pages.h"
 #include "session_window/frm_main.h"
 #include "session_window/window_services.h"
@@ -20,6 +21,7 @@ void InstallSessionWindowServices() {
     WindowServices().openFeedbackPage = [](QWidget* owner) {
         OpenWebPage(owner, ContactPageAddress(), false);
     };
+    WindowServices().showVoiceDialog = [](QWidget* owner) { return ShowVoiceDialog(owner); };
 }
 
 int ExitCodeFor(StartupOutcome outcome) {
