@@ -76,6 +76,10 @@ QtSpeaker::QtSpeaker(QTextToSpeech* engine, QString failure)
     engine->setParent(this);
     connect(engine, &QTextToSpeech::errorOccurred, this,
             [this](QTextToSpeech::ErrorReason, const QString& text) { ReportError(text); });
+    // Some engines only change state when the audio output fails.
+    connect(engine, &QTextToSpeech::stateChanged, this, [this](QTextToSpeech::State state) {
+        if (state == QTextToSpeech::Error && mEngine) ReportError(mEngine->errorString());
+    });
 }
 
 QtSpeaker::~QtSpeaker() {
