@@ -22,8 +22,8 @@ void frmMain::BuildPopupMenu() {
     mnuPopUpAbout = mnuPopUp->addAction(QStringLiteral("About"));
     mnuPopUpAbout->setObjectName(QStringLiteral("mnuPopUpAbout"));
     mnuPopUpSep = mnuPopUp->addSeparator();
-    mSpeech =
-        std::make_unique<WindowSpeech>(*this, mController, *mnuPopUp, mnuPopUpSep, *picStatusBar);
+    mSpeech = std::make_unique<WindowSpeech>(*this, *this, mController, *mnuPopUp, mnuPopUpSep,
+                                             *picStatusBar);
     mnuPopUpSep->setObjectName(QStringLiteral("mnuPopUpSep"));
     mnuPopUpExit = mnuPopUp->addAction(QStringLiteral("Exit"));
     mnuPopUpExit->setObjectName(QStringLiteral("mnuPopUpExit"));

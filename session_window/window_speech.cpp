@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QWindow>
 
 #include "session/session_controller.h"
 #include "session_window/qt_speaker.h"
@@ -13,9 +14,10 @@
 
 namespace mindrova {
 
-WindowSpeech::WindowSpeech(QWidget& window, SessionController& controller, QMenu& menu,
-                           QAction* before, QWidget& statusBar)
+WindowSpeech::WindowSpeech(QWidget& window, SessionView& view, SessionController& controller,
+                           QMenu& menu, QAction* before, QWidget& statusBar)
     : mWindow(window),
+      mView(view),
       mController(controller),
       mStatusBar(statusBar),
       mSettings(LoadSpeechSettings()),
@@ -41,7 +43,23 @@ WindowSpeech::WindowSpeech(QWidget& window, SessionController& controller, QMenu
     mGuidance.SetPreferredRate(mSettings.Rate());
     mGuidance.onUnavailable = [this](const QString& reason) { ShowUnavailable(reason); };
     mController.AddListener(&mGuidance);
+    // Guidance saved as on starts after the window's first paint: loading an engine takes a
+    // moment that the opening window should not wait for.
     if (mSettings.enabled) {
+        mStartPending = true;
+        window.installEventFilter(this);
+    }
+}
+
+// The window is painted in answer to its first expose; what is queued then runs after the paint.
+void WindowSpeech::WatchForFirstExpose(QEvent::Type type) {
+    if (type == QEvent::Show && mWindow.windowHandle()) {
+        mWindow.removeEventFilter(this);
+        mWindow.windowHandle()->installEventFilter(this);
+    } else if (type == QEvent::Expose && mWindow.windowHandle() &&
+               mWindow.windowHandle()->isExposed()) {
+        mStartPending = false;
+        mWindow.windowHandle()->removeEventFilter(this);
         QMetaObject::invokeMethod(
             this, [this] { SetEnabled(true, false); }, Qt::QueuedConnection);
     }
@@ -68,7 +86,14 @@ void WindowSpeech::SetEnabled(bool on, bool save) {
 void WindowSpeech::OpenVoiceDialog() {
     Trap({"frmMain", "mnuPopUpVoice_Click"}, [&] {
         if (!WindowServices().showVoiceDialog) return;
-        if (!WindowServices().showVoiceDialog(&mWindow)) return;
+        // As with the About box, the session waits while the dialog is open, and the guidance
+        // falls silent so that the sample can be heard.
+        const bool wasRunning = mView.StepTimerEnabled();
+        mView.SetStepTimerEnabled(false);
+        if (Speaker* speaker = mGuidance.CurrentSpeaker()) speaker->Stop();
+        const bool saved = WindowServices().showVoiceDialog(&mWindow);
+        mView.SetStepTimerEnabled(wasRunning);
+        if (!saved) return;
         const bool enabled = mSettings.enabled;
         mSettings = LoadSpeechSettings();
         mSettings.enabled = enabled;
@@ -111,6 +136,9 @@ void WindowSpeech::PlaceNotice() {
 
 bool WindowSpeech::eventFilter(QObject* watched, QEvent* event) {
     if (watched == &mStatusBar && event->type() == QEvent::Resize) PlaceNotice();
+    if (mStartPending && (watched == &mWindow || watched == mWindow.windowHandle())) {
+        WatchForFirstExpose(event->type());
+    }
     return QObject::eventFilter(watched, event);
 }
 

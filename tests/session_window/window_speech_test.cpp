@@ -47,7 +47,9 @@ protected:
     }
     void Open() {
         window = mindrova::testing::OpenSessionWindow();
-        QCoreApplication::processEvents();  // a saved "on" starts from the event loop
+        // A saved "on" starts from the event loop once the window was first exposed.
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents();
     }
     void Press(int key) {
         QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : window;
@@ -186,11 +188,15 @@ TEST_F(WindowSpeechTest, GuidanceSavedAsOnStartsWithTheSavedChoices) {
 
 TEST_F(WindowSpeechTest, VoiceChoicesTakeEffectOnTheNextWords) {
     Open();
+    for (int i = 0; i < 4; ++i) window->controller().Next();  // the karate chop, timer running
     Press(Qt::Key_V);
+    ASSERT_TRUE(window->stepTimer().isActive());
     int dialogs = 0;
     WindowServices().showVoiceDialog = [&](QWidget* owner) {
         ++dialogs;
         EXPECT_EQ(owner, window);
+        EXPECT_FALSE(window->stepTimer().isActive()) << "the session waits";
+        EXPECT_EQ(speaker->calls.back(), "stop") << "the guidance falls silent for the sample";
         SpeechSettings chosen = LoadSpeechSettings();
         chosen.engine = "flite";
         chosen.ratePercent = -50;
@@ -202,6 +208,7 @@ TEST_F(WindowSpeechTest, VoiceChoicesTakeEffectOnTheNextWords) {
     EXPECT_EQ(madeWith.engine, "flite");
     EXPECT_DOUBLE_EQ(speaker->rate, -0.5);
     EXPECT_EQ(speaker->said.size(), 1) << "the current step again, in the new voice";
+    EXPECT_TRUE(window->stepTimer().isActive());
     // A cancelled dialog changes nothing.
     WindowServices().showVoiceDialog = [](QWidget*) { return false; };
     Item("mnuPopUpVoice")->trigger();
