@@ -16,8 +16,9 @@
 
 namespace mindrova {
 
-// Share of a point's time a phrase may fill, leaving the engine room to start.
-inline constexpr double POINT_SPEECH_SHARE = 0.9;
+// Share of a point's time a phrase may fill, leaving the engine room to start and, when the
+// point before overran, to silence it first.
+inline constexpr double POINT_SPEECH_SHARE = 0.85;
 
 class SpokenGuidance : public SessionListener {
 public:

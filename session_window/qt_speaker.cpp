@@ -72,7 +72,11 @@ std::unique_ptr<QtSpeaker> QtSpeaker::Create(const SpeechSettings& settings) {
 
 QtSpeaker::QtSpeaker(QTextToSpeech* engine, QString failure)
     : mEngine(engine), mFailure(std::move(failure)) {
+    mSayGap.setSingleShot(true);
+    mSayGap.setInterval(MINIMUM_SAY_GAP_MS);
+    connect(&mSayGap, &QTimer::timeout, this, [this] { SayPending(); });
     if (!engine) return;
+    mRate = engine->rate();
     engine->setParent(this);
     connect(engine, &QTextToSpeech::errorOccurred, this,
             [this](QTextToSpeech::ErrorReason, const QString& text) { ReportError(text); });
@@ -98,30 +102,71 @@ void QtSpeaker::Post(std::function<void(QTextToSpeech&)> work) {
 }
 
 void QtSpeaker::Say(const QString& text) {
-    // say() ends whatever is being read before it starts the new text.
-    Post([text](QTextToSpeech& engine) { engine.say(text); });
+    mPendingText = text;
+    mHasPending = true;
+    mPaused = false;
+    if (!mSayGap.isActive()) {
+        QMetaObject::invokeMethod(
+            this, [this] { SayPending(); }, Qt::QueuedConnection);
+    }
+}
+
+// From the event loop: hands the latest text to the engine unless a gap is still running.
+// say() ends whatever is being read before it starts the new text.
+void QtSpeaker::SayPending() {
+    if (!mHasPending || mSayGap.isActive() || mPaused) return;
+    if (!mEngine || mEngine->state() == QTextToSpeech::Error) return;
+    if (mEngine->state() == QTextToSpeech::Speaking) {
+        // Silence the running text first and replace it once the output has come to rest:
+        // replacing a text while its audio still plays is what some outputs do not survive.
+        mEngine->pause(QTextToSpeech::BoundaryHint::Immediate);
+        mSayGap.start(OUTPUT_SETTLE_MS);
+        return;
+    }
+    mHasPending = false;
+    if (mEngine->rate() != mRate) mEngine->setRate(mRate);
+    mEngine->say(mPendingText);
+    mSayGap.start(MINIMUM_SAY_GAP_MS);
 }
 
 void QtSpeaker::SetRate(double rate) {
-    Post([rate](QTextToSpeech& engine) {
-        if (engine.rate() != rate) engine.setRate(rate);
-    });
+    // Taken with the next text, so that a text waiting for its turn keeps the rate it was given.
+    mRate = rate;
 }
 
 void QtSpeaker::Pause() {
+    mPaused = true;
     Post([](QTextToSpeech& engine) {
         if (engine.state() == QTextToSpeech::Speaking) engine.pause();
     });
 }
 
 void QtSpeaker::Resume() {
+    mPaused = false;
+    if (mHasPending) {
+        QMetaObject::invokeMethod(
+            this, [this] { SayPending(); }, Qt::QueuedConnection);
+        return;
+    }
     Post([](QTextToSpeech& engine) {
         if (engine.state() == QTextToSpeech::Paused) engine.resume();
     });
 }
 
 void QtSpeaker::Stop() {
-    Post([](QTextToSpeech& engine) { engine.stop(QTextToSpeech::BoundaryHint::Immediate); });
+    mHasPending = false;
+    mPendingText.clear();
+    // As when a text is replaced: silence first, end once the output has come to rest.
+    Post([this](QTextToSpeech& engine) {
+        if (engine.state() == QTextToSpeech::Speaking) {
+            engine.pause(QTextToSpeech::BoundaryHint::Immediate);
+        }
+        QTimer::singleShot(OUTPUT_SETTLE_MS, this, [this] {
+            if (mEngine && !mHasPending && mEngine->state() != QTextToSpeech::Error) {
+                mEngine->stop(QTextToSpeech::BoundaryHint::Immediate);
+            }
+        });
+    });
 }
 
 SpeakerState QtSpeaker::State() const {

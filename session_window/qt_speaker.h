@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QTimer>
 #include <memory>
 
 #include "session/speaker.h"
@@ -16,6 +17,14 @@ namespace mindrova {
 // The engine used when the user chose none and speech-dispatcher does not answer.
 inline constexpr const char* FALLBACK_ENGINE = "flite";
 inline constexpr const char* DESKTOP_ENGINE = "speechd";
+
+// Least time between two texts handed to the engine. Cutting one text short with the next many
+// times a second (a user pressing Next quickly) can crash the audio output of some engines;
+// within the gap only the latest text is kept and said when the gap ends.
+inline constexpr int MINIMUM_SAY_GAP_MS = 400;
+// A text still being read is paused and replaced (or stopped) only after this rest, for the same
+// reason; the tapping points leave room for it.
+inline constexpr int OUTPUT_SETTLE_MS = 150;
 
 class QtSpeaker : public QObject, public Speaker {
     Q_OBJECT
@@ -39,9 +48,15 @@ public:
 private:
     explicit QtSpeaker(QTextToSpeech* engine, QString failure);
     void Post(std::function<void(QTextToSpeech&)> work);
+    void SayPending();
     void ReportError(const QString& reason);
 
     QPointer<QTextToSpeech> mEngine;
+    QTimer mSayGap;
+    QString mPendingText;
+    bool mHasPending = false;
+    bool mPaused = false;
+    double mRate = 0.0;
     QString mFailure;
     bool mErrorReported = false;
 };

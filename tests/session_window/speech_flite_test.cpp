@@ -129,3 +129,36 @@ TEST_F(FliteWithoutAudio, TurningOnTellsOnceInTheWindowAndTheSessionGoesOn) {
 }
 
 }  // namespace
+
+namespace {
+
+// Next cuts one text after the other while it is read; then the points follow the marker.
+TEST_F(FliteGuidance, QuickStepsAndTappingPointsKeepTheEngineSpeaking) {
+    Press(Qt::Key_V);
+    ASSERT_TRUE(WaitForState(QTextToSpeech::Speaking)) << "state " << EngineState();
+    // Each press cuts a text that is being read, as soon as the engine reads it.
+    for (int i = 0; i < 6; ++i) {
+        Press(Qt::Key_Space);
+        EXPECT_TRUE(WaitForState(QTextToSpeech::Speaking, 5000)) << "step " << i;
+    }
+    ASSERT_EQ(window->controller().State().genmCurrentStep, estTopHead1);
+    int points = 0;
+    Step last = estTopHead1;
+    int speaking = 0;
+    (void)QTest::qWaitFor(
+        [&] {
+            if (EngineState() == QTextToSpeech::Speaking) ++speaking;
+            const Step now = window->controller().State().genmCurrentStep;
+            if (now != last) {
+                ++points;
+                last = now;
+            }
+            return points >= 3;
+        },
+        kEngineWaitMs);
+    EXPECT_GE(points, 3);
+    EXPECT_GT(speaking, 0);
+    EXPECT_NE(EngineState(), QTextToSpeech::Error) << speaker->ErrorText().toStdString();
+}
+
+}  // namespace
