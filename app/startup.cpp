@@ -4,6 +4,7 @@
 
 #include "app/frm_about.h"
 #include "app/journal_services.h"
+#include "app/frm_voice.h"
 #include "app/web_pages.h"
 #include "journal/journal_store.h"
 #include "session_window/frm_main.h"
@@ -23,6 +24,7 @@ void InstallSessionWindowServices() {
         OpenWebPage(owner, ContactPageAddress(), false);
     };
     InstallJournalServices(JournalStore::DefaultPath());
+    WindowServices().showVoiceDialog = [](QWidget* owner) { return ShowVoiceDialog(owner); };
 }
 
 int ExitCodeFor(StartupOutcome outcome) {

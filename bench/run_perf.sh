@@ -5,6 +5,9 @@
 #                              (about 3 minutes)
 #   bench/run_perf.sh timing   wall-clock length of 10 tapping rounds with the other core busy
 #                              (about 6 minutes)
+#   bench/run_perf.sh quick-speech, bench/run_perf.sh timing-speech
+#                              the same with spoken guidance on (flite), into the null sink of
+#                              a private audio server
 #
 # Build first:
 #   cmake --build --preset dev -j2 --target mindrova bare_window bare_ticker paint_watch
@@ -207,8 +210,24 @@ print(f"{'10 rounds, wall clock s':44} {total:12.3f} {'320.000':>12} {total / 32
 EOF
 }
 
+# Spoken guidance saved as on with the flite engine, and an audio server of our own whose only
+# sink is a null sink; the server ends with the other programs.
+speech_on() {
+    command -v pulseaudio >/dev/null || { echo "missing pulseaudio" >&2; exit 1; }
+    mkdir -p "$XDG_CONFIG_HOME/Quellbrook"
+    printf '[Speech]\nEnabled=1\nEngine=flite\n' >"$XDG_CONFIG_HOME/Quellbrook/Mindrova.conf"
+    pulseaudio --daemonize=no --exit-idle-time=-1 -n --load="module-null-sink sink_name=null" \
+        --load=module-native-protocol-unix 2>>"$work/pulse.log" &
+    pids+=($!)
+    for _ in $(seq 100); do pactl info >/dev/null 2>&1 && break; sleep 0.05; done
+    pactl info >/dev/null 2>&1 || { echo "the audio server did not start" >&2; exit 1; }
+    echo "Spoken guidance on (flite into a null sink)"
+}
+
 case $mode in
     quick) quick ;;
     timing) timing ;;
-    *) echo "usage: $0 [quick|timing]" >&2; exit 2 ;;
+    quick-speech) speech_on && quick ;;
+    timing-speech) speech_on && timing ;;
+    *) echo "usage: $0 [quick|timing|quick-speech|timing-speech]" >&2; exit 2 ;;
 esac

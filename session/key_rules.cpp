@@ -57,6 +57,7 @@ KeyDecision DecideKeyDown(int key, bool pauseAvailable, bool resumeAvailable, St
     if (resumeAvailable) return {true, KeyCommand::Resume};
     if (typingInField && !KeepsItsRuleWhileTyping(key)) return {};
     if (IsNextKey(key)) return {true, KeyCommand::Next};
+    if (key == Qt::Key_V) return {true, KeyCommand::ToggleSpeech};
     if (IsPreviousKey(key)) {
         if (currentStep == estIntro) return {true, KeyCommand::None};
         return {true, KeyCommand::Previous};

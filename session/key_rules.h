@@ -8,7 +8,7 @@
 
 namespace mindrova {
 
-enum class KeyCommand { None, Pause, Resume, Next, Previous };
+enum class KeyCommand { None, Pause, Resume, Next, Previous, ToggleSpeech };
 
 struct KeyDecision {
     bool consumed = false;

@@ -8,6 +8,7 @@
 #include "session_window/option_button.h"
 #include "session_window/window_fonts.h"
 #include "support/error_trap.h"
+#include "session_window/window_speech.h"
 
 namespace mindrova {
 namespace {

@@ -15,6 +15,7 @@
 #include <QToolButton>
 #include <QWidget>
 #include <array>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -27,6 +28,8 @@
 #include "session_window/marker_picture.h"
 
 namespace mindrova {
+
+class WindowSpeech;
 
 class frmMain : public QWidget, public SessionView, private PositionedWindow {
     Q_OBJECT
@@ -105,6 +108,7 @@ private:
     void PlaceRatingLines();
     void BuildJournalMenuItems();
     void mnuPopUpJournalKeep_Toggled(bool on);
+    void ToggleSpokenGuidance();
 
     // PositionedWindow
     QSizeF ScreenSize() const override;
@@ -114,6 +118,8 @@ private:
     ScreenAreas Screens() const override;
 
     SessionController mController{*this};
+    // Declared after the controller, so that it leaves the controller's listeners first.
+    std::unique_ptr<WindowSpeech> mSpeech;
     QTimer tmrSteps;
     TwipScale mScale;
     WindowLayout mLayout;

@@ -7,6 +7,7 @@
 #include "session_window/frm_main.h"
 #include "session_window/frm_shortcuts.h"
 #include "session_window/window_services.h"
+#include "session_window/window_speech.h"
 #include "support/error_trap.h"
 #include "support/file_system_helper.h"
 
@@ -22,6 +23,8 @@ void frmMain::BuildPopupMenu() {
     mnuPopUpAbout->setObjectName(QStringLiteral("mnuPopUpAbout"));
     BuildJournalMenuItems();
     mnuPopUpSep = mnuPopUp->addSeparator();
+    mSpeech = std::make_unique<WindowSpeech>(*this, *this, mController, *mnuPopUp, mnuPopUpSep,
+                                             *picStatusBar);
     mnuPopUpSep->setObjectName(QStringLiteral("mnuPopUpSep"));
     mnuPopUpExit = mnuPopUp->addAction(QStringLiteral("Exit"));
     mnuPopUpExit->setObjectName(QStringLiteral("mnuPopUpExit"));
@@ -34,6 +37,10 @@ void frmMain::BuildPopupMenu() {
     connect(cmdWeb, &QPushButton::clicked, this, [this] {
         if (WindowServices().openFeedbackPage) WindowServices().openFeedbackPage(this);
     });
+}
+
+void frmMain::ToggleSpokenGuidance() {
+    if (mSpeech) mSpeech->Toggle();
 }
 
 void frmMain::OpenPopupMenu(const QPoint& globalPosition) {
@@ -74,6 +81,9 @@ bool frmMain::Form_KeyDown(int key) {
             break;
         case KeyCommand::Previous:
             mController.Previous();
+            break;
+        case KeyCommand::ToggleSpeech:
+            ToggleSpokenGuidance();
             break;
         case KeyCommand::None:
             break;

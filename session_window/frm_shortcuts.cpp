@@ -16,7 +16,10 @@ namespace mindrova {
 namespace {
 
 constexpr double CLIENT_WIDTH = 8235;
-constexpr double CLIENT_HEIGHT = 2355;
+// One list row is about LIST_ROW_HEIGHT; list and dialog are as tall as all rows need.
+constexpr double LIST_ROW_HEIGHT = 315;
+constexpr double LIST_HEIGHT = 1245 + LIST_ROW_HEIGHT;
+constexpr double CLIENT_HEIGHT = 2355 + LIST_ROW_HEIGHT;
 constexpr double BOTTOM_PANEL_HEIGHT = 840;
 
 struct ShortcutRow {
@@ -30,6 +33,7 @@ constexpr ShortcutRow ROWS[] = {
     {"Return to the previous step", "'P', backspace, left or up arrow, or page up"},
     {"Pause tapping", "Esc or Alt + A"},
     {"Go to Finish", "Alt + F"},
+    {"Turn spoken guidance on or off", "'V'"},
 };
 
 // The open dialog, forgotten as soon as it starts closing so that a closing one is never
@@ -66,13 +70,13 @@ void frmShortcuts::BuildControls() {
     ltvShortcuts = new QTreeWidget(this);
     ltvShortcuts->setObjectName(QStringLiteral("ltvShortcuts"));
     ltvShortcuts->setAccessibleName(QStringLiteral("Keyboard shortcuts"));
-    ltvShortcuts->setGeometry(scale.rect({180, 270, 7965, 1245}));
+    ltvShortcuts->setGeometry(scale.rect({180, 270, 7965, LIST_HEIGHT}));
     ltvShortcuts->setFont(UiFont(9));
     ltvShortcuts->setColumnCount(2);
     ltvShortcuts->setHeaderLabels({QStringLiteral("COL 1"), QStringLiteral("COL 2")});
     ltvShortcuts->headerItem()->setData(0, Qt::UserRole, QStringLiteral("col1"));
     ltvShortcuts->headerItem()->setData(1, Qt::UserRole, QStringLiteral("col2"));
-    // Captions kept but not shown: with a header only two of the four rows fit the list's
+    // Captions kept but not shown: with a header not all of the rows fit the list's
     // height, and "COL 1"/"COL 2" tell the reader nothing.
     ltvShortcuts->setHeaderHidden(true);
     // The keys column takes what is left of the list's width so its longest text is not cut.

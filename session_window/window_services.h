@@ -3,6 +3,10 @@
 // at start-up; until then the About item, the Feedback button and the journal items do nothing.
 
 #include <functional>
+#include <memory>
+
+#include "session/speaker.h"
+#include "session/speech_settings.h"
 
 class QWidget;
 
@@ -18,6 +22,11 @@ struct SessionWindowServices {
     std::function<bool()> journalEnabled;
     std::function<bool(bool on, QWidget* owner)> setJournalEnabled;
     std::function<void(QWidget* owner)> showJournal;
+    // Runs the Voice dialog modally; true when it saved new choices to the settings file.
+    std::function<bool(QWidget* owner)> showVoiceDialog;
+    // Makes the voice of spoken guidance; empty means the desktop's own engines. Tests put a
+    // recording speaker here.
+    std::function<std::unique_ptr<Speaker>(const SpeechSettings& settings)> makeSpeaker;
 };
 
 // The one set of services for the process.

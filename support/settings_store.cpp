@@ -157,6 +157,47 @@ QString SaveDWordValue(RegistryRoot root, const QString& subKey, const QString& 
     return SAVE_FAILED;
 }
 
+QString ReadStringValue(RegistryRoot root, const QString& subKey, const QString& valueName,
+                        const QString& defaultValue) {
+    const auto location = Locate(root, subKey, valueName);
+    if (!location) return defaultValue;
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, location->organization,
+                       location->application);
+    if (IsUnparsable(settings)) return defaultValue;
+    const QVariant value = settings.value(location->key);
+    // A list (a value with commas in an INI file) or a number is not a name written here.
+    if (value.typeId() != QMetaType::QString) return defaultValue;
+    return value.toString();
+}
+
+QString SaveStringValue(RegistryRoot root, const QString& subKey, const QString& valueName,
+                        const QString& value) {
+    const auto location = Locate(root, subKey, valueName);
+    if (!location) return SAVE_FAILED;
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, location->organization,
+                       location->application);
+    // Rewriting an unparsable file is left to the numbers' rules, which decide what survives.
+    if (IsUnparsable(settings)) return SAVE_FAILED;
+    const QVariant before = settings.value(location->key);
+    settings.setValue(location->key, value);
+    settings.sync();
+    if (settings.status() == QSettings::NoError) {
+        const QSettings check(QSettings::NativeFormat, QSettings::UserScope, location->organization,
+                              location->application);
+        const QVariant stored = check.value(location->key);
+        if (check.status() == QSettings::NoError && stored.typeId() == QMetaType::QString &&
+            stored.toString() == value) {
+            return SAVE_SUCCEEDED;
+        }
+    }
+    if (before.isValid()) {
+        settings.setValue(location->key, before);
+    } else {
+        settings.remove(location->key);
+    }
+    return SAVE_FAILED;
+}
+
 void SetSettingsFolder(const QString& folder) {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
                        folder.isEmpty()

@@ -30,6 +30,15 @@ qint32 ReadDWordValue(RegistryRoot root, const QString& subKey, const QString& v
 QString SaveDWordValue(RegistryRoot root, const QString& subKey, const QString& valueName,
                        qint32 value);
 
+// Named texts beside the numbers, for choices that are names (an engine, a voice). The stored
+// text, or defaultValue when it is missing, is not a text, or its file cannot be parsed.
+QString ReadStringValue(RegistryRoot root, const QString& subKey, const QString& valueName,
+                        const QString& defaultValue);
+
+// Stores the text like SaveDWordValue stores a number, with the same answers.
+QString SaveStringValue(RegistryRoot root, const QString& subKey, const QString& valueName,
+                        const QString& value);
+
 // The folder holding the settings files where the store is a file rather than the registry.
 // Empty means the user's configuration folder as the environment names it now.
 void SetSettingsFolder(const QString& folder);

@@ -36,6 +36,7 @@ const std::vector<NamedKey> kOtherKeys = {
 };
 // clang-format on
 const NamedKey kEsc{Qt::Key_Escape, "Esc"};
+const NamedKey kV{Qt::Key_V, "V"};
 
 enum class Mode { Running, Paused, Neither, Both };
 const char* ModeName(Mode m) {
@@ -70,6 +71,7 @@ constexpr KeyDecision kResume{true, KeyCommand::Resume};
 constexpr KeyDecision kNext{true, KeyCommand::Next};
 constexpr KeyDecision kPrevious{true, KeyCommand::Previous};
 constexpr KeyDecision kSwallowed{true, KeyCommand::None};
+constexpr KeyDecision kToggleSpeech{true, KeyCommand::ToggleSpeech};
 
 std::vector<KeyCase> BuildKeyCases() {
     std::vector<KeyCase> cases;
@@ -84,9 +86,11 @@ std::vector<KeyCase> BuildKeyCases() {
             cases.push_back({k, Mode::Running, step, intro ? kSwallowed : kPrevious});
         }
         for (const auto& k : kOtherKeys) cases.push_back({k, Mode::Running, step, kNotHandled});
+        cases.push_back({kV, Mode::Running, step, kToggleSpeech});
 
-        // Paused: whatever the key, it only resumes.
+        // Paused: whatever the key, it only resumes; V toggles nothing.
         cases.push_back({kEsc, Mode::Paused, step, kResume});
+        cases.push_back({kV, Mode::Paused, step, kResume});
         for (const auto* list : {&kNextKeys, &kPreviousKeys, &kOtherKeys}) {
             for (const auto& k : *list) cases.push_back({k, Mode::Paused, step, kResume});
         }
@@ -98,12 +102,14 @@ std::vector<KeyCase> BuildKeyCases() {
             cases.push_back({k, Mode::Neither, step, intro ? kSwallowed : kPrevious});
         }
         for (const auto& k : kOtherKeys) cases.push_back({k, Mode::Neither, step, kNotHandled});
+        cases.push_back({kV, Mode::Neither, step, kToggleSpeech});
 
         // Both shown at once: the Esc rule comes first, then any key resumes.
         cases.push_back({kEsc, Mode::Both, step, kPause});
         cases.push_back({kNextKeys[0], Mode::Both, step, kResume});
         cases.push_back({kPreviousKeys[0], Mode::Both, step, kResume});
         cases.push_back({kOtherKeys[0], Mode::Both, step, kResume});
+        cases.push_back({kV, Mode::Both, step, kResume});
     }
     return cases;
 }

@@ -99,16 +99,16 @@ TEST_F(ShortcutsDialog, FixedSizeAndPlacesInTwips) {
     frmShortcuts* dialog = Open();
     ASSERT_NE(dialog, nullptr);
     const TwipScale scale = Scale(dialog);
-    EXPECT_EQ(dialog->size(), QSize(scale.px(8235), scale.px(2355)));
+    EXPECT_EQ(dialog->size(), QSize(scale.px(8235), scale.px(2670)));
     EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize());
     auto* list = dialog->findChild<QTreeWidget*>("ltvShortcuts");
     auto* close = dialog->findChild<QPushButton*>("cmdCancel");
     ASSERT_NE(list, nullptr);
     ASSERT_NE(close, nullptr);
-    EXPECT_EQ(list->geometry(), scale.rect({180, 270, 7965, 1245}));
+    EXPECT_EQ(list->geometry(), scale.rect({180, 270, 7965, 1560}));
     const QWidget* panel = close->parentWidget();
     ASSERT_NE(panel, dialog);
-    EXPECT_EQ(panel->geometry(), scale.rect({0, 1515, 8235, 840}));
+    EXPECT_EQ(panel->geometry(), scale.rect({0, 1830, 8235, 840}));
     EXPECT_EQ(close->geometry(), scale.rect({6750, 240, 1185, 390}));
 }
 
@@ -139,9 +139,10 @@ TEST_F(ShortcutsDialog, ColumnsAndRows) {
          "row 62"},
         {"Pause tapping", "Esc or Alt + A", "row 71", "row 72"},
         {"Go to Finish", "Alt + F", "row 81", "row 82"},
+        {"Turn spoken guidance on or off", "'V'", "row 91", "row 92"},
     };
-    ASSERT_EQ(list->topLevelItemCount(), 4);
-    for (int i = 0; i < 4; ++i) {
+    ASSERT_EQ(list->topLevelItemCount(), 5);
+    for (int i = 0; i < 5; ++i) {
         const QTreeWidgetItem* item = list->topLevelItem(i);
         EXPECT_EQ(item->text(0), rows[i].action) << i;
         EXPECT_EQ(item->text(1), rows[i].keys) << i;
@@ -152,7 +153,7 @@ TEST_F(ShortcutsDialog, ColumnsAndRows) {
     }
 }
 
-TEST_F(ShortcutsDialog, AllFourRowsShowWithoutScrolling) {
+TEST_F(ShortcutsDialog, AllFiveRowsShowWithoutScrolling) {
     frmShortcuts* dialog = Open();
     ASSERT_NE(dialog, nullptr);
     auto* list = dialog->findChild<QTreeWidget*>("ltvShortcuts");
@@ -247,7 +248,7 @@ TEST_F(ShortcutsDialog, AfterClosingANewOneIsBuilt) {
     EXPECT_TRUE(first.isNull());
     ASSERT_FALSE(second.isNull());
     EXPECT_TRUE(second->isVisible());
-    EXPECT_EQ(second->findChild<QTreeWidget*>("ltvShortcuts")->topLevelItemCount(), 4);
+    EXPECT_EQ(second->findChild<QTreeWidget*>("ltvShortcuts")->topLevelItemCount(), 5);
 }
 
 TEST_F(ShortcutsDialog, WithoutAnOwner) {

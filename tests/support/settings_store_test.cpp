@@ -122,6 +122,67 @@ TEST_F(SettingsStoreTest, TextValueReadsDefaultUntilAWriteReplacesIt) {
     EXPECT_EQ(Read("Left", 3), 60);
 }
 
+const QString kSpeech = QString(PROGRAM_KEY) + QStringLiteral("\\Speech");
+
+QString ReadText(const QString& name) {
+    return ReadStringValue(RegistryRoot::HKEY_CURRENT_USER, kSpeech, name, "default");
+}
+QString SaveText(const QString& name, const QString& value) {
+    return SaveStringValue(RegistryRoot::HKEY_CURRENT_USER, kSpeech, name, value);
+}
+
+struct TextCase {
+    const char* name;
+    QString value;
+};
+
+class TextRoundTrip : public SettingsStoreTest, public ::testing::WithParamInterface<TextCase> {};
+
+TEST_P(TextRoundTrip, ReadsBackWhatWasSavedAlsoInALaterRun) {
+    const QString value = GetParam().value;
+    ASSERT_EQ(SaveText("Voice", value), SAVE_SUCCEEDED);
+    EXPECT_EQ(ReadText("Voice"), value);
+    EXPECT_EQ(ReadFromDisk().value("Speech/Voice"), value);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, TextRoundTrip,
+    ::testing::Values(TextCase{"Plain", "flite"}, TextCase{"Empty", ""},
+                      TextCase{"WithComma", "English, United States"},
+                      TextCase{"WithSpacesAround", "  kal16 "}, TextCase{"LooksLikeANumber", "16"},
+                      TextCase{"NonLatin", QString::fromUtf8("Zo\xc3\xab \xe2\x80\x99s")},
+                      TextCase{"Brackets", "[Speech]=x"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(SettingsStoreTest, TextsSitBesideTheWindowPositionWithoutDisturbingIt) {
+    ASSERT_EQ(Save("Left", 120), SAVE_SUCCEEDED);
+    ASSERT_EQ(SaveText("Engine", "flite"), SAVE_SUCCEEDED);
+    EXPECT_EQ(Read("Left", 0), 120);
+    EXPECT_EQ(Files(), QStringList{"Quellbrook/Mindrova.conf"});
+    const auto disk = ReadFromDisk();
+    EXPECT_EQ(disk.value("WindowPosition/Left"), "120");
+    EXPECT_EQ(disk.value("Speech/Engine"), "flite");
+}
+
+TEST_F(SettingsStoreTest, MissingOrListValuedTextReadsTheDefault) {
+    EXPECT_EQ(ReadText("Voice"), "default");
+    WriteConf("[Speech]\nVoice=a, b\n");
+    EXPECT_EQ(ReadText("Voice"), "default");
+}
+
+TEST_F(SettingsStoreTest, TextsAreNotWrittenIntoAnUnparsableFile) {
+    WriteConf("not a settings file\n[Speech]\nVoice=x\n%%\n");
+    const QByteArray before = [&] {
+        QFile f(ConfPath());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }();
+    EXPECT_EQ(SaveText("Voice", "kal"), SAVE_FAILED);
+    QFile after(ConfPath());
+    ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+    EXPECT_EQ(after.readAll(), before);
+    EXPECT_EQ(ReadText("Voice"), "default");
+}
+
 TEST_F(SettingsStoreTest, KeysThatNameNoValueAreRefused) {
     const QString k = kWindowPosition;
     const std::pair<QString, QString> cases[] = {

@@ -1,0 +1,58 @@
+#pragma once
+// The Voice dialog: which engine and voice speak the guidance, how fast and how loud, and a
+// button that lets the user hear it. Every control has a name and a keyboard way to it.
+
+#include <QDialog>
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+#include "session/speaker.h"
+#include "session/speech_settings.h"
+
+class QComboBox;
+class QPushButton;
+class QSlider;
+
+namespace mindrova {
+
+inline constexpr const char* VOICE_SAMPLE_TEXT =
+    "Breathe slowly and gently tap the indicated points. This is how your guidance will sound.";
+
+class frmVoice : public QDialog {
+    Q_OBJECT
+public:
+    using SpeakerFactory = std::function<std::unique_ptr<Speaker>(const SpeechSettings&)>;
+    using VoiceLister = std::function<QStringList(const QString& engine)>;
+
+    // engines: the installed ones; voices lists an engine's voices; makeSpeaker speaks the
+    // sample. The dialog starts from settings.
+    frmVoice(const SpeechSettings& settings, QStringList engines, VoiceLister voices,
+             SpeakerFactory makeSpeaker, QWidget* parent = nullptr);
+    ~frmVoice() override;
+
+    // The choices as the controls show them now.
+    SpeechSettings Choices() const;
+
+private:
+    void BuildControls();
+    void FillVoices(const QString& selected);
+    void SpeakSample();
+
+    SpeechSettings mSettings;
+    QStringList mEngines;
+    VoiceLister mVoices;
+    SpeakerFactory mMakeSpeaker;
+    std::unique_ptr<Speaker> mSample;
+    QComboBox* cboEngine = nullptr;
+    QComboBox* cboVoice = nullptr;
+    QSlider* sldRate = nullptr;
+    QSlider* sldVolume = nullptr;
+    QPushButton* cmdSample = nullptr;
+};
+
+// Runs the dialog with the saved choices and the desktop's engines; saves and returns true when
+// the user pressed OK.
+bool ShowVoiceDialog(QWidget* owner);
+
+}  // namespace mindrova

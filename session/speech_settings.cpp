@@ -1,0 +1,58 @@
+#include "session/speech_settings.h"
+
+#include <algorithm>
+
+#include "support/settings_store.h"
+
+namespace mindrova {
+namespace {
+
+QString SpeechKey() {
+    return QString(PROGRAM_KEY) + QStringLiteral("\\Speech");
+}
+
+qint32 ReadNumber(const char* name, qint32 defaultValue) {
+    return ReadDWordValue(RegistryRoot::HKEY_CURRENT_USER, SpeechKey(), QString::fromLatin1(name),
+                          defaultValue);
+}
+
+bool SaveNumber(const char* name, qint32 value) {
+    return SaveDWordValue(RegistryRoot::HKEY_CURRENT_USER, SpeechKey(), QString::fromLatin1(name),
+                          value) == SAVE_SUCCEEDED;
+}
+
+QString ReadText(const char* name) {
+    return ReadStringValue(RegistryRoot::HKEY_CURRENT_USER, SpeechKey(), QString::fromLatin1(name),
+                           {})
+        .trimmed();
+}
+
+bool SaveText(const char* name, const QString& value) {
+    return SaveStringValue(RegistryRoot::HKEY_CURRENT_USER, SpeechKey(), QString::fromLatin1(name),
+                           value) == SAVE_SUCCEEDED;
+}
+
+}  // namespace
+
+SpeechSettings LoadSpeechSettings() {
+    const SpeechSettings defaults;
+    SpeechSettings s;
+    s.enabled = ReadNumber("Enabled", 0) == 1;
+    s.engine = ReadText("Engine");
+    s.voice = ReadText("Voice");
+    s.ratePercent = std::clamp(ReadNumber("Rate", defaults.ratePercent), -100, 100);
+    s.volumePercent = std::clamp(ReadNumber("Volume", defaults.volumePercent), 0, 100);
+    return s;
+}
+
+bool SaveSpeechSettings(const SpeechSettings& s) {
+    // Every value is attempted even when one before it failed.
+    bool ok = SaveNumber("Enabled", s.enabled ? 1 : 0);
+    ok = SaveText("Engine", s.engine) && ok;
+    ok = SaveText("Voice", s.voice) && ok;
+    ok = SaveNumber("Rate", std::clamp(s.ratePercent, -100, 100)) && ok;
+    ok = SaveNumber("Volume", std::clamp(s.volumePercent, 0, 100)) && ok;
+    return ok;
+}
+
+}  // namespace mindrova

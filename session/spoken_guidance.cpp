@@ -1,0 +1,142 @@
+#include "session/spoken_guidance.h"
+
+#include "session/speech_timing.h"
+#include "session/spoken_texts.h"
+
+namespace mindrova {
+namespace {
+
+const QString kNoEngine = QStringLiteral("no speech engine could be started");
+
+}  // namespace
+
+SpokenGuidance::SpokenGuidance(const SessionState& state, SpeakerFactory factory)
+    : mState(state), mFactory(std::move(factory)) {}
+
+SpokenGuidance::~SpokenGuidance() {
+    if (mSpeaker) mSpeaker->onError = nullptr;
+}
+
+void SpokenGuidance::SetEnabled(bool on) {
+    if (on == mEnabled) return;
+    if (!on) {
+        mEnabled = false;
+        mSpeakOnResume = false;
+        if (mSpeaker) mSpeaker->Stop();
+        return;
+    }
+    if (!EnsureSpeaker()) return;
+    mEnabled = true;
+    mUnavailableReason.clear();
+    if (mPaused) {
+        mSpeakOnResume = true;
+    } else {
+        SpeakStep(mState);
+    }
+}
+
+void SpokenGuidance::ResetSpeaker() {
+    mSpeakerBroken = false;
+    if (!mSpeaker) return;
+    mSpeaker->onError = nullptr;
+    mSpeaker->Stop();
+    mSpeaker.reset();
+    if (mEnabled && EnsureSpeaker() && !mPaused) SpeakStep(mState);
+}
+
+bool SpokenGuidance::EnsureSpeaker() {
+    if (mSpeakerBroken) {
+        mSpeakerBroken = false;
+        mSpeaker->onError = nullptr;
+        mSpeaker.reset();
+    }
+    if (!mSpeaker && mFactory) mSpeaker = mFactory();
+    if (!mSpeaker) {
+        EngineFailed(kNoEngine);
+        return false;
+    }
+    if (mSpeaker->State() == SpeakerState::Error) {
+        const QString why = mSpeaker->ErrorText();
+        EngineFailed(why.isEmpty() ? kNoEngine : why);
+        return false;
+    }
+    mSpeaker->onError = [this](const QString& reason) { EngineFailed(reason); };
+    return true;
+}
+
+void SpokenGuidance::EngineFailed(const QString& reason) {
+    mUnavailableReason = reason.isEmpty() ? kNoEngine : reason;
+    mEnabled = false;
+    mSpeakOnResume = false;
+    // A broken engine is made anew on the next try, as the audio device may be back by then.
+    // It is not destroyed here: this may run inside one of its own calls.
+    mSpeakerBroken = mSpeaker != nullptr;
+    if (onUnavailable) onUnavailable(mUnavailableReason);
+}
+
+void SpokenGuidance::StepEntered(Step /*left*/, const SessionState& state) {
+    // Any step change runs the session again, whether or not Resume was pressed.
+    mPaused = false;
+    mSpeakOnResume = false;
+    if (mEnabled) SpeakStep(state);
+}
+
+void SpokenGuidance::Paused() {
+    mPaused = true;
+    if (mEnabled && mSpeaker) mSpeaker->Pause();
+}
+
+void SpokenGuidance::Resumed() {
+    mPaused = false;
+    if (!mEnabled || !mSpeaker) return;
+    if (mSpeakOnResume) {
+        mSpeakOnResume = false;
+        SpeakStep(mState);
+    } else {
+        mSpeaker->Resume();
+    }
+}
+
+void SpokenGuidance::SessionEnded() {
+    mSpeakOnResume = false;
+    if (mSpeaker) mSpeaker->Stop();
+}
+
+void SpokenGuidance::SpeakStep(const SessionState& state) {
+    const Step step = state.genmCurrentStep;
+    if (step == estLeftHand || step == estRightHand) {
+        Say(SetupStatementSpeech(step, state), mPreferredRate);
+    } else if (PointIndexInRound(step) >= 0) {
+        SpeakPoint(state);
+    } else if (IsUntimedStep(step)) {
+        Say(UntimedStepSpeech(step, state), mPreferredRate);
+    } else if (mSpeaker) {
+        mSpeaker->Stop();
+    }
+}
+
+void SpokenGuidance::SpeakPoint(const SessionState& state) {
+    const Step step = state.genmCurrentStep;
+    const QString line = PhraseLineForPoint(PhraseLines(step, state), PointIndexInRound(step));
+    const double seconds = GetStepLength(step) * POINT_SPEECH_SHARE;
+    const RateRange range = mSpeaker ? mSpeaker->Rates() : RateRange{};
+    if (const auto rate = RateToFit(line, seconds, mPreferredRate, range);
+        rate && !line.isEmpty()) {
+        Say(line, *rate);
+        return;
+    }
+    const QString name = GetStepDescription(step);
+    Say(name, RateToFit(name, seconds, mPreferredRate, range).value_or(range.maximum));
+}
+
+void SpokenGuidance::Say(const QString& text, double rate) {
+    if (!mSpeaker) return;
+    if (text.isEmpty()) {
+        mSpeaker->Stop();
+        return;
+    }
+    mSpeaker->SetRate(rate);
+    mSpeaker->Say(text);
+}
+
+}  // namespace mindrova

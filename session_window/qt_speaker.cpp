@@ -1,0 +1,199 @@
+#include "session_window/qt_speaker.h"
+
+#include <QTextToSpeech>
+#include <QVoice>
+
+namespace mindrova {
+namespace {
+
+SpeakerState FromEngine(QTextToSpeech::State state) {
+    switch (state) {
+        case QTextToSpeech::Ready:
+            return SpeakerState::Ready;
+        case QTextToSpeech::Speaking:
+            return SpeakerState::Speaking;
+        case QTextToSpeech::Paused:
+            return SpeakerState::Paused;
+        case QTextToSpeech::Error:
+            break;
+    }
+    return SpeakerState::Error;
+}
+
+bool Answers(const QTextToSpeech* engine) {
+    return engine && engine->state() != QTextToSpeech::Error;
+}
+
+}  // namespace
+
+QTextToSpeech* OpenSpeechEngine(const QString& engine, const SpeechSettings& settings,
+                                QObject* parent) {
+    if (!QTextToSpeech::availableEngines().contains(engine)) return nullptr;
+    auto* tts = new QTextToSpeech(engine, parent);
+    if (!Answers(tts)) return tts;
+    if (!settings.voice.isEmpty()) {
+        const QList<QVoice> voices = tts->availableVoices();
+        for (const QVoice& voice : voices) {
+            if (voice.name() == settings.voice) {
+                tts->setVoice(voice);
+                break;
+            }
+        }
+    }
+    tts->setRate(settings.Rate());
+    tts->setVolume(settings.Volume());
+    return tts;
+}
+
+std::unique_ptr<QtSpeaker> QtSpeaker::Create(const SpeechSettings& settings) {
+    QStringList candidates;
+    if (!settings.engine.isEmpty()) {
+        candidates << settings.engine;
+    } else {
+        candidates << QString::fromLatin1(DESKTOP_ENGINE) << QString::fromLatin1(FALLBACK_ENGINE);
+    }
+    QTextToSpeech* engine = nullptr;
+    QString failure;
+    for (const QString& name : candidates) {
+        delete engine;
+        engine = OpenSpeechEngine(name, settings, nullptr);
+        if (Answers(engine)) break;
+        if (!engine) {
+            failure = QStringLiteral("the speech engine \"%1\" is not installed").arg(name);
+        } else {
+            failure = engine->errorString();
+            if (failure.isEmpty()) {
+                failure = QStringLiteral("the speech engine \"%1\" did not start").arg(name);
+            }
+        }
+    }
+    return std::unique_ptr<QtSpeaker>(new QtSpeaker(engine, Answers(engine) ? QString() : failure));
+}
+
+QtSpeaker::QtSpeaker(QTextToSpeech* engine, QString failure)
+    : mEngine(engine), mFailure(std::move(failure)) {
+    mSayGap.setSingleShot(true);
+    mSayGap.setInterval(MINIMUM_SAY_GAP_MS);
+    connect(&mSayGap, &QTimer::timeout, this, [this] { SayPending(); });
+    if (!engine) return;
+    mRate = engine->rate();
+    engine->setParent(this);
+    connect(engine, &QTextToSpeech::errorOccurred, this,
+            [this](QTextToSpeech::ErrorReason, const QString& text) { ReportError(text); });
+    // Some engines only change state when the audio output fails.
+    connect(engine, &QTextToSpeech::stateChanged, this, [this](QTextToSpeech::State state) {
+        if (state == QTextToSpeech::Error && mEngine) ReportError(mEngine->errorString());
+    });
+}
+
+QtSpeaker::~QtSpeaker() {
+    if (mEngine) mEngine->stop(QTextToSpeech::BoundaryHint::Immediate);
+}
+
+// Runs the engine call from the event loop, after the tick that asked for it has returned.
+void QtSpeaker::Post(std::function<void(QTextToSpeech&)> work) {
+    if (!mEngine) return;
+    QMetaObject::invokeMethod(
+        this,
+        [this, work = std::move(work)] {
+            if (mEngine && mEngine->state() != QTextToSpeech::Error) work(*mEngine);
+        },
+        Qt::QueuedConnection);
+}
+
+void QtSpeaker::Say(const QString& text) {
+    mPendingText = text;
+    mHasPending = true;
+    mPaused = false;
+    if (!mSayGap.isActive()) {
+        QMetaObject::invokeMethod(
+            this, [this] { SayPending(); }, Qt::QueuedConnection);
+    }
+}
+
+// From the event loop: hands the latest text to the engine unless a gap is still running.
+// say() ends whatever is being read before it starts the new text.
+void QtSpeaker::SayPending() {
+    if (!mHasPending || mSayGap.isActive() || mPaused) return;
+    if (!mEngine || mEngine->state() == QTextToSpeech::Error) return;
+    if (mEngine->state() == QTextToSpeech::Speaking) {
+        // Silence the running text first and replace it once the output has come to rest:
+        // replacing a text while its audio still plays is what some outputs do not survive.
+        mEngine->pause(QTextToSpeech::BoundaryHint::Immediate);
+        mSayGap.start(OUTPUT_SETTLE_MS);
+        return;
+    }
+    mHasPending = false;
+    if (mEngine->rate() != mRate) mEngine->setRate(mRate);
+    mEngine->say(mPendingText);
+    mSayGap.start(MINIMUM_SAY_GAP_MS);
+}
+
+void QtSpeaker::SetRate(double rate) {
+    // Taken with the next text, so that a text waiting for its turn keeps the rate it was given.
+    mRate = rate;
+}
+
+void QtSpeaker::Pause() {
+    mPaused = true;
+    Post([](QTextToSpeech& engine) {
+        if (engine.state() == QTextToSpeech::Speaking) engine.pause();
+    });
+}
+
+void QtSpeaker::Resume() {
+    mPaused = false;
+    if (mHasPending) {
+        QMetaObject::invokeMethod(
+            this, [this] { SayPending(); }, Qt::QueuedConnection);
+        return;
+    }
+    Post([](QTextToSpeech& engine) {
+        if (engine.state() == QTextToSpeech::Paused) engine.resume();
+    });
+}
+
+void QtSpeaker::Stop() {
+    mHasPending = false;
+    mPendingText.clear();
+    // As when a text is replaced: silence first, end once the output has come to rest.
+    Post([this](QTextToSpeech& engine) {
+        if (engine.state() == QTextToSpeech::Speaking) {
+            engine.pause(QTextToSpeech::BoundaryHint::Immediate);
+        }
+        QTimer::singleShot(OUTPUT_SETTLE_MS, this, [this] {
+            if (mEngine && !mHasPending && mEngine->state() != QTextToSpeech::Error) {
+                mEngine->stop(QTextToSpeech::BoundaryHint::Immediate);
+            }
+        });
+    });
+}
+
+SpeakerState QtSpeaker::State() const {
+    if (!mEngine || !mFailure.isEmpty()) return SpeakerState::Error;
+    return FromEngine(mEngine->state());
+}
+
+QString QtSpeaker::ErrorText() const {
+    if (!mFailure.isEmpty()) return mFailure;
+    return mEngine ? mEngine->errorString() : QString();
+}
+
+QString QtSpeaker::EngineName() const {
+    return mEngine ? mEngine->engine() : QString();
+}
+
+void QtSpeaker::ReportError(const QString& reason) {
+    if (mErrorReported) return;
+    mErrorReported = true;
+    mFailure = reason.isEmpty() ? QStringLiteral("the speech engine stopped working") : reason;
+    // Told from the event loop: the listener may drop this speaker in answer.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (auto handler = onError) handler(mFailure);
+        },
+        Qt::QueuedConnection);
+}
+
+}  // namespace mindrova

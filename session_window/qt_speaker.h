@@ -1,0 +1,69 @@
+#pragma once
+// The desktop's speech engines behind the Speaker interface. Every call only posts the work to
+// the event loop, so the step timer's tick never waits for an engine.
+
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+#include <memory>
+
+#include "session/speaker.h"
+#include "session/speech_settings.h"
+
+#include <QTextToSpeech>
+
+namespace mindrova {
+
+// The engine used when the user chose none and speech-dispatcher does not answer.
+inline constexpr const char* FALLBACK_ENGINE = "flite";
+inline constexpr const char* DESKTOP_ENGINE = "speechd";
+
+// Least time between two texts handed to the engine. Cutting one text short with the next many
+// times a second (a user pressing Next quickly) can crash the audio output of some engines;
+// within the gap only the latest text is kept and said when the gap ends.
+inline constexpr int MINIMUM_SAY_GAP_MS = 400;
+// A text still being read is paused and replaced (or stopped) only after this rest, for the same
+// reason; the tapping points leave room for it.
+inline constexpr int OUTPUT_SETTLE_MS = 150;
+
+class QtSpeaker : public QObject, public Speaker {
+    Q_OBJECT
+public:
+    // Starts the engine the user chose, else speech-dispatcher when it answers, else flite.
+    // Never null: a speaker whose engine did not start reports State() Error and says why.
+    static std::unique_ptr<QtSpeaker> Create(const SpeechSettings& settings);
+    ~QtSpeaker() override;
+
+    void Say(const QString& text) override;
+    void SetRate(double rate) override;
+    void Pause() override;
+    void Resume() override;
+    void Stop() override;
+    SpeakerState State() const override;
+    QString ErrorText() const override;
+
+    QString EngineName() const;
+    QTextToSpeech* Engine() const { return mEngine; }
+
+private:
+    explicit QtSpeaker(QTextToSpeech* engine, QString failure);
+    void Post(std::function<void(QTextToSpeech&)> work);
+    void SayPending();
+    void ReportError(const QString& reason);
+
+    QPointer<QTextToSpeech> mEngine;
+    QTimer mSayGap;
+    QString mPendingText;
+    bool mHasPending = false;
+    bool mPaused = false;
+    double mRate = 0.0;
+    QString mFailure;
+    bool mErrorReported = false;
+};
+
+// Opens an engine by name and gives it the user's voice, rate and volume; null for an engine
+// that is not installed. The Voice dialog uses it too, to list voices and speak its sample.
+QTextToSpeech* OpenSpeechEngine(const QString& engine, const SpeechSettings& settings,
+                                QObject* parent);
+
+}  // namespace mindrova

@@ -1,0 +1,210 @@
+#include "app/frm_voice.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "fixtures/fake_speaker.h"
+#include "fixtures/modal_recorder.h"
+#include "fixtures/qstring_printer.h"
+#include "fixtures/qt_application.h"
+#include "session_window/window_services.h"
+#include "support/settings_store.h"
+
+using namespace mindrova;
+using mindrova::testing::FakeSpeaker;
+using mindrova::testing::ModalRecorder;
+
+namespace {
+
+class VoiceDialog : public ::testing::Test {
+protected:
+    void SetUp() override {
+        mindrova::testing::Application();
+        ASSERT_TRUE(folder.isValid());
+        SetSettingsFolder(folder.path());
+    }
+    void TearDown() override {
+        WindowServices().makeSpeaker = nullptr;
+        SetSettingsFolder({});
+    }
+
+    std::unique_ptr<frmVoice> Make(const SpeechSettings& settings) {
+        return std::make_unique<frmVoice>(
+            settings, QStringList{"flite", "speechd"},
+            [this](const QString& engine) {
+                listed << engine;
+                return engine == "flite" ? QStringList{"kal", "awb"} : QStringList{"Anna"};
+            },
+            [this](const SpeechSettings& choices) -> std::unique_ptr<Speaker> {
+                ++made;
+                sampleWith = choices;
+                auto speaker = std::make_unique<FakeSpeaker>();
+                speaker->state = sampleState;
+                speaker->errorText = sampleError;
+                sample = speaker.get();
+                return speaker;
+            });
+    }
+    static QStringList Items(QComboBox* box) {
+        QStringList items;
+        for (int i = 0; i < box->count(); ++i) items << box->itemText(i);
+        return items;
+    }
+
+    ModalRecorder modal;
+    QTemporaryDir folder;
+    QStringList listed;
+    int made = 0;
+    SpeechSettings sampleWith;
+    FakeSpeaker* sample = nullptr;
+    SpeakerState sampleState = SpeakerState::Ready;
+    QString sampleError;
+};
+
+TEST_F(VoiceDialog, EveryControlIsNamedAndReachedByItsLabelOrTab) {
+    auto dialog = Make({});
+    EXPECT_EQ(dialog->windowTitle(), "Voice");
+    const char* names[] = {"cboEngine", "cboVoice", "sldRate",  "sldVolume",
+                           "cmdSample", "cmdOK",    "cmdCancel"};
+    QList<QWidget*> controls;
+    for (const char* name : names) {
+        auto* control = dialog->findChild<QWidget*>(name);
+        ASSERT_NE(control, nullptr) << name;
+        EXPECT_FALSE(control->accessibleName().isEmpty()) << name;
+        EXPECT_NE(control->focusPolicy() & Qt::TabFocus, 0) << name;
+        controls << control;
+    }
+    // Each field has a label whose underlined letter reaches it.
+    QStringList mnemonics;
+    for (QLabel* label : dialog->findChildren<QLabel*>()) {
+        if (label->buddy()) mnemonics << label->text();
+    }
+    mnemonics.sort();
+    EXPECT_EQ(mnemonics, (QStringList{"&Engine:", "&Rate:", "V&oice:", "Vo&lume:"}));
+    // Tab walks the controls in reading order.
+    for (int i = 0; i + 1 < controls.size(); ++i) {
+        QWidget* next = controls[i]->nextInFocusChain();
+        while (next != controls[i] && !(next->focusPolicy() & Qt::TabFocus)) {
+            next = next->nextInFocusChain();
+        }
+        EXPECT_EQ(next, controls[i + 1]) << names[i];
+    }
+}
+
+TEST_F(VoiceDialog, StartsFromTheSavedChoices) {
+    auto dialog = Make({true, "flite", "awb", -20, 65});
+    auto* engine = dialog->findChild<QComboBox*>("cboEngine");
+    auto* voice = dialog->findChild<QComboBox*>("cboVoice");
+    EXPECT_EQ(Items(engine), (QStringList{"Automatic", "flite", "speechd"}));
+    EXPECT_EQ(engine->currentText(), "flite");
+    EXPECT_EQ(Items(voice), (QStringList{"Default", "kal", "awb"}));
+    EXPECT_EQ(voice->currentText(), "awb");
+    EXPECT_EQ(dialog->findChild<QSlider*>("sldRate")->value(), -20);
+    EXPECT_EQ(dialog->findChild<QSlider*>("sldVolume")->value(), 65);
+    EXPECT_EQ(dialog->Choices(), (SpeechSettings{true, "flite", "awb", -20, 65}));
+}
+
+TEST_F(VoiceDialog, AutomaticListsNoEngineAndAGoneEngineOrVoiceIsKept) {
+    auto automatic = Make({});
+    EXPECT_TRUE(listed.isEmpty()) << "Automatic opens no engine";
+    EXPECT_EQ(Items(automatic->findChild<QComboBox*>("cboVoice")), QStringList{"Default"});
+    EXPECT_EQ(automatic->Choices(), SpeechSettings{});
+
+    auto gone = Make({false, "espeak", "old", 0, 80});
+    EXPECT_EQ(gone->findChild<QComboBox*>("cboEngine")->currentText(), "espeak (not installed)");
+    EXPECT_EQ(gone->findChild<QComboBox*>("cboVoice")->currentText(), "old (not available)");
+    EXPECT_EQ(gone->Choices().engine, "espeak");
+    EXPECT_EQ(gone->Choices().voice, "old");
+}
+
+TEST_F(VoiceDialog, AnotherEngineListsItsVoicesFromTheDefault) {
+    auto dialog = Make({false, "flite", "awb", 0, 80});
+    auto* engine = dialog->findChild<QComboBox*>("cboEngine");
+    engine->setFocus();
+    QTest::keyClick(engine, Qt::Key_Down);
+    EXPECT_EQ(engine->currentText(), "speechd");
+    EXPECT_EQ(listed.back(), "speechd");
+    auto* voice = dialog->findChild<QComboBox*>("cboVoice");
+    EXPECT_EQ(Items(voice), (QStringList{"Default", "Anna"}));
+    EXPECT_EQ(dialog->Choices().voice, "");
+}
+
+TEST_F(VoiceDialog, SlidersMoveFromTheKeyboardWithinTheirRanges) {
+    auto dialog = Make({false, "", "", 95, 3});
+    auto* rate = dialog->findChild<QSlider*>("sldRate");
+    auto* volume = dialog->findChild<QSlider*>("sldVolume");
+    QTest::keyClick(rate, Qt::Key_Right);
+    QTest::keyClick(rate, Qt::Key_Right);
+    QTest::keyClick(volume, Qt::Key_Left);
+    EXPECT_EQ(dialog->Choices().ratePercent, 100);
+    EXPECT_EQ(dialog->Choices().volumePercent, 0);
+    QTest::keyClick(rate, Qt::Key_Home);
+    EXPECT_EQ(dialog->Choices().ratePercent, -100);
+}
+
+TEST_F(VoiceDialog, TheSampleIsSpokenWithTheChoicesShownNow) {
+    auto dialog = Make({false, "flite", "kal", 0, 80});
+    dialog->findChild<QSlider*>("sldRate")->setValue(30);
+    auto* button = dialog->findChild<QPushButton*>("cmdSample");
+    EXPECT_EQ(button->text(), "&Speak a sample");
+    button->click();
+    ASSERT_EQ(made, 1);
+    EXPECT_EQ(sampleWith.ratePercent, 30);
+    EXPECT_EQ(sample->said, QStringList{QString::fromLatin1(VOICE_SAMPLE_TEXT)});
+    EXPECT_DOUBLE_EQ(sample->rate, 0.3);
+    button->click();
+    EXPECT_EQ(made, 1) << "the same engine says it again";
+    dialog->findChild<QComboBox*>("cboVoice")->setCurrentIndex(0);
+    button->click();
+    EXPECT_EQ(made, 2) << "another voice needs a new engine";
+    EXPECT_EQ(sampleWith.voice, "");
+}
+
+TEST_F(VoiceDialog, NoEngineForTheSampleSaysWhyWithoutABox) {
+    sampleState = SpeakerState::Error;
+    sampleError = "No audio device available";
+    auto dialog = Make({});
+    auto* button = dialog->findChild<QPushButton*>("cmdSample");
+    button->click();
+    EXPECT_TRUE(modal.messages.isEmpty());
+    EXPECT_TRUE(button->toolTip().contains("No audio device available"));
+    sampleState = SpeakerState::Ready;
+    button->click();
+    EXPECT_EQ(made, 2);
+    EXPECT_TRUE(button->toolTip().isEmpty());
+}
+
+TEST_F(VoiceDialog, OkSavesTheChoicesAndCancelKeepsTheOldOnes) {
+    ASSERT_TRUE(SaveSpeechSettings({true, "", "", 0, 80}));
+    WindowServices().makeSpeaker = [](const SpeechSettings&) {
+        return std::unique_ptr<Speaker>(new FakeSpeaker);
+    };
+    modal.setNextDialog([](QObject& object) {
+        auto& dialog = static_cast<QDialog&>(object);
+        dialog.findChild<QSlider*>("sldVolume")->setValue(40);
+        dialog.findChild<QSlider*>("sldRate")->setValue(-60);
+        return int(QDialog::Rejected);
+    });
+    EXPECT_FALSE(ShowVoiceDialog(nullptr));
+    EXPECT_EQ(LoadSpeechSettings(), (SpeechSettings{true, "", "", 0, 80}));
+
+    modal.setNextDialog([](QObject& object) {
+        auto& dialog = static_cast<QDialog&>(object);
+        EXPECT_TRUE(dialog.isModal());
+        dialog.findChild<QSlider*>("sldVolume")->setValue(40);
+        dialog.findChild<QSlider*>("sldRate")->setValue(-60);
+        return int(QDialog::Accepted);
+    });
+    EXPECT_TRUE(ShowVoiceDialog(nullptr));
+    EXPECT_EQ(LoadSpeechSettings(), (SpeechSettings{true, "", "", -60, 40}));
+    EXPECT_EQ(modal.dialogsRun, 2);
+}
+
+}  // namespace

@@ -1,0 +1,407 @@
+#include "session/spoken_guidance.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "fixtures/fake_session_view.h"
+#include "fixtures/fake_speaker.h"
+#include "fixtures/modal_recorder.h"
+#include "fixtures/qstring_printer.h"
+#include "session/session_controller.h"
+#include "session/speech_timing.h"
+#include "session/spoken_texts.h"
+#include "session/step_presentation.h"
+
+using namespace mindrova;
+using mindrova::testing::FakeSessionView;
+using mindrova::testing::FakeSpeaker;
+using mindrova::testing::ModalRecorder;
+
+namespace {
+
+const QString kNegativeMemoryStatement = QStringLiteral(
+    "Even though I have this negative memory [your problem here] I love and accept myself with "
+    "all my heart.");
+
+// The session of the controller tests, with spoken guidance listening to it.
+class Guidance : public ::testing::Test {
+protected:
+    void SetUp() override {
+        controller.StartSession();
+        controller.Form_Activate();
+        controller.AddListener(&guidance);
+        guidance.onUnavailable = [this](const QString& reason) { told << reason; };
+    }
+    void TearDown() override { controller.RemoveListener(&guidance); }
+
+    std::unique_ptr<Speaker> MakeSpeaker() {
+        ++speakersMade;
+        if (factoryFails) return nullptr;
+        auto made = std::make_unique<FakeSpeaker>();
+        made->rates = rates;
+        made->state = initialState;
+        made->errorText = initialError;
+        speaker = made.get();
+        return made;
+    }
+
+    void Tick(int count = 1) {
+        for (int i = 0; i < count && view.timerEnabled; ++i) controller.tmrSteps_Timer();
+    }
+    Step Current() const { return controller.State().genmCurrentStep; }
+    void NextTimes(int count) {
+        for (int i = 0; i < count; ++i) controller.Next();
+    }
+    void ChooseIssue(Issue issue) {
+        NextTimes(1);  // the issue selection
+        controller.radMode_Click(IssueEnumToOptIndex(issue));
+    }
+    // From the issue selection to the first point of round 1.
+    void ReachFirstRound() {
+        NextTimes(3);       // SUD, thymus, left hand
+        controller.Next();  // explanation
+        controller.Next();  // top head
+        ASSERT_EQ(Current(), estTopHead1);
+    }
+    // Ticks to the next step and returns what it said.
+    QString SaidOnNextPoint() {
+        const Step before = Current();
+        const qsizetype saidBefore = speaker->said.size();
+        for (int i = 0; i < 2000 && Current() == before; ++i) Tick();
+        EXPECT_NE(Current(), before);
+        EXPECT_EQ(speaker->said.size(), saidBefore + 1) << "one text for each step entered";
+        return speaker->said.isEmpty() ? QString() : speaker->said.back();
+    }
+
+    ModalRecorder modal;
+    FakeSessionView view;
+    SessionController controller{view};
+    RateRange rates;
+    SpeakerState initialState = SpeakerState::Ready;
+    QString initialError;
+    bool factoryFails = false;
+    int speakersMade = 0;
+    FakeSpeaker* speaker = nullptr;
+    QStringList told;
+    SpokenGuidance guidance{controller.State(), [this] { return MakeSpeaker(); }};
+};
+
+TEST_F(Guidance, OffByDefaultMakesNoEngineAndSaysNothing) {
+    ChooseIssue(eisNegativeMemory);
+    ReachFirstRound();
+    Tick(1000);
+    EXPECT_FALSE(guidance.Enabled());
+    EXPECT_EQ(speakersMade, 0);
+    EXPECT_EQ(guidance.CurrentSpeaker(), nullptr);
+}
+
+struct UntimedCase {
+    const char* name;
+    int nexts;  // Next presses from the intro
+    Step step;
+    QString start;
+    friend void PrintTo(const UntimedCase& c, std::ostream* out) { *out << c.name; }
+};
+
+class UntimedSteps : public Guidance, public ::testing::WithParamInterface<UntimedCase> {};
+
+TEST_P(UntimedSteps, SpeakTheirTitleAndInstructionText) {
+    const UntimedCase& c = GetParam();
+    guidance.SetEnabled(true);
+    NextTimes(c.nexts);
+    ASSERT_EQ(Current(), c.step);
+    ASSERT_FALSE(speaker->said.isEmpty());
+    const QString said = speaker->said.back();
+    EXPECT_TRUE(said.startsWith(c.start)) << said.left(80).toStdString();
+    EXPECT_FALSE(said.contains(u'\r'));
+    // The whole instruction text is read, up to its last words.
+    const QString shown = StepInstructionsText(c.step, controller.State()).simplified();
+    EXPECT_TRUE(said.simplified().endsWith(shown.right(30))) << said.right(60).toStdString();
+    EXPECT_EQ(speaker->rate, 0.0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Steps, UntimedSteps,
+    ::testing::Values(
+        UntimedCase{"SelectIssue", 1, estSelectIssue,
+                    "Select Issue.\n\nPlease select an emotional issue you want to clear."},
+        UntimedCase{"AssignSUD", 2, estAssignSUD, "Assign SUD.\n\nNow please assess"},
+        UntimedCase{"StimulateThymus", 3, estStimulateThymus,
+                    "Stimulate Thymus.\n\nBreathe deeply and slowly"},
+        UntimedCase{"Explanation", 5, estExplainNegative,
+                    "Explanation of Negative Sequence.\n\nBefore working on the issue"},
+        UntimedCase{"Relax", 7, estRelax, "Relax.\n\nSay 'Peace' and take couple"},
+        UntimedCase{"ReassessSUD", 9, estReassessSUD, "Reasses SUD.\n\nSay 'Peace' and take a"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Guidance, IntroAndFinishHaveNoTitleAndSpeakTheirText) {
+    guidance.SetEnabled(true);
+    ASSERT_EQ(Current(), estIntro);
+    EXPECT_EQ(speaker->said, QStringList{UntimedStepSpeech(estIntro, controller.State())});
+    EXPECT_FALSE(speaker->said.back().isEmpty());
+    controller.cmdFinish_Click();
+    EXPECT_TRUE(speaker->said.back().startsWith("Take a deep breath. Place one hand"));
+}
+
+struct StatementCase {
+    const char* name;
+    Issue issue;
+    QString statement;
+    friend void PrintTo(const StatementCase& c, std::ostream* out) { *out << c.name; }
+};
+
+class KarateChop : public Guidance, public ::testing::WithParamInterface<StatementCase> {};
+
+TEST_P(KarateChop, BothHandsSpeakTheSetupStatementOnly) {
+    ChooseIssue(GetParam().issue);
+    guidance.SetEnabled(true);
+    NextTimes(3);
+    ASSERT_EQ(Current(), estLeftHand);
+    EXPECT_EQ(speaker->said.back(), GetParam().statement);
+    EXPECT_EQ(SaidOnNextPoint(), GetParam().statement);
+    EXPECT_EQ(Current(), estRightHand);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Issues, KarateChop,
+    ::testing::Values(
+        StatementCase{"NegativeMemory", eisNegativeMemory, kNegativeMemoryStatement},
+        StatementCase{"Headaches", eisHeadaches,
+                      "Even though I have this headache I love and accept myself with all my "
+                      "heart."},
+        StatementCase{"AddictionTwoSpacesKept", eisAddictionsObsessions,
+                      "Even though I have this addiction (obsession) [your problem here]  I love "
+                      "and accept myself with all my heart."}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Guidance, TurningOnDuringAStepSpeaksItAtOnce) {
+    ChooseIssue(eisNegativeMemory);
+    NextTimes(3);
+    Tick(300);
+    ASSERT_EQ(Current(), estLeftHand);
+    EXPECT_EQ(speakersMade, 0);
+    guidance.SetEnabled(true);
+    EXPECT_EQ(speakersMade, 1);
+    EXPECT_EQ(speaker->said, QStringList{kNegativeMemoryStatement});
+}
+
+struct BlockCase {
+    const char* name;
+    Issue issue;
+    bool positive;
+    int lines;
+    friend void PrintTo(const BlockCase& c, std::ostream* out) { *out << c.name; }
+};
+
+class PhraseLinesPerPoint : public Guidance, public ::testing::WithParamInterface<BlockCase> {};
+
+// An engine that can go as fast as needed, so that every line fits and the order shows.
+TEST_P(PhraseLinesPerPoint, LineAfterLineWrappingAndEveryRoundStartsAtTheFirstLine) {
+    const BlockCase& c = GetParam();
+    rates.maximum = 10.0;
+    ChooseIssue(c.issue);
+    ReachFirstRound();
+    if (c.positive) {
+        controller.Next();  // relax
+        controller.Next();  // top head, round 3
+        ASSERT_TRUE(controller.State().gblnPositiveSequence);
+    }
+    const QStringList lines = PhraseLines(estTopHead1, controller.State());
+    ASSERT_EQ(lines.size(), c.lines);
+    guidance.SetEnabled(true);
+    QStringList said{speaker->said.back()};
+    for (int point = 1; point < 16 + 2; ++point) said << SaidOnNextPoint();
+    for (int point = 0; point < said.size(); ++point) {
+        SCOPED_TRACE(point);
+        EXPECT_EQ(said[point], lines[(point % 16) % c.lines]);
+    }
+    EXPECT_EQ(Current(), GetNextStep(estTopHead1)) << "two points into the next round";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Blocks, PhraseLinesPerPoint,
+    ::testing::Values(BlockCase{"Thirteen", eisAddictionsObsessions, false, 13},
+                      BlockCase{"Fifteen", eisHeadaches, false, 15},
+                      BlockCase{"Sixteen", eisNegativeMemory, false, 16},
+                      BlockCase{"SeventeenNeverReachesTheLast", eisPTSDTrauma, false, 17},
+                      BlockCase{"PositiveBlock", eisNegativeMemory, true, 16}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Guidance, ALongPhraseIsSaidFasterAndOneTooLongGivesThePointsName) {
+    ChooseIssue(eisPTSDTrauma);
+    ReachFirstRound();
+    guidance.SetEnabled(true);
+    const double budget = GetStepLength(estTopHead1) * POINT_SPEECH_SHARE;
+    const QStringList lines = PhraseLines(estTopHead1, controller.State());
+    int faster = 0;
+    int names = 0;
+    for (int point = 0; point < 16; ++point) {
+        SCOPED_TRACE(point);
+        const Step step = Current();
+        const QString said = point == 0 ? speaker->said.back() : SaidOnNextPoint();
+        if (point > 0) {
+            ASSERT_NE(step, Current());
+        }
+        const Step now = Current();
+        const QString& line = lines[point];
+        if (EstimateSpeechSeconds(line, 1.0) > budget) {
+            EXPECT_EQ(said, GetStepDescription(now));
+            ++names;
+        } else {
+            EXPECT_EQ(said, line);
+            EXPECT_LE(EstimateSpeechSeconds(said, speaker->rate), budget + 1e-9);
+            EXPECT_GE(speaker->rate, 0.0);
+            EXPECT_LE(speaker->rate, 1.0);
+            if (speaker->rate > 0.0) ++faster;
+        }
+    }
+    EXPECT_GT(faster, 0) << "some lines need more than the normal pace";
+    EXPECT_GT(names, 0) << "\"It feels so hopeless...\" cannot fit two seconds";
+}
+
+TEST_F(Guidance, AnEngineWithoutFasterRatesSaysTheNameOfEveryPointThatDoesNotFit) {
+    rates.maximum = 0.0;
+    ChooseIssue(eisNegativeMemory);
+    ReachFirstRound();
+    guidance.SetEnabled(true);
+    // "I cannot deal with my past..." needs more than the normal pace.
+    EXPECT_EQ(speaker->said.back(), "Top Head");
+}
+
+TEST_F(Guidance, EveryStepChangeSaysTheNewTextInTheSameTick) {
+    ChooseIssue(eisNegativeMemory);
+    guidance.SetEnabled(true);
+    const qsizetype before = speaker->said.size();
+    const qsizetype shownBefore = view.displayed.size();
+    NextTimes(3);        // to the left hand, untimed steps on the way
+    Tick(100 * 2 * 10);  // both hands, then on into round 1 ...
+    controller.Next();   // ... cut short by the explanation
+    controller.Next();   // round 1 again
+    Tick(100 * 2 * 5);
+    controller.Previous();
+    EXPECT_EQ(speaker->said.size() - before, view.displayed.size() - shownBefore);
+    EXPECT_FALSE(speaker->calls.contains("pause"));
+}
+
+TEST_F(Guidance, PauseAndResumeFollowTheSessionAndSayNothingNew) {
+    ChooseIssue(eisNegativeMemory);
+    ReachFirstRound();
+    guidance.SetEnabled(true);
+    speaker->calls.clear();
+    controller.Pause();
+    EXPECT_EQ(speaker->State(), SpeakerState::Paused);
+    Tick(500);  // the timer is off: nothing moves
+    controller.Resume();
+    EXPECT_EQ(speaker->calls, (QStringList{"pause", "resume"}));
+    EXPECT_EQ(speaker->State(), SpeakerState::Speaking);
+}
+
+TEST_F(Guidance, TurnedOnWhilePausedWaitsForResumeThenSpeaksTheCurrentStep) {
+    ChooseIssue(eisNegativeMemory);
+    NextTimes(3);
+    controller.Pause();
+    guidance.SetEnabled(true);
+    EXPECT_TRUE(speaker->said.isEmpty());
+    controller.Resume();
+    EXPECT_EQ(speaker->said, QStringList{kNegativeMemoryStatement});
+    EXPECT_FALSE(speaker->calls.contains("resume"));
+}
+
+TEST_F(Guidance, TurningOffStopsAndLaterStepsStaySilent) {
+    ChooseIssue(eisNegativeMemory);
+    ReachFirstRound();
+    guidance.SetEnabled(true);
+    guidance.Toggle();
+    EXPECT_FALSE(guidance.Enabled());
+    EXPECT_EQ(speaker->calls.back(), "stop");
+    const qsizetype said = speaker->said.size();
+    Tick(1000);
+    controller.Next();
+    EXPECT_EQ(speaker->said.size(), said);
+    guidance.Toggle();
+    EXPECT_EQ(speakersMade, 1) << "the engine is made once";
+    EXPECT_EQ(speaker->said.size(), said + 1);
+}
+
+TEST_F(Guidance, ExitStopsTheVoice) {
+    ChooseIssue(eisNegativeMemory);
+    ReachFirstRound();
+    guidance.SetEnabled(true);
+    controller.EndSession();
+    EXPECT_EQ(speaker->calls.back(), "stop");
+}
+
+struct MissingEngineCase {
+    const char* name;
+    bool factoryFails;
+    SpeakerState state;
+    QString error;
+    QString reason;
+    friend void PrintTo(const MissingEngineCase& c, std::ostream* out) { *out << c.name; }
+};
+
+class MissingEngine : public Guidance, public ::testing::WithParamInterface<MissingEngineCase> {};
+
+TEST_P(MissingEngine, TellsOnceStaysOffAndTheSessionGoesOn) {
+    const MissingEngineCase& c = GetParam();
+    factoryFails = c.factoryFails;
+    initialState = c.state;
+    initialError = c.error;
+    ChooseIssue(eisNegativeMemory);
+    ReachFirstRound();
+    guidance.SetEnabled(true);
+    EXPECT_FALSE(guidance.Enabled());
+    EXPECT_EQ(told, QStringList{c.reason});
+    EXPECT_EQ(guidance.UnavailableReason(), c.reason);
+    Tick(16 * 200 + 10);
+    EXPECT_EQ(controller.State().glngRoundCount, 2) << "a whole round went by";
+    EXPECT_EQ(told.size(), 1);
+    if (speaker) {
+        EXPECT_TRUE(speaker->said.isEmpty());
+    }
+    // Trying again makes a new engine, which may find the device back.
+    factoryFails = false;
+    initialState = SpeakerState::Ready;
+    guidance.SetEnabled(true);
+    EXPECT_TRUE(guidance.Enabled());
+    EXPECT_EQ(speakersMade, 2);
+    EXPECT_TRUE(guidance.UnavailableReason().isEmpty());
+    EXPECT_EQ(speaker->said.size(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Engines, MissingEngine,
+    ::testing::Values(MissingEngineCase{"NoEngineStarts", true, SpeakerState::Ready, "",
+                                        "no speech engine could be started"},
+                      MissingEngineCase{"NoAudioDevice", false, SpeakerState::Error,
+                                        "No audio device available", "No audio device available"},
+                      MissingEngineCase{"ErrorWithoutText", false, SpeakerState::Error, "",
+                                        "no speech engine could be started"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Guidance, AnEngineFailingLaterTurnsGuidanceOffAndTellsOnce) {
+    ChooseIssue(eisNegativeMemory);
+    ReachFirstRound();
+    guidance.SetEnabled(true);
+    speaker->Fail("No audio device available");
+    EXPECT_FALSE(guidance.Enabled());
+    EXPECT_EQ(told, QStringList{"No audio device available"});
+    const qsizetype said = speaker->said.size();
+    Tick(16 * 200);
+    controller.Pause();
+    controller.Resume();
+    EXPECT_EQ(speaker->said.size(), said);
+    EXPECT_EQ(told.size(), 1);
+}
+
+TEST_F(Guidance, ANewEngineChoiceTakesOverTheCurrentStep) {
+    ChooseIssue(eisNegativeMemory);
+    NextTimes(3);
+    guidance.SetEnabled(true);
+    guidance.ResetSpeaker();
+    EXPECT_EQ(speakersMade, 2);
+    EXPECT_EQ(speaker->said, QStringList{kNegativeMemoryStatement});
+}
+
+}  // namespace

@@ -1,0 +1,164 @@
+// Spoken guidance with the real flite engine, into the null sink of an audio server that
+// speech_flite_test.sh starts. Waits here are for the engine's own events, bounded generously.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QLabel>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextToSpeech>
+
+#include "fixtures/modal_recorder.h"
+#include "fixtures/open_session_window.h"
+#include "session/speech_settings.h"
+#include "session_window/frm_main.h"
+#include "session_window/qt_speaker.h"
+#include "session_window/window_services.h"
+#include "support/settings_store.h"
+
+using namespace mindrova;
+using mindrova::testing::ModalRecorder;
+
+namespace {
+
+constexpr int kEngineWaitMs = 20000;
+
+QString SinkInputs() {
+    QProcess pactl;
+    pactl.start(QStringLiteral("pactl"),
+                {QStringLiteral("list"), QStringLiteral("short"), QStringLiteral("sink-inputs")});
+    if (!pactl.waitForFinished(5000)) return {};
+    return QString::fromLocal8Bit(pactl.readAllStandardOutput()).trimmed();
+}
+
+class FliteEngine : public ::testing::Test {
+protected:
+    void SetUp() override {
+        mindrova::testing::Application();
+        if (!QTextToSpeech::availableEngines().contains(QStringLiteral("flite"))) {
+            GTEST_SKIP() << "the flite engine is not installed";
+        }
+        ASSERT_TRUE(folder.isValid());
+        SetSettingsFolder(folder.path());
+        ASSERT_TRUE(SaveSpeechSettings({false, "flite", "", 0, 80}));
+        // The real engine, kept in sight so that its states can be watched.
+        WindowServices().makeSpeaker = [this](const SpeechSettings& settings) {
+            auto made = QtSpeaker::Create(settings);
+            speaker = made.get();
+            return std::unique_ptr<Speaker>(std::move(made));
+        };
+        window = mindrova::testing::OpenSessionWindow();
+    }
+    void TearDown() override {
+        if (window) mindrova::testing::CloseSessionWindow(window);
+        WindowServices().makeSpeaker = nullptr;
+        SetSettingsFolder({});
+    }
+    void Press(int key) { QTest::keyClick(window, Qt::Key(key)); }
+    QTextToSpeech::State EngineState() const {
+        return speaker && speaker->Engine() ? speaker->Engine()->state() : QTextToSpeech::Error;
+    }
+    bool WaitForState(QTextToSpeech::State state, int ms = kEngineWaitMs) {
+        return QTest::qWaitFor([&] { return EngineState() == state; }, ms);
+    }
+
+    ModalRecorder modal;
+    QTemporaryDir folder;
+    frmMain* window = nullptr;
+    QtSpeaker* speaker = nullptr;
+};
+
+// Run by the script with a running audio server.
+class FliteGuidance : public FliteEngine {};
+
+TEST_F(FliteGuidance, SpeaksTheSetupStatementPausesWithEscAndFallsSilentWhenTurnedOff) {
+    for (int i = 0; i < 4; ++i) window->controller().Next();
+    ASSERT_EQ(window->controller().State().genmCurrentStep, estLeftHand);
+
+    Press(Qt::Key_V);
+    ASSERT_NE(speaker, nullptr);
+    ASSERT_EQ(speaker->EngineName(), "flite");
+    ASSERT_NE(speaker->State(), SpeakerState::Error) << speaker->ErrorText().toStdString();
+    ASSERT_TRUE(WaitForState(QTextToSpeech::Speaking)) << "state " << EngineState();
+    EXPECT_TRUE(QTest::qWaitFor([] { return !SinkInputs().isEmpty(); }, 5000))
+        << "no stream reached the audio server";
+
+    Press(Qt::Key_Escape);
+    EXPECT_TRUE(WaitForState(QTextToSpeech::Paused, 5000)) << "state " << EngineState();
+    EXPECT_FALSE(window->stepTimer().isActive());
+    Press(Qt::Key_Escape);  // any key resumes
+    EXPECT_TRUE(window->stepTimer().isActive());
+    EXPECT_TRUE(WaitForState(QTextToSpeech::Speaking, 5000)) << "state " << EngineState();
+    EXPECT_TRUE(WaitForState(QTextToSpeech::Ready)) << "the statement never ended";
+
+    // A long text, cut short by turning guidance off.
+    window->controller().cmdFinish_Click();
+    ASSERT_TRUE(WaitForState(QTextToSpeech::Speaking)) << "state " << EngineState();
+    Press(Qt::Key_V);
+    EXPECT_TRUE(WaitForState(QTextToSpeech::Ready, 3000)) << "still speaking after V";
+    EXPECT_TRUE(modal.messages.isEmpty());
+}
+
+}  // namespace
+
+namespace {
+
+// Run by the script a second time, in a process that finds no audio server.
+class FliteWithoutAudio : public FliteEngine {};
+
+TEST_F(FliteWithoutAudio, TurningOnTellsOnceInTheWindowAndTheSessionGoesOn) {
+    if (qEnvironmentVariableIsEmpty("MINDROVA_NO_AUDIO")) GTEST_SKIP() << "needs no audio server";
+    for (int i = 0; i < 6; ++i) window->controller().Next();
+    ASSERT_EQ(window->controller().State().genmCurrentStep, estTopHead1);
+    Press(Qt::Key_V);
+    auto* notice = window->findChild<QLabel*>("lblSpeechNotice");
+    auto* item = window->findChild<QAction*>("mnuPopUpSpeech");
+    ASSERT_NE(notice, nullptr);
+    ASSERT_NE(item, nullptr);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return notice->isVisible(); }, kEngineWaitMs));
+    EXPECT_TRUE(notice->text().contains("No audio device available"))
+        << notice->text().toStdString();
+    EXPECT_FALSE(item->isChecked());
+    EXPECT_TRUE(item->text().startsWith("Spoken guidance (unavailable: "))
+        << item->text().toStdString();
+    EXPECT_TRUE(modal.messages.isEmpty()) << "no box";
+    // The timer moved the session on while the engine failed.
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return window->controller().State().genmCurrentStep != estTopHead1; }, 5000));
+}
+
+}  // namespace
+
+namespace {
+
+// Next cuts one text after the other while it is read; then the points follow the marker.
+TEST_F(FliteGuidance, QuickStepsAndTappingPointsKeepTheEngineSpeaking) {
+    Press(Qt::Key_V);
+    ASSERT_TRUE(WaitForState(QTextToSpeech::Speaking)) << "state " << EngineState();
+    // Each press cuts a text that is being read, as soon as the engine reads it.
+    for (int i = 0; i < 6; ++i) {
+        Press(Qt::Key_Space);
+        EXPECT_TRUE(WaitForState(QTextToSpeech::Speaking, 5000)) << "step " << i;
+    }
+    ASSERT_EQ(window->controller().State().genmCurrentStep, estTopHead1);
+    int points = 0;
+    Step last = estTopHead1;
+    int speaking = 0;
+    (void)QTest::qWaitFor(
+        [&] {
+            if (EngineState() == QTextToSpeech::Speaking) ++speaking;
+            const Step now = window->controller().State().genmCurrentStep;
+            if (now != last) {
+                ++points;
+                last = now;
+            }
+            return points >= 3;
+        },
+        kEngineWaitMs);
+    EXPECT_GE(points, 3);
+    EXPECT_GT(speaking, 0);
+    EXPECT_NE(EngineState(), QTextToSpeech::Error) << speaker->ErrorText().toStdString();
+}
+
+}  // namespace
