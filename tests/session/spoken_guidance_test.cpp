@@ -175,6 +175,17 @@ INSTANTIATE_TEST_SUITE_P(
                       "and accept myself with all my heart."}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(Guidance, TheSetupStatementSpeaksTheUsersOwnWords) {
+    ChooseIssue(eisNegativeMemory);
+    ASSERT_TRUE(controller.SetOwnWords(QStringLiteral("the day at the lake")));
+    guidance.SetEnabled(true);
+    NextTimes(3);
+    ASSERT_EQ(Current(), estLeftHand);
+    EXPECT_EQ(speaker->said.back(),
+              "Even though I have this negative memory the day at the lake I love and accept "
+              "myself with all my heart.");
+}
+
 TEST_F(Guidance, TurningOnDuringAStepSpeaksItAtOnce) {
     ChooseIssue(eisNegativeMemory);
     NextTimes(3);
