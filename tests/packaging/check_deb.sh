@@ -42,6 +42,12 @@ for pkg in libqt6widgets6 libqt6svg6 libqt6gui6 libqt6core6; do
     grep -qx "$pkg" <<<"$dep_names" || fail "Depends does not name $pkg"
 done
 
+grep -qx libqt6sql6-sqlite <<<"$dep_names" || fail "Depends does not name the SQLite driver"
+recommends=$(field Recommends)
+for pkg in qt6-speech-speechd-plugin qt6-speech-flite-plugin; do
+    grep -q "$pkg" <<<"$recommends" || fail "Recommends does not name $pkg"
+done
+
 listing=$(dpkg-deb -c "$deb")
 has() { grep -qE "^$1 .* \./$2\$" <<<"$listing"; }
 has '-rwxr-xr-x' usr/bin/mindrova || fail "usr/bin/mindrova missing or not mode 755"
