@@ -231,7 +231,8 @@ void frmMain::BuildIssueFrame() {
     for (std::size_t k = 1; k < kVisibleIssueOrder.size(); ++k) {
         setTabOrder(radMode[kVisibleIssueOrder[k - 1]], radMode[kVisibleIssueOrder[k]]);
     }
-    BuildOwnWordsField();
+    // The own-words field is made when the issue list is first shown: a line edit costs the
+    // opening window a few milliseconds that most sessions never need.
 }
 
 void frmMain::BuildSUDFrame() {

@@ -55,6 +55,7 @@ void frmMain::DisplayStep(Step step) {
 }
 
 void frmMain::ShowStepTexts(Step step) {
+    if (step == estSelectIssue && mOwnWords == nullptr) BuildOwnWordsField();
     const QString point = GetStepDescription(step);
     SetCaption(lblCurrentPoint, point, tr("Current point"));
     picShape->setAccessibleDescription(point.isEmpty() ? QString() : tr("Tap: %1").arg(point));

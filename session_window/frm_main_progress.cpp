@@ -32,11 +32,13 @@ void ShowLine(QLabel* label, const QString& text) {
 }  // namespace
 
 void frmMain::BuildOwnWordsField() {
+    constexpr TwipRect kCaption{720, 7020, 6045, 375};
+    constexpr TwipRect kField{720, 7440, 6045, 450};
     mOwnWordsCaption = new QLabel(QStringLiteral("In your own words (optional):"), fraMode);
     mOwnWordsCaption->setObjectName(QStringLiteral("lblOwnWords"));
     mOwnWordsCaption->setAccessibleName(tr("In your own words (optional)"));
     mOwnWordsCaption->setFont(UiFont(12));
-    mOwnWordsCaption->setGeometry(mScale.rect({720, 7020, 6045, 375}));
+    mOwnWordsCaption->setGeometry(mScale.rect(kCaption));
 
     mOwnWords = new QLineEdit(fraMode);
     mOwnWords->setObjectName(QStringLiteral("txtOwnWords"));
@@ -45,11 +47,17 @@ void frmMain::BuildOwnWordsField() {
         tr("Your words for the set-up statement, up to %1 characters").arg(OWN_WORDS_MAX_LENGTH));
     mOwnWords->setFont(UiFont(12));
     mOwnWords->setValidator(new OwnWordsValidator(mOwnWords));
-    mOwnWords->setGeometry(mScale.rect({720, 7440, 6045, 450}));
+    mOwnWords->setGeometry(mScale.rect(kField));
     mOwnWordsCaption->setBuddy(mOwnWords);
     setTabOrder(radMode[6], mOwnWords);
     connect(mOwnWords, &QLineEdit::textChanged, this,
             [this](const QString& text) { mController.SetOwnWords(text); });
+    // Made after the window was laid out: shown with the issue list, and scaled with it on a
+    // screen of another DPI.
+    mOwnWordsCaption->show();
+    mOwnWords->show();
+    mDesignPlaces.push_back({mOwnWordsCaption, kCaption});
+    mDesignPlaces.push_back({mOwnWords, kField});
 }
 
 void frmMain::BuildRatingLines() {
@@ -70,15 +78,19 @@ void frmMain::ShowRatingLines(Step step) {
     const SessionState& state = mController.State();
     ShowLine(mFirstRatingLine, FirstRatingLine(step, state));
     ShowLine(mRatingChangeLine, RatingChangeLine(step, state));
-    if (mRatingChangeLine->isVisibleTo(this)) PlaceRatingLines();
+    PlaceRatingLines();
 }
 
 void frmMain::PlaceRatingLines() {
     // Above the scale; and right under the closing exercise's last line (the label's box is
-    // taller than its text), never over the status bar.
-    const TwipRect& scale = mLayout.fraSUD_2;
-    mFirstRatingLine->setGeometry(
-        mScale.rect({scale.left, std::max(0.0, scale.top - 600), scale.width, 495}));
+    // taller than its text), never over the status bar. Measuring that text is not cheap, so a
+    // hidden line is not placed: it is placed when it is shown.
+    if (!mFirstRatingLine->isHidden()) {
+        const TwipRect& scale = mLayout.fraSUD_2;
+        mFirstRatingLine->setGeometry(
+            mScale.rect({scale.left, std::max(0.0, scale.top - 600), scale.width, 495}));
+    }
+    if (mRatingChangeLine->isHidden()) return;
     const QRect closing = lblIntro->geometry();
     const int textHeight = std::min(closing.height(), lblIntro->heightForWidth(closing.width()));
     const int lineHeight = mScale.px(495);

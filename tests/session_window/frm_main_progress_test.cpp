@@ -21,19 +21,21 @@ class Progress : public ::testing::Test {
 protected:
     void SetUp() override {
         window = mindrova::testing::OpenSessionWindow();
-        field = window->findChild<QLineEdit*>(QStringLiteral("txtOwnWords"));
         firstLine = window->findChild<QLabel*>(QStringLiteral("lblFirstRating"));
         changeLine = window->findChild<QLabel*>(QStringLiteral("lblRatingChange"));
-        ASSERT_TRUE(field && firstLine && changeLine);
+        ASSERT_TRUE(firstLine && changeLine);
     }
     void TearDown() override { mindrova::testing::CloseSessionWindow(window); }
     Step Current() const { return window->controller().State().genmCurrentStep; }
     QString Instructions() const {
         return window->findChild<QLabel*>(QStringLiteral("lblLeftFrame"))->text();
     }
+    // The field is made when the issue list is first shown.
     void ToSelectIssue() {
         window->controller().Next();
         ASSERT_EQ(Current(), estSelectIssue);
+        field = window->findChild<QLineEdit*>(QStringLiteral("txtOwnWords"));
+        ASSERT_TRUE(field);
     }
 
     ModalRecorder modal;
@@ -44,17 +46,22 @@ protected:
 };
 
 TEST_F(Progress, FieldIsLabelledNamedAndShownOnlyWithTheIssueList) {
+    EXPECT_EQ(window->findChild<QLineEdit*>(QStringLiteral("txtOwnWords")), nullptr)
+        << "made only when the issue list is first shown";
+    ToSelectIssue();
     auto* caption = window->findChild<QLabel*>(QStringLiteral("lblOwnWords"));
     ASSERT_TRUE(caption);
     EXPECT_EQ(caption->text(), QStringLiteral("In your own words (optional):"));
     EXPECT_EQ(caption->buddy(), field);
     EXPECT_FALSE(field->accessibleName().isEmpty());
     EXPECT_TRUE(field->text().isEmpty());
-    EXPECT_FALSE(field->isVisibleTo(window));
-    ToSelectIssue();
     EXPECT_TRUE(field->isVisibleTo(window));
+    EXPECT_TRUE(caption->isVisibleTo(window));
     window->controller().Next();
     EXPECT_FALSE(field->isVisibleTo(window));
+    window->controller().Previous();
+    EXPECT_TRUE(field->isVisibleTo(window));
+    EXPECT_EQ(window->findChildren<QLineEdit*>(QStringLiteral("txtOwnWords")).size(), 1);
 }
 
 TEST_F(Progress, TabFromTheIssueListReachesTheField) {
