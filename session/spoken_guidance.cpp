@@ -115,9 +115,19 @@ void SpokenGuidance::SpeakStep(const SessionState& state) {
     }
 }
 
+const QStringList& SpokenGuidance::RoundLines(const SessionState& state) {
+    const RoundLinesKey key{state.genmSelectedIssue, state.gblnPositiveSequence,
+                            state.gstrOwnWords};
+    if (mRoundLinesKey != key) {
+        mRoundLines = PhraseLines(state.genmCurrentStep, state);
+        mRoundLinesKey = key;
+    }
+    return mRoundLines;
+}
+
 void SpokenGuidance::SpeakPoint(const SessionState& state) {
     const Step step = state.genmCurrentStep;
-    const QString line = PhraseLineForPoint(PhraseLines(step, state), PointIndexInRound(step));
+    const QString line = PhraseLineForPoint(RoundLines(state), PointIndexInRound(step));
     const double seconds = GetStepLength(step) * POINT_SPEECH_SHARE;
     const RateRange range = mSpeaker ? mSpeaker->Rates() : RateRange{};
     if (const auto rate = RateToFit(line, seconds, mPreferredRate, range);

@@ -8,8 +8,10 @@
 // Everything here runs inside the step timer's tick; the speaker only queues the work.
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "session/session_listener.h"
 #include "session/speaker.h"
@@ -61,6 +63,7 @@ private:
     bool EnsureSpeaker();
     void SpeakStep(const SessionState& state);
     void SpeakPoint(const SessionState& state);
+    const QStringList& RoundLines(const SessionState& state);
     void Say(const QString& text, double rate);
     void EngineFailed(const QString& reason);
 
@@ -73,6 +76,15 @@ private:
     bool mSpeakOnResume = false;
     double mPreferredRate = 0.0;
     QString mUnavailableReason;
+    // The phrase block of the round being tapped, split once a round rather than on every point.
+    struct RoundLinesKey {
+        Issue issue = eisNone;
+        bool positive = false;
+        QString ownWords;
+        bool operator==(const RoundLinesKey&) const = default;
+    };
+    std::optional<RoundLinesKey> mRoundLinesKey;
+    QStringList mRoundLines;
 };
 
 }  // namespace mindrova
