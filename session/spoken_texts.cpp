@@ -34,10 +34,10 @@ const std::array<Step, kPointsPerRound>& RoundOrder() {
 }  // namespace
 
 QString UntimedStepSpeech(Step step, const SessionState& state) {
-    const QString title = (step >= estIntro && step <= MAX_STEP)
-                              ? SegmentTitleText(step, state.gblnPositiveSequence)
-                              : QString();
-    const QString text = ForSpeech(StepInstructionsText(step, state));
+    QString title = (step >= estIntro && step <= MAX_STEP)
+                        ? SegmentTitleText(step, state.gblnPositiveSequence)
+                        : QString();
+    QString text = ForSpeech(StepInstructionsText(step, state));
     if (title.isEmpty()) return text;
     if (text.isEmpty()) return title;
     return title + QStringLiteral(".\n\n") + text;
