@@ -1,5 +1,6 @@
 #include "journal/journal_csv.h"
 
+#include <QSaveFile>
 #include <QStringList>
 
 namespace mindrova {
@@ -13,13 +14,25 @@ QString Line(const QStringList& values) {
     return fields.join(QLatin1Char(',')) + kLineEnd;
 }
 
+// What a spreadsheet may run: a formula sign, also in its fullwidth form (some spreadsheets fold
+// those to the plain ones), found after any leading spaces; or a TAB or CR, which some readers
+// drop before looking at the sign.
+bool LooksLikeFormula(const QString& value) {
+    if (value.isEmpty()) return false;
+    if (value.front() == QLatin1Char('\t') || value.front() == QLatin1Char('\r')) return true;
+    static const QString signs = QStringLiteral("=+-@\uFF1D\uFF0B\uFF0D\uFF20");
+    for (const QChar c : value) {
+        if (c == QLatin1Char(' ') || c.category() == QChar::Separator_Space) continue;
+        return signs.contains(c);
+    }
+    return false;
+}
+
 }  // namespace
 
 QString CsvField(const QString& value) {
     QString field = value;
-    if (!field.isEmpty() && QStringLiteral("=+-@").contains(field.front())) {
-        field.prepend(QLatin1Char('\''));
-    }
+    if (LooksLikeFormula(field)) field.prepend(QLatin1Char('\''));
     const bool quoted = field.contains(QLatin1Char(',')) || field.contains(QLatin1Char('"')) ||
                         field.contains(QLatin1Char('\r')) || field.contains(QLatin1Char('\n'));
     if (!quoted) return field;
@@ -39,6 +52,22 @@ QString JournalCsv(const QList<JournalEntry>& entries) {
                      QString::number(e.minutes)});
     }
     return csv;
+}
+
+bool OpenPrivately(QSaveFile& file) {
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    if (file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) return true;
+    file.cancelWriting();
+    return false;
+}
+
+bool WriteJournalCsv(const QString& path, const QList<JournalEntry>& entries, QString* error) {
+    QSaveFile file(path);
+    // A byte order mark lets a spreadsheet read the words in any script.
+    const QByteArray bytes = "\xEF\xBB\xBF" + JournalCsv(entries).toUtf8();
+    if (OpenPrivately(file) && file.write(bytes) == bytes.size() && file.commit()) return true;
+    if (error) *error = file.errorString();
+    return false;
 }
 
 }  // namespace mindrova
