@@ -1,22 +1,20 @@
 #include "app/frm_journal.h"
 
 #include <QBoxLayout>
-#include <QChart>
-#include <QChartView>
 #include <QComboBox>
-#include <QDateTimeAxis>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineSeries>
 #include <QPushButton>
-#include <QSaveFile>
+#include <QScreen>
 #include <QSet>
-#include <QSplitter>
+#include <QShortcut>
+#include <QStandardPaths>
 #include <QTableView>
-#include <QValueAxis>
 
+#include "app/journal_chart.h"
 #include "app/text_table_model.h"
 #include "journal/journal_csv.h"
 #include "support/error_trap.h"
@@ -27,21 +25,12 @@ namespace {
 
 const QString kDateFormat = QStringLiteral("yyyy-MM-dd HH:mm");
 
-QTableView* MakeTable(QWidget* parent, const char* name, const QString& accessibleName,
-                      TextTableModel* model) {
-    auto* table = new QTableView(parent);
-    table->setObjectName(QLatin1String(name));
-    table->setAccessibleName(accessibleName);
-    table->setModel(model);
-    table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table->setSelectionMode(QAbstractItemView::SingleSelection);
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->setTabKeyNavigation(false);
-    table->verticalHeader()->setVisible(false);
-    // Uniform rows: the view never measures ten thousand of them.
-    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    table->horizontalHeader()->setStretchLastSection(true);
-    return table;
+enum Column { kDate, kIssue, kFirst, kLater, kLast, kRounds, kMinutes, kOwnWords };
+
+QString LaterRatingsText(const QList<int>& ratings) {
+    QStringList texts;
+    for (const int r : ratings) texts << QString::number(r);
+    return texts.join(QStringLiteral(", "));
 }
 
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption) {
@@ -50,6 +39,12 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
     button->setAccessibleName(
         QString(caption).remove(QLatin1Char('&')).remove(QStringLiteral("...")));
     return button;
+}
+
+// Where an export is offered first: the user's documents, or home where there is no such folder.
+QString ExportFolder() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documents.isEmpty() && QDir(documents).exists() ? documents : QDir::homePath();
 }
 
 }  // namespace
@@ -77,60 +72,71 @@ frmJournal::frmJournal(const QString& filePath, QWidget* parent) : QDialog(paren
         }
     }
     Reload();
+    FitToScreen();
 }
 
 frmJournal::~frmJournal() = default;
 
 void frmJournal::BuildControls() {
-    resize(900, 640);
     auto* layout = new QVBoxLayout(this);
 
+    auto* topRow = new QHBoxLayout;
     mStatusLabel = new QLabel(this);
     mStatusLabel->setObjectName(QStringLiteral("lblJournalStatus"));
+    // It can name files and carry what the journal file holds: never read as markup.
+    mStatusLabel->setTextFormat(Qt::PlainText);
     mStatusLabel->setWordWrap(true);
-    layout->addWidget(mStatusLabel);
-
-    mTableModel = new TextTableModel(
-        {QStringLiteral("Date"), QStringLiteral("Issue"), QStringLiteral("Own words"),
-         QStringLiteral("First rating"), QStringLiteral("Last rating")},
-        this);
-    mTable =
-        MakeTable(this, "tblJournal", QStringLiteral("Journal entries, newest first"), mTableModel);
-    layout->addWidget(mTable, 3);
-
-    auto* chartRow = new QHBoxLayout;
+    mStatusLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    topRow->addWidget(mStatusLabel, 1);
     auto* issueLabel = new QLabel(QStringLiteral("&Chart for:"), this);
+    issueLabel->setObjectName(QStringLiteral("lblJournalIssue"));
+    issueLabel->setTextFormat(Qt::PlainText);
     mIssue = new QComboBox(this);
     mIssue->setObjectName(QStringLiteral("cboJournalIssue"));
     mIssue->setAccessibleName(QStringLiteral("Issue shown in the chart"));
+    mIssue->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     issueLabel->setBuddy(mIssue);
-    chartRow->addWidget(issueLabel);
-    chartRow->addWidget(mIssue, 1);
-    layout->addLayout(chartRow);
+    topRow->addWidget(issueLabel, 0, Qt::AlignTop);
+    topRow->addWidget(mIssue, 0, Qt::AlignTop);
+    layout->addLayout(topRow);
 
-    auto* chartArea = new QHBoxLayout;
-    mChart = new QChartView(this);
+    mChart = new JournalChart(this);
     mChart->setObjectName(QStringLiteral("chtJournal"));
     mChart->setAccessibleName(QStringLiteral("Chart of the ratings over time"));
-    mChart->setRenderHint(QPainter::Antialiasing);
     mChart->setFocusPolicy(Qt::StrongFocus);
-    chartArea->addWidget(mChart, 3);
-    // The chart's text alternative: the very figures it draws.
-    mFiguresModel = new TextTableModel(
-        {QStringLiteral("Date"), QStringLiteral("First rating"), QStringLiteral("Last rating")},
+    layout->addWidget(mChart, 3);
+
+    mTableModel = new TextTableModel(
+        {QStringLiteral("Date"), QStringLiteral("Issue"), QStringLiteral("First rating"),
+         QStringLiteral("Later ratings"), QStringLiteral("Last rating"), QStringLiteral("Rounds"),
+         QStringLiteral("Minutes"), QStringLiteral("Own words")},
         this);
-    mFigures =
-        MakeTable(this, "tblJournalChartFigures",
-                  QStringLiteral("Chart figures: first and last rating by date"), mFiguresModel);
-    chartArea->addWidget(mFigures, 2);
-    layout->addLayout(chartArea, 3);
+    mTable = new QTableView(this);
+    mTable->setObjectName(QStringLiteral("tblJournal"));
+    mTable->setAccessibleName(QStringLiteral("Journal entries, newest first"));
+    mTable->setModel(mTableModel);
+    mTable->setSelectionBehavior(QAbstractItemView::SelectRows);
+    mTable->setSelectionMode(QAbstractItemView::SingleSelection);
+    mTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    mTable->setTabKeyNavigation(false);
+    mTable->setWordWrap(false);
+    mTable->verticalHeader()->setVisible(false);
+    // Uniform rows: the view never measures ten thousand of them.
+    mTable->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    mTable->horizontalHeader()->setStretchLastSection(true);
+    mTable->horizontalHeader()->setHighlightSections(false);
+    // Three rows at the least, so the table never shrinks to its header.
+    mTable->setMinimumHeight(mTable->horizontalHeader()->sizeHint().height() +
+                             3 * mTable->verticalHeader()->defaultSectionSize() +
+                             2 * mTable->frameWidth());
+    layout->addWidget(mTable, 2);
 
     auto* buttons = new QHBoxLayout;
-    mDelete = MakeButton(this, "cmdJournalDelete", QStringLiteral("&Delete"));
+    mDelete = MakeButton(this, "cmdJournalDelete", QStringLiteral("&Delete..."));
     mDeleteAll = MakeButton(this, "cmdJournalDeleteAll", QStringLiteral("Delete &All..."));
     mExport = MakeButton(this, "cmdJournalExport", QStringLiteral("&Export CSV..."));
     mClose = MakeButton(this, "cmdJournalClose", QStringLiteral("Close"));
-    mDelete->setAccessibleDescription(QStringLiteral("Deletes the chosen entry"));
+    mDelete->setAccessibleDescription(QStringLiteral("Deletes the entry chosen in the table"));
     for (QPushButton* b : {mDelete, mDeleteAll, mExport}) buttons->addWidget(b);
     buttons->addStretch(1);
     buttons->addWidget(mClose);
@@ -143,6 +149,21 @@ void frmJournal::BuildControls() {
     connect(mClose, &QPushButton::clicked, this, &QDialog::accept);
     connect(mIssue, &QComboBox::currentTextChanged, this,
             [this](const QString& issue) { ShowIssue(issue); });
+    connect(mTable->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { EnableButtons(); });
+    auto* deleteKey = new QShortcut(QKeySequence::Delete, mTable);
+    deleteKey->setContext(Qt::WidgetShortcut);
+    connect(deleteKey, &QShortcut::activated, this, [this] {
+        if (mDelete->isEnabled()) cmdDelete_Click();
+    });
+}
+
+void frmJournal::FitToScreen() {
+    // Room for the chart to label every rating, within the screen less a window frame and title.
+    const QSize frame(16, 48);
+    QSize size(1000, 720);
+    if (const QScreen* shown = screen()) size = size.boundedTo(shown->availableGeometry().size() - frame);
+    resize(size.expandedTo(minimumSizeHint()));
 }
 
 void frmJournal::Reload() {
@@ -152,14 +173,17 @@ void frmJournal::Reload() {
     QStringList issues;
     QSet<QString> seen;
     for (const JournalEntry& e : mEntries) {
-        rows << QStringList{e.started.toString(kDateFormat), e.issue, e.ownWords,
-                            QString::number(e.firstRating), QString::number(e.lastRating())};
+        rows << QStringList{e.started.toString(kDateFormat),   e.issue,
+                            QString::number(e.firstRating),    LaterRatingsText(e.laterRatings),
+                            QString::number(e.lastRating()),   QString::number(e.rounds),
+                            QString::number(e.minutes),        e.ownWords};
         if (!seen.contains(e.issue)) {
             seen.insert(e.issue);
             issues << e.issue;  // the most recent issue first
         }
     }
     mTableModel->SetRows(std::move(rows));
+    SizeColumns();
     const QString shown = mIssue->currentText();
     {
         const QSignalBlocker quiet(mIssue);
@@ -168,12 +192,37 @@ void frmJournal::Reload() {
         if (issues.contains(shown)) mIssue->setCurrentText(shown);
     }
     ShowIssue(mIssue->currentText());
-    const bool any = !mEntries.isEmpty();
-    mDelete->setEnabled(any);
-    mDeleteAll->setEnabled(any);
-    mExport->setEnabled(any);
-    mIssue->setEnabled(any);
+    mIssue->setEnabled(!mEntries.isEmpty());
+    EnableButtons();
     ShowStatus();
+}
+
+void frmJournal::SizeColumns() {
+    QHeaderView* header = mTable->horizontalHeader();
+    const QFontMetrics text = mTable->fontMetrics();
+    const QFontMetrics heading = header->fontMetrics();
+    const int padding = 2 * text.averageCharWidth() + 8;
+    const auto fit = [&](int column, int contentWidth) {
+        const int title = heading.horizontalAdvance(
+            mTableModel->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString());
+        header->resizeSection(column, std::max(title, contentWidth) + padding);
+    };
+    fit(kDate, text.horizontalAdvance(QStringLiteral("0000-00-00 00:00")));
+    for (const int column : {kFirst, kLast}) fit(column, text.horizontalAdvance(QStringLiteral("10")));
+    for (const int column : {kRounds, kMinutes}) {
+        fit(column, text.horizontalAdvance(QStringLiteral("000")));
+    }
+    // The longest issue and ratings, within reason: the own words take the rest of the width.
+    // Only the longest texts are measured, so ten thousand entries cost no time.
+    QString issue;
+    QString later;
+    for (const QStringList& row : mTableModel->Rows()) {
+        if (row.at(kIssue).size() > issue.size()) issue = row.at(kIssue);
+        if (row.at(kLater).size() > later.size()) later = row.at(kLater);
+    }
+    const int widest = 30 * text.averageCharWidth();
+    fit(kIssue, std::min(text.horizontalAdvance(issue), widest));
+    fit(kLater, std::min(text.horizontalAdvance(later), widest));
 }
 
 void frmJournal::ShowStatus() {
@@ -181,74 +230,59 @@ void frmJournal::ShowStatus() {
                                         : QStringLiteral("%1 entries.").arg(mEntries.size());
     if (mEntries.isEmpty()) text = QStringLiteral("Your journal is empty.");
     if (!mStatus.isEmpty()) text = mStatus + QLatin1Char(' ') + text;
+    if (!mNotice.isEmpty()) text += QLatin1Char(' ') + mNotice;
     mStatusLabel->setText(text);
     mStatusLabel->setAccessibleName(text);
 }
 
+void frmJournal::EnableButtons() {
+    const bool any = !mEntries.isEmpty();
+    mDelete->setEnabled(mStore && SelectedRow() >= 0);
+    mDeleteAll->setEnabled(any);
+    mExport->setEnabled(any);
+}
+
+int frmJournal::SelectedRow() const {
+    const QModelIndexList rows = mTable->selectionModel()->selectedRows();
+    if (rows.isEmpty()) return -1;
+    const int row = rows.constFirst().row();
+    return row < mEntries.size() ? row : -1;
+}
+
 void frmJournal::ShowIssue(const QString& issue) {
-    auto* chart = new QChart;
-    chart->setTitle(issue.isEmpty() ? QStringLiteral("No ratings yet") : issue);
-    auto* first = new QLineSeries(chart);
-    first->setName(QStringLiteral("First rating"));
-    auto* last = new QLineSeries(chart);
-    last->setName(QStringLiteral("Last rating"));
-    QList<QStringList> figures;
+    QList<JournalEntry> sessions;
     // Oldest first, as time runs along the axis.
     for (auto it = mEntries.crbegin(); it != mEntries.crend(); ++it) {
-        if (it->issue != issue) continue;
-        const qreal x = qreal(it->started.toMSecsSinceEpoch());
-        first->append(x, it->firstRating);
-        last->append(x, it->lastRating());
-        figures << QStringList{it->started.toString(kDateFormat), QString::number(it->firstRating),
-                               QString::number(it->lastRating())};
+        if (it->issue == issue) sessions << *it;
     }
-    for (QLineSeries* series : {first, last}) {
-        series->setPointsVisible(true);
-        chart->addSeries(series);
-    }
-    auto* time = new QDateTimeAxis(chart);
-    time->setFormat(QStringLiteral("yyyy-MM-dd"));
-    time->setTitleText(QStringLiteral("Date"));
-    auto* rating = new QValueAxis(chart);
-    rating->setRange(0, 10);
-    rating->setTickCount(11);
-    rating->setLabelFormat(QStringLiteral("%d"));
-    rating->setTitleText(QStringLiteral("Rating"));
-    chart->addAxis(time, Qt::AlignBottom);
-    chart->addAxis(rating, Qt::AlignLeft);
-    for (QLineSeries* series : {first, last}) {
-        series->attachAxis(time);
-        series->attachAxis(rating);
-    }
-    if (!figures.isEmpty()) {
-        const QDateTime from = QDateTime::fromMSecsSinceEpoch(qint64(first->at(0).x()));
-        const QDateTime to =
-            QDateTime::fromMSecsSinceEpoch(qint64(first->at(first->count() - 1).x()));
-        time->setRange(from.addDays(-1), to.addDays(1));
-    }
-    QChart* old = mChart->chart();
-    mChart->setChart(chart);
-    delete old;
-    mFiguresModel->SetRows(figures);
+    mChart->ShowSessions(sessions);
     const QString description =
-        figures.isEmpty()
+        sessions.isEmpty()
             ? QStringLiteral("No ratings to show.")
-            : QStringLiteral(
-                  "%1 sessions on %2; the table beside the chart lists the same figures.")
-                  .arg(figures.size())
+            : QStringLiteral("%1 sessions on %2, oldest first: the first and the last rating of "
+                             "each. The table below lists every entry.")
+                  .arg(sessions.size())
                   .arg(issue);
     mChart->setAccessibleDescription(description);
 }
 
 void frmJournal::cmdDelete_Click() {
     Trap({"frmJournal", "cmdDelete_Click"}, [&] {
-        const QModelIndex current = mTable->currentIndex();
-        if (!mStore || !current.isValid() || current.row() >= mEntries.size()) return;
-        mStore->Remove(mEntries.at(current.row()).key);
-        const int row = current.row();
+        const int row = SelectedRow();
+        if (!mStore || row < 0) return;
+        const JournalEntry entry = mEntries.at(row);
+        const MessageAnswer answer = ShowMessage(
+            {QStringLiteral("Journal"),
+             QStringLiteral("Delete the entry of %1 for \u201C%2\u201D? This cannot be undone.")
+                 .arg(entry.started.toString(kDateFormat), entry.issue),
+             MessageIcon::Question, MessageButtons::DeleteCancel, MessageAnswer::Cancel});
+        if (answer != MessageAnswer::Delete) return;
+        mNotice = mStore->Remove(entry.key)
+                      ? QString()
+                      : QStringLiteral("The entry could not be deleted; the journal is unchanged.");
         Reload();
         if (!mEntries.isEmpty()) {
-            mTable->setCurrentIndex(mTableModel->index(std::min<int>(row, mEntries.size() - 1), 0));
+            mTable->selectRow(std::min<int>(row, int(mEntries.size()) - 1));
         }
     });
 }
@@ -269,29 +303,28 @@ void frmJournal::cmdDeleteAll_Click() {
 
 void frmJournal::cmdExport_Click() {
     Trap({"frmJournal", "cmdExport_Click"}, [&] {
-        QFileDialog dialog(this, QStringLiteral("Export the journal"), QString(),
+        const QString folder = ExportFolder();
+        QFileDialog dialog(this, QStringLiteral("Export the journal"), folder,
                            QStringLiteral("CSV files (*.csv)"));
         dialog.setObjectName(QStringLiteral("dlgJournalExport"));
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setDefaultSuffix(QStringLiteral("csv"));
-        dialog.selectFile(QStringLiteral("journal.csv"));
+        dialog.selectFile(QDir(folder).filePath(QStringLiteral("journal.csv")));
         if (RunModalDialog(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
             return;
         }
         const QString target = dialog.selectedFiles().constFirst();
-        QSaveFile file(target);
-        // A byte order mark lets a spreadsheet read the words in any script.
-        const QByteArray bytes = "\xEF\xBB\xBF" + JournalCsv(mEntries).toUtf8();
-        const bool written =
-            file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
-        if (written) {
-            QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        QString error;
+        if (WriteJournalCsv(target, mEntries, &error)) {
+            mNotice = QStringLiteral("The journal was exported to %1.")
+                          .arg(QDir::toNativeSeparators(target));
+            ShowStatus();
             return;
         }
         ShowMessage({QStringLiteral("Journal"),
                      QStringLiteral("The journal could not be exported to %1. Nothing in the "
                                     "journal has changed.")
-                         .arg(target),
+                         .arg(QDir::toNativeSeparators(target)),
                      MessageIcon::Information, MessageButtons::Ok, MessageAnswer::Ok});
     });
 }

@@ -1,13 +1,12 @@
 #pragma once
-// The journal window: the entries newest first, a chart of the ratings over time for one issue
-// with the same figures as a table, and deleting and exporting the entries.
+// The journal window: a chart of the ratings over time for one issue, every entry in a table
+// newest first, and deleting and exporting the entries.
 
 #include <QDialog>
 #include <memory>
 
 #include "journal/journal_store.h"
 
-class QChartView;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -15,6 +14,7 @@ class QTableView;
 
 namespace mindrova {
 
+class JournalChart;
 class TextTableModel;
 
 class frmJournal : public QDialog {
@@ -32,21 +32,24 @@ public:
 
 private:
     void BuildControls();
+    void FitToScreen();
     void Reload();
+    void SizeColumns();
     void ShowIssue(const QString& issue);
     void ShowStatus();
+    void EnableButtons();
+    int SelectedRow() const;
 
     std::unique_ptr<JournalStore> mStore;
     QList<JournalEntry> mEntries;
     QString mStatus;
+    QString mNotice;
 
     QLabel* mStatusLabel = nullptr;
     QTableView* mTable = nullptr;
     TextTableModel* mTableModel = nullptr;
     QComboBox* mIssue = nullptr;
-    QChartView* mChart = nullptr;
-    QTableView* mFigures = nullptr;
-    TextTableModel* mFiguresModel = nullptr;
+    JournalChart* mChart = nullptr;
     QPushButton* mDelete = nullptr;
     QPushButton* mDeleteAll = nullptr;
     QPushButton* mExport = nullptr;

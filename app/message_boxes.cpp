@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "support/modal_seam.h"
 
@@ -25,15 +26,20 @@ QMessageBox::Icon BoxIcon(MessageIcon icon) {
 }
 
 MessageAnswer ShowBox(const MessageRequest& request) {
-    QMessageBox box(BoxIcon(request.icon), request.title, request.text);
-    if (request.buttons == MessageButtons::YesNo) {
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(request.defaultAnswer == MessageAnswer::No ? QMessageBox::No
-                                                                        : QMessageBox::Yes);
-        return box.exec() == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
-    }
-    box.setStandardButtons(QMessageBox::Ok);
+    QMessageBox box;
+    PrepareMessageBox(box, request);
     box.exec();
+    QAbstractButton* clicked = box.clickedButton();
+    switch (request.buttons) {
+        case MessageButtons::YesNo:
+            return clicked == box.button(QMessageBox::Yes) ? MessageAnswer::Yes : MessageAnswer::No;
+        case MessageButtons::DeleteCancel:
+            return clicked != nullptr && box.buttonRole(clicked) == QMessageBox::DestructiveRole
+                       ? MessageAnswer::Delete
+                       : MessageAnswer::Cancel;
+        case MessageButtons::Ok:
+            break;
+    }
     return MessageAnswer::Ok;
 }
 
@@ -43,6 +49,31 @@ int RunDialog(QObject& dialog) {
 }
 
 }  // namespace
+
+void PrepareMessageBox(QMessageBox& box, const MessageRequest& request) {
+    box.setIcon(BoxIcon(request.icon));
+    box.setWindowTitle(request.title);
+    box.setTextFormat(Qt::PlainText);
+    box.setText(request.text);
+    switch (request.buttons) {
+        case MessageButtons::YesNo:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            box.setDefaultButton(request.defaultAnswer == MessageAnswer::No ? QMessageBox::No
+                                                                            : QMessageBox::Yes);
+            return;
+        case MessageButtons::DeleteCancel: {
+            QPushButton* remove =
+                box.addButton(QStringLiteral("&Delete"), QMessageBox::DestructiveRole);
+            QPushButton* cancel = box.addButton(QMessageBox::Cancel);
+            box.setDefaultButton(request.defaultAnswer == MessageAnswer::Delete ? remove : cancel);
+            box.setEscapeButton(cancel);
+            return;
+        }
+        case MessageButtons::Ok:
+            break;
+    }
+    box.setStandardButtons(QMessageBox::Ok);
+}
 
 void InstallModalHandlers() {
     SetModalHandlers({ShowBox, RunDialog});

@@ -9,8 +9,9 @@
 namespace mindrova {
 
 enum class MessageIcon { None, Information, Question, Warning, Critical };
-enum class MessageButtons { Ok, YesNo };
-enum class MessageAnswer { Ok, Yes, No };
+// DeleteCancel asks before something is deleted: a "Delete" button and "Cancel".
+enum class MessageButtons { Ok, YesNo, DeleteCancel };
+enum class MessageAnswer { Ok, Yes, No, Delete, Cancel };
 
 struct MessageRequest {
     QString title;

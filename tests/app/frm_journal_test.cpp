@@ -4,16 +4,23 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <QChartView>
+#include <QChart>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QGraphicsTextItem>
 #include <QLabel>
 #include <QLineSeries>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QStandardPaths>
 #include <QTableView>
 #include <QTemporaryDir>
 
+#include "app/journal_chart.h"
 #include "app/journal_services.h"
+#include "app/message_boxes.h"
 #include "fixtures/modal_recorder.h"
 #include "fixtures/qstring_printer.h"
 #include "fixtures/qt_application.h"
@@ -67,6 +74,25 @@ protected:
     static QString Cell(QTableView* table, int row, int column) {
         return table->model()->index(row, column).data().toString();
     }
+    // The cell under the column headed heading.
+    static QString Cell(QTableView* table, int row, const char* heading) {
+        QAbstractItemModel* model = table->model();
+        for (int c = 0; c < model->columnCount(); ++c) {
+            if (model->headerData(c, Qt::Horizontal).toString() == QLatin1String(heading)) {
+                return Cell(table, row, c);
+            }
+        }
+        ADD_FAILURE() << "no column " << heading;
+        return {};
+    }
+    void Save(const QList<JournalEntry>& entries) {
+        JournalStore store(path);
+        ASSERT_TRUE(store.Open());
+        for (const JournalEntry& e : entries) ASSERT_TRUE(store.Save(e));
+    }
+    void SelectRow(frmJournal& w, int row) {
+        Find<QTableView>(w, "tblJournal")->selectRow(row);
+    }
 
     const QString words = QStringLiteral("=\"the [fire]\", \U0001F525 \u05D0\u05E9");
     QTemporaryDir dir;
@@ -85,81 +111,261 @@ TEST_F(JournalWindow, AMissingJournalShowsEmptyAndIsNotCreated) {
     }
 }
 
-TEST_F(JournalWindow, EntriesNewestFirstAndTheChartOfOneIssueWithItsFigures) {
+TEST_F(JournalWindow, OneTableNewestFirstWithEveryFigureAndTheChartOfOneIssue) {
     Fill();
     frmJournal w(path);
     auto* table = Find<QTableView>(w, "tblJournal");
     ASSERT_EQ(table->model()->rowCount(), 4);
-    EXPECT_EQ(Cell(table, 0, 0), QStringLiteral("2026-05-04 18:30"));
-    EXPECT_EQ(Cell(table, 2, 1), QStringLiteral("Trauma"));
-    EXPECT_EQ(Cell(table, 2, 2), words) << "own words shown exactly";
-    EXPECT_EQ(Cell(table, 1, 3), QStringLiteral("7"));
-    EXPECT_EQ(Cell(table, 1, 4), QStringLiteral("2")) << "the last of the later ratings";
-    EXPECT_EQ(Cell(table, 2, 4), QStringLiteral("8")) << "never rated again: the first";
+    EXPECT_EQ(Cell(table, 0, "Date"), QStringLiteral("2026-05-04 18:30"));
+    EXPECT_EQ(Cell(table, 2, "Issue"), QStringLiteral("Trauma"));
+    EXPECT_EQ(Cell(table, 2, "Own words"), words) << "own words shown exactly";
+    EXPECT_EQ(Cell(table, 1, "First rating"), QStringLiteral("7"));
+    EXPECT_EQ(Cell(table, 1, "Later ratings"), QStringLiteral("5, 2"));
+    EXPECT_EQ(Cell(table, 1, "Last rating"), QStringLiteral("2")) << "the last of the later ones";
+    EXPECT_EQ(Cell(table, 2, "Later ratings"), QString());
+    EXPECT_EQ(Cell(table, 2, "Last rating"), QStringLiteral("8")) << "never rated again: the first";
+    EXPECT_EQ(Cell(table, 0, "Rounds"), QStringLiteral("3"));
+    EXPECT_EQ(Cell(table, 0, "Minutes"), QStringLiteral("11"));
     EXPECT_EQ(Find<QLabel>(w, "lblJournalStatus")->text(), QStringLiteral("4 entries."));
+    EXPECT_EQ(w.findChildren<QTableView*>().size(), 1) << "one table, not the same data twice";
 
     auto* issue = Find<QComboBox>(w, "cboJournalIssue");
     EXPECT_EQ(issue->currentText(), QStringLiteral("Guilt")) << "the latest issue first";
     EXPECT_EQ(issue->count(), 2);
-    auto* figures = Find<QTableView>(w, "tblJournalChartFigures");
-    ASSERT_EQ(figures->model()->rowCount(), 3);
-    EXPECT_EQ(Cell(figures, 0, 0), QStringLiteral("2026-05-01 18:30")) << "oldest first";
-    EXPECT_EQ(Cell(figures, 0, 1), QStringLiteral("9"));
-    EXPECT_EQ(Cell(figures, 2, 2), QStringLiteral("1"));
-    auto* chart = Find<QChartView>(w, "chtJournal");
+    auto* chart = Find<JournalChart>(w, "chtJournal");
     const QList<QAbstractSeries*> series = chart->chart()->series();
     ASSERT_EQ(series.size(), 2);
     const auto* first = static_cast<QLineSeries*>(series[0]);
     const auto* last = static_cast<QLineSeries*>(series[1]);
     ASSERT_EQ(first->count(), 3);
-    EXPECT_EQ(first->at(0).y(), 9);
+    EXPECT_EQ(first->at(0).y(), 9) << "oldest first";
     EXPECT_EQ(last->at(2).y(), 1);
+    EXPECT_TRUE(chart->chart()->title().isEmpty()) << "a chart title is read as markup";
     EXPECT_FALSE(chart->accessibleName().isEmpty());
     EXPECT_TRUE(chart->accessibleDescription().contains(QStringLiteral("3 sessions")));
-    EXPECT_FALSE(figures->accessibleName().isEmpty());
     EXPECT_FALSE(table->accessibleName().isEmpty());
 
     issue->setCurrentText(QStringLiteral("Trauma"));
-    EXPECT_EQ(figures->model()->rowCount(), 1);
     EXPECT_EQ(static_cast<QLineSeries*>(chart->chart()->series()[0])->count(), 1);
+}
+
+JournalEntry Session(int n, const QDateTime& started, int first, QList<int> later) {
+    JournalEntry e;
+    e.key = QStringLiteral("s%1").arg(n);
+    e.issue = QStringLiteral("Anxiety, Fear, Panic, Phobia");
+    e.started = started;
+    e.firstRating = first;
+    e.laterRatings = std::move(later);
+    return e;
+}
+
+void Settle() {
+    for (int i = 0; i < 10; ++i) QCoreApplication::processEvents();
+}
+
+QString Flat(QString text) {
+    return text.replace(QChar::LineSeparator, QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+}
+
+// What the chart shows as text, read from its scene as drawn.
+void ExpectReadable(JournalChart* chart, const QString& newest) {
+    QStringList ratings;
+    QStringList sessions;
+    QList<QRectF> sessionRects;
+    const QRectF view = chart->mapToScene(chart->viewport()->rect()).boundingRect();
+    for (QGraphicsItem* item : chart->scene()->items()) {
+        auto* text = qgraphicsitem_cast<QGraphicsTextItem*>(item);
+        if (text == nullptr || !text->isVisible()) continue;
+        const QString plain = Flat(text->toPlainText());
+        if (plain.isEmpty()) continue;
+        EXPECT_FALSE(plain.contains(QStringLiteral("..."))) << "elided: " << plain.toStdString();
+        const QRectF rect = text->sceneBoundingRect();
+        EXPECT_TRUE(view.contains(rect)) << "outside the view: " << plain.toStdString();
+        if (QRegularExpression(QStringLiteral("^\\d{1,2}$")).match(plain).hasMatch()) {
+            ratings << plain;
+        } else if (QRegularExpression(QStringLiteral("^\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d"))
+                       .match(plain)
+                       .hasMatch()) {
+            EXPECT_FALSE(sessions.contains(plain)) << "repeated: " << plain.toStdString();
+            for (const QRectF& other : sessionRects) {
+                EXPECT_FALSE(rect.intersects(other)) << "overlaps: " << plain.toStdString();
+            }
+            sessions << plain;
+            sessionRects << rect;
+        }
+    }
+    std::sort(ratings.begin(), ratings.end(),
+              [](const QString& a, const QString& b) { return a.toInt() < b.toInt(); });
+    QStringList everyRating;
+    for (int r = 0; r <= 10; ++r) everyRating << QString::number(r);
+    EXPECT_EQ(ratings, everyRating) << "every whole rating labelled once";
+    EXPECT_TRUE(sessions.contains(newest)) << "the newest session is labelled: "
+                                           << sessions.join(QStringLiteral(" | ")).toStdString();
+}
+
+TEST_F(JournalWindow, TheChartLabelsEveryRatingAndGivesEachSessionItsOwnPlace) {
+    QList<JournalEntry> entries;
+    const QDateTime start(QDate(2026, 11, 1), QTime(18, 30));
+    for (int n = 0; n < 10; ++n) entries << Session(n, start.addDays(n * 2), 9 - n % 4, {3});
+    // Two sessions on one day, a minute apart.
+    entries << Session(10, QDateTime(QDate(2026, 12, 8), QTime(10, 0)), 6, {4})
+            << Session(11, QDateTime(QDate(2026, 12, 8), QTime(10, 1)), 4, {1});
+    Save(entries);
+    frmJournal w(path);
+    w.show();
+    Settle();
+    const QSize screen = w.screen()->availableGeometry().size();
+    EXPECT_LE(w.width(), screen.width());
+    EXPECT_LE(w.height(), screen.height());
+    auto* chart = Find<JournalChart>(w, "chtJournal");
+    auto* table = Find<QTableView>(w, "tblJournal");
+    EXPECT_GT(chart->height(), table->height()) << "the chart has the larger share";
+    ExpectReadable(chart, QStringLiteral("2026-12-08 10:01"));
+
+    auto* first = static_cast<QLineSeries*>(chart->chart()->series()[0]);
+    ASSERT_EQ(first->count(), 12);
+    const QPointF ten = chart->chart()->mapToPosition(first->at(10), first);
+    const QPointF tenOhOne = chart->chart()->mapToPosition(first->at(11), first);
+    EXPECT_GT(tenOhOne.x() - ten.x(), 20) << "a minute apart, yet apart";
+
+    // The smallest the window can be made keeps every label whole.
+    w.resize(w.minimumSizeHint());
+    Settle();
+    ExpectReadable(chart, QStringLiteral("2026-12-08 10:01"));
+}
+
+TEST_F(JournalWindow, ManySessionsGetLabelsThatFitAndSessionsInOneMinuteDifferBySeconds) {
+    QList<JournalEntry> entries;
+    const QDateTime start(QDate(2025, 1, 1), QTime(8, 0));
+    for (int n = 0; n < 200; ++n) entries << Session(n, start.addSecs(n * 36000), n % 11, {});
+    entries << Session(200, start.addSecs(199 * 36000 + 20), 5, {2});
+    Save(entries);
+    frmJournal w(path);
+    w.show();
+    Settle();
+    const QString newest = start.addSecs(199 * 36000 + 20).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    ExpectReadable(Find<JournalChart>(w, "chtJournal"), newest);
+}
+
+struct AxisCase {
+    const char* name;
+    int count;
+    qreal width;
+    qreal label;
+    int labels;  // how many labels are expected, or -1 for "some"
+};
+
+TEST(SessionAxisLayoutTest, LabelsFitWholeNeverTouchAndTheNewestIsAlwaysThere) {
+    for (const AxisCase& c : {AxisCase{"None", 0, 800, 70, 0}, AxisCase{"One", 1, 800, 70, 1},
+                              AxisCase{"TwoAMinuteApart", 2, 300, 70, 2},
+                              AxisCase{"TenOnAWideAxis", 10, 1200, 70, 10},
+                              AxisCase{"TenOnANarrowAxis", 10, 800, 74, 5},
+                              AxisCase{"AThousand", 1000, 800, 70, -1},
+                              AxisCase{"TooNarrowForAny", 5, 120, 70, 0}}) {
+        SCOPED_TRACE(c.name);
+        const SessionAxisLayout layout = LayOutSessionAxis(c.count, c.width, c.label);
+        if (c.labels >= 0) {
+            EXPECT_EQ(layout.labelled.size(), c.labels);
+        } else {
+            EXPECT_GE(layout.labelled.size(), 2);
+        }
+        if (c.count > 0) {
+            EXPECT_LT(layout.from, 0);
+            EXPECT_GT(layout.to, c.count - 1);
+        }
+        if (layout.labelled.isEmpty()) continue;
+        EXPECT_EQ(layout.labelled.last(), c.count - 1);
+        const qreal perSession = c.width / (layout.to - layout.from);
+        // Qt Charts cuts a label wider than its share of the axis.
+        EXPECT_GE(c.width / qreal(layout.labelled.size() + 1) - 8, c.label);
+        EXPECT_GE((layout.labelled.first() - layout.from) * perSession, c.label / 2);
+        EXPECT_GE((layout.to - layout.labelled.last()) * perSession, c.label / 2);
+        for (qsizetype i = 1; i < layout.labelled.size(); ++i) {
+            EXPECT_GE((layout.labelled[i] - layout.labelled[i - 1]) * perSession, c.label + 8);
+        }
+    }
 }
 
 TEST_F(JournalWindow, DeleteOneAndDeleteAllAfterAQuestion) {
     Fill();
     frmJournal w(path);
-    auto* table = Find<QTableView>(w, "tblJournal");
-    table->setCurrentIndex(table->model()->index(0, 0));
-    Find<QPushButton>(w, "cmdJournalDelete")->click();
-    EXPECT_TRUE(modal.messages.isEmpty()) << "one entry goes without a question";
+    auto* remove = Find<QPushButton>(w, "cmdJournalDelete");
+    EXPECT_FALSE(remove->isEnabled()) << "nothing chosen, nothing to delete";
+    remove->click();
+    EXPECT_TRUE(modal.messages.isEmpty());
+
+    SelectRow(w, 1);
+    ASSERT_TRUE(remove->isEnabled());
+    modal.setNextAnswer(MessageAnswer::Cancel);
+    remove->click();
+    ASSERT_EQ(modal.messages.size(), 1);
+    const MessageRequest& question = modal.messages[0];
+    EXPECT_EQ(question.buttons, MessageButtons::DeleteCancel);
+    EXPECT_EQ(question.defaultAnswer, MessageAnswer::Cancel);
+    EXPECT_EQ(question.text, QStringLiteral("Delete the entry of 2026-05-03 18:30 for "
+                                            "\u201CGuilt\u201D? This cannot be undone."));
+    EXPECT_EQ(w.entries().size(), 4) << "cancelled";
+
+    modal.setNextAnswer(MessageAnswer::Delete);
+    remove->click();
     ASSERT_EQ(w.entries().size(), 3);
-    EXPECT_EQ(w.entries()[0].key, QStringLiteral("c"));
+    QStringList keys;
+    for (const JournalEntry& e : w.entries()) keys << e.key;
+    EXPECT_EQ(keys, (QStringList{"d", "b", "a"})) << "the chosen entry, not the newest";
 
     modal.setNextAnswer(MessageAnswer::No);
     Find<QPushButton>(w, "cmdJournalDeleteAll")->click();
-    ASSERT_EQ(modal.messages.size(), 1);
-    EXPECT_EQ(modal.messages[0].buttons, MessageButtons::YesNo);
-    EXPECT_EQ(modal.messages[0].defaultAnswer, MessageAnswer::No);
+    ASSERT_EQ(modal.messages.size(), 3);
+    EXPECT_EQ(modal.messages[2].buttons, MessageButtons::YesNo);
+    EXPECT_EQ(modal.messages[2].defaultAnswer, MessageAnswer::No);
     EXPECT_EQ(w.entries().size(), 3);
     modal.setNextAnswer(MessageAnswer::Yes);
     Find<QPushButton>(w, "cmdJournalDeleteAll")->click();
     EXPECT_TRUE(w.entries().isEmpty());
+    EXPECT_FALSE(remove->isEnabled());
 
     JournalStore store(path);
     ASSERT_TRUE(store.Open());
     EXPECT_TRUE(store.LoadAll().isEmpty()) << "deleted on disk, not only in the window";
 }
 
-TEST_F(JournalWindow, ExportWritesEveryEntryExactlyToAPrivateFile) {
+TEST_F(JournalWindow, TheDeleteQuestionAsShownOffersCancelFirstAndShowsTextAsTyped) {
+    QMessageBox box;
+    const QString text = QStringLiteral("Delete the entry of 2026-05-03 18:30 for \u201C<h1>x</h1>\u201D?");
+    PrepareMessageBox(box, {QStringLiteral("Journal"), text, MessageIcon::Question,
+                            MessageButtons::DeleteCancel, MessageAnswer::Cancel});
+    EXPECT_EQ(box.textFormat(), Qt::PlainText);
+    EXPECT_EQ(box.text(), text);
+    ASSERT_NE(box.defaultButton(), nullptr);
+    EXPECT_EQ(box.defaultButton(), box.button(QMessageBox::Cancel));
+    EXPECT_EQ(box.escapeButton(), box.button(QMessageBox::Cancel));
+    ASSERT_EQ(box.buttons().size(), 2);
+    for (QAbstractButton* b : box.buttons()) {
+        if (b != box.button(QMessageBox::Cancel)) {
+            EXPECT_EQ(b->text(), QStringLiteral("&Delete"));
+        }
+    }
+}
+
+TEST_F(JournalWindow, ExportStartsInDocumentsWritesEveryEntryPrivatelyAndSaysWhere) {
     Fill();
     frmJournal w(path);
-    const QString target = dir.filePath(QStringLiteral("out.csv"));
+    // A folder name that would be markup if the notice were read as rich text.
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("<b>out")));
+    const QString target = dir.filePath(QStringLiteral("<b>out/journal.csv"));
+    const mode_t umaskBefore = ::umask(0);
     modal.setNextDialog([&](QObject& d) {
         auto& dialog = static_cast<QFileDialog&>(d);
         EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptSave);
+        const QString documents =
+            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        EXPECT_EQ(dialog.directory().absolutePath(),
+                  QDir(documents).exists() ? documents : QDir::homePath());
         dialog.selectFile(target);
         return int(QDialog::Accepted);
     });
     Find<QPushButton>(w, "cmdJournalExport")->click();
+    ::umask(umaskBefore);
     QFile file(target);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
@@ -169,7 +375,11 @@ TEST_F(JournalWindow, ExportWritesEveryEntryExactlyToAPrivateFile) {
     struct stat info {};
     ASSERT_EQ(::stat(QFile::encodeName(target).constData(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0600u);
-    EXPECT_TRUE(modal.messages.isEmpty());
+    EXPECT_TRUE(modal.messages.isEmpty()) << "no box to click away";
+    auto* status = Find<QLabel>(w, "lblJournalStatus");
+    EXPECT_EQ(status->text(),
+              QStringLiteral("4 entries. The journal was exported to %1.").arg(target));
+    EXPECT_EQ(status->textFormat(), Qt::PlainText);
 }
 
 TEST_F(JournalWindow, ExportThatCannotBeWrittenIsToldAndCancelWritesNothing) {
@@ -188,13 +398,23 @@ TEST_F(JournalWindow, ExportThatCannotBeWrittenIsToldAndCancelWritesNothing) {
 }
 
 TEST_F(JournalWindow, ADamagedJournalIsKeptAsideAndSaidSo) {
+    // A folder name that would be markup if the window read it as rich text.
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("<b>x")));
+    path = dir.filePath(QStringLiteral("<b>x/journal.sqlite"));
     QFile junk(path);
     ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
     junk.write(QByteArray(8192, 'j'));
     junk.close();
     frmJournal w(path);
     EXPECT_TRUE(Find<QLabel>(w, "lblJournalStatus")->text().contains(QStringLiteral("kept as")));
-    EXPECT_EQ(QDir(dir.path()).entryList({QStringLiteral("journal.damaged-*")}).size(), 1);
+    for (const QLabel* label : w.findChildren<QLabel*>()) {
+        EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->objectName().toStdString();
+    }
+    EXPECT_TRUE(Find<QLabel>(w, "lblJournalStatus")->text().contains(QStringLiteral("<b>x")));
+    EXPECT_EQ(QDir(dir.filePath(QStringLiteral("<b>x")))
+                  .entryList({QStringLiteral("journal.damaged-*")})
+                  .size(),
+              1);
 }
 
 class JournalSwitch : public JournalWindow {
