@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QSet>
 #include <QShortcut>
@@ -87,6 +88,7 @@ void frmJournal::BuildControls() {
     mStatusLabel->setTextFormat(Qt::PlainText);
     mStatusLabel->setWordWrap(true);
     mStatusLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    mStatusLabel->setMinimumWidth(20 * mStatusLabel->fontMetrics().averageCharWidth());
     topRow->addWidget(mStatusLabel, 1);
     auto* issueLabel = new QLabel(QStringLiteral("&Chart for:"), this);
     issueLabel->setObjectName(QStringLiteral("lblJournalIssue"));
@@ -233,6 +235,21 @@ void frmJournal::ShowStatus() {
     if (!mNotice.isEmpty()) text += QLatin1Char(' ') + mNotice;
     mStatusLabel->setText(text);
     mStatusLabel->setAccessibleName(text);
+    FitStatusHeight();
+}
+
+void frmJournal::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    FitStatusHeight();
+}
+
+// A wrapped label's height depends on its width, which a window's minimum size does not follow:
+// without this, a long notice in a narrow window would push the chart under the table.
+void frmJournal::FitStatusHeight() {
+    const int needed = mStatusLabel->heightForWidth(mStatusLabel->width());
+    if (needed > 0 && needed != mStatusLabel->minimumHeight()) {
+        mStatusLabel->setMinimumHeight(needed);
+    }
 }
 
 void frmJournal::EnableButtons() {

@@ -30,8 +30,12 @@ public:
     void cmdDeleteAll_Click();
     void cmdExport_Click();
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     void BuildControls();
+    void FitStatusHeight();
     void FitToScreen();
     void Reload();
     void SizeColumns();

@@ -94,6 +94,10 @@ JournalChart::JournalChart(QWidget* parent) : QChartView(parent) {
     const qreal plot = (kRatingSteps + 1) * (line + 2 * kLabelPadding) + 2;
     const qreal below = LabelSize(font, QStringLiteral("0<br>0")).height() + 3 * kLabelPadding;
     setMinimumHeight(int(std::ceil(plot + below + 8 + 2 * frameWidth() + 4)));
+    // Wide enough for two dates along the bottom beside the scale and the legend.
+    const qreal label = LabelSize(font, QStringLiteral("0000-00-00<br>00:00:00")).width();
+    const qreal side = LabelSize(font, QStringLiteral("Last rating")).width();
+    setMinimumWidth(int(std::ceil(3 * (label + 2 * kLabelPadding) + 2 * side + 4 * line)));
 
     // Once the plot has its size, the labels are chosen for it. Queued: the axis must not change
     // while the chart is in the middle of its own layout.

@@ -380,6 +380,17 @@ TEST_F(JournalWindow, ExportStartsInDocumentsWritesEveryEntryPrivatelyAndSaysWhe
     EXPECT_EQ(status->text(),
               QStringLiteral("4 entries. The journal was exported to %1.").arg(target));
     EXPECT_EQ(status->textFormat(), Qt::PlainText);
+
+    // At the narrowest, the notice wraps over several lines and still keeps clear of the chart.
+    w.show();
+    for (int i = 0; i < 2; ++i) {
+        w.resize(1, 1);
+        Settle();
+    }
+    auto* chart = Find<JournalChart>(w, "chtJournal");
+    EXPECT_GE(status->height(), status->heightForWidth(status->width()));
+    EXPECT_GT(chart->geometry().top(), status->geometry().bottom());
+    EXPECT_GE(chart->height(), chart->minimumHeight());
 }
 
 TEST_F(JournalWindow, ExportThatCannotBeWrittenIsToldAndCancelWritesNothing) {
