@@ -109,9 +109,9 @@ void JournalChart::ShowSessions(const QList<JournalEntry>& sessions) {
     mSessions = sessions;
     // Two sessions within a minute of each other are told apart by their seconds.
     mTimeFormat = QStringLiteral("HH:mm");
-    const QString minute = QStringLiteral("yyyy-MM-dd HH:mm");
+    const auto minute = [](const JournalEntry& e) { return e.started.toSecsSinceEpoch() / 60; };
     for (qsizetype i = 1; i < mSessions.size(); ++i) {
-        if (mSessions[i].started.toString(minute) == mSessions[i - 1].started.toString(minute)) {
+        if (minute(mSessions[i]) == minute(mSessions[i - 1])) {
             mTimeFormat = QStringLiteral("HH:mm:ss");
             break;
         }

@@ -49,6 +49,9 @@ JournalEntry Entry(const QString& key, const QString& issue, int day, int first,
     return e;
 }
 
+void ExpectReadable(JournalChart* chart, const QString& newest);
+void Settle();
+
 class JournalWindow : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -147,6 +150,10 @@ TEST_F(JournalWindow, OneTableNewestFirstWithEveryFigureAndTheChartOfOneIssue) {
 
     issue->setCurrentText(QStringLiteral("Trauma"));
     EXPECT_EQ(static_cast<QLineSeries*>(chart->chart()->series()[0])->count(), 1);
+    w.show();
+    Settle();
+    SCOPED_TRACE("a single session");
+    ExpectReadable(chart, QStringLiteral("2026-05-02 18:30"));
 }
 
 JournalEntry Session(int n, const QDateTime& started, int first, QList<int> later) {
