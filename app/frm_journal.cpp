@@ -164,7 +164,9 @@ void frmJournal::FitToScreen() {
     // Room for the chart to label every rating, within the screen less a window frame and title.
     const QSize frame(16, 48);
     QSize size(1000, 720);
-    if (const QScreen* shown = screen()) size = size.boundedTo(shown->availableGeometry().size() - frame);
+    if (const QScreen* shown = screen()) {
+        size = size.boundedTo(shown->availableGeometry().size() - frame);
+    }
     resize(size.expandedTo(minimumSizeHint()));
 }
 
@@ -175,10 +177,10 @@ void frmJournal::Reload() {
     QStringList issues;
     QSet<QString> seen;
     for (const JournalEntry& e : mEntries) {
-        rows << QStringList{e.started.toString(kDateFormat),   e.issue,
-                            QString::number(e.firstRating),    LaterRatingsText(e.laterRatings),
-                            QString::number(e.lastRating()),   QString::number(e.rounds),
-                            QString::number(e.minutes),        e.ownWords};
+        rows << QStringList{e.started.toString(kDateFormat), e.issue,
+                            QString::number(e.firstRating),  LaterRatingsText(e.laterRatings),
+                            QString::number(e.lastRating()), QString::number(e.rounds),
+                            QString::number(e.minutes),      e.ownWords};
         if (!seen.contains(e.issue)) {
             seen.insert(e.issue);
             issues << e.issue;  // the most recent issue first
@@ -210,7 +212,9 @@ void frmJournal::SizeColumns() {
         header->resizeSection(column, std::max(title, contentWidth) + padding);
     };
     fit(kDate, text.horizontalAdvance(QStringLiteral("0000-00-00 00:00")));
-    for (const int column : {kFirst, kLast}) fit(column, text.horizontalAdvance(QStringLiteral("10")));
+    for (const int column : {kFirst, kLast}) {
+        fit(column, text.horizontalAdvance(QStringLiteral("10")));
+    }
     for (const int column : {kRounds, kMinutes}) {
         fit(column, text.horizontalAdvance(QStringLiteral("000")));
     }
@@ -276,8 +280,9 @@ void frmJournal::ShowIssue(const QString& issue) {
     const QString description =
         sessions.isEmpty()
             ? QStringLiteral("No ratings to show.")
-            : QStringLiteral("%1 sessions on %2, oldest first: the first and the last rating of "
-                             "each. The table below lists every entry.")
+            : QStringLiteral(
+                  "%1 sessions on %2, oldest first: the first and the last rating of "
+                  "each. The table below lists every entry.")
                   .arg(sessions.size())
                   .arg(issue);
     mChart->setAccessibleDescription(description);

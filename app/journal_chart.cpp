@@ -101,8 +101,9 @@ JournalChart::JournalChart(QWidget* parent) : QChartView(parent) {
 
     // Once the plot has its size, the labels are chosen for it. Queued: the axis must not change
     // while the chart is in the middle of its own layout.
-    connect(chart, &QChart::plotAreaChanged, this, [this] { PlaceSessionLabels(); },
-            Qt::QueuedConnection);
+    connect(
+        chart, &QChart::plotAreaChanged, this, [this] { PlaceSessionLabels(); },
+        Qt::QueuedConnection);
 }
 
 void JournalChart::ShowSessions(const QList<JournalEntry>& sessions) {

@@ -14,7 +14,7 @@ namespace mindrova {
 
 // Where the sessions sit and which of them carry a label.
 struct SessionAxisLayout {
-    qreal from = -0.5;    // the axis range, in session numbers (0 is the oldest)
+    qreal from = -0.5;  // the axis range, in session numbers (0 is the oldest)
     qreal to = 0.5;
     QList<int> labelled;  // ascending; the newest session always, when any label fits
 };

@@ -93,9 +93,7 @@ protected:
         ASSERT_TRUE(store.Open());
         for (const JournalEntry& e : entries) ASSERT_TRUE(store.Save(e));
     }
-    void SelectRow(frmJournal& w, int row) {
-        Find<QTableView>(w, "tblJournal")->selectRow(row);
-    }
+    void SelectRow(frmJournal& w, int row) { Find<QTableView>(w, "tblJournal")->selectRow(row); }
 
     const QString words = QStringLiteral("=\"the [fire]\", \U0001F525 \u05D0\u05E9");
     QTemporaryDir dir;
@@ -171,7 +169,8 @@ void Settle() {
 }
 
 QString Flat(QString text) {
-    return text.replace(QChar::LineSeparator, QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return text.replace(QChar::LineSeparator, QLatin1Char(' '))
+        .replace(QLatin1Char('\n'), QLatin1Char(' '));
 }
 
 // What the chart shows as text, read from its scene as drawn.
@@ -206,8 +205,8 @@ void ExpectReadable(JournalChart* chart, const QString& newest) {
     QStringList everyRating;
     for (int r = 0; r <= 10; ++r) everyRating << QString::number(r);
     EXPECT_EQ(ratings, everyRating) << "every whole rating labelled once";
-    EXPECT_TRUE(sessions.contains(newest)) << "the newest session is labelled: "
-                                           << sessions.join(QStringLiteral(" | ")).toStdString();
+    EXPECT_TRUE(sessions.contains(newest))
+        << "the newest session is labelled: " << sessions.join(QStringLiteral(" | ")).toStdString();
 }
 
 TEST_F(JournalWindow, TheChartLabelsEveryRatingAndGivesEachSessionItsOwnPlace) {
@@ -250,7 +249,8 @@ TEST_F(JournalWindow, ManySessionsGetLabelsThatFitAndSessionsInOneMinuteDifferBy
     frmJournal w(path);
     w.show();
     Settle();
-    const QString newest = start.addSecs(199 * 36000 + 20).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    const QString newest =
+        start.addSecs(199 * 36000 + 20).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
     ExpectReadable(Find<JournalChart>(w, "chtJournal"), newest);
 }
 
@@ -263,12 +263,11 @@ struct AxisCase {
 };
 
 TEST(SessionAxisLayoutTest, LabelsFitWholeNeverTouchAndTheNewestIsAlwaysThere) {
-    for (const AxisCase& c : {AxisCase{"None", 0, 800, 70, 0}, AxisCase{"One", 1, 800, 70, 1},
-                              AxisCase{"TwoAMinuteApart", 2, 300, 70, 2},
-                              AxisCase{"TenOnAWideAxis", 10, 1200, 70, 10},
-                              AxisCase{"TenOnANarrowAxis", 10, 800, 74, 5},
-                              AxisCase{"AThousand", 1000, 800, 70, -1},
-                              AxisCase{"TooNarrowForAny", 5, 120, 70, 0}}) {
+    for (const AxisCase& c :
+         {AxisCase{"None", 0, 800, 70, 0}, AxisCase{"One", 1, 800, 70, 1},
+          AxisCase{"TwoAMinuteApart", 2, 300, 70, 2}, AxisCase{"TenOnAWideAxis", 10, 1200, 70, 10},
+          AxisCase{"TenOnANarrowAxis", 10, 800, 74, 5}, AxisCase{"AThousand", 1000, 800, 70, -1},
+          AxisCase{"TooNarrowForAny", 5, 120, 70, 0}}) {
         SCOPED_TRACE(c.name);
         const SessionAxisLayout layout = LayOutSessionAxis(c.count, c.width, c.label);
         if (c.labels >= 0) {
@@ -338,7 +337,8 @@ TEST_F(JournalWindow, DeleteOneAndDeleteAllAfterAQuestion) {
 
 TEST_F(JournalWindow, TheDeleteQuestionAsShownOffersCancelFirstAndShowsTextAsTyped) {
     QMessageBox box;
-    const QString text = QStringLiteral("Delete the entry of 2026-05-03 18:30 for \u201C<h1>x</h1>\u201D?");
+    const QString text =
+        QStringLiteral("Delete the entry of 2026-05-03 18:30 for \u201C<h1>x</h1>\u201D?");
     PrepareMessageBox(box, {QStringLiteral("Journal"), text, MessageIcon::Question,
                             MessageButtons::DeleteCancel, MessageAnswer::Cancel});
     EXPECT_EQ(box.textFormat(), Qt::PlainText);
