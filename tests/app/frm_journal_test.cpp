@@ -17,6 +17,7 @@
 #include <QStandardPaths>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include "app/journal_chart.h"
 #include "app/journal_services.h"
@@ -319,11 +320,22 @@ TEST_F(JournalWindow, DeleteOneAndDeleteAllAfterAQuestion) {
     for (const JournalEntry& e : w.entries()) keys << e.key;
     EXPECT_EQ(keys, (QStringList{"d", "b", "a"})) << "the chosen entry, not the newest";
 
+    // The Delete key on the table asks the same question.
+    auto* table = Find<QTableView>(w, "tblJournal");
+    w.show();
+    QApplication::setActiveWindow(&w);
+    table->setFocus();
+    SelectRow(w, 0);
+    QTest::keyClick(table, Qt::Key_Delete);
+    ASSERT_EQ(modal.messages.size(), 3);
+    EXPECT_TRUE(modal.messages[2].text.contains(QStringLiteral("2026-05-04 18:30")));
+    EXPECT_EQ(w.entries().size(), 3) << "Cancel, the default, kept it";
+
     modal.setNextAnswer(MessageAnswer::No);
     Find<QPushButton>(w, "cmdJournalDeleteAll")->click();
-    ASSERT_EQ(modal.messages.size(), 3);
-    EXPECT_EQ(modal.messages[2].buttons, MessageButtons::YesNo);
-    EXPECT_EQ(modal.messages[2].defaultAnswer, MessageAnswer::No);
+    ASSERT_EQ(modal.messages.size(), 4);
+    EXPECT_EQ(modal.messages[3].buttons, MessageButtons::YesNo);
+    EXPECT_EQ(modal.messages[3].defaultAnswer, MessageAnswer::No);
     EXPECT_EQ(w.entries().size(), 3);
     modal.setNextAnswer(MessageAnswer::Yes);
     Find<QPushButton>(w, "cmdJournalDeleteAll")->click();
