@@ -50,7 +50,7 @@ JournalEntry Entry(const QString& key, const QString& issue, int day, int first,
     return e;
 }
 
-void ExpectReadable(JournalChart* chart, const QString& newest);
+QStringList ExpectReadable(JournalChart* chart, const QString& newest);
 void Settle();
 
 class JournalWindow : public ::testing::Test {
@@ -174,8 +174,8 @@ QString Flat(QString text) {
         .replace(QLatin1Char('\n'), QLatin1Char(' '));
 }
 
-// What the chart shows as text, read from its scene as drawn.
-void ExpectReadable(JournalChart* chart, const QString& newest) {
+// What the chart shows as text, read from its scene as drawn; returns the sessions' labels.
+QStringList ExpectReadable(JournalChart* chart, const QString& newest) {
     QStringList ratings;
     QStringList sessions;
     QList<QRectF> sessionRects;
@@ -208,6 +208,7 @@ void ExpectReadable(JournalChart* chart, const QString& newest) {
     EXPECT_EQ(ratings, everyRating) << "every whole rating labelled once";
     EXPECT_TRUE(sessions.contains(newest))
         << "the newest session is labelled: " << sessions.join(QStringLiteral(" | ")).toStdString();
+    return sessions;
 }
 
 TEST_F(JournalWindow, TheChartLabelsEveryRatingAndGivesEachSessionItsOwnPlace) {
@@ -253,6 +254,17 @@ TEST_F(JournalWindow, ManySessionsGetLabelsThatFitAndSessionsInOneMinuteDifferBy
     const QString newest =
         start.addSecs(199 * 36000 + 20).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
     ExpectReadable(Find<JournalChart>(w, "chtJournal"), newest);
+}
+
+TEST_F(JournalWindow, TwoSessionsInTheSameSecondKeepLabelsOfTheirOwn) {
+    const QDateTime at(QDate(2026, 12, 8), QTime(10, 0));
+    Save({Session(0, at, 7, {3}), Session(1, at, 5, {2})});
+    frmJournal w(path);
+    w.show();
+    Settle();
+    auto* chart = Find<JournalChart>(w, "chtJournal");
+    ASSERT_EQ(static_cast<QLineSeries*>(chart->chart()->series()[0])->count(), 2);
+    EXPECT_EQ(ExpectReadable(chart, QStringLiteral("2026-12-08 10:00:00")).size(), 2);
 }
 
 struct AxisCase {
