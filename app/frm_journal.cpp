@@ -113,6 +113,7 @@ void frmJournal::BuildControls() {
          QStringLiteral("Later ratings"), QStringLiteral("Last rating"), QStringLiteral("Rounds"),
          QStringLiteral("Minutes"), QStringLiteral("Own words")},
         this);
+    mTableModel->SetCentred({kFirst, kLater, kLast, kRounds, kMinutes});
     mTable = new QTableView(this);
     mTable->setObjectName(QStringLiteral("tblJournal"));
     mTable->setAccessibleName(QStringLiteral("Journal entries, newest first"));

@@ -18,6 +18,8 @@ public:
         endResetModel();
     }
     const QList<QStringList>& Rows() const { return mRows; }
+    // Figures read best lined up under their heading.
+    void SetCentred(QList<int> columns) { mCentred = std::move(columns); }
 
     int rowCount(const QModelIndex& parent = {}) const override {
         return parent.isValid() ? 0 : int(mRows.size());
@@ -27,6 +29,9 @@ public:
     }
     QVariant data(const QModelIndex& index, int role) const override {
         if (!index.isValid() || index.row() >= mRows.size()) return {};
+        if (role == Qt::TextAlignmentRole && mCentred.contains(index.column())) {
+            return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
+        }
         if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole) return {};
         const QStringList& row = mRows.at(index.row());
         return index.column() < row.size() ? row.at(index.column()) : QString();
@@ -42,6 +47,7 @@ public:
 private:
     QStringList mHeaders;
     QList<QStringList> mRows;
+    QList<int> mCentred;
 };
 
 }  // namespace mindrova
