@@ -1,6 +1,9 @@
 #include "session_window/qt_speaker.h"
 
+#include <QCoreApplication>
+#include <QEventLoop>
 #include <QTextToSpeech>
+#include <QThread>
 #include <QVoice>
 
 namespace mindrova {
@@ -22,6 +25,33 @@ SpeakerState FromEngine(QTextToSpeech::State state) {
 
 bool Answers(const QTextToSpeech* engine) {
     return engine && engine->state() != QTextToSpeech::Error;
+}
+
+bool AtRest(const QTextToSpeech& engine) {
+    return engine.state() == QTextToSpeech::Ready || engine.state() == QTextToSpeech::Error;
+}
+
+// Waits up to ms, or until the engine is at rest when untilAtRest. The engine's own signals and
+// the window's painting go on meanwhile; the user's input waits until afterwards, so that no
+// command runs in the middle of a close.
+void WaitFor(QTextToSpeech& engine, int ms, bool untilAtRest) {
+    if (untilAtRest && AtRest(engine)) return;
+    if (QCoreApplication::instance() == nullptr ||
+        QThread::currentThread() != QCoreApplication::instance()->thread()) {
+        QThread::msleep(static_cast<unsigned long>(ms));
+        return;
+    }
+    QEventLoop loop;
+    QTimer limit;
+    limit.setSingleShot(true);
+    QObject::connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
+    if (untilAtRest) {
+        QObject::connect(&engine, &QTextToSpeech::stateChanged, &loop, [&] {
+            if (AtRest(engine)) loop.quit();
+        });
+    }
+    limit.start(ms);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
 }  // namespace
@@ -87,7 +117,30 @@ QtSpeaker::QtSpeaker(QTextToSpeech* engine, QString failure)
 }
 
 QtSpeaker::~QtSpeaker() {
-    if (mEngine) mEngine->stop(QTextToSpeech::BoundaryHint::Immediate);
+    Rest();
+}
+
+void QtSpeaker::Rest() {
+    // Nothing queued for this speaker may run while it rests, nor after it is gone.
+    mSayGap.stop();
+    mHasPending = false;
+    mPendingText.clear();
+    QCoreApplication::removePostedEvents(this, QEvent::MetaCall);
+    if (!mEngine) return;
+    mEngine->disconnect(this);
+    if (!mEverSaid) return;
+    mEverSaid = false;
+    QPointer<QTextToSpeech> engine = mEngine;
+    if (engine->state() == QTextToSpeech::Speaking) {
+        engine->pause(QTextToSpeech::BoundaryHint::Immediate);
+        WaitFor(*engine, OUTPUT_SETTLE_MS, false);
+    }
+    if (!engine) return;
+    if (engine->state() != QTextToSpeech::Error) {
+        engine->stop(QTextToSpeech::BoundaryHint::Immediate);
+        WaitFor(*engine, ENGINE_STOP_WAIT_MS, true);
+    }
+    if (engine) WaitFor(*engine, OUTPUT_SETTLE_MS, false);
 }
 
 // Runs the engine call from the event loop, after the tick that asked for it has returned.
@@ -125,6 +178,7 @@ void QtSpeaker::SayPending() {
     }
     mHasPending = false;
     if (mEngine->rate() != mRate) mEngine->setRate(mRate);
+    mEverSaid = true;
     mEngine->say(mPendingText);
     mSayGap.start(MINIMUM_SAY_GAP_MS);
 }
