@@ -26,6 +26,8 @@ QMessageBox::Icon BoxIcon(MessageIcon icon) {
 
 MessageAnswer ShowBox(const MessageRequest& request) {
     QMessageBox box(BoxIcon(request.icon), request.title, request.text);
+    // Messages carry file names, settings and engine messages: never read as markup.
+    box.setTextFormat(Qt::PlainText);
     if (request.buttons == MessageButtons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(request.defaultAnswer == MessageAnswer::No ? QMessageBox::No
