@@ -107,6 +107,7 @@ QtSpeaker::QtSpeaker(QTextToSpeech* engine, QString failure)
     connect(&mSayGap, &QTimer::timeout, this, [this] { SayPending(); });
     if (!engine) return;
     mRate = engine->rate();
+    mVolume = engine->volume();
     engine->setParent(this);
     connect(engine, &QTextToSpeech::errorOccurred, this,
             [this](QTextToSpeech::ErrorReason, const QString& text) { ReportError(text); });
@@ -122,6 +123,7 @@ QtSpeaker::~QtSpeaker() {
 
 void QtSpeaker::Rest() {
     // Nothing queued for this speaker may run while it rests, nor after it is gone.
+    mResting = true;
     mSayGap.stop();
     mHasPending = false;
     mPendingText.clear();
@@ -129,18 +131,32 @@ void QtSpeaker::Rest() {
     if (!mEngine) return;
     mEngine->disconnect(this);
     if (!mEverSaid) return;
-    mEverSaid = false;
     QPointer<QTextToSpeech> engine = mEngine;
-    if (engine->state() == QTextToSpeech::Speaking) {
-        engine->pause(QTextToSpeech::BoundaryHint::Immediate);
-        WaitFor(*engine, OUTPUT_SETTLE_MS, false);
-    }
-    if (!engine) return;
-    if (engine->state() != QTextToSpeech::Error) {
-        engine->stop(QTextToSpeech::BoundaryHint::Immediate);
-        WaitFor(*engine, ENGINE_STOP_WAIT_MS, true);
+    if (!AtRest(*engine)) {
+        if (engine->state() == QTextToSpeech::Speaking) {
+            engine->pause(QTextToSpeech::BoundaryHint::Immediate);
+            WaitFor(*engine, OUTPUT_SETTLE_MS, false);
+        }
+        if (engine) EndQuietly(*engine);
+        // The engine may still report the end of the text it was reading before the quiet one.
+        if (engine) WaitFor(*engine, OUTPUT_SETTLE_MS, false);
+        if (engine) WaitFor(*engine, ENGINE_STOP_WAIT_MS, true);
     }
     if (engine) WaitFor(*engine, OUTPUT_SETTLE_MS, false);
+    if (engine && !AtRest(*engine)) {
+        // Still playing after every wait: deleting it now is what crashes. It is left to the end
+        // of the process instead, which costs one engine's memory.
+        engine->setParent(nullptr);
+        mEngine = nullptr;
+    }
+}
+
+// Ends what the engine reads without stopping its audio output: a short text read at no volume
+// replaces it, and the output comes to rest as it does after every text. Stopping an output that
+// plays or is paused, or deleting it, can crash the engine's audio thread.
+void QtSpeaker::EndQuietly(QTextToSpeech& engine) {
+    engine.setVolume(0.0);
+    engine.say(QString::fromLatin1(QUIET_TEXT));
 }
 
 // Runs the engine call from the event loop, after the tick that asked for it has returned.
@@ -178,6 +194,7 @@ void QtSpeaker::SayPending() {
     }
     mHasPending = false;
     if (mEngine->rate() != mRate) mEngine->setRate(mRate);
+    if (mEngine->volume() != mVolume) mEngine->setVolume(mVolume);
     mEverSaid = true;
     mEngine->say(mPendingText);
     mSayGap.start(MINIMUM_SAY_GAP_MS);
@@ -216,9 +233,7 @@ void QtSpeaker::Stop() {
             engine.pause(QTextToSpeech::BoundaryHint::Immediate);
         }
         QTimer::singleShot(OUTPUT_SETTLE_MS, this, [this] {
-            if (mEngine && !mHasPending && mEngine->state() != QTextToSpeech::Error) {
-                mEngine->stop(QTextToSpeech::BoundaryHint::Immediate);
-            }
+            if (mEngine && !mResting && !mHasPending && !AtRest(*mEngine)) EndQuietly(*mEngine);
         });
     });
 }
