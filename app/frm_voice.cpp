@@ -125,6 +125,8 @@ void frmVoice::BuildControls() {
     lblSampleNotice->setAccessibleName(tr("Spoken guidance notice"));
     lblSampleNotice->setTextFormat(Qt::PlainText);
     lblSampleNotice->setWordWrap(true);
+    // Wraps within the width the controls give the dialog rather than widening it.
+    lblSampleNotice->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     lblSampleNotice->hide();
 
     // As the program's other dialogs: captioned buttons on the right, OK the default.
@@ -148,15 +150,18 @@ void frmVoice::BuildControls() {
     buttons->addStretch(1);
     buttons->addWidget(cmdOK);
     buttons->addWidget(cmdCancel);
+    // Room for the sliders to be moved finely, in any font and text size.
+    const int character = fontMetrics().horizontalAdvance(QLatin1Char('x'));
+    sldRate->setMinimumWidth(30 * character);
+    sldVolume->setMinimumWidth(30 * character);
     auto* layout = new QVBoxLayout(this);
-    layout->setSizeConstraint(QLayout::SetMinimumSize);
+    // The dialog takes the size its content needs, and grows when the notice shows.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addLayout(form);
     layout->addWidget(cmdSample, 0, Qt::AlignLeft);
     layout->addWidget(lblSampleNotice);
     layout->addStretch(1);
     layout->addLayout(buttons);
-    // Room for the sliders to be moved finely and for a notice of a few lines, in any font.
-    setMinimumWidth(fontMetrics().averageCharWidth() * 52);
     const QList<QWidget*> readingOrder = {cboEngine, cboVoice,  sldRate, sldVolume,
                                           cmdSample, cmdOK, cmdCancel};
     for (qsizetype i = 0; i + 1 < readingOrder.size(); ++i) {

@@ -185,8 +185,9 @@ TEST_F(VoiceDialog, FitsItsContent) {
         EXPECT_GE(child->width(), child->minimumSizeHint().width());
         EXPECT_TRUE(dialog->rect().contains(child->geometry()));
     }
-    const int character = dialog->fontMetrics().averageCharWidth();
+    const int character = dialog->fontMetrics().horizontalAdvance(QLatin1Char('x'));
     EXPECT_GE(dialog->findChild<QSlider*>("sldRate")->width(), 24 * character);
+    EXPECT_GE(dialog->findChild<QSlider*>("sldVolume")->width(), 24 * character);
     auto* engine = dialog->findChild<QComboBox*>("cboEngine");
     EXPECT_GE(engine->width(), engine->sizeHint().width()) << "the engine's name is whole";
 }
@@ -225,6 +226,12 @@ TEST_F(VoiceDialog, NoEngineForTheSampleSaysWhyWithoutABox) {
     EXPECT_EQ(notice->text(),
               "Spoken guidance is unavailable (No audio device available). The session goes on "
               "without it.");
+    // The dialog grows for the notice: every line of it shows, and nothing else is squeezed.
+    QCoreApplication::sendPostedEvents();
+    EXPECT_GE(notice->height(), notice->heightForWidth(notice->width()));
+    for (auto* box : dialog->findChildren<QComboBox*>()) {
+        EXPECT_GE(box->height(), box->minimumSizeHint().height()) << box->objectName().toStdString();
+    }
     sampleState = SpeakerState::Ready;
     button->click();
     EXPECT_EQ(made, 2);
