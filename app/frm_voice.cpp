@@ -244,7 +244,7 @@ void frmVoice::SpeakSample() {
 
 // The same calm notice as the session's status bar, in the dialog; never a box.
 void frmVoice::ShowSampleFailure(const QString& reason) {
-    cmdSample->setToolTip(tr("No voice could speak: %1").arg(reason));
+    cmdSample->setToolTip(LiteralToolTip(tr("No voice could speak: %1").arg(reason)));
     const QString text = SpeechUnavailableNotice(reason);
     lblSampleNotice->setText(text);
     lblSampleNotice->setAccessibleDescription(text);

@@ -125,7 +125,7 @@ void WindowSpeech::ShowUnavailable(const QString& reason) {
     UpdateMenu();
     const QString text = SpeechUnavailableNotice(reason);
     lblSpeechNotice->setText(text);
-    lblSpeechNotice->setToolTip(text);
+    lblSpeechNotice->setToolTip(LiteralToolTip(text));
     lblSpeechNotice->setAccessibleDescription(text);
     PlaceNotice();
     lblSpeechNotice->show();
@@ -166,6 +166,10 @@ bool WindowSpeech::eventFilter(QObject* watched, QEvent* event) {
 // caption, so that a long reason never widens the menu.
 void WindowSpeech::UpdateMenu() {
     mnuPopUpSpeech->setChecked(mGuidance.Enabled());
+}
+
+QString LiteralToolTip(const QString& text) {
+    return QStringLiteral("<qt>%1</qt>").arg(text.toHtmlEscaped());
 }
 
 QString SpeechUnavailableNotice(const QString& reason) {

@@ -25,6 +25,10 @@ inline constexpr const char* VOICE_ITEM = "Voice...";
 // the Voice dialog when its sample cannot be spoken. reason is shown as plain text.
 QString SpeechUnavailableNotice(const QString& reason);
 
+// A tooltip that shows text exactly as it is: Qt reads any tooltip that looks like markup as
+// markup, and an engine's message or a hand-edited setting can look like anything.
+QString LiteralToolTip(const QString& text);
+
 class WindowSpeech : public QObject {
     Q_OBJECT
 public:

@@ -9,6 +9,7 @@
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocument>
 
 #include "fixtures/fake_speaker.h"
 #include "fixtures/modal_recorder.h"
@@ -254,6 +255,9 @@ TEST_F(VoiceDialog, AnEngineFailingWhileItSpeaksTheSampleShowsTheNotice) {
     ASSERT_TRUE(notice->isVisible());
     EXPECT_EQ(notice->textFormat(), Qt::PlainText);
     EXPECT_TRUE(notice->text().contains(hostile));
+    QTextDocument tip;
+    tip.setHtml(button->toolTip());
+    EXPECT_EQ(tip.toPlainText(), "No voice could speak: " + hostile);
     button->click();
     EXPECT_EQ(made, 2) << "a failed engine is not asked again";
     EXPECT_FALSE(notice->isVisible());

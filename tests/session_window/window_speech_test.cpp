@@ -9,6 +9,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocument>
 
 #include "fixtures/fake_speaker.h"
 #include "fixtures/modal_recorder.h"
@@ -176,6 +177,10 @@ TEST_F(WindowSpeechTest, AnEngineNameFromTheSettingsIsShownAsPlainText) {
     ASSERT_TRUE(Notice()->isVisible());
     EXPECT_EQ(Notice()->textFormat(), Qt::PlainText);
     EXPECT_TRUE(Notice()->text().contains(hostile)) << Notice()->text().toStdString();
+    // Its tooltip, read as Qt reads tooltips, says the same characters.
+    QTextDocument tip;
+    tip.setHtml(Notice()->toolTip());
+    EXPECT_EQ(tip.toPlainText(), Notice()->text());
     EXPECT_EQ(Item("mnuPopUpSpeech")->text(), "Spoken guidance");
     EXPECT_TRUE(modal.messages.isEmpty());
 }
