@@ -1,8 +1,9 @@
 #include "app/frm_voice.h"
 
+#include <QAccessible>
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
@@ -11,7 +12,9 @@
 #include <QVoice>
 
 #include "session_window/qt_speaker.h"
+#include "session_window/window_fonts.h"
 #include "session_window/window_services.h"
+#include "session_window/window_speech.h"
 #include "support/error_trap.h"
 #include "support/modal_seam.h"
 
@@ -36,7 +39,38 @@ QLabel* BuddyLabel(const QString& text, QWidget* buddy, QWidget* parent) {
     return label;
 }
 
+QString RateText(int percent) {
+    return percent > 0 ? QStringLiteral("+%1").arg(percent) : QString::number(percent);
+}
+
+QString VolumeText(int percent) {
+    return QStringLiteral("%1%").arg(percent);
+}
+
+// The value beside its slider, as wide as its widest value so that the slider does not move.
+QLabel* ValueLabel(const char* name, const QString& widest, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(widest));
+    return label;
+}
+
+QPushButton* DialogButton(const QString& caption, const char* name, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setFont(UiFont(9));
+    button->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
+    return button;
+}
+
 }  // namespace
+
+QString EngineDisplayName(const QString& engine) {
+    if (engine == QLatin1String("speechd")) return QStringLiteral("Speech Dispatcher");
+    if (engine == QLatin1String("flite")) return QStringLiteral("Festival Lite");
+    return engine;
+}
 
 frmVoice::frmVoice(const SpeechSettings& settings, QStringList engines, VoiceLister voices,
                    SpeakerFactory makeSpeaker, QWidget* parent)
@@ -52,7 +86,8 @@ frmVoice::frmVoice(const SpeechSettings& settings, QStringList engines, VoiceLis
 }
 
 frmVoice::~frmVoice() {
-    if (mSample) mSample->Stop();
+    // The engine rests before it goes; see QtSpeaker.
+    DropSample();
 }
 
 void frmVoice::BuildControls() {
@@ -60,61 +95,96 @@ void frmVoice::BuildControls() {
     cboEngine->setObjectName(QStringLiteral("cboEngine"));
     cboEngine->setAccessibleName(tr("Engine"));
     cboEngine->addItem(tr("Automatic"), QString());
-    for (const QString& engine : mEngines) cboEngine->addItem(engine, engine);
+    for (const QString& engine : mEngines) cboEngine->addItem(EngineDisplayName(engine), engine);
     // A saved engine that is gone stays listed, so that OK does not quietly drop it.
     if (!mSettings.engine.isEmpty() && cboEngine->findData(mSettings.engine) < 0) {
-        cboEngine->addItem(tr("%1 (not installed)").arg(mSettings.engine), mSettings.engine);
+        cboEngine->addItem(tr("%1 (not installed)").arg(EngineDisplayName(mSettings.engine)),
+                           mSettings.engine);
     }
     cboEngine->setCurrentIndex(std::max(0, cboEngine->findData(mSettings.engine)));
+    cboEngine->setSizeAdjustPolicy(QComboBox::AdjustToContents);
 
     cboVoice = new QComboBox(this);
     cboVoice->setObjectName(QStringLiteral("cboVoice"));
     cboVoice->setAccessibleName(tr("Voice"));
+    cboVoice->setSizeAdjustPolicy(QComboBox::AdjustToContents);
 
     sldRate = MakeSlider(this, "sldRate", tr("Rate"), -100, 100, mSettings.ratePercent);
     sldVolume = MakeSlider(this, "sldVolume", tr("Volume"), 0, 100, mSettings.volumePercent);
+    lblRateValue = ValueLabel("lblRateValue", RateText(-100), this);
+    lblVolumeValue = ValueLabel("lblVolumeValue", VolumeText(100), this);
 
     cmdSample = new QPushButton(tr("&Speak a sample"), this);
     cmdSample->setObjectName(QStringLiteral("cmdSample"));
     cmdSample->setAccessibleName(tr("Speak a sample"));
     cmdSample->setAutoDefault(false);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->setObjectName(QStringLiteral("buttons"));
-    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("cmdOK"));
-    buttons->button(QDialogButtonBox::Ok)->setAccessibleName(tr("OK"));
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cmdCancel"));
-    buttons->button(QDialogButtonBox::Cancel)->setAccessibleName(tr("Cancel"));
+    // The engine's reason can be anything, even markup from a hand-edited settings file.
+    lblSampleNotice = new QLabel(this);
+    lblSampleNotice->setObjectName(QStringLiteral("lblSampleNotice"));
+    lblSampleNotice->setAccessibleName(tr("Spoken guidance notice"));
+    lblSampleNotice->setTextFormat(Qt::PlainText);
+    lblSampleNotice->setWordWrap(true);
+    // Wraps within the width the controls give the dialog rather than widening it.
+    lblSampleNotice->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    lblSampleNotice->hide();
 
+    // As the program's other dialogs: captioned buttons on the right, OK the default.
+    QPushButton* cmdOK = DialogButton(tr("&OK"), "cmdOK", this);
+    QPushButton* cmdCancel = DialogButton(tr("&Cancel"), "cmdCancel", this);
+    cmdOK->setDefault(true);
+
+    auto* rate = new QHBoxLayout;
+    rate->addWidget(sldRate, 1);
+    rate->addWidget(lblRateValue);
+    auto* volume = new QHBoxLayout;
+    volume->addWidget(sldVolume, 1);
+    volume->addWidget(lblVolumeValue);
     auto* form = new QFormLayout;
+    form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     form->addRow(BuddyLabel(tr("&Engine:"), cboEngine, this), cboEngine);
     form->addRow(BuddyLabel(tr("V&oice:"), cboVoice, this), cboVoice);
-    form->addRow(BuddyLabel(tr("&Rate:"), sldRate, this), sldRate);
-    form->addRow(BuddyLabel(tr("Vo&lume:"), sldVolume, this), sldVolume);
+    form->addRow(BuddyLabel(tr("&Rate:"), sldRate, this), rate);
+    form->addRow(BuddyLabel(tr("Vo&lume:"), sldVolume, this), volume);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cmdOK);
+    buttons->addWidget(cmdCancel);
+    // Room for the sliders to be moved finely, in any font and text size.
+    const int character = fontMetrics().horizontalAdvance(QLatin1Char('x'));
+    sldRate->setMinimumWidth(30 * character);
+    sldVolume->setMinimumWidth(30 * character);
     auto* layout = new QVBoxLayout(this);
+    // The dialog takes the size its content needs, and grows when the notice shows.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addLayout(form);
     layout->addWidget(cmdSample, 0, Qt::AlignLeft);
-    layout->addWidget(buttons);
-    const QList<QWidget*> readingOrder = {cboEngine,
-                                          cboVoice,
-                                          sldRate,
-                                          sldVolume,
-                                          cmdSample,
-                                          buttons->button(QDialogButtonBox::Ok),
-                                          buttons->button(QDialogButtonBox::Cancel)};
+    layout->addWidget(lblSampleNotice);
+    layout->addStretch(1);
+    layout->addLayout(buttons);
+    const QList<QWidget*> readingOrder = {cboEngine, cboVoice,  sldRate, sldVolume,
+                                          cmdSample, cmdOK, cmdCancel};
     for (qsizetype i = 0; i + 1 < readingOrder.size(); ++i) {
         setTabOrder(readingOrder[i], readingOrder[i + 1]);
     }
 
     FillVoices(mSettings.voice);
+    ShowValues();
     connect(cboEngine, &QComboBox::currentIndexChanged, this, [this] {
-        mSample.reset();
+        DropSample();
         FillVoices({});
     });
-    connect(cboVoice, &QComboBox::currentIndexChanged, this, [this] { mSample.reset(); });
+    connect(cboVoice, &QComboBox::currentIndexChanged, this, [this] { DropSample(); });
+    connect(sldRate, &QSlider::valueChanged, this, [this] { ShowValues(); });
+    connect(sldVolume, &QSlider::valueChanged, this, [this] { ShowValues(); });
     connect(cmdSample, &QPushButton::clicked, this, [this] { SpeakSample(); });
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void frmVoice::ShowValues() {
+    lblRateValue->setText(RateText(sldRate->value()));
+    lblVolumeValue->setText(VolumeText(sldVolume->value()));
 }
 
 void frmVoice::FillVoices(const QString& selected) {
@@ -141,21 +211,46 @@ SpeechSettings frmVoice::Choices() const {
     return choices;
 }
 
+void frmVoice::DropSample() {
+    mSampleFailed = false;
+    if (!mSample) return;
+    mSample->onError = nullptr;
+    mSample.reset();
+}
+
 void frmVoice::SpeakSample() {
     Trap({"frmVoice", "cmdSample_Click"}, [&] {
         const SpeechSettings choices = Choices();
+        if (mSampleFailed) DropSample();
         if (!mSample && mMakeSpeaker) mSample = mMakeSpeaker(choices);
         if (!mSample || mSample->State() == SpeakerState::Error) {
             const QString why = mSample ? mSample->ErrorText() : QString();
-            mSample.reset();
-            cmdSample->setToolTip(tr("No voice could speak: %1")
-                                      .arg(why.isEmpty() ? tr("no speech engine started") : why));
+            DropSample();
+            ShowSampleFailure(why.isEmpty() ? tr("no speech engine started") : why);
             return;
         }
         cmdSample->setToolTip({});
+        lblSampleNotice->hide();
+        lblSampleNotice->clear();
+        // Most engines find out only now that there is no audio device; told from the event loop.
+        mSample->onError = [this](const QString& reason) {
+            mSampleFailed = true;
+            ShowSampleFailure(reason);
+        };
         mSample->SetRate(choices.Rate());
         mSample->Say(QString::fromLatin1(VOICE_SAMPLE_TEXT));
     });
+}
+
+// The same calm notice as the session's status bar, in the dialog; never a box.
+void frmVoice::ShowSampleFailure(const QString& reason) {
+    cmdSample->setToolTip(LiteralToolTip(tr("No voice could speak: %1").arg(reason)));
+    const QString text = SpeechUnavailableNotice(reason);
+    lblSampleNotice->setText(text);
+    lblSampleNotice->setAccessibleDescription(text);
+    lblSampleNotice->show();
+    QAccessibleEvent changed(lblSampleNotice, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 bool ShowVoiceDialog(QWidget* owner) {

@@ -11,6 +11,7 @@
 #include "session/speech_settings.h"
 
 class QComboBox;
+class QLabel;
 class QPushButton;
 class QSlider;
 
@@ -18,6 +19,10 @@ namespace mindrova {
 
 inline constexpr const char* VOICE_SAMPLE_TEXT =
     "Breathe slowly and gently tap the indicated points. This is how your guidance will sound.";
+
+// The name a person reads for an engine's plugin name ("Speech Dispatcher" for speechd); an
+// engine this program does not know keeps its plugin name.
+QString EngineDisplayName(const QString& engine);
 
 class frmVoice : public QDialog {
     Q_OBJECT
@@ -38,17 +43,25 @@ private:
     void BuildControls();
     void FillVoices(const QString& selected);
     void SpeakSample();
+    void DropSample();
+    void ShowSampleFailure(const QString& reason);
+    void ShowValues();
 
     SpeechSettings mSettings;
     QStringList mEngines;
     VoiceLister mVoices;
     SpeakerFactory mMakeSpeaker;
     std::unique_ptr<Speaker> mSample;
+    // The sample's engine failed after it started (no audio device); the next try makes another.
+    bool mSampleFailed = false;
     QComboBox* cboEngine = nullptr;
     QComboBox* cboVoice = nullptr;
     QSlider* sldRate = nullptr;
     QSlider* sldVolume = nullptr;
+    QLabel* lblRateValue = nullptr;
+    QLabel* lblVolumeValue = nullptr;
     QPushButton* cmdSample = nullptr;
+    QLabel* lblSampleNotice = nullptr;
 };
 
 // Runs the dialog with the saved choices and the desktop's engines; saves and returns true when

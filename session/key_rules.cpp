@@ -51,11 +51,14 @@ bool KeepsItsRuleWhileTyping(int key) {
 }  // namespace
 
 KeyDecision DecideKeyDown(int key, bool pauseAvailable, bool resumeAvailable, Step currentStep,
-                          bool typingInField) {
+                          bool typingInField, bool shiftHeld) {
     if (pauseAvailable && key == Qt::Key_Escape) return {true, KeyCommand::Pause};
     // While paused every key only resumes, bare modifiers included.
     if (resumeAvailable) return {true, KeyCommand::Resume};
     if (typingInField && !KeepsItsRuleWhileTyping(key)) return {};
+    if (key == Qt::Key_Menu || (key == Qt::Key_F10 && shiftHeld)) {
+        return {true, KeyCommand::OpenMenu};
+    }
     if (IsNextKey(key)) return {true, KeyCommand::Next};
     if (key == Qt::Key_V) return {true, KeyCommand::ToggleSpeech};
     if (IsPreviousKey(key)) {

@@ -8,7 +8,7 @@
 
 namespace mindrova {
 
-enum class KeyCommand { None, Pause, Resume, Next, Previous, ToggleSpeech };
+enum class KeyCommand { None, Pause, Resume, Next, Previous, ToggleSpeech, OpenMenu };
 
 struct KeyDecision {
     bool consumed = false;
@@ -16,13 +16,15 @@ struct KeyDecision {
     bool operator==(const KeyDecision&) const = default;
 };
 
-// key is a Qt::Key value; Shift, Ctrl and Alt are deliberately not looked at. pauseAvailable and
-// resumeAvailable mean the button is enabled and visible. currentStep is the step before the
-// command: Previous at the intro is swallowed without a command. typingInField means a text field
-// has the focus: then only Enter, Page Down, Page Up and Esc keep their session rules and every
-// other key types into the field.
+// key is a Qt::Key value; Ctrl and Alt are deliberately not looked at, and Shift only to tell
+// Shift+F10 from F10. pauseAvailable and resumeAvailable mean the button is enabled and visible.
+// currentStep is the step before the command: Previous at the intro is swallowed without a
+// command. typingInField means a text field has the focus: then only Enter, Page Down, Page Up
+// and Esc keep their session rules and every other key types into the field (the Menu key and
+// Shift+F10 open the field's own menu there). The Menu key and Shift+F10 open the window's menu,
+// as in any desktop program; while paused they resume, as every key does.
 KeyDecision DecideKeyDown(int key, bool pauseAvailable, bool resumeAvailable, Step currentStep,
-                          bool typingInField = false);
+                          bool typingInField = false, bool shiftHeld = false);
 
 enum class FocusTarget { SUDOption, NextButton, PreviousButton };
 

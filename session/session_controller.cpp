@@ -17,8 +17,9 @@ void SessionController::StartSession() {
 void SessionController::tmrSteps_Timer() {
     // The once-a-second yield to pending events must not run a tick inside this one.
     if (mInTick) return;
-    // A tick already on its way when Pause stopped the timer must not move the paused session.
-    if (mblnPaused) return;
+    // A tick already on its way when Pause or a hold stopped the timer must not move the
+    // session.
+    if (mblnPaused || mTimerHolds > 0) return;
     mInTick = true;
     int line = 0;
     Trap(
@@ -127,7 +128,7 @@ void SessionController::EnableDisableTimer() {
         const bool waits = IsUntimedStep(mState.genmCurrentStep);
         mblnPaused = false;
         mblnPauseEnabled = !waits;
-        mView.SetStepTimerEnabled(!waits);
+        SetStepTimer(!waits);
         mView.SetControlEnabled(SessionControl::Pause, !waits);
         mView.SetControlVisible(SessionControl::PauseBottom, !waits);
         mView.SetControlVisible(SessionControl::Pause, true);
@@ -223,6 +224,22 @@ void SessionController::Resume() {
     mView.SetControlVisible(SessionControl::Resume, false);
     EnableDisableTimer();
     for (SessionListener* listener : mListeners) listener->Resumed();
+}
+
+void SessionController::SetStepTimer(bool wanted) {
+    mTimerWanted = wanted;
+    mView.SetStepTimerEnabled(wanted && mTimerHolds == 0);
+}
+
+void SessionController::HoldStepTimer() {
+    ++mTimerHolds;
+    mView.SetStepTimerEnabled(false);
+}
+
+void SessionController::ReleaseStepTimer() {
+    if (mTimerHolds == 0) return;
+    --mTimerHolds;
+    if (mTimerHolds == 0) mView.SetStepTimerEnabled(mTimerWanted);
 }
 
 void SessionController::SetPreviousEnabled(bool enabled) {

@@ -58,6 +58,14 @@ public:
     // The window is closing, by Exit or by its close box: listeners finish what they do.
     void EndSession();
 
+    // A dialog over the session (About, Journal, Voice) holds the step timer while it is open:
+    // the session's clock waits, as it waits for a paused session. On the last release the
+    // timer runs again exactly when the session's own rules want it running, whatever the step
+    // came to be meanwhile. Holds nest; a release without a hold does nothing.
+    void HoldStepTimer();
+    void ReleaseStepTimer();
+    bool StepTimerHeld() const { return mTimerHolds > 0; }
+
     // Selections and window events.
     void radMode_Click(int optionIndex);
     void radSUD_Click(int index);
@@ -72,7 +80,9 @@ public:
     void RemoveListener(SessionListener* listener);
 
 private:
-    void StopTimer() { mView.SetStepTimerEnabled(false); }
+    void StopTimer() { SetStepTimer(false); }
+    // Every start and stop of the step timer goes through here, so that a hold is kept.
+    void SetStepTimer(bool wanted);
     void SetPreviousEnabled(bool enabled);
     // The marker and its colour for the step, then the view's panels and texts.
     void DisplayStep(Step step);
@@ -85,6 +95,9 @@ private:
     bool mblnActivated = false;
     bool mblnBusy = false;
     bool mInTick = false;
+    // The session's own wish for the step timer, and the dialogs holding it.
+    bool mTimerWanted = false;
+    int mTimerHolds = 0;
     qint16 mintSelectedSUD = 5;
     qint32 glngCurrentDot = 0;
     BlinkState mBlink;
@@ -93,6 +106,20 @@ private:
     bool mblnPauseEnabled = true;
     bool mblnPreviousEnabled = true;
     std::vector<SessionListener*> mListeners;
+};
+
+// Holds the step timer for as long as it lives, so that a dialog that fails still lets go.
+class StepTimerHold {
+public:
+    explicit StepTimerHold(SessionController& controller) : mController(controller) {
+        mController.HoldStepTimer();
+    }
+    ~StepTimerHold() { mController.ReleaseStepTimer(); }
+    StepTimerHold(const StepTimerHold&) = delete;
+    StepTimerHold& operator=(const StepTimerHold&) = delete;
+
+private:
+    SessionController& mController;
 };
 
 }  // namespace mindrova

@@ -52,6 +52,9 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent) {
 frmMain::~frmMain() {
     tmrSteps.stop();
     qApp->removeEventFilter(this);
+    // The voice brings its engine to rest while every part of the window is still whole: the
+    // events that run meanwhile may reach it.
+    mSpeech.reset();
 }
 
 static QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,

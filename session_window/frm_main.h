@@ -72,8 +72,10 @@ private:
     void ArrangeControls();
     void AdvanceOnClick();
     // Returns true when the key was consumed.
-    bool Form_KeyDown(int key);
+    bool Form_KeyDown(const QKeyEvent& event);
     void OpenPopupMenu(const QPoint& globalPosition);
+    // The Menu key and Shift+F10: the menu opens over its button with the first item chosen.
+    void OpenPopupMenuFromKeyboard();
     void mnuPopUpAbout_Click();
 
     void BuildControls();

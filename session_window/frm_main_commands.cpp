@@ -23,8 +23,8 @@ void frmMain::BuildPopupMenu() {
     mnuPopUpAbout->setObjectName(QStringLiteral("mnuPopUpAbout"));
     BuildJournalMenuItems();
     mnuPopUpSep = mnuPopUp->addSeparator();
-    mSpeech = std::make_unique<WindowSpeech>(*this, *this, mController, *mnuPopUp, mnuPopUpSep,
-                                             *picStatusBar);
+    mSpeech =
+        std::make_unique<WindowSpeech>(*this, mController, *mnuPopUp, mnuPopUpSep, *picStatusBar);
     mnuPopUpSep->setObjectName(QStringLiteral("mnuPopUpSep"));
     mnuPopUpExit = mnuPopUp->addAction(QStringLiteral("Exit"));
     mnuPopUpExit->setObjectName(QStringLiteral("mnuPopUpExit"));
@@ -47,16 +47,23 @@ void frmMain::OpenPopupMenu(const QPoint& globalPosition) {
     mnuPopUp->popup(globalPosition);
 }
 
+void frmMain::OpenPopupMenuFromKeyboard() {
+    // Above the button in the status bar, where a click opens it; Qt keeps it on the screen.
+    const QPoint corner = cmdNav->mapToGlobal(QPoint(0, 0));
+    mnuPopUp->popup(QPoint(corner.x(), corner.y() - mnuPopUp->sizeHint().height()));
+    const QList<QAction*> items = mnuPopUp->actions();
+    if (!items.isEmpty()) mnuPopUp->setActiveAction(items.first());
+}
+
 void frmMain::mnuPopUpAbout_Click() {
     Trap({"frmMain", "mnuPopUpAbout_Click"}, [&] {
-        const bool wasRunning = tmrSteps.isActive();
-        tmrSteps.stop();
+        const StepTimerHold hold(mController);
         if (WindowServices().showAbout) WindowServices().showAbout();
-        SetStepTimerEnabled(wasRunning);
     });
 }
 
-bool frmMain::Form_KeyDown(int key) {
+bool frmMain::Form_KeyDown(const QKeyEvent& event) {
+    const int key = event.key();
     // On an option button the arrows and Space choose among the options, as a keyboard user
     // expects; everywhere else they are the session's keys.
     QWidget* focus = QApplication::focusWidget();
@@ -68,7 +75,8 @@ bool frmMain::Form_KeyDown(int key) {
     const bool typing = focus != nullptr && focus == mOwnWords;
     const KeyDecision decision =
         DecideKeyDown(key, mController.PauseAvailable(), mController.Paused(),
-                      mController.State().genmCurrentStep, typing);
+                      mController.State().genmCurrentStep, typing,
+                      event.modifiers().testFlag(Qt::ShiftModifier));
     switch (decision.command) {
         case KeyCommand::Pause:
             mController.Pause();
@@ -84,6 +92,9 @@ bool frmMain::Form_KeyDown(int key) {
             break;
         case KeyCommand::ToggleSpeech:
             ToggleSpokenGuidance();
+            break;
+        case KeyCommand::OpenMenu:
+            OpenPopupMenuFromKeyboard();
             break;
         case KeyCommand::None:
             break;
@@ -113,7 +124,6 @@ void frmMain::closeEvent(QCloseEvent* event) {
 }
 
 void frmMain::Form_QueryUnload() {
-    tmrSteps.stop();
     mController.EndSession();
     FileSystemHelper.reset();
 }

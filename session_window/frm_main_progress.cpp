@@ -116,10 +116,8 @@ void frmMain::BuildJournalMenuItems() {
     // Like the About box, the journal window holds the session's clock while it is open.
     connect(mJournalOpen, &QAction::triggered, this, [this] {
         Trap({"frmMain", "mnuPopUpJournal_Click"}, [&] {
-            const bool wasRunning = tmrSteps.isActive();
-            tmrSteps.stop();
+            const StepTimerHold hold(mController);
             if (WindowServices().showJournal) WindowServices().showJournal(this);
-            SetStepTimerEnabled(wasRunning);
         });
     });
 }

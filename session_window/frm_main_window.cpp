@@ -146,7 +146,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     // Key preview: the window sees every key of its own widgets before the focused one does.
     if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
         static_cast<QWidget*>(watched)->window() == this) {
-        return Form_KeyDown(static_cast<QKeyEvent*>(event)->key());
+        return Form_KeyDown(*static_cast<QKeyEvent*>(event));
     }
     // The second press of a double-click is not a second click on the advancing places: it
     // must not skip the step that the first click entered.

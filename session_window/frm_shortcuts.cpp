@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTreeWidget>
+#include <algorithm>
 
 #include "support/error_trap.h"
 #include "session/twips.h"
@@ -16,6 +17,13 @@ namespace mindrova {
 namespace {
 
 constexpr double CLIENT_WIDTH = 8235;
+constexpr double LIST_LEFT = 180;
+constexpr double LIST_TOP = 270;
+constexpr double LIST_WIDTH = 7965;
+constexpr double ACTION_COLUMN_WIDTH = 2700;
+constexpr double KEYS_COLUMN_WIDTH = 5100;
+constexpr double CLOSE_WIDTH = 1185;
+constexpr double CLOSE_RIGHT_MARGIN = CLIENT_WIDTH - 6750 - CLOSE_WIDTH;
 // One list row is about LIST_ROW_HEIGHT; list and dialog are as tall as all rows need.
 constexpr double LIST_ROW_HEIGHT = 315;
 constexpr double LIST_HEIGHT = 1245 + LIST_ROW_HEIGHT;
@@ -61,6 +69,7 @@ frmShortcuts::frmShortcuts(QWidget* owner)
     setWindowTitle(QStringLiteral("Keboard Shortcuts"));
     BuildControls();
     Form_Load();
+    FitToContent();
 }
 
 void frmShortcuts::BuildControls() {
@@ -70,7 +79,7 @@ void frmShortcuts::BuildControls() {
     ltvShortcuts = new QTreeWidget(this);
     ltvShortcuts->setObjectName(QStringLiteral("ltvShortcuts"));
     ltvShortcuts->setAccessibleName(QStringLiteral("Keyboard shortcuts"));
-    ltvShortcuts->setGeometry(scale.rect({180, 270, 7965, LIST_HEIGHT}));
+    ltvShortcuts->setGeometry(scale.rect({LIST_LEFT, LIST_TOP, LIST_WIDTH, LIST_HEIGHT}));
     ltvShortcuts->setFont(UiFont(9));
     ltvShortcuts->setColumnCount(2);
     ltvShortcuts->setHeaderLabels({QStringLiteral("COL 1"), QStringLiteral("COL 2")});
@@ -79,11 +88,11 @@ void frmShortcuts::BuildControls() {
     // Captions kept but not shown: with a header not all of the rows fit the list's
     // height, and "COL 1"/"COL 2" tell the reader nothing.
     ltvShortcuts->setHeaderHidden(true);
-    // The keys column takes what is left of the list's width so its longest text is not cut.
+    // The keys column takes what is left of the list's width.
     ltvShortcuts->header()->setStretchLastSection(true);
     ltvShortcuts->header()->setSectionsMovable(false);
-    ltvShortcuts->setColumnWidth(0, scale.px(2700));
-    ltvShortcuts->setColumnWidth(1, scale.px(5100));
+    ltvShortcuts->setColumnWidth(0, scale.px(ACTION_COLUMN_WIDTH));
+    ltvShortcuts->setColumnWidth(1, scale.px(KEYS_COLUMN_WIDTH));
     ltvShortcuts->setRootIsDecorated(false);
     ltvShortcuts->setItemsExpandable(false);
     ltvShortcuts->setUniformRowHeights(true);
@@ -99,7 +108,7 @@ void frmShortcuts::BuildControls() {
     cmdCancel = new QPushButton(QStringLiteral("&Close"), picBottom);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     cmdCancel->setAccessibleName(QStringLiteral("Close"));
-    cmdCancel->setGeometry(scale.rect({6750, 240, 1185, 390}));
+    cmdCancel->setGeometry(scale.rect({6750, 240, CLOSE_WIDTH, 390}));
     // Enter does nothing in this dialog, so the button must not be its default.
     cmdCancel->setAutoDefault(false);
     cmdCancel->setDefault(false);
@@ -119,11 +128,39 @@ void frmShortcuts::Form_Load() {
         item->setText(1, QString::fromLatin1(r.keys));
         item->setData(0, Qt::UserRole, RowKey(row, 1));
         item->setData(1, Qt::UserRole, RowKey(row, 2));
-        // The keys column is narrower than its longest text; the tip shows it whole.
         item->setToolTip(0, item->text(0));
         item->setToolTip(1, item->text(1));
         ++row;
     }
+}
+
+// The design's size where every row shows whole in the list's font; wider and taller where the
+// typeface or the text size needs it, so that no row is ever cut.
+void frmShortcuts::FitToContent() {
+    const TwipScale scale = ScaleFor(parentWidget());
+    const int frame = 2 * ltvShortcuts->frameWidth();
+    // QTreeView hides the public measure of the item views behind a protected override.
+    const QAbstractItemView& view = *ltvShortcuts;
+    const int actions = std::max(scale.px(ACTION_COLUMN_WIDTH), view.sizeHintForColumn(0));
+    const int keys = std::max(scale.px(KEYS_COLUMN_WIDTH), view.sizeHintForColumn(1));
+    int rows = 0;
+    for (int i = 0; i < ltvShortcuts->topLevelItemCount(); ++i) {
+        rows += view.sizeHintForRow(i);
+    }
+    const QRect design = scale.rect({LIST_LEFT, LIST_TOP, LIST_WIDTH, LIST_HEIGHT});
+    const int listWidth = std::max(design.width(), actions + keys + frame);
+    const int listHeight = std::max(design.height(), rows + frame);
+    const int width = scale.px(CLIENT_WIDTH) + listWidth - design.width();
+    const int height = scale.px(CLIENT_HEIGHT) + listHeight - design.height();
+    const int bottom = scale.px(BOTTOM_PANEL_HEIGHT);
+    ltvShortcuts->setColumnWidth(0, actions);
+    if (listWidth == design.width() && listHeight == design.height()) return;
+
+    setFixedSize(width, height);
+    ltvShortcuts->setGeometry(design.left(), design.top(), listWidth, listHeight);
+    picBottom->setGeometry(0, height - bottom, width, bottom);
+    const QRect close = cmdCancel->geometry();
+    cmdCancel->move(width - scale.px(CLOSE_RIGHT_MARGIN) - close.width(), close.top());
 }
 
 void frmShortcuts::Form_Activate() {

@@ -24,6 +24,7 @@ protected:
 private:
     void BuildControls();
     void Form_Load();
+    void FitToContent();
     void Form_Activate();
 
     bool mActivated = false;

@@ -1,6 +1,9 @@
 #include "session_window/qt_speaker.h"
 
+#include <QCoreApplication>
+#include <QEventLoop>
 #include <QTextToSpeech>
+#include <QThread>
 #include <QVoice>
 
 namespace mindrova {
@@ -22,6 +25,33 @@ SpeakerState FromEngine(QTextToSpeech::State state) {
 
 bool Answers(const QTextToSpeech* engine) {
     return engine && engine->state() != QTextToSpeech::Error;
+}
+
+bool AtRest(const QTextToSpeech& engine) {
+    return engine.state() == QTextToSpeech::Ready || engine.state() == QTextToSpeech::Error;
+}
+
+// Waits up to ms, or until the engine is at rest when untilAtRest. The engine's own signals and
+// the window's painting go on meanwhile; the user's input waits until afterwards, so that no
+// command runs in the middle of a close.
+void WaitFor(QTextToSpeech& engine, int ms, bool untilAtRest) {
+    if (untilAtRest && AtRest(engine)) return;
+    if (QCoreApplication::instance() == nullptr ||
+        QThread::currentThread() != QCoreApplication::instance()->thread()) {
+        QThread::msleep(static_cast<unsigned long>(ms));
+        return;
+    }
+    QEventLoop loop;
+    QTimer limit;
+    limit.setSingleShot(true);
+    QObject::connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
+    if (untilAtRest) {
+        QObject::connect(&engine, &QTextToSpeech::stateChanged, &loop, [&] {
+            if (AtRest(engine)) loop.quit();
+        });
+    }
+    limit.start(ms);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
 }  // namespace
@@ -77,6 +107,7 @@ QtSpeaker::QtSpeaker(QTextToSpeech* engine, QString failure)
     connect(&mSayGap, &QTimer::timeout, this, [this] { SayPending(); });
     if (!engine) return;
     mRate = engine->rate();
+    mVolume = engine->volume();
     engine->setParent(this);
     connect(engine, &QTextToSpeech::errorOccurred, this,
             [this](QTextToSpeech::ErrorReason, const QString& text) { ReportError(text); });
@@ -87,7 +118,45 @@ QtSpeaker::QtSpeaker(QTextToSpeech* engine, QString failure)
 }
 
 QtSpeaker::~QtSpeaker() {
-    if (mEngine) mEngine->stop(QTextToSpeech::BoundaryHint::Immediate);
+    Rest();
+}
+
+void QtSpeaker::Rest() {
+    // Nothing queued for this speaker may run while it rests, nor after it is gone.
+    mResting = true;
+    mSayGap.stop();
+    mHasPending = false;
+    mPendingText.clear();
+    QCoreApplication::removePostedEvents(this, QEvent::MetaCall);
+    if (!mEngine) return;
+    mEngine->disconnect(this);
+    if (!mEverSaid) return;
+    QPointer<QTextToSpeech> engine = mEngine;
+    if (!AtRest(*engine)) {
+        if (engine->state() == QTextToSpeech::Speaking) {
+            engine->pause(QTextToSpeech::BoundaryHint::Immediate);
+            WaitFor(*engine, OUTPUT_SETTLE_MS, false);
+        }
+        if (engine) EndQuietly(*engine);
+        // The engine may still report the end of the text it was reading before the quiet one.
+        if (engine) WaitFor(*engine, OUTPUT_SETTLE_MS, false);
+        if (engine) WaitFor(*engine, ENGINE_STOP_WAIT_MS, true);
+    }
+    if (engine) WaitFor(*engine, OUTPUT_SETTLE_MS, false);
+    if (engine && !AtRest(*engine)) {
+        // Still playing after every wait: deleting it now is what crashes. It is left to the end
+        // of the process instead, which costs one engine's memory.
+        engine->setParent(nullptr);
+        mEngine = nullptr;
+    }
+}
+
+// Ends what the engine reads without stopping its audio output: a short text read at no volume
+// replaces it, and the output comes to rest as it does after every text. Stopping an output that
+// plays or is paused, or deleting it, can crash the engine's audio thread.
+void QtSpeaker::EndQuietly(QTextToSpeech& engine) {
+    engine.setVolume(0.0);
+    engine.say(QString::fromLatin1(QUIET_TEXT));
 }
 
 // Runs the engine call from the event loop, after the tick that asked for it has returned.
@@ -125,6 +194,8 @@ void QtSpeaker::SayPending() {
     }
     mHasPending = false;
     if (mEngine->rate() != mRate) mEngine->setRate(mRate);
+    if (mEngine->volume() != mVolume) mEngine->setVolume(mVolume);
+    mEverSaid = true;
     mEngine->say(mPendingText);
     mSayGap.start(MINIMUM_SAY_GAP_MS);
 }
@@ -162,9 +233,7 @@ void QtSpeaker::Stop() {
             engine.pause(QTextToSpeech::BoundaryHint::Immediate);
         }
         QTimer::singleShot(OUTPUT_SETTLE_MS, this, [this] {
-            if (mEngine && !mHasPending && mEngine->state() != QTextToSpeech::Error) {
-                mEngine->stop(QTextToSpeech::BoundaryHint::Immediate);
-            }
+            if (mEngine && !mResting && !mHasPending && !AtRest(*mEngine)) EndQuietly(*mEngine);
         });
     });
 }

@@ -25,6 +25,11 @@ inline constexpr int MINIMUM_SAY_GAP_MS = 400;
 // A text still being read is paused and replaced (or stopped) only after this rest, for the same
 // reason; the tapping points leave room for it.
 inline constexpr int OUTPUT_SETTLE_MS = 150;
+// Longest wait for an engine told to stop before it is deleted anyway; the window is never held
+// longer than this and two settles.
+inline constexpr int ENGINE_STOP_WAIT_MS = 1500;
+// Read at no volume to end a text; see QtSpeaker::EndQuietly.
+inline constexpr const char* QUIET_TEXT = "Rest.";
 
 class QtSpeaker : public QObject, public Speaker {
     Q_OBJECT
@@ -46,6 +51,12 @@ public:
     QTextToSpeech* Engine() const { return mEngine; }
 
 private:
+    // Before the engine is deleted, brings it to rest the way a replaced text is silenced:
+    // pause, let the output settle, end the text quietly, let it settle again. Deleting an engine
+    // whose audio output still plays can crash its audio thread. Bounded; events other than the
+    // user's input run meanwhile, so the window keeps painting.
+    void Rest();
+    void EndQuietly(QTextToSpeech& engine);
     explicit QtSpeaker(QTextToSpeech* engine, QString failure);
     void Post(std::function<void(QTextToSpeech&)> work);
     void SayPending();
@@ -57,8 +68,12 @@ private:
     bool mHasPending = false;
     bool mPaused = false;
     double mRate = 0.0;
+    double mVolume = 1.0;
+    bool mResting = false;
     QString mFailure;
     bool mErrorReported = false;
+    // The engine was given text and may still hold an audio output.
+    bool mEverSaid = false;
 };
 
 // Opens an engine by name and gives it the user's voice, rate and volume; null for an engine

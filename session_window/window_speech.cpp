@@ -2,7 +2,9 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QCoreApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QWindow>
@@ -14,10 +16,9 @@
 
 namespace mindrova {
 
-WindowSpeech::WindowSpeech(QWidget& window, SessionView& view, SessionController& controller,
-                           QMenu& menu, QAction* before, QWidget& statusBar)
+WindowSpeech::WindowSpeech(QWidget& window, SessionController& controller, QMenu& menu,
+                           QAction* before, QWidget& statusBar)
     : mWindow(window),
-      mView(view),
       mController(controller),
       mStatusBar(statusBar),
       mSettings(LoadSpeechSettings()),
@@ -25,6 +26,12 @@ WindowSpeech::WindowSpeech(QWidget& window, SessionView& view, SessionController
     mnuPopUpSpeech = new QAction(QString::fromLatin1(SPOKEN_GUIDANCE_ITEM), &menu);
     mnuPopUpSpeech->setObjectName(QStringLiteral("mnuPopUpSpeech"));
     mnuPopUpSpeech->setCheckable(true);
+    // The V beside the item is a hint only: the window's key handling already turns guidance on
+    // and off with V, and an item of a popup menu never fires as a shortcut of the window. While
+    // the menu is open, its own key handling below takes V.
+    mnuPopUpSpeech->setShortcut(QKeySequence(Qt::Key_V));
+    mnuPopUpSpeech->setShortcutContext(Qt::WidgetShortcut);
+    mnuPopUpSpeech->setShortcutVisibleInContextMenu(true);
     mnuPopUpVoice = new QAction(QString::fromLatin1(VOICE_ITEM), &menu);
     mnuPopUpVoice->setObjectName(QStringLiteral("mnuPopUpVoice"));
     menu.insertAction(before, mnuPopUpSpeech);
@@ -32,11 +39,15 @@ WindowSpeech::WindowSpeech(QWidget& window, SessionView& view, SessionController
     // triggered has already flipped the check mark; the guidance decides what it shows.
     connect(mnuPopUpSpeech, &QAction::triggered, this, [this] { Toggle(); });
     connect(mnuPopUpVoice, &QAction::triggered, this, [this] { OpenVoiceDialog(); });
+    mMenu = &menu;
+    menu.installEventFilter(this);
 
     lblSpeechNotice = new QLabel(&statusBar);
     lblSpeechNotice->setObjectName(QStringLiteral("lblSpeechNotice"));
     lblSpeechNotice->setAccessibleName(tr("Spoken guidance notice"));
     lblSpeechNotice->setWordWrap(true);
+    // The reason comes from the engine or from the settings file: shown as the text it is.
+    lblSpeechNotice->setTextFormat(Qt::PlainText);
     lblSpeechNotice->hide();
     statusBar.installEventFilter(this);
 
@@ -88,11 +99,12 @@ void WindowSpeech::OpenVoiceDialog() {
         if (!WindowServices().showVoiceDialog) return;
         // As with the About box, the session waits while the dialog is open, and the guidance
         // falls silent so that the sample can be heard.
-        const bool wasRunning = mView.StepTimerEnabled();
-        mView.SetStepTimerEnabled(false);
-        if (Speaker* speaker = mGuidance.CurrentSpeaker()) speaker->Stop();
-        const bool saved = WindowServices().showVoiceDialog(&mWindow);
-        mView.SetStepTimerEnabled(wasRunning);
+        bool saved = false;
+        {
+            const StepTimerHold hold(mController);
+            if (Speaker* speaker = mGuidance.CurrentSpeaker()) speaker->Stop();
+            saved = WindowServices().showVoiceDialog(&mWindow);
+        }
         if (!saved) return;
         const bool enabled = mSettings.enabled;
         mSettings = LoadSpeechSettings();
@@ -111,10 +123,9 @@ std::unique_ptr<Speaker> WindowSpeech::MakeSpeaker() {
 
 void WindowSpeech::ShowUnavailable(const QString& reason) {
     UpdateMenu();
-    const QString text =
-        tr("Spoken guidance is unavailable (%1). The session goes on without it.").arg(reason);
+    const QString text = SpeechUnavailableNotice(reason);
     lblSpeechNotice->setText(text);
-    lblSpeechNotice->setToolTip(text);
+    lblSpeechNotice->setToolTip(LiteralToolTip(text));
     lblSpeechNotice->setAccessibleDescription(text);
     PlaceNotice();
     lblSpeechNotice->show();
@@ -135,6 +146,15 @@ void WindowSpeech::PlaceNotice() {
 }
 
 bool WindowSpeech::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == mMenu && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_V && key->modifiers() == Qt::NoModifier &&
+            mnuPopUpSpeech->isEnabled()) {
+            mMenu->close();
+            mnuPopUpSpeech->trigger();
+            return true;
+        }
+    }
     if (watched == &mStatusBar && event->type() == QEvent::Resize) PlaceNotice();
     if (mStartPending && (watched == &mWindow || watched == mWindow.windowHandle())) {
         WatchForFirstExpose(event->type());
@@ -142,13 +162,21 @@ bool WindowSpeech::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
+// The reason guidance is unavailable is told in the status-bar notice; the item keeps its short
+// caption, so that a long reason never widens the menu.
 void WindowSpeech::UpdateMenu() {
     mnuPopUpSpeech->setChecked(mGuidance.Enabled());
-    const QString reason = mGuidance.UnavailableReason();
-    mnuPopUpSpeech->setText(reason.isEmpty()
-                                ? QString::fromLatin1(SPOKEN_GUIDANCE_ITEM)
-                                : QStringLiteral("%1 (unavailable: %2)")
-                                      .arg(QString::fromLatin1(SPOKEN_GUIDANCE_ITEM), reason));
+}
+
+QString LiteralToolTip(const QString& text) {
+    return QStringLiteral("<qt>%1</qt>").arg(text.toHtmlEscaped());
+}
+
+QString SpeechUnavailableNotice(const QString& reason) {
+    return QCoreApplication::translate("mindrova::WindowSpeech",
+                                       "Spoken guidance is unavailable (%1). The session goes on "
+                                       "without it.")
+        .arg(reason);
 }
 
 }  // namespace mindrova

@@ -17,19 +17,26 @@ class QWidget;
 namespace mindrova {
 
 class SessionController;
-class SessionView;
 
 inline constexpr const char* SPOKEN_GUIDANCE_ITEM = "Spoken guidance";
 inline constexpr const char* VOICE_ITEM = "Voice...";
+
+// The calm notice shown where spoken guidance cannot speak: in the session's status bar and in
+// the Voice dialog when its sample cannot be spoken. reason is shown as plain text.
+QString SpeechUnavailableNotice(const QString& reason);
+
+// A tooltip that shows text exactly as it is: Qt reads any tooltip that looks like markup as
+// markup, and an engine's message or a hand-edited setting can look like anything.
+QString LiteralToolTip(const QString& text);
 
 class WindowSpeech : public QObject {
     Q_OBJECT
 public:
     // Adds the menu items before `before` and the notice to the status bar. Reads the saved
-    // choices; guidance saved as on starts once the window has first been painted.
-    // view is the window's: the step timer holds while the Voice dialog is open.
-    WindowSpeech(QWidget& window, SessionView& view, SessionController& controller, QMenu& menu,
-                 QAction* before, QWidget& statusBar);
+    // choices; guidance saved as on starts once the window has first been painted. The
+    // controller holds the step timer while the Voice dialog is open.
+    WindowSpeech(QWidget& window, SessionController& controller, QMenu& menu, QAction* before,
+                 QWidget& statusBar);
     ~WindowSpeech() override;
 
     // The V key and the menu item: turns guidance on or off and saves the choice.
@@ -50,9 +57,9 @@ private:
     std::unique_ptr<Speaker> MakeSpeaker();
 
     QWidget& mWindow;
-    SessionView& mView;
     SessionController& mController;
     QWidget& mStatusBar;
+    QMenu* mMenu = nullptr;
     QAction* mnuPopUpSpeech = nullptr;
     QAction* mnuPopUpVoice = nullptr;
     QLabel* lblSpeechNotice = nullptr;

@@ -601,6 +601,35 @@ def case_client_area_layout(program_path):
                               % (name, (rx, ry, rw, rh), w, h))
 
 
+def case_menu_keys(program_path):
+    """The Menu key and Shift+F10 open the status bar's menu with its first item chosen."""
+    with Session("menu_keys", program_path) as s:
+        p = s.start()
+
+        def popups():
+            return {w.id: w for w in s.x.windows()
+                    if w.override_redirect and w.viewable and w.width > 20 and w.height > 20}
+
+        for key in ("Menu", "shift+F10"):
+            p.focus()
+            before = set(popups())
+            p.key(key)
+            menu = wait_for(lambda: [w for i, w in popups().items() if i not in before],
+                            scaled(5), "the menu after %s" % key)[0]
+            # Return takes the chosen item, Keyboard Shortcuts.
+            p.key("Return")
+            dialog = wait_for(lambda: [d for d in s.dialogs(exclude={p.window})
+                                       if d.name == "Keboard Shortcuts"], scaled(5),
+                              "the shortcuts dialog from the menu opened by %s" % key)[0]
+            if s.x.is_viewable(menu.id):
+                raise Failure("the menu stayed open after Return (%s)" % key)
+            s.xdotool("windowfocus", "--sync", str(dialog.id), check=False)
+            p.key("Escape")
+            wait_for(lambda: not s.x.is_viewable(dialog.id), scaled(5),
+                     "Esc to close the shortcuts dialog")
+            p.focus()
+
+
 CASES = {
     "opening_geometry": (case_opening_geometry, 40),
     "intro_click": (case_intro_click, 40),
@@ -616,6 +645,7 @@ CASES = {
     "maximized_start": (case_maximized_start, 60),
     "position_off_screen": (case_position_off_screen, 60),
     "client_area_layout": (case_client_area_layout, 40),
+    "menu_keys": (case_menu_keys, 40),
 }
 
 

@@ -9,6 +9,7 @@
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocument>
 
 #include "fixtures/fake_speaker.h"
 #include "fixtures/modal_recorder.h"
@@ -102,8 +103,8 @@ TEST_F(VoiceDialog, StartsFromTheSavedChoices) {
     auto dialog = Make({true, "flite", "awb", -20, 65});
     auto* engine = dialog->findChild<QComboBox*>("cboEngine");
     auto* voice = dialog->findChild<QComboBox*>("cboVoice");
-    EXPECT_EQ(Items(engine), (QStringList{"Automatic", "flite", "speechd"}));
-    EXPECT_EQ(engine->currentText(), "flite");
+    EXPECT_EQ(Items(engine), (QStringList{"Automatic", "Festival Lite", "Speech Dispatcher"}));
+    EXPECT_EQ(engine->currentText(), "Festival Lite");
     EXPECT_EQ(Items(voice), (QStringList{"Default", "kal", "awb"}));
     EXPECT_EQ(voice->currentText(), "awb");
     EXPECT_EQ(dialog->findChild<QSlider*>("sldRate")->value(), -20);
@@ -129,7 +130,7 @@ TEST_F(VoiceDialog, AnotherEngineListsItsVoicesFromTheDefault) {
     auto* engine = dialog->findChild<QComboBox*>("cboEngine");
     engine->setFocus();
     QTest::keyClick(engine, Qt::Key_Down);
-    EXPECT_EQ(engine->currentText(), "speechd");
+    EXPECT_EQ(engine->currentText(), "Speech Dispatcher");
     EXPECT_EQ(listed.back(), "speechd");
     auto* voice = dialog->findChild<QComboBox*>("cboVoice");
     EXPECT_EQ(Items(voice), (QStringList{"Default", "Anna"}));
@@ -147,6 +148,49 @@ TEST_F(VoiceDialog, SlidersMoveFromTheKeyboardWithinTheirRanges) {
     EXPECT_EQ(dialog->Choices().volumePercent, 0);
     QTest::keyClick(rate, Qt::Key_Home);
     EXPECT_EQ(dialog->Choices().ratePercent, -100);
+}
+
+// Each slider's value is written beside it, as the user moves it.
+TEST_F(VoiceDialog, TheRateAndVolumeAreShownBesideTheirSliders) {
+    auto dialog = Make({false, "", "", -20, 65});
+    auto* rate = dialog->findChild<QLabel*>("lblRateValue");
+    auto* volume = dialog->findChild<QLabel*>("lblVolumeValue");
+    ASSERT_NE(rate, nullptr);
+    ASSERT_NE(volume, nullptr);
+    const struct {
+        int rate;
+        int volume;
+        const char* rateText;
+        const char* volumeText;
+    } rows[] = {{-20, 65, "-20", "65%"}, {0, 100, "0", "100%"}, {45, 0, "+45", "0%"},
+                {-100, 5, "-100", "5%"}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.rateText);
+        dialog->findChild<QSlider*>("sldRate")->setValue(row.rate);
+        dialog->findChild<QSlider*>("sldVolume")->setValue(row.volume);
+        EXPECT_EQ(rate->text(), row.rateText);
+        EXPECT_EQ(volume->text(), row.volumeText);
+    }
+}
+
+// The dialog is laid out for its content: nothing is narrower than it needs, and the sliders
+// have room to be moved finely.
+TEST_F(VoiceDialog, FitsItsContent) {
+    auto dialog = Make({false, "espeak-with-a-rather-long-name", "a voice with a long name", 0, 80});
+    dialog->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
+    for (QWidget* child : dialog->findChildren<QWidget*>()) {
+        if (!child->isVisible() || child->objectName().startsWith("qt_")) continue;
+        SCOPED_TRACE(child->objectName().toStdString() + " " +
+                     child->metaObject()->className());
+        EXPECT_GE(child->width(), child->minimumSizeHint().width());
+        EXPECT_TRUE(dialog->rect().contains(child->geometry()));
+    }
+    const int character = dialog->fontMetrics().horizontalAdvance(QLatin1Char('x'));
+    EXPECT_GE(dialog->findChild<QSlider*>("sldRate")->width(), 24 * character);
+    EXPECT_GE(dialog->findChild<QSlider*>("sldVolume")->width(), 24 * character);
+    auto* engine = dialog->findChild<QComboBox*>("cboEngine");
+    EXPECT_GE(engine->width(), engine->sizeHint().width()) << "the engine's name is whole";
 }
 
 TEST_F(VoiceDialog, TheSampleIsSpokenWithTheChoicesShownNow) {
@@ -171,14 +215,52 @@ TEST_F(VoiceDialog, NoEngineForTheSampleSaysWhyWithoutABox) {
     sampleState = SpeakerState::Error;
     sampleError = "No audio device available";
     auto dialog = Make({});
+    dialog->show();
     auto* button = dialog->findChild<QPushButton*>("cmdSample");
+    auto* notice = dialog->findChild<QLabel*>("lblSampleNotice");
+    ASSERT_NE(notice, nullptr);
+    EXPECT_FALSE(notice->isVisible());
     button->click();
     EXPECT_TRUE(modal.messages.isEmpty());
     EXPECT_TRUE(button->toolTip().contains("No audio device available"));
+    EXPECT_TRUE(notice->isVisible());
+    EXPECT_EQ(notice->text(),
+              "Spoken guidance is unavailable (No audio device available). The session goes on "
+              "without it.");
+    // The dialog grows for the notice: every line of it shows, and nothing else is squeezed.
+    QCoreApplication::sendPostedEvents();
+    EXPECT_GE(notice->height(), notice->heightForWidth(notice->width()));
+    for (auto* box : dialog->findChildren<QComboBox*>()) {
+        EXPECT_GE(box->height(), box->minimumSizeHint().height()) << box->objectName().toStdString();
+    }
     sampleState = SpeakerState::Ready;
     button->click();
     EXPECT_EQ(made, 2);
     EXPECT_TRUE(button->toolTip().isEmpty());
+    EXPECT_FALSE(notice->isVisible());
+}
+
+// Most engines learn that there is no audio device only once they speak; the notice follows,
+// the reason shown as the text it is, and the next try starts a fresh engine.
+TEST_F(VoiceDialog, AnEngineFailingWhileItSpeaksTheSampleShowsTheNotice) {
+    auto dialog = Make({false, "flite", "", 0, 80});
+    dialog->show();
+    auto* button = dialog->findChild<QPushButton*>("cmdSample");
+    auto* notice = dialog->findChild<QLabel*>("lblSampleNotice");
+    button->click();
+    ASSERT_NE(sample, nullptr);
+    const QString hostile = "<h1>Please call 555-0100</h1><img src=x>";
+    sample->Fail(hostile);
+    EXPECT_TRUE(modal.messages.isEmpty());
+    ASSERT_TRUE(notice->isVisible());
+    EXPECT_EQ(notice->textFormat(), Qt::PlainText);
+    EXPECT_TRUE(notice->text().contains(hostile));
+    QTextDocument tip;
+    tip.setHtml(button->toolTip());
+    EXPECT_EQ(tip.toPlainText(), "No voice could speak: " + hostile);
+    button->click();
+    EXPECT_EQ(made, 2) << "a failed engine is not asked again";
+    EXPECT_FALSE(notice->isVisible());
 }
 
 TEST_F(VoiceDialog, OkSavesTheChoicesAndCancelKeepsTheOldOnes) {

@@ -37,6 +37,7 @@ const std::vector<NamedKey> kOtherKeys = {
 // clang-format on
 const NamedKey kEsc{Qt::Key_Escape, "Esc"};
 const NamedKey kV{Qt::Key_V, "V"};
+const NamedKey kMenu{Qt::Key_Menu, "Menu"};
 
 enum class Mode { Running, Paused, Neither, Both };
 const char* ModeName(Mode m) {
@@ -72,6 +73,7 @@ constexpr KeyDecision kNext{true, KeyCommand::Next};
 constexpr KeyDecision kPrevious{true, KeyCommand::Previous};
 constexpr KeyDecision kSwallowed{true, KeyCommand::None};
 constexpr KeyDecision kToggleSpeech{true, KeyCommand::ToggleSpeech};
+constexpr KeyDecision kOpenMenu{true, KeyCommand::OpenMenu};
 
 std::vector<KeyCase> BuildKeyCases() {
     std::vector<KeyCase> cases;
@@ -87,10 +89,12 @@ std::vector<KeyCase> BuildKeyCases() {
         }
         for (const auto& k : kOtherKeys) cases.push_back({k, Mode::Running, step, kNotHandled});
         cases.push_back({kV, Mode::Running, step, kToggleSpeech});
+        cases.push_back({kMenu, Mode::Running, step, kOpenMenu});
 
         // Paused: whatever the key, it only resumes; V toggles nothing.
         cases.push_back({kEsc, Mode::Paused, step, kResume});
         cases.push_back({kV, Mode::Paused, step, kResume});
+        cases.push_back({kMenu, Mode::Paused, step, kResume});
         for (const auto* list : {&kNextKeys, &kPreviousKeys, &kOtherKeys}) {
             for (const auto& k : *list) cases.push_back({k, Mode::Paused, step, kResume});
         }
@@ -103,6 +107,7 @@ std::vector<KeyCase> BuildKeyCases() {
         }
         for (const auto& k : kOtherKeys) cases.push_back({k, Mode::Neither, step, kNotHandled});
         cases.push_back({kV, Mode::Neither, step, kToggleSpeech});
+        cases.push_back({kMenu, Mode::Neither, step, kOpenMenu});
 
         // Both shown at once: the Esc rule comes first, then any key resumes.
         cases.push_back({kEsc, Mode::Both, step, kPause});
@@ -110,6 +115,7 @@ std::vector<KeyCase> BuildKeyCases() {
         cases.push_back({kPreviousKeys[0], Mode::Both, step, kResume});
         cases.push_back({kOtherKeys[0], Mode::Both, step, kResume});
         cases.push_back({kV, Mode::Both, step, kResume});
+        cases.push_back({kMenu, Mode::Both, step, kResume});
     }
     return cases;
 }
@@ -179,6 +185,42 @@ INSTANTIATE_TEST_SUITE_P(
                       TypingCase{"EscPauses", Qt::Key_Escape, true, false, kPause},
                       TypingCase{"PausedLetterResumes", Qt::Key_N, false, true, kResume}),
     [](const ::testing::TestParamInfo<TypingCase>& info) { return std::string(info.param.name); });
+
+// Shift matters only for Shift+F10; the window's menu opens from the keyboard except where a
+// text field has its own menu, and a paused session resumes first, as with every key.
+struct MenuKeyCase {
+    const char* name;
+    int key;
+    bool shift;
+    bool resumeAvailable;
+    bool typing;
+    KeyDecision expected;
+};
+
+class MenuKeyRules : public ::testing::TestWithParam<MenuKeyCase> {};
+
+TEST_P(MenuKeyRules, DecideKeyDownWithShift) {
+    const MenuKeyCase& c = GetParam();
+    EXPECT_EQ(DecideKeyDown(c.key, !c.resumeAvailable, c.resumeAvailable, estTopHead1, c.typing,
+                            c.shift),
+              c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, MenuKeyRules,
+    ::testing::Values(MenuKeyCase{"MenuKey", Qt::Key_Menu, false, false, false, kOpenMenu},
+                      MenuKeyCase{"ShiftMenuKey", Qt::Key_Menu, true, false, false, kOpenMenu},
+                      MenuKeyCase{"ShiftF10", Qt::Key_F10, true, false, false, kOpenMenu},
+                      MenuKeyCase{"F10Alone", Qt::Key_F10, false, false, false, kNotHandled},
+                      MenuKeyCase{"ShiftF9", Qt::Key_F9, true, false, false, kNotHandled},
+                      MenuKeyCase{"MenuKeyPaused", Qt::Key_Menu, false, true, false, kResume},
+                      MenuKeyCase{"ShiftF10Paused", Qt::Key_F10, true, true, false, kResume},
+                      MenuKeyCase{"MenuKeyTyping", Qt::Key_Menu, false, false, true, kNotHandled},
+                      MenuKeyCase{"ShiftF10Typing", Qt::Key_F10, true, false, true, kNotHandled},
+                      MenuKeyCase{"ShiftN", Qt::Key_N, true, false, false, kNext},
+                      MenuKeyCase{"ShiftV", Qt::Key_V, true, false, false, kToggleSpeech},
+                      MenuKeyCase{"ShiftEsc", Qt::Key_Escape, true, false, false, kPause}),
+    [](const ::testing::TestParamInfo<MenuKeyCase>& info) { return std::string(info.param.name); });
 
 TEST(KeyDownRulesEdges, TypingFlagOffKeepsTheOldRules) {
     EXPECT_EQ(DecideKeyDown(Qt::Key_N, false, false, estSelectIssue, false), kNext);

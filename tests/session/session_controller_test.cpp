@@ -391,6 +391,72 @@ TEST_F(Session, PauseFreezesTickAndBlinkThenResumeOrNextGoesOn) {
     EXPECT_TRUE(view.visible[SessionControl::Pause]);
 }
 
+// A dialog over the session holds the step timer; the controller alone says when it runs
+// again. Commands: H hold, R release, P pause, S resume, N next.
+struct TimerHoldCase {
+    const char* name;
+    bool fromRound;  // else from the intro, which waits for the user
+    const char* commands;
+    bool runsAfter;
+    friend void PrintTo(const TimerHoldCase& c, std::ostream* out) { *out << c.name; }
+};
+
+class TimerHolds : public Session, public ::testing::WithParamInterface<TimerHoldCase> {};
+
+TEST_P(TimerHolds, TheTimerRunsExactlyWhenTheSessionWantsItAndNothingHolds) {
+    const TimerHoldCase& row = GetParam();
+    if (row.fromRound) {
+        ReachNegativeRound();
+        Tick(30);
+    }
+    for (const char* c = row.commands; *c != '\0'; ++c) {
+        switch (*c) {
+            case 'H':
+                controller.HoldStepTimer();
+                break;
+            case 'R':
+                controller.ReleaseStepTimer();
+                break;
+            case 'P':
+                controller.Pause();
+                break;
+            case 'S':
+                controller.Resume();
+                break;
+            case 'N':
+                controller.Next();
+                break;
+            default:
+                FAIL() << "unknown command " << *c;
+        }
+        if (!controller.StepTimerHeld()) continue;
+        EXPECT_FALSE(view.timerEnabled) << "held after " << *c;
+        // A tick already on its way when the hold began moves nothing.
+        const SessionState before = controller.State();
+        const BlinkState blink = controller.Blinking();
+        controller.tmrSteps_Timer();
+        EXPECT_EQ(controller.State().genmCurrentStep, before.genmCurrentStep);
+        EXPECT_EQ(controller.State().glngMilliseconds, before.glngMilliseconds);
+        EXPECT_EQ(controller.Blinking().glngBlinkCounter, blink.glngBlinkCounter);
+    }
+    EXPECT_EQ(view.timerEnabled, row.runsAfter);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, TimerHolds,
+    ::testing::Values(
+        TimerHoldCase{"RoundHeldThenReleasedRunsAgain", true, "HR", true},
+        TimerHoldCase{"IntroHeldThenReleasedStillWaits", false, "HR", false},
+        TimerHoldCase{"NestedHoldsRunOnlyAfterTheLastRelease", true, "HHR", false},
+        TimerHoldCase{"NestedHoldsBothReleased", true, "HHRR", true},
+        TimerHoldCase{"PausedWhileHeldStaysPaused", true, "HPR", false},
+        TimerHoldCase{"ResumedWhileHeldRunsOnRelease", true, "PHSR", true},
+        TimerHoldCase{"TimedStepEnteredWhileHeldRunsOnRelease", false, "NNNHNR", true},
+        TimerHoldCase{"UntimedStepEnteredWhileHeldWaits", true, "HNR", false},
+        TimerHoldCase{"ReleaseWithoutHoldChangesNothing", true, "RR", true},
+        TimerHoldCase{"ExtraReleaseDoesNotCancelTheNextHold", true, "RHPS", false}),
+    [](const ::testing::TestParamInfo<TimerHoldCase>& info) { return info.param.name; });
+
 TEST_F(Session, NextInMidSecondKeepsTheMillisecondCount) {
     ReachNegativeRound();
     Tick(150);  // 1.5 s into the first point

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QMenu>
+#include <QScreen>
 #include <QTest>
 
 #include "fixtures/find_control.h"
@@ -159,6 +160,64 @@ TEST_F(Keys, PopupMenuItems) {
     }
     EXPECT_EQ(shortcuts, 1);
 }
+
+// The Menu key and Shift+F10 open the status bar's menu, with its first item chosen, while the
+// session goes on behind it; a paused session resumes first, as with every key, and the
+// own-words field keeps its own menu.
+struct MenuKeyCase {
+    const char* name;
+    int key;
+    Qt::KeyboardModifiers modifiers;
+    bool paused;
+    bool typing;
+    bool opens;
+    friend void PrintTo(const MenuKeyCase& c, std::ostream* out) { *out << c.name; }
+};
+
+class MenuKeys : public Keys, public ::testing::WithParamInterface<MenuKeyCase> {};
+
+TEST_P(MenuKeys, OpenTheMenuFromTheKeyboard) {
+    const MenuKeyCase& row = GetParam();
+    QMenu* menu = window->findChild<QMenu*>("mnuPopUp");
+    ASSERT_NE(menu, nullptr);
+    if (row.typing) {
+        window->controller().Next();
+        Control(window, "txtOwnWords")->setFocus();
+    } else {
+        ToTappingPoint();
+        if (row.paused) window->controller().Pause();
+    }
+    const Step before = Current();
+    Press(row.key, row.modifiers);
+    EXPECT_EQ(menu->isVisible(), row.opens);
+    EXPECT_EQ(Current(), before);
+    if (row.opens) {
+        EXPECT_EQ(menu->activeAction(), menu->actions().first());
+        EXPECT_TRUE(window->stepTimer().isActive()) << "the session goes on behind the menu";
+        const QRect button(Control(window, "cmdNav")->mapToGlobal(QPoint(0, 0)),
+                           Control(window, "cmdNav")->size());
+        EXPECT_LE(menu->geometry().left(), button.right());
+        EXPECT_TRUE(menu->screen()->geometry().contains(menu->geometry()));
+        menu->hide();
+    }
+    if (row.paused) {
+        EXPECT_FALSE(Paused()) << "the key resumed";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, MenuKeys,
+    ::testing::Values(MenuKeyCase{"MenuKey", Qt::Key_Menu, Qt::NoModifier, false, false, true},
+                      MenuKeyCase{"ShiftF10", Qt::Key_F10, Qt::ShiftModifier, false, false, true},
+                      MenuKeyCase{"F10Alone", Qt::Key_F10, Qt::NoModifier, false, false, false},
+                      MenuKeyCase{"MenuKeyPaused", Qt::Key_Menu, Qt::NoModifier, true, false,
+                                  false},
+                      // Shift goes down first and, like every key, resumes; F10 then opens.
+                      MenuKeyCase{"ShiftF10Paused", Qt::Key_F10, Qt::ShiftModifier, true, false,
+                                  true},
+                      MenuKeyCase{"MenuKeyInOwnWords", Qt::Key_Menu, Qt::NoModifier, false, true,
+                                  false}),
+    [](const ::testing::TestParamInfo<MenuKeyCase>& info) { return std::string(info.param.name); });
 
 TEST_F(Keys, AboutHoldsARunningRoundAndLeavesAPausedOneAlone) {
     ToTappingPoint();

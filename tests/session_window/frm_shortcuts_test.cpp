@@ -95,21 +95,56 @@ TEST_F(ShortcutsDialog, CaptionAndControls) {
     EXPECT_FALSE(close->autoDefault());
 }
 
+// The design's places where the rows fit it; grown by what the rows need beyond it, with the
+// same margins, where they do not.
 TEST_F(ShortcutsDialog, FixedSizeAndPlacesInTwips) {
     frmShortcuts* dialog = Open();
     ASSERT_NE(dialog, nullptr);
     const TwipScale scale = Scale(dialog);
-    EXPECT_EQ(dialog->size(), QSize(scale.px(8235), scale.px(2670)));
     EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize());
     auto* list = dialog->findChild<QTreeWidget*>("ltvShortcuts");
     auto* close = dialog->findChild<QPushButton*>("cmdCancel");
     ASSERT_NE(list, nullptr);
     ASSERT_NE(close, nullptr);
-    EXPECT_EQ(list->geometry(), scale.rect({180, 270, 7965, 1560}));
+    const QRect design = scale.rect({180, 270, 7965, 1560});
+    const QSize grown = list->size() - design.size();
+    EXPECT_GE(grown.width(), 0);
+    EXPECT_GE(grown.height(), 0);
+    EXPECT_EQ(list->pos(), design.topLeft());
+    EXPECT_EQ(dialog->size(), QSize(scale.px(8235), scale.px(2670)) + grown);
     const QWidget* panel = close->parentWidget();
     ASSERT_NE(panel, dialog);
-    EXPECT_EQ(panel->geometry(), scale.rect({0, 1830, 8235, 840}));
-    EXPECT_EQ(close->geometry(), scale.rect({6750, 240, 1185, 390}));
+    EXPECT_EQ(panel->geometry(),
+              QRect(0, dialog->height() - scale.px(840), dialog->width(), scale.px(840)));
+    const QRect designClose = scale.rect({6750, 240, 1185, 390});
+    EXPECT_EQ(close->size(), designClose.size());
+    EXPECT_EQ(close->y(), designClose.y());
+    EXPECT_NEAR(panel->width() - close->geometry().right(),
+                scale.px(8235) - designClose.right(), 1)
+        << "the button keeps its margin on the right";
+}
+
+// Every row shows whole, each column as wide as its widest text in the list's typeface.
+TEST_F(ShortcutsDialog, EveryRowShowsWhole) {
+    frmShortcuts* dialog = Open();
+    ASSERT_NE(dialog, nullptr);
+    auto* list = dialog->findChild<QTreeWidget*>("ltvShortcuts");
+    ASSERT_NE(list, nullptr);
+    const QFontMetrics metrics(list->font());
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* item = list->topLevelItem(i);
+        for (int column = 0; column < 2; ++column) {
+            SCOPED_TRACE(item->text(column).toStdString());
+            EXPECT_GE(list->columnWidth(column),
+                      static_cast<const QAbstractItemView*>(list)->sizeHintForColumn(column));
+            EXPECT_GT(list->columnWidth(column), metrics.horizontalAdvance(item->text(column)));
+        }
+        EXPECT_TRUE(list->viewport()->rect().contains(list->visualItemRect(item)));
+    }
+    EXPECT_LE(list->columnWidth(0) + list->columnWidth(1), list->viewport()->width());
+    EXPECT_FALSE(list->horizontalScrollBar()->isVisible());
+    EXPECT_FALSE(list->verticalScrollBar()->isVisible());
+    EXPECT_TRUE(dialog->rect().contains(list->geometry()));
 }
 
 TEST_F(ShortcutsDialog, ColumnsAndRows) {
@@ -123,7 +158,7 @@ TEST_F(ShortcutsDialog, ColumnsAndRows) {
     EXPECT_EQ(list->headerItem()->text(1), "COL 2");
     EXPECT_EQ(list->headerItem()->data(0, Qt::UserRole).toString(), "col1");
     EXPECT_EQ(list->headerItem()->data(1, Qt::UserRole).toString(), "col2");
-    EXPECT_EQ(list->columnWidth(0), scale.px(2700));
+    EXPECT_GE(list->columnWidth(0), scale.px(2700));
     EXPECT_GE(list->columnWidth(1), scale.px(5100));
     EXPECT_EQ(list->font().pointSizeF(), 9.0);
 

@@ -4,17 +4,21 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QPointer>
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextToSpeech>
 
+#include "app/frm_voice.h"
 #include "fixtures/modal_recorder.h"
 #include "fixtures/open_session_window.h"
 #include "session/speech_settings.h"
 #include "session_window/frm_main.h"
 #include "session_window/qt_speaker.h"
 #include "session_window/window_services.h"
+#include "session_window/window_speech.h"
 #include "support/settings_store.h"
 
 using namespace mindrova;
@@ -120,8 +124,7 @@ TEST_F(FliteWithoutAudio, TurningOnTellsOnceInTheWindowAndTheSessionGoesOn) {
     EXPECT_TRUE(notice->text().contains("No audio device available"))
         << notice->text().toStdString();
     EXPECT_FALSE(item->isChecked());
-    EXPECT_TRUE(item->text().startsWith("Spoken guidance (unavailable: "))
-        << item->text().toStdString();
+    EXPECT_EQ(item->text(), "Spoken guidance") << "the reason is in the notice alone";
     EXPECT_TRUE(modal.messages.isEmpty()) << "no box";
     // The timer moved the session on while the engine failed.
     EXPECT_TRUE(QTest::qWaitFor(
@@ -131,6 +134,23 @@ TEST_F(FliteWithoutAudio, TurningOnTellsOnceInTheWindowAndTheSessionGoesOn) {
 }  // namespace
 
 namespace {
+
+// The Voice dialog's sample tells the same calm notice as the session, in the dialog.
+TEST_F(FliteWithoutAudio, TheSampleTellsTheSessionsNoticeInTheDialog) {
+    if (qEnvironmentVariableIsEmpty("MINDROVA_NO_AUDIO")) GTEST_SKIP() << "needs no audio server";
+    frmVoice dialog(SpeechSettings{false, "flite", "", 0, 80}, QStringList{"flite"}, nullptr,
+                    [](const SpeechSettings& settings) -> std::unique_ptr<Speaker> {
+                        return QtSpeaker::Create(settings);
+                    });
+    dialog.show();
+    auto* notice = dialog.findChild<QLabel*>("lblSampleNotice");
+    ASSERT_NE(notice, nullptr);
+    dialog.findChild<QPushButton*>("cmdSample")->click();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return notice->isVisible(); }, kEngineWaitMs));
+    EXPECT_EQ(notice->text(), SpeechUnavailableNotice("No audio device available"))
+        << notice->text().toStdString();
+    EXPECT_TRUE(modal.messages.isEmpty()) << "no box";
+}
 
 // Next cuts one text after the other while it is read; then the points follow the marker.
 TEST_F(FliteGuidance, QuickStepsAndTappingPointsKeepTheEngineSpeaking) {
@@ -159,6 +179,79 @@ TEST_F(FliteGuidance, QuickStepsAndTappingPointsKeepTheEngineSpeaking) {
     EXPECT_GE(points, 3);
     EXPECT_GT(speaking, 0);
     EXPECT_NE(EngineState(), QTextToSpeech::Error) << speaker->ErrorText().toStdString();
+}
+
+}  // namespace
+
+namespace {
+
+// Each way the session window can end while the engine reads the long closing text. Deleting an
+// engine whose audio output still plays crashed the process on the engine's own thread.
+enum class WindowEnd { CloseBox, Exit, GuidanceOffThenClose };
+
+TEST_F(FliteGuidance, ClosingTheWindowWhileALongTextIsReadNeverCrashes) {
+    constexpr int kCloses = 20;
+    for (int round = 0; round < kCloses; ++round) {
+        const auto end = static_cast<WindowEnd>(round % 3);
+        SCOPED_TRACE(::testing::Message() << "close " << round << ", way " << int(end));
+        if (window == nullptr) {
+            ASSERT_TRUE(SaveSpeechSettings({false, "flite", "", 0, 80}));
+            window = mindrova::testing::OpenSessionWindow();
+        }
+        window->controller().cmdFinish_Click();
+        Press(Qt::Key_V);
+        ASSERT_NE(speaker, nullptr);
+        ASSERT_TRUE(WaitForState(QTextToSpeech::Speaking)) << "state " << EngineState();
+        // Into the text a little, a different distance each time.
+        QTest::qWait(20 * (round % 5));
+        QPointer<frmMain> closing = window;
+        switch (end) {
+            case WindowEnd::CloseBox:
+                window->close();
+                break;
+            case WindowEnd::Exit:
+                window->controller().Exit();
+                break;
+            case WindowEnd::GuidanceOffThenClose:
+                Press(Qt::Key_V);
+                window->close();
+                break;
+        }
+        window = nullptr;
+        speaker = nullptr;
+        ASSERT_TRUE(QTest::qWaitFor([&] { return closing.isNull(); }, kEngineWaitMs))
+            << "the window was not deleted";
+    }
+    EXPECT_TRUE(modal.messages.isEmpty());
+}
+
+// The Voice dialog has an engine of its own for its sample.
+TEST_F(FliteGuidance, ClosingTheVoiceDialogWhileTheSampleIsReadNeverCrashes) {
+    for (int round = 0; round < 10; ++round) {
+        SCOPED_TRACE(::testing::Message() << "close " << round);
+        QtSpeaker* sample = nullptr;
+        auto dialog = std::make_unique<frmVoice>(
+            SpeechSettings{false, "flite", "", 0, 80}, QStringList{"flite"}, nullptr,
+            [&sample](const SpeechSettings& settings) -> std::unique_ptr<Speaker> {
+                auto made = QtSpeaker::Create(settings);
+                sample = made.get();
+                return made;
+            });
+        dialog->show();
+        auto* button = dialog->findChild<QPushButton*>("cmdSample");
+        ASSERT_NE(button, nullptr);
+        button->click();
+        ASSERT_NE(sample, nullptr);
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return sample->Engine()->state() == QTextToSpeech::Speaking; }, kEngineWaitMs));
+        QTest::qWait(30 * (round % 4));
+        if (round % 2 == 0) {
+            dialog->reject();
+            dialog.reset();
+        } else {
+            dialog.reset();
+        }
+    }
 }
 
 }  // namespace
