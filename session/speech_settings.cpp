@@ -1,5 +1,7 @@
 #include "session/speech_settings.h"
 
+#include <QList>
+
 #include <algorithm>
 
 #include "support/settings_store.h"
