@@ -4,6 +4,7 @@
 
 #include "engine/issues.h"
 #include "fixtures/qstring_printer.h"
+#include "session/line_breaks.h"
 #include "session/rating_lines.h"
 #include "session/spoken_texts.h"
 #include "session/step_presentation.h"
@@ -260,6 +261,45 @@ INSTANTIATE_TEST_SUITE_P(
         OddWords{"BothPlaceholders",
                  QStringLiteral("[your problem here] [your trauma here] ... Even though")}),
     [](const ::testing::TestParamInfo<OddWords>& info) { return std::string(info.param.name); });
+
+struct RunCase {
+    const char* name;
+    QString text;
+    QString shown;
+};
+
+class LongRuns : public ::testing::TestWithParam<RunCase> {};
+
+TEST_P(LongRuns, GetAPlaceToWrapOnlyWhereTheyHaveNone) {
+    EXPECT_EQ(WithBreaksInLongRuns(GetParam().text), GetParam().shown);
+}
+
+const QString kBreak = QStringLiteral("\u200B");
+const QString kGothic = QStringLiteral("\U00010330");  // a letter beyond 16 bits
+const QString kRun = Repeat(QStringLiteral("w"), LONGEST_UNBROKEN_RUN);
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, LongRuns,
+    ::testing::Values(
+        RunCase{"Short", QStringLiteral("my fear"), QStringLiteral("my fear")},
+        RunCase{"LongestRun", kRun + QStringLiteral(" x"), kRun + QStringLiteral(" x")},
+        RunCase{"OneTooLong", QStringLiteral("a ") + kRun + QStringLiteral("w, b"),
+                QStringLiteral("a ") + kRun + kBreak + QStringLiteral("w, b")},
+        RunCase{"OwnWordsAtTheLimit", Repeat(QStringLiteral("w"), OWN_WORDS_MAX_LENGTH),
+                Repeat(kRun + kBreak, 4) + kRun},
+        RunCase{"EmojiWrapAlready", Repeat(kEmoji, 60), Repeat(kEmoji, 60)},
+        RunCase{"PairsKeptWhole", Repeat(kGothic, LONGEST_UNBROKEN_RUN + 1),
+                Repeat(kGothic, LONGEST_UNBROKEN_RUN) + kBreak + kGothic},
+        RunCase{"MarksStayOnTheirLetter",
+                Repeat(QStringLiteral("e\u0301"), LONGEST_UNBROKEN_RUN + 1),
+                Repeat(QStringLiteral("e\u0301"), LONGEST_UNBROKEN_RUN) + kBreak +
+                    QStringLiteral("e\u0301")},
+        // Ideographs may wrap between any two of them already.
+        RunCase{"Ideographs", Repeat(QStringLiteral("\u6050"), 60),
+                Repeat(QStringLiteral("\u6050"), 60)},
+        RunCase{"EveryStepTextAsItIs", GetStringForActivationStep(eisAddictionsObsessions),
+                GetStringForActivationStep(eisAddictionsObsessions)}),
+    [](const ::testing::TestParamInfo<RunCase>& info) { return std::string(info.param.name); });
 
 struct LineCase {
     const char* name;
