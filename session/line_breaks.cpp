@@ -4,8 +4,23 @@
 
 namespace mindrova {
 
+namespace {
+
+// A quick look first: the procedure's own texts never hold a run this long between blanks, and
+// the step change, which shows a new text every two seconds, should not pay for the finder.
+bool HasLongRunBetweenBlanks(const QString& text) {
+    int run = 0;
+    for (const QChar c : text) {
+        run = c.isSpace() ? 0 : run + 1;
+        if (run > LONGEST_UNBROKEN_RUN) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
 QString WithBreaksInLongRuns(const QString& text) {
-    if (text.size() <= LONGEST_UNBROKEN_RUN) return text;
+    if (!HasLongRunBetweenBlanks(text)) return text;
     QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, text);
     QString result;
     qsizetype copied = 0;  // text before this is in result

@@ -158,6 +158,7 @@ struct SentenceCase {
     const char* name;
     Issue issue;
     QString sentence;  // with the words "my fear of flying"
+    friend void PrintTo(const SentenceCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class OwnWordsSentence : public ::testing::TestWithParam<SentenceCase> {};
@@ -229,6 +230,7 @@ INSTANTIATE_TEST_SUITE_P(
 struct OddWords {
     const char* name;
     QString words;
+    friend void PrintTo(const OddWords& c, std::ostream* out) { *out << c.name; }
 };
 
 class OddWordsInEveryStatement : public ::testing::TestWithParam<OddWords> {};
@@ -266,6 +268,7 @@ struct RunCase {
     const char* name;
     QString text;
     QString shown;
+    friend void PrintTo(const RunCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class LongRuns : public ::testing::TestWithParam<RunCase> {};

@@ -125,6 +125,7 @@ TEST_F(Progress, FieldRefusesLineBreaksAndOverlongWordsAndTheStatementUsesTheWor
 struct TypedWords {
     const char* name;
     QString words;
+    friend void PrintTo(const TypedWords& c, std::ostream* out) { *out << c.name; }
 };
 
 class TypedIntoTheField : public Progress, public ::testing::WithParamInterface<TypedWords> {};

@@ -255,6 +255,7 @@ struct SwitchWord {
     const char* name;
     const char* value;
     qint32 read;
+    friend void PrintTo(const SwitchWord& c, std::ostream* out) { *out << c.name; }
 };
 
 class SwitchWords : public SettingsStoreTest, public ::testing::WithParamInterface<SwitchWord> {};
@@ -281,6 +282,7 @@ struct LostCase {
     const char* group;
     const char* value;
     bool mayBeLost;
+    friend void PrintTo(const LostCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class MayHaveBeenLost : public SettingsStoreTest, public ::testing::WithParamInterface<LostCase> {};
