@@ -3,6 +3,7 @@
 #include "support/settings_file_damage.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStringList>
@@ -183,7 +184,9 @@ bool ValueMayHaveBeenLost(RegistryRoot root, const QString& subKey, const QStrin
                              location->organization, location->application);
     if (settings.contains(location->key)) return false;
     QFile file(settings.fileName());
-    if (!file.exists() || !file.open(QIODevice::ReadOnly)) return false;
+    if (!QFileInfo(file).isFile()) return false;
+    // A file there that cannot be read at all may hold anything.
+    if (!file.open(QIODevice::ReadOnly)) return true;
     // An INI file names the first group level in its header and keeps deeper levels in the key.
     QString group = location->key.section(u'/', 0, 0);
     QString key = location->key.section(u'/', 1);

@@ -44,8 +44,9 @@ QString SaveStringValue(RegistryRoot root, const QString& subKey, const QString&
 bool ValueStored(RegistryRoot root, const QString& subKey, const QString& valueName);
 
 // True when the value is missing from a settings file that is damaged where the value would
-// stand (cut short, or a line that is no setting): a choice may have been lost, rather than
-// never made. False when there is no file, the file is whole, or the value is there.
+// stand (cut short, or a line that is no setting), or from a file that cannot be read at all: a
+// choice may have been lost, rather than never made. False when there is no file, the file is
+// whole, or the value is there.
 bool ValueMayHaveBeenLost(RegistryRoot root, const QString& subKey, const QString& valueName);
 
 // The folder holding the settings files where the store is a file rather than the registry.

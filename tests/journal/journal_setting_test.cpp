@@ -105,6 +105,15 @@ TEST_F(JournalSettingFile, NoFileIsOffAndWritesNothing) {
     EXPECT_FALSE(QFile::exists(ConfPath()));
 }
 
+TEST_F(JournalSettingFile, AFileThatCannotBeReadKeepsTheJournalOn) {
+    WriteConf("[Journal]\nEnabled=1\n");
+    QFile::setPermissions(ConfPath(), QFile::WriteOwner);
+    if (QFile probe(ConfPath()); probe.open(QIODevice::ReadOnly)) {
+        GTEST_SKIP() << "permissions do not stop this user (root)";
+    }
+    EXPECT_TRUE(JournalEnabledSetting());
+}
+
 // A file the program wrote, cut short at every byte: the journal stays on in this run and the
 // next, and every other value whose line survived still reads.
 TEST_F(JournalSettingFile, AFileCutAnywhereNeverTurnsTheJournalOff) {
