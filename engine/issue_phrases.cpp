@@ -7,35 +7,66 @@ namespace {
 
 const QString kBlank = QStringLiteral("\r\n\r\n");
 
-QString SetUpStatement(Issue issue) {
+// An issue's set-up statement, and how it begins when the user's own words complete it: the
+// lead-in names the issue, the words follow it as an aside between commas. The placeholder forms
+// in the statements stand for those words, so none of them is kept in the lead-in.
+struct SetUpStatement {
+    QString statement;
+    QString ownWordsLeadIn;
+};
+
+SetUpStatement SetUpStatementOf(Issue issue) {
     switch (issue) {
         case eisAddictionsObsessions:
-            return QStringLiteral("I have this addiction (obsession) [your problem here] ");
+            return {QStringLiteral("I have this addiction (obsession) [your problem here] "),
+                    QStringLiteral("I have this addiction, ")};
         case eisAnxietyFearPanicPhobia:
-            return QStringLiteral("I have this anxiety (fear, panic, phobia)");
+            return {QStringLiteral("I have this anxiety (fear, panic, phobia)"),
+                    QStringLiteral("I have this anxiety, ")};
         case eisDepression:
-            return QStringLiteral("I have this depression");
+            return {QStringLiteral("I have this depression"),
+                    QStringLiteral("I have this depression, ")};
         case eisHeadaches:
-            return QStringLiteral("I have this headache");
+            return {QStringLiteral("I have this headache"), QStringLiteral("I have this headache, ")};
         case eisNegativeMemory:
-            return QStringLiteral("I have this negative memory [your problem here]");
+            return {QStringLiteral("I have this negative memory [your problem here]"),
+                    QStringLiteral("I have this negative memory, ")};
         case eisPTSD:
         case eisPTSDTrauma:
-            return QStringLiteral("I was exposed to this traumatic event [your trauma here]");
+            return {QStringLiteral("I was exposed to this traumatic event [your trauma here]"),
+                    QStringLiteral("I was exposed to this traumatic event, ")};
         case eisGlossophobia:
-            return QStringLiteral("I have this fear of public speaking");
+            return {QStringLiteral("I have this fear of public speaking"),
+                    QStringLiteral("I have this fear of public speaking, ")};
         case eisRageAnger:
-            return QStringLiteral("I have this anger [your problem here]");
+            return {QStringLiteral("I have this anger [your problem here]"),
+                    QStringLiteral("I have this anger, ")};
         case eisSelfEsteem:
-            return QStringLiteral("I have so low self esteem");
+            return {QStringLiteral("I have so low self esteem"),
+                    QStringLiteral("I have so low self esteem, ")};
         case eisTrauma:
-            return QStringLiteral("I have this trauma [your problem here]");
+            return {QStringLiteral("I have this trauma [your problem here]"),
+                    QStringLiteral("I have this trauma, ")};
         case eisGuilt:
-            return QStringLiteral("I have this guilt");
+            return {QStringLiteral("I have this guilt"), QStringLiteral("I have this guilt, ")};
         case eisNone:
             break;
     }
-    return QStringLiteral("... ") + QStringLiteral("[your problem here]");
+    return {QStringLiteral("... ") + QStringLiteral("[your problem here]"), QStringLiteral("... ")};
+}
+
+// The closing sentence of every statement; it starts with its own space.
+const QString kSelfAcceptance = QStringLiteral(" I love and accept myself with all my heart.");
+
+// The words are joined in, never searched or replaced in: whatever they hold (brackets that look
+// like a placeholder included) is said once, exactly as typed.
+QString SetUpSentence(Issue issue, const QString& ownWords) {
+    const SetUpStatement statement = SetUpStatementOf(issue);
+    if (ownWords.isEmpty()) {
+        return QStringLiteral("Even though ") + statement.statement + kSelfAcceptance;
+    }
+    return QStringLiteral("Even though ") + statement.ownWordsLeadIn + ownWords + u',' +
+           kSelfAcceptance;
 }
 
 using BlockProcedure = QString (*)();
@@ -97,6 +128,10 @@ QString SequenceText(Issue issue, bool positive) {
 }  // namespace
 
 QString GetStringForActivationStep(Issue issue) {
+    return GetStringForActivationStep(issue, QString());
+}
+
+QString GetStringForActivationStep(Issue issue, const QString& ownWords) {
     QString result;
     Trap({"modIssues", "GetStringForActivationStep"}, [&] {
         if (issue == eisHeadaches) {
@@ -108,8 +143,7 @@ QString GetStringForActivationStep(Issue issue) {
                   QStringLiteral(
                       "Breath deeply and lightly tap with the index finger and middle finger a "
                       "'karate chop' point, repeating the introduction sentence:") +
-                  kBlank + QStringLiteral("Even though ") + SetUpStatement(issue) +
-                  QStringLiteral(" I love and accept myself with all my heart.");
+                  kBlank + SetUpSentence(issue, ownWords);
     });
     return result;
 }

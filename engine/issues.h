@@ -31,6 +31,8 @@ Issue GetDefaultIssue();
 
 // Karate-chop instructions with the issue's set-up statement.
 QString GetStringForActivationStep(Issue issue);
+// The same with the user's own words said in the statement; empty words give the text above.
+QString GetStringForActivationStep(Issue issue, const QString& ownWords);
 QString GetStringForNegativeSequence(Issue issue);
 QString GetStringForPositiveSequence(Issue issue);
 

@@ -1,6 +1,8 @@
 #pragma once
 // Whether the private journal is kept: [Journal] Enabled in the program's settings file.
-// Missing or unreadable means off.
+// Missing means off: the journal is kept only once the user has chosen it. A choice that cannot
+// be read (a value that is no switch, or lost to a damaged file) means on, as turning the journal
+// off would silently drop the entries the user asked to keep.
 
 namespace mindrova {
 

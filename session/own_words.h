@@ -7,9 +7,13 @@
 namespace mindrova {
 
 inline constexpr int OWN_WORDS_MAX_LENGTH = 120;  // characters (code points), after trimming
+// Combining marks one character may carry: enough for any written language's accents and vowel
+// signs, too few to stack marks over the lines around it.
+inline constexpr int OWN_WORDS_MAX_MARKS = 3;
 
-// True when the text may stand in the field: no line breaks or other control characters, and at
-// most OWN_WORDS_MAX_LENGTH characters once the blanks around it are trimmed.
+// True when the text may stand in the field: no line breaks or other control characters, no
+// invisible characters that reorder or hide text, at most OWN_WORDS_MAX_MARKS combining marks on
+// a character, and at most OWN_WORDS_MAX_LENGTH characters once the blanks around it are trimmed.
 bool OwnWordsAcceptable(const QString& typed);
 
 // The words as the session keeps them (blanks trimmed), or nothing when they are refused.

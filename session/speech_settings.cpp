@@ -1,5 +1,7 @@
 #include "session/speech_settings.h"
 
+#include <QList>
+
 #include <algorithm>
 
 #include "support/settings_store.h"
@@ -21,10 +23,28 @@ bool SaveNumber(const char* name, qint32 value) {
                           value) == SAVE_SUCCEEDED;
 }
 
+// Engine and voice names are short printable words. A text with control or invisible
+// characters, a NUL, bytes that were not UTF-8 (read as U+FFFD), or of any great length names
+// nothing the speech engines offer: the choice reads as not made.
+constexpr qsizetype kLongestName = 200;
+
+bool IsName(const QString& text) {
+    if (text.size() > kLongestName || !text.isValidUtf16()) return false;
+    for (const uint c : text.toUcs4()) {
+        const QChar::Category category = QChar::category(static_cast<char32_t>(c));
+        if (c == QChar::ReplacementCharacter || category == QChar::Other_Control ||
+            category == QChar::Other_Format) {
+            return false;
+        }
+    }
+    return true;
+}
+
 QString ReadText(const char* name) {
-    return ReadStringValue(RegistryRoot::HKEY_CURRENT_USER, SpeechKey(), QString::fromLatin1(name),
-                           {})
-        .trimmed();
+    const QString text = ReadStringValue(RegistryRoot::HKEY_CURRENT_USER, SpeechKey(),
+                                         QString::fromLatin1(name), {})
+                             .trimmed();
+    return IsName(text) ? text : QString();
 }
 
 bool SaveText(const char* name, const QString& value) {

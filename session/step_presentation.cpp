@@ -136,17 +136,9 @@ QString ExplainNegativeText() {
     });
 }
 
-// The karate-chop set-up statement, with the user's own words where it asks for them.
+// The karate-chop set-up statement, with the user's own words where they gave some.
 QString ActivationText(const SessionState& state) {
-    QString text = GetStringForActivationStep(state.genmSelectedIssue);
-    if (!state.gstrOwnWords.isEmpty()) {
-        // The trauma statement asks for the same thing in its own words.
-        for (const QString& placeholder :
-             {QStringLiteral("[your problem here]"), QStringLiteral("[your trauma here]")}) {
-            text.replace(placeholder, state.gstrOwnWords);
-        }
-    }
-    return text;
+    return GetStringForActivationStep(state.genmSelectedIssue, state.gstrOwnWords);
 }
 
 QString TwoDigits(qint32 value) {

@@ -172,6 +172,8 @@ void frmMain::BuildPanels() {
     lblLeftFrame->setObjectName(QStringLiteral("lblLeftFrame"));
     lblLeftFrame->setFont(UiFont(14.25));
     lblLeftFrame->setAccessibleName(tr("Instructions"));
+    // The set-up statement carries the user's own words, which are shown as typed, tags and all.
+    lblLeftFrame->setTextFormat(Qt::PlainText);
     lblLeftFrame->setWordWrap(true);
     lblLeftFrame->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 

@@ -1,6 +1,7 @@
 // The session window's side of a step change: panels, texts, markers and the elapsed time.
 #include <QCoreApplication>
 
+#include "session/line_breaks.h"
 #include "session/step_presentation.h"
 #include "session_window/frm_main.h"
 #include "support/error_trap.h"
@@ -9,9 +10,10 @@
 namespace mindrova {
 namespace {
 
-// Texts keep CR LF as the procedure writes them; the labels want plain line feeds.
+// Texts keep CR LF as the procedure writes them; the labels want plain line feeds. Own words
+// may be one long run without a space, which a label would cut at its edge rather than wrap.
 QString ForDisplay(const QString& text) {
-    QString shown = text;
+    QString shown = WithBreaksInLongRuns(text);
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     return shown;
 }

@@ -1,15 +1,17 @@
 #include "support/settings_store.h"
 
-#include <QDateTime>
+#include "support/settings_file_damage.h"
+
+#include <QFile>
 #include <QFileInfo>
-#include <QHash>
-#include <QMutex>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStringList>
 #include <QVariant>
 
+#include <algorithm>
 #include <optional>
+#include <utility>
 
 namespace mindrova {
 namespace {
@@ -43,10 +45,15 @@ std::optional<qint32> ToDWord(const QVariant& value) {
     switch (value.typeId()) {
         case QMetaType::Int:  // a registry DWORD
             return value.toInt();
+        case QMetaType::Bool:
+            return value.toBool() ? 1 : 0;
         case QMetaType::QString: {
             // INI files keep numbers as text. Accept only what a write produces, as toInt()
-            // would also let " 12" and "+12" through.
+            // would also let " 12" and "+12" through; and the words other Qt programs and
+            // hand-edited files use for a switch, which read as the numbers written for one.
             const QString text = value.toString();
+            if (text.compare(u"true", Qt::CaseInsensitive) == 0) return 1;
+            if (text.compare(u"false", Qt::CaseInsensitive) == 0) return 0;
             const qsizetype firstDigit = text.startsWith(u'-') ? 1 : 0;
             if (text.size() == firstDigit) return std::nullopt;
             for (qsizetype i = firstDigit; i < text.size(); ++i) {
@@ -61,48 +68,63 @@ std::optional<qint32> ToDWord(const QVariant& value) {
     }
 }
 
-// QSettings reports a file it cannot parse only to the instance that parsed it; later instances
-// get the cached partial parse with status NoError. Keep the verdict until the file changes.
-struct FileStamp {
-    qint64 size = 0;
-    QDateTime modified;
-    bool operator==(const FileStamp&) const = default;
-};
-
-QMutex unparsableMutex;
-QHash<QString, FileStamp> unparsableFiles;
-
-FileStamp StampOf(const QString& fileName) {
-    const QFileInfo info(fileName);
-    return {info.size(), info.lastModified()};
-}
-
-bool IsUnparsable(QSettings& settings) {
-    settings.allKeys();  // a bad line in a section shows only once that section is parsed
-    const QString fileName = settings.fileName();
-    const QMutexLocker lock(&unparsableMutex);
-    if (settings.status() == QSettings::FormatError) {
-        unparsableFiles.insert(fileName, StampOf(fileName));
-        return true;
+// Qt writes back whatever it parsed, and parses a line such as "=x" as a value without a name,
+// which it would write back as junk; a text holding a NUL cannot be written back whole. Keep
+// every other value, number or text, and nothing else.
+void KeepOnlyWhatReads(QSettings& settings) {
+    QList<std::pair<QString, QVariant>> kept;
+    bool junk = false;
+    for (const QString& key : settings.allKeys()) {
+        if (key.isEmpty() || key.endsWith(u'/')) {  // value() would warn
+            junk = true;
+            continue;
+        }
+        const QVariant value = settings.value(key);
+        const QStringList texts = value.typeId() == QMetaType::QString ||
+                                          value.typeId() == QMetaType::QStringList
+                                      ? value.toStringList()
+                                      : QStringList();
+        if (std::any_of(texts.cbegin(), texts.cend(),
+                        [](const QString& text) { return text.contains(QChar(u'\0')); })) {
+            junk = true;
+            continue;
+        }
+        kept.append({key, value});
     }
-    const auto known = unparsableFiles.constFind(fileName);
-    if (known == unparsableFiles.cend()) return false;
-    if (*known == StampOf(fileName)) return true;
-    unparsableFiles.erase(known);
-    return false;
+    if (!junk) return;
+    settings.clear();
+    for (const auto& [key, value] : kept) settings.setValue(key, value);
 }
 
-void ForgetUnparsable(const QString& fileName) {
-    const QMutexLocker lock(&unparsableMutex);
-    unparsableFiles.remove(fileName);
-}
-
-// A fresh instance shares the cached file: it retries a write still pending and reports
-// AccessError when that fails, while the writing instance may keep an earlier FormatError.
-bool IsStored(const Location& location, qint32 value) {
-    const QSettings check(QSettings::NativeFormat, QSettings::UserScope, location.organization,
-                          location.application);
-    return check.status() == QSettings::NoError && ToDWord(check.value(location.key)) == value;
+// Writes one value and answers whether a later run will read it back. Nothing else in the file
+// changes, except that a damaged file is rewritten with only what could be read from it. (Qt
+// reports a damaged file only to the instance that parsed it, and some junk not at all, so the
+// junk is looked for on every write.)
+template <typename ReadsBack>
+QString Store(const Location& location, const QVariant& value, ReadsBack readsBack) {
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, location.organization,
+                       location.application);
+    KeepOnlyWhatReads(settings);
+    const QVariant before = settings.value(location.key);
+    settings.setValue(location.key, value);
+    settings.sync();
+    // A fresh instance shares the cached file: it retries a write still pending and reports
+    // AccessError when that fails, while the writing instance may keep an earlier FormatError.
+    if (settings.status() != QSettings::AccessError) {
+        const QSettings check(QSettings::NativeFormat, QSettings::UserScope,
+                              location.organization, location.application);
+        if (check.status() == QSettings::NoError && readsBack(check.value(location.key))) {
+            return SAVE_SUCCEEDED;
+        }
+    }
+    // Unwritten changes stay in QSettings' process-wide cache, where later reads would see
+    // them; put the old value back.
+    if (before.isValid()) {
+        settings.setValue(location.key, before);
+    } else {
+        settings.remove(location.key);
+    }
+    return SAVE_FAILED;
 }
 
 }  // namespace
@@ -111,9 +133,10 @@ qint32 ReadDWordValue(RegistryRoot root, const QString& subKey, const QString& v
                       qint32 defaultValue) {
     const auto location = Locate(root, subKey, valueName);
     if (!location) return defaultValue;
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, location->organization,
-                       location->application);
-    if (IsUnparsable(settings)) return defaultValue;
+    // A damaged file still gives every value Qt could parse: the rest of the file is no reason
+    // to forget a choice that reads whole.
+    const QSettings settings(QSettings::NativeFormat, QSettings::UserScope,
+                             location->organization, location->application);
     return ToDWord(settings.value(location->key)).value_or(defaultValue);
 }
 
@@ -121,49 +144,16 @@ QString SaveDWordValue(RegistryRoot root, const QString& subKey, const QString& 
                        qint32 value) {
     const auto location = Locate(root, subKey, valueName);
     if (!location) return SAVE_FAILED;
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, location->organization,
-                       location->application);
-    const bool unparsable = IsUnparsable(settings);
-    const QVariant before = settings.value(location->key);
-    if (unparsable) {
-        // Qt would write its partial parse back, junk included: keep only what still reads as
-        // a number.
-        QHash<QString, qint32> numbers;
-        for (const QString& key : settings.allKeys()) {
-            if (key.isEmpty()) continue;  // junk such as a bare "=x" line; value() would warn
-            if (const auto number = ToDWord(settings.value(key))) numbers.insert(key, *number);
-        }
-        settings.clear();
-        for (auto it = numbers.cbegin(); it != numbers.cend(); ++it) {
-            settings.setValue(it.key(), it.value());
-        }
-    }
-    settings.setValue(location->key, value);
-    settings.sync();
-    if (settings.status() != QSettings::AccessError && IsStored(*location, value)) {
-        ForgetUnparsable(settings.fileName());
-        return SAVE_SUCCEEDED;
-    }
-    // Unwritten changes stay in QSettings' process-wide cache, where later reads would see
-    // them; put the old value back. An unparsable file reads as defaults whatever the cache
-    // holds.
-    if (!unparsable) {
-        if (before.isValid()) {
-            settings.setValue(location->key, before);
-        } else {
-            settings.remove(location->key);
-        }
-    }
-    return SAVE_FAILED;
+    return Store(*location, value,
+                 [value](const QVariant& stored) { return ToDWord(stored) == value; });
 }
 
 QString ReadStringValue(RegistryRoot root, const QString& subKey, const QString& valueName,
                         const QString& defaultValue) {
     const auto location = Locate(root, subKey, valueName);
     if (!location) return defaultValue;
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, location->organization,
-                       location->application);
-    if (IsUnparsable(settings)) return defaultValue;
+    const QSettings settings(QSettings::NativeFormat, QSettings::UserScope,
+                             location->organization, location->application);
     const QVariant value = settings.value(location->key);
     // A list (a value with commas in an INI file) or a number is not a name written here.
     if (value.typeId() != QMetaType::QString) return defaultValue;
@@ -174,28 +164,35 @@ QString SaveStringValue(RegistryRoot root, const QString& subKey, const QString&
                         const QString& value) {
     const auto location = Locate(root, subKey, valueName);
     if (!location) return SAVE_FAILED;
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, location->organization,
-                       location->application);
-    // Rewriting an unparsable file is left to the numbers' rules, which decide what survives.
-    if (IsUnparsable(settings)) return SAVE_FAILED;
-    const QVariant before = settings.value(location->key);
-    settings.setValue(location->key, value);
-    settings.sync();
-    if (settings.status() == QSettings::NoError) {
-        const QSettings check(QSettings::NativeFormat, QSettings::UserScope, location->organization,
-                              location->application);
-        const QVariant stored = check.value(location->key);
-        if (check.status() == QSettings::NoError && stored.typeId() == QMetaType::QString &&
-            stored.toString() == value) {
-            return SAVE_SUCCEEDED;
-        }
-    }
-    if (before.isValid()) {
-        settings.setValue(location->key, before);
-    } else {
-        settings.remove(location->key);
-    }
-    return SAVE_FAILED;
+    return Store(*location, value, [&value](const QVariant& stored) {
+        return stored.typeId() == QMetaType::QString && stored.toString() == value;
+    });
+}
+
+bool ValueStored(RegistryRoot root, const QString& subKey, const QString& valueName) {
+    const auto location = Locate(root, subKey, valueName);
+    if (!location) return false;
+    const QSettings settings(QSettings::NativeFormat, QSettings::UserScope,
+                             location->organization, location->application);
+    return settings.contains(location->key);
+}
+
+bool ValueMayHaveBeenLost(RegistryRoot root, const QString& subKey, const QString& valueName) {
+    const auto location = Locate(root, subKey, valueName);
+    if (!location) return false;
+    const QSettings settings(QSettings::NativeFormat, QSettings::UserScope,
+                             location->organization, location->application);
+    if (settings.contains(location->key)) return false;
+    QFile file(settings.fileName());
+    if (!QFileInfo(file).isFile()) return false;
+    // A file there that cannot be read at all may hold anything.
+    if (!file.open(QIODevice::ReadOnly)) return true;
+    // An INI file names the first group level in its header and keeps deeper levels in the key.
+    QString group = location->key.section(u'/', 0, 0);
+    QString key = location->key.section(u'/', 1);
+    if (key.isEmpty()) std::swap(group, key);
+    key.replace(u'/', u'\\');
+    return SettingsDamageMayHide(file.readAll(), group, key);
 }
 
 void SetSettingsFolder(const QString& folder) {

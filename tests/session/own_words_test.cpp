@@ -4,7 +4,9 @@
 
 #include "engine/issues.h"
 #include "fixtures/qstring_printer.h"
+#include "session/line_breaks.h"
 #include "session/rating_lines.h"
+#include "session/spoken_texts.h"
 #include "session/step_presentation.h"
 
 using namespace mindrova;
@@ -34,6 +36,9 @@ TEST_P(OwnWordsRule, CleansOrRefuses) {
 const QString kEmoji = QStringLiteral("\U0001F622");  // two UTF-16 units, one character
 const QString kHebrew = QStringLiteral("\u05D4\u05E4\u05D7\u05D3");  // right to left
 const QString kLongest = Repeat(QStringLiteral("a"), OWN_WORDS_MAX_LENGTH);
+// Man, woman and girl joined into one family picture.
+const QString kFamily = QStringLiteral("\U0001F468\u200D\U0001F469\u200D\U0001F467");
+const QString kPersian = QStringLiteral("\u0645\u06CC\u200C\u062E\u0648\u0627\u0647\u0645");
 
 INSTANTIATE_TEST_SUITE_P(
     Table, OwnWordsRule,
@@ -46,7 +51,38 @@ INSTANTIATE_TEST_SUITE_P(
                   QStringLiteral("\"that\" [day] (again) <x> & 'y'")},
         WordsCase{"Emoji", kEmoji + QStringLiteral(" loss"), kEmoji + QStringLiteral(" loss")},
         WordsCase{"RightToLeft", kHebrew, kHebrew},
-        WordsCase{"RightToLeftMark", QStringLiteral("\u200Fabc"), QStringLiteral("\u200Fabc")},
+        // Invisible marks and overrides turn or hide the statement around the words.
+        WordsCase{"RightToLeftMark", QStringLiteral("\u200Fabc"), std::nullopt},
+        WordsCase{"LeftToRightMark", QStringLiteral("abc\u200E"), std::nullopt},
+        WordsCase{"ArabicLetterMark", QStringLiteral("a\u061Cb"), std::nullopt},
+        WordsCase{"RightToLeftOverride", QStringLiteral("fear\u202Eof dogs"), std::nullopt},
+        WordsCase{"LeftToRightEmbedding", QStringLiteral("\u202Ax"), std::nullopt},
+        WordsCase{"PopDirectionalFormatting", QStringLiteral("x\u202C"), std::nullopt},
+        WordsCase{"LeftToRightIsolate", QStringLiteral("\u2066x"), std::nullopt},
+        WordsCase{"RightToLeftIsolate", QStringLiteral("\u2067x"), std::nullopt},
+        WordsCase{"FirstStrongIsolate", QStringLiteral("\u2068x"), std::nullopt},
+        WordsCase{"PopDirectionalIsolate", QStringLiteral("x\u2069"), std::nullopt},
+        WordsCase{"ZeroWidthSpace", QStringLiteral("a\u200Bb"), std::nullopt},
+        WordsCase{"WordJoiner", QStringLiteral("a\u2060b"), std::nullopt},
+        WordsCase{"ByteOrderMark", QStringLiteral("\uFEFFab"), std::nullopt},
+        WordsCase{"TagCharacter", QStringLiteral("a\U000E0041"), std::nullopt},
+        WordsCase{"HalfASurrogatePair", QString(QChar(0xD83D)) + QStringLiteral("x"),
+                  std::nullopt},
+        // The joiners that scripts and emoji need stay, one at a time.
+        WordsCase{"JoinedEmoji", kFamily, kFamily},
+        WordsCase{"NonJoinerInPersian", kPersian, kPersian},
+        WordsCase{"DoubledJoiner", QStringLiteral("a\u200D\u200Db"), std::nullopt},
+        WordsCase{"DoubledNonJoiner", QStringLiteral("a\u200C\u200Cb"), std::nullopt},
+        // Accents and vowel signs, but no tower of marks.
+        WordsCase{"DecomposedAccents", QStringLiteral("vi\u0323\u0302t"),
+                  QStringLiteral("vi\u0323\u0302t")},
+        WordsCase{"ThreeMarksOnOneLetter", QStringLiteral("e\u0301\u0302\u0303"),
+                  QStringLiteral("e\u0301\u0302\u0303")},
+        WordsCase{"FourMarksOnOneLetter", QStringLiteral("e\u0301\u0302\u0303\u0304"),
+                  std::nullopt},
+        WordsCase{"MarkTower", QStringLiteral("a") + Repeat(QStringLiteral("\u0336"), 40),
+                  std::nullopt},
+        WordsCase{"EnclosingMarks", QStringLiteral("1\u20DD\u20DD\u20DD\u20DD"), std::nullopt},
         WordsCase{"Longest", kLongest, kLongest},
         WordsCase{"LongestWithBlanksAround", QStringLiteral("  ") + kLongest + QStringLiteral(" "),
                   kLongest},
@@ -102,15 +138,171 @@ TEST(OwnWordsInSetUp, WordsTakeThePlaceOfThePlaceholderOnKarateChopStepsOnly) {
         const QString tapping = StepInstructionsText(estTopHead1, StateWith(issue, words));
         EXPECT_FALSE(tapping.contains(words));
     }
-    // A statement without a placeholder stays exact.
-    EXPECT_EQ(StepInstructionsText(estLeftHand, StateWith(eisGuilt, words)),
-              GetStringForActivationStep(eisGuilt));
+    // A statement without a placeholder says the words too.
+    EXPECT_TRUE(StepInstructionsText(estLeftHand, StateWith(eisGuilt, words))
+                    .endsWith(QStringLiteral("Even though I have this guilt, ") + words +
+                              QStringLiteral(", I love and accept myself with all my heart.")));
 }
 
 TEST(OwnWordsInSetUp, TheDefaultStatementEndsWithTheWords) {
     const QString text = StepInstructionsText(estLeftHand, StateWith(eisNone, QStringLiteral("x")));
-    EXPECT_TRUE(text.contains(QStringLiteral("Even though ... x I love and accept myself")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Even though ... x, I love and accept myself")));
 }
+
+// The statement the user repeats: the last paragraph of a karate-chop step's text.
+QString StatementParagraph(Step step, const SessionState& state) {
+    return StepInstructionsText(step, state).split(QStringLiteral("\r\n\r\n")).constLast();
+}
+
+struct SentenceCase {
+    const char* name;
+    Issue issue;
+    QString sentence;  // with the words "my fear of flying"
+    friend void PrintTo(const SentenceCase& c, std::ostream* out) { *out << c.name; }
+};
+
+class OwnWordsSentence : public ::testing::TestWithParam<SentenceCase> {};
+
+TEST_P(OwnWordsSentence, IsShownAndSpokenAsOneSentence) {
+    const SentenceCase& c = GetParam();
+    const SessionState state = StateWith(c.issue, QStringLiteral("my fear of flying"));
+    for (const Step step : {estLeftHand, estRightHand}) {
+        SCOPED_TRACE(::testing::Message() << "step " << step);
+        EXPECT_EQ(StatementParagraph(step, state), c.sentence);
+        EXPECT_EQ(SetupStatementSpeech(step, state), c.sentence);
+        const QString text = StepInstructionsText(step, state);
+        EXPECT_FALSE(text.contains(QStringLiteral("  "))) << "no doubled space";
+        EXPECT_FALSE(text.contains(u'[')) << "no placeholder left";
+        // The paragraphs before the statement are the issue's own.
+        const QString plain = GetStringForActivationStep(c.issue);
+        EXPECT_EQ(text.left(text.lastIndexOf(QStringLiteral("\r\n\r\n"))),
+                  plain.left(plain.lastIndexOf(QStringLiteral("\r\n\r\n"))));
+    }
+}
+
+TEST_P(OwnWordsSentence, NoWordsLeaveTheStatementAsItWas) {
+    const SessionState state = StateWith(GetParam().issue, QString());
+    EXPECT_EQ(StepInstructionsText(estLeftHand, state),
+              GetStringForActivationStep(GetParam().issue));
+    EXPECT_EQ(SetupStatementSpeech(estLeftHand, state),
+              GetStringForActivationStep(GetParam().issue)
+                  .split(QStringLiteral("\r\n\r\n"))
+                  .constLast()
+                  .trimmed());
+}
+
+const QString kAccepting = QStringLiteral(", I love and accept myself with all my heart.");
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryIssue, OwnWordsSentence,
+    ::testing::Values(
+        SentenceCase{"Addiction", eisAddictionsObsessions,
+                     "Even though I have this addiction, my fear of flying" + kAccepting},
+        SentenceCase{"Anxiety", eisAnxietyFearPanicPhobia,
+                     "Even though I have this anxiety, my fear of flying" + kAccepting},
+        SentenceCase{"Depression", eisDepression,
+                     "Even though I have this depression, my fear of flying" + kAccepting},
+        SentenceCase{"Headaches", eisHeadaches,
+                     "Even though I have this headache, my fear of flying" + kAccepting},
+        SentenceCase{"NegativeMemory", eisNegativeMemory,
+                     "Even though I have this negative memory, my fear of flying" + kAccepting},
+        SentenceCase{"PTSD", eisPTSD,
+                     "Even though I was exposed to this traumatic event, my fear of flying" +
+                         kAccepting},
+        SentenceCase{"PublicSpeaking", eisGlossophobia,
+                     "Even though I have this fear of public speaking, my fear of flying" +
+                         kAccepting},
+        SentenceCase{"Anger", eisRageAnger,
+                     "Even though I have this anger, my fear of flying" + kAccepting},
+        SentenceCase{"SelfEsteem", eisSelfEsteem,
+                     "Even though I have so low self esteem, my fear of flying" + kAccepting},
+        SentenceCase{"Trauma", eisTrauma,
+                     "Even though I have this trauma, my fear of flying" + kAccepting},
+        SentenceCase{"Guilt", eisGuilt,
+                     "Even though I have this guilt, my fear of flying" + kAccepting},
+        SentenceCase{"PTSDTrauma", eisPTSDTrauma,
+                     "Even though I was exposed to this traumatic event, my fear of flying" +
+                         kAccepting},
+        SentenceCase{"NoIssue", eisNone, "Even though ... my fear of flying" + kAccepting},
+        SentenceCase{"UnknownIssue", Issue(55), "Even though ... my fear of flying" + kAccepting}),
+    [](const ::testing::TestParamInfo<SentenceCase>& info) { return std::string(info.param.name); });
+
+struct OddWords {
+    const char* name;
+    QString words;
+    friend void PrintTo(const OddWords& c, std::ostream* out) { *out << c.name; }
+};
+
+class OddWordsInEveryStatement : public ::testing::TestWithParam<OddWords> {};
+
+// Whatever the words hold, each issue's statement carries them once, exactly as typed, and
+// nothing else of the statement changes with them.
+TEST_P(OddWordsInEveryStatement, AreSaidOnceExactlyAsTyped) {
+    const QString words = GetParam().words;
+    ASSERT_EQ(CleanOwnWords(words), words);
+    for (int option = 0; option <= ISSUE_OPTION_COUNT; ++option) {
+        const Issue issue = IssueOptIndexToEnum(option);
+        SCOPED_TRACE(::testing::Message() << "issue " << issue);
+        const QString statement = StatementParagraph(estLeftHand, StateWith(issue, words));
+        const QString probe = StatementParagraph(estLeftHand, StateWith(issue, QStringLiteral("#")));
+        EXPECT_EQ(statement, QString(probe).replace(u'#', words));
+        EXPECT_EQ(statement.size(), probe.size() - 1 + words.size());
+        EXPECT_EQ(SetupStatementSpeech(estLeftHand, StateWith(issue, words)), statement);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, OddWordsInEveryStatement,
+    ::testing::Values(
+        OddWords{"Longest", Repeat(QStringLiteral("w"), OWN_WORDS_MAX_LENGTH)},
+        OddWords{"RightToLeft", kHebrew + QStringLiteral(" ") + kHebrew},
+        OddWords{"RightToLeftFirst", kHebrew + QStringLiteral(" my fear")},
+        OddWords{"BoldTag", QStringLiteral("<b>my fear</b>")},
+        OddWords{"Entity", QStringLiteral("fear &amp; shame")},
+        OddWords{"Placeholders", Repeat(QStringLiteral("[your trauma here]"), 6)},
+        OddWords{"BothPlaceholders",
+                 QStringLiteral("[your problem here] [your trauma here] ... Even though")}),
+    [](const ::testing::TestParamInfo<OddWords>& info) { return std::string(info.param.name); });
+
+struct RunCase {
+    const char* name;
+    QString text;
+    QString shown;
+    friend void PrintTo(const RunCase& c, std::ostream* out) { *out << c.name; }
+};
+
+class LongRuns : public ::testing::TestWithParam<RunCase> {};
+
+TEST_P(LongRuns, GetAPlaceToWrapOnlyWhereTheyHaveNone) {
+    EXPECT_EQ(WithBreaksInLongRuns(GetParam().text), GetParam().shown);
+}
+
+const QString kBreak = QStringLiteral("\u200B");
+const QString kGothic = QStringLiteral("\U00010330");  // a letter beyond 16 bits
+const QString kRun = Repeat(QStringLiteral("w"), LONGEST_UNBROKEN_RUN);
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, LongRuns,
+    ::testing::Values(
+        RunCase{"Short", QStringLiteral("my fear"), QStringLiteral("my fear")},
+        RunCase{"LongestRun", kRun + QStringLiteral(" x"), kRun + QStringLiteral(" x")},
+        RunCase{"OneTooLong", QStringLiteral("a ") + kRun + QStringLiteral("w, b"),
+                QStringLiteral("a ") + kRun + kBreak + QStringLiteral("w, b")},
+        RunCase{"OwnWordsAtTheLimit", Repeat(QStringLiteral("w"), OWN_WORDS_MAX_LENGTH),
+                Repeat(kRun + kBreak, 4) + kRun},
+        RunCase{"EmojiWrapAlready", Repeat(kEmoji, 60), Repeat(kEmoji, 60)},
+        RunCase{"PairsKeptWhole", Repeat(kGothic, LONGEST_UNBROKEN_RUN + 1),
+                Repeat(kGothic, LONGEST_UNBROKEN_RUN) + kBreak + kGothic},
+        RunCase{"MarksStayOnTheirLetter",
+                Repeat(QStringLiteral("e\u0301"), LONGEST_UNBROKEN_RUN + 1),
+                Repeat(QStringLiteral("e\u0301"), LONGEST_UNBROKEN_RUN) + kBreak +
+                    QStringLiteral("e\u0301")},
+        // Ideographs may wrap between any two of them already.
+        RunCase{"Ideographs", Repeat(QStringLiteral("\u6050"), 60),
+                Repeat(QStringLiteral("\u6050"), 60)},
+        RunCase{"EveryStepTextAsItIs", GetStringForActivationStep(eisAddictionsObsessions),
+                GetStringForActivationStep(eisAddictionsObsessions)}),
+    [](const ::testing::TestParamInfo<RunCase>& info) { return std::string(info.param.name); });
 
 struct LineCase {
     const char* name;

@@ -182,7 +182,7 @@ TEST_F(Guidance, TheSetupStatementSpeaksTheUsersOwnWords) {
     NextTimes(3);
     ASSERT_EQ(Current(), estLeftHand);
     EXPECT_EQ(speaker->said.back(),
-              "Even though I have this negative memory the day at the lake I love and accept "
+              "Even though I have this negative memory, the day at the lake, I love and accept "
               "myself with all my heart.");
 }
 

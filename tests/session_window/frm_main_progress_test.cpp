@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QTest>
 
+#include "engine/issues.h"
 #include "fixtures/modal_recorder.h"
 #include "fixtures/open_session_window.h"
 #include "fixtures/qstring_printer.h"
@@ -111,6 +112,8 @@ TEST_F(Progress, FieldRefusesLineBreaksAndOverlongWordsAndTheStatementUsesTheWor
     EXPECT_TRUE(field->text().isEmpty());
     field->insert(QString(130, QLatin1Char('x')));
     EXPECT_TRUE(field->text().isEmpty());
+    field->insert(QStringLiteral("fear\u202Eof dogs"));
+    EXPECT_TRUE(field->text().isEmpty()) << "a direction override is refused";
     const QString words = QStringLiteral("\"the [crash]\" \U0001F622 \u05D4\u05E4");
     field->insert(QStringLiteral("  ") + words + QStringLiteral(" "));
     EXPECT_EQ(window->controller().State().gstrOwnWords, words);
@@ -118,6 +121,49 @@ TEST_F(Progress, FieldRefusesLineBreaksAndOverlongWordsAndTheStatementUsesTheWor
     EXPECT_TRUE(Instructions().contains(words)) << Instructions().toStdString();
     EXPECT_FALSE(Instructions().contains(QStringLiteral("[your problem here]")));
 }
+
+struct TypedWords {
+    const char* name;
+    QString words;
+    friend void PrintTo(const TypedWords& c, std::ostream* out) { *out << c.name; }
+};
+
+class TypedIntoTheField : public Progress, public ::testing::WithParamInterface<TypedWords> {};
+
+// Whatever the user types stands in every issue's statement exactly as typed: as plain text,
+// never read as markup.
+TEST_P(TypedIntoTheField, ShowsExactlyAsTypedInEveryIssuesStatement) {
+    ToSelectIssue();
+    field->setFocus();
+    field->insert(GetParam().words);
+    ASSERT_EQ(field->text(), GetParam().words);
+    auto* instructions = window->findChild<QLabel*>(QStringLiteral("lblLeftFrame"));
+    for (int option = 1; option <= ISSUE_OPTION_COUNT; ++option) {
+        SCOPED_TRACE(::testing::Message() << "option " << option);
+        auto* radio = window->findChild<QRadioButton*>(QStringLiteral("radMode(%1)").arg(option));
+        ASSERT_TRUE(radio);
+        radio->click();
+        while (Current() != estLeftHand) window->controller().Next();
+        EXPECT_EQ(instructions->textFormat(), Qt::PlainText);
+        // Its widest unbreakable piece fits: a long run wraps instead of being cut at the edge.
+        EXPECT_LE(instructions->minimumSizeHint().width(), instructions->width());
+        // The glyphs are the words as typed; a run too long for the line may wrap invisibly.
+        const QString text = Instructions().remove(QChar(0x200B));
+        EXPECT_EQ(text.count(GetParam().words), 1) << text.toStdString();
+        EXPECT_TRUE(text.endsWith(GetParam().words +
+                                  QStringLiteral(", I love and accept myself with all my heart.")))
+            << text.toStdString();
+        while (Current() != estSelectIssue) window->controller().Previous();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Words, TypedIntoTheField,
+    ::testing::Values(TypedWords{"Longest", QString(120, QLatin1Char('w'))},
+                      TypedWords{"RightToLeft", QStringLiteral("\u05D4\u05E4\u05D7\u05D3 sad")},
+                      TypedWords{"BoldTag", QStringLiteral("<b>my fear</b>")},
+                      TypedWords{"Entity", QStringLiteral("fear &amp; shame")}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Progress, RatingLinesShowOnReassessAndFinishOnly) {
     SessionController& c = window->controller();

@@ -170,17 +170,13 @@ TEST_F(SettingsStoreTest, MissingOrListValuedTextReadsTheDefault) {
     EXPECT_EQ(ReadText("Voice"), "default");
 }
 
-TEST_F(SettingsStoreTest, TextsAreNotWrittenIntoAnUnparsableFile) {
-    WriteConf("not a settings file\n[Speech]\nVoice=x\n%%\n");
-    const QByteArray before = [&] {
-        QFile f(ConfPath());
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }();
-    EXPECT_EQ(SaveText("Voice", "kal"), SAVE_FAILED);
-    QFile after(ConfPath());
-    ASSERT_TRUE(after.open(QIODevice::ReadOnly));
-    EXPECT_EQ(after.readAll(), before);
-    EXPECT_EQ(ReadText("Voice"), "default");
+TEST_F(SettingsStoreTest, TextsAreWrittenIntoADamagedFileWithWhatStillReads) {
+    WriteConf("not a settings file\n[Speech]\nVoice=x\nEngine=flite\n%%\n[Window");
+    EXPECT_EQ(ReadText("Engine"), "flite");
+    EXPECT_EQ(SaveText("Voice", "kal"), SAVE_SUCCEEDED);
+    EXPECT_EQ(ReadText("Voice"), "kal");
+    const QMap<QString, QString> expected{{"Speech/Engine", "flite"}, {"Speech/Voice", "kal"}};
+    EXPECT_EQ(ReadFromDisk(), expected);
 }
 
 TEST_F(SettingsStoreTest, KeysThatNameNoValueAreRefused) {
@@ -204,15 +200,16 @@ TEST_F(SettingsStoreTest, KeysThatNameNoValueAreRefused) {
 struct DamagedFile {
     const char* name;
     std::string_view bytes;
+    qint32 left;  // what "Left" reads: the value where it still reads whole, else the default
     friend void PrintTo(const DamagedFile& file, std::ostream* out) { *out << file.name; }
 };
 
 class Damaged : public SettingsStoreTest, public ::testing::WithParamInterface<DamagedFile> {};
 
-TEST_P(Damaged, ReadsDefaultAndTheNextWriteLeavesACleanFile) {
+TEST_P(Damaged, KeepsWhatStillReadsAndTheNextWriteLeavesACleanFile) {
     WriteConf(GetParam().bytes);
-    EXPECT_EQ(Read("Left", 1234), 1234);
-    EXPECT_EQ(Read("Left", 1234), 1234) << "a second read must not see a cached partial parse";
+    EXPECT_EQ(Read("Left", 1234), GetParam().left);
+    EXPECT_EQ(Read("Left", 1234), GetParam().left) << "a second read sees the same";
     EXPECT_EQ(Save("Left", -120), SAVE_SUCCEEDED);
     EXPECT_EQ(Read("Left", 1234), -120);
     for (const QString& value : ReadFromDisk()) {
@@ -220,29 +217,176 @@ TEST_P(Damaged, ReadsDefaultAndTheNextWriteLeavesACleanFile) {
     }
 }
 
-// Those that fail to parse also hold a good "Left=10" that must not be read.
+constexpr qint32 kDefault = 1234;
+
 INSTANTIATE_TEST_SUITE_P(
     Files, Damaged,
-    ::testing::Values(DamagedFile{"garbage",
-                                  "Left=10\nnot a settings file\n[WindowPosition]\nLeft=10\n%%\n"},
-                      DamagedFile{"truncated_line", "[WindowPosition]\nLeft=10\nTo"},
-                      DamagedFile{"truncated_section", "[WindowPosition]\nLeft=10\n[Window"},
-                      DamagedFile{"binary", "[WindowPosition]\nLeft=10\n\0\x01\xfe\xff\0\n"sv},
-                      DamagedFile{"nul_in_value", "[WindowPosition]\nLeft=1\0\x02\n"sv},
-                      DamagedFile{"empty", ""}, DamagedFile{"text", "[WindowPosition]\nLeft=abc\n"},
-                      DamagedFile{"empty_value", "[WindowPosition]\nLeft=\n"},
-                      DamagedFile{"fraction", "[WindowPosition]\nLeft=1.5\n"},
-                      DamagedFile{"too_large", "[WindowPosition]\nLeft=4294967296\n"},
-                      DamagedFile{"leading_space", "[WindowPosition]\nLeft=\" 12\"\n"}),
+    ::testing::Values(
+        DamagedFile{"garbage", "Left=10\nnot a settings file\n[WindowPosition]\nLeft=10\n%%\n", 10},
+        DamagedFile{"nameless_value", "[WindowPosition]\n=x\nLeft=10\n", 10},
+        DamagedFile{"truncated_line", "[WindowPosition]\nLeft=10\nTo", 10},
+        DamagedFile{"truncated_section", "[WindowPosition]\nLeft=10\n[Window", 10},
+        DamagedFile{"binary", "[WindowPosition]\nLeft=10\n\0\x01\xfe\xff\0\n"sv, 10},
+        DamagedFile{"nul_in_value", "[WindowPosition]\nLeft=1\0\x02\n"sv, kDefault},
+        DamagedFile{"empty", "", kDefault},
+        DamagedFile{"text", "[WindowPosition]\nLeft=abc\n", kDefault},
+        DamagedFile{"empty_value", "[WindowPosition]\nLeft=\n", kDefault},
+        DamagedFile{"fraction", "[WindowPosition]\nLeft=1.5\n", kDefault},
+        DamagedFile{"too_large", "[WindowPosition]\nLeft=4294967296\n", kDefault},
+        DamagedFile{"leading_space", "[WindowPosition]\nLeft=\" 12\"\n", kDefault}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(SettingsStoreTest, RepairKeepsTheNumbersThatStillParse) {
-    WriteConf("[WindowPosition]\nLeft=10\nTop=abc\nnot a setting\n[Other]\nX=7\n");
+TEST_F(SettingsStoreTest, RepairKeepsEveryValueThatStillReads) {
+    WriteConf("[WindowPosition]\nLeft=10\nTop=abc\nnot a setting\n[Other]\nX=7\nY=a, b\n[Window");
     EXPECT_EQ(Save("Width", 300), SAVE_SUCCEEDED);
     EXPECT_EQ(Read("Left", 0), 10);
-    const QMap<QString, QString> expected{
-        {"Other/X", "7"}, {"WindowPosition/Left", "10"}, {"WindowPosition/Width", "300"}};
+    const QMap<QString, QString> expected{{"Other/X", "7"},
+                                          {"Other/Y", ""},  // a list: toString() gives nothing
+                                          {"WindowPosition/Left", "10"},
+                                          {"WindowPosition/Top", "abc"},
+                                          {"WindowPosition/Width", "300"}};
     EXPECT_EQ(ReadFromDisk(), expected);
+    QFile file(ConfPath());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().contains("Y=a, b\n"));
+}
+
+struct SwitchWord {
+    const char* name;
+    const char* value;
+    qint32 read;
+    friend void PrintTo(const SwitchWord& c, std::ostream* out) { *out << c.name; }
+};
+
+class SwitchWords : public SettingsStoreTest, public ::testing::WithParamInterface<SwitchWord> {};
+
+// Hand-edited files and other Qt programs write a switch as a word.
+TEST_P(SwitchWords, ReadAsTheNumbersWrittenForASwitch) {
+    const std::string bytes = std::string("[WindowPosition]\nState=") + GetParam().value + "\n";
+    WriteConf(bytes);
+    EXPECT_EQ(Read("State", 77), GetParam().read);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Words, SwitchWords,
+    ::testing::Values(SwitchWord{"True", "true", 1}, SwitchWord{"False", "false", 0},
+                      SwitchWord{"Capitals", "TRUE", 1}, SwitchWord{"Mixed", "False", 0},
+                      SwitchWord{"Quoted", "\"true\"", 1}, SwitchWord{"Yes", "yes", 77},
+                      SwitchWord{"OnWord", "on", 77}, SwitchWord{"Truthy", "truely", 77},
+                      SwitchWord{"Spaced", "\" true\"", 77}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct LostCase {
+    const char* name;
+    std::string_view bytes;
+    const char* group;
+    const char* value;
+    bool mayBeLost;
+    friend void PrintTo(const LostCase& c, std::ostream* out) { *out << c.name; }
+};
+
+class MayHaveBeenLost : public SettingsStoreTest, public ::testing::WithParamInterface<LostCase> {};
+
+TEST_P(MayHaveBeenLost, OnlyWhereTheDamageCouldHaveHeldTheValue) {
+    const LostCase& c = GetParam();
+    WriteConf(c.bytes);
+    EXPECT_EQ(ValueMayHaveBeenLost(RegistryRoot::HKEY_CURRENT_USER,
+                                   QString(PROGRAM_KEY) + "\\" + c.group, c.value),
+              c.mayBeLost);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, MayHaveBeenLost,
+    ::testing::Values(
+        LostCase{"Whole", "[Journal]\nEnabled=1\n[Speech]\nRate=3\n", "Speech", "Engine", false},
+        LostCase{"WholeWithoutTheGroup", "[Speech]\nRate=3\n", "Journal", "Enabled", false},
+        LostCase{"ThereButCut", "[Journal]\nEnabled=1", "Journal", "Enabled", false},
+        LostCase{"Empty", "", "Journal", "Enabled", true},
+        LostCase{"CutHeader", "[Jour", "Journal", "Enabled", true},
+        LostCase{"HeaderOnly", "[Journal]\n", "Journal", "Enabled", true},
+        LostCase{"CutKey", "[Journal]\nEna", "Journal", "Enabled", true},
+        LostCase{"CutInALaterGroup", "[Speech]\nEngine=flite\n[Window", "Journal", "Enabled",
+                 false},
+        LostCase{"CutBeforeItsPlace", "[Speech]\nEngine=flite\n[Window", "WindowPosition", "Left",
+                 true},
+        LostCase{"JunkBetweenItsNeighbours", "[Speech]\nEngine=x\n%%\nVolume=3\n", "Speech",
+                 "Rate", true},
+        LostCase{"JunkElsewhere", "[Journal]\nEnabled=1\n[Speech]\nEngine=x\n%%\n", "Journal",
+                 "Other", false},
+        LostCase{"EmptyGroup", "[Journal]\n[Speech]\nVolume=3\n", "Journal", "Enabled", true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(SettingsStoreTest, NothingIsLostWithoutAFile) {
+    EXPECT_FALSE(
+        ValueMayHaveBeenLost(RegistryRoot::HKEY_CURRENT_USER, kWindowPosition, QStringLiteral("Left")));
+}
+
+// The file cut short at every byte keeps, through a read and the next write, every value whose
+// line survived whole.
+TEST_F(SettingsStoreTest, AFileCutAnywhereKeepsEveryLineThatSurvived) {
+    const QString speech = QString(PROGRAM_KEY) + "\\Speech";
+    const auto hkcu = RegistryRoot::HKEY_CURRENT_USER;
+    ASSERT_EQ(SaveDWordValue(hkcu, QString(PROGRAM_KEY) + "\\Journal", "Enabled", 1),
+              SAVE_SUCCEEDED);
+    ASSERT_EQ(SaveDWordValue(hkcu, speech, "Enabled", 1), SAVE_SUCCEEDED);
+    ASSERT_EQ(SaveStringValue(hkcu, speech, "Engine", "flite"), SAVE_SUCCEEDED);
+    ASSERT_EQ(SaveStringValue(hkcu, speech, "Voice", "English, United States"), SAVE_SUCCEEDED);
+    ASSERT_EQ(SaveDWordValue(hkcu, speech, "Rate", -35), SAVE_SUCCEEDED);
+    for (const char* name : {"Left", "Top", "Width", "Height"}) {
+        ASSERT_EQ(Save(name, 1234), SAVE_SUCCEEDED);
+    }
+    QFile whole(ConfPath());
+    ASSERT_TRUE(whole.open(QIODevice::ReadOnly));
+    const QByteArray bytes = whole.readAll();
+
+    for (qsizetype cut = 0; cut <= bytes.size(); ++cut) {
+        SCOPED_TRACE(::testing::Message() << "cut at " << cut << ": " << bytes.left(cut).data());
+        // A folder of its own for each cut, out of reach of QSettings' cache of the last one.
+        const QString folder = Path(QString("cut%1").arg(cut));
+        ASSERT_TRUE(QDir().mkpath(folder + "/Quellbrook"));
+        SetSettingsFolder(folder);
+        QFile file(folder + "/Quellbrook/Mindrova.conf");
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes.left(cut));
+        file.close();
+
+        // The lines that survived whole, by group and name.
+        QMap<QString, QString> survived;
+        QString group;
+        for (const QByteArray& line : bytes.left(cut).split('\n').mid(0, bytes.left(cut).count('\n'))) {
+            if (line.startsWith('[')) group = QString::fromUtf8(line.mid(1, line.size() - 2));
+            const qsizetype equals = line.indexOf('=');
+            if (equals > 0) survived[group + "/" + line.left(equals)] = line.mid(equals + 1);
+        }
+        const auto checkSurvivors = [&](const char* when) {
+            SCOPED_TRACE(when);
+            for (auto it = survived.cbegin(); it != survived.cend(); ++it) {
+                const QString subKey = QString(PROGRAM_KEY) + "\\" + it.key().section('/', 0, 0);
+                const QString name = it.key().section('/', 1);
+                if (name == "Engine") {
+                    EXPECT_EQ(ReadStringValue(hkcu, subKey, name, "gone"), it.value());
+                } else if (name == "Voice") {  // a comma: written quoted
+                    EXPECT_EQ(ReadStringValue(hkcu, subKey, name, "gone"),
+                              "English, United States");
+                } else {
+                    EXPECT_EQ(ReadDWordValue(hkcu, subKey, name, -999), it.value().toInt())
+                        << it.key().toStdString();
+                }
+            }
+        };
+        checkSurvivors("read");
+        ASSERT_EQ(Save("State", 2), SAVE_SUCCEEDED);
+        EXPECT_EQ(Read("State", 0), 2);
+        checkSurvivors("after the next write");
+        // What a later run reads: a parse of the rewritten file, not the cache.
+        const QString copy = folder + "/copy.ini";
+        ASSERT_TRUE(QFile::copy(file.fileName(), copy));
+        QSettings later(copy, QSettings::IniFormat);
+        EXPECT_EQ(later.status(), QSettings::NoError);
+        for (auto it = survived.cbegin(); it != survived.cend(); ++it) {
+            EXPECT_TRUE(later.contains(it.key())) << it.key().toStdString();
+        }
+    }
 }
 
 struct BlockedWrite {
