@@ -19,6 +19,7 @@
 
 #include "app/text_table_model.h"
 #include "journal/journal_csv.h"
+#include "journal/journal_files.h"
 #include "support/error_trap.h"
 #include "support/modal_seam.h"
 
@@ -54,7 +55,8 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
 
 }  // namespace
 
-frmJournal::frmJournal(const QString& filePath, QWidget* parent) : QDialog(parent) {
+frmJournal::frmJournal(const QString& filePath, QWidget* parent)
+    : QDialog(parent), mPath(filePath) {
     setObjectName(QStringLiteral("frmJournal"));
     setWindowTitle(QStringLiteral("Journal"));
     setAccessibleName(QStringLiteral("Journal"));
@@ -68,6 +70,11 @@ frmJournal::frmJournal(const QString& filePath, QWidget* parent) : QDialog(paren
                                 "This journal was written by a newer version of "
                                 "Mindrova and cannot be shown here.")
                           : QStringLiteral("The journal could not be opened.");
+            if (mStore->Problem() == JournalProblem::DamagedInUse) {
+                mStatus = QStringLiteral(
+                    "The journal could not be read, and another program is using it, so it "
+                    "is left as it is.");
+            }
             mStore.reset();
         } else if (mStore->Problem() == JournalProblem::Damaged) {
             mStatus = QStringLiteral(
@@ -170,10 +177,22 @@ void frmJournal::Reload() {
     ShowIssue(mIssue->currentText());
     const bool any = !mEntries.isEmpty();
     mDelete->setEnabled(any);
-    mDeleteAll->setEnabled(any);
+    mDeleteAll->setEnabled(any || !DamagedCopies(mPath).isEmpty());
     mExport->setEnabled(any);
     mIssue->setEnabled(any);
     ShowStatus();
+}
+
+void frmJournal::ShowProblem(const QString& text) {
+    if (text.isEmpty()) return;
+    auto* problem = new QLabel(this);
+    problem->setObjectName(QStringLiteral("lblJournalProblem"));
+    // The text names files and comes from the file system: shown exactly as written.
+    problem->setTextFormat(Qt::PlainText);
+    problem->setWordWrap(true);
+    problem->setText(text);
+    problem->setAccessibleName(text);
+    static_cast<QBoxLayout*>(layout())->insertWidget(0, problem);
 }
 
 void frmJournal::ShowStatus() {
@@ -255,15 +274,35 @@ void frmJournal::cmdDelete_Click() {
 
 void frmJournal::cmdDeleteAll_Click() {
     Trap({"frmJournal", "cmdDeleteAll_Click"}, [&] {
-        if (!mStore || mEntries.isEmpty()) return;
-        const MessageAnswer answer = ShowMessage(
-            {QStringLiteral("Journal"),
-             QStringLiteral("Delete all %1 entries of your journal? This cannot be undone.")
-                 .arg(mEntries.size()),
-             MessageIcon::Question, MessageButtons::YesNo, MessageAnswer::No});
+        // The copies kept aside hold old entries too: "cannot be undone" covers them as well.
+        const QStringList copies = DamagedCopies(mPath);
+        if (mEntries.isEmpty() && copies.isEmpty()) return;
+        QString question =
+            QStringLiteral("Delete all %1 entries of your journal? This cannot be undone.")
+                .arg(mEntries.size());
+        if (!copies.isEmpty()) {
+            QStringList names;
+            for (const QString& copy : copies) names << QFileInfo(copy).fileName();
+            question += QStringLiteral(
+                            " The copies kept aside because they could not be read are "
+                            "deleted too: %1.")
+                            .arg(names.join(QStringLiteral(", ")));
+        }
+        const MessageAnswer answer =
+            ShowMessage({QStringLiteral("Journal"), question, MessageIcon::Question,
+                         MessageButtons::YesNo, MessageAnswer::No});
         if (answer != MessageAnswer::Yes) return;
-        mStore->RemoveAll();
+        if (mStore) mStore->RemoveAll();
+        bool copiesGone = true;
+        for (const QString& copy : copies) copiesGone = DeleteJournalFiles(copy, false) && copiesGone;
         Reload();
+        if (!copiesGone) {
+            ShowMessage({QStringLiteral("Journal"),
+                         QStringLiteral("Some copies kept aside could not be deleted. You can "
+                                        "delete the files journal.damaged-* in %1 yourself.")
+                             .arg(QFileInfo(mPath).absolutePath()),
+                         MessageIcon::Information, MessageButtons::Ok, MessageAnswer::Ok});
+        }
     });
 }
 

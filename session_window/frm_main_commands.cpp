@@ -24,7 +24,7 @@ void frmMain::BuildPopupMenu() {
     BuildJournalMenuItems();
     mnuPopUpSep = mnuPopUp->addSeparator();
     mSpeech = std::make_unique<WindowSpeech>(*this, *this, mController, *mnuPopUp, mnuPopUpSep,
-                                             *picStatusBar);
+                                             *mNotices);
     mnuPopUpSep->setObjectName(QStringLiteral("mnuPopUpSep"));
     mnuPopUpExit = mnuPopUp->addAction(QStringLiteral("Exit"));
     mnuPopUpExit->setObjectName(QStringLiteral("mnuPopUpExit"));

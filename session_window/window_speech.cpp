@@ -1,6 +1,5 @@
 #include "session_window/window_speech.h"
 
-#include <QAccessible>
 #include <QAction>
 #include <QEvent>
 #include <QLabel>
@@ -9,17 +8,18 @@
 
 #include "session/session_controller.h"
 #include "session_window/qt_speaker.h"
+#include "session_window/status_notices.h"
 #include "session_window/window_services.h"
 #include "support/error_trap.h"
 
 namespace mindrova {
 
 WindowSpeech::WindowSpeech(QWidget& window, SessionView& view, SessionController& controller,
-                           QMenu& menu, QAction* before, QWidget& statusBar)
+                           QMenu& menu, QAction* before, StatusNotices& notices)
     : mWindow(window),
       mView(view),
       mController(controller),
-      mStatusBar(statusBar),
+      mNotices(notices),
       mSettings(LoadSpeechSettings()),
       mGuidance(controller.State(), [this] { return MakeSpeaker(); }) {
     mnuPopUpSpeech = new QAction(QString::fromLatin1(SPOKEN_GUIDANCE_ITEM), &menu);
@@ -33,12 +33,8 @@ WindowSpeech::WindowSpeech(QWidget& window, SessionView& view, SessionController
     connect(mnuPopUpSpeech, &QAction::triggered, this, [this] { Toggle(); });
     connect(mnuPopUpVoice, &QAction::triggered, this, [this] { OpenVoiceDialog(); });
 
-    lblSpeechNotice = new QLabel(&statusBar);
-    lblSpeechNotice->setObjectName(QStringLiteral("lblSpeechNotice"));
-    lblSpeechNotice->setAccessibleName(tr("Spoken guidance notice"));
-    lblSpeechNotice->setWordWrap(true);
-    lblSpeechNotice->hide();
-    statusBar.installEventFilter(this);
+    lblSpeechNotice =
+        notices.AddNotice(QStringLiteral("lblSpeechNotice"), tr("Spoken guidance notice"));
 
     mGuidance.SetPreferredRate(mSettings.Rate());
     mGuidance.onUnavailable = [this](const QString& reason) { ShowUnavailable(reason); };
@@ -113,29 +109,14 @@ void WindowSpeech::ShowUnavailable(const QString& reason) {
     UpdateMenu();
     const QString text =
         tr("Spoken guidance is unavailable (%1). The session goes on without it.").arg(reason);
-    lblSpeechNotice->setText(text);
-    lblSpeechNotice->setToolTip(text);
-    lblSpeechNotice->setAccessibleDescription(text);
-    PlaceNotice();
-    lblSpeechNotice->show();
-    QAccessibleEvent changed(lblSpeechNotice, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&changed);
+    mNotices.Show(lblSpeechNotice, text);
 }
 
 void WindowSpeech::HideNotice() {
-    lblSpeechNotice->hide();
-    lblSpeechNotice->clear();
-}
-
-// Left of the lower Pause button, which stands in the middle of the window above the bar.
-void WindowSpeech::PlaceNotice() {
-    const int margin = 8;
-    const int width = std::max(0, mStatusBar.width() / 2 - mStatusBar.height() - margin);
-    lblSpeechNotice->setGeometry(margin, 0, width, mStatusBar.height());
+    mNotices.Hide(lblSpeechNotice);
 }
 
 bool WindowSpeech::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == &mStatusBar && event->type() == QEvent::Resize) PlaceNotice();
     if (mStartPending && (watched == &mWindow || watched == mWindow.windowHandle())) {
         WatchForFirstExpose(event->type());
     }

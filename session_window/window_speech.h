@@ -18,6 +18,7 @@ namespace mindrova {
 
 class SessionController;
 class SessionView;
+class StatusNotices;
 
 inline constexpr const char* SPOKEN_GUIDANCE_ITEM = "Spoken guidance";
 inline constexpr const char* VOICE_ITEM = "Voice...";
@@ -25,11 +26,11 @@ inline constexpr const char* VOICE_ITEM = "Voice...";
 class WindowSpeech : public QObject {
     Q_OBJECT
 public:
-    // Adds the menu items before `before` and the notice to the status bar. Reads the saved
-    // choices; guidance saved as on starts once the window has first been painted.
+    // Adds the menu items before `before` and its notice to the status bar's notices. Reads the
+    // saved choices; guidance saved as on starts once the window has first been painted.
     // view is the window's: the step timer holds while the Voice dialog is open.
     WindowSpeech(QWidget& window, SessionView& view, SessionController& controller, QMenu& menu,
-                 QAction* before, QWidget& statusBar);
+                 QAction* before, StatusNotices& notices);
     ~WindowSpeech() override;
 
     // The V key and the menu item: turns guidance on or off and saves the choice.
@@ -45,14 +46,13 @@ private:
     void OpenVoiceDialog();
     void ShowUnavailable(const QString& reason);
     void HideNotice();
-    void PlaceNotice();
     void UpdateMenu();
     std::unique_ptr<Speaker> MakeSpeaker();
 
     QWidget& mWindow;
     SessionView& mView;
     SessionController& mController;
-    QWidget& mStatusBar;
+    StatusNotices& mNotices;
     QAction* mnuPopUpSpeech = nullptr;
     QAction* mnuPopUpVoice = nullptr;
     QLabel* lblSpeechNotice = nullptr;
