@@ -192,7 +192,11 @@ void frmJournal::ShowProblem(const QString& text) {
     problem->setWordWrap(true);
     problem->setText(text);
     problem->setAccessibleName(text);
-    static_cast<QBoxLayout*>(layout())->insertWidget(0, problem);
+    if (auto* box = qobject_cast<QBoxLayout*>(layout())) {
+        box->insertWidget(0, problem);
+    } else if (layout()) {
+        layout()->addWidget(problem);
+    }
 }
 
 void frmJournal::ShowStatus() {

@@ -77,6 +77,7 @@ bool DeleteJournalFiles(const QString& filePath, bool withDamagedCopies) {
 ExclusiveFileHold::ExclusiveFileHold(const QString& filePath) {
     mFd = ::open(QFile::encodeName(filePath).constData(), O_RDWR | O_CLOEXEC);
     if (mFd < 0) return;
+    mOpened = true;
     // An open-file-description lock conflicts with the record locks SQLite takes, even with
     // those of this very process, so a connection on another thread is seen as well.
     struct flock whole {};

@@ -34,10 +34,13 @@ public:
     ExclusiveFileHold& operator=(const ExclusiveFileHold&) = delete;
 
     bool Held() const { return mHeld; }
+    // False when the file could not even be opened for writing.
+    bool Opened() const { return mOpened; }
 
 private:
     int mFd = -1;
     bool mHeld = false;
+    bool mOpened = false;
 };
 
 }  // namespace mindrova

@@ -206,6 +206,7 @@ bool JournalStore::MoveAside() {
     // Only while no connection holds the file: one that did would go on writing into the copy
     // kept aside, and what it wrote would be lost to the fresh journal.
     const ExclusiveFileHold hold(mPath);
+    if (!hold.Opened()) return Fail(JournalProblem::Unavailable, QStringLiteral("cannot lock"));
     if (!hold.Held()) {
         return Fail(JournalProblem::DamagedInUse,
                     QStringLiteral("in use by another connection: %1").arg(mError));

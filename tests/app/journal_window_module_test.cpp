@@ -169,6 +169,8 @@ TEST_F(JournalInSession, ADamagedJournalIsAStatusBarNoticeAndNeverTakesTheSessio
     EXPECT_TRUE(Notice()->isVisibleTo(window));
     EXPECT_FALSE(Notice()->text().isEmpty());
     EXPECT_EQ(Notice()->textFormat(), Qt::PlainText);
+    EXPECT_LE(Notice()->fontMetrics().horizontalAdvance(Notice()->text()), Notice()->width())
+        << "one line, whole";
 
     QWidget* focus = QApplication::focusWidget() ? QApplication::focusWidget() : window;
     QTest::keyClick(focus, Qt::Key_F, Qt::AltModifier);
