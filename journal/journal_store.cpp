@@ -289,7 +289,7 @@ QSqlError JournalStore::Write(const JournalEntry& entry, SaveMode mode) {
     query.addBindValue(entry.minutes);
     query.addBindValue(Text(entry.key));
     if (query.exec() && db.commit()) return {};
-    const QSqlError error = query.lastError().isValid() ? query.lastError() : db.lastError();
+    QSqlError error = query.lastError().isValid() ? query.lastError() : db.lastError();
     query.finish();
     db.rollback();
     return error;
