@@ -298,7 +298,8 @@ void frmJournal::cmdDeleteAll_Click() {
         if (answer != MessageAnswer::Yes) return;
         if (mStore) mStore->RemoveAll();
         bool copiesGone = true;
-        for (const QString& copy : copies) copiesGone = DeleteJournalFiles(copy, false) && copiesGone;
+        for (const QString& copy : copies)
+            copiesGone = DeleteJournalFiles(copy, false) && copiesGone;
         Reload();
         if (!copiesGone) {
             ShowMessage({QStringLiteral("Journal"),

@@ -29,8 +29,7 @@ AttachedJournal& Attached() {
     return attached;
 }
 
-using RunJournalWindow = void (*)(const QString& filePath, QWidget* owner,
-                                  const QString& problem);
+using RunJournalWindow = void (*)(const QString& filePath, QWidget* owner, const QString& problem);
 
 QString& JournalWindowFolder() {
     static QString folder;
@@ -105,10 +104,11 @@ void AttachJournal(frmMain& window, const QString& filePath) {
     auto* recorder = new JournalRecorder(filePath, &window);
     recorder->SetEnabled(JournalEnabledSetting());
     window.controller().AddListener(recorder);
-    QLabel* notice =
-        window.notices().AddNotice(QStringLiteral("lblJournalNotice"), QStringLiteral("Journal notice"));
-    QObject::connect(recorder, &JournalRecorder::problemNoticed, notice,
-                     [&window, notice](const QString& text) { window.notices().Show(notice, text); });
+    QLabel* notice = window.notices().AddNotice(QStringLiteral("lblJournalNotice"),
+                                                QStringLiteral("Journal notice"));
+    QObject::connect(
+        recorder, &JournalRecorder::problemNoticed, notice,
+        [&window, notice](const QString& text) { window.notices().Show(notice, text); });
     Attached() = {recorder, &window, notice};
 }
 
@@ -117,30 +117,33 @@ bool SetJournalKept(bool on, QWidget* /*owner*/, const QString& filePath) {
     const bool saved = SaveJournalEnabledSetting(on);
     if (on && !saved) {
         // Kept on for this session alone, the menu would say on while the next start says off.
-        Tell(QStringLiteral("Your choice could not be saved in the settings file, so the journal "
-                            "stays off and nothing is written to it."));
+        Tell(
+            QStringLiteral("Your choice could not be saved in the settings file, so the journal "
+                           "stays off and nothing is written to it."));
         if (recorder) recorder->SetEnabled(false);
         return false;
     }
     if (recorder) recorder->SetEnabled(on);
     if (!on && !saved) {
-        Tell(QStringLiteral("Your journal is off: nothing more will be written to it now. Your "
-                            "choice could not be saved in the settings file, so the journal "
-                            "will be on again when Mindrova next starts."));
+        Tell(
+            QStringLiteral("Your journal is off: nothing more will be written to it now. Your "
+                           "choice could not be saved in the settings file, so the journal "
+                           "will be on again when Mindrova next starts."));
     }
     const QStringList copies = DamagedCopies(filePath);
     if (on || (!QFileInfo::exists(filePath) && copies.isEmpty())) return on;
-    QString question =
-        QStringLiteral("Your journal is off: nothing more will be written to it. Do you also "
-                       "want to delete the entries it keeps? This cannot be undone.");
+    QString question = QStringLiteral(
+        "Your journal is off: nothing more will be written to it. Do you also "
+        "want to delete the entries it keeps? This cannot be undone.");
     if (!copies.isEmpty()) {
-        question += QStringLiteral(" The copies kept aside because they could not be read are "
-                                   "deleted with them: %1.")
+        question += QStringLiteral(
+                        " The copies kept aside because they could not be read are "
+                        "deleted with them: %1.")
                         .arg(FileNames(copies));
     }
-    const MessageAnswer answer = ShowMessage(
-        {QStringLiteral("Mindrova"), question, MessageIcon::Question, MessageButtons::YesNo,
-         MessageAnswer::No});
+    const MessageAnswer answer =
+        ShowMessage({QStringLiteral("Mindrova"), question, MessageIcon::Question,
+                     MessageButtons::YesNo, MessageAnswer::No});
     if (answer != MessageAnswer::Yes) return false;
     // The writer lets go of the file first, so that nothing is written back after the delete.
     if (recorder) recorder->CloseFile();

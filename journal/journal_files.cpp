@@ -50,13 +50,11 @@ QStringList CompanionFiles(const QString& filePath) {
 
 QStringList DamagedCopies(const QString& filePath) {
     const QFileInfo info(filePath);
-    const QString pattern =
-        info.completeBaseName() + QStringLiteral(".damaged-*.") + info.suffix();
+    const QString pattern = info.completeBaseName() + QStringLiteral(".damaged-*.") + info.suffix();
     QStringList copies;
     const QDir folder = info.absoluteDir();
-    for (const QString& name :
-         folder.entryList({pattern}, QDir::Files | QDir::Hidden | QDir::System, QDir::Time |
-                                                                                  QDir::Reversed)) {
+    for (const QString& name : folder.entryList(
+             {pattern}, QDir::Files | QDir::Hidden | QDir::System, QDir::Time | QDir::Reversed)) {
         copies << folder.filePath(name);
     }
     return copies;

@@ -217,7 +217,8 @@ void JournalRecorder::Tell(JournalProblem problem, const QString& keptAside) {
     // Told once, without a question: a box in the middle of the session would take its keys.
     if (mTold) return;
     mTold = true;
-    emit problemNoticed(QStringLiteral("Your journal needs attention: see Journal... in the menu."));
+    emit problemNoticed(
+        QStringLiteral("Your journal needs attention: see Journal... in the menu."));
 }
 
 }  // namespace mindrova

@@ -1,5 +1,6 @@
 #include "journal/journal_store.h"
 
+#include <sys/stat.h>
 #include <QAtomicInt>
 #include <QDir>
 #include <QFile>
@@ -10,7 +11,6 @@
 #include <QStandardPaths>
 #include <QUrl>
 #include <QVariant>
-#include <sys/stat.h>
 
 #include "journal/journal_files.h"
 #include "journal/journal_schema.h"

@@ -15,10 +15,10 @@ namespace mindrova {
 
 enum class JournalProblem {
     None,
-    Damaged,      // the file could not be read: kept aside as KeptAside(), a fresh one started
-    NewerLayout,  // written by a newer version: left as it is, nothing written to it
-    Unavailable,  // could not be created or opened (a read-only folder, locked too long)
-    WriteFailed,  // an entry could not be written (a full disk, a read-only file)
+    Damaged,       // the file could not be read: kept aside as KeptAside(), a fresh one started
+    NewerLayout,   // written by a newer version: left as it is, nothing written to it
+    Unavailable,   // could not be created or opened (a read-only folder, locked too long)
+    WriteFailed,   // an entry could not be written (a full disk, a read-only file)
     DamagedInUse,  // could not be read, but another connection holds it: left as it is
 };
 

@@ -88,7 +88,8 @@ TEST_F(JournalModule, TheModuleShowsTheJournalThroughTheProgramsModalSeam) {
 TEST_F(JournalModule, DeleteAllAlsoListsAndDeletesTheCopiesKeptAside) {
     SetJournalWindowFolder(QStringLiteral(JOURNAL_WINDOW_FOLDER));
     const QString copy = dir.filePath(QStringLiteral("journal.damaged-20261201-101500.sqlite"));
-    for (const QString& file : {copy, copy + QStringLiteral("-wal"), copy + QStringLiteral("-shm")}) {
+    for (const QString& file :
+         {copy, copy + QStringLiteral("-wal"), copy + QStringLiteral("-shm")}) {
         QFile f(file);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write("old entries");
@@ -142,7 +143,9 @@ protected:
         for (int i = 0; i < 7; ++i) c.Next();
         ASSERT_EQ(Current(), estReassessSUD);
     }
-    QLabel* Notice() const { return window->findChild<QLabel*>(QStringLiteral("lblJournalNotice")); }
+    QLabel* Notice() const {
+        return window->findChild<QLabel*>(QStringLiteral("lblJournalNotice"));
+    }
 
     frmMain* window = nullptr;
     JournalRecorder* recorder = nullptr;
@@ -254,13 +257,12 @@ TEST_P(UnsavedChoice, LeavesTheMenuAsTheNextStartWillBeOrSaysSo) {
     EXPECT_EQ(modal.messages[0].icon, MessageIcon::Information);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Settings, UnsavedChoice,
-    ::testing::Values(UnsavedChoiceCase{"TurningOn", false, true, "stays off"},
-                      UnsavedChoiceCase{"TurningOff", true, false,
-                                        "on again when Mindrova next starts"}),
-    [](const ::testing::TestParamInfo<UnsavedChoiceCase>& info) {
-        return std::string(info.param.name);
-    });
+INSTANTIATE_TEST_SUITE_P(Settings, UnsavedChoice,
+                         ::testing::Values(UnsavedChoiceCase{"TurningOn", false, true, "stays off"},
+                                           UnsavedChoiceCase{"TurningOff", true, false,
+                                                             "on again when Mindrova next starts"}),
+                         [](const ::testing::TestParamInfo<UnsavedChoiceCase>& info) {
+                             return std::string(info.param.name);
+                         });
 
 }  // namespace

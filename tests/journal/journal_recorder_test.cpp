@@ -271,38 +271,38 @@ TEST_P(RecordingAroundTheWindow, TheNextRatingRespectsWhatTheWindowDid) {
 
 INSTANTIATE_TEST_SUITE_P(
     Window, RecordingAroundTheWindow,
-    ::testing::Values(
-        WindowCase{"NothingChanged", [](const QString&) {}, {6, 3}},
-        WindowCase{"EntryDeleted",
-                   [](const QString& path) {
-                       JournalStore store(path);
-                       ASSERT_TRUE(store.Open());
-                       const QList<JournalEntry> entries = store.LoadAll();
-                       ASSERT_EQ(entries.size(), 1);
-                       ASSERT_TRUE(store.Remove(entries[0].key));
-                   },
-                   {}},
-        WindowCase{"AllDeleted",
-                   [](const QString& path) {
-                       JournalStore store(path);
-                       ASSERT_TRUE(store.Open());
-                       ASSERT_TRUE(store.RemoveAll());
-                   },
-                   {}},
-        // The window found the file damaged and started a fresh one: the session's entry goes
-        // there whole.
-        WindowCase{"FileKeptAsideByTheWindow",
-                   [](const QString& path) {
-                       {
-                           QFile file(path);
-                           ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-                           file.write(QByteArray(4096, 'd'));
-                       }
-                       JournalStore store(path);
-                       ASSERT_TRUE(store.Open());
-                       ASSERT_EQ(store.Problem(), JournalProblem::Damaged);
-                   },
-                   {6, 3}}),
+    ::testing::Values(WindowCase{"NothingChanged", [](const QString&) {}, {6, 3}},
+                      WindowCase{"EntryDeleted",
+                                 [](const QString& path) {
+                                     JournalStore store(path);
+                                     ASSERT_TRUE(store.Open());
+                                     const QList<JournalEntry> entries = store.LoadAll();
+                                     ASSERT_EQ(entries.size(), 1);
+                                     ASSERT_TRUE(store.Remove(entries[0].key));
+                                 },
+                                 {}},
+                      WindowCase{"AllDeleted",
+                                 [](const QString& path) {
+                                     JournalStore store(path);
+                                     ASSERT_TRUE(store.Open());
+                                     ASSERT_TRUE(store.RemoveAll());
+                                 },
+                                 {}},
+                      // The window found the file damaged and started a fresh one: the session's
+                      // entry goes there whole.
+                      WindowCase{"FileKeptAsideByTheWindow",
+                                 [](const QString& path) {
+                                     {
+                                         QFile file(path);
+                                         ASSERT_TRUE(
+                                             file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+                                         file.write(QByteArray(4096, 'd'));
+                                     }
+                                     JournalStore store(path);
+                                     ASSERT_TRUE(store.Open());
+                                     ASSERT_EQ(store.Problem(), JournalProblem::Damaged);
+                                 },
+                                 {6, 3}}),
     [](const ::testing::TestParamInfo<WindowCase>& info) { return std::string(info.param.name); });
 
 TEST_F(Recording, TheEndOfTheSessionWritesWhatIsQueued) {

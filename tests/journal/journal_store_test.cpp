@@ -189,16 +189,21 @@ TEST_P(JournalFolders, EveryLevelMadeIsPrivateAndEveryOtherLeftAsItWas) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Private, JournalFolders,
-    ::testing::Values(
-        FolderCase{"BothMade", {}, {QStringLiteral("/Quellbrook"), QStringLiteral("/Quellbrook/Mindrova")}},
-        FolderCase{"MakerFolderThereBefore", {QStringLiteral("/Quellbrook")},
-                   {QStringLiteral("/Quellbrook/Mindrova")}},
-        FolderCase{"BothThereBefore",
-                   {QStringLiteral("/Quellbrook"), QStringLiteral("/Quellbrook/Mindrova")},
-                   {}}),
-    [](const ::testing::TestParamInfo<FolderCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Private, JournalFolders,
+                         ::testing::Values(FolderCase{"BothMade",
+                                                      {},
+                                                      {QStringLiteral("/Quellbrook"),
+                                                       QStringLiteral("/Quellbrook/Mindrova")}},
+                                           FolderCase{"MakerFolderThereBefore",
+                                                      {QStringLiteral("/Quellbrook")},
+                                                      {QStringLiteral("/Quellbrook/Mindrova")}},
+                                           FolderCase{"BothThereBefore",
+                                                      {QStringLiteral("/Quellbrook"),
+                                                       QStringLiteral("/Quellbrook/Mindrova")},
+                                                      {}}),
+                         [](const ::testing::TestParamInfo<FolderCase>& info) {
+                             return std::string(info.param.name);
+                         });
 
 TEST_F(Journal, WithoutAWriteAheadLogTheRollbackJournalIsSyncedAndDeletedWithTheRest) {
     JournalStore store(path);
@@ -338,7 +343,8 @@ TEST_P(DamagedJournalInUse, IsLeftAloneUntilNoConnectionHoldsIt) {
         JournalStore store(path);
         ASSERT_TRUE(store.Open());
         for (int i = 0; i < 60; ++i) {
-            ASSERT_TRUE(store.Save(Entry(QString::number(i), 5, {3}, QString(150, QLatin1Char('x')))));
+            ASSERT_TRUE(
+                store.Save(Entry(QString::number(i), 5, {3}, QString(150, QLatin1Char('x')))));
         }
     }
     CorruptPages(path);
@@ -370,7 +376,8 @@ INSTANTIATE_TEST_SUITE_P(
                    [](const QString& path) -> std::function<void()> {
                        const QString name = QStringLiteral("holder");
                        {
-                           QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+                           QSqlDatabase db =
+                               QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
                            db.setDatabaseName(path);
                            if (!db.open() || !QSqlQuery(db).exec(QStringLiteral(
                                                  "SELECT count(*) FROM sqlite_master"))) {

@@ -16,7 +16,8 @@ int main(int argc, char* argv[]) {
     if (argc == 3 && std::strcmp(argv[2], "hold") == 0) {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
         db.setDatabaseName(QString::fromLocal8Bit(argv[1]));
-        if (!db.open() || !QSqlQuery(db).exec(QStringLiteral("SELECT count(*) FROM sqlite_master"))) {
+        if (!db.open() ||
+            !QSqlQuery(db).exec(QStringLiteral("SELECT count(*) FROM sqlite_master"))) {
             return 1;
         }
         std::printf("holding\n");
