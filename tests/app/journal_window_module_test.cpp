@@ -19,6 +19,7 @@
 #include "journal/journal_recorder.h"
 #include "journal/journal_setting.h"
 #include "journal/journal_store.h"
+#include "session_window/status_notices.h"
 #include "session_window/window_services.h"
 #include "support/settings_store.h"
 
@@ -106,6 +107,33 @@ TEST_F(JournalModule, DeleteAllAlsoListsAndDeletesTheCopiesKeptAside) {
         << modal.messages[0].text.toStdString();
     EXPECT_TRUE(Entries().isEmpty());
     EXPECT_EQ(QDir(dir.path()).entryList({QStringLiteral("journal.damaged-*")}), QStringList{});
+}
+
+// The journal's notice shares the status bar with spoken guidance's: never both at once.
+TEST(StatusNoticesTest, TheLatestIsShownAndTheOneBeforeComesBackWhenItGoes) {
+    mindrova::testing::Application();
+    QWidget bar;
+    bar.resize(800, 24);
+    StatusNotices notices(bar);
+    QLabel* speech = notices.AddNotice(QStringLiteral("lblSpeechNotice"), QStringLiteral("s"));
+    QLabel* journal = notices.AddNotice(QStringLiteral("lblJournalNotice"), QStringLiteral("j"));
+    bar.show();
+    const QString markup = QStringLiteral("<h1>Please call</h1> &amp; more");
+    notices.Show(journal, markup);
+    EXPECT_TRUE(journal->isVisible());
+    EXPECT_EQ(journal->text(), markup);
+    EXPECT_EQ(journal->textFormat(), Qt::PlainText);
+    notices.Show(speech, QStringLiteral("speech"));
+    EXPECT_TRUE(speech->isVisible());
+    EXPECT_FALSE(journal->isVisible()) << "two notices in one place would overlap";
+    notices.Hide(speech);
+    EXPECT_FALSE(speech->isVisible());
+    EXPECT_TRUE(journal->isVisible());
+    EXPECT_EQ(journal->text(), markup);
+    notices.Hide(journal);
+    EXPECT_FALSE(journal->isVisible());
+    notices.Hide(journal);  // twice is harmless
+    EXPECT_FALSE(speech->isVisible());
 }
 
 // A session window with its recorder on, driven by the step timer's ticks.
