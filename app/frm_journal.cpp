@@ -281,16 +281,25 @@ void frmJournal::cmdDeleteAll_Click() {
         // The copies kept aside hold old entries too: "cannot be undone" covers them as well.
         const QStringList copies = DamagedCopies(mPath);
         if (mEntries.isEmpty() && copies.isEmpty()) return;
-        QString question =
-            QStringLiteral("Delete all %1 entries of your journal? This cannot be undone.")
-                .arg(mEntries.size());
-        if (!copies.isEmpty()) {
-            QStringList names;
-            for (const QString& copy : copies) names << QFileInfo(copy).fileName();
+        QStringList names;
+        for (const QString& copy : copies) names << QFileInfo(copy).fileName();
+        const QString copiesText = names.join(QStringLiteral(", "));
+        QString question;
+        if (mEntries.isEmpty()) {
+            question = QStringLiteral(
+                           "Delete the copies of your journal kept aside because they could "
+                           "not be read (%1)? This cannot be undone.")
+                           .arg(copiesText);
+        } else {
+            question =
+                QStringLiteral("Delete all %1 entries of your journal? This cannot be undone.")
+                    .arg(mEntries.size());
+        }
+        if (!mEntries.isEmpty() && !copies.isEmpty()) {
             question += QStringLiteral(
                             " The copies kept aside because they could not be read are "
                             "deleted too: %1.")
-                            .arg(names.join(QStringLiteral(", ")));
+                            .arg(copiesText);
         }
         const MessageAnswer answer =
             ShowMessage({QStringLiteral("Journal"), question, MessageIcon::Question,

@@ -86,8 +86,18 @@ TEST_F(JournalModule, TheModuleShowsTheJournalThroughTheProgramsModalSeam) {
     EXPECT_TRUE(modal.messages.isEmpty());
 }
 
-TEST_F(JournalModule, DeleteAllAlsoListsAndDeletesTheCopiesKeptAside) {
+struct DeleteAllCase {
+    const char* name;
+    bool journalKept;  // false: only the copies are left
+};
+
+class DeleteAll : public JournalModule, public ::testing::WithParamInterface<DeleteAllCase> {};
+
+TEST_P(DeleteAll, AlsoListsAndDeletesTheCopiesKeptAside) {
     SetJournalWindowFolder(QStringLiteral(JOURNAL_WINDOW_FOLDER));
+    if (!GetParam().journalKept) {
+        ASSERT_TRUE(DeleteJournalFiles(path, false));
+    }
     const QString copy = dir.filePath(QStringLiteral("journal.damaged-20261201-101500.sqlite"));
     for (const QString& file :
          {copy, copy + QStringLiteral("-wal"), copy + QStringLiteral("-shm")}) {
@@ -105,9 +115,17 @@ TEST_F(JournalModule, DeleteAllAlsoListsAndDeletesTheCopiesKeptAside) {
     EXPECT_TRUE(modal.messages[0].text.contains(QStringLiteral("cannot be undone")));
     EXPECT_TRUE(modal.messages[0].text.contains(QFileInfo(copy).fileName()))
         << modal.messages[0].text.toStdString();
-    EXPECT_TRUE(Entries().isEmpty());
     EXPECT_EQ(QDir(dir.path()).entryList({QStringLiteral("journal.damaged-*")}), QStringList{});
+    EXPECT_EQ(QFile::exists(path), GetParam().journalKept) << "the window makes no journal";
+    EXPECT_TRUE(Entries().isEmpty());
 }
+
+INSTANTIATE_TEST_SUITE_P(Copies, DeleteAll,
+                         ::testing::Values(DeleteAllCase{"WithEntries", true},
+                                           DeleteAllCase{"OnlyCopiesLeft", false}),
+                         [](const ::testing::TestParamInfo<DeleteAllCase>& info) {
+                             return std::string(info.param.name);
+                         });
 
 // The journal's notice shares the status bar with spoken guidance's: never both at once.
 TEST(StatusNoticesTest, TheLatestIsShownAndTheOneBeforeComesBackWhenItGoes) {
