@@ -331,4 +331,37 @@ TEST(JournalSettingTest, OffUnlessSavedOnInItsOwnGroup) {
     SetSettingsFolder({});
 }
 
+struct HostileSetting {
+    const char* name;
+    QByteArray value;  // written as it stands after "Enabled="
+};
+
+class JournalSettingHostile : public ::testing::TestWithParam<HostileSetting> {};
+
+// A value no one wrote as "on" reads as off without harm, and the next choice is saved whole.
+TEST_P(JournalSettingHostile, ReadsAsOffAndTheNextChoiceIsSaved) {
+    QTemporaryDir dir;
+    SetSettingsFolder(dir.path());
+    ASSERT_TRUE(QDir().mkpath(dir.filePath(QStringLiteral("Quellbrook"))));
+    {
+        QFile file(dir.filePath(QStringLiteral("Quellbrook/Mindrova.conf")));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("[Journal]\nEnabled=" + GetParam().value + "\n");
+    }
+    EXPECT_FALSE(JournalEnabledSetting());
+    ASSERT_TRUE(SaveJournalEnabledSetting(true));
+    EXPECT_TRUE(JournalEnabledSetting());
+    SetSettingsFolder({});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, JournalSettingHostile,
+    ::testing::Values(HostileSetting{"RichText", "<h1>Please call 555-0100</h1><img src=x>"},
+                      HostileSetting{"VeryLong", QByteArray(10000, '9')},
+                      HostileSetting{"Nul", QByteArray("\0", 1)},
+                      HostileSetting{"InvalidUtf8", "\xff\xfe\xc3"}),
+    [](const ::testing::TestParamInfo<HostileSetting>& info) {
+        return std::string(info.param.name);
+    });
+
 }  // namespace
