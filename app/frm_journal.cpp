@@ -18,6 +18,7 @@
 #include "app/journal_chart.h"
 #include "app/text_table_model.h"
 #include "journal/journal_csv.h"
+#include "journal/journal_files.h"
 #include "support/error_trap.h"
 #include "support/modal_seam.h"
 
@@ -50,7 +51,8 @@ QString ExportFolder() {
 
 }  // namespace
 
-frmJournal::frmJournal(const QString& filePath, QWidget* parent) : QDialog(parent) {
+frmJournal::frmJournal(const QString& filePath, QWidget* parent)
+    : QDialog(parent), mPath(filePath) {
     setObjectName(QStringLiteral("frmJournal"));
     setWindowTitle(QStringLiteral("Journal"));
     setAccessibleName(QStringLiteral("Journal"));
@@ -64,6 +66,11 @@ frmJournal::frmJournal(const QString& filePath, QWidget* parent) : QDialog(paren
                                 "This journal was written by a newer version of "
                                 "Mindrova and cannot be shown here.")
                           : QStringLiteral("The journal could not be opened.");
+            if (mStore->Problem() == JournalProblem::DamagedInUse) {
+                mStatus = QStringLiteral(
+                    "The journal could not be read, and another program is using it, so it "
+                    "is left as it is.");
+            }
             mStore.reset();
         } else if (mStore->Problem() == JournalProblem::Damaged) {
             mStatus = QStringLiteral(
@@ -232,6 +239,22 @@ void frmJournal::SizeColumns() {
     fit(kLater, std::min(text.horizontalAdvance(later), widest));
 }
 
+void frmJournal::ShowProblem(const QString& text) {
+    if (text.isEmpty()) return;
+    auto* problem = new QLabel(this);
+    problem->setObjectName(QStringLiteral("lblJournalProblem"));
+    // The text names files and comes from the file system: shown exactly as written.
+    problem->setTextFormat(Qt::PlainText);
+    problem->setWordWrap(true);
+    problem->setText(text);
+    problem->setAccessibleName(text);
+    if (auto* box = qobject_cast<QBoxLayout*>(layout())) {
+        box->insertWidget(0, problem);
+    } else if (layout()) {
+        layout()->addWidget(problem);
+    }
+}
+
 void frmJournal::ShowStatus() {
     QString text = mEntries.size() == 1 ? QStringLiteral("1 entry.")
                                         : QStringLiteral("%1 entries.").arg(mEntries.size());
@@ -260,7 +283,7 @@ void frmJournal::FitStatusHeight() {
 void frmJournal::EnableButtons() {
     const bool any = !mEntries.isEmpty();
     mDelete->setEnabled(mStore && SelectedRow() >= 0);
-    mDeleteAll->setEnabled(any);
+    mDeleteAll->setEnabled(any || !DamagedCopies(mPath).isEmpty());
     mExport->setEnabled(any);
 }
 
@@ -312,15 +335,45 @@ void frmJournal::cmdDelete_Click() {
 
 void frmJournal::cmdDeleteAll_Click() {
     Trap({"frmJournal", "cmdDeleteAll_Click"}, [&] {
-        if (!mStore || mEntries.isEmpty()) return;
-        const MessageAnswer answer = ShowMessage(
-            {QStringLiteral("Journal"),
-             QStringLiteral("Delete all %1 entries of your journal? This cannot be undone.")
-                 .arg(mEntries.size()),
-             MessageIcon::Question, MessageButtons::YesNo, MessageAnswer::No});
+        // The copies kept aside hold old entries too: "cannot be undone" covers them as well.
+        const QStringList copies = DamagedCopies(mPath);
+        if (mEntries.isEmpty() && copies.isEmpty()) return;
+        QStringList names;
+        for (const QString& copy : copies) names << QFileInfo(copy).fileName();
+        const QString copiesText = names.join(QStringLiteral(", "));
+        QString question;
+        if (mEntries.isEmpty()) {
+            question = QStringLiteral(
+                           "Delete the copies of your journal kept aside because they could "
+                           "not be read (%1)? This cannot be undone.")
+                           .arg(copiesText);
+        } else {
+            question =
+                QStringLiteral("Delete all %1 entries of your journal? This cannot be undone.")
+                    .arg(mEntries.size());
+        }
+        if (!mEntries.isEmpty() && !copies.isEmpty()) {
+            question += QStringLiteral(
+                            " The copies kept aside because they could not be read are "
+                            "deleted too: %1.")
+                            .arg(copiesText);
+        }
+        const MessageAnswer answer =
+            ShowMessage({QStringLiteral("Journal"), question, MessageIcon::Question,
+                         MessageButtons::YesNo, MessageAnswer::No});
         if (answer != MessageAnswer::Yes) return;
-        mStore->RemoveAll();
+        if (mStore) mStore->RemoveAll();
+        bool copiesGone = true;
+        for (const QString& copy : copies)
+            copiesGone = DeleteJournalFiles(copy, false) && copiesGone;
         Reload();
+        if (!copiesGone) {
+            ShowMessage({QStringLiteral("Journal"),
+                         QStringLiteral("Some copies kept aside could not be deleted. You can "
+                                        "delete the files journal.damaged-* in %1 yourself.")
+                             .arg(QFileInfo(mPath).absolutePath()),
+                         MessageIcon::Information, MessageButtons::Ok, MessageAnswer::Ok});
+        }
     });
 }
 

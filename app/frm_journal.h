@@ -25,6 +25,8 @@ public:
     ~frmJournal() override;
 
     const QList<JournalEntry>& entries() const { return mEntries; }
+    // A problem the journal had during the session, in full, above everything else.
+    void ShowProblem(const QString& text);
 
     void cmdDelete_Click();
     void cmdDeleteAll_Click();
@@ -44,6 +46,7 @@ private:
     void EnableButtons();
     int SelectedRow() const;
 
+    QString mPath;
     std::unique_ptr<JournalStore> mStore;
     QList<JournalEntry> mEntries;
     QString mStatus;

@@ -1,45 +1,69 @@
 #include "app/journal_services.h"
 
-#include <QFile>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLibrary>
 #include <QPointer>
 
-#include <QCoreApplication>
-#include <QLibrary>
+#include "journal/journal_files.h"
 #include "journal/journal_recorder.h"
 #include "journal/journal_setting.h"
 #include "session_window/frm_main.h"
+#include "session_window/status_notices.h"
 #include "session_window/window_services.h"
 #include "support/modal_seam.h"
 
 namespace mindrova {
 namespace {
 
-QPointer<JournalRecorder> gRecorder;
+// The recorder of the open session window and the window's notice for the journal.
+struct AttachedJournal {
+    QPointer<JournalRecorder> recorder;
+    QPointer<frmMain> window;
+    QPointer<QLabel> notice;
+};
 
-using RunJournalWindow = void (*)(const QString& filePath, QWidget* owner);
+AttachedJournal& Attached() {
+    static AttachedJournal attached;
+    return attached;
+}
+
+using RunJournalWindow = void (*)(const QString& filePath, QWidget* owner, const QString& problem);
 
 QString& JournalWindowFolder() {
     static QString folder;
     return folder;
 }
 
-// Beside the program in the build, in its library folder once installed.
+// Beside the program in the build, in its library folder once installed. QLibrary adds the
+// platform's own file name ending.
 RunJournalWindow LoadJournalWindow(QString* tried) {
     static RunJournalWindow run = nullptr;
     if (run) return run;
     const QString folder = JournalWindowFolder().isEmpty() ? QCoreApplication::applicationDirPath()
                                                            : JournalWindowFolder();
     for (const QString& candidate :
-         {folder + QStringLiteral("/mindrova_journal_window.so"),
-          folder + QStringLiteral("/" MINDROVA_JOURNAL_WINDOW_DIR "/mindrova_journal_window.so")}) {
+         {folder + QStringLiteral("/mindrova_journal_window"),
+          folder + QStringLiteral("/" MINDROVA_JOURNAL_WINDOW_DIR "/mindrova_journal_window")}) {
         QLibrary module(candidate);
-        if (!QFile::exists(candidate)) continue;
         run = reinterpret_cast<RunJournalWindow>(module.resolve("MindrovaRunJournalWindow"));
         if (run) return run;
-        *tried = module.errorString();
+        if (tried->isEmpty()) *tried = module.errorString();
     }
     if (tried->isEmpty()) *tried = folder;
     return nullptr;
+}
+
+void Tell(const QString& text) {
+    ShowMessage({QStringLiteral("Mindrova"), text, MessageIcon::Information, MessageButtons::Ok,
+                 MessageAnswer::Ok});
+}
+
+QString FileNames(const QStringList& paths) {
+    QStringList names;
+    for (const QString& path : paths) names << QFileInfo(path).fileName();
+    return names.join(QStringLiteral(", "));
 }
 
 }  // namespace
@@ -50,62 +74,94 @@ void SetJournalWindowFolder(const QString& folder) {
 
 void ShowJournalWindow(const QString& filePath, QWidget* owner) {
     QString tried;
-    if (const RunJournalWindow run = LoadJournalWindow(&tried)) {
-        run(filePath, owner);
+    const RunJournalWindow run = LoadJournalWindow(&tried);
+    if (!run) {
+        Tell(QStringLiteral("The journal window could not be opened (%1). Your journal is "
+                            "kept as it was.")
+                 .arg(tried));
         return;
     }
-    ShowMessage({QStringLiteral("Mindrova"),
-                 QStringLiteral("The journal window could not be opened (%1). Your journal is "
-                                "kept as it was.")
-                     .arg(tried),
-                 MessageIcon::Information, MessageButtons::Ok, MessageAnswer::Ok});
+    // The writer finishes what it was given and lets go of the file: the window shows the newest
+    // entry, and it alone may find the file damaged and keep it aside.
+    QString problem;
+    if (JournalRecorder* recorder = CurrentJournalRecorder()) {
+        recorder->CloseFile();
+        problem = recorder->ProblemText();
+    }
+    run(filePath, owner, problem);
+    // The window has said it in full.
+    const AttachedJournal& attached = Attached();
+    if (!problem.isEmpty() && attached.window && attached.notice) {
+        attached.window->notices().Hide(attached.notice);
+    }
 }
 
 JournalRecorder* CurrentJournalRecorder() {
-    return gRecorder.data();
+    return Attached().recorder.data();
 }
 
 void AttachJournal(frmMain& window, const QString& filePath) {
     auto* recorder = new JournalRecorder(filePath, &window);
     recorder->SetEnabled(JournalEnabledSetting());
     window.controller().AddListener(recorder);
-    gRecorder = recorder;
-}
-
-bool DeleteJournalFiles(const QString& filePath) {
-    bool allGone = true;
-    for (const QString& suffix : {QString(), QStringLiteral("-wal"), QStringLiteral("-shm")}) {
-        const QString file = filePath + suffix;
-        if (QFile::exists(file) && !QFile::remove(file)) allGone = false;
-    }
-    return allGone;
+    QLabel* notice = window.notices().AddNotice(QStringLiteral("lblJournalNotice"),
+                                                QStringLiteral("Journal notice"));
+    QObject::connect(
+        recorder, &JournalRecorder::problemNoticed, notice,
+        [&window, notice](const QString& text) { window.notices().Show(notice, text); });
+    Attached() = {recorder, &window, notice};
 }
 
 bool SetJournalKept(bool on, QWidget* /*owner*/, const QString& filePath) {
-    SaveJournalEnabledSetting(on);
-    if (JournalRecorder* recorder = CurrentJournalRecorder()) recorder->SetEnabled(on);
-    if (on || !QFile::exists(filePath)) return on;
-    const MessageAnswer answer = ShowMessage(
-        {QStringLiteral("Mindrova"),
-         QStringLiteral("Your journal is off: nothing more will be written to it. Do you also "
-                        "want to delete the entries it keeps? This cannot be undone."),
-         MessageIcon::Question, MessageButtons::YesNo, MessageAnswer::No});
+    JournalRecorder* recorder = CurrentJournalRecorder();
+    const bool saved = SaveJournalEnabledSetting(on);
+    if (on && !saved) {
+        // Kept on for this session alone, the menu would say on while the next start says off.
+        Tell(
+            QStringLiteral("Your choice could not be saved in the settings file, so the journal "
+                           "stays off and nothing is written to it."));
+        if (recorder) recorder->SetEnabled(false);
+        return false;
+    }
+    if (recorder) recorder->SetEnabled(on);
+    if (!on && !saved) {
+        Tell(
+            QStringLiteral("Your journal is off: nothing more will be written to it now. Your "
+                           "choice could not be saved in the settings file, so the journal "
+                           "will be on again when Mindrova next starts."));
+    }
+    const QStringList copies = DamagedCopies(filePath);
+    if (on || (!QFileInfo::exists(filePath) && copies.isEmpty())) return on;
+    QString question = QStringLiteral(
+        "Your journal is off: nothing more will be written to it. Do you also "
+        "want to delete the entries it keeps? This cannot be undone.");
+    if (!copies.isEmpty()) {
+        question += QStringLiteral(
+                        " The copies kept aside because they could not be read are "
+                        "deleted with them: %1.")
+                        .arg(FileNames(copies));
+    }
+    const MessageAnswer answer =
+        ShowMessage({QStringLiteral("Mindrova"), question, MessageIcon::Question,
+                     MessageButtons::YesNo, MessageAnswer::No});
     if (answer != MessageAnswer::Yes) return false;
     // The writer lets go of the file first, so that nothing is written back after the delete.
-    if (JournalRecorder* recorder = CurrentJournalRecorder()) recorder->CloseFile();
-    if (!DeleteJournalFiles(filePath)) {
-        ShowMessage({QStringLiteral("Mindrova"),
-                     QStringLiteral("The journal could not be deleted. You can delete the file "
-                                    "%1 yourself.")
-                         .arg(filePath),
-                     MessageIcon::Information, MessageButtons::Ok, MessageAnswer::Ok});
+    if (recorder) recorder->CloseFile();
+    if (!DeleteJournalFiles(filePath, true)) {
+        Tell(QStringLiteral("The journal could not be deleted. You can delete the files "
+                            "%1* yourself.")
+                 .arg(filePath));
     }
     return false;
 }
 
 void InstallJournalServices(const QString& filePath) {
     SessionWindowServices& services = WindowServices();
-    services.journalEnabled = [] { return JournalEnabledSetting(); };
+    // What this session does: the settings file may not have taken the last choice.
+    services.journalEnabled = [] {
+        const JournalRecorder* recorder = CurrentJournalRecorder();
+        return recorder ? recorder->Enabled() : JournalEnabledSetting();
+    };
     services.setJournalEnabled = [filePath](bool on, QWidget* owner) {
         return SetJournalKept(on, owner, filePath);
     };

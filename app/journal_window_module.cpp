@@ -4,7 +4,10 @@
 #include "app/frm_journal.h"
 #include "support/modal_seam.h"
 
-extern "C" Q_DECL_EXPORT void MindrovaRunJournalWindow(const QString& filePath, QWidget* owner) {
+// problem: the latest trouble the journal had during the session, in full; empty when none.
+extern "C" Q_DECL_EXPORT void MindrovaRunJournalWindow(const QString& filePath, QWidget* owner,
+                                                       const QString& problem) {
     mindrova::frmJournal journal(filePath, owner);
+    journal.ShowProblem(problem);
     mindrova::RunModalDialog(journal);
 }

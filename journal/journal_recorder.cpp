@@ -2,12 +2,12 @@
 
 #include <QCoreApplication>
 #include <QMap>
+#include <QSet>
 #include <QUuid>
 #include <algorithm>
 #include <memory>
 
 #include "engine/issues.h"
-#include "support/modal_seam.h"
 #include "support/trace_log.h"
 
 namespace mindrova {
@@ -30,19 +30,31 @@ public:
                 mStore.reset();  // tried again at the next entry
                 return;
             }
+            // Another file at the path (the old one kept aside or deleted): it holds none of
+            // the entries written before.
+            if (mStore->FileIdentity() != mFileIdentity) mWritten.clear();
+            mFileIdentity = mStore->FileIdentity();
             if (mStore->Problem() == JournalProblem::Damaged) {
                 Report(JournalProblem::Damaged, mStore->KeptAside());
             }
         }
         // Entries that failed before go with this one: nothing is given up while the program runs.
         for (auto it = mPending.begin(); it != mPending.end();) {
-            if (!mStore->Save(it.value())) {
+            // An entry already in this file is only ever replaced: one the user deleted in the
+            // journal window stays deleted.
+            const SaveMode mode =
+                mWritten.contains(it.key()) ? SaveMode::ReplaceOnly : SaveMode::InsertOrReplace;
+            if (!mStore->Save(it.value(), mode)) {
                 Report(mStore->Problem(), mStore->KeptAside());
+                if (mStore->Problem() != JournalProblem::WriteFailed) mStore.reset();
                 return;
             }
             if (mStore->Problem() == JournalProblem::Damaged) {
+                mWritten.clear();
+                mFileIdentity = mStore->FileIdentity();
                 Report(JournalProblem::Damaged, mStore->KeptAside());
             }
+            mWritten.insert(it.key());
             it = mPending.erase(it);
         }
     }
@@ -72,6 +84,8 @@ private:
     QPointer<JournalRecorder> mRecorder;
     std::unique_ptr<JournalStore> mStore;
     QMap<QString, JournalEntry> mPending;
+    QSet<QString> mWritten;  // keys of the entries this writer put into the file
+    QString mFileIdentity;
     bool mNewerLayout = false;
 };
 
@@ -117,6 +131,7 @@ void JournalRecorder::CloseFile() {
     if (!mWriter) return;
     QMetaObject::invokeMethod(
         mWriter, [writer = mWriter] { writer->Close(); }, Qt::BlockingQueuedConnection);
+    QCoreApplication::sendPostedEvents(this);
 }
 
 void JournalRecorder::StepEntered(Step left, const SessionState& state) {
@@ -170,30 +185,40 @@ void JournalRecorder::Write(const SessionState& state) {
 }
 
 void JournalRecorder::Tell(JournalProblem problem, const QString& keptAside) {
-    if (mTold || problem == JournalProblem::None) return;
-    mTold = true;
-    QString text;
+    if (problem == JournalProblem::None) return;
     switch (problem) {
         case JournalProblem::Damaged:
-            text = QStringLiteral(
-                       "Your journal could not be read, so a new one has been started. The old "
-                       "file is kept unchanged as %1.")
-                       .arg(keptAside);
+            mProblemText =
+                QStringLiteral(
+                    "Your journal could not be read, so a new one has been started. The old "
+                    "file is kept unchanged as %1.")
+                    .arg(keptAside);
+            break;
+        case JournalProblem::DamagedInUse:
+            mProblemText = QStringLiteral(
+                               "Your journal could not be read, and another program is using "
+                               "it, so it is left as it is (%1). Your session goes on as usual, "
+                               "and Mindrova will try again at the next entry.")
+                               .arg(mPath);
             break;
         case JournalProblem::NewerLayout:
-            text = QStringLiteral(
+            mProblemText = QStringLiteral(
                 "Your journal was written by a newer version of Mindrova. It is left as it is, "
                 "and this session is not added to it.");
             break;
         default:
-            text = QStringLiteral(
-                       "Your journal could not be written just now (%1). Your session goes on as "
-                       "usual, and Mindrova will try again at the next entry.")
-                       .arg(mPath);
+            mProblemText =
+                QStringLiteral(
+                    "Your journal could not be written just now (%1). Your session goes on as "
+                    "usual, and Mindrova will try again at the next entry.")
+                    .arg(mPath);
             break;
     }
-    ShowMessage({QStringLiteral("Mindrova"), text, MessageIcon::Information, MessageButtons::Ok,
-                 MessageAnswer::Ok});
+    // Told once, without a question: a box in the middle of the session would take its keys.
+    if (mTold) return;
+    mTold = true;
+    emit problemNoticed(
+        QStringLiteral("Your journal needs attention: see Journal... in the menu."));
 }
 
 }  // namespace mindrova

@@ -32,17 +32,24 @@ public:
     // Returns once every entry handed to the writer so far is written (or has failed), and the
     // writer's reports have been delivered.
     void Flush();
-    // Closes the file (after the pending writes) so that it can be deleted; the next write opens
-    // it again.
+    // Closes the file (after the pending writes, whose reports are delivered) so that it can be
+    // deleted or opened by the journal window alone; the next write opens it again.
     void CloseFile();
 
     // SessionListener
     void StepEntered(Step left, const SessionState& state) override;
     void SessionEnded() override;
 
-    // Tells the user of a problem with the file, once for the life of the recorder.
+    // Keeps the full text of a problem with the file for the journal window, and the first time
+    // sends problemNoticed.
     void Tell(JournalProblem problem, const QString& keptAside);
     int ProblemsTold() const { return mTold ? 1 : 0; }
+    // The latest problem in full; empty while there has been none.
+    QString ProblemText() const { return mProblemText; }
+
+signals:
+    // A short, calm line for the status bar; the session never waits for anyone to read it.
+    void problemNoticed(const QString& notice);
 
 private:
     void Write(const SessionState& state);
@@ -52,6 +59,7 @@ private:
     QString mPath;
     bool mEnabled = false;
     bool mTold = false;
+    QString mProblemText;
     // The piece of work on an issue the entry describes: from its first rating on.
     bool mActive = false;
     QString mKey;

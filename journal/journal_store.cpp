@@ -1,5 +1,6 @@
 #include "journal/journal_store.h"
 
+#include <sys/stat.h>
 #include <QAtomicInt>
 #include <QDir>
 #include <QFile>
@@ -8,9 +9,12 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
+#include <QUrl>
 #include <QVariant>
 
+#include "journal/journal_files.h"
 #include "journal/journal_schema.h"
+#include "support/trace_log.h"
 
 namespace mindrova {
 namespace {
@@ -77,8 +81,7 @@ bool JournalStore::Fail(JournalProblem problem, const QString& error) {
 }
 
 bool JournalStore::CreateEmptyFile() {
-    const QFileInfo info(mPath);
-    if (!QDir().mkpath(info.absolutePath())) return false;
+    if (!MakePrivateFolder(QFileInfo(mPath).absolutePath())) return false;
     QFile file(mPath);
     // Owner-only from the first moment: the journal says how the user feels.
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly,
@@ -91,9 +94,16 @@ bool JournalStore::CreateEmptyFile() {
 
 JournalStore::ConnectResult JournalStore::Connect() {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), mConnection);
-    db.setDatabaseName(mPath);
     // Another running copy may be writing: wait for it rather than fail at once.
-    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(mBusyTimeoutMs));
+    QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(mBusyTimeoutMs);
+    if (mVfs.isEmpty()) {
+        db.setDatabaseName(mPath);
+    } else {
+        db.setDatabaseName(QUrl::fromLocalFile(mPath).toString(QUrl::FullyEncoded) +
+                           QStringLiteral("?vfs=") + mVfs);
+        options += QStringLiteral(";QSQLITE_OPEN_URI");
+    }
+    db.setConnectOptions(options);
     if (!db.open()) {
         mError = db.lastError().text();
         return ConnectResult::Failed;
@@ -127,28 +137,88 @@ JournalStore::ConnectResult JournalStore::Connect() {
             return ConnectResult::Damaged;
         }
     }
-    // A write-ahead log keeps the file whole when the program is killed in the middle of one;
-    // NORMAL syncing is safe with it and keeps an entry's write short.
-    query.exec(QStringLiteral("PRAGMA journal_mode = WAL"));
-    query.exec(QStringLiteral("PRAGMA synchronous = NORMAL"));
     query.finish();
+    if (!SetUpConnection(db)) return ConnectResult::Failed;
     if (!MigrateJournal(db, version, &mError)) return ConnectResult::Failed;
+    struct stat info {};
+    if (::stat(QFile::encodeName(mPath).constData(), &info) == 0) {
+        mIdentity = QStringLiteral("%1:%2").arg(info.st_dev).arg(info.st_ino);
+    }
     return ConnectResult::Ok;
+}
+
+bool JournalStore::SetUpConnection(QSqlDatabase& db) {
+    QSqlQuery query(db);
+    const auto setting = [&](const QString& statement, QString* value) {
+        if (!query.exec(statement) || !query.next()) {
+            mError = query.lastError().text();
+            return false;
+        }
+        *value = query.value(0).toString().toLower();
+        query.finish();
+        return true;
+    };
+    // A write-ahead log keeps the file whole when the program is killed in the middle of a write,
+    // and NORMAL syncing is safe with it and keeps an entry's write short. Where the file system
+    // cannot keep the log (no shared memory), SQLite's rollback journal with FULL syncing keeps
+    // the file as whole; its -journal file is one of the journal's files to delete.
+    if (!setting(QStringLiteral("PRAGMA journal_mode = WAL"), &mJournalMode)) return false;
+    if (mJournalMode != QLatin1String("wal")) {
+        if (TraceEnabled) WriteLog(QStringLiteral("Journal without a write-ahead log"));
+        if (!setting(QStringLiteral("PRAGMA journal_mode = DELETE"), &mJournalMode)) return false;
+    }
+    const bool wal = mJournalMode == QLatin1String("wal");
+    if (!wal && mJournalMode != QLatin1String("delete")) {
+        mError = QStringLiteral("journal mode %1").arg(mJournalMode);
+        return false;
+    }
+    QString value;
+    const QString synchronous = wal ? QStringLiteral("1") : QStringLiteral("2");
+    if (!query.exec(QStringLiteral("PRAGMA synchronous = %1").arg(synchronous)) ||
+        !setting(QStringLiteral("PRAGMA synchronous"), &value)) {
+        mError = query.lastError().text();
+        return false;
+    }
+    if (value != synchronous) {
+        mError = QStringLiteral("synchronous %1").arg(value);
+        return false;
+    }
+    // What the user deletes is overwritten, whatever this SQLite was built to do by default.
+    if (!setting(QStringLiteral("PRAGMA secure_delete = ON"), &value)) return false;
+    if (value != QLatin1String("1")) {
+        mError = QStringLiteral("secure_delete %1").arg(value);
+        return false;
+    }
+    return true;
 }
 
 bool JournalStore::MoveAside() {
     const QFileInfo info(mPath);
-    const QString stem = info.absolutePath() + QStringLiteral("/journal.damaged-") +
+    const QString stem = info.absolutePath() + QLatin1Char('/') + info.completeBaseName() +
+                         QStringLiteral(".damaged-") +
                          QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    QString target = stem + QStringLiteral(".sqlite");
+    const QString suffix = QLatin1Char('.') + info.suffix();
+    QString target = stem + suffix;
     for (int n = 2; QFileInfo::exists(target) || QFileInfo::exists(target + QStringLiteral("-wal"));
          ++n) {
-        target = stem + QStringLiteral("-%1.sqlite").arg(n);
+        target = stem + QStringLiteral("-%1").arg(n) + suffix;
     }
-    if (!QFile::rename(mPath, target)) return false;
-    // The log and its index belong to the damaged file: they go with it.
-    for (const QString& suffix : {QStringLiteral("-wal"), QStringLiteral("-shm")}) {
-        if (QFileInfo::exists(mPath + suffix)) QFile::rename(mPath + suffix, target + suffix);
+    // Only while no connection holds the file: one that did would go on writing into the copy
+    // kept aside, and what it wrote would be lost to the fresh journal.
+    const ExclusiveFileHold hold(mPath);
+    if (!hold.Opened()) return Fail(JournalProblem::Unavailable, QStringLiteral("cannot lock"));
+    if (!hold.Held()) {
+        return Fail(JournalProblem::DamagedInUse,
+                    QStringLiteral("in use by another connection: %1").arg(mError));
+    }
+    if (!QFile::rename(mPath, target)) {
+        return Fail(JournalProblem::Unavailable, QStringLiteral("cannot rename"));
+    }
+    // The log, its index and a rollback journal belong to the damaged file: they go with it.
+    const QStringList from = CompanionFiles(mPath);
+    const QStringList to = CompanionFiles(target);
+    for (qsizetype i = 1; i < from.size(); ++i) {
+        if (QFileInfo::exists(from[i])) QFile::rename(from[i], to[i]);
     }
     mKeptAside = target;
     return true;
@@ -156,7 +226,7 @@ bool JournalStore::MoveAside() {
 
 bool JournalStore::StartAfresh() {
     Close();
-    if (!MoveAside()) return Fail(JournalProblem::Unavailable, QStringLiteral("cannot rename"));
+    if (!MoveAside()) return false;
     if (!CreateEmptyFile())
         return Fail(JournalProblem::Unavailable, QStringLiteral("cannot create"));
     if (Connect() != ConnectResult::Ok) {
@@ -172,6 +242,7 @@ bool JournalStore::Open() {
     mProblem = JournalProblem::None;
     mKeptAside.clear();
     mError.clear();
+    mIdentity.clear();
     if (!QFileInfo::exists(mPath) && !CreateEmptyFile()) {
         return Fail(JournalProblem::Unavailable, QStringLiteral("cannot create %1").arg(mPath));
     }
@@ -192,38 +263,52 @@ bool JournalStore::Open() {
     return false;
 }
 
-bool JournalStore::Save(const JournalEntry& entry) {
+QSqlError JournalStore::Write(const JournalEntry& entry, SaveMode mode) {
+    QSqlDatabase db = QSqlDatabase::database(mConnection, false);
+    if (!db.transaction()) return db.lastError();
+    QSqlQuery query(db);
+    if (mode == SaveMode::InsertOrReplace) {
+        query.prepare(QStringLiteral(
+            "INSERT INTO entry (started, issue, own_words, first_rating, later_ratings, rounds,"
+            " minutes, key) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"
+            " ON CONFLICT (key) DO UPDATE SET started = excluded.started,"
+            " issue = excluded.issue, own_words = excluded.own_words,"
+            " first_rating = excluded.first_rating, later_ratings = excluded.later_ratings,"
+            " rounds = excluded.rounds, minutes = excluded.minutes"));
+    } else {
+        query.prepare(QStringLiteral(
+            "UPDATE entry SET started = ?, issue = ?, own_words = ?, first_rating = ?,"
+            " later_ratings = ?, rounds = ?, minutes = ? WHERE key = ?"));
+    }
+    query.addBindValue(Text(Stamp(entry.started)));
+    query.addBindValue(Text(entry.issue));
+    query.addBindValue(Text(entry.ownWords));
+    query.addBindValue(entry.firstRating);
+    query.addBindValue(Text(RatingsText(entry.laterRatings)));
+    query.addBindValue(entry.rounds);
+    query.addBindValue(entry.minutes);
+    query.addBindValue(Text(entry.key));
+    if (query.exec() && db.commit()) return {};
+    QSqlError error = query.lastError().isValid() ? query.lastError() : db.lastError();
+    query.finish();
+    db.rollback();
+    return error;
+}
+
+bool JournalStore::Save(const JournalEntry& entry, SaveMode mode) {
+    mProblem = JournalProblem::None;
     if (!IsOpen()) return Fail(JournalProblem::Unavailable, QStringLiteral("not open"));
     for (int attempt = 0; attempt < 2; ++attempt) {
-        QSqlDatabase db = QSqlDatabase::database(mConnection, false);
-        QSqlError error;
-        if (db.transaction()) {
-            QSqlQuery query(db);
-            query.prepare(QStringLiteral(
-                "INSERT INTO entry (key, started, issue, own_words, first_rating, later_ratings,"
-                " rounds, minutes) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"
-                " ON CONFLICT (key) DO UPDATE SET started = excluded.started,"
-                " issue = excluded.issue, own_words = excluded.own_words,"
-                " first_rating = excluded.first_rating, later_ratings = excluded.later_ratings,"
-                " rounds = excluded.rounds, minutes = excluded.minutes"));
-            query.addBindValue(Text(entry.key));
-            query.addBindValue(Text(Stamp(entry.started)));
-            query.addBindValue(Text(entry.issue));
-            query.addBindValue(Text(entry.ownWords));
-            query.addBindValue(entry.firstRating);
-            query.addBindValue(Text(RatingsText(entry.laterRatings)));
-            query.addBindValue(entry.rounds);
-            query.addBindValue(entry.minutes);
-            if (query.exec() && db.commit()) return true;
-            error = query.lastError().isValid() ? query.lastError() : db.lastError();
-            query.finish();
-            db.rollback();
-        } else {
-            error = db.lastError();
-        }
+        const QSqlError error = Write(entry, mode);
+        if (!error.isValid()) return true;
         mError = error.text();
-        // A file found damaged while writing is kept aside and the entry goes to a fresh one.
-        if (attempt == 0 && IsDamage(error) && StartAfresh()) continue;
+        // A file found damaged while writing is kept aside and the entry goes to a fresh one,
+        // where nothing can have been deleted by the user.
+        if (attempt == 0 && IsDamage(error)) {
+            if (!StartAfresh()) return false;
+            mode = SaveMode::InsertOrReplace;
+            continue;
+        }
         break;
     }
     return Fail(JournalProblem::WriteFailed, mError);
@@ -261,15 +346,26 @@ bool JournalStore::Remove(const QString& key) {
     QSqlQuery query(QSqlDatabase::database(mConnection, false));
     query.prepare(QStringLiteral("DELETE FROM entry WHERE key = ?"));
     query.addBindValue(key);
-    if (query.exec()) return true;
+    if (query.exec()) return ClearLog();
     return Fail(JournalProblem::WriteFailed, query.lastError().text());
 }
 
 bool JournalStore::RemoveAll() {
     if (!IsOpen()) return false;
     QSqlQuery query(QSqlDatabase::database(mConnection, false));
-    if (query.exec(QStringLiteral("DELETE FROM entry"))) return true;
+    if (query.exec(QStringLiteral("DELETE FROM entry"))) return ClearLog();
     return Fail(JournalProblem::WriteFailed, query.lastError().text());
+}
+
+// The log still holds the pages as they were before the delete: they are written back into the
+// file and the log emptied. Another copy reading just now keeps them until its next write.
+bool JournalStore::ClearLog() {
+    if (mJournalMode != QLatin1String("wal")) return true;
+    QSqlQuery query(QSqlDatabase::database(mConnection, false));
+    if (!query.exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)")) && TraceEnabled) {
+        WriteLog(QStringLiteral("Journal log kept: %1").arg(query.lastError().text()));
+    }
+    return true;
 }
 
 }  // namespace mindrova

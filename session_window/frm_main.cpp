@@ -6,6 +6,7 @@
 #include "engine/issues.h"
 #include "engine/steps.h"
 #include "session_window/option_button.h"
+#include "session_window/status_notices.h"
 #include "session_window/window_fonts.h"
 #include "support/error_trap.h"
 #include "session_window/window_speech.h"
@@ -156,6 +157,8 @@ void frmMain::BuildStatusBar() {
     lblTime_New->setFont(UiFont(9.75));
     lblTime_New->setAlignment(Qt::AlignCenter);
     lblTime_New->setAccessibleName(tr("Elapsed time"));
+
+    mNotices = new StatusNotices(*picStatusBar);
 }
 
 void frmMain::BuildPanels() {

@@ -29,6 +29,7 @@
 
 namespace mindrova {
 
+class StatusNotices;
 class WindowSpeech;
 
 class frmMain : public QWidget, public SessionView, private PositionedWindow {
@@ -41,6 +42,8 @@ public:
     const WindowLayout& layoutTwips() const { return mLayout; }
     const TwipScale& scale() const { return mScale; }
     QTimer& stepTimer() { return tmrSteps; }
+    // The calm notices in the status bar, for the parts of the program that follow the session.
+    StatusNotices& notices() { return *mNotices; }
     // The marker's visibility and colour wherever it is painted (indexes 1..16; 0 is thymus).
     bool markerShown(int index) const;
     QColor markerColour(int index) const;
@@ -139,6 +142,7 @@ private:
     QLabel* mRatingChangeLine = nullptr;
     QAction* mJournalKeep = nullptr;
     QAction* mJournalOpen = nullptr;
+    StatusNotices* mNotices = nullptr;  // a child of the status bar
 
     // Controls, named as the window's design names them; tests reach them by object name.
     QWidget* picToolBar = nullptr;

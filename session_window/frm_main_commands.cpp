@@ -23,8 +23,7 @@ void frmMain::BuildPopupMenu() {
     mnuPopUpAbout->setObjectName(QStringLiteral("mnuPopUpAbout"));
     BuildJournalMenuItems();
     mnuPopUpSep = mnuPopUp->addSeparator();
-    mSpeech =
-        std::make_unique<WindowSpeech>(*this, mController, *mnuPopUp, mnuPopUpSep, *picStatusBar);
+    mSpeech = std::make_unique<WindowSpeech>(*this, mController, *mnuPopUp, mnuPopUpSep, *mNotices);
     mnuPopUpSep->setObjectName(QStringLiteral("mnuPopUpSep"));
     mnuPopUpExit = mnuPopUp->addAction(QStringLiteral("Exit"));
     mnuPopUpExit->setObjectName(QStringLiteral("mnuPopUpExit"));

@@ -1,6 +1,5 @@
 #include "session_window/window_speech.h"
 
-#include <QAccessible>
 #include <QAction>
 #include <QCoreApplication>
 #include <QEvent>
@@ -11,16 +10,17 @@
 
 #include "session/session_controller.h"
 #include "session_window/qt_speaker.h"
+#include "session_window/status_notices.h"
 #include "session_window/window_services.h"
 #include "support/error_trap.h"
 
 namespace mindrova {
 
 WindowSpeech::WindowSpeech(QWidget& window, SessionController& controller, QMenu& menu,
-                           QAction* before, QWidget& statusBar)
+                           QAction* before, StatusNotices& notices)
     : mWindow(window),
       mController(controller),
-      mStatusBar(statusBar),
+      mNotices(notices),
       mSettings(LoadSpeechSettings()),
       mGuidance(controller.State(), [this] { return MakeSpeaker(); }) {
     mnuPopUpSpeech = new QAction(QString::fromLatin1(SPOKEN_GUIDANCE_ITEM), &menu);
@@ -42,14 +42,8 @@ WindowSpeech::WindowSpeech(QWidget& window, SessionController& controller, QMenu
     mMenu = &menu;
     menu.installEventFilter(this);
 
-    lblSpeechNotice = new QLabel(&statusBar);
-    lblSpeechNotice->setObjectName(QStringLiteral("lblSpeechNotice"));
-    lblSpeechNotice->setAccessibleName(tr("Spoken guidance notice"));
-    lblSpeechNotice->setWordWrap(true);
-    // The reason comes from the engine or from the settings file: shown as the text it is.
-    lblSpeechNotice->setTextFormat(Qt::PlainText);
-    lblSpeechNotice->hide();
-    statusBar.installEventFilter(this);
+    lblSpeechNotice =
+        notices.AddNotice(QStringLiteral("lblSpeechNotice"), tr("Spoken guidance notice"));
 
     mGuidance.SetPreferredRate(mSettings.Rate());
     mGuidance.onUnavailable = [this](const QString& reason) { ShowUnavailable(reason); };
@@ -124,25 +118,11 @@ std::unique_ptr<Speaker> WindowSpeech::MakeSpeaker() {
 void WindowSpeech::ShowUnavailable(const QString& reason) {
     UpdateMenu();
     const QString text = SpeechUnavailableNotice(reason);
-    lblSpeechNotice->setText(text);
-    lblSpeechNotice->setToolTip(LiteralToolTip(text));
-    lblSpeechNotice->setAccessibleDescription(text);
-    PlaceNotice();
-    lblSpeechNotice->show();
-    QAccessibleEvent changed(lblSpeechNotice, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&changed);
+    mNotices.Show(lblSpeechNotice, text);
 }
 
 void WindowSpeech::HideNotice() {
-    lblSpeechNotice->hide();
-    lblSpeechNotice->clear();
-}
-
-// Left of the lower Pause button, which stands in the middle of the window above the bar.
-void WindowSpeech::PlaceNotice() {
-    const int margin = 8;
-    const int width = std::max(0, mStatusBar.width() / 2 - mStatusBar.height() - margin);
-    lblSpeechNotice->setGeometry(margin, 0, width, mStatusBar.height());
+    mNotices.Hide(lblSpeechNotice);
 }
 
 bool WindowSpeech::eventFilter(QObject* watched, QEvent* event) {
@@ -155,7 +135,6 @@ bool WindowSpeech::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     }
-    if (watched == &mStatusBar && event->type() == QEvent::Resize) PlaceNotice();
     if (mStartPending && (watched == &mWindow || watched == mWindow.windowHandle())) {
         WatchForFirstExpose(event->type());
     }
@@ -166,10 +145,6 @@ bool WindowSpeech::eventFilter(QObject* watched, QEvent* event) {
 // caption, so that a long reason never widens the menu.
 void WindowSpeech::UpdateMenu() {
     mnuPopUpSpeech->setChecked(mGuidance.Enabled());
-}
-
-QString LiteralToolTip(const QString& text) {
-    return QStringLiteral("<qt>%1</qt>").arg(text.toHtmlEscaped());
 }
 
 QString SpeechUnavailableNotice(const QString& reason) {

@@ -8,6 +8,7 @@
 
 #include "session/speech_settings.h"
 #include "session/spoken_guidance.h"
+#include "session_window/status_notices.h"
 
 class QAction;
 class QLabel;
@@ -25,18 +26,14 @@ inline constexpr const char* VOICE_ITEM = "Voice...";
 // the Voice dialog when its sample cannot be spoken. reason is shown as plain text.
 QString SpeechUnavailableNotice(const QString& reason);
 
-// A tooltip that shows text exactly as it is: Qt reads any tooltip that looks like markup as
-// markup, and an engine's message or a hand-edited setting can look like anything.
-QString LiteralToolTip(const QString& text);
-
 class WindowSpeech : public QObject {
     Q_OBJECT
 public:
-    // Adds the menu items before `before` and the notice to the status bar. Reads the saved
-    // choices; guidance saved as on starts once the window has first been painted. The
+    // Adds the menu items before `before` and its notice to the status bar's notices. Reads the
+    // saved choices; guidance saved as on starts once the window has first been painted. The
     // controller holds the step timer while the Voice dialog is open.
     WindowSpeech(QWidget& window, SessionController& controller, QMenu& menu, QAction* before,
-                 QWidget& statusBar);
+                 StatusNotices& notices);
     ~WindowSpeech() override;
 
     // The V key and the menu item: turns guidance on or off and saves the choice.
@@ -52,13 +49,12 @@ private:
     void OpenVoiceDialog();
     void ShowUnavailable(const QString& reason);
     void HideNotice();
-    void PlaceNotice();
     void UpdateMenu();
     std::unique_ptr<Speaker> MakeSpeaker();
 
     QWidget& mWindow;
     SessionController& mController;
-    QWidget& mStatusBar;
+    StatusNotices& mNotices;
     QMenu* mMenu = nullptr;
     QAction* mnuPopUpSpeech = nullptr;
     QAction* mnuPopUpVoice = nullptr;

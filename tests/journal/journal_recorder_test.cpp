@@ -153,6 +153,9 @@ class RecordingFault : public Recording, public ::testing::WithParamInterface<Fa
 TEST_P(RecordingFault, IsToldOnceAndTheSessionGoesOn) {
     GetParam().prepare(path);
     recorder->SetEnabled(true);
+    QStringList notices;
+    QObject::connect(recorder.get(), &JournalRecorder::problemNoticed,
+                     [&notices](const QString& notice) { notices << notice; });
     for (int session = 0; session < 2; ++session) {
         ToReassess(7);
         controller.radSUD_Click(2);
@@ -163,10 +166,12 @@ TEST_P(RecordingFault, IsToldOnceAndTheSessionGoesOn) {
         ASSERT_EQ(Current(), estSelectIssue);
         controller.Previous();
     }
-    ASSERT_EQ(modal.messages.size(), 1) << modal.texts().join(u'|').toStdString();
-    EXPECT_TRUE(modal.messages[0].text.contains(QLatin1String(GetParam().told)))
-        << modal.messages[0].text.toStdString();
-    EXPECT_EQ(modal.messages[0].icon, MessageIcon::Information);
+    // A box in the middle of the session would take its next key: a notice is told instead.
+    EXPECT_TRUE(modal.messages.isEmpty()) << modal.texts().join(u'|').toStdString();
+    ASSERT_EQ(notices.size(), 1);
+    EXPECT_FALSE(notices[0].isEmpty());
+    EXPECT_TRUE(recorder->ProblemText().contains(QLatin1String(GetParam().told)))
+        << recorder->ProblemText().toStdString();
     if (GetParam().entriesAfter >= 0) {
         EXPECT_EQ(Entries().size(), GetParam().entriesAfter);
     }
@@ -220,7 +225,8 @@ TEST_F(Recording, EntriesThatFailedAreWrittenOnceTheFileCanBeWrittenAgain) {
     controller.radSUD_Click(6);
     controller.Next();
     recorder->Flush();
-    EXPECT_EQ(modal.messages.size(), 1);
+    EXPECT_EQ(recorder->ProblemsTold(), 1);
+    EXPECT_TRUE(modal.messages.isEmpty());
     ASSERT_TRUE(QFile::remove(folder));  // the way is clear again
     controller.Next();
     controller.radSUD_Click(3);
@@ -229,6 +235,75 @@ TEST_F(Recording, EntriesThatFailedAreWrittenOnceTheFileCanBeWrittenAgain) {
     ASSERT_EQ(entries.size(), 1);
     EXPECT_EQ(entries[0].laterRatings, (QList<int>{6, 3}));
 }
+
+// What the journal window may do between two ratings of one session, with the writer's
+// connection closed while it is open.
+struct WindowCase {
+    const char* name;
+    std::function<void(const QString& path)> inTheWindow;
+    QList<int> laterRatingsAfter;  // of this session's entry; empty: no entry
+};
+
+class RecordingAroundTheWindow : public Recording,
+                                 public ::testing::WithParamInterface<WindowCase> {};
+
+TEST_P(RecordingAroundTheWindow, TheNextRatingRespectsWhatTheWindowDid) {
+    recorder->SetEnabled(true);
+    ToReassess(9);
+    controller.radSUD_Click(6);
+    controller.Next();
+    ASSERT_EQ(Entries().size(), 1);
+    recorder->CloseFile();
+    GetParam().inTheWindow(path);
+    controller.Next();
+    ASSERT_EQ(Current(), estReassessSUD);
+    controller.radSUD_Click(3);
+    controller.cmdFinish_Click();
+    const QList<JournalEntry> entries = Entries();
+    if (GetParam().laterRatingsAfter.isEmpty()) {
+        EXPECT_TRUE(entries.isEmpty());
+    } else {
+        ASSERT_EQ(entries.size(), 1);
+        EXPECT_EQ(entries[0].laterRatings, GetParam().laterRatingsAfter);
+    }
+    EXPECT_TRUE(modal.messages.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Window, RecordingAroundTheWindow,
+    ::testing::Values(WindowCase{"NothingChanged", [](const QString&) {}, {6, 3}},
+                      WindowCase{"EntryDeleted",
+                                 [](const QString& path) {
+                                     JournalStore store(path);
+                                     ASSERT_TRUE(store.Open());
+                                     const QList<JournalEntry> entries = store.LoadAll();
+                                     ASSERT_EQ(entries.size(), 1);
+                                     ASSERT_TRUE(store.Remove(entries[0].key));
+                                 },
+                                 {}},
+                      WindowCase{"AllDeleted",
+                                 [](const QString& path) {
+                                     JournalStore store(path);
+                                     ASSERT_TRUE(store.Open());
+                                     ASSERT_TRUE(store.RemoveAll());
+                                 },
+                                 {}},
+                      // The window found the file damaged and started a fresh one: the session's
+                      // entry goes there whole.
+                      WindowCase{"FileKeptAsideByTheWindow",
+                                 [](const QString& path) {
+                                     {
+                                         QFile file(path);
+                                         ASSERT_TRUE(
+                                             file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+                                         file.write(QByteArray(4096, 'd'));
+                                     }
+                                     JournalStore store(path);
+                                     ASSERT_TRUE(store.Open());
+                                     ASSERT_EQ(store.Problem(), JournalProblem::Damaged);
+                                 },
+                                 {6, 3}}),
+    [](const ::testing::TestParamInfo<WindowCase>& info) { return std::string(info.param.name); });
 
 TEST_F(Recording, TheEndOfTheSessionWritesWhatIsQueued) {
     recorder->SetEnabled(true);
@@ -255,5 +330,38 @@ TEST(JournalSettingTest, OffUnlessSavedOnInItsOwnGroup) {
     EXPECT_FALSE(JournalEnabledSetting());
     SetSettingsFolder({});
 }
+
+struct HostileSetting {
+    const char* name;
+    QByteArray value;  // written as it stands after "Enabled="
+};
+
+class JournalSettingHostile : public ::testing::TestWithParam<HostileSetting> {};
+
+// A value no one wrote as "on" reads as off without harm, and the next choice is saved whole.
+TEST_P(JournalSettingHostile, ReadsAsOffAndTheNextChoiceIsSaved) {
+    QTemporaryDir dir;
+    SetSettingsFolder(dir.path());
+    ASSERT_TRUE(QDir().mkpath(dir.filePath(QStringLiteral("Quellbrook"))));
+    {
+        QFile file(dir.filePath(QStringLiteral("Quellbrook/Mindrova.conf")));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("[Journal]\nEnabled=" + GetParam().value + "\n");
+    }
+    EXPECT_FALSE(JournalEnabledSetting());
+    ASSERT_TRUE(SaveJournalEnabledSetting(true));
+    EXPECT_TRUE(JournalEnabledSetting());
+    SetSettingsFolder({});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, JournalSettingHostile,
+    ::testing::Values(HostileSetting{"RichText", "<h1>Please call 555-0100</h1><img src=x>"},
+                      HostileSetting{"VeryLong", QByteArray(10000, '9')},
+                      HostileSetting{"Nul", QByteArray("\0", 1)},
+                      HostileSetting{"InvalidUtf8", "\xff\xfe\xc3"}),
+    [](const ::testing::TestParamInfo<HostileSetting>& info) {
+        return std::string(info.param.name);
+    });
 
 }  // namespace

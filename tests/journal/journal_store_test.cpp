@@ -17,6 +17,7 @@
 
 #include "fixtures/qstring_printer.h"
 #include "fixtures/qt_application.h"
+#include "journal/journal_files.h"
 #include "journal/journal_schema.h"
 
 using namespace mindrova;
@@ -53,6 +54,14 @@ void RunOnFile(const QString& path, const QStringList& statements) {
         for (const QString& s : statements) ASSERT_TRUE(query.exec(s)) << s.toStdString();
     }
     QSqlDatabase::removeDatabase(QStringLiteral("raw"));
+}
+
+void CorruptPages(const QString& path) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_GT(file.size(), 4 * 4096);
+    file.seek(4096);
+    file.write(QByteArray(3 * 4096, char(0xA5)));
 }
 
 // The damage cases reach the folder and the file from outside the fixture.
@@ -106,6 +115,13 @@ TEST_F(Journal, EntriesRoundTripExactlyNewestFirstAndReplaceByKey) {
 
     ASSERT_TRUE(store.Remove(QStringLiteral("k2")));
     EXPECT_EQ(store.LoadAll().size(), 4);
+    // A later write of a deleted entry that may only replace it leaves it deleted.
+    ASSERT_TRUE(store.Save(Entry(QStringLiteral("k2"), 1), SaveMode::ReplaceOnly));
+    EXPECT_EQ(store.LoadAll().size(), 4);
+    JournalEntry replaced = Entry(QStringLiteral("k3"), 10);
+    ASSERT_TRUE(store.Save(replaced, SaveMode::ReplaceOnly));
+    EXPECT_EQ(store.LoadAll().size(), 4);
+    EXPECT_TRUE(store.LoadAll().contains(replaced));
     ASSERT_TRUE(store.RemoveAll());
     EXPECT_TRUE(store.LoadAll().isEmpty());
 }
@@ -120,6 +136,11 @@ TEST_F(Journal, NewFileIsPrivateWriteAheadAndCarriesItsLayoutVersion) {
         EXPECT_EQ(query.value(0).toString(), QStringLiteral("wal"));
         ASSERT_TRUE(query.exec(QStringLiteral("PRAGMA user_version")) && query.next());
         EXPECT_EQ(query.value(0).toInt(), JOURNAL_SCHEMA_VERSION);
+        ASSERT_TRUE(query.exec(QStringLiteral("PRAGMA synchronous")) && query.next());
+        EXPECT_EQ(query.value(0).toInt(), 1) << "NORMAL with the write-ahead log";
+        ASSERT_TRUE(query.exec(QStringLiteral("PRAGMA secure_delete")) && query.next());
+        EXPECT_EQ(query.value(0).toInt(), 1) << "set by the journal, not left to the build";
+        EXPECT_EQ(store.JournalMode(), QStringLiteral("wal"));
     }
     struct stat info {};
     ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &info), 0);
@@ -135,6 +156,92 @@ TEST_F(Journal, DefaultPathIsInTheApplicationDataFolder) {
     JournalStore store(JournalStore::DefaultPath());
     EXPECT_TRUE(store.Open());
     EXPECT_TRUE(QFile::exists(JournalStore::DefaultPath()));
+}
+
+mode_t Mode(const QString& path) {
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0) return 0;
+    return info.st_mode & 0777;
+}
+
+struct FolderCase {
+    const char* name;
+    QStringList existing;  // folders under the data folder there before, made 0755
+    QStringList made;      // folders the journal makes: 0700
+};
+
+class JournalFolders : public Journal, public ::testing::WithParamInterface<FolderCase> {};
+
+TEST_P(JournalFolders, EveryLevelMadeIsPrivateAndEveryOtherLeftAsItWas) {
+    const QString data = dir.filePath(QStringLiteral("data"));
+    ASSERT_TRUE(QDir().mkpath(data));
+    for (const QString& folder : GetParam().existing) {
+        ASSERT_TRUE(QDir().mkpath(data + folder));
+        ASSERT_EQ(::chmod(QFile::encodeName(data + folder).constData(), 0755), 0);
+    }
+    JournalStore store(data + QStringLiteral("/Quellbrook/Mindrova/journal.sqlite"));
+    ASSERT_TRUE(store.Open()) << store.ErrorText().toStdString();
+    for (const QString& folder : GetParam().existing) {
+        EXPECT_EQ(Mode(data + folder), 0755u) << folder.toStdString();
+    }
+    for (const QString& folder : GetParam().made) {
+        EXPECT_EQ(Mode(data + folder), 0700u) << folder.toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Private, JournalFolders,
+                         ::testing::Values(FolderCase{"BothMade",
+                                                      {},
+                                                      {QStringLiteral("/Quellbrook"),
+                                                       QStringLiteral("/Quellbrook/Mindrova")}},
+                                           FolderCase{"MakerFolderThereBefore",
+                                                      {QStringLiteral("/Quellbrook")},
+                                                      {QStringLiteral("/Quellbrook/Mindrova")}},
+                                           FolderCase{"BothThereBefore",
+                                                      {QStringLiteral("/Quellbrook"),
+                                                       QStringLiteral("/Quellbrook/Mindrova")},
+                                                      {}}),
+                         [](const ::testing::TestParamInfo<FolderCase>& info) {
+                             return std::string(info.param.name);
+                         });
+
+TEST_F(Journal, WithoutAWriteAheadLogTheRollbackJournalIsSyncedAndDeletedWithTheRest) {
+    JournalStore store(path);
+    store.SetVfs(QStringLiteral("unix-none"));  // no shared memory: no write-ahead log
+    ASSERT_TRUE(store.Open()) << store.ErrorText().toStdString();
+    EXPECT_EQ(store.JournalMode(), QStringLiteral("delete"));
+    {
+        QSqlQuery query(QSqlDatabase::database(store.ConnectionName()));
+        ASSERT_TRUE(query.exec(QStringLiteral("PRAGMA synchronous")) && query.next());
+        EXPECT_EQ(query.value(0).toInt(), 2) << "FULL without the log";
+    }
+    ASSERT_TRUE(store.Save(Entry(QStringLiteral("a"), 5, {2}, QStringLiteral("kept"))));
+    EXPECT_EQ(store.LoadAll().size(), 1);
+    store.Close();
+    // A rollback journal left behind when the program was killed in the middle of a write.
+    QFile hot(path + QStringLiteral("-journal"));
+    ASSERT_TRUE(hot.open(QIODevice::WriteOnly));
+    hot.close();
+    EXPECT_TRUE(DeleteJournalFiles(path, false));
+    for (const QString& file : CompanionFiles(path)) {
+        EXPECT_FALSE(QFile::exists(file)) << file.toStdString();
+    }
+}
+
+TEST_F(Journal, DeletedEntriesLeaveNoTraceInTheFileOrItsLog) {
+    const QByteArray secret = "remembered-only-by-the-journal";
+    JournalStore store(path);
+    ASSERT_TRUE(store.Open());
+    for (int i = 0; i < 20; ++i) {
+        ASSERT_TRUE(store.Save(Entry(QString::number(i), 6, {4}, QString::fromLatin1(secret))));
+    }
+    ASSERT_TRUE(store.Remove(QStringLiteral("3")));
+    ASSERT_TRUE(store.RemoveAll());
+    for (const QString& file : CompanionFiles(path)) {
+        QFile f(file);
+        if (!f.open(QIODevice::ReadOnly)) continue;
+        EXPECT_FALSE(f.readAll().contains(secret)) << file.toStdString();
+    }
 }
 
 TEST_F(Journal, AnEmptyFileOfTheOldestLayoutIsMigrated) {
@@ -187,6 +294,13 @@ TEST_P(DamagedJournal, IsKeptAsideUnchangedAndAFreshOneStarted) {
     ASSERT_TRUE(again.Open());
     EXPECT_EQ(again.Problem(), JournalProblem::None);
     EXPECT_EQ(KeptAside().size(), 1);
+    EXPECT_EQ(DamagedCopies(path), QStringList{store.KeptAside()});
+
+    // Deleting everything takes the copy kept aside with it.
+    store.Close();
+    again.Close();
+    EXPECT_TRUE(DeleteJournalFiles(path, true));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{});
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -205,11 +319,7 @@ INSTANTIATE_TEST_SUITE_P(
                                                             QString(150, QLatin1Char('x')))));
                            }
                        }
-                       QFile file(j.path);
-                       ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-                       ASSERT_GT(file.size(), 4 * 4096);
-                       file.seek(4096);
-                       file.write(QByteArray(3 * 4096, char(0xA5)));
+                       CorruptPages(j.path);
                    }},
         DamageCase{"SomeOtherDatabase",
                    [](Journal& j) {
@@ -217,6 +327,81 @@ INSTANTIATE_TEST_SUITE_P(
                                           QStringLiteral("INSERT INTO songs VALUES ('x')")});
                    }}),
     [](const ::testing::TestParamInfo<DamageCase>& info) { return std::string(info.param.name); });
+
+// Whoever holds the journal while it is found damaged, with a connection that has read its first
+// page (the damage lies further in); returns what lets go of it. Between the two the test opens
+// and closes no descriptor of the file: that would drop the locks of a holder in this process.
+struct HolderCase {
+    const char* name;
+    std::function<std::function<void()>(const QString& path)> hold;
+};
+
+class DamagedJournalInUse : public Journal, public ::testing::WithParamInterface<HolderCase> {};
+
+TEST_P(DamagedJournalInUse, IsLeftAloneUntilNoConnectionHoldsIt) {
+    {
+        JournalStore store(path);
+        ASSERT_TRUE(store.Open());
+        for (int i = 0; i < 60; ++i) {
+            ASSERT_TRUE(
+                store.Save(Entry(QString::number(i), 5, {3}, QString(150, QLatin1Char('x')))));
+        }
+    }
+    CorruptPages(path);
+    const QByteArray before = Digest(path);
+    const std::function<void()> letGo = GetParam().hold(path);
+    ASSERT_TRUE(letGo);
+
+    JournalStore store(path);
+    EXPECT_FALSE(store.Open());
+    EXPECT_EQ(store.Problem(), JournalProblem::DamagedInUse);
+    EXPECT_TRUE(KeptAside().isEmpty()) << "the holder would write on into the copy";
+    EXPECT_FALSE(store.Save(Entry(QStringLiteral("new"), 4)));
+    letGo();
+    EXPECT_EQ(Digest(path), before) << "left as it was";
+
+    ASSERT_TRUE(store.Open()) << store.ErrorText().toStdString();
+    EXPECT_EQ(store.Problem(), JournalProblem::Damaged);
+    EXPECT_EQ(KeptAside().size(), 1);
+    EXPECT_TRUE(store.Save(Entry(QStringLiteral("new"), 4)));
+}
+
+QString HelperPath();
+
+INSTANTIATE_TEST_SUITE_P(
+    Holders, DamagedJournalInUse,
+    ::testing::Values(
+        // A connection of this very program, as the session's writer was to the journal window.
+        HolderCase{"ThisProcess",
+                   [](const QString& path) -> std::function<void()> {
+                       const QString name = QStringLiteral("holder");
+                       {
+                           QSqlDatabase db =
+                               QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+                           db.setDatabaseName(path);
+                           if (!db.open() || !QSqlQuery(db).exec(QStringLiteral(
+                                                 "SELECT count(*) FROM sqlite_master"))) {
+                               return {};
+                           }
+                       }
+                       return [name] {
+                           QSqlDatabase::database(name, false).close();
+                           QSqlDatabase::removeDatabase(name);
+                       };
+                   }},
+        // Another running copy of the program.
+        HolderCase{"AnotherProcess",
+                   [](const QString& path) -> std::function<void()> {
+                       auto copy = std::make_shared<QProcess>();
+                       copy->start(HelperPath(), {path, QStringLiteral("hold")});
+                       if (!copy->waitForReadyRead(20000)) return {};
+                       if (!copy->readAllStandardOutput().contains("holding")) return {};
+                       return [copy] {
+                           copy->closeWriteChannel();
+                           copy->waitForFinished(20000);
+                       };
+                   }}),
+    [](const ::testing::TestParamInfo<HolderCase>& info) { return std::string(info.param.name); });
 
 TEST_F(Journal, NewerLayoutIsLeftAsItIs) {
     RunOnFile(path, {QStringLiteral("CREATE TABLE entry (key TEXT, future BLOB)"),

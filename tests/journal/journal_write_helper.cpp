@@ -1,13 +1,31 @@
 // A copy of the program writing journal entries as fast as it can, for the tests that run two
 // copies at once or kill one in the middle of a write.
 // Usage: journal_write_helper <file> <count> <key prefix>; count 0 writes until killed.
+//        journal_write_helper <file> hold: reads the journal's first page as any connection
+//        would, says "holding" and keeps the connection until its input ends.
 #include <QCoreApplication>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <cstdio>
+#include <cstring>
 
 #include "journal/journal_store.h"
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
+    if (argc == 3 && std::strcmp(argv[2], "hold") == 0) {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
+        db.setDatabaseName(QString::fromLocal8Bit(argv[1]));
+        if (!db.open() ||
+            !QSqlQuery(db).exec(QStringLiteral("SELECT count(*) FROM sqlite_master"))) {
+            return 1;
+        }
+        std::printf("holding\n");
+        std::fflush(stdout);
+        while (std::getchar() != EOF) {
+        }
+        return 0;
+    }
     if (argc < 4) return 2;
     mindrova::JournalStore store(QString::fromLocal8Bit(argv[1]));
     if (!store.Open()) {
