@@ -55,7 +55,10 @@ void frmMain::DisplayStep(Step step) {
 }
 
 void frmMain::ShowStepTexts(Step step) {
-    if (step == estSelectIssue && mOwnWords == nullptr) BuildOwnWordsField();
+    if (step == estSelectIssue && mOwnWords == nullptr) {
+        BuildOwnWordsField();
+        CloseUpIssueList();
+    }
     const QString point = GetStepDescription(step);
     SetCaption(lblCurrentPoint, point, tr("Current point"));
     picShape->setAccessibleDescription(point.isEmpty() ? QString() : tr("Tap: %1").arg(point));
@@ -63,6 +66,7 @@ void frmMain::ShowStepTexts(Step step) {
     const QString text = ForDisplay(GetStepInstructions(step));
     if (TextGoesOnIntroLabel(step)) {
         SetCaption(lblIntro, text, tr("Introduction"));
+        FitIntroText();
     } else {
         SetCaption(lblLeftFrame, text, tr("Instructions"));
     }
