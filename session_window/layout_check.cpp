@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QStyle>
@@ -113,7 +114,9 @@ QRect LabelTextRect(const QLabel* label) {
 // Width a button's caption, picture and check mark need.
 int ButtonNeed(const QAbstractButton* button) {
     const QString caption = PlainCaption(button->text());
-    int need = button->fontMetrics().horizontalAdvance(caption) + 2 * kButtonPadding;
+    const auto* push = qobject_cast<const QPushButton*>(button);
+    const int padding = push && push->isFlat() ? 0 : kButtonPadding;  // a link keeps none
+    int need = button->fontMetrics().horizontalAdvance(caption) + 2 * padding;
     const QStyle* style = button->style();
     if (qobject_cast<const QCheckBox*>(button)) {
         need += style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, button) +
