@@ -153,21 +153,28 @@ void CheckItemView(const QAbstractItemView* view, QStringList& problems) {
             const QRect cell = view->visualRect(index);
             if (text.isEmpty() || !cell.intersects(port)) continue;
             const QFontMetrics fm(view->font());
-            int room = cell.width() - 2 * kCellPadding;
+            // The style's own margin round a cell's text, as its delegate draws it.
+            const int margin =
+                view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
+            int room = cell.width() - 2 * margin;
             if (!index.data(Qt::DecorationRole).isNull()) room -= view->iconSize().width();
-            if (index.flags() & Qt::ItemIsUserCheckable) room -= 20;
+            if (!index.data(Qt::CheckStateRole).isNull()) {
+                room -= view->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, view) +
+                        2 * margin;
+            }
             const bool cut =
                 wraps ? fm.boundingRect(QRect(0, 0, std::max(1, room), 100000),
                                         Qt::TextWordWrap, text)
                                 .height() > cell.height()
-                      : fm.horizontalAdvance(text) > room;
+                      : fm.elidedText(text, view->textElideMode(), room) != text;
             if (cut) {
-                problems << QStringLiteral("%1: cell %2,%3 \"%4\" is cut (%5 px wide)")
+                problems << QStringLiteral("%1: cell %2,%3 \"%4\" is cut (needs %5 px, has %6)")
                                 .arg(NameOf(view))
                                 .arg(r)
                                 .arg(c)
                                 .arg(text.left(40))
-                                .arg(cell.width());
+                                .arg(fm.horizontalAdvance(text))
+                                .arg(room);
             }
         }
     }

@@ -2,7 +2,8 @@
 """The window on real screen sizes: every step of a session and every dialog, on a screen of
 the given size, with or without a window manager, at a scale of 1 or 2.
 
-    screen_matrix.py PROGRAM CASE      CASE as WxH[-wm][@scale], e.g. 1366x768-wm or 2732x1536-wm@2
+    screen_matrix.py PROGRAM CASE      CASE as WxH[-wm[-max]][@scale], e.g. 1366x768-wm-max or
+                                       2732x1536-wm@2 (-max: maximized by the window manager)
 
 Fails when a shown control lies partly outside its window or the screen, when two shown texts
 overlap, or when a text is cut or elided; keeps a screenshot of every step and dialog under the
@@ -25,7 +26,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from harness import Failure, Session, run_with_deadline, scaled, wait_for  # noqa: E402
 
-CASE = re.compile(r"^(\d+)x(\d+)(-wm)?(?:@(\d+))?$")
+CASE = re.compile(r"^(\d+)x(\d+)(-wm)?(-max)?(?:@(\d+))?$")
 # Space walks the session: the intro, the issue list, the rating, the thymus, the left hand, the
 # explanation and the first point of a negative round; the timer then moves to the next point.
 # Space again leads to relaxation, a positive round and the reassessment; Alt+F to the closing
@@ -189,9 +190,10 @@ class Matrix:
 def run_case(program_path, case):
     match = CASE.match(case)
     if not match:
-        raise Failure("unknown case %r (WxH[-wm][@scale])" % case)
-    width, height, wm, scale = (int(match.group(1)), int(match.group(2)), bool(match.group(3)),
-                                int(match.group(4) or 1))
+        raise Failure("unknown case %r (WxH[-wm[-max]][@scale])" % case)
+    width, height, wm, maximized, scale = (int(match.group(1)), int(match.group(2)),
+                                           bool(match.group(3)), bool(match.group(4)),
+                                           int(match.group(5) or 1))
     name = "screen_matrix-" + case.replace("@", "-x")
     with Session(name, program_path, wm=wm, screen="%dx%dx24" % (width, height)) as s:
         probe_path = os.path.join(s.tmp, "probe.txt")
@@ -199,6 +201,9 @@ def run_case(program_path, case):
         p = s.start(extra_env=env)
         probe = Probe(probe_path)
         m = Matrix(s, p, probe, scale, case)
+        if maximized:
+            s.wmctrl("-i", "-r", str(p.window), "-b", "add,maximized_vert,maximized_horz")
+            wait_for(lambda: p.geometry()[3] > height - 60, scaled(5), "the window to maximize")
         first = probe.settled(scaled(15))
         main = probe.window(first, "frmMain")
         if main is None:
