@@ -30,6 +30,7 @@ double ShownRightPanelWidth(double clientWidth) {
 // field.
 std::vector<Row> DrawnIssueRows() {
     std::vector<Row> rows;
+    rows.reserve(12);
     for (int i = 0; i < 10; ++i) rows.push_back({ISSUE_LIST_TOP + 540.0 * i, 360});
     rows.push_back({7020, 375});
     rows.push_back({7440, 450});
