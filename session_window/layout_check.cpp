@@ -103,7 +103,7 @@ QRect LabelTextRect(const QLabel* label) {
     if (label->wordWrap()) {
         const QRect bounds = label->fontMetrics().boundingRect(
             contents, int(label->alignment()) | Qt::TextWordWrap, label->text());
-        need = QSize(std::min(bounds.width(), contents.width()),
+        need = QSize(bounds.width(),
                      label->heightForWidth(label->width()) - (label->height() - contents.height()));
     } else {
         need = label->sizeHint() - (label->size() - contents.size());
