@@ -168,13 +168,12 @@ void CheckItemView(const QAbstractItemView* view, QStringList& problems) {
                                 .height() > cell.height()
                       : fm.elidedText(text, view->textElideMode(), room) != text;
             if (cut) {
-                problems << QStringLiteral("%1: cell %2,%3 \"%4\" is cut (needs %5 px, has %6)")
+                problems << QStringLiteral("%1: cell %2,%3 \"%4\" is cut to \"%5\"")
                                 .arg(NameOf(view))
                                 .arg(r)
                                 .arg(c)
-                                .arg(text.left(40))
-                                .arg(fm.horizontalAdvance(text))
-                                .arg(room);
+                                .arg(text.left(60), fm.elidedText(text, view->textElideMode(),
+                                                                  std::max(0, room)));
             }
         }
     }
