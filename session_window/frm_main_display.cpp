@@ -1,5 +1,6 @@
 // The session window's side of a step change: panels, texts, markers and the elapsed time.
 #include <QCoreApplication>
+#include <QScrollBar>
 
 #include "session/step_presentation.h"
 #include "session_window/frm_main.h"
@@ -68,6 +69,8 @@ void frmMain::ShowStepTexts(Step step) {
         SetCaption(lblIntro, text, tr("Introduction"));
         FitIntroText();
     } else {
+        // A new step's instructions are read from their beginning.
+        if (lblLeftFrame->text() != text) scrLeftFrame->verticalScrollBar()->setValue(0);
         SetCaption(lblLeftFrame, text, tr("Instructions"));
     }
     ShowRatingLines(step);
