@@ -2,6 +2,7 @@
 #include <QIcon>
 
 #include "app/error_report_dialog.h"
+#include "app/layout_probe.h"
 #include "app/message_boxes.h"
 #include "app/startup.h"
 
@@ -13,6 +14,7 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/resources/app_icon.svg")));
     mindrova::InstallModalHandlers();
     mindrova::InstallErrorReportDialog();
+    mindrova::InstallLayoutProbeFromEnvironment();
     const mindrova::StartupOutcome outcome = mindrova::Main();
     if (outcome != mindrova::StartupOutcome::WindowShown) return mindrova::ExitCodeFor(outcome);
     return app.exec();

@@ -42,6 +42,7 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_DeleteOnClose);
     if (const QScreen* s = screen()) mScale = TwipScale(s->logicalDotsPerInchX());
     mLayout = InitialLayout();
+    ApplyMinimumSize();
     resize(mScale.px(DESIGN_CLIENT_WIDTH), mScale.px(DESIGN_CLIENT_HEIGHT));
     BuildControls();
     BuildPopupMenu();
@@ -83,8 +84,9 @@ void frmMain::BuildControls() {
     cmdPause_Bottom->setObjectName(QStringLiteral("cmdPause_Bottom"));
     cmdPause_Bottom->setText(QStringLiteral("Pause"));
     cmdPause_Bottom->setIcon(QIcon(QStringLiteral(":/resources/pause.svg")));
-    cmdPause_Bottom->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    cmdPause_Bottom->setIconSize(QSize(28, 28));
+    // Picture beside the caption: the button fits the gap between the panels and the status bar.
+    cmdPause_Bottom->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    cmdPause_Bottom->setIconSize(QSize(mScale.px(LOWER_PAUSE_ICON), mScale.px(LOWER_PAUSE_ICON)));
     cmdPause_Bottom->setFont(UiFont(9.75));
     cmdPause_Bottom->setAccessibleName(tr("Pause tapping"));
     cmdPause_Bottom->setAccessibleDescription(tr("Holds the tapping timer, like Esc"));
@@ -171,7 +173,17 @@ void frmMain::BuildPanels() {
     lblSegmentTitle->setFont(UiFont(14.25, true));
     lblSegmentTitle->setAccessibleName(tr("Step title"));
 
-    lblLeftFrame = new QLabel(QStringLiteral("Text"), picLeftFrame);
+    // The instructions scroll where a small panel cannot hold them all; the label itself keeps
+    // its name, text and clicks.
+    scrLeftFrame = new QScrollArea(picLeftFrame);
+    scrLeftFrame->setObjectName(QStringLiteral("scrLeftFrame"));
+    scrLeftFrame->setFrameShape(QFrame::NoFrame);
+    scrLeftFrame->setFocusPolicy(Qt::NoFocus);
+    scrLeftFrame->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scrLeftFrame->setWidgetResizable(true);
+    scrLeftFrame->setBackgroundRole(QPalette::Base);
+    scrLeftFrame->viewport()->setBackgroundRole(QPalette::Base);
+    lblLeftFrame = new QLabel(QStringLiteral("Text"));
     lblLeftFrame->setObjectName(QStringLiteral("lblLeftFrame"));
     lblLeftFrame->setFont(UiFont(14.25));
     lblLeftFrame->setAccessibleName(tr("Instructions"));
@@ -179,6 +191,7 @@ void frmMain::BuildPanels() {
     lblLeftFrame->setTextFormat(Qt::PlainText);
     lblLeftFrame->setWordWrap(true);
     lblLeftFrame->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    scrLeftFrame->setWidget(lblLeftFrame);
 
     picRightFrame = new QWidget(this);
     picRightFrame->setObjectName(QStringLiteral("picRightFrame"));
@@ -300,12 +313,17 @@ void frmMain::Form_Load() {
             // A window restored maximized stays maximized; it takes the opening size when the
             // user restores it.
             if (!(windowState() & Qt::WindowMaximized)) {
-                SetOuterSizeTwips(OPENING_OUTER_WIDTH, OPENING_OUTER_HEIGHT);
+                ApplyOpeningSize();
             } else {
                 mOpeningSizePending = false;
-                setGeometry(QRect(
-                    pos(), QSize(mScale.px(OPENING_OUTER_WIDTH), mScale.px(OPENING_OUTER_HEIGHT))));
+                const TwipRect opening =
+                    FitIntoArea({OuterGeometry().left, OuterGeometry().top, OPENING_OUTER_WIDTH,
+                                 OPENING_OUTER_HEIGHT},
+                                AvailableArea());
+                setGeometry(mScale.rect(opening));
                 setWindowState(windowState() | Qt::WindowMaximized);
+                // The frame is not known yet: the restored window is fitted once it has one.
+                mFitAfterRestore = true;
             }
         },
         &line);

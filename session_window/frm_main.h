@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QScreen>
 #include <QSet>
 #include <QTimer>
@@ -23,6 +24,7 @@
 #include "session/point_markers.h"
 #include "session/session_controller.h"
 #include "session/twips.h"
+#include "session/window_fit.h"
 #include "session/window_layout.h"
 #include "session/window_position.h"
 #include "session_window/marker_picture.h"
@@ -97,6 +99,14 @@ private:
     QString GetStepInstructions(Step step);
     void ApplyLayout();
     void SetOuterSizeTwips(double width, double height);
+    // The opening outer size, shrunk to fit and centred where the screen's free area is smaller.
+    void ApplyOpeningSize();
+    TwipRect AvailableArea() const;
+    void ApplyMinimumSize();
+    // The issue list closes up its gaps where the panel is lower than the list.
+    void CloseUpIssueList();
+    void FitIntroText();
+    void FitAfterRestore();
     QAbstractButton* ControlButton(SessionControl control) const;
     void SyncBottomPause();
     void StopTimer() { tmrSteps.stop(); }
@@ -130,6 +140,7 @@ private:
     WindowLayout mLayout;
     bool mOpeningSizePending = true;
     bool mWatchFrame = false;
+    bool mFitAfterRestore = false;
     bool mStartActivationPending = true;
     bool mDoubleClickPending = false;  // between a double-click and the next press
     QSet<QObject*> mClickTargets;
@@ -158,6 +169,7 @@ private:
     QWidget* picLeftFrame = nullptr;
     QLabel* lblSegmentTitle = nullptr;
     QLabel* lblLeftFrame = nullptr;
+    QScrollArea* scrLeftFrame = nullptr;  // scrolls the instructions a small panel cannot hold
     QWidget* picRightFrame = nullptr;
     MarkerPicture* picShape = nullptr;
     QLabel* lblCurrentPoint = nullptr;

@@ -1,5 +1,6 @@
 // The session window's side of a step change: panels, texts, markers and the elapsed time.
 #include <QCoreApplication>
+#include <QScrollBar>
 
 #include "session/line_breaks.h"
 #include "session/step_presentation.h"
@@ -57,7 +58,10 @@ void frmMain::DisplayStep(Step step) {
 }
 
 void frmMain::ShowStepTexts(Step step) {
-    if (step == estSelectIssue && mOwnWords == nullptr) BuildOwnWordsField();
+    if (step == estSelectIssue && mOwnWords == nullptr) {
+        BuildOwnWordsField();
+        CloseUpIssueList();
+    }
     const QString point = GetStepDescription(step);
     SetCaption(lblCurrentPoint, point, tr("Current point"));
     picShape->setAccessibleDescription(point.isEmpty() ? QString() : tr("Tap: %1").arg(point));
@@ -65,7 +69,10 @@ void frmMain::ShowStepTexts(Step step) {
     const QString text = ForDisplay(GetStepInstructions(step));
     if (TextGoesOnIntroLabel(step)) {
         SetCaption(lblIntro, text, tr("Introduction"));
+        FitIntroText();
     } else {
+        // A new step's instructions are read from their beginning.
+        if (lblLeftFrame->text() != text) scrLeftFrame->verticalScrollBar()->setValue(0);
         SetCaption(lblLeftFrame, text, tr("Instructions"));
     }
     ShowRatingLines(step);

@@ -9,7 +9,6 @@
 namespace mindrova {
 namespace {
 
-constexpr double kPauseIconTwips = 420;  // the lower Pause button's picture, 28 px at 96 dpi
 
 TwipRect TwipsOf(const QRect& r, const TwipScale& scale) {
     return {scale.twips(r.x()), scale.twips(r.y()), scale.twips(r.width()),
@@ -68,9 +67,9 @@ void frmMain::SetLogicalDpi(double dpi) {
     for (const auto& [widget, rect] : mDesignPlaces) {
         if (widget) widget->setGeometry(mScale.rect(rect));
     }
-    const int pauseIcon = mScale.px(kPauseIconTwips);
+    const int pauseIcon = mScale.px(LOWER_PAUSE_ICON);
     cmdPause_Bottom->setIconSize(QSize(pauseIcon, pauseIcon));
-    for (MarkerPicture* picture : {picShape, picHandLeft, picHandRight}) picture->setScale(mScale);
+    ApplyMinimumSize();
 
     // The window keeps its size in twips; a maximized or minimized one keeps what it was given.
     if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized)) {
@@ -79,11 +78,9 @@ void frmMain::SetLogicalDpi(double dpi) {
     }
     const QSize rescaled(mScale.px(old.twips(client.width())),
                          mScale.px(old.twips(client.height())));
-    if (rescaled != size()) {
-        resize(rescaled);  // lays the window out through its resize event
-    } else {
-        ArrangeControls();
-    }
+    if (rescaled != size()) resize(rescaled);
+    // Also where the resize changed nothing (held at the minimum): the pictures take the new scale.
+    ArrangeControls();
 }
 
 }  // namespace mindrova

@@ -1,8 +1,11 @@
 // The session window as a window: layout on resize, activation, clicks, and the controls the
 // session controller switches.
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QResizeEvent>
+#include <QScreen>
+#include <QTimer>
 #include <cmath>
 
 #include "session_window/frm_main.h"
@@ -77,7 +80,7 @@ bool frmMain::event(QEvent* event) {
             if (mOpeningSizePending) {
                 mOpeningSizePending = false;
                 mWatchFrame = !isMaximized() && !isFullScreen();
-                if (mWatchFrame) SetOuterSizeTwips(OPENING_OUTER_WIDTH, OPENING_OUTER_HEIGHT);
+                if (mWatchFrame) ApplyOpeningSize();
             }
             // A program just started takes the focus, also where no window manager gives it;
             // a window restored maximized needs it as much as one of the opening size.
@@ -88,13 +91,16 @@ bool frmMain::event(QEvent* event) {
             break;
         case QEvent::Move:
         case QEvent::Resize:
+            FitAfterRestore();
             if (mWatchFrame && frameGeometry().size() != size()) {
                 mWatchFrame = false;
-                if (!isMaximized()) SetOuterSizeTwips(OPENING_OUTER_WIDTH, OPENING_OUTER_HEIGHT);
+                if (!isMaximized()) ApplyOpeningSize();
             }
             break;
         case QEvent::WindowStateChange:
             mWatchFrame = false;
+            // The restored size arrives after the change of state.
+            if (mFitAfterRestore) QTimer::singleShot(0, this, [this] { FitAfterRestore(); });
             // A size that changed while minimized (by the window manager or the screen) has not
             // been laid out yet.
             if (static_cast<QWindowStateChangeEvent*>(event)->oldState() & Qt::WindowMinimized &&
@@ -189,7 +195,15 @@ void frmMain::resizeEvent(QResizeEvent* event) {
 void frmMain::ArrangeControls() {
     // Laid out from the client area: under a window manager the frame is part of the outer size
     // and would push the status bar and the lower Pause button past the bottom edge.
-    mindrova::ArrangeControls(mLayout, mScale.twips(width()), mScale.twips(height()));
+    const double clientWidth = mScale.twips(width());
+    const double clientHeight = mScale.twips(height());
+    ArrangeControlsToFit(mLayout, clientWidth, clientHeight);
+    // The pictures draw their outline and markers at their share of the window's scale.
+    const PictureScales share = PictureScalesFor(clientWidth, clientHeight);
+    picShape->setScale(TwipScale(mScale.logicalDpi() * share.body));
+    for (MarkerPicture* hand : {picHandLeft, picHandRight}) {
+        hand->setScale(TwipScale(mScale.logicalDpi() * share.hands));
+    }
     ApplyLayout();
 }
 
@@ -207,7 +221,7 @@ void frmMain::ApplyLayout() {
         {picRightFrame, mLayout.picRightFrame},
         {lblSplit, mLayout.lblSplit},
         {lblSegmentTitle, mLayout.lblSegmentTitle},
-        {lblLeftFrame, mLayout.lblLeftFrame},
+        {scrLeftFrame, mLayout.lblLeftFrame},
         {picShape, mLayout.picShape},
         {lblCurrentPoint, mLayout.lblCurrentPoint},
         {fraMode, mLayout.fraMode},
@@ -226,6 +240,8 @@ void frmMain::ApplyLayout() {
     // The intro text floats over the panels; the docked bars stay above it so that the menu and
     // the clock stay reachable in a small window. The lower Pause button sits over the middle of
     // the status bar, unless the window is so narrow that it would cover the bar's controls.
+    CloseUpIssueList();
+    FitIntroText();
     lblIntro->raise();
     PlaceRatingLines();
     picToolBar->raise();
@@ -238,6 +254,74 @@ void frmMain::ApplyLayout() {
             picStatusBar->raise();
         }
     }
+}
+
+void frmMain::CloseUpIssueList() {
+    std::vector<std::pair<QWidget*, TwipRect>> shown;
+    std::vector<Row> rows;
+    for (const auto& [widget, place] : mDesignPlaces) {
+        if (widget && widget->parentWidget() == fraMode && !widget->isHidden()) {
+            shown.emplace_back(widget, place);
+            rows.push_back({place.top, place.height});
+        }
+    }
+    const std::vector<double> tops =
+        ClosedUpTops(rows, mLayout.picRightFrame.height - mLayout.fraMode.top);
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        TwipRect place = shown[i].second;
+        place.top = tops[i];
+        const QRect target = mScale.rect(place);
+        if (shown[i].first->geometry() != target) shown[i].first->setGeometry(target);
+    }
+}
+
+// The intro and closing texts run a little past their box in some fonts: the box grows down to
+// hold them, never over the status bar. Only a shown text is measured; it is not cheap.
+void frmMain::FitIntroText() {
+    if (!lblIntro->isVisibleTo(this)) return;
+    const int designHeight = mScale.px(mLayout.lblIntro.height);
+    const int needed = std::max(designHeight, lblIntro->heightForWidth(lblIntro->width()));
+    const int room = height() - mScale.px(STATUSBAR_HEIGHT) - lblIntro->y();
+    const int fitted = std::max(designHeight, std::min(needed, room));
+    if (fitted != lblIntro->height()) lblIntro->resize(lblIntro->width(), fitted);
+}
+
+// A window that opened maximized was given its opening size before it had a frame: once
+// restored, it is fitted to the screen with the frame counted.
+void frmMain::FitAfterRestore() {
+    if (!mFitAfterRestore || !isVisible() ||
+        (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))) {
+        return;
+    }
+    mFitAfterRestore = false;
+    const TwipRect outer = OuterGeometry();
+    const TwipRect fitted = FitIntoArea(outer, AvailableArea());
+    if (!(fitted == outer)) SetOuterGeometry(fitted);
+}
+
+void frmMain::ApplyMinimumSize() {
+    const TwipSize least = MinimumClientSize();
+    setMinimumSize(mScale.px(least.width), mScale.px(least.height));
+}
+
+TwipRect frmMain::AvailableArea() const {
+    const QScreen* s = screen();
+    if (s == nullptr) s = QGuiApplication::primaryScreen();
+    if (s == nullptr) return {};
+    const QRect r = s->availableGeometry();
+    return {mScale.twips(r.x()), mScale.twips(r.y()), mScale.twips(r.width()),
+            mScale.twips(r.height())};
+}
+
+// The opening size where the screen can hold it; else the screen's free area, centred in it.
+void frmMain::ApplyOpeningSize() {
+    const TwipRect outer = OuterGeometry();
+    const TwipRect wanted{outer.left, outer.top, OPENING_OUTER_WIDTH, OPENING_OUTER_HEIGHT};
+    const TwipRect fitted = FitIntoArea(wanted, AvailableArea());
+    if (fitted.left != wanted.left || fitted.top != wanted.top) {
+        move(mScale.px(fitted.left), mScale.px(fitted.top));
+    }
+    SetOuterSizeTwips(fitted.width, fitted.height);
 }
 
 // Gives the window an outer size in twips, frame included where the platform draws one.

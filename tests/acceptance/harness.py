@@ -427,7 +427,7 @@ class Image:
                 groups.append((len(members), min(xs), min(ys), max(xs), max(ys)))
         return groups
 
-    def save_png(self, path):
+    def save_png(self, path, level=6):
         raw = bytearray()
         for row in range(self.height):
             raw.append(0)
@@ -447,7 +447,7 @@ class Image:
             out.write(b"\x89PNG\r\n\x1a\n")
             out.write(chunk(b"IHDR", struct.pack(">IIBBBBB", max(1, self.width),
                                                  max(1, self.height), 8, 2, 0, 0, 0)))
-            out.write(chunk(b"IDAT", zlib.compress(bytes(raw), 6)))
+            out.write(chunk(b"IDAT", zlib.compress(bytes(raw), level)))
             out.write(chunk(b"IEND", b""))
 
 
@@ -740,7 +740,7 @@ class Session:
         os.chmod(runtime, 0o700)
         return config, runtime
 
-    def start(self, config_home=None, runtime_dir=None, wait_window=True):
+    def start(self, config_home=None, runtime_dir=None, wait_window=True, extra_env=None):
         if config_home is None or runtime_dir is None:
             config, runtime = self.new_folders()
             config_home = config_home or config
@@ -756,6 +756,7 @@ class Session:
                     "QT_ENABLE_HIGHDPI_SCALING", "QT_FONT_DPI", "QT_STYLE_OVERRIDE",
                     "QT_QPA_PLATFORMTHEME"):
             env.pop(var, None)
+        env.update(extra_env or {})
         count = sum(1 for p in self.processes if p.name.startswith("mindrova"))
         process = Process("mindrova%d" % (count + 1), [self.program_path], env,
                           os.path.join(self.tmp, "mindrova-%d.log" % (count + 1)))
@@ -770,7 +771,7 @@ class Session:
     def main_windows(self):
         """Mapped session windows: named "Mindrova" and of a main window's size, not a dialog."""
         return [w for w in self.x.windows() if w.name == "Mindrova" and w.viewable and
-                not w.override_redirect and w.width >= 900 and w.height >= 600]
+                not w.override_redirect and w.width >= 900 and w.height >= 500]
 
     def dialogs(self, exclude=()):
         """Mapped ordinary windows other than the given ones (message boxes, dialogs)."""

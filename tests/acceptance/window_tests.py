@@ -577,17 +577,20 @@ def case_client_area_layout(program_path):
                           % (p.outer_size(), OPENING_W_PX, OPENING_H_PX))
         _, _, w, h = p.geometry()
         lay = enter_first_point(p)
-        # The lower Pause button, 945 twips square, centred, its bottom on the client's bottom.
-        x, y, bw, bh = Layout.pixels((lay.w / 2 - 945 / 2, lay.h - 945, 945, 945))
+        # The lower Pause button, 1215 x 480 twips, centred, its bottom on the status bar's top:
+        # it fills the gap under the panels and never straddles the bar.
+        status_top = px(lay.h - STATUSBAR_H)
+        x, y, bw, bh = Layout.pixels((lay.w / 2 - 1215 / 2, lay.h - STATUSBAR_H - 480, 1215, 480))
         shot = p.grab(x, 0, bw, h)
 
         def edge(row):
             return sum(1 for c in range(bw) if shot.g[row * bw + c] < 235) > bw * 2 // 3
 
-        edges = [row for row in range(h - bh - 30, h) if edge(row)]
-        if not edges or edges[-1] != h - 1 or edges[0] != h - bh:
-            raise Failure("the lower Pause button should span rows %d to %d of the %d px high "
-                          "client area; its edges are at rows %s" % (h - bh, h - 1, h, edges),
+        edges = [row for row in range(status_top - bh - 30, status_top) if edge(row)]
+        if not edges or edges[-1] != status_top - 1 or edges[0] != status_top - bh:
+            raise Failure("the lower Pause button should span rows %d to %d, above the status "
+                          "bar at row %d; its edges are at rows %s"
+                          % (status_top - bh, status_top - 1, status_top, edges),
                           {"window": p.grab()})
         caption = [row for row in range(edges[0] + bh // 2, edges[-1])
                    if any(shot.g[row * bw + c] < 160 for c in range(bw))]

@@ -338,8 +338,8 @@ struct HostileSetting {
 
 class JournalSettingHostile : public ::testing::TestWithParam<HostileSetting> {};
 
-// A value no one wrote as "on" reads as off without harm, and the next choice is saved whole.
-TEST_P(JournalSettingHostile, ReadsAsOffAndTheNextChoiceIsSaved) {
+// A value that cannot be read never turns the journal off, and the next choice is saved whole.
+TEST_P(JournalSettingHostile, KeepsTheJournalOnAndTheNextChoiceIsSaved) {
     QTemporaryDir dir;
     SetSettingsFolder(dir.path());
     ASSERT_TRUE(QDir().mkpath(dir.filePath(QStringLiteral("Quellbrook"))));
@@ -348,9 +348,9 @@ TEST_P(JournalSettingHostile, ReadsAsOffAndTheNextChoiceIsSaved) {
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write("[Journal]\nEnabled=" + GetParam().value + "\n");
     }
-    EXPECT_FALSE(JournalEnabledSetting());
-    ASSERT_TRUE(SaveJournalEnabledSetting(true));
     EXPECT_TRUE(JournalEnabledSetting());
+    ASSERT_TRUE(SaveJournalEnabledSetting(false));
+    EXPECT_FALSE(JournalEnabledSetting());
     SetSettingsFolder({});
 }
 

@@ -4,12 +4,16 @@
 #include <gtest/gtest.h>
 
 #include <QFont>
+#include <QScreen>
 #include <QTest>
+#include <functional>
 #include <limits>
+#include <set>
 
 #include "fixtures/modal_recorder.h"
 #include "fixtures/open_session_window.h"
 #include "session_window/frm_main.h"
+#include "session_window/layout_check.h"
 
 using namespace mindrova;
 
@@ -33,9 +37,86 @@ protected:
         return window->childAt(InWindow(w).center());
     }
 
+    // Walks a whole session: the intro, the issue and the rating, every point of a round, both
+    // polarities, relaxation, the reassessment and the closing exercise, calling check on each.
+    void VisitEverySessionStep(const std::function<void()>& check) {
+        std::set<std::pair<Step, bool>> seen;
+        for (int guard = 0; guard < 400 && !HasFatalFailure(); ++guard) {
+            const Step step = Current();
+            const bool positive = window->controller().State().gblnPositiveSequence;
+            const bool fresh = seen.insert({step, positive}).second;
+            if (fresh) check();
+            if (step == estFinish) return;
+            if (step == estSelectIssue) window->controller().SetOwnWords(QString(120, u'w'));
+            if (step == estReassessSUD && !fresh) {
+                window->controller().cmdFinish_Click();  // the rounds would go on
+            } else if (fresh && step >= estTopHead1 && step <= estRightUnderArm) {
+                // Let the step timer carry the session from point to point, as for a person.
+                for (int t = 0; t < 1200 && Current() == step; ++t) {
+                    window->controller().tmrSteps_Timer();
+                }
+            } else {
+                window->controller().Next();
+            }
+        }
+        ADD_FAILURE() << "the session never reached its closing exercise";
+    }
+
+    void ExpectNothingWrongShown() {
+        SCOPED_TRACE("step " + std::to_string(Current()) + " at " +
+                     std::to_string(window->width()) + "x" + std::to_string(window->height()));
+        // The scrolling instructions take their text's height when the event loop runs next.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        const QStringList problems = LayoutProblems(window);
+        EXPECT_TRUE(problems.isEmpty()) << problems.join("\n").toStdString();
+        const QWidget* pause = Find("cmdPause_Bottom");
+        if (pause->isVisible()) {
+            EXPECT_LE(InWindow(pause).bottom(), InWindow(Find("picStatusBar")).top() - 1)
+                << "the lower Pause button stays above the status bar";
+            EXPECT_GE(InWindow(pause).top(), InWindow(Find("picLeftFrame")).bottom() + 1)
+                << "nor does it cover the panels";
+        }
+    }
+
     mindrova::testing::ModalRecorder modal;
     frmMain* window = nullptr;
 };
+
+TEST_F(Layout, TheMinimumSizeComesFromTheLayoutArithmetic) {
+    const TwipScale& s = window->scale();
+    EXPECT_EQ(window->minimumSize(), QSize(s.px(13620), s.px(8355)));
+    window->resize(640, 480);
+    EXPECT_EQ(window->size(), window->minimumSize()) << "the window shrinks no further";
+    window->SetLogicalDpi(192);
+    EXPECT_EQ(window->minimumSize(), QSize(window->scale().px(13620), window->scale().px(8355)));
+}
+
+// The smallest window still shows every control of every step whole, with no text over another;
+// the instructions scroll where they are longer than their panel.
+TEST_F(Layout, EveryStepFitsAtTheMinimumSize) {
+    for (double dpi : {96.0, 192.0}) {
+        SCOPED_TRACE("dpi " + std::to_string(dpi));
+        window->SetLogicalDpi(dpi);
+        window->resize(window->minimumSize());
+        ASSERT_EQ(window->size(), window->minimumSize());
+        VisitEverySessionStep([&] { ExpectNothingWrongShown(); });
+        delete window;
+        window = mindrova::testing::OpenSessionWindow();
+    }
+}
+
+// A maximized window on the commonest laptop screen (the client under a title bar) and a few
+// sizes on the way up to the opening size.
+TEST_F(Layout, CommonScreensShowEveryStepWhole) {
+    for (const QSize size : {QSize(1366, 741), QSize(1280, 693), QSize(1014, 570), QSize(1920, 1053)}) {
+        SCOPED_TRACE(std::to_string(size.width()) + "x" + std::to_string(size.height()));
+        window->resize(size);
+        ASSERT_EQ(window->size(), size);
+        VisitEverySessionStep([&] { ExpectNothingWrongShown(); });
+        delete window;
+        window = mindrova::testing::OpenSessionWindow();
+    }
+}
 
 TEST_F(Layout, EveryShownControlLiesInsideTheClientAreaAtTheOpeningSize) {
     // The platform draws a frame: the layout must not count it as room for the controls.
@@ -54,7 +135,8 @@ TEST_F(Layout, EveryShownControlLiesInsideTheClientAreaAtTheOpeningSize) {
         }
         window->controller().Next();
     }
-    EXPECT_EQ(InWindow(Find("cmdPause_Bottom")).bottom(), client.bottom());
+    // The lower Pause button sits on the status bar's upper edge, never across the bar.
+    EXPECT_EQ(InWindow(Find("cmdPause_Bottom")).bottom(), InWindow(Find("picStatusBar")).top() - 1);
     EXPECT_EQ(InWindow(Find("picStatusBar")).bottom(), client.bottom());
     // The Feedback button keeps its distance from the right edge of what the user sees.
     const TwipScale& s = window->scale();
@@ -120,6 +202,7 @@ TEST_F(Layout, RestoringLaysOutASizeChangedWhileMinimized) {
 
 TEST_F(Layout, AnotherScaleResizesControlsFontsPicturesAndMarkers) {
     for (int i = 0; i < 6; ++i) window->controller().Next();  // markers and the lower Pause show
+    window->resize(1152, 781);  // the pictures at their drawn size, which doubles exactly
     const char* fixed[] = {"cmdExit",    "cmdNavig(1)", "cmdResume",
                            "radMode(3)", "radSUD(10)",  "lblSUDUnit(4)"};
     const char* fonts[] = {"lblIntro",    "lblLeftFrame", "lblSegmentTitle", "lblCurrentPoint",

@@ -14,6 +14,7 @@
 #include "fixtures/open_session_window.h"
 #include "session_window/frm_main.h"
 #include "session_window/frm_shortcuts.h"
+#include "session_window/layout_check.h"
 #include "session/session_listener.h"
 #include "support/settings_store.h"
 
@@ -129,6 +130,42 @@ TEST_F(RandomInput, TenThousandActionsKeepTheSessionSound) {
     }
     EXPECT_TRUE(window->isVisible() || window->isMinimized());
     EXPECT_TRUE(modal.texts().isEmpty()) << modal.texts().join(" | ").toStdString();
+}
+
+// Sizes from the minimum to twice the screen, and scales from 1 to 2, among steps and ticks: after
+// each change the step shown has every control inside the window and no text over another.
+TEST_F(RandomInput, RandomSizesAndScalesKeepTheStepShownWhole) {
+    QRandomGenerator random(20261211);
+    const QSize screen = window->screen()->geometry().size();
+    const double scales[] = {96, 120, 144, 168, 192};
+    for (int action = 0; action < 600; ++action) {
+        switch (random.bounded(4)) {
+            case 0: {
+                const QSize least = window->minimumSize();
+                window->resize(random.bounded(least.width(), 2 * screen.width() + 1),
+                               random.bounded(least.height(), 2 * screen.height() + 1));
+                break;
+            }
+            case 1:
+                window->SetLogicalDpi(scales[random.bounded(int(std::size(scales)))]);
+                break;
+            case 2:
+                random.bounded(4) ? window->controller().Next() : window->controller().Previous();
+                break;
+            default:
+                for (int t = random.bounded(300); t > 0 && window->stepTimer().isActive(); --t) {
+                    window->controller().tmrSteps_Timer();
+                }
+                break;
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        const QStringList problems = LayoutProblems(window);
+        ASSERT_TRUE(problems.isEmpty())
+            << "action " << action << " step " << window->controller().State().genmCurrentStep
+            << " at " << window->width() << "x" << window->height() << ", "
+            << window->scale().logicalDpi() << " dpi:\n"
+            << problems.join("\n").toStdString();
+    }
 }
 
 struct StepCounter : SessionListener {

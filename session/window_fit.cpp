@@ -1,0 +1,159 @@
+#include "session/window_fit.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+
+namespace mindrova {
+namespace {
+
+// The room under the panels that the design keeps for the lower Pause button.
+constexpr double kUnderPanels = 480 + 30;
+// The divider's half: the right panel starts this far right of the middle, and the window shows
+// it only up to the client's right edge.
+constexpr double kHalfDivider = 45;
+// The point's caption sits this far under the body picture.
+constexpr double kCaptionGap = 150;
+// A shrunk picture keeps this much from the shown edge, so that rounding to pixels never puts
+// its last column past the window.
+constexpr double kEdgeMargin = 30;
+
+double PanelHeight(double clientHeight) {
+    return clientHeight - TOOLBAR_HEIGHT - STATUSBAR_HEIGHT - kUnderPanels;
+}
+
+double ShownRightPanelWidth(double clientWidth) {
+    return clientWidth / 2 - kHalfDivider;
+}
+
+// The issue list as drawn: ten options 540 apart from the top, then the own-words caption and
+// field.
+std::vector<Row> DrawnIssueRows() {
+    std::vector<Row> rows;
+    rows.reserve(12);
+    for (int i = 0; i < 10; ++i) rows.push_back({ISSUE_LIST_TOP + 540.0 * i, 360});
+    rows.push_back({7020, 375});
+    rows.push_back({7440, 450});
+    return rows;
+}
+
+double Share(double value, double whole) {
+    return whole > 0 ? value / whole : 1;
+}
+
+}  // namespace
+
+double MinimumIssueListHeight() {
+    const std::vector<Row> rows = DrawnIssueRows();
+    double heights = 0;
+    for (const Row& r : rows) heights += r.height;
+    const double gaps = ISSUE_LIST_BOTTOM - heights;
+    return heights + MIN_ISSUE_GAP_SHARE * gaps;
+}
+
+TwipSize MinimumClientSize() {
+    const double width = 2 * (ISSUE_ROW_LEFT + ISSUE_ROW_WIDTH + kHalfDivider);
+    const TwipRect intro = InitialLayout().lblIntro;
+    const double closing =
+        intro.height + 2 * (RATING_CHANGE_GAP + RATING_LINE_HEIGHT + STATUSBAR_HEIGHT);
+    const double issues =
+        TOOLBAR_HEIGHT + STATUSBAR_HEIGHT + kUnderPanels + MinimumIssueListHeight();
+    const double introBelowToolbar = intro.height + 2 * TOOLBAR_HEIGHT;
+    return {width, std::max({closing, issues, introBelowToolbar})};
+}
+
+std::vector<double> ClosedUpTops(const std::vector<Row>& rows, double available) {
+    std::vector<std::size_t> order(rows.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(),
+                     [&](std::size_t a, std::size_t b) { return rows[a].top < rows[b].top; });
+    // Gaps above each row (in drawing order); an overlap is kept as it is.
+    std::vector<double> gaps(rows.size());
+    double bottom = 0;
+    double gapSum = 0;
+    double end = 0;
+    for (std::size_t k = 0; k < order.size(); ++k) {
+        const Row& row = rows[order[k]];
+        gaps[k] = row.top - bottom;
+        if (gaps[k] > 0) gapSum += gaps[k];
+        bottom = std::max(bottom, row.top + row.height);
+        end = bottom;
+    }
+    std::vector<double> tops(rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) tops[i] = rows[i].top;
+    if (!(available < end) || gapSum <= 0) return tops;
+    const double share = std::clamp(Share(available - (end - gapSum), gapSum),
+                                    MIN_ISSUE_GAP_SHARE, 1.0);
+    bottom = 0;
+    for (std::size_t k = 0; k < order.size(); ++k) {
+        const Row& row = rows[order[k]];
+        const double top = RoundTwips(bottom + (gaps[k] > 0 ? gaps[k] * share : gaps[k]));
+        tops[order[k]] = top;
+        bottom = std::max(bottom, top + row.height);
+    }
+    return tops;
+}
+
+PictureScales PictureScalesFor(double clientWidth, double clientHeight) {
+    const WindowLayout drawn = InitialLayout();
+    const double captionRoom = kCaptionGap + drawn.lblCurrentPoint.height;
+    const double shown = ShownRightPanelWidth(clientWidth);
+    PictureScales scales;
+    // Centred in a panel that runs past the client: both halves must stay in the shown part.
+    scales.body = std::min({1.0, Share(PanelHeight(clientHeight) - captionRoom, drawn.picShape.height),
+                            Share(2 * (shown - kEdgeMargin) - clientWidth / 2,
+                                  drawn.picShape.width)});
+    // Side by side, 600 apart around the panel's middle, the right one ending at the shown edge.
+    scales.hands = std::min({1.0,
+                             Share(shown - kEdgeMargin - clientWidth / 4 - 300,
+                                   drawn.picHandLeft.width),
+                             Share(PanelHeight(clientHeight), drawn.picHandLeft.height)});
+    // A window smaller than the minimum (never offered, but a platform may insist) keeps the
+    // pictures recognisable rather than shrinking them to nothing.
+    scales.body = std::max(scales.body, 0.25);
+    scales.hands = std::max(scales.hands, 0.25);
+    if (!std::isfinite(scales.body)) scales.body = 1;
+    if (!std::isfinite(scales.hands)) scales.hands = 1;
+    return scales;
+}
+
+void ArrangeControlsToFit(WindowLayout& layout, double clientWidth, double clientHeight) {
+    const WindowLayout drawn = InitialLayout();
+    const PictureScales scales = PictureScalesFor(clientWidth, clientHeight);
+    layout.picShape.width = drawn.picShape.width * scales.body;
+    layout.picShape.height = drawn.picShape.height * scales.body;
+    for (TwipRect* hand : {&layout.picHandLeft, &layout.picHandRight}) {
+        hand->width = drawn.picHandLeft.width * scales.hands;
+        hand->height = drawn.picHandLeft.height * scales.hands;
+    }
+    ArrangeControls(layout, clientWidth, clientHeight);
+
+    // The point's caption belongs under the picture, inside the panel: lift both as far as needed.
+    TwipRect& shape = layout.picShape;
+    TwipRect& caption = layout.lblCurrentPoint;
+    const double panel = layout.picRightFrame.height;
+    const double lowest = RoundTwips(panel - shape.height - kCaptionGap - caption.height);
+    if (std::isfinite(lowest) && shape.top > lowest) {
+        shape.top = std::max(0.0, lowest);
+        caption.top = shape.bottom() + kCaptionGap;
+    }
+    const TwipRect pause = LowerPausePlace(clientWidth, clientHeight);
+    if (std::isfinite(pause.left) && std::isfinite(pause.top)) layout.cmdPause_Bottom = pause;
+}
+
+TwipRect LowerPausePlace(double clientWidth, double clientHeight) {
+    return {RoundTwips(clientWidth / 2 - LOWER_PAUSE_WIDTH / 2),
+            clientHeight - STATUSBAR_HEIGHT - LOWER_PAUSE_HEIGHT, LOWER_PAUSE_WIDTH,
+            LOWER_PAUSE_HEIGHT};
+}
+
+TwipRect FitIntoArea(const TwipRect& outer, const TwipRect& available) {
+    if (!(available.width > 0) || !(available.height > 0)) return outer;
+    if (outer.width <= available.width && outer.height <= available.height) return outer;
+    const double width = std::min(outer.width, available.width);
+    const double height = std::min(outer.height, available.height);
+    return {available.left + RoundTwips((available.width - width) / 2),
+            available.top + RoundTwips((available.height - height) / 2), width, height};
+}
+
+}  // namespace mindrova

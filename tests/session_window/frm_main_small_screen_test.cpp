@@ -1,0 +1,82 @@
+// The session window on a 1366 x 768 screen, too low for its opening size (781 px with its
+// frame): it opens as high as the screen, centred, and every step still shows whole.
+#include <gtest/gtest.h>
+
+#include <QScreen>
+#include <QTemporaryDir>
+
+#include "fixtures/modal_recorder.h"
+#include "fixtures/open_session_window.h"
+#include "session_window/frm_main.h"
+#include "session_window/layout_check.h"
+#include "support/settings_store.h"
+
+using namespace mindrova;
+
+namespace {
+
+class SmallScreen : public ::testing::Test {
+protected:
+    void SetUp() override {
+        mindrova::testing::Application();
+        ASSERT_TRUE(folder.isValid());
+        SetSettingsFolder(folder.path());
+    }
+    void TearDown() override { SetSettingsFolder(QString()); }
+
+    static void Save(qint32 left, qint32 top, qint32 width, qint32 height, qint32 state) {
+        const char* names[] = {"Left", "Top", "Width", "Height", "State"};
+        const qint32 values[] = {left, top, width, height, state};
+        for (int i = 0; i < 5; ++i) {
+            SaveDWordValue(RegistryRoot::HKEY_CURRENT_USER,
+                           QString(PROGRAM_KEY) + WINDOW_POSITION_SUBKEY, names[i], values[i]);
+        }
+    }
+
+    QTemporaryDir folder;
+    mindrova::testing::ModalRecorder modal;
+};
+
+TEST_F(SmallScreen, TheOpeningSizeShrinksToTheScreenAndIsCentred) {
+    const struct {
+        const char* name;
+        bool saved;
+    } cases[] = {{"first start", false}, {"saved larger than the screen", true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (c.saved) Save(-3000, -3000, 90000, 90000, 0);
+        frmMain* window = mindrova::testing::OpenSessionWindow();
+        const QRect area = window->screen()->availableGeometry();
+        const TwipScale& s = window->scale();
+        ASSERT_EQ(area.size(), QSize(1366, 768));
+        const QRect frame = window->frameGeometry();
+        EXPECT_EQ(frame.height(), area.height()) << "as high as the screen allows";
+        EXPECT_EQ(frame.top(), area.top());
+        EXPECT_EQ(frame.width(), s.px(OPENING_OUTER_WIDTH)) << "the width that fits is kept";
+        EXPECT_NEAR(frame.left(), area.left() + (area.width() - frame.width()) / 2.0, 1);
+        EXPECT_TRUE(area.contains(frame));
+        // The status bar, the clock and the menu button are on the screen, every step whole.
+        for (int i = 0; i < 8; ++i) {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+            const QStringList problems = LayoutProblems(window, window->screen()->geometry());
+            EXPECT_TRUE(problems.isEmpty()) << problems.join("\n").toStdString();
+            window->controller().Next();
+        }
+        delete window;
+    }
+}
+
+// Restored from maximized, the window takes the opening size as far as the screen holds it.
+TEST_F(SmallScreen, AWindowRestoredFromMaximizedFitsTheScreen) {
+    Save(0, 0, 17280, 11715, 2);
+    frmMain* window = mindrova::testing::OpenSessionWindow();
+    ASSERT_TRUE(window->isMaximized());
+    window->showNormal();
+    QCoreApplication::processEvents();
+    const QRect area = window->screen()->availableGeometry();
+    EXPECT_TRUE(area.contains(window->frameGeometry()))
+        << window->frameGeometry().height() << " px high on a " << area.height() << " px screen";
+    delete window;
+}
+
+}  // namespace
