@@ -30,6 +30,8 @@
 namespace mindrova {
 
 class WindowSpeech;
+class WindowDisplay;
+class WindowAnnouncer;
 
 class frmMain : public QWidget, public SessionView, private PositionedWindow {
     Q_OBJECT
@@ -120,6 +122,8 @@ private:
     SessionController mController{*this};
     // Declared after the controller, so that it leaves the controller's listeners first.
     std::unique_ptr<WindowSpeech> mSpeech;
+    std::unique_ptr<WindowDisplay> mDisplay;
+    std::unique_ptr<WindowAnnouncer> mAnnouncer;
     QTimer tmrSteps;
     TwipScale mScale;
     WindowLayout mLayout;
