@@ -106,9 +106,9 @@ void DesktopPreferences::ReadGnomeAnimations(int timeoutMs) {
     QTimer::singleShot(timeoutMs, process, [process] {
         if (process->state() != QProcess::NotRunning) process->kill();
     });
-    process->start(mGSettingsProgram, {QStringLiteral("get"),
-                                       QStringLiteral("org.gnome.desktop.interface"),
-                                       QStringLiteral("enable-animations")});
+    process->start(mGSettingsProgram,
+                   {QStringLiteral("get"), QStringLiteral("org.gnome.desktop.interface"),
+                    QStringLiteral("enable-animations")});
 }
 
 void DesktopPreferences::ReadPortal(int timeoutMs) {
@@ -124,8 +124,8 @@ void DesktopPreferences::ReadPortalValue(const QString& key, int timeoutMs) {
     QDBusMessage call = QDBusMessage::createMethodCall(kPortalService, kPortalPath,
                                                        kSettingsInterface, QStringLiteral("Read"));
     call << kAppearanceGroup << key;
-    auto* watcher = new QDBusPendingCallWatcher(
-        QDBusConnection::sessionBus().asyncCall(call, timeoutMs), this);
+    auto* watcher =
+        new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(call, timeoutMs), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
             [this, watcher, key](QDBusPendingCallWatcher*) {
                 const QDBusMessage reply = watcher->reply();

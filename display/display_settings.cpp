@@ -13,8 +13,8 @@ QString DisplayKey() {
 }
 
 qint32 ReadNumber(const char* name, qint32 defaultValue) {
-    return ReadDWordValue(RegistryRoot::HKEY_CURRENT_USER, DisplayKey(),
-                          QString::fromLatin1(name), defaultValue);
+    return ReadDWordValue(RegistryRoot::HKEY_CURRENT_USER, DisplayKey(), QString::fromLatin1(name),
+                          defaultValue);
 }
 
 bool SaveNumber(const char* name, qint32 value) {

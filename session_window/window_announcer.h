@@ -29,8 +29,7 @@ class WindowAnnouncer : public QObject, public SessionListener {
 public:
     // Listens to the controller until destroyed. speaking says whether spoken guidance is on:
     // then the points are left to the voice, so that two voices never talk over each other.
-    WindowAnnouncer(QWidget& window, SessionController& controller,
-                    std::function<bool()> speaking);
+    WindowAnnouncer(QWidget& window, SessionController& controller, std::function<bool()> speaking);
     ~WindowAnnouncer() override;
 
     void StepEntered(Step left, const SessionState& state) override;

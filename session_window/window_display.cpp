@@ -68,7 +68,8 @@ bool WindowDisplay::eventFilter(QObject* watched, QEvent* event) {
                event->type() == QEvent::Expose && mWindow.windowHandle()->isExposed()) {
         mDesktopPending = false;
         mWindow.windowHandle()->removeEventFilter(this);
-        QMetaObject::invokeMethod(this, [this] { AskTheDesktop(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { AskTheDesktop(); }, Qt::QueuedConnection);
     }
     return QObject::eventFilter(watched, event);
 }

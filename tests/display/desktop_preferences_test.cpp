@@ -42,7 +42,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(GSettingsRow{"True", "true\n", true}, GSettingsRow{"False", "false\n", false},
                       GSettingsRow{"Spaces", "  false \n", false},
                       GSettingsRow{"Empty", "", std::nullopt},
-                      GSettingsRow{"NoSchema", "No such schema \xe2\x80\x9cx\xe2\x80\x9d\n", std::nullopt},
+                      GSettingsRow{"NoSchema", "No such schema \xe2\x80\x9cx\xe2\x80\x9d\n",
+                                   std::nullopt},
                       GSettingsRow{"Capitalised", "True\n", std::nullopt},
                       GSettingsRow{"Number", "0\n", std::nullopt}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -99,7 +100,8 @@ protected:
 };
 
 TEST_F(GSettingsStandIn, AnimationsOffAsksForLessMotionAfterStartReturns) {
-    DesktopPreferences prefs(Script(R"(test "$*" = "get org.gnome.desktop.interface enable-animations" && echo false)"));
+    DesktopPreferences prefs(
+        Script(R"(test "$*" = "get org.gnome.desktop.interface enable-animations" && echo false)"));
     QSignalSpy changed(&prefs, &DesktopPreferences::reducedMotionChanged);
     prefs.Start();
     EXPECT_FALSE(prefs.ReducedMotion()) << "nothing is known before the answer";
@@ -117,8 +119,8 @@ struct CalmRow {
 class CalmFallback : public GSettingsStandIn, public ::testing::WithParamInterface<CalmRow> {};
 
 TEST_P(CalmFallback, LeavesTheMarkersBlinkingWithoutDelay) {
-    const QString program = GetParam().body.isEmpty() ? folder.filePath("missing-gsettings")
-                                                      : Script(GetParam().body);
+    const QString program =
+        GetParam().body.isEmpty() ? folder.filePath("missing-gsettings") : Script(GetParam().body);
     DesktopPreferences prefs(program);
     QSignalSpy changed(&prefs, &DesktopPreferences::reducedMotionChanged);
     QElapsedTimer clock;
@@ -133,11 +135,12 @@ TEST_P(CalmFallback, LeavesTheMarkersBlinkingWithoutDelay) {
     EXPECT_EQ(prefs.ColorScheme(), DesktopColorScheme::NoPreference);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Desktop, CalmFallback,
-    ::testing::Values(CalmRow{"Missing", {}}, CalmRow{"AnimationsOn", "echo true"},
-                      CalmRow{"Garbage", "echo '%%%'"}, CalmRow{"Fails", "echo false; exit 1"},
-                      CalmRow{"TooSlow", "sleep 5; echo false"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Desktop, CalmFallback,
+                         ::testing::Values(CalmRow{"Missing", {}},
+                                           CalmRow{"AnimationsOn", "echo true"},
+                                           CalmRow{"Garbage", "echo '%%%'"},
+                                           CalmRow{"Fails", "echo false; exit 1"},
+                                           CalmRow{"TooSlow", "sleep 5; echo false"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -67,7 +67,8 @@ struct OddFile {
     const char* conf;
 };
 
-class OddDisplayValues : public DisplaySettingsFile, public ::testing::WithParamInterface<OddFile> {};
+class OddDisplayValues : public DisplaySettingsFile,
+                         public ::testing::WithParamInterface<OddFile> {};
 
 TEST_P(OddDisplayValues, ReadAsTheDefaults) {
     WriteConf(GetParam().conf);
@@ -76,16 +77,15 @@ TEST_P(OddDisplayValues, ReadAsTheDefaults) {
 
 INSTANTIATE_TEST_SUITE_P(
     Display, OddDisplayValues,
-    ::testing::Values(
-        OddFile{"ScaleBelowRange", "[Display]\nTextScale=99\n"},
-        OddFile{"ScaleAboveRange", "[Display]\nTextScale=201\n"},
-        OddFile{"ScaleNotANumber", "[Display]\nTextScale=huge\n"},
-        OddFile{"ScaleNegative", "[Display]\nTextScale=-150\n"},
-        OddFile{"SteadyNotZeroOrOne", "[Display]\nSteadyMarkers=2\n"},
-        OddFile{"SteadyText", "[Display]\nSteadyMarkers=maybe\n"},
-        OddFile{"UnknownAppearance", "[Display]\nAppearance=sepia\n"},
-        OddFile{"EmptyAppearance", "[Display]\nAppearance=\n"},
-        OddFile{"UnparsableFile", "[Display\nTextScale=150\x01\xff\n"}),
+    ::testing::Values(OddFile{"ScaleBelowRange", "[Display]\nTextScale=99\n"},
+                      OddFile{"ScaleAboveRange", "[Display]\nTextScale=201\n"},
+                      OddFile{"ScaleNotANumber", "[Display]\nTextScale=huge\n"},
+                      OddFile{"ScaleNegative", "[Display]\nTextScale=-150\n"},
+                      OddFile{"SteadyNotZeroOrOne", "[Display]\nSteadyMarkers=2\n"},
+                      OddFile{"SteadyText", "[Display]\nSteadyMarkers=maybe\n"},
+                      OddFile{"UnknownAppearance", "[Display]\nAppearance=sepia\n"},
+                      OddFile{"EmptyAppearance", "[Display]\nAppearance=\n"},
+                      OddFile{"UnparsableFile", "[Display\nTextScale=150\x01\xff\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(AppearanceNames, RoundTripAndRefuseTheUnknown) {

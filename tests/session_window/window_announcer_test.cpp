@@ -6,8 +6,8 @@
 
 #include <QAccessible>
 #include <QPushButton>
-#include <QTest>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include "fixtures/fake_speaker.h"
 #include "fixtures/open_session_window.h"
@@ -151,17 +151,17 @@ TEST_P(AnnouncementText, SaysWhereTheSessionIs) {
 
 INSTANTIATE_TEST_SUITE_P(
     Steps, AnnouncementText,
-    ::testing::Values(
-        AnnouncementRow{"Intro", estIntro, false, "Step: Intro"},
-        AnnouncementRow{"Reassess", estReassessSUD, false, "Step: Reasses SUD"},
-        AnnouncementRow{"KarateChop", estLeftHand, false,
-                        "Step: Affirmation Statement, Karate chop - Left Hand"},
-        AnnouncementRow{"Finish", estFinish, false, "Step: Finish"},
-        AnnouncementRow{"FirstPoint", estTopHead1, false, "Point 1 of 16: Top Head. Say: ..."},
-        AnnouncementRow{"PositivePoint", estRightUnderArm, true,
-                        "Point 16 of 16: Right Under Arm. Say: ..."},
-        AnnouncementRow{"None", estNone, false, ""},
-        AnnouncementRow{"PastTheEnd", static_cast<Step>(99), false, ""}),
+    ::testing::Values(AnnouncementRow{"Intro", estIntro, false, "Step: Intro"},
+                      AnnouncementRow{"Reassess", estReassessSUD, false, "Step: Reasses SUD"},
+                      AnnouncementRow{"KarateChop", estLeftHand, false,
+                                      "Step: Affirmation Statement, Karate chop - Left Hand"},
+                      AnnouncementRow{"Finish", estFinish, false, "Step: Finish"},
+                      AnnouncementRow{"FirstPoint", estTopHead1, false,
+                                      "Point 1 of 16: Top Head. Say: ..."},
+                      AnnouncementRow{"PositivePoint", estRightUnderArm, true,
+                                      "Point 16 of 16: Right Under Arm. Say: ..."},
+                      AnnouncementRow{"None", estNone, false, ""},
+                      AnnouncementRow{"PastTheEnd", static_cast<Step>(99), false, ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
