@@ -28,8 +28,8 @@ void frmMain::BuildPopupMenu() {
     mSpeech = std::make_unique<WindowSpeech>(*this, *this, mController, *mnuPopUp, mnuPopUpSep,
                                              *picStatusBar);
     mDisplay = std::make_unique<WindowDisplay>(*this, mController, *mnuPopUp, mnuPopUpSep);
-    mAnnouncer = std::make_unique<WindowAnnouncer>(*this, mController,
-                                                   [this] { return mSpeech && mSpeech->Enabled(); });
+    mAnnouncer = std::make_unique<WindowAnnouncer>(
+        *this, mController, [this] { return mSpeech && mSpeech->Enabled(); });
     mnuPopUpSep->setObjectName(QStringLiteral("mnuPopUpSep"));
     mnuPopUpExit = mnuPopUp->addAction(QStringLiteral("Exit"));
     mnuPopUpExit->setObjectName(QStringLiteral("mnuPopUpExit"));
