@@ -9,23 +9,6 @@
 #include "support/error_trap.h"
 
 namespace mindrova {
-namespace {
-
-AccessibleEventSink gSink = nullptr;
-
-void Send(QAccessibleEvent* event) {
-    if (gSink != nullptr) {
-        gSink(event);
-    } else {
-        QAccessible::updateAccessibility(event);
-    }
-}
-
-}  // namespace
-
-void SetAccessibleEventSink(AccessibleEventSink sink) {
-    gSink = sink;
-}
 
 WindowAnnouncer::WindowAnnouncer(QWidget& window, SessionController& controller,
                                  std::function<bool()> speaking)
@@ -47,7 +30,18 @@ void WindowAnnouncer::StepEntered(Step /*left*/, const SessionState& state) {
         if (IsRoundPoint(step) && mSpeaking && mSpeaking()) return;
         const QString line = StepAnnouncement(step, state);
         if (line.isEmpty()) return;
-        Describe(Target(), line);
+        // Said once the step change is over: a command may still move the focus (Next onto the
+        // issue list), and the line belongs to the control that has it then.
+        mPendingLine = line;
+        if (mPosted) return;
+        mPosted = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                mPosted = false;
+                Trap({"frmMain", "AnnounceStep"}, [&] { Describe(Target(), mPendingLine); });
+            },
+            Qt::QueuedConnection);
     });
 }
 
@@ -64,12 +58,18 @@ void WindowAnnouncer::Describe(QWidget* target, const QString& line) {
         mOwnDescription = target->accessibleDescription();
     }
     mLastLine = line;
-    target->setAccessibleDescription(line);
-    QAccessibleEvent changed(target, QAccessible::DescriptionChanged);
-    Send(&changed);
+    // A new description is announced by Qt itself; the same line again (a step entered anew)
+    // needs the event said out, or the screen reader would hear nothing. Never both: a line
+    // announced twice is read twice.
+    if (target->accessibleDescription() != line) {
+        target->setAccessibleDescription(line);
+    } else {
+        QAccessibleEvent changed(target, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     QAccessibleAnnouncementEvent announcement(target, line);
-    Send(&announcement);
+    QAccessible::updateAccessibility(&announcement);
 #endif
 }
 

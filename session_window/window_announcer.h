@@ -11,18 +11,11 @@
 
 #include "session/session_listener.h"
 
-class QAccessibleEvent;
 class QWidget;
 
 namespace mindrova {
 
 class SessionController;
-
-// Where the announcer's accessibility events go: QAccessible::updateAccessibility, which hands
-// them on only while an assistive technology listens. Tests, which have none, record them here;
-// nullptr restores Qt's own.
-using AccessibleEventSink = void (*)(QAccessibleEvent* event);
-void SetAccessibleEventSink(AccessibleEventSink sink);
 
 class WindowAnnouncer : public QObject, public SessionListener {
     Q_OBJECT
@@ -34,7 +27,8 @@ public:
 
     void StepEntered(Step left, const SessionState& state) override;
 
-    // The control that carries the line now, and the line.
+    // The control that carries the line now, and the line. A step's line is put there once the
+    // events of the step change have run.
     QWidget* Described() const { return mDescribed; }
     const QString& LastLine() const { return mLastLine; }
 
@@ -50,6 +44,8 @@ private:
     QPointer<QWidget> mDescribed;
     QString mOwnDescription;
     QString mLastLine;
+    QString mPendingLine;
+    bool mPosted = false;
 };
 
 }  // namespace mindrova
