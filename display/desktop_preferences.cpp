@@ -114,8 +114,12 @@ void DesktopPreferences::ReadGnomeAnimations(int timeoutMs) {
 void DesktopPreferences::ReadPortal(int timeoutMs) {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) return;
+    // The slot's QDBusVariant is found by its type's name, which Qt knows only once the type
+    // has been used: without this the very first connection of a process fails.
+    qRegisterMetaType<QDBusVariant>();
     bus.connect(kPortalService, kPortalPath, kSettingsInterface, QStringLiteral("SettingChanged"),
-                this, SLOT(OnPortalSettingChanged(QString, QString, QDBusVariant)));
+                QStringLiteral("ssv"), this,
+                SLOT(OnPortalSettingChanged(QString, QString, QDBusVariant)));
     ReadPortalValue(kReducedMotionKey, timeoutMs);
     ReadPortalValue(kColorSchemeKey, timeoutMs);
 }

@@ -4,12 +4,11 @@
 // asynchronous and may never answer; until an answer comes, the desktop asks for nothing.
 
 #include <QByteArray>
+#include <QDBusVariant>
 #include <QObject>
 #include <QString>
 #include <QVariant>
 #include <optional>
-
-class QDBusVariant;
 
 namespace mindrova {
 
