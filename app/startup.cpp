@@ -6,6 +6,7 @@
 #include "app/journal_services.h"
 #include "app/frm_voice.h"
 #include "app/web_pages.h"
+#include "display/desktop_preferences.h"
 #include "journal/journal_store.h"
 #include "session_window/frm_main.h"
 #include "session_window/window_services.h"
@@ -25,6 +26,7 @@ void InstallSessionWindowServices() {
     };
     InstallJournalServices(JournalStore::DefaultPath());
     WindowServices().showVoiceDialog = [](QWidget* owner) { return ShowVoiceDialog(owner); };
+    WindowServices().makeDesktopPreferences = [] { return std::make_unique<DesktopPreferences>(); };
 }
 
 int ExitCodeFor(StartupOutcome outcome) {

@@ -16,6 +16,7 @@ test_packages=(
     xvfb xauth xdotool x11-utils imagemagick libx11-dev libxdamage-dev python3 openbox wmctrl
     desktop-file-utils appstream dpkg-dev file binutils
     pulseaudio pulseaudio-utils sqlite3
+    dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0
 )
 
 case "${1:-run}" in

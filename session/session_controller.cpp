@@ -265,11 +265,29 @@ void SessionController::Blink() {
         {"frmMain", "Blink"},
         [&] {
             line = 10;
+            if (mblnSteadyMarkers) {
+                // Shown on the tick a blink would first show it, then left alone.
+                if (mBlink.gblnBlinkOn) return;
+                mBlink.gblnBlinkOn = true;
+                mView.ShowMarker(glngCurrentDot, true);
+                return;
+            }
             if (!AdvanceBlink(mBlink)) return;
             line = 20;
             mView.ShowMarker(glngCurrentDot, mBlink.gblnBlinkOn);
         },
         &line, [this] { StopTimer(); });
+}
+
+void SessionController::SetSteadyMarkers(bool steady) {
+    mblnSteadyMarkers = steady;
+    // A marker hidden in mid-blink comes back at once when the blinking stops; outside a timed
+    // step there is no marker to show.
+    if (steady && !mBlink.gblnBlinkOn && !IsUntimedStep(mState.genmCurrentStep) &&
+        glngCurrentDot > 0) {
+        mBlink.gblnBlinkOn = true;
+        mView.ShowMarker(glngCurrentDot, true);
+    }
 }
 
 void SessionController::Exit() {

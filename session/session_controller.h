@@ -27,6 +27,10 @@ public:
     // The point display: the current step's marker (-1 or 0 when it has none) and its blink.
     qint32 CurrentDot() const { return glngCurrentDot; }
     const BlinkState& Blinking() const { return mBlink; }
+    // Steady markers: the current marker is shown for the whole point instead of blinking, for
+    // people who should not watch a blinking screen. The point's timing stays as it is.
+    bool SteadyMarkers() const { return mblnSteadyMarkers; }
+    void SetSteadyMarkers(bool steady);
     // Paused by Pause until Resume or a step change; Resume is offered exactly then.
     bool Paused() const { return mblnPaused; }
     // Pause is offered on a timed step that is not paused.
@@ -101,6 +105,7 @@ private:
     qint16 mintSelectedSUD = 5;
     qint32 glngCurrentDot = 0;
     BlinkState mBlink;
+    bool mblnSteadyMarkers = false;
     bool mblnPaused = false;
     // As the window's buttons start: Pause and Previous enabled until the session says otherwise.
     bool mblnPauseEnabled = true;

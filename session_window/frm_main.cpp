@@ -10,6 +10,8 @@
 #include "session_window/window_fonts.h"
 #include "support/error_trap.h"
 #include "session_window/window_speech.h"
+#include "session_window/window_announcer.h"
+#include "session_window/window_display.h"
 
 namespace mindrova {
 namespace {

@@ -33,6 +33,8 @@ namespace mindrova {
 
 class StatusNotices;
 class WindowSpeech;
+class WindowDisplay;
+class WindowAnnouncer;
 
 class frmMain : public QWidget, public SessionView, private PositionedWindow {
     Q_OBJECT
@@ -135,6 +137,8 @@ private:
     SessionController mController{*this};
     // Declared after the controller, so that it leaves the controller's listeners first.
     std::unique_ptr<WindowSpeech> mSpeech;
+    std::unique_ptr<WindowDisplay> mDisplay;
+    std::unique_ptr<WindowAnnouncer> mAnnouncer;
     QTimer tmrSteps;
     TwipScale mScale;
     WindowLayout mLayout;

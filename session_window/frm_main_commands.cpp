@@ -6,6 +6,8 @@
 
 #include "session_window/frm_main.h"
 #include "session_window/frm_shortcuts.h"
+#include "session_window/window_announcer.h"
+#include "session_window/window_display.h"
 #include "session_window/window_services.h"
 #include "session_window/window_speech.h"
 #include "support/error_trap.h"
@@ -24,6 +26,9 @@ void frmMain::BuildPopupMenu() {
     BuildJournalMenuItems();
     mnuPopUpSep = mnuPopUp->addSeparator();
     mSpeech = std::make_unique<WindowSpeech>(*this, mController, *mnuPopUp, mnuPopUpSep, *mNotices);
+    mDisplay = std::make_unique<WindowDisplay>(*this, mController, *mnuPopUp, mnuPopUpSep);
+    mAnnouncer = std::make_unique<WindowAnnouncer>(
+        *this, mController, [this] { return mSpeech && mSpeech->Enabled(); });
     mnuPopUpSep->setObjectName(QStringLiteral("mnuPopUpSep"));
     mnuPopUpExit = mnuPopUp->addAction(QStringLiteral("Exit"));
     mnuPopUpExit->setObjectName(QStringLiteral("mnuPopUpExit"));

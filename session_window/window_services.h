@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 
+#include "display/desktop_preferences.h"
 #include "session/speaker.h"
 #include "session/speech_settings.h"
 
@@ -27,6 +28,9 @@ struct SessionWindowServices {
     // Makes the voice of spoken guidance; empty means the desktop's own engines. Tests put a
     // recording speaker here.
     std::function<std::unique_ptr<Speaker>(const SpeechSettings& settings)> makeSpeaker;
+    // Reads what the desktop asks of motion and colours; empty means the window asks nothing
+    // of the desktop (tests, which must not depend on the desktop they run on).
+    std::function<std::unique_ptr<DesktopPreferences>()> makeDesktopPreferences;
 };
 
 // The one set of services for the process.

@@ -7,6 +7,7 @@ checks on what a person would see.
 
 import os
 import sys
+import tempfile
 import time
 
 sys.dont_write_bytecode = True  # keep the source tree clean
@@ -417,6 +418,73 @@ def read_position(path):
     return values
 
 
+def check_steady_marker(program, top_left, colour, seconds):
+    """Watches a round's first marker from the point's start: shown without a break until the
+    point ends, every shown frame the same pixels, and not shown again afterwards."""
+    margin = 6
+    x, y = top_left[0] - margin, top_left[1] - margin
+    size = MARKER_PX + 2 * margin
+    frames = []  # (seconds since the start, image, shown)
+    start = time.monotonic()
+    while time.monotonic() - start < seconds:
+        image = program.grab(x, y, size, size)
+        frames.append((time.monotonic() - start, image, bool(image.blobs(colour))))
+        time.sleep(0.01)
+    every = max(1, len(frames) // 10)
+    images = {"steady-frame-%02d" % i: f[1] for i, f in enumerate(frames[::every])}
+    shown = [f for f in frames if f[2]]
+    if not shown:
+        raise Failure("no %s marker at %s in %d screenshots" % (colour, top_left, len(frames)),
+                      images)
+    phases = []
+    for _, _, on in frames:
+        if (phases or on) and (not phases or phases[-1] != on):
+            phases.append(on)
+    if phases not in ([True], [True, False]):
+        raise Failure("the steady %s marker at %s went out and came back within one point "
+                      "(phases %s over %d screenshots)" % (colour, top_left, phases, len(frames)),
+                      images)
+    lasted = shown[-1][0] - shown[0][0]
+    if lasted < 1.2:
+        raise Failure("the steady marker showed for only %.2f s of its 2 s point" % lasted, images)
+    changed = [t for t, image, _ in shown if not image.same_as(shown[0][1])]
+    if changed:
+        raise Failure("the steady marker's pixels changed within its point (at %.2f s)"
+                      % changed[0], images)
+    return len(shown), len(frames)
+
+
+def case_steady_markers(program_path):
+    with Session("steady_markers", program_path) as s:
+        # The user's own choice in the settings file.
+        config, runtime = s.new_folders()
+        path = os.path.join(config, "Quellbrook", "Mindrova.conf")
+        os.makedirs(os.path.dirname(path), exist_ok=True)
+        with open(path, "w") as f:
+            f.write("[Display]\nSteadyMarkers=1\n")
+        p = s.start(config, runtime)
+        lay = enter_first_point(p)
+        check_steady_marker(p, lay.marker_top_left(TOP_HEAD), "red", scaled(3))
+        p.key("alt+x")
+        p.wait_exit(scaled(10))
+
+        # Nothing chosen, and a desktop whose animations are off.
+        bin_dir = tempfile.mkdtemp(prefix="bin-", dir=config)
+        stand_in = os.path.join(bin_dir, "gsettings")
+        with open(stand_in, "w") as f:
+            f.write("#!/bin/sh\necho false\n")
+        os.chmod(stand_in, 0o755)
+        config2, runtime2 = s.new_folders()
+        saved_path = os.environ.get("PATH", "")
+        os.environ["PATH"] = bin_dir + os.pathsep + saved_path
+        try:
+            p = s.start(config2, runtime2)
+        finally:
+            os.environ["PATH"] = saved_path
+        lay = enter_first_point(p)
+        check_steady_marker(p, lay.marker_top_left(TOP_HEAD), "red", scaled(3))
+
+
 def case_position_saved(program_path):
     with Session("position_saved", program_path) as s:
         config, runtime = s.new_folders()
@@ -638,6 +706,7 @@ CASES = {
     "intro_click": (case_intro_click, 40),
     "colours": (case_colours, 40),
     "markers": (case_markers, 40),
+    "steady_markers": (case_steady_markers, 60),
     "elapsed_time": (case_elapsed_time, 40),
     "pause_resume": (case_pause_resume, 40),
     "feedback_tooltip": (case_feedback_tooltip, 40),

@@ -1,12 +1,12 @@
 #!/usr/bin/env python3
 """The folders are the program's layers, each built only on the ones before it:
 
-    support -> engine -> session -> journal -> session_window -> app -> main.cpp
+    support -> engine -> session -> journal -> display -> session_window -> app -> main.cpp
 
-This check reads every #include of the six folders and fails when a folder includes from a
-folder after it, when a folder includes a file from outside the six (a test fixture, say), when
-one of the Qt Core layers (support, engine, session; journal may add Qt Sql) includes a Qt header
-of another module, or when one of their CMakeLists.txt links a library of a later layer or a Qt
+This check reads every #include of the seven folders and fails when a folder includes from a
+folder after it, when a folder includes a file from outside the seven (a test fixture, say), when
+one of the Qt Core layers (support, engine, session; journal may add Qt Sql, display Qt D-Bus)
+includes a Qt header of another module, or when one of their CMakeLists.txt links a library of a later layer or a Qt
 module beyond those.
 
     check_layers.py SOURCE_DIR QTCORE_INCLUDE_DIR   check the source tree
@@ -18,10 +18,10 @@ import re
 import sys
 import tempfile
 
-LAYERS = ["support", "engine", "session", "journal", "session_window", "app"]
-CORE_LAYERS = {"support", "engine", "session", "journal"}
+LAYERS = ["support", "engine", "session", "journal", "display", "session_window", "app"]
+CORE_LAYERS = {"support", "engine", "session", "journal", "display"}
 # Qt modules a Qt Core layer may use besides Core.
-EXTRA_MODULES = {"journal": ["QtSql"]}
+EXTRA_MODULES = {"journal": ["QtSql"], "display": ["QtDBus"]}
 SOURCE_SUFFIXES = (".h", ".hpp", ".cpp")
 
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]', re.MULTILINE)
@@ -133,6 +133,9 @@ def self_test(qtcore_dir):
         "session/bad_fixture.cpp": '#include "fixtures/fake.h"\n',
         "session/CMakeLists.txt": "target_link_libraries(mindrova_session PUBLIC\n"
         "    mindrova_engine Qt6::Core mindrova_app Qt6::Gui)\n",
+        "display/look.h": '#include <QDBusConnection>\n#include "journal/store.h"\n',
+        "display/bad_gui.cpp": "#include <QPalette>\n",
+        "display/bad_up.cpp": '#include "session_window/frm.h"\n',
         "session_window/frm.h": '#include <QWidget>\n#include "session/controller.h"\n',
         "session_window/bad_up.h": '#include "app/startup.h"\n',
         "app/startup.cpp": '#include "session_window/frm.h"\n#include <QApplication>\n',
@@ -140,6 +143,8 @@ def self_test(qtcore_dir):
         " Qt6::Widgets)\n",
     }
     expected = sorted([
+        ("display/bad_gui.cpp", "includes <QPalette>, which is not Qt Core"),
+        ("display/bad_up.cpp", "includes from session_window/, a layer after display/"),
         ("engine/bad_up.cpp", "includes from session/, a layer after engine/"),
         ("session/CMakeLists.txt", "links Qt6::Gui, which is not Qt Core"),
         ("session/CMakeLists.txt", "links mindrova_app, a layer after session/"),

@@ -155,6 +155,63 @@ TEST_F(Session, MarkerBlinksElevenTicksOnElevenOff) {
     EXPECT_EQ(pattern, QString("11111111111000000000001111111111100000000000"));
 }
 
+// With steady markers every point of a round shows its marker from its first tick to its last,
+// with one show a point, and the steps change on exactly the ticks a blinking session changes.
+TEST_F(Session, SteadyMarkersStayShownForWholePointsOnTheSameTicks) {
+    FakeSessionView blinkingView;
+    SessionController blinking{blinkingView};
+    blinking.StartSession();
+    blinking.Form_Activate();
+    controller.SetSteadyMarkers(true);
+    for (SessionController* c : {&controller, &blinking}) {
+        for (int i = 0; i < 6; ++i) c->Next();  // to round 1's first point
+    }
+    ASSERT_EQ(Current(), estTopHead1);
+    int hiddenTicks = 0;
+    int blinkingHiddenTicks = 0;
+    for (int point = 0; point < 16; ++point) {
+        const Step step = Current();
+        SCOPED_TRACE(StepIdName(step));
+        const int showsBefore = view.markerShownChanges;
+        for (int tick = 0; tick < 200; ++tick) {
+            Tick();
+            blinking.tmrSteps_Timer();
+            ASSERT_EQ(blinking.State().genmCurrentStep, Current()) << "tick " << tick;
+            if (Current() == step && !view.markerVisible) ++hiddenTicks;
+            if (!blinkingView.markerVisible) ++blinkingHiddenTicks;
+        }
+        EXPECT_EQ(view.markerShownChanges - showsBefore, 1) << "one show, never a hide";
+    }
+    EXPECT_EQ(hiddenTicks, 0);
+    EXPECT_GT(blinkingHiddenTicks, 16 * 80) << "without the option the markers still blink";
+}
+
+TEST_F(Session, SteadyMarkersSwitchedMidPoint) {
+    ReachNegativeRound();
+    Tick(15);  // hidden in the first blink's off phase
+    ASSERT_FALSE(view.markerVisible);
+    controller.SetSteadyMarkers(true);
+    EXPECT_TRUE(view.markerVisible) << "shown at once, not at the next point";
+    EXPECT_EQ(view.markerIndex, 4);
+    Tick(50);
+    EXPECT_TRUE(view.markerVisible);
+    controller.SetSteadyMarkers(false);
+    QString pattern;
+    for (int tick = 0; tick < 23; ++tick) {
+        Tick();
+        pattern += view.markerVisible ? '1' : '0';
+    }
+    EXPECT_EQ(pattern.count('0'), 11) << "blinking again: " << pattern.toStdString();
+
+    // Outside a timed step there is no marker to show.
+    controller.Next();
+    ASSERT_EQ(Current(), estRelax);
+    const int shows = view.markerShownChanges;
+    controller.SetSteadyMarkers(true);
+    EXPECT_EQ(view.markerShownChanges, shows);
+    EXPECT_FALSE(view.markerVisible);
+}
+
 TEST_F(Session, MarkerColoursAcrossTheSession) {
     // Red at load, green on the karate chop, red again on round 1, green from round 3 on.
     EXPECT_FALSE(view.markersGreen);

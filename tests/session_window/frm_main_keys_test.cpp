@@ -146,7 +146,8 @@ TEST_F(Keys, PopupMenuItems) {
     QStringList captions;
     for (QAction* a : menu->actions()) captions << (a->isSeparator() ? "-" : a->text());
     EXPECT_EQ(captions, QStringList({"Keyboard Shortcuts", "About", "Keep a private journal",
-                                     "Journal...", "Spoken guidance", "Voice...", "-", "Exit"}));
+                                     "Journal...", "Spoken guidance", "Voice...", "Steady markers", "-",
+                                     "Exit"}));
 
     QTest::mouseClick(Control(window, "cmdNav"), Qt::LeftButton);
     EXPECT_TRUE(menu->isVisible());

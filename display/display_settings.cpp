@@ -1,0 +1,79 @@
+#include "display/display_settings.h"
+
+#include <array>
+#include <utility>
+
+#include "support/settings_store.h"
+
+namespace mindrova {
+namespace {
+
+QString DisplayKey() {
+    return QString(PROGRAM_KEY) + QStringLiteral("\\Display");
+}
+
+qint32 ReadNumber(const char* name, qint32 defaultValue) {
+    return ReadDWordValue(RegistryRoot::HKEY_CURRENT_USER, DisplayKey(), QString::fromLatin1(name),
+                          defaultValue);
+}
+
+bool SaveNumber(const char* name, qint32 value) {
+    return SaveDWordValue(RegistryRoot::HKEY_CURRENT_USER, DisplayKey(), QString::fromLatin1(name),
+                          value) == SAVE_SUCCEEDED;
+}
+
+constexpr std::array<std::pair<Appearance, const char*>, 4> kAppearanceNames{{
+    {Appearance::System, "system"},
+    {Appearance::Light, "light"},
+    {Appearance::Dark, "dark"},
+    {Appearance::HighContrast, "high-contrast"},
+}};
+
+}  // namespace
+
+QString AppearanceName(Appearance appearance) {
+    for (const auto& [value, name] : kAppearanceNames) {
+        if (value == appearance) return QString::fromLatin1(name);
+    }
+    return QString::fromLatin1(kAppearanceNames[0].second);
+}
+
+std::optional<Appearance> ParseAppearance(const QString& name) {
+    const QString wanted = name.trimmed().toLower();
+    for (const auto& [value, known] : kAppearanceNames) {
+        if (wanted == QLatin1String(known)) return value;
+    }
+    return std::nullopt;
+}
+
+int ValidTextScale(int percent) {
+    return percent >= TEXT_SCALE_MIN && percent <= TEXT_SCALE_MAX ? percent : TEXT_SCALE_DEFAULT;
+}
+
+DisplaySettings LoadDisplaySettings() {
+    DisplaySettings s;
+    // Only 0 and 1 are a choice; anything else leaves the markers to the desktop.
+    const qint32 steady = ReadNumber("SteadyMarkers", -1);
+    if (steady == 0 || steady == 1) s.steadyMarkers = steady == 1;
+    s.textScalePercent = ValidTextScale(ReadNumber("TextScale", TEXT_SCALE_DEFAULT));
+    const QString appearance = ReadStringValue(RegistryRoot::HKEY_CURRENT_USER, DisplayKey(),
+                                               QStringLiteral("Appearance"), {});
+    s.appearance = ParseAppearance(appearance).value_or(Appearance::System);
+    return s;
+}
+
+bool SaveSteadyMarkers(bool steady) {
+    return SaveNumber("SteadyMarkers", steady ? 1 : 0);
+}
+
+bool SaveTextScale(int percent) {
+    return SaveNumber("TextScale", ValidTextScale(percent));
+}
+
+bool SaveAppearance(Appearance appearance) {
+    return SaveStringValue(RegistryRoot::HKEY_CURRENT_USER, DisplayKey(),
+                           QStringLiteral("Appearance"),
+                           AppearanceName(appearance)) == SAVE_SUCCEEDED;
+}
+
+}  // namespace mindrova

@@ -1,0 +1,38 @@
+#pragma once
+// The display choices kept beside the voice: group [Display] of the settings file. Every choice
+// missing, unknown or out of range reads as the default, which is the window as it always was.
+
+#include <QString>
+#include <optional>
+
+namespace mindrova {
+
+enum class Appearance { System, Light, Dark, HighContrast };
+
+inline constexpr int TEXT_SCALE_MIN = 100;
+inline constexpr int TEXT_SCALE_MAX = 200;
+inline constexpr int TEXT_SCALE_DEFAULT = 100;
+inline constexpr int TEXT_SCALE_STEP = 10;
+
+struct DisplaySettings {
+    // Unset: the markers follow the desktop's wish for less motion.
+    std::optional<bool> steadyMarkers;
+    int textScalePercent = TEXT_SCALE_DEFAULT;
+    Appearance appearance = Appearance::System;
+    bool operator==(const DisplaySettings&) const = default;
+};
+
+DisplaySettings LoadDisplaySettings();
+// Each returns false when the value could not be written.
+bool SaveSteadyMarkers(bool steady);
+bool SaveTextScale(int percent);
+bool SaveAppearance(Appearance appearance);
+
+// "system", "light", "dark", "high-contrast" as the settings file keeps them.
+QString AppearanceName(Appearance appearance);
+std::optional<Appearance> ParseAppearance(const QString& name);
+
+// A text scale as it may be used: TEXT_SCALE_DEFAULT for anything outside 100..200.
+int ValidTextScale(int percent);
+
+}  // namespace mindrova

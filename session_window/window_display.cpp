@@ -1,0 +1,77 @@
+#include "session_window/window_display.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QWidget>
+#include <QWindow>
+
+#include "session/session_controller.h"
+#include "session_window/window_services.h"
+#include "support/error_trap.h"
+
+namespace mindrova {
+
+WindowDisplay::WindowDisplay(QWidget& window, SessionController& controller, QMenu& menu,
+                             QAction* before)
+    : mWindow(window), mController(controller), mSettings(LoadDisplaySettings()) {
+    mnuPopUpSteadyMarkers = new QAction(QString::fromLatin1(STEADY_MARKERS_ITEM), &menu);
+    mnuPopUpSteadyMarkers->setObjectName(QStringLiteral("mnuPopUpSteadyMarkers"));
+    mnuPopUpSteadyMarkers->setCheckable(true);
+    menu.insertAction(before, mnuPopUpSteadyMarkers);
+    connect(mnuPopUpSteadyMarkers, &QAction::triggered, this, [this] { ToggleSteadyMarkers(); });
+    ApplySteadyMarkers();
+    // Reading the desktop starts a process and a D-Bus call; the opening window does not wait.
+    window.installEventFilter(this);
+}
+
+WindowDisplay::~WindowDisplay() = default;
+
+bool WindowDisplay::SteadyMarkers() const {
+    return mSettings.steadyMarkers.value_or(mDesktopReducedMotion);
+}
+
+void WindowDisplay::ToggleSteadyMarkers() {
+    Trap({"frmMain", "mnuPopUpSteadyMarkers_Click"}, [&] {
+        mSettings.steadyMarkers = !SteadyMarkers();
+        SaveSteadyMarkers(*mSettings.steadyMarkers);
+        ApplySteadyMarkers();
+    });
+}
+
+void WindowDisplay::SetDesktopReducedMotion(bool reduced) {
+    mDesktopReducedMotion = reduced;
+    ApplySteadyMarkers();
+}
+
+void WindowDisplay::ApplySteadyMarkers() {
+    const bool steady = SteadyMarkers();
+    mnuPopUpSteadyMarkers->setChecked(steady);
+    if (mController.SteadyMarkers() != steady) mController.SetSteadyMarkers(steady);
+}
+
+void WindowDisplay::AskTheDesktop() {
+    if (!WindowServices().makeDesktopPreferences) return;
+    mDesktop = WindowServices().makeDesktopPreferences();
+    if (!mDesktop) return;
+    connect(mDesktop.get(), &DesktopPreferences::reducedMotionChanged, this,
+            [this](bool reduced) { SetDesktopReducedMotion(reduced); });
+    mDesktop->Start();
+}
+
+// The window is painted in answer to its first expose; what is queued then runs after the paint.
+bool WindowDisplay::eventFilter(QObject* watched, QEvent* event) {
+    if (mDesktopPending && watched == &mWindow && event->type() == QEvent::Show &&
+        mWindow.windowHandle()) {
+        mWindow.removeEventFilter(this);
+        mWindow.windowHandle()->installEventFilter(this);
+    } else if (mDesktopPending && watched == mWindow.windowHandle() &&
+               event->type() == QEvent::Expose && mWindow.windowHandle()->isExposed()) {
+        mDesktopPending = false;
+        mWindow.windowHandle()->removeEventFilter(this);
+        QMetaObject::invokeMethod(
+            this, [this] { AskTheDesktop(); }, Qt::QueuedConnection);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+}  // namespace mindrova

@@ -1,0 +1,134 @@
+#!/usr/bin/python3
+"""A screen reader's view of a session: the program on a private X server with the desktop's
+accessibility bus, an AT-SPI listener recording every accessible-description change, and real
+key presses through the first steps and into a round.
+
+    screen_reader.py PROGRAM
+
+Run inside its own D-Bus session (dbus-run-session). Exits 77 (skipped) when the AT-SPI Python
+bindings or the accessibility bus are not installed.
+"""
+
+import os
+import subprocess
+import sys
+import time
+
+sys.dont_write_bytecode = True  # keep the source tree clean
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+SKIPPED = 77
+BUS_LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
+
+# Each change is written as "focused|description" on a line of its own.
+LISTENER = r'''
+import sys
+import gi
+gi.require_version("Atspi", "2.0")
+from gi.repository import Atspi, GLib
+
+out = open(sys.argv[1], "w", buffering=1)
+
+def heard(event):
+    try:
+        focused = event.source.get_state_set().contains(Atspi.StateType.FOCUSED)
+        text = event.source.get_description() or ""
+    except Exception:  # noqa: BLE001 - an object gone by now is no news
+        return
+    out.write("%d|%s\n" % (focused, text.replace("\n", " ")))
+
+listener = Atspi.EventListener.new(heard)
+listener.register("object:property-change:accessible-description")
+out.write("ready|\n")
+Atspi.event_main()
+'''
+
+EXPECTED = [
+    "Step: Select Issue",
+    "Step: Assign SUD",
+    "Step: Stimulate Thymus",
+    "Step: Affirmation Statement, Karate chop - Left Hand",
+    "Step: Explanation of Negative Sequence",
+    "Point 1 of 16: Top Head. Say: ",
+    "Point 2 of 16: Left Eyebrow. Say: ",
+]
+
+
+def ours(text):
+    return text.startswith("Step: ") or text.startswith("Point ")
+
+
+def main(argv):
+    if len(argv) != 2:
+        sys.stderr.write(__doc__)
+        return 2
+    try:
+        import gi  # noqa: F401
+        gi.require_version("Atspi", "2.0")
+    except (ImportError, ValueError):
+        print("skipped: the AT-SPI Python bindings (python3-gi, gir1.2-atspi-2.0) are missing")
+        return SKIPPED
+    if not os.access(BUS_LAUNCHER, os.X_OK) or not os.environ.get("DBUS_SESSION_BUS_ADDRESS"):
+        print("skipped: no accessibility bus launcher (at-spi2-core) or no D-Bus session")
+        return SKIPPED
+
+    import harness
+    from window_tests import enter_first_point
+
+    class AccessibleSession(harness.Session):
+        """The harness's session, but the program reaches this D-Bus session and its
+        accessibility bus, and Qt's bridge is on without asking."""
+
+        def _base_env(self):
+            env = super()._base_env()
+            env["DBUS_SESSION_BUS_ADDRESS"] = os.environ["DBUS_SESSION_BUS_ADDRESS"]
+            env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
+            return env
+
+    def body():
+        with AccessibleSession("screen_reader", argv[1]) as s:
+            bus = subprocess.Popen([BUS_LAUNCHER, "--launch-immediately"],
+                                   stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                                   stderr=subprocess.DEVNULL)
+            events = os.path.join(s.tmp, "heard.txt")
+            listener = subprocess.Popen([sys.executable, "-c", LISTENER, events],
+                                        stdin=subprocess.DEVNULL, env=s._base_env())
+            try:
+                harness.wait_for(lambda: os.path.exists(events) and
+                                 open(events).read().startswith("ready"), harness.scaled(10),
+                                 "the AT-SPI listener to start")
+                p = s.start()
+                enter_first_point(p)
+                # Into the round's second point, two seconds on.
+                time.sleep(harness.scaled(2.6))
+                lines = [line.rstrip("\n").split("|", 1) for line in open(events)][1:]
+            finally:
+                listener.terminate()
+                bus.terminate()
+                listener.wait(10)
+                bus.wait(10)
+            heard = [(focused == "1", text) for focused, text in lines if ours(text)]
+            texts = [text for _, text in heard]
+            position = 0
+            for wanted in EXPECTED:
+                found = [i for i in range(position, len(texts)) if texts[i].startswith(wanted)]
+                if not found:
+                    raise harness.Failure(
+                        "the screen reader never heard %r after %r; it heard:\n  %s"
+                        % (wanted, texts[position - 1] if position else None,
+                           "\n  ".join(texts)))
+                position = found[0] + 1
+            # The opening step is described on the window before it has the focus.
+            unfocused = [text for focused, text in heard if not focused and text != "Step: Intro"]
+            if unfocused:
+                raise harness.Failure("lines put on controls without the focus: %s" % unfocused)
+            twice = [a for a, b in zip(texts, texts[1:]) if a == b]
+            if twice:
+                raise harness.Failure("lines announced twice in a row: %s" % twice)
+            print("heard %d lines, every one on the focused control, none twice" % len(texts))
+
+    return harness.run_with_deadline(harness.scaled(60), body)
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv))

@@ -1,0 +1,146 @@
+#include "display/desktop_preferences.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDBusVariant>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+using namespace mindrova;
+
+namespace {
+
+QCoreApplication& App() {
+    static int argc = 1;
+    static char name[] = "mindrova-test";
+    static char* argv[] = {name, nullptr};
+    // No session bus: the portal cannot answer, as on a desktop without one.
+    static QCoreApplication* app = [] {
+        qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/mindrova-test-bus");
+        return new QCoreApplication(argc, argv);
+    }();
+    return *app;
+}
+
+struct GSettingsRow {
+    const char* name;
+    const char* output;
+    std::optional<bool> parsed;
+};
+
+class GSettingsOutput : public ::testing::TestWithParam<GSettingsRow> {};
+
+TEST_P(GSettingsOutput, ReadsOnlyABoolean) {
+    EXPECT_EQ(ParseGSettingsBoolean(GetParam().output), GetParam().parsed);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Desktop, GSettingsOutput,
+    ::testing::Values(GSettingsRow{"True", "true\n", true}, GSettingsRow{"False", "false\n", false},
+                      GSettingsRow{"Spaces", "  false \n", false},
+                      GSettingsRow{"Empty", "", std::nullopt},
+                      GSettingsRow{"NoSchema", "No such schema \xe2\x80\x9cx\xe2\x80\x9d\n",
+                                   std::nullopt},
+                      GSettingsRow{"Capitalised", "True\n", std::nullopt},
+                      GSettingsRow{"Number", "0\n", std::nullopt}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct PortalRow {
+    const char* name;
+    QVariant value;
+    std::optional<bool> reduced;
+    std::optional<DesktopColorScheme> scheme;
+};
+
+class PortalValue : public ::testing::TestWithParam<PortalRow> {};
+
+TEST_P(PortalValue, ReadsTheDocumentedNumbersOnly) {
+    EXPECT_EQ(ParsePortalReducedMotion(GetParam().value), GetParam().reduced);
+    EXPECT_EQ(ParsePortalColorScheme(GetParam().value), GetParam().scheme);
+}
+
+QVariant Wrapped(const QVariant& inner) {
+    return QVariant::fromValue(QDBusVariant(QVariant::fromValue(QDBusVariant(inner))));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Desktop, PortalValue,
+    ::testing::Values(
+        PortalRow{"Zero", QVariant(0u), false, DesktopColorScheme::NoPreference},
+        PortalRow{"One", QVariant(1u), true, DesktopColorScheme::Dark},
+        PortalRow{"Two", QVariant(2u), std::nullopt, DesktopColorScheme::Light},
+        PortalRow{"WrappedTwice", Wrapped(QVariant(1u)), true, DesktopColorScheme::Dark},
+        PortalRow{"Large", QVariant(7u), std::nullopt, std::nullopt},
+        PortalRow{"Negative", QVariant(-1), std::nullopt, std::nullopt},
+        PortalRow{"Text", QVariant(QStringLiteral("dark")), std::nullopt, std::nullopt},
+        PortalRow{"Boolean", QVariant(true), std::nullopt, std::nullopt},
+        PortalRow{"Nothing", QVariant(), std::nullopt, std::nullopt}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A stand-in for gsettings that prints what the desktop would.
+class GSettingsStandIn : public ::testing::Test {
+protected:
+    void SetUp() override {
+        App();
+        ASSERT_TRUE(folder.isValid());
+    }
+    QString Script(const QByteArray& body) {
+        const QString path = folder.filePath("gsettings");
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("#!/bin/sh\n" + body + "\n");
+        file.close();
+        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        return path;
+    }
+    QTemporaryDir folder;
+};
+
+TEST_F(GSettingsStandIn, AnimationsOffAsksForLessMotionAfterStartReturns) {
+    DesktopPreferences prefs(
+        Script(R"(test "$*" = "get org.gnome.desktop.interface enable-animations" && echo false)"));
+    QSignalSpy changed(&prefs, &DesktopPreferences::reducedMotionChanged);
+    prefs.Start();
+    EXPECT_FALSE(prefs.ReducedMotion()) << "nothing is known before the answer";
+    EXPECT_EQ(changed.count(), 0);
+    ASSERT_TRUE(changed.wait(10000));
+    EXPECT_TRUE(prefs.ReducedMotion());
+    EXPECT_EQ(changed.takeFirst().at(0).toBool(), true);
+}
+
+struct CalmRow {
+    const char* name;
+    QByteArray body;  // empty: no program at all
+};
+
+class CalmFallback : public GSettingsStandIn, public ::testing::WithParamInterface<CalmRow> {};
+
+TEST_P(CalmFallback, LeavesTheMarkersBlinkingWithoutDelay) {
+    const QString program =
+        GetParam().body.isEmpty() ? folder.filePath("missing-gsettings") : Script(GetParam().body);
+    DesktopPreferences prefs(program);
+    QSignalSpy changed(&prefs, &DesktopPreferences::reducedMotionChanged);
+    QElapsedTimer clock;
+    clock.start();
+    prefs.Start(300);
+    EXPECT_LT(clock.elapsed(), 250) << "Start never waits for an answer";
+    // Long enough for every answer, and for the slow one to be given up.
+    QSignalSpy never(&prefs, &DesktopPreferences::colorSchemeChanged);
+    never.wait(800);
+    EXPECT_EQ(changed.count(), 0);
+    EXPECT_FALSE(prefs.ReducedMotion());
+    EXPECT_EQ(prefs.ColorScheme(), DesktopColorScheme::NoPreference);
+}
+
+INSTANTIATE_TEST_SUITE_P(Desktop, CalmFallback,
+                         ::testing::Values(CalmRow{"Missing", {}},
+                                           CalmRow{"AnimationsOn", "echo true"},
+                                           CalmRow{"Garbage", "echo '%%%'"},
+                                           CalmRow{"Fails", "echo false; exit 1"},
+                                           CalmRow{"TooSlow", "sleep 5; echo false"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
