@@ -48,13 +48,30 @@ bool KeepsItsRuleWhileTyping(int key) {
     }
 }
 
+KeyCommand TextSizeCommand(int key) {
+    switch (key) {
+        case Qt::Key_Plus:
+        case Qt::Key_Equal:
+            return KeyCommand::TextLarger;
+        case Qt::Key_Minus:
+            return KeyCommand::TextSmaller;
+        case Qt::Key_0:
+            return KeyCommand::TextDefault;
+        default:
+            return KeyCommand::None;
+    }
+}
+
 }  // namespace
 
 KeyDecision DecideKeyDown(int key, bool pauseAvailable, bool resumeAvailable, Step currentStep,
-                          bool typingInField, bool shiftHeld) {
+                          bool typingInField, bool shiftHeld, bool ctrlHeld) {
     if (pauseAvailable && key == Qt::Key_Escape) return {true, KeyCommand::Pause};
     // While paused every key only resumes, bare modifiers included.
     if (resumeAvailable) return {true, KeyCommand::Resume};
+    if (ctrlHeld && TextSizeCommand(key) != KeyCommand::None) {
+        return {true, TextSizeCommand(key)};
+    }
     if (typingInField && !KeepsItsRuleWhileTyping(key)) return {};
     if (key == Qt::Key_Menu || (key == Qt::Key_F10 && shiftHeld)) {
         return {true, KeyCommand::OpenMenu};

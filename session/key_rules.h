@@ -8,7 +8,18 @@
 
 namespace mindrova {
 
-enum class KeyCommand { None, Pause, Resume, Next, Previous, ToggleSpeech, OpenMenu };
+enum class KeyCommand {
+    None,
+    Pause,
+    Resume,
+    Next,
+    Previous,
+    ToggleSpeech,
+    OpenMenu,
+    TextLarger,   // Ctrl+Plus (also Ctrl+=, as the unshifted key is labelled)
+    TextSmaller,  // Ctrl+Minus
+    TextDefault,  // Ctrl+0
+};
 
 struct KeyDecision {
     bool consumed = false;
@@ -16,15 +27,18 @@ struct KeyDecision {
     bool operator==(const KeyDecision&) const = default;
 };
 
-// key is a Qt::Key value; Ctrl and Alt are deliberately not looked at, and Shift only to tell
-// Shift+F10 from F10. pauseAvailable and resumeAvailable mean the button is enabled and visible.
+// key is a Qt::Key value; Alt is deliberately not looked at, Shift only to tell Shift+F10 from
+// F10, and Ctrl only for the text size keys (Ctrl+Plus, Ctrl+=, Ctrl+Minus, Ctrl+0), which work
+// in the own-words field too, as the field has no use for them. Every other key with Ctrl keeps
+// its bare key's rule. pauseAvailable and resumeAvailable mean the button is enabled and visible.
 // currentStep is the step before the command: Previous at the intro is swallowed without a
 // command. typingInField means a text field has the focus: then only Enter, Page Down, Page Up
 // and Esc keep their session rules and every other key types into the field (the Menu key and
 // Shift+F10 open the field's own menu there). The Menu key and Shift+F10 open the window's menu,
 // as in any desktop program; while paused they resume, as every key does.
 KeyDecision DecideKeyDown(int key, bool pauseAvailable, bool resumeAvailable, Step currentStep,
-                          bool typingInField = false, bool shiftHeld = false);
+                          bool typingInField = false, bool shiftHeld = false,
+                          bool ctrlHeld = false);
 
 enum class FocusTarget { SUDOption, NextButton, PreviousButton };
 

@@ -17,6 +17,8 @@ constexpr double kCaptionGap = 150;
 // A shrunk picture keeps this much from the shown edge, so that rounding to pixels never puts
 // its last column past the window.
 constexpr double kEdgeMargin = 30;
+// A widened intro text keeps this much from either edge of the window.
+constexpr double kIntroMargin = 300;
 
 double PanelHeight(double clientHeight) {
     return clientHeight - TOOLBAR_HEIGHT - STATUSBAR_HEIGHT - kUnderPanels;
@@ -94,9 +96,9 @@ std::vector<double> ClosedUpTops(const std::vector<Row>& rows, double available)
     return tops;
 }
 
-PictureScales PictureScalesFor(double clientWidth, double clientHeight) {
+PictureScales PictureScalesFor(double clientWidth, double clientHeight, double captionScale) {
     const WindowLayout drawn = InitialLayout();
-    const double captionRoom = kCaptionGap + drawn.lblCurrentPoint.height;
+    const double captionRoom = kCaptionGap + drawn.lblCurrentPoint.height * captionScale;
     const double shown = ShownRightPanelWidth(clientWidth);
     PictureScales scales;
     // Centred in a panel that runs past the client: both halves must stay in the shown part.
@@ -117,9 +119,42 @@ PictureScales PictureScalesFor(double clientWidth, double clientHeight) {
     return scales;
 }
 
-void ArrangeControlsToFit(WindowLayout& layout, double clientWidth, double clientHeight) {
+TextScales TextScalesFor(int percent, double clientWidth, double clientHeight) {
+    TextScales scales;
+    if (percent <= 100 || percent > 200) return scales;
+    const double wanted = percent / 100.0;
+    scales.text = wanted;
     const WindowLayout drawn = InitialLayout();
-    const PictureScales scales = PictureScalesFor(clientWidth, clientHeight);
+    // A frame centred in the right panel shows whole while it is no wider than this.
+    const double centredRoom = 2 * (ShownRightPanelWidth(clientWidth) - kEdgeMargin) -
+                               clientWidth / 2;
+    const double rowsRoom = ShownRightPanelWidth(clientWidth) - kEdgeMargin;
+    const auto within = [wanted](double share) {
+        return std::isfinite(share) ? std::clamp(share, 1.0, wanted) : 1.0;
+    };
+    scales.issues = within(std::min(Share(PanelHeight(clientHeight), MinimumIssueListHeight()),
+                                    Share(rowsRoom, ISSUE_ROW_LEFT + ISSUE_ROW_WIDTH)));
+    scales.sud = within(std::min(Share(centredRoom, drawn.fraSUD_2.width),
+                                 Share(PanelHeight(clientHeight), drawn.fraSUD_2.height)));
+    return scales;
+}
+
+void ArrangeControlsToFit(WindowLayout& layout, double clientWidth, double clientHeight,
+                          const TextScales& text) {
+    const WindowLayout drawn = InitialLayout();
+    const PictureScales scales = PictureScalesFor(clientWidth, clientHeight, text.text);
+    layout.lblCurrentPoint.height = drawn.lblCurrentPoint.height * text.text;
+    layout.fraMode.width = drawn.fraMode.width * text.issues;
+    layout.fraMode.height = drawn.fraMode.height * text.issues;
+    layout.fraSUD_2.width = drawn.fraSUD_2.width * text.sud;
+    layout.fraSUD_2.height = drawn.fraSUD_2.height * text.sud;
+    // The intro and closing texts take more of a wide window before they grow down.
+    if (text.text > 1) {
+        layout.lblIntro.width = std::clamp(clientWidth - 2 * kIntroMargin, drawn.lblIntro.width,
+                                           drawn.lblIntro.width * text.text);
+    } else {
+        layout.lblIntro.width = drawn.lblIntro.width;
+    }
     layout.picShape.width = drawn.picShape.width * scales.body;
     layout.picShape.height = drawn.picShape.height * scales.body;
     for (TwipRect* hand : {&layout.picHandLeft, &layout.picHandRight}) {

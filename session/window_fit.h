@@ -61,12 +61,29 @@ struct PictureScales {
     double hands = 1;
     bool operator==(const PictureScales&) const = default;
 };
-PictureScales PictureScalesFor(double clientWidth, double clientHeight);
+// captionScale is the share the point's caption has grown by with larger text: the body picture
+// leaves room for the taller caption.
+PictureScales PictureScalesFor(double clientWidth, double clientHeight, double captionScale = 1);
+
+// How far the window's texts grow with larger text (1: as drawn). The step texts, the title and
+// the point's caption take the chosen share; the issue list and the SUD scale take it as far as
+// the right panel holds them with their rows and units grown alike (the issue list closed up as
+// far as it may go), never less than as drawn. An unusable percent reads as 100.
+struct TextScales {
+    double text = 1;
+    double issues = 1;
+    double sud = 1;
+    bool operator==(const TextScales&) const = default;
+};
+TextScales TextScalesFor(int percent, double clientWidth, double clientHeight);
 
 // ArrangeControls with the pictures given their share: sizes scaled, the body picture lifted just
 // enough that the caption under it stays inside the panel. At a size where everything has room
 // the result is exactly ArrangeControls'.
-void ArrangeControlsToFit(WindowLayout& layout, double clientWidth, double clientHeight);
+// With larger text the point's caption and the option frames grow by their share (the title's
+// height is the window's to measure: a long title wraps).
+void ArrangeControlsToFit(WindowLayout& layout, double clientWidth, double clientHeight,
+                          const TextScales& text = {});
 
 // The lower Pause button fills the gap between the panels and the status bar, centred under the
 // divider, its lower edge on the bar's upper edge: it never straddles the bar, nor covers a panel.

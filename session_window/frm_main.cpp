@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QScreen>
 
+#include "display/display_settings.h"
 #include "engine/issues.h"
 #include "engine/steps.h"
 #include "session_window/option_button.h"
@@ -44,6 +45,7 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_DeleteOnClose);
     if (const QScreen* s = screen()) mScale = TwipScale(s->logicalDotsPerInchX());
     mLayout = InitialLayout();
+    mTextScalePercent = LoadDisplaySettings().textScalePercent;
     ApplyMinimumSize();
     resize(mScale.px(DESIGN_CLIENT_WIDTH), mScale.px(DESIGN_CLIENT_HEIGHT));
     BuildControls();

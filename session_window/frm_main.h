@@ -53,6 +53,9 @@ public:
     QColor markerColour(int index) const;
     // Turns every twip length into pixels again for a screen of this logical DPI.
     void SetLogicalDpi(double dpi);
+    // Larger text, 100..200 %: the window is laid out again at once. Anything else reads as 100.
+    void SetTextScalePercent(int percent);
+    int TextScalePercent() const { return mTextScalePercent; }
 
 protected:
     bool event(QEvent* event) override;
@@ -108,6 +111,7 @@ private:
     // The issue list closes up its gaps where the panel is lower than the list.
     void CloseUpIssueList();
     void FitIntroText();
+    void FitLargerIntroText();
     void FitAfterRestore();
     QAbstractButton* ControlButton(SessionControl control) const;
     void SyncBottomPause();
@@ -117,6 +121,11 @@ private:
     void Form_QueryUnload();
     void Form_Unload();
     void RecordDesignPlaces();
+    // Where a control of the option frames goes with its frame's share of larger text.
+    TwipRect ScaledDesignPlace(const QWidget* widget, const TwipRect& place) const;
+    void ApplyTextScales(const TextScales& scales);
+    // Ctrl+Plus, Ctrl+Minus, Ctrl+0: the new share is saved.
+    void StepTextScale(KeyCommand command);
     void FollowScreenDpi();
     // The own-words field under the issue list and the two rating lines.
     void BuildOwnWordsField();
@@ -142,6 +151,10 @@ private:
     QTimer tmrSteps;
     TwipScale mScale;
     WindowLayout mLayout;
+    int mTextScalePercent = 100;
+    bool mResumedByCtrl = false;  // Ctrl resumed the session and is still held
+    double mIntroTextShare = 1;   // how far the intro's font has grown with larger text
+    TextScales mTextScales;  // as the fonts and the option frames have them now
     bool mOpeningSizePending = true;
     bool mWatchFrame = false;
     bool mFitAfterRestore = false;

@@ -77,10 +77,18 @@ bool frmMain::Form_KeyDown(const QKeyEvent& event) {
         return false;
     }
     const bool typing = focus != nullptr && focus == mOwnWords;
-    const KeyDecision decision =
+    KeyDecision decision =
         DecideKeyDown(key, mController.PauseAvailable(), mController.Paused(),
                       mController.State().genmCurrentStep, typing,
-                      event.modifiers().testFlag(Qt::ShiftModifier));
+                      event.modifiers().testFlag(Qt::ShiftModifier),
+                      event.modifiers().testFlag(Qt::ControlModifier));
+    // Ctrl pressed while paused resumes; the Plus, Minus or 0 of the same chord is part of that
+    // one key press and sizes nothing.
+    const bool textSize = decision.command == KeyCommand::TextLarger ||
+                          decision.command == KeyCommand::TextSmaller ||
+                          decision.command == KeyCommand::TextDefault;
+    if (textSize && mResumedByCtrl) decision = {true, KeyCommand::None};
+    if (key == Qt::Key_Control) mResumedByCtrl = decision.command == KeyCommand::Resume;
     switch (decision.command) {
         case KeyCommand::Pause:
             mController.Pause();
@@ -99,6 +107,11 @@ bool frmMain::Form_KeyDown(const QKeyEvent& event) {
             break;
         case KeyCommand::OpenMenu:
             OpenPopupMenuFromKeyboard();
+            break;
+        case KeyCommand::TextLarger:
+        case KeyCommand::TextSmaller:
+        case KeyCommand::TextDefault:
+            StepTextScale(decision.command);
             break;
         case KeyCommand::None:
             break;

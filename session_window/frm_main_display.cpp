@@ -65,7 +65,11 @@ void frmMain::ShowStepTexts(Step step) {
     const QString point = GetStepDescription(step);
     SetCaption(lblCurrentPoint, point, tr("Current point"));
     picShape->setAccessibleDescription(point.isEmpty() ? QString() : tr("Tap: %1").arg(point));
-    SetCaption(lblSegmentTitle, GetSegmentTitle(step), tr("Step title"));
+    const QString title = GetSegmentTitle(step);
+    // A larger title may wrap to another number of lines: the panel is laid out again.
+    const bool newTitleHeight = mTextScales.text > 1 && title != lblSegmentTitle->text();
+    SetCaption(lblSegmentTitle, title, tr("Step title"));
+    if (newTitleHeight && !isMinimized()) ArrangeControls();
     const QString text = ForDisplay(GetStepInstructions(step));
     if (TextGoesOnIntroLabel(step)) {
         SetCaption(lblIntro, text, tr("Introduction"));

@@ -37,17 +37,17 @@ void frmMain::BuildOwnWordsField() {
     mOwnWordsCaption = new QLabel(QStringLiteral("In your own words (optional):"), fraMode);
     mOwnWordsCaption->setObjectName(QStringLiteral("lblOwnWords"));
     mOwnWordsCaption->setAccessibleName(tr("In your own words (optional)"));
-    mOwnWordsCaption->setFont(UiFont(12));
-    mOwnWordsCaption->setGeometry(mScale.rect(kCaption));
+    mOwnWordsCaption->setFont(UiFont(12 * mTextScales.issues));
+    mOwnWordsCaption->setGeometry(mScale.rect(ScaledDesignPlace(mOwnWordsCaption, kCaption)));
 
     mOwnWords = new QLineEdit(fraMode);
     mOwnWords->setObjectName(QStringLiteral("txtOwnWords"));
     mOwnWords->setAccessibleName(tr("In your own words (optional)"));
     mOwnWords->setAccessibleDescription(
         tr("Your words for the set-up statement, up to %1 characters").arg(OWN_WORDS_MAX_LENGTH));
-    mOwnWords->setFont(UiFont(12));
+    mOwnWords->setFont(UiFont(12 * mTextScales.issues));
     mOwnWords->setValidator(new OwnWordsValidator(mOwnWords));
-    mOwnWords->setGeometry(mScale.rect(kField));
+    mOwnWords->setGeometry(mScale.rect(ScaledDesignPlace(mOwnWords, kField)));
     mOwnWordsCaption->setBuddy(mOwnWords);
     setTabOrder(radMode[6], mOwnWords);
     connect(mOwnWords, &QLineEdit::textChanged, this,
@@ -64,13 +64,13 @@ void frmMain::BuildRatingLines() {
     mFirstRatingLine = new QLabel(picRightFrame);
     mFirstRatingLine->setObjectName(QStringLiteral("lblFirstRating"));
     mFirstRatingLine->setAccessibleName(tr("First rating"));
-    mFirstRatingLine->setFont(UiFont(14.25));
+    mFirstRatingLine->setFont(UiFont(14.25 * mTextScales.text));
     mFirstRatingLine->setHidden(true);
 
     mRatingChangeLine = new QLabel(this);
     mRatingChangeLine->setObjectName(QStringLiteral("lblRatingChange"));
     mRatingChangeLine->setAccessibleName(tr("Rating change"));
-    mRatingChangeLine->setFont(UiFont(14.25));
+    mRatingChangeLine->setFont(UiFont(14.25 * mTextScales.text));
     mRatingChangeLine->setHidden(true);
 }
 
@@ -88,12 +88,13 @@ void frmMain::PlaceRatingLines() {
     if (!mFirstRatingLine->isHidden()) {
         const TwipRect& scale = mLayout.fraSUD_2;
         mFirstRatingLine->setGeometry(
-            mScale.rect({scale.left, std::max(0.0, scale.top - 600), scale.width, 495}));
+            mScale.rect({scale.left, std::max(0.0, scale.top - 600 * mTextScales.text),
+                         scale.width, 495 * mTextScales.text}));
     }
     if (mRatingChangeLine->isHidden()) return;
     const QRect closing = lblIntro->geometry();
     const int textHeight = std::min(closing.height(), lblIntro->heightForWidth(closing.width()));
-    const int lineHeight = mScale.px(495);
+    const int lineHeight = mScale.px(495 * mTextScales.text);
     const int lowest = height() - mScale.px(STATUSBAR_HEIGHT) - lineHeight;
     const int top = std::min(closing.top() + std::max(0, textHeight) + mScale.px(120), lowest);
     mRatingChangeLine->setGeometry(closing.left(), top, closing.width(), lineHeight);

@@ -4,6 +4,9 @@
 #include <QScreen>
 #include <QWindow>
 
+#include <algorithm>
+
+#include "display/display_settings.h"
 #include "session_window/frm_main.h"
 
 namespace mindrova {
@@ -65,7 +68,7 @@ void frmMain::SetLogicalDpi(double dpi) {
     setFont(scaled(font()));
 
     for (const auto& [widget, rect] : mDesignPlaces) {
-        if (widget) widget->setGeometry(mScale.rect(rect));
+        if (widget) widget->setGeometry(mScale.rect(ScaledDesignPlace(widget, rect)));
     }
     const int pauseIcon = mScale.px(LOWER_PAUSE_ICON);
     cmdPause_Bottom->setIconSize(QSize(pauseIcon, pauseIcon));
@@ -81,6 +84,65 @@ void frmMain::SetLogicalDpi(double dpi) {
     if (rescaled != size()) resize(rescaled);
     // Also where the resize changed nothing (held at the minimum): the pictures take the new scale.
     ArrangeControls();
+}
+
+TwipRect frmMain::ScaledDesignPlace(const QWidget* widget, const TwipRect& place) const {
+    const QWidget* frame = widget->parentWidget();
+    const double share = frame == fraMode    ? mTextScales.issues
+                         : frame == fraSUD_2 ? mTextScales.sud
+                                             : 1.0;
+    if (share == 1.0) return place;
+    return {place.left * share, place.top * share, place.width * share, place.height * share};
+}
+
+// Fonts grow by the change of share, as they follow a screen's DPI: the size a control was given
+// on this screen stays its base.
+void frmMain::ApplyTextScales(const TextScales& scales) {
+    if (scales == mTextScales) return;
+    const TextScales old = mTextScales;
+    mTextScales = scales;
+    const auto grow = [](QWidget* widget, double from, double to) {
+        if (widget == nullptr || from == to) return;
+        QFont font = widget->font();
+        font.setPointSizeF(font.pointSizeF() * to / from);
+        widget->setFont(font);
+    };
+    for (QWidget* text : std::initializer_list<QWidget*>{lblSegmentTitle, lblLeftFrame,
+                                                          lblCurrentPoint, mFirstRatingLine,
+                                                          mRatingChangeLine}) {
+        grow(text, old.text, scales.text);
+    }
+    for (int i = 1; i <= ISSUE_OPTION_COUNT; ++i) grow(radMode[i], old.issues, scales.issues);
+    grow(mOwnWordsCaption, old.issues, scales.issues);
+    grow(mOwnWords, old.issues, scales.issues);
+    for (QLabel* unit : lblSUDUnit) grow(unit, old.sud, scales.sud);
+    // The titles wrap rather than run past a narrow panel once they are larger.
+    lblSegmentTitle->setWordWrap(scales.text > 1);
+    if (old.sud != scales.sud) {
+        for (const auto& [widget, rect] : mDesignPlaces) {
+            if (widget && widget->parentWidget() == fraSUD_2) {
+                widget->setGeometry(mScale.rect(ScaledDesignPlace(widget, rect)));
+            }
+        }
+    }
+}
+
+void frmMain::SetTextScalePercent(int percent) {
+    const int valid = ValidTextScale(percent);
+    if (valid == mTextScalePercent) return;
+    mTextScalePercent = valid;
+    if (!isMinimized()) ArrangeControls();
+}
+
+void frmMain::StepTextScale(KeyCommand command) {
+    int percent = mTextScalePercent;
+    if (command == KeyCommand::TextLarger) percent += TEXT_SCALE_STEP;
+    if (command == KeyCommand::TextSmaller) percent -= TEXT_SCALE_STEP;
+    if (command == KeyCommand::TextDefault) percent = TEXT_SCALE_DEFAULT;
+    percent = std::clamp(percent, TEXT_SCALE_MIN, TEXT_SCALE_MAX);
+    if (percent == mTextScalePercent) return;
+    SetTextScalePercent(percent);
+    SaveTextScale(percent);
 }
 
 }  // namespace mindrova

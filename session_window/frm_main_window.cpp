@@ -6,6 +6,8 @@
 #include <QResizeEvent>
 #include <QScreen>
 #include <QTimer>
+#include <QFontMetrics>
+#include <algorithm>
 #include <cmath>
 
 #include "session_window/frm_main.h"
@@ -149,6 +151,10 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     }
+    if (event->type() == QEvent::KeyRelease &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Control) {
+        mResumedByCtrl = false;
+    }
     // Key preview: the window sees every key of its own widgets before the focused one does.
     if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
         static_cast<QWidget*>(watched)->window() == this) {
@@ -197,9 +203,22 @@ void frmMain::ArrangeControls() {
     // and would push the status bar and the lower Pause button past the bottom edge.
     const double clientWidth = mScale.twips(width());
     const double clientHeight = mScale.twips(height());
-    ArrangeControlsToFit(mLayout, clientWidth, clientHeight);
+    const TextScales text = TextScalesFor(mTextScalePercent, clientWidth, clientHeight);
+    ApplyTextScales(text);
+    const double titleHeight = InitialLayout().lblSegmentTitle.height * text.text;
+    mLayout.lblSegmentTitle.height = titleHeight;
+    ArrangeControlsToFit(mLayout, clientWidth, clientHeight, text);
+    // A larger title wraps where the panel is too narrow for it, and takes the room it needs.
+    if (text.text > 1) {
+        const double needed = mScale.twips(
+            lblSegmentTitle->heightForWidth(mScale.px(mLayout.lblSegmentTitle.width)));
+        if (needed > titleHeight) {
+            mLayout.lblSegmentTitle.height = needed;
+            ArrangeControlsToFit(mLayout, clientWidth, clientHeight, text);
+        }
+    }
     // The pictures draw their outline and markers at their share of the window's scale.
-    const PictureScales share = PictureScalesFor(clientWidth, clientHeight);
+    const PictureScales share = PictureScalesFor(clientWidth, clientHeight, text.text);
     picShape->setScale(TwipScale(mScale.logicalDpi() * share.body));
     for (MarkerPicture* hand : {picHandLeft, picHandRight}) {
         hand->setScale(TwipScale(mScale.logicalDpi() * share.hands));
@@ -261,8 +280,8 @@ void frmMain::CloseUpIssueList() {
     std::vector<Row> rows;
     for (const auto& [widget, place] : mDesignPlaces) {
         if (widget && widget->parentWidget() == fraMode && !widget->isHidden()) {
-            shown.emplace_back(widget, place);
-            rows.push_back({place.top, place.height});
+            shown.emplace_back(widget, ScaledDesignPlace(widget, place));
+            rows.push_back({shown.back().second.top, shown.back().second.height});
         }
     }
     const std::vector<double> tops =
@@ -278,12 +297,37 @@ void frmMain::CloseUpIssueList() {
 // The intro and closing texts run a little past their box in some fonts: the box grows down to
 // hold them, never over the status bar. Only a shown text is measured; it is not cheap.
 void frmMain::FitIntroText() {
+    if (mIntroTextShare != 1 && mTextScales.text == 1) FitLargerIntroText();
     if (!lblIntro->isVisibleTo(this)) return;
+    if (mTextScales.text > 1) FitLargerIntroText();
     const int designHeight = mScale.px(mLayout.lblIntro.height);
     const int needed = std::max(designHeight, lblIntro->heightForWidth(lblIntro->width()));
     const int room = height() - mScale.px(STATUSBAR_HEIGHT) - lblIntro->y();
     const int fitted = std::max(designHeight, std::min(needed, room));
     if (fitted != lblIntro->height()) lblIntro->resize(lblIntro->width(), fitted);
+}
+
+// Larger intro and closing texts grow only as far as the window holds them: their box never
+// reaches over the status bar, nor over the line under the closing text.
+void frmMain::FitLargerIntroText() {
+    const double wanted = mTextScales.text;
+    // The closing text keeps room for the line under it.
+    const int room = height() - mScale.px(STATUSBAR_HEIGHT) - lblIntro->y() -
+                     mScale.px((RATING_CHANGE_GAP + RATING_LINE_HEIGHT) * wanted);
+    QFont font = lblIntro->font();
+    const double base = font.pointSizeF() / mIntroTextShare;
+    double share = wanted;
+    for (; share > 1; share -= 0.05) {
+        font.setPointSizeF(base * share);
+        const QRect needed = QFontMetrics(font).boundingRect(
+            QRect(0, 0, lblIntro->width(), 1 << 20), Qt::TextWordWrap, lblIntro->text());
+        if (needed.height() <= room) break;
+    }
+    share = std::max(share, 1.0);
+    if (share == mIntroTextShare) return;
+    font.setPointSizeF(base * share);
+    mIntroTextShare = share;
+    lblIntro->setFont(font);
 }
 
 // A window that opened maximized was given its opening size before it had a frame: once

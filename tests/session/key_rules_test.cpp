@@ -277,3 +277,34 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<FocusCase>& info) { return std::string(info.param.name); });
 
 }  // namespace
+
+// The text size keys need Ctrl; bare, they are ordinary keys. While paused they only resume, as
+// every key does, and in the own-words field they still size the text.
+TEST(KeyDownRulesTextSize, CtrlPlusMinusAndZero) {
+    const struct {
+        const char* name;
+        int key;
+        bool ctrl;
+        bool paused;
+        bool typing;
+        KeyDecision expected;
+    } cases[] = {
+        {"Ctrl+Plus", Qt::Key_Plus, true, false, false, {true, KeyCommand::TextLarger}},
+        {"Ctrl+Equal", Qt::Key_Equal, true, false, false, {true, KeyCommand::TextLarger}},
+        {"Ctrl+Minus", Qt::Key_Minus, true, false, false, {true, KeyCommand::TextSmaller}},
+        {"Ctrl+0", Qt::Key_0, true, false, false, {true, KeyCommand::TextDefault}},
+        {"Ctrl+Plus typing", Qt::Key_Plus, true, false, true, {true, KeyCommand::TextLarger}},
+        {"Ctrl+Plus paused", Qt::Key_Plus, true, true, false, kResume},
+        {"Ctrl+0 paused", Qt::Key_0, true, true, false, kResume},
+        {"bare Plus", Qt::Key_Plus, false, false, false, kNotHandled},
+        {"bare Minus", Qt::Key_Minus, false, false, false, kNotHandled},
+        {"bare 0", Qt::Key_0, false, false, false, kNotHandled},
+        {"bare Minus typing", Qt::Key_Minus, false, false, true, kNotHandled},
+        {"Ctrl+N still Next", Qt::Key_N, true, false, false, kNext},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(DecideKeyDown(c.key, !c.paused, c.paused, estTopHead1, c.typing, false, c.ctrl),
+                  c.expected);
+    }
+}

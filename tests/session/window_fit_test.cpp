@@ -89,6 +89,43 @@ TEST(ArrangeToFit, LiftsThePictureSoThatItsCaptionShowsWhole) {
     EXPECT_DOUBLE_EQ(l.cmdPause_Bottom.bottom(), 747 * 15 - STATUSBAR_HEIGHT);
 }
 
+// Larger text: the texts take the chosen share; the option frames as far as the right panel
+// holds them, their rows and units grown alike; unusable shares change nothing.
+TEST(TextScales, GrowTheOptionFramesOnlyAsFarAsThePanelHoldsThem) {
+    const struct {
+        const char* name;
+        int percent;
+        double width;
+        double height;
+        TextScales expected;
+    } cases[] = {
+        {"as drawn", 100, 1366 * 15, 741 * 15, {1, 1, 1}},
+        {"out of range", 250, 1366 * 15, 741 * 15, {1, 1, 1}},
+        {"below range", 50, 1366 * 15, 741 * 15, {1, 1, 1}},
+        {"a little larger on a large screen", 120, 1920 * 15, 1053 * 15, {1.2, 1.2, 1.2}},
+        {"largest at the minimum size", 200, 13620, 8355, {2, 1, 1}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(TextScalesFor(c.percent, c.width, c.height), c.expected);
+    }
+    // On a 1366 x 768 laptop the frames grow about half as much again, and fit.
+    const double w = 1366 * 15;
+    const double h = 741 * 15;
+    const TextScales laptop = TextScalesFor(200, w, h);
+    EXPECT_DOUBLE_EQ(laptop.text, 2);
+    EXPECT_GT(laptop.issues, 1.4);
+    EXPECT_GT(laptop.sud, 1.4);
+    WindowLayout l = InitialLayout();
+    ArrangeControlsToFit(l, w, h, laptop);
+    const double shownRight = w - l.picRightFrame.left;
+    EXPECT_LE(l.fraSUD_2.right(), shownRight);
+    EXPECT_LE((ISSUE_ROW_LEFT + ISSUE_ROW_WIDTH) * laptop.issues + l.fraMode.left, shownRight);
+    EXPECT_LE(MinimumIssueListHeight() * laptop.issues, l.picRightFrame.height - l.fraMode.top);
+    EXPECT_DOUBLE_EQ(l.lblCurrentPoint.height, 2 * 495);
+    EXPECT_LE(l.lblCurrentPoint.bottom(), l.picRightFrame.height) << "the taller caption shows";
+}
+
 struct ClosingUp {
     const char* name;
     std::vector<Row> rows;

@@ -3,6 +3,7 @@
 
 #include <QMenu>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "fixtures/find_control.h"
@@ -11,6 +12,8 @@
 #include "session_window/frm_main.h"
 #include "session_window/frm_shortcuts.h"
 #include "session_window/window_services.h"
+#include "display/display_settings.h"
+#include "support/settings_store.h"
 
 using namespace mindrova;
 using mindrova::testing::Control;
@@ -248,6 +251,53 @@ TEST_F(Keys, ExitFromTheMenuClosesTheWindow) {
     Control<QAction>(window, "mnuPopUpExit")->trigger();
     EXPECT_FALSE(window->isVisible());
     EXPECT_FALSE(window->stepTimer().isActive());
+}
+
+}  // namespace
+
+namespace {
+
+// Ctrl+Plus (or Ctrl+=), Ctrl+Minus and Ctrl+0 size the text in steps, within 100..200 %, and the
+// size is kept for the next start; while paused they only resume, as every key does.
+TEST(TextSizeKeys, StepWithinTheRangeAreSavedAndOnlyResumeWhilePaused) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    SetSettingsFolder(folder.path());
+    mindrova::testing::ModalRecorder modal;
+    frmMain* window = mindrova::testing::OpenSessionWindow();
+    const auto press = [window](int key) {
+        QTest::keyClick(window->findChild<QWidget*>(QStringLiteral("cmdNavig(1)")), Qt::Key(key),
+                        Qt::ControlModifier);
+    };
+    const struct {
+        const char* name;
+        int key;
+        int percent;
+    } steps[] = {
+        {"Ctrl+Plus", Qt::Key_Plus, 110},  {"Ctrl+=", Qt::Key_Equal, 120},
+        {"Ctrl+Minus", Qt::Key_Minus, 110}, {"Ctrl+0", Qt::Key_0, 100},
+        {"Ctrl+Minus at the least", Qt::Key_Minus, 100},
+    };
+    for (const auto& s : steps) {
+        SCOPED_TRACE(s.name);
+        press(s.key);
+        EXPECT_EQ(window->TextScalePercent(), s.percent);
+        EXPECT_EQ(LoadDisplaySettings().textScalePercent, s.percent);
+    }
+    for (int i = 0; i < 15; ++i) press(Qt::Key_Plus);
+    EXPECT_EQ(window->TextScalePercent(), TEXT_SCALE_MAX) << "no further than the largest";
+    EXPECT_EQ(window->controller().State().genmCurrentStep, estIntro) << "no step was taken";
+
+    for (int i = 0; i < 6; ++i) window->controller().Next();
+    window->controller().Pause();
+    ASSERT_TRUE(window->controller().Paused());
+    press(Qt::Key_0);
+    EXPECT_FALSE(window->controller().Paused()) << "the key resumed";
+    EXPECT_EQ(window->TextScalePercent(), TEXT_SCALE_MAX) << "and did nothing else";
+    press(Qt::Key_0);
+    EXPECT_EQ(window->TextScalePercent(), TEXT_SCALE_DEFAULT) << "the next Ctrl+0 sizes again";
+    mindrova::testing::CloseSessionWindow(window);
+    SetSettingsFolder(QString());
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 
 #include "fixtures/modal_recorder.h"
 #include "fixtures/open_session_window.h"
+#include "fixtures/visit_session_steps.h"
 #include "session_window/frm_main.h"
 #include "session_window/layout_check.h"
 
@@ -37,29 +38,8 @@ protected:
         return window->childAt(InWindow(w).center());
     }
 
-    // Walks a whole session: the intro, the issue and the rating, every point of a round, both
-    // polarities, relaxation, the reassessment and the closing exercise, calling check on each.
     void VisitEverySessionStep(const std::function<void()>& check) {
-        std::set<std::pair<Step, bool>> seen;
-        for (int guard = 0; guard < 400 && !HasFatalFailure(); ++guard) {
-            const Step step = Current();
-            const bool positive = window->controller().State().gblnPositiveSequence;
-            const bool fresh = seen.insert({step, positive}).second;
-            if (fresh) check();
-            if (step == estFinish) return;
-            if (step == estSelectIssue) window->controller().SetOwnWords(QString(120, u'w'));
-            if (step == estReassessSUD && !fresh) {
-                window->controller().cmdFinish_Click();  // the rounds would go on
-            } else if (fresh && step >= estTopHead1 && step <= estRightUnderArm) {
-                // Let the step timer carry the session from point to point, as for a person.
-                for (int t = 0; t < 1200 && Current() == step; ++t) {
-                    window->controller().tmrSteps_Timer();
-                }
-            } else {
-                window->controller().Next();
-            }
-        }
-        ADD_FAILURE() << "the session never reached its closing exercise";
+        mindrova::testing::VisitEverySessionStep(window, check);
     }
 
     void ExpectNothingWrongShown() {

@@ -7,6 +7,8 @@
 
 #include "fixtures/modal_recorder.h"
 #include "fixtures/open_session_window.h"
+#include "fixtures/visit_session_steps.h"
+#include "display/display_settings.h"
 #include "session_window/frm_main.h"
 #include "session_window/layout_check.h"
 #include "support/settings_store.h"
@@ -64,6 +66,31 @@ TEST_F(SmallScreen, TheOpeningSizeShrinksToTheScreenAndIsCentred) {
         }
         delete window;
     }
+}
+
+// Text at its largest on this screen: every step shows whole, nothing over another, and the
+// texts have grown (the issue list and the SUD scale as far as the right panel holds them).
+TEST_F(SmallScreen, EveryStepShowsWholeAtTheLargestText) {
+    ASSERT_TRUE(SaveTextScale(TEXT_SCALE_MAX));
+    frmMain* window = mindrova::testing::OpenSessionWindow();
+    ASSERT_EQ(window->TextScalePercent(), TEXT_SCALE_MAX);
+    const auto pointSize = [window](const char* name) {
+        return window->findChild<QWidget*>(QLatin1String(name))->font().pointSizeF();
+    };
+    EXPECT_DOUBLE_EQ(pointSize("lblSegmentTitle"), 2 * 14.25);
+    EXPECT_DOUBLE_EQ(pointSize("lblCurrentPoint"), 2 * 12.0);
+    EXPECT_GT(pointSize("radMode(1)"), 1.2 * 14.25);
+    EXPECT_GT(pointSize("lblSUDUnit(10)"), 1.2 * 14.25);
+    int visited = 0;
+    mindrova::testing::VisitEverySessionStep(window, [window, &visited] {
+        ++visited;
+        SCOPED_TRACE("step " + std::to_string(window->controller().State().genmCurrentStep));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        const QStringList problems = LayoutProblems(window, window->screen()->geometry());
+        EXPECT_TRUE(problems.isEmpty()) << problems.join("\n").toStdString();
+    });
+    EXPECT_GT(visited, 40) << "every point of a round in both polarities";
+    delete window;
 }
 
 // Restored from maximized, the window takes the opening size as far as the screen holds it.
