@@ -1,5 +1,6 @@
 #include "app/journal_chart.h"
 
+#include <QApplication>
 #include <QCategoryAxis>
 #include <QChart>
 #include <QFontMetricsF>
@@ -56,6 +57,40 @@ SessionAxisLayout LayOutSessionAxis(int count, qreal axisWidth, qreal labelWidth
     return layout;
 }
 
+// On a dark application palette the chart takes Qt's dark theme, in the palette's own colours; the
+// high-contrast one (white on black) draws its lines wide and bright. A light palette keeps the
+// chart as it is.
+namespace {
+
+void FollowPalette(QChart* chart, const QPalette& palette) {
+    const QColor background = palette.color(QPalette::Base);
+    if (background.lightness() >= 128) return;
+    chart->setTheme(QChart::ChartThemeDark);
+    const QColor text = palette.color(QPalette::Text);
+    const bool highContrast = background == Qt::black && text == Qt::white;
+    chart->setBackgroundBrush(background);
+    chart->setPlotAreaBackgroundVisible(false);
+    chart->legend()->setLabelColor(text);
+    for (QAbstractAxis* axis : chart->axes()) {
+        axis->setLabelsColor(text);
+        axis->setTitleBrush(text);
+        axis->setLinePenColor(text);
+        if (highContrast) axis->setGridLineColor(QColor(160, 160, 160));
+    }
+    if (!highContrast) return;
+    const QColor lines[] = {QColor(255, 255, 0), QColor(0, 255, 255)};
+    int i = 0;
+    for (QAbstractSeries* series : chart->series()) {
+        if (auto* line = qobject_cast<QLineSeries*>(series)) {
+            QPen pen(lines[i++ % 2]);
+            pen.setWidth(3);
+            line->setPen(pen);
+        }
+    }
+}
+
+}  // namespace
+
 JournalChart::JournalChart(QWidget* parent) : QChartView(parent) {
     auto* chart = new QChart;
     chart->setMargins(QMargins(4, 4, 4, 4));
@@ -86,6 +121,7 @@ JournalChart::JournalChart(QWidget* parent) : QChartView(parent) {
     }
     setChart(chart);
     setRenderHint(QPainter::Antialiasing);
+    FollowPalette(chart, QApplication::palette());
 
     // Tall enough that Qt Charts labels every rating: each of the eleven needs a line of text and
     // its padding; below the plot, two lines of date and time.

@@ -4,6 +4,7 @@
 
 #include "app/frm_about.h"
 #include "app/journal_services.h"
+#include "app/frm_appearance.h"
 #include "app/frm_voice.h"
 #include "app/web_pages.h"
 #include "display/desktop_preferences.h"
@@ -26,6 +27,9 @@ void InstallSessionWindowServices() {
     };
     InstallJournalServices(JournalStore::DefaultPath());
     WindowServices().showVoiceDialog = [](QWidget* owner) { return ShowVoiceDialog(owner); };
+    WindowServices().showAppearanceDialog = [](QWidget* owner) {
+        return ShowAppearanceDialog(owner);
+    };
     WindowServices().makeDesktopPreferences = [] { return std::make_unique<DesktopPreferences>(); };
 }
 

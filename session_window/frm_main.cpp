@@ -13,6 +13,7 @@
 #include "session_window/window_speech.h"
 #include "session_window/window_announcer.h"
 #include "session_window/window_display.h"
+#include "session_window/window_look.h"
 
 namespace mindrova {
 namespace {
@@ -220,6 +221,16 @@ void frmMain::BuildPanels() {
         if (picture) picture->addMarker({i, place.left, place.top, kMarkerRed, kMarkerRed});
     }
     picShape->addMarker({0, THYMUS_LEFT, THYMUS_TOP, kMarkerGreen, kThymusBorder});
+    if (CurrentLook() != Look::Light) {
+        const LookColours look = ColoursFor(CurrentLook());
+        for (MarkerPicture* p : {picShape, picHandLeft, picHandRight}) p->setOnCard(true);
+        picShape->setMarkerColours(0, look.markerGreen, look.thymusBorder);
+        for (int i = 1; i <= MARKER_COUNT; ++i) {
+            if (MarkerPicture* p = markerPicture(i)) {
+                p->setMarkerColours(i, look.markerRed, look.markerRed);
+            }
+        }
+    }
     for (MarkerPicture* p : {picShape, picHandLeft, picHandRight}) p->setScale(mScale);
 
     lblCurrentPoint = new QLabel(QStringLiteral("Current Point"), picRightFrame);
@@ -339,26 +350,26 @@ void frmMain::SetFormCaption() {
 
 void frmMain::SetColors() {
     Trap({"frmMain", "SetColors"}, [&] {
+        const LookColours look = ColoursFor(CurrentLook());
         // The window's own background is the system's window (text area) colour.
         setBackgroundRole(QPalette::Base);
         setAutoFillBackground(true);
-        const QColor bars(252, 252, 252);
         // The window paints with its text-area colour; these paint with their own.
         for (QWidget* bar : {picToolBar, picStatusBar}) {
             QPalette p = bar->palette();
-            p.setColor(QPalette::Window, bars);
+            p.setColor(QPalette::Window, look.bars);
             bar->setPalette(p);
             bar->setBackgroundRole(QPalette::Window);
         }
         QPalette split = lblSplit->palette();
-        split.setColor(QPalette::Window, QColor(240, 240, 240));
+        split.setColor(QPalette::Window, look.divider);
         lblSplit->setPalette(split);
         lblSplit->setBackgroundRole(QPalette::Window);
         for (QWidget* white :
              std::initializer_list<QWidget*>{picLeftFrame, picRightFrame, fraMode, fraSUD_2,
                                              lblSegmentTitle, lblCurrentPoint}) {
             QPalette p = white->palette();
-            p.setColor(QPalette::Window, Qt::white);
+            p.setColor(QPalette::Window, look.panel);
             white->setPalette(p);
             white->setBackgroundRole(QPalette::Window);
             white->setAutoFillBackground(true);
@@ -368,7 +379,33 @@ void frmMain::SetColors() {
             text->setBackgroundRole(QPalette::Base);
             text->setForegroundRole(QPalette::Text);
         }
+        ApplyControlRims();
     });
+}
+
+void frmMain::ApplyControlRims() {
+    const QColor rim = ColoursFor(CurrentLook()).controlRim;
+    QList<QWidget*> controls{mOwnWords};
+    for (int i = 1; i <= ISSUE_OPTION_COUNT; ++i) controls << radMode[i];
+    for (QRadioButton* option : radSUD) controls << option;
+    for (QWidget* control : controls) {
+        if (control == nullptr) continue;
+        if (rim.isValid()) {
+            QPalette p = control->palette();
+            p.setColor(QPalette::Window, rim);
+            control->setPalette(p);
+        } else if (control->testAttribute(Qt::WA_SetPalette)) {
+            control->setPalette(QPalette());
+        }
+    }
+}
+
+void frmMain::ApplyLook() {
+    SetColors();
+    const LookColours look = ColoursFor(CurrentLook());
+    for (MarkerPicture* p : {picShape, picHandLeft, picHandRight}) p->setOnCard(look.pictureCard);
+    picShape->setMarkerColours(0, look.markerGreen, look.thymusBorder);
+    PaintDotsGreenOrRed(mGreenDots);
 }
 
 void frmMain::SetModesCaptions() {

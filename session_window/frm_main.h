@@ -56,6 +56,8 @@ public:
     // Larger text, 100..200 %: the window is laid out again at once. Anything else reads as 100.
     void SetTextScalePercent(int percent);
     int TextScalePercent() const { return mTextScalePercent; }
+    // Takes the application's current look: the bars, the panels, the pictures and markers.
+    void ApplyLook();
 
 protected:
     bool event(QEvent* event) override;
@@ -97,6 +99,7 @@ private:
     void Form_Load();
     void SetFormCaption();
     void SetColors();
+    void ApplyControlRims();
     void SetModesCaptions();
     void HideAllDots();
     void ShowStepTexts(Step step);
@@ -152,6 +155,7 @@ private:
     TwipScale mScale;
     WindowLayout mLayout;
     int mTextScalePercent = 100;
+    bool mGreenDots = false;      // the markers' colour as PaintDotsGreenOrRed last set it
     bool mResumedByCtrl = false;  // Ctrl resumed the session and is still held
     double mIntroTextShare = 1;   // how far the intro's font has grown with larger text
     TextScales mTextScales;  // as the fonts and the option frames have them now

@@ -26,7 +26,10 @@ void frmMain::BuildPopupMenu() {
     BuildJournalMenuItems();
     mnuPopUpSep = mnuPopUp->addSeparator();
     mSpeech = std::make_unique<WindowSpeech>(*this, mController, *mnuPopUp, mnuPopUpSep, *mNotices);
-    mDisplay = std::make_unique<WindowDisplay>(*this, mController, *mnuPopUp, mnuPopUpSep);
+    mDisplay = std::make_unique<WindowDisplay>(
+        *this, mController, *mnuPopUp, mnuPopUpSep,
+        DisplayHooks{[this] { ApplyLook(); },
+                     [this](int percent) { SetTextScalePercent(percent); }});
     mAnnouncer = std::make_unique<WindowAnnouncer>(
         *this, mController, [this] { return mSpeech && mSpeech->Enabled(); });
     mnuPopUpSep->setObjectName(QStringLiteral("mnuPopUpSep"));

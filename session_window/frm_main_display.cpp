@@ -5,6 +5,7 @@
 #include "session/line_breaks.h"
 #include "session/step_presentation.h"
 #include "session_window/frm_main.h"
+#include "session_window/window_look.h"
 #include "support/error_trap.h"
 #include "support/trace_log.h"
 
@@ -144,7 +145,9 @@ void frmMain::PaintDotsGreenOrRed(bool green) {
     Trap(
         {"frmMain", "PaintDotsGreenOrRed"},
         [&] {
-            const QColor colour = green ? kMarkerGreen : kMarkerRed;
+            mGreenDots = green;
+            const LookColours look = ColoursFor(CurrentLook());
+            const QColor colour = green ? look.markerGreen : look.markerRed;
             for (int i = 1; i <= MARKER_COUNT; ++i) {
                 line = 10;
                 if (MarkerPicture* p = markerPicture(i)) p->setMarkerColours(i, colour, colour);

@@ -56,6 +56,7 @@ void frmMain::BuildOwnWordsField() {
     // screen of another DPI.
     mOwnWordsCaption->show();
     mOwnWords->show();
+    ApplyControlRims();
     mDesignPlaces.push_back({mOwnWordsCaption, kCaption});
     mDesignPlaces.push_back({mOwnWords, kField});
 }

@@ -2,6 +2,7 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <algorithm>
 
 #include "session/point_markers.h"
 
@@ -69,6 +70,13 @@ QColor MarkerPicture::markerFill(int index) const {
     return m ? m->fill : QColor();
 }
 
+void MarkerPicture::setOnCard(bool onCard) {
+    if (onCard == mOnCard) return;
+    mOnCard = onCard;
+    mCache = QPixmap();
+    update();
+}
+
 void MarkerPicture::resizeEvent(QResizeEvent* event) {
     mCache = QPixmap();
     QWidget::resizeEvent(event);
@@ -79,9 +87,15 @@ void MarkerPicture::paintEvent(QPaintEvent* event) {
     if (mCache.isNull() || mCache.devicePixelRatio() != ratio) {
         mCache = QPixmap(size() * ratio);
         mCache.setDevicePixelRatio(ratio);
-        mCache.fill(Qt::white);
+        mCache.fill(mOnCard ? QColor(Qt::transparent) : QColor(Qt::white));
         QPainter cachePainter(&mCache);
         cachePainter.setRenderHint(QPainter::Antialiasing);
+        if (mOnCard) {
+            const qreal radius = std::min(width(), height()) * 0.06;
+            cachePainter.setPen(Qt::NoPen);
+            cachePainter.setBrush(cardColour());
+            cachePainter.drawRoundedRect(QRectF(QPointF(0, 0), QSizeF(size())), radius, radius);
+        }
         mRenderer.render(&cachePainter, QRectF(QPointF(0, 0), QSizeF(size())));
     }
     QPainter painter(this);

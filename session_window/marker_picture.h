@@ -40,6 +40,11 @@ public:
     QColor markerFill(int index) const;
     // The marker's rectangle in widget pixels; empty for an unknown index.
     QRect markerRect(int index) const;
+    // On a dark panel the picture is drawn on a light card with rounded corners, so that its
+    // lines and skin tones keep the contrast they were drawn for.
+    void setOnCard(bool onCard);
+    bool onCard() const { return mOnCard; }
+    static QColor cardColour() { return QColor(250, 250, 250); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -53,6 +58,7 @@ private:
     QPixmap mCache;  // the picture at the current size and pixel ratio
     TwipScale mScale;
     std::vector<Marker> mMarkers;
+    bool mOnCard = false;
 };
 
 }  // namespace mindrova

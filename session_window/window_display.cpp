@@ -4,22 +4,32 @@
 #include <QMenu>
 #include <QWidget>
 #include <QWindow>
+#include <utility>
 
 #include "session/session_controller.h"
+#include "session_window/window_look.h"
 #include "session_window/window_services.h"
 #include "support/error_trap.h"
 
 namespace mindrova {
 
 WindowDisplay::WindowDisplay(QWidget& window, SessionController& controller, QMenu& menu,
-                             QAction* before)
-    : mWindow(window), mController(controller), mSettings(LoadDisplaySettings()) {
+                             QAction* before, DisplayHooks hooks)
+    : mWindow(window),
+      mController(controller),
+      mHooks(std::move(hooks)),
+      mSettings(LoadDisplaySettings()) {
     mnuPopUpSteadyMarkers = new QAction(QString::fromLatin1(STEADY_MARKERS_ITEM), &menu);
     mnuPopUpSteadyMarkers->setObjectName(QStringLiteral("mnuPopUpSteadyMarkers"));
     mnuPopUpSteadyMarkers->setCheckable(true);
     menu.insertAction(before, mnuPopUpSteadyMarkers);
     connect(mnuPopUpSteadyMarkers, &QAction::triggered, this, [this] { ToggleSteadyMarkers(); });
+    mnuPopUpAppearance = new QAction(QString::fromLatin1(APPEARANCE_ITEM), &menu);
+    mnuPopUpAppearance->setObjectName(QStringLiteral("mnuPopUpAppearance"));
+    menu.insertAction(before, mnuPopUpAppearance);
+    connect(mnuPopUpAppearance, &QAction::triggered, this, [this] { ShowAppearanceDialog(); });
     ApplySteadyMarkers();
+    if (ResolveLook(mSettings.appearance, mDesktopScheme) != Look::Light) ApplyLook();
     // Reading the desktop starts a process and a D-Bus call; the opening window does not wait.
     window.installEventFilter(this);
 }
@@ -43,6 +53,33 @@ void WindowDisplay::SetDesktopReducedMotion(bool reduced) {
     ApplySteadyMarkers();
 }
 
+void WindowDisplay::SetDesktopColorScheme(DesktopColorScheme scheme) {
+    if (scheme == mDesktopScheme) return;
+    mDesktopScheme = scheme;
+    if (mSettings.appearance == Appearance::System) ApplyLook();
+}
+
+void WindowDisplay::ApplyLook() {
+    const Look look = ResolveLook(mSettings.appearance, mDesktopScheme);
+    if (look == CurrentLook()) return;
+    ApplyApplicationLook(look);
+    if (mHooks.lookChanged) mHooks.lookChanged();
+}
+
+void WindowDisplay::ShowAppearanceDialog() {
+    Trap({"frmMain", "mnuPopUpAppearance_Click"}, [&] {
+        const auto& show = WindowServices().showAppearanceDialog;
+        if (!show) return;
+        const StepTimerHold hold(mController);
+        if (!show(&mWindow)) return;
+        const DisplaySettings saved = LoadDisplaySettings();
+        mSettings.appearance = saved.appearance;
+        mSettings.textScalePercent = saved.textScalePercent;
+        ApplyLook();
+        if (mHooks.textScaleChanged) mHooks.textScaleChanged(saved.textScalePercent);
+    });
+}
+
 void WindowDisplay::ApplySteadyMarkers() {
     const bool steady = SteadyMarkers();
     mnuPopUpSteadyMarkers->setChecked(steady);
@@ -55,6 +92,8 @@ void WindowDisplay::AskTheDesktop() {
     if (!mDesktop) return;
     connect(mDesktop.get(), &DesktopPreferences::reducedMotionChanged, this,
             [this](bool reduced) { SetDesktopReducedMotion(reduced); });
+    connect(mDesktop.get(), &DesktopPreferences::colorSchemeChanged, this,
+            [this](DesktopColorScheme scheme) { SetDesktopColorScheme(scheme); });
     mDesktop->Start();
 }
 

@@ -4,6 +4,7 @@
 
 #include <QEvent>
 #include <QObject>
+#include <functional>
 #include <memory>
 
 #include "display/desktop_preferences.h"
@@ -18,13 +19,23 @@ namespace mindrova {
 class SessionController;
 
 inline constexpr const char* STEADY_MARKERS_ITEM = "Steady markers";
+inline constexpr const char* APPEARANCE_ITEM = "Appearance...";
+
+// What the window does when the look or the text size changes.
+struct DisplayHooks {
+    std::function<void()> lookChanged;
+    std::function<void(int percent)> textScaleChanged;
+};
 
 class WindowDisplay : public QObject {
     Q_OBJECT
 public:
     // Adds the menu item before `before` and applies the saved choices. The desktop is asked
     // only once the window has first been painted, and only when the application provides it.
-    WindowDisplay(QWidget& window, SessionController& controller, QMenu& menu, QAction* before);
+    // A look chosen in the settings file is applied at once, before the window is shown; the
+    // system's look waits for the desktop's answer.
+    WindowDisplay(QWidget& window, SessionController& controller, QMenu& menu, QAction* before,
+                  DisplayHooks hooks = {});
     ~WindowDisplay() override;
 
     // The menu item: the user's own choice from now on, saved.
@@ -32,17 +43,25 @@ public:
     // What the desktop asks; kept even while the user's own choice overrides it.
     void SetDesktopReducedMotion(bool reduced);
     bool SteadyMarkers() const;
+    // The desktop's colour scheme, followed while the appearance is "system".
+    void SetDesktopColorScheme(DesktopColorScheme scheme);
+    // The Appearance dialog; its saved choices are applied at once.
+    void ShowAppearanceDialog();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void ApplySteadyMarkers();
+    void ApplyLook();
     void AskTheDesktop();
 
     QWidget& mWindow;
     SessionController& mController;
     QAction* mnuPopUpSteadyMarkers = nullptr;
+    QAction* mnuPopUpAppearance = nullptr;
+    DisplayHooks mHooks;
+    DesktopColorScheme mDesktopScheme = DesktopColorScheme::NoPreference;
     DisplaySettings mSettings;
     bool mDesktopReducedMotion = false;
     bool mDesktopPending = true;

@@ -25,6 +25,8 @@ struct SessionWindowServices {
     std::function<void(QWidget* owner)> showJournal;
     // Runs the Voice dialog modally; true when it saved new choices to the settings file.
     std::function<bool(QWidget* owner)> showVoiceDialog;
+    // Runs the Appearance dialog modally; true when it saved new choices to the settings file.
+    std::function<bool(QWidget* owner)> showAppearanceDialog;
     // Makes the voice of spoken guidance; empty means the desktop's own engines. Tests put a
     // recording speaker here.
     std::function<std::unique_ptr<Speaker>(const SpeechSettings& settings)> makeSpeaker;

@@ -149,7 +149,8 @@ TEST_F(Keys, PopupMenuItems) {
     QStringList captions;
     for (QAction* a : menu->actions()) captions << (a->isSeparator() ? "-" : a->text());
     EXPECT_EQ(captions, QStringList({"Keyboard Shortcuts", "About", "Keep a private journal",
-                                     "Journal...", "Spoken guidance", "Voice...", "Steady markers", "-",
+                                     "Journal...", "Spoken guidance", "Voice...", "Steady markers",
+                                     "Appearance...", "-",
                                      "Exit"}));
 
     QTest::mouseClick(Control(window, "cmdNav"), Qt::LeftButton);

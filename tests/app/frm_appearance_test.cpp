@@ -1,0 +1,147 @@
+// The Appearance dialog: it starts from the saved choices, saves only what OK confirms, and the
+// session window's "Appearance..." item applies the saved look and text size at once. Under the
+// dark and high-contrast looks the program's dialogs keep their texts' contrast.
+#include "app/frm_appearance.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+
+#include "app/frm_voice.h"
+#include "fixtures/find_control.h"
+#include "fixtures/modal_recorder.h"
+#include "fixtures/open_session_window.h"
+#include "fixtures/text_contrast.h"
+#include "session_window/window_look.h"
+#include "session_window/window_services.h"
+#include "support/settings_store.h"
+
+using namespace mindrova;
+using mindrova::testing::Control;
+
+namespace {
+
+class AppearanceDialog : public ::testing::Test {
+protected:
+    void SetUp() override {
+        mindrova::testing::Application();
+        ASSERT_TRUE(folder.isValid());
+        SetSettingsFolder(folder.path());
+        WindowServices().makeDesktopPreferences = nullptr;
+    }
+    void TearDown() override {
+        WindowServices().showAppearanceDialog = nullptr;
+        ApplyApplicationLook(Look::Light);
+        SetSettingsFolder({});
+    }
+    QTemporaryDir folder;
+    mindrova::testing::ModalRecorder modal;
+};
+
+TEST_F(AppearanceDialog, StartsFromTheSavedChoicesWithNamedControlsAndMnemonics) {
+    const struct {
+        const char* name;
+        DisplaySettings saved;
+        QString look;
+        int size;
+    } cases[] = {
+        {"defaults", {}, "As the desktop", 100},
+        {"dark, 150 %", {{}, 150, Appearance::Dark}, "Dark", 150},
+        {"high contrast, 200 %", {{}, 200, Appearance::HighContrast}, "High contrast", 200},
+        {"unusable size", {{}, 999, Appearance::Light}, "Light", 100},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        frmAppearance dialog(c.saved);
+        EXPECT_EQ(dialog.windowTitle(), "Appearance");
+        auto* look = Control<QComboBox>(&dialog, "cboAppearance");
+        auto* size = Control<QSpinBox>(&dialog, "spnTextSize");
+        EXPECT_EQ(look->currentText(), c.look);
+        EXPECT_EQ(size->value(), c.size);
+        EXPECT_EQ(size->minimum(), 100);
+        EXPECT_EQ(size->maximum(), 200);
+        QStringList buddies;
+        for (QLabel* label : dialog.findChildren<QLabel*>()) {
+            if (label->buddy()) buddies << label->text();
+        }
+        EXPECT_EQ(buddies, QStringList({"&Appearance:", "&Text size:"}));
+        EXPECT_EQ(Control<QPushButton>(&dialog, "cmdOK")->text(), "&OK");
+        EXPECT_TRUE(Control<QPushButton>(&dialog, "cmdOK")->isDefault());
+        EXPECT_EQ(Control<QPushButton>(&dialog, "cmdCancel")->text(), "&Cancel");
+    }
+}
+
+TEST_F(AppearanceDialog, SavesOnlyWhatOKConfirms) {
+    for (const bool ok : {false, true}) {
+        SCOPED_TRACE(ok ? "OK" : "Cancel");
+        modal.setNextDialog([ok](QObject& d) {
+            auto& dialog = static_cast<frmAppearance&>(d);
+            auto* look = Control<QComboBox>(&dialog, "cboAppearance");
+            look->setCurrentIndex(look->findText("High contrast"));
+            Control<QSpinBox>(&dialog, "spnTextSize")->setValue(130);
+            return ok ? QDialog::Accepted : QDialog::Rejected;
+        });
+        EXPECT_EQ(ShowAppearanceDialog(nullptr), ok);
+        const DisplaySettings saved = LoadDisplaySettings();
+        EXPECT_EQ(saved.appearance, ok ? Appearance::HighContrast : Appearance::System);
+        EXPECT_EQ(saved.textScalePercent, ok ? 130 : 100);
+    }
+}
+
+// The menu item runs the dialog with the session's clock held, and what it saved shows at once.
+TEST_F(AppearanceDialog, TheMenuItemAppliesTheSavedLookAndTextSize) {
+    WindowServices().showAppearanceDialog = [](QWidget* owner) {
+        return ShowAppearanceDialog(owner);
+    };
+    frmMain* window = mindrova::testing::OpenSessionWindow();
+    modal.setNextDialog([window](QObject& d) {
+        EXPECT_FALSE(window->stepTimer().isActive()) << "the clock is held";
+        auto& dialog = static_cast<frmAppearance&>(d);
+        auto* look = Control<QComboBox>(&dialog, "cboAppearance");
+        look->setCurrentIndex(look->findText("Dark"));
+        Control<QSpinBox>(&dialog, "spnTextSize")->setValue(120);
+        return int(QDialog::Accepted);
+    });
+    Control<QAction>(window, "mnuPopUpAppearance")->trigger();
+    EXPECT_EQ(modal.dialogsRun, 1);
+    EXPECT_EQ(CurrentLook(), Look::Dark);
+    EXPECT_EQ(window->TextScalePercent(), 120);
+    EXPECT_EQ(Control(window, "picToolBar")->palette().color(QPalette::Window),
+              ColoursFor(Look::Dark).bars);
+    EXPECT_TRUE(mindrova::testing::TextContrastProblems(window, 4.5).isEmpty());
+
+    // Back to light: the window's own colours are the design's again.
+    modal.setNextDialog([](QObject& d) {
+        auto* look = Control<QComboBox>(&static_cast<frmAppearance&>(d), "cboAppearance");
+        look->setCurrentIndex(look->findText("Light"));
+        return int(QDialog::Accepted);
+    });
+    Control<QAction>(window, "mnuPopUpAppearance")->trigger();
+    EXPECT_EQ(CurrentLook(), Look::Light);
+    EXPECT_EQ(Control(window, "picToolBar")->palette().color(QPalette::Window),
+              QColor(252, 252, 252));
+    EXPECT_EQ(window->markerColour(2), kMarkerRed);
+    mindrova::testing::CloseSessionWindow(window);
+}
+
+TEST_F(AppearanceDialog, DialogsKeepTheirContrastInTheDarkLooks) {
+    for (const auto& [look, least] : {std::pair{Look::Dark, 4.5}, std::pair{Look::HighContrast, 7.0}}) {
+        SCOPED_TRACE(look == Look::Dark ? "dark" : "high contrast");
+        ApplyApplicationLook(look);
+        frmAppearance appearance(DisplaySettings{});
+        frmVoice voice(SpeechSettings{}, {"flite"}, [](const QString&) { return QStringList{}; },
+                       [](const SpeechSettings&) { return std::unique_ptr<Speaker>(); });
+        for (QWidget* dialog : std::initializer_list<QWidget*>{&appearance, &voice}) {
+            EXPECT_LT(dialog->palette().color(QPalette::Window).lightness(), 64);
+            const QStringList problems = mindrova::testing::TextContrastProblems(dialog, least);
+            EXPECT_TRUE(problems.isEmpty()) << problems.join("\n").toStdString();
+        }
+    }
+}
+
+}  // namespace

@@ -1,0 +1,143 @@
+// The window's looks: "system" follows the desktop only where it asks for dark; the dark and
+// high-contrast looks give every text of every step and of the shortcuts list the contrast the
+// accessibility guidelines ask for, and the markers stand out on their picture; with every option
+// at its default the window keeps exactly its light colours.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTemporaryDir>
+
+#include "display/display_settings.h"
+#include "fixtures/modal_recorder.h"
+#include "fixtures/open_session_window.h"
+#include "fixtures/text_contrast.h"
+#include "fixtures/visit_session_steps.h"
+#include "session_window/frm_main.h"
+#include "session_window/frm_shortcuts.h"
+#include "session_window/window_look.h"
+#include "session_window/window_services.h"
+#include "support/settings_store.h"
+
+using namespace mindrova;
+
+namespace {
+
+TEST(ResolveLook, SystemFollowsOnlyADarkDesktop) {
+    const struct {
+        const char* name;
+        Appearance chosen;
+        DesktopColorScheme desktop;
+        Look expected;
+    } cases[] = {
+        {"system, no answer", Appearance::System, DesktopColorScheme::NoPreference, Look::Light},
+        {"system, light desktop", Appearance::System, DesktopColorScheme::Light, Look::Light},
+        {"system, dark desktop", Appearance::System, DesktopColorScheme::Dark, Look::Dark},
+        {"light on a dark desktop", Appearance::Light, DesktopColorScheme::Dark, Look::Light},
+        {"dark on a light desktop", Appearance::Dark, DesktopColorScheme::Light, Look::Dark},
+        {"high contrast", Appearance::HighContrast, DesktopColorScheme::Dark, Look::HighContrast},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(ResolveLook(c.chosen, c.desktop), c.expected);
+    }
+}
+
+TEST(ContrastRatio, MatchesTheGuidelinesFormula) {
+    EXPECT_NEAR(ContrastRatio(Qt::black, Qt::white), 21.0, 1e-9);
+    EXPECT_NEAR(ContrastRatio(Qt::white, Qt::white), 1.0, 1e-9);
+    EXPECT_NEAR(ContrastRatio(QColor(118, 118, 118), Qt::white), 4.54, 0.01);
+    EXPECT_NEAR(ContrastRatio(Qt::red, Qt::white), 4.0, 0.01);
+}
+
+class Looks : public ::testing::Test {
+protected:
+    void SetUp() override {
+        mindrova::testing::Application();
+        ASSERT_TRUE(folder.isValid());
+        SetSettingsFolder(folder.path());
+        WindowServices().makeDesktopPreferences = nullptr;
+    }
+    void TearDown() override {
+        ApplyApplicationLook(Look::Light);
+        SetSettingsFolder(QString());
+    }
+    QTemporaryDir folder;
+    mindrova::testing::ModalRecorder modal;
+};
+
+TEST_F(Looks, DefaultsKeepTheLightWindowExactly) {
+    const QPalette platform = QApplication::palette();
+    for (const char* saved : {"", "system", "sepia", "DARK-ish"}) {
+        SCOPED_TRACE(saved);
+        SaveStringValue(RegistryRoot::HKEY_CURRENT_USER, QString(PROGRAM_KEY) + "\\Display",
+                        "Appearance", QString::fromLatin1(saved));
+        frmMain* window = mindrova::testing::OpenSessionWindow();
+        EXPECT_EQ(CurrentLook(), Look::Light);
+        EXPECT_TRUE(QApplication::palette() == platform) << "the platform's palette, untouched";
+        const auto colour = [window](const char* name) {
+            return window->findChild<QWidget*>(QLatin1String(name))->palette().color(
+                QPalette::Window);
+        };
+        EXPECT_EQ(colour("picToolBar"), QColor(252, 252, 252));
+        EXPECT_EQ(colour("picStatusBar"), QColor(252, 252, 252));
+        EXPECT_EQ(colour("lblSplit"), QColor(240, 240, 240));
+        EXPECT_EQ(colour("picRightFrame"), QColor(Qt::white));
+        EXPECT_EQ(window->markerColour(0), kMarkerGreen);
+        EXPECT_EQ(window->markerColour(2), kMarkerRed);
+        EXPECT_FALSE(window->findChild<MarkerPicture*>("picShape")->onCard());
+        delete window;
+    }
+}
+
+struct LookCase {
+    const char* name;
+    Appearance appearance;
+    double leastTextContrast;
+};
+
+class DarkLooks : public Looks, public ::testing::WithParamInterface<LookCase> {};
+
+TEST_P(DarkLooks, EveryTextAndMarkerHasItsContrast) {
+    const LookCase& c = GetParam();
+    ASSERT_TRUE(SaveAppearance(c.appearance));
+    frmMain* window = mindrova::testing::OpenSessionWindow();
+    ASSERT_NE(CurrentLook(), Look::Light);
+    int visited = 0;
+    mindrova::testing::VisitEverySessionStep(window, [&] {
+        ++visited;
+        SCOPED_TRACE("step " + std::to_string(window->controller().State().genmCurrentStep));
+        const QStringList problems =
+            mindrova::testing::TextContrastProblems(window, c.leastTextContrast);
+        EXPECT_TRUE(problems.isEmpty()) << problems.join("\n").toStdString();
+        // The markers against the light card their picture is drawn on.
+        for (int i : {0, 2}) {
+            EXPECT_GE(ContrastRatio(window->markerColour(i), MarkerPicture::cardColour()), 3.0)
+                << "marker " << i << " " << window->markerColour(i).name().toStdString();
+        }
+    });
+    EXPECT_GT(visited, 40);
+    EXPECT_TRUE(window->findChild<MarkerPicture*>("picShape")->onCard());
+    // Red and green differ in lightness too, for eyes that do not tell their hues apart.
+    const LookColours colours = ColoursFor(CurrentLook());
+    EXPECT_GE(ContrastRatio(colours.markerRed, colours.markerGreen), 1.5);
+    EXPECT_LT(colours.panel.lightness(), 64) << "the panels are dark";
+
+    KeyboardShortcuts(window);
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (qobject_cast<frmShortcuts*>(w) && w->isVisible()) {
+            const QStringList problems =
+                mindrova::testing::TextContrastProblems(w, c.leastTextContrast);
+            EXPECT_TRUE(problems.isEmpty()) << problems.join("\n").toStdString();
+            EXPECT_LT(w->palette().color(QPalette::Window).lightness(), 64);
+        }
+    }
+    mindrova::testing::CloseSessionWindow(window);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Looks, DarkLooks,
+    ::testing::Values(LookCase{"Dark", Appearance::Dark, 4.5},
+                      LookCase{"HighContrast", Appearance::HighContrast, 7.0}),
+    [](const ::testing::TestParamInfo<LookCase>& info) { return std::string(info.param.name); });
+
+}  // namespace
