@@ -502,3 +502,49 @@ TEST_F(JournalSwitch, OnIsSavedAndOffAsksWhetherToDeleteWhatIsKept) {
 }
 
 }  // namespace
+
+namespace {
+
+// The chart follows the application's palette: a light one leaves it as it always was, a dark one
+// gives it the dark theme in the palette's colours, white on black draws its lines wide and
+// bright.
+TEST(JournalChartLook, FollowsTheApplicationsPalette) {
+    mindrova::testing::Application();
+    const QPalette platform = QApplication::palette();
+    QPalette dark = platform;
+    dark.setColor(QPalette::Base, QColor(28, 29, 32));
+    dark.setColor(QPalette::Text, QColor(236, 236, 236));
+    QPalette contrast = platform;
+    contrast.setColor(QPalette::Base, Qt::black);
+    contrast.setColor(QPalette::Text, Qt::white);
+    const struct {
+        const char* name;
+        QPalette palette;
+        QChart::ChartTheme theme;
+        int lineWidth;
+    } cases[] = {
+        {"light", platform, QChart::ChartThemeLight, -1},
+        {"dark", dark, QChart::ChartThemeDark, -1},
+        {"high contrast", contrast, QChart::ChartThemeDark, 3},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QApplication::setPalette(c.palette);
+        JournalChart chart;
+        EXPECT_EQ(chart.chart()->theme(), c.theme);
+        if (c.theme == QChart::ChartThemeDark) {
+            EXPECT_EQ(chart.chart()->backgroundBrush().color(), c.palette.color(QPalette::Base));
+            for (QAbstractAxis* axis : chart.chart()->axes()) {
+                EXPECT_EQ(axis->labelsColor(), c.palette.color(QPalette::Text));
+            }
+        }
+        if (c.lineWidth > 0) {
+            for (QAbstractSeries* series : chart.chart()->series()) {
+                EXPECT_EQ(static_cast<QLineSeries*>(series)->pen().width(), c.lineWidth);
+            }
+        }
+    }
+    QApplication::setPalette(platform);
+}
+
+}  // namespace

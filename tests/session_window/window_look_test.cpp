@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QTemporaryDir>
+#include <memory>
 
 #include "display/display_settings.h"
 #include "fixtures/modal_recorder.h"
@@ -86,6 +87,44 @@ TEST_F(Looks, DefaultsKeepTheLightWindowExactly) {
         EXPECT_EQ(window->markerColour(2), kMarkerRed);
         EXPECT_FALSE(window->findChild<MarkerPicture*>("picShape")->onCard());
         delete window;
+    }
+}
+
+// "system" turns dark only when the desktop says so, after the window was painted, and follows
+// the desktop's later changes; a look of the user's own ignores the desktop.
+TEST_F(Looks, SystemFollowsTheDesktopsColourScheme) {
+    const struct {
+        const char* name;
+        Appearance saved;
+        Look onDarkDesktop;
+    } cases[] = {{"system", Appearance::System, Look::Dark},
+                 {"light", Appearance::Light, Look::Light},
+                 {"high contrast", Appearance::HighContrast, Look::HighContrast}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(SaveAppearance(c.saved));
+        DesktopPreferences* desktop = nullptr;
+        WindowServices().makeDesktopPreferences = [&] {
+            // A gsettings that is not there: the desktop answers only what the test says.
+            auto made = std::make_unique<DesktopPreferences>(folder.filePath("no-gsettings"));
+            desktop = made.get();
+            return made;
+        };
+        frmMain* window = mindrova::testing::OpenSessionWindow();
+        const Look before = CurrentLook();
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents();
+        ASSERT_NE(desktop, nullptr) << "the desktop is asked once the window was painted";
+        EXPECT_EQ(before, c.saved == Appearance::System ? Look::Light : c.onDarkDesktop);
+        emit desktop->colorSchemeChanged(DesktopColorScheme::Dark);
+        EXPECT_EQ(CurrentLook(), c.onDarkDesktop);
+        EXPECT_EQ(window->findChild<QWidget*>("picToolBar")->palette().color(QPalette::Window),
+                  ColoursFor(c.onDarkDesktop).bars);
+        emit desktop->colorSchemeChanged(DesktopColorScheme::Light);
+        EXPECT_EQ(CurrentLook(), c.saved == Appearance::System ? Look::Light : c.onDarkDesktop);
+        delete window;
+        ApplyApplicationLook(Look::Light);
+        WindowServices().makeDesktopPreferences = nullptr;
     }
 }
 
