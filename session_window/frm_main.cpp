@@ -88,7 +88,7 @@ void frmMain::BuildControls() {
     cmdPause_Bottom = new QToolButton(this);
     cmdPause_Bottom->setObjectName(QStringLiteral("cmdPause_Bottom"));
     cmdPause_Bottom->setText(QStringLiteral("Pause"));
-    cmdPause_Bottom->setIcon(QIcon(QStringLiteral(":/resources/pause.svg")));
+    cmdPause_Bottom->setIcon(LookIcon(QStringLiteral(":/resources/pause.svg"), CurrentLook()));
     // Picture beside the caption: the button fits the gap between the panels and the status bar.
     cmdPause_Bottom->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     cmdPause_Bottom->setIconSize(QSize(mScale.px(LOWER_PAUSE_ICON), mScale.px(LOWER_PAUSE_ICON)));
@@ -154,7 +154,7 @@ void frmMain::BuildStatusBar() {
 
     cmdNav = new QToolButton(picStatusBar);
     cmdNav->setObjectName(QStringLiteral("cmdNav"));
-    cmdNav->setIcon(QIcon(QStringLiteral(":/resources/menu.svg")));
+    cmdNav->setIcon(LookIcon(QStringLiteral(":/resources/menu.svg"), CurrentLook()));
     cmdNav->setAutoRaise(true);
     cmdNav->setAccessibleName(tr("Menu"));
     cmdNav->setAccessibleDescription(tr("Opens the menu: keyboard shortcuts, about, exit"));
@@ -406,6 +406,8 @@ void frmMain::ApplyLook() {
     for (MarkerPicture* p : {picShape, picHandLeft, picHandRight}) p->setOnCard(look.pictureCard);
     picShape->setMarkerColours(0, look.markerGreen, look.thymusBorder);
     PaintDotsGreenOrRed(mGreenDots);
+    cmdNav->setIcon(LookIcon(QStringLiteral(":/resources/menu.svg"), CurrentLook()));
+    cmdPause_Bottom->setIcon(LookIcon(QStringLiteral(":/resources/pause.svg"), CurrentLook()));
 }
 
 void frmMain::SetModesCaptions() {

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QPainter>
+#include <QPixmap>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
@@ -65,6 +67,22 @@ QPalette Build(const Roles& r) {
 }
 
 }  // namespace
+
+QIcon LookIcon(const QString& resource, Look look) {
+    const QIcon drawn(resource);
+    if (look == Look::Light) return drawn;
+    const QColor ink = PaletteFor(look, QPalette()).color(QPalette::ButtonText);
+    QIcon tinted;
+    for (int size : {16, 24, 32, 48, 64}) {
+        QPixmap pixmap = drawn.pixmap(size, size);
+        QPainter painter(&pixmap);
+        painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
+        painter.fillRect(pixmap.rect(), ink);
+        painter.end();
+        tinted.addPixmap(pixmap);
+    }
+    return tinted;
+}
 
 Look ResolveLook(Appearance chosen, DesktopColorScheme desktop) {
     switch (chosen) {

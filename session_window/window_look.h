@@ -5,7 +5,9 @@
 // window and dialog opened later takes it too.
 
 #include <QColor>
+#include <QIcon>
 #include <QPalette>
+#include <QString>
 
 #include "display/desktop_preferences.h"
 #include "display/display_settings.h"
@@ -34,6 +36,10 @@ struct LookColours {
     bool operator==(const LookColours&) const = default;
 };
 LookColours ColoursFor(Look look);
+
+// A one-colour icon drawn in the look's text colour, so that it shows on the dark bars; the
+// light look keeps the icon as drawn.
+QIcon LookIcon(const QString& resource, Look look);
 
 // The application's palette for a look; the light look is the platform's own palette.
 QPalette PaletteFor(Look look, const QPalette& platform);

@@ -2,9 +2,10 @@
 """The window on real screen sizes: every step of a session and every dialog, on a screen of
 the given size, with or without a window manager, at a scale of 1 or 2.
 
-    screen_matrix.py PROGRAM CASE      CASE as WxH[-wm[-max]][-textN][@scale], e.g. 1366x768-wm-max
-                                       or 2732x1536-wm@2 (-max: maximized by the window manager;
-                                       -textN: the text at N %, as Ctrl+Plus makes it)
+    screen_matrix.py PROGRAM CASE      CASE as WxH[-wm[-max]][-textN][-look][@scale], e.g.
+                                       1366x768-wm-max or 2732x1536-wm@2 (-max: maximized by the
+                                       window manager; -textN: the text at N %, as Ctrl+Plus makes
+                                       it; -look: -dark or -high-contrast)
 
 Fails when a shown control lies partly outside its window or the screen, when two shown texts
 overlap, or when a text is cut or elided; keeps a screenshot of every step and dialog under the
@@ -27,7 +28,8 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from harness import Failure, Session, run_with_deadline, scaled, wait_for  # noqa: E402
 
-CASE = re.compile(r"^(\d+)x(\d+)(-wm)?(-max)?(?:-text(\d+))?(?:@(\d+))?$")
+CASE = re.compile(
+    r"^(\d+)x(\d+)(-wm)?(-max)?(?:-text(\d+))?(?:-(dark|high-contrast))?(?:@(\d+))?$")
 # Space walks the session: the intro, the issue list, the rating, the thymus, the left hand, the
 # explanation and the first point of a negative round; the timer then moves to the next point.
 # Space again leads to relaxation, a positive round and the reassessment; Alt+F to the closing
@@ -192,20 +194,22 @@ class Matrix:
 def run_case(program_path, case):
     match = CASE.match(case)
     if not match:
-        raise Failure("unknown case %r (WxH[-wm[-max]][-textN][@scale])" % case)
+        raise Failure("unknown case %r (WxH[-wm[-max]][-textN][-look][@scale])" % case)
     width, height, wm, maximized = (int(match.group(1)), int(match.group(2)),
                                     bool(match.group(3)), bool(match.group(4)))
-    text, scale = match.group(5), int(match.group(6) or 1)
+    text, look, scale = match.group(5), match.group(6), int(match.group(7) or 1)
     name = "screen_matrix-" + case.replace("@", "-x")
     with Session(name, program_path, wm=wm, screen="%dx%dx24" % (width, height)) as s:
         probe_path = os.path.join(s.tmp, "probe.txt")
         env = {"MINDROVA_LAYOUT_PROBE": probe_path, "QT_SCALE_FACTOR": str(scale)}
         config, runtime = s.new_folders()
-        if text:
+        if text or look:
             os.makedirs(os.path.join(config, "Quellbrook"))
             with open(os.path.join(config, "Quellbrook", "Mindrova.conf"), "w",
                       encoding="utf-8") as f:
-                f.write("[Display]\nTextScale=%s\n" % text)
+                f.write("[Display]\n")
+                f.write("TextScale=%s\n" % text if text else "")
+                f.write("Appearance=%s\n" % look if look else "")
         p = s.start(config_home=config, runtime_dir=runtime, extra_env=env)
         probe = Probe(probe_path)
         m = Matrix(s, p, probe, scale, case)

@@ -4,7 +4,10 @@
 // at its default the window keeps exactly its light colours.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QImage>
+#include <algorithm>
 #include <QTemporaryDir>
 #include <memory>
 
@@ -160,6 +163,18 @@ TEST_P(DarkLooks, EveryTextAndMarkerHasItsContrast) {
     const LookColours colours = ColoursFor(CurrentLook());
     EXPECT_GE(ContrastRatio(colours.markerRed, colours.markerGreen), 1.5);
     EXPECT_LT(colours.panel.lightness(), 64) << "the panels are dark";
+    // The menu button's and the lower Pause button's pictures are drawn light on the dark bars.
+    for (const char* name : {"cmdNav", "cmdPause_Bottom"}) {
+        const QImage picture = window->findChild<QAbstractButton*>(name)->icon().pixmap(32).toImage();
+        int lightest = 0;
+        for (int y = 0; y < picture.height(); ++y) {
+            for (int x = 0; x < picture.width(); ++x) {
+                const QColor pixel = picture.pixelColor(x, y);
+                if (pixel.alpha() > 200) lightest = std::max(lightest, pixel.lightness());
+            }
+        }
+        EXPECT_GE(lightest, 200) << name;
+    }
 
     KeyboardShortcuts(window);
     for (QWidget* w : QApplication::topLevelWidgets()) {
