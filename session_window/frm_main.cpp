@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QScreen>
+#include <QScrollBar>
 
 #include "display/display_settings.h"
 #include "engine/issues.h"
@@ -385,7 +386,7 @@ void frmMain::SetColors() {
 
 void frmMain::ApplyControlRims() {
     const QColor rim = ColoursFor(CurrentLook()).controlRim;
-    QList<QWidget*> controls{mOwnWords};
+    QList<QWidget*> controls{mOwnWords, scrLeftFrame->verticalScrollBar()};
     for (int i = 1; i <= ISSUE_OPTION_COUNT; ++i) controls << radMode[i];
     for (QRadioButton* option : radSUD) controls << option;
     for (QWidget* control : controls) {
