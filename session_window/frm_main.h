@@ -115,6 +115,7 @@ private:
     void CloseUpIssueList();
     void FitIntroText();
     void FitLargerIntroText();
+    void FitLargerLines();
     void FitAfterRestore();
     QAbstractButton* ControlButton(SessionControl control) const;
     void SyncBottomPause();
@@ -158,6 +159,8 @@ private:
     bool mGreenDots = false;      // the markers' colour as PaintDotsGreenOrRed last set it
     bool mResumedByCtrl = false;  // Ctrl resumed the session and is still held
     double mIntroTextShare = 1;   // how far the intro's font has grown with larger text
+    double mPointTextShare = 1;   // and the point's name
+    double mFirstRatingShare = 1;  // and the first rating
     TextScales mTextScales;  // as the fonts and the option frames have them now
     bool mOpeningSizePending = true;
     bool mWatchFrame = false;

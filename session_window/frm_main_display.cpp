@@ -65,6 +65,7 @@ void frmMain::ShowStepTexts(Step step) {
     }
     const QString point = GetStepDescription(step);
     SetCaption(lblCurrentPoint, point, tr("Current point"));
+    if (mTextScales.text > 1) FitLargerLines();
     picShape->setAccessibleDescription(point.isEmpty() ? QString() : tr("Tap: %1").arg(point));
     const QString title = GetSegmentTitle(step);
     // A larger title may wrap to another number of lines: the panel is laid out again.

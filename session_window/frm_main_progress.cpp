@@ -91,6 +91,7 @@ void frmMain::PlaceRatingLines() {
         mFirstRatingLine->setGeometry(
             mScale.rect({scale.left, std::max(0.0, scale.top - 600 * mTextScales.text),
                          scale.width, 495 * mTextScales.text}));
+        if (mTextScales.text > 1 || mFirstRatingShare != 1) FitLargerLines();
     }
     if (mRatingChangeLine->isHidden()) return;
     const QRect closing = lblIntro->geometry();

@@ -107,9 +107,10 @@ void frmMain::ApplyTextScales(const TextScales& scales) {
         font.setPointSizeF(font.pointSizeF() * to / from);
         widget->setFont(font);
     };
-    for (QWidget* text : std::initializer_list<QWidget*>{lblSegmentTitle, lblLeftFrame,
-                                                          lblCurrentPoint, mFirstRatingLine,
-                                                          mRatingChangeLine}) {
+    // The intro, the point's name and the first rating grow as far as their boxes allow, when
+    // they are laid out.
+    for (QWidget* text :
+         std::initializer_list<QWidget*>{lblSegmentTitle, lblLeftFrame, mRatingChangeLine}) {
         grow(text, old.text, scales.text);
     }
     for (int i = 1; i <= ISSUE_OPTION_COUNT; ++i) grow(radMode[i], old.issues, scales.issues);

@@ -9,6 +9,7 @@
 #include <QFontMetrics>
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 #include "session_window/frm_main.h"
 
@@ -261,6 +262,7 @@ void frmMain::ApplyLayout() {
     // the status bar, unless the window is so narrow that it would cover the bar's controls.
     CloseUpIssueList();
     FitIntroText();
+    FitLargerLines();
     lblIntro->raise();
     PlaceRatingLines();
     picToolBar->raise();
@@ -307,6 +309,29 @@ void frmMain::FitIntroText() {
     if (fitted != lblIntro->height()) lblIntro->resize(lblIntro->width(), fitted);
 }
 
+namespace {
+
+// Grows a text's font towards the wanted share of its size at 100 %, as far as `fits` allows;
+// returns the share it has now.
+double GrowFontToFit(QLabel* label, double currentShare, double wanted,
+                     const std::function<bool(const QFont&)>& fits) {
+    QFont font = label->font();
+    const double base = font.pointSizeF() / currentShare;
+    double share = wanted;
+    for (; share > 1; share -= 0.05) {
+        font.setPointSizeF(base * share);
+        if (fits(font)) break;
+    }
+    share = std::max(share, 1.0);
+    if (share != currentShare) {
+        font.setPointSizeF(base * share);
+        label->setFont(font);
+    }
+    return share;
+}
+
+}  // namespace
+
 // Larger intro and closing texts grow only as far as the window holds them: their box never
 // reaches over the status bar, nor over the line under the closing text.
 void frmMain::FitLargerIntroText() {
@@ -314,20 +339,29 @@ void frmMain::FitLargerIntroText() {
     // The closing text keeps room for the line under it.
     const int room = height() - mScale.px(STATUSBAR_HEIGHT) - lblIntro->y() -
                      mScale.px((RATING_CHANGE_GAP + RATING_LINE_HEIGHT) * wanted);
-    QFont font = lblIntro->font();
-    const double base = font.pointSizeF() / mIntroTextShare;
-    double share = wanted;
-    for (; share > 1; share -= 0.05) {
-        font.setPointSizeF(base * share);
+    mIntroTextShare = GrowFontToFit(lblIntro, mIntroTextShare, wanted, [&](const QFont& font) {
         const QRect needed = QFontMetrics(font).boundingRect(
             QRect(0, 0, lblIntro->width(), 1 << 20), Qt::TextWordWrap, lblIntro->text());
-        if (needed.height() <= room) break;
+        return needed.height() <= room;
+    });
+}
+
+// The point's name and the first rating are one line each: larger, they grow only as far as
+// their box is wide.
+void frmMain::FitLargerLines() {
+    const struct {
+        QLabel* label;
+        double* share;
+    } lines[] = {{lblCurrentPoint, &mPointTextShare}, {mFirstRatingLine, &mFirstRatingShare}};
+    for (const auto& line : lines) {
+        if (mTextScales.text == 1 && *line.share == 1) continue;
+        const int room = line.label->contentsRect().width();
+        *line.share = GrowFontToFit(line.label, *line.share, mTextScales.text,
+                                    [&](const QFont& font) {
+                                        return QFontMetrics(font).horizontalAdvance(
+                                                   line.label->text()) <= room;
+                                    });
     }
-    share = std::max(share, 1.0);
-    if (share == mIntroTextShare) return;
-    font.setPointSizeF(base * share);
-    mIntroTextShare = share;
-    lblIntro->setFont(font);
 }
 
 // A window that opened maximized was given its opening size before it had a frame: once

@@ -74,9 +74,11 @@ TEST_F(Layout, TheMinimumSizeComesFromTheLayoutArithmetic) {
 // The smallest window still shows every control of every step whole, with no text over another;
 // the instructions scroll where they are longer than their panel.
 TEST_F(Layout, EveryStepFitsAtTheMinimumSize) {
-    for (double dpi : {96.0, 192.0}) {
-        SCOPED_TRACE("dpi " + std::to_string(dpi));
+    for (const auto& [dpi, text] : {std::pair{96.0, 100}, std::pair{192.0, 100},
+                                    std::pair{96.0, 200}, std::pair{192.0, 150}}) {
+        SCOPED_TRACE("dpi " + std::to_string(dpi) + ", text " + std::to_string(text) + " %");
         window->SetLogicalDpi(dpi);
+        window->SetTextScalePercent(text);
         window->resize(window->minimumSize());
         ASSERT_EQ(window->size(), window->minimumSize());
         VisitEverySessionStep([&] { ExpectNothingWrongShown(); });
