@@ -69,7 +69,7 @@ QPalette Build(const Roles& r) {
 }  // namespace
 
 QIcon LookIcon(const QString& resource, Look look) {
-    const QIcon drawn(resource);
+    QIcon drawn(resource);
     if (look == Look::Light) return drawn;
     const QColor ink = PaletteFor(look, QPalette()).color(QPalette::ButtonText);
     QIcon tinted;
