@@ -16,7 +16,7 @@ test_packages=(
     xvfb xauth xdotool x11-utils imagemagick libx11-dev libxdamage-dev python3 openbox wmctrl
     desktop-file-utils appstream dpkg-dev file binutils
     pulseaudio pulseaudio-utils sqlite3
-    dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0
+    dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0 orca speech-dispatcher
 )
 
 case "${1:-run}" in
