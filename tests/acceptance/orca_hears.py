@@ -155,7 +155,8 @@ def main(argv):
                 f.write(SPEECH_CONFIG)
             reader = harness.Process(
                 "orca", [sys.executable, "-c", READER, orca, "--replace", "-d", "braille",
-                         "-u", os.path.join(s.tmp, "orca-prefs"), "--debug-file", log_path], env, os.path.join(s.tmp, "orca.log"))
+                         "-u", os.path.join(s.tmp, "orca-prefs"), "--debug-file", log_path],
+                env, os.path.join(s.tmp, "orca.log"))
             s.processes.append(reader)
             try:
                 # It greets once it listens to the accessibility bus.
