@@ -8,23 +8,11 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "session_window/window_fonts.h"
+#include "app/dialog_button.h"
 #include "support/error_trap.h"
 #include "support/modal_seam.h"
 
 namespace mindrova {
-namespace {
-
-// As the program's other dialogs: captioned buttons on the right, OK the default.
-QPushButton* DialogButton(const QString& caption, const char* name, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setFont(UiFont(9));
-    button->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
-    return button;
-}
-
-}  // namespace
 
 frmAppearance::frmAppearance(const DisplaySettings& settings, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmAppearance"));

@@ -11,8 +11,8 @@
 #include <QVBoxLayout>
 #include <QVoice>
 
+#include "app/dialog_button.h"
 #include "session_window/qt_speaker.h"
-#include "session_window/window_fonts.h"
 #include "session_window/window_services.h"
 #include "session_window/window_speech.h"
 #include "support/error_trap.h"
@@ -54,14 +54,6 @@ QLabel* ValueLabel(const char* name, const QString& widest, QWidget* parent) {
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label->setMinimumWidth(label->fontMetrics().horizontalAdvance(widest));
     return label;
-}
-
-QPushButton* DialogButton(const QString& caption, const char* name, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setFont(UiFont(9));
-    button->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
-    return button;
 }
 
 }  // namespace
