@@ -132,15 +132,8 @@ def main(argv):
     import harness
     from window_tests import advance, layout_of
 
-    class AccessibleSession(harness.Session):
-        def _base_env(self):
-            env = super()._base_env()
-            env["DBUS_SESSION_BUS_ADDRESS"] = os.environ["DBUS_SESSION_BUS_ADDRESS"]
-            env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
-            return env
-
     def body():
-        with AccessibleSession("orca_hears", argv[1]) as s:
+        with harness.AccessibleSession("orca_hears", argv[1]) as s:
             bus = subprocess.Popen([BUS_LAUNCHER, "--launch-immediately"],
                                    stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
                                    stderr=subprocess.DEVNULL)

@@ -75,18 +75,8 @@ def main(argv):
     import harness
     from window_tests import enter_first_point
 
-    class AccessibleSession(harness.Session):
-        """The harness's session, but the program reaches this D-Bus session and its
-        accessibility bus, and Qt's bridge is on without asking."""
-
-        def _base_env(self):
-            env = super()._base_env()
-            env["DBUS_SESSION_BUS_ADDRESS"] = os.environ["DBUS_SESSION_BUS_ADDRESS"]
-            env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
-            return env
-
     def body():
-        with AccessibleSession("screen_reader", argv[1]) as s:
+        with harness.AccessibleSession("screen_reader", argv[1]) as s:
             bus = subprocess.Popen([BUS_LAUNCHER, "--launch-immediately"],
                                    stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
                                    stderr=subprocess.DEVNULL)
