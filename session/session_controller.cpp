@@ -338,6 +338,12 @@ void SessionController::radMode_Click(int optionIndex) {
     mblnBusy = false;
 }
 
+void SessionController::ChoosePersonalSession(const std::optional<PersonalSession>& session) {
+    mState.gPersonal = session;
+}
+
+void SessionController::SetPace(const SessionPace& pace) { mPaceOptions = pace; }
+
 void SessionController::radSUD_Click(int index) {
     if (index >= 0 && index < SUD_OPTION_COUNT) mintSelectedSUD = static_cast<qint16>(index);
 }

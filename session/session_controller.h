@@ -3,7 +3,10 @@
 // for the timed steps, and on the user's commands for every other step.
 
 #include <QtGlobal>
+#include <optional>
 #include <vector>
+
+#include "engine/personal_session.h"
 
 #include "session/point_markers.h"
 #include "session/session_listener.h"
@@ -78,6 +81,13 @@ public:
     // The user's own words for the set-up statement; refused words leave the kept ones as they
     // are and return false.
     bool SetOwnWords(const QString& words);
+    // A session of the user's own chosen on Select Issue in the issue's place, or none (the
+    // chosen issue holds again).
+    void ChoosePersonalSession(const std::optional<PersonalSession>& session);
+    const std::optional<PersonalSession>& ChosenPersonalSession() const { return mState.gPersonal; }
+    // The pace chosen in the session options; a personal session's own values win over it.
+    void SetPace(const SessionPace& pace);
+    const SessionPace& Pace() const { return mPaceOptions; }
 
     // Listeners are told in the order they were added; the controller does not own them.
     void AddListener(SessionListener* listener);
@@ -96,6 +106,7 @@ private:
 
     SessionView& mView;
     SessionState mState;
+    SessionPace mPaceOptions;
     bool mblnActivated = false;
     bool mblnBusy = false;
     bool mInTick = false;

@@ -4,7 +4,10 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 #include "engine/issues.h"
+#include "engine/personal_session.h"
 #include "engine/steps.h"
 
 namespace mindrova {
@@ -21,6 +24,8 @@ struct SessionState : RoundState {
     // rating taken when it moved on from Reassess SUD since then, in order.
     qint16 gintFirstSUD = -1;
     QList<qint16> gintLaterSUDs;
+    // A session of the user's own in the issue's place; none: the selected issue holds.
+    std::optional<PersonalSession> gPersonal;
 };
 
 }  // namespace mindrova

@@ -1,10 +1,10 @@
 #!/usr/bin/env python3
 """The folders are the program's layers, each built only on the ones before it:
 
-    support -> engine -> session -> journal -> display -> session_window -> app -> main.cpp
+    support -> engine -> session -> journal -> personal -> display -> session_window -> app -> main.cpp
 
-This check reads every #include of the seven folders and fails when a folder includes from a
-folder after it, when a folder includes a file from outside the seven (a test fixture, say), when
+This check reads every #include of the eight folders and fails when a folder includes from a
+folder after it, when a folder includes a file from outside the eight (a test fixture, say), when
 one of the Qt Core layers (support, engine, session; journal may add Qt Sql, display Qt D-Bus)
 includes a Qt header of another module, or when one of their CMakeLists.txt links a library of a later layer or a Qt
 module beyond those.
@@ -18,8 +18,8 @@ import re
 import sys
 import tempfile
 
-LAYERS = ["support", "engine", "session", "journal", "display", "session_window", "app"]
-CORE_LAYERS = {"support", "engine", "session", "journal", "display"}
+LAYERS = ["support", "engine", "session", "journal", "personal", "display", "session_window", "app"]
+CORE_LAYERS = {"support", "engine", "session", "journal", "personal", "display"}
 # Qt modules a Qt Core layer may use besides Core.
 EXTRA_MODULES = {"journal": ["QtSql"], "display": ["QtDBus"]}
 SOURCE_SUFFIXES = (".h", ".hpp", ".cpp")
