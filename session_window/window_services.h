@@ -6,6 +6,8 @@
 #include <memory>
 
 #include "display/desktop_preferences.h"
+#include "engine/issues.h"
+#include "personal/personal_store.h"
 #include "session/speaker.h"
 #include "session/speech_settings.h"
 
@@ -27,6 +29,14 @@ struct SessionWindowServices {
     std::function<bool(QWidget* owner)> showVoiceDialog;
     // Runs the Appearance dialog modally; true when it saved new choices to the settings file.
     std::function<bool(QWidget* owner)> showAppearanceDialog;
+    // The user's own sessions: read the sessions folder afresh (files placed there by hand show
+    // up), and run the dialog that makes, edits, duplicates, deletes, imports and exports them
+    // modally; it starts from the issue on Select Issue and the own words typed. Empty: no
+    // sessions (tests give their own).
+    std::function<PersonalSessionListing()> listPersonalSessions;
+    std::function<void(QWidget* owner, Issue issue, const QString& ownWords)> managePersonalSessions;
+    // Runs the Session options dialog modally; true when it saved new choices to the settings file.
+    std::function<bool(QWidget* owner)> showSessionOptionsDialog;
     // Makes the voice of spoken guidance; empty means the desktop's own engines. Tests put a
     // recording speaker here.
     std::function<std::unique_ptr<Speaker>(const SpeechSettings& settings)> makeSpeaker;
