@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "session/session_controller.h"
+#include "session_window/announcement_line.h"
 #include "session/step_announcement.h"
 #include "support/error_trap.h"
 
@@ -12,7 +13,10 @@ namespace mindrova {
 
 WindowAnnouncer::WindowAnnouncer(QWidget& window, SessionController& controller,
                                  std::function<bool()> speaking)
-    : mWindow(window), mController(controller), mSpeaking(std::move(speaking)) {
+    : mWindow(window),
+      mController(controller),
+      mSpeaking(std::move(speaking)),
+      mLine(new AnnouncementLine(&window)) {
     mController.AddListener(this);
     // A line left on a control the user has moved away from would be read again there later.
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget*) {
@@ -70,6 +74,8 @@ void WindowAnnouncer::Describe(QWidget* target, const QString& line) {
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     QAccessibleAnnouncementEvent announcement(target, line);
     QAccessible::updateAccessibility(&announcement);
+#else
+    mLine->Say(line);
 #endif
 }
 

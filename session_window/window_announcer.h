@@ -15,6 +15,7 @@ class QWidget;
 
 namespace mindrova {
 
+class AnnouncementLine;
 class SessionController;
 
 class WindowAnnouncer : public QObject, public SessionListener {
@@ -46,6 +47,8 @@ private:
     QString mLastLine;
     QString mPendingLine;
     bool mPosted = false;
+    // Owned by the window, as its child.
+    AnnouncementLine* mLine;
 };
 
 }  // namespace mindrova

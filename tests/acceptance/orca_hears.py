@@ -6,9 +6,10 @@ The screen reader writes everything it speaks into its debug log as "SPEECH OUTP
 every event it handles with the object it came from and what it did with it.
 
 Asserts that the focused control's description is read with it, and that every step and point
-line arrives as a description change on the control the screen reader follows, in order, and is
-handed to its speech (Qt 6.4's bridge sends the changed object instead of the new text with the
-change, so that reader then has nothing to say; both outcomes are reported).
+line is spoken, in order, while the keyboard focus stays on the Next button. (Qt 6.4's bridge
+sends the changed object instead of the new text with a description change, so the lines reach
+this reader through the window's invisible notification; the description changes it saw are
+listed when a line is missing.)
 
     orca_hears.py PROGRAM
 
@@ -167,36 +168,27 @@ def main(argv):
             finally:
                 bus.terminate()
                 bus.wait(10)
-            changes = description_changes(log_path)
             heard = spoken_lines(log_path)
             # On focus the screen reader reads the focused control and its description.
             if "Step: Select Issue." not in heard:
                 keep_log(s, log_path)
                 raise harness.Failure("the screen reader did not read the focused control's "
                                       "description; it said:\n  %s" % "\n  ".join(heard))
-            position, spoken, lost = 0, 0, 0
+            # Every step and point line is spoken, in order, while the focus stays put.
+            position = 0
             for wanted in EXPECTED:
-                found = [i for i in range(position, len(changes))
-                         if changes[i].text.startswith(wanted)]
+                found = [i for i in range(position, len(heard)) if wanted in heard[i]]
                 if not found:
                     keep_log(s, log_path)
+                    changes = description_changes(log_path)
                     raise harness.Failure(
-                        "the screen reader never saw %r on the control it follows; it saw:\n  %s"
-                        % (wanted, "\n  ".join(map(str, changes))))
-                change = changes[found[0]]
+                        "the screen reader never said %r; it said:\n  %s\nand saw these "
+                        "description changes on the control it follows:\n  %s"
+                        % (wanted, "\n  ".join(heard[position:]),
+                           "\n  ".join(map(str, changes))))
                 position = found[0] + 1
-                if change.spoken:
-                    spoken += 1
-                elif change.lost:
-                    lost += 1
-                else:
-                    keep_log(s, log_path)
-                    raise harness.Failure("the screen reader let %r pass unsaid: %s"
-                                          % (wanted, change))
-            print("the screen reader followed %d lines on the focused control: %d spoken, %d "
-                  "handed to speech without their text (the accessibility bridge sends the "
-                  "object, not the new description, with the change)"
-                  % (len(EXPECTED), spoken, lost))
+            print("the screen reader said all %d step and point lines, in order"
+                  % len(EXPECTED))
 
     return harness.run_with_deadline(harness.scaled(90), body)
 
