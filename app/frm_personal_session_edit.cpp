@@ -97,7 +97,7 @@ frmPersonalSessionEdit::frmPersonalSessionEdit(const PersonalSession& session,
     auto* form = new QFormLayout;
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     form->addRow(Label(tr("&Title:"), txtTitle, this), txtTitle);
-    form->addRow(Label(tr("Set-Set-up &statement:up statement:"), txtSetup, this), txtSetup);
+    form->addRow(Label(tr("Set-&up statement:"), txtSetup, this), txtSetup);
     auto* lines = new QGridLayout;
     lines->addWidget(Label(tr("&Negative lines, one a row:"), txtNegative, this), 0, 0);
     lines->addWidget(Label(tr("&Positive lines, one a row:"), txtPositive, this), 0, 1);

@@ -189,6 +189,18 @@ PersonalSessionRead ParsePersonalSession(const QByteArray& bytes) {
         return Refused(QStringLiteral("The file holds no session: its JSON is not an object."));
     }
     const QJsonObject object = document.object();
+    // The format first: a later format may hold other fields.
+    if (!object.contains(kFormat)) {
+        return Refused(QStringLiteral("The field %1 is missing.").arg(Quoted(kFormat)));
+    }
+    const std::optional<qint64> format = WholeNumber(object.value(kFormat));
+    if (!format) return Refused(WrongType(kFormat, "a whole number"));
+    if (*format != PERSONAL_FORMAT) {
+        return Refused(QStringLiteral("The file is written in format %1; this version of "
+                                      "Mindrova reads format %2.")
+                           .arg(*format)
+                           .arg(PERSONAL_FORMAT));
+    }
     static const QSet<QString> known{kFormat,   kTitle,           kSetup, kNegative,
                                      kPositive, kSecondsPerPoint, kRound};
     for (auto it = object.constBegin(); it != object.constEnd(); ++it) {
@@ -198,18 +210,10 @@ PersonalSessionRead ParsePersonalSession(const QByteArray& bytes) {
                                .arg(Quoted(it.key())));
         }
     }
-    for (const QString& key : {kFormat, kTitle, kSetup, kNegative, kPositive}) {
+    for (const QString& key : {kTitle, kSetup, kNegative, kPositive}) {
         if (!object.contains(key)) {
             return Refused(QStringLiteral("The field %1 is missing.").arg(Quoted(key)));
         }
-    }
-    const std::optional<qint64> format = WholeNumber(object.value(kFormat));
-    if (!format) return Refused(WrongType(kFormat, "a whole number"));
-    if (*format != PERSONAL_FORMAT) {
-        return Refused(QStringLiteral("The file is written in format %1; this version of "
-                                      "Mindrova reads format %2.")
-                           .arg(*format)
-                           .arg(PERSONAL_FORMAT));
     }
     PersonalSession session;
     if (!object.value(kTitle).isString()) return Refused(WrongType(kTitle, "text"));
