@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "app/dialog_button.h"
+#include "app/dialog_size.h"
 #include "personal/personal_file.h"
 #include "personal/personal_store.h"
 
@@ -20,6 +21,11 @@ namespace {
 
 constexpr int kAsInOptions = 0;  // the spin box's value that leaves the pace to the options
 
+int RowsHeight(const QPlainTextEdit* box, int rows) {
+    return rows * QFontMetrics(box->font()).lineSpacing() + 2 * box->frameWidth() +
+           int(2 * box->document()->documentMargin());
+}
+
 QPlainTextEdit* TextBox(const char* name, const QString& accessibleName, int rows,
                         QWidget* parent) {
     auto* box = new QPlainTextEdit(parent);
@@ -27,10 +33,8 @@ QPlainTextEdit* TextBox(const char* name, const QString& accessibleName, int row
     box->setAccessibleName(accessibleName);
     // Tab moves on, as in every other field: a line of a session never holds a tab.
     box->setTabChangesFocus(true);
-    const QFontMetrics metrics(box->font());
-    box->setMinimumHeight(rows * metrics.lineSpacing() + 2 * box->frameWidth() +
-                          int(2 * box->document()->documentMargin()));
-    box->setMinimumWidth(24 * metrics.averageCharWidth());
+    box->setMinimumHeight(RowsHeight(box, rows));
+    box->setMinimumWidth(24 * QFontMetrics(box->font()).averageCharWidth());
     return box;
 }
 
@@ -62,10 +66,16 @@ frmPersonalSessionEdit::frmPersonalSessionEdit(const PersonalSession& session,
     txtTitle->setAccessibleName(tr("Title"));
     txtSetup = TextBox("txtSetup", tr("Set-up statement"), 2, this);
     txtSetup->setPlainText(session.setup);
+    // The statement is one paragraph: it may wrap, and leaves the height to the lines below.
+    txtSetup->setMaximumHeight(RowsHeight(txtSetup, 4));
     txtNegative = TextBox("txtNegative", tr("Negative lines, one a row"), 5, this);
     txtNegative->setPlainText(session.negative.join(u'\n'));
     txtPositive = TextBox("txtPositive", tr("Positive lines, one a row"), 5, this);
     txtPositive->setPlainText(session.positive.join(u'\n'));
+    // A row is a line of the session, as in the file: never wrapped into two.
+    for (QPlainTextEdit* box : {txtNegative, txtPositive}) {
+        box->setLineWrapMode(QPlainTextEdit::NoWrap);
+    }
 
     spnSeconds = new QSpinBox(this);
     spnSeconds->setObjectName(QStringLiteral("spnSecondsPerPoint"));
@@ -126,6 +136,7 @@ frmPersonalSessionEdit::frmPersonalSessionEdit(const PersonalSession& session,
     setTabOrder(cboRound, cmdSave);
     setTabOrder(cmdSave, cmdCancel);
 
+    FitOpeningSize(this, 110);
     connect(cmdSave, &QPushButton::clicked, this, &QDialog::accept);
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
 }

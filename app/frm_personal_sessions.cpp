@@ -14,6 +14,7 @@
 #include <QStandardPaths>
 
 #include "app/dialog_button.h"
+#include "app/dialog_size.h"
 #include "app/frm_personal_session_edit.h"
 #include "personal/personal_file.h"
 #include "personal/personal_from_issue.h"
@@ -157,6 +158,8 @@ frmPersonalSessions::frmPersonalSessions(const QString& folder, Issue issue,
     Reload();
     if (lstSessions->count() > 0) lstSessions->setCurrentRow(0);
     lstSessions->setFocus();
+    // Wide enough for a file's name and its reason on a line, where the screen has the room.
+    FitOpeningSize(this, 90);
 }
 
 bool frmPersonalSessions::eventFilter(QObject* watched, QEvent* event) {

@@ -46,14 +46,18 @@ QStringList Items(const QListWidget* list) {
     return items;
 }
 
-// Every text of the dialog twice its size, as a person who needs larger text has it.
+// Every text of the dialog twice its size, as a person who needs larger text has it: the
+// dialog's own font and every font set on a control.
 void DoubleTheText(QWidget* dialog) {
-    QList<QWidget*> widgets = dialog->findChildren<QWidget*>();
-    widgets << dialog;
-    for (QWidget* w : widgets) {
-        QFont font = w->font();
-        font.setPointSizeF(font.pointSizeF() * 2);
-        w->setFont(font);
+    QList<QWidget*> widgets{dialog};
+    for (QWidget* w : dialog->findChildren<QWidget*>()) {
+        if (w->testAttribute(Qt::WA_SetFont)) widgets << w;
+    }
+    QList<QFont> fonts;
+    for (QWidget* w : widgets) fonts << w->font();
+    for (qsizetype i = 0; i < widgets.size(); ++i) {
+        fonts[i].setPointSizeF(fonts[i].pointSizeF() * 2);
+        widgets[i]->setFont(fonts[i]);
     }
 }
 
