@@ -6,7 +6,6 @@
 #include <QJsonObject>
 #include <QSaveFile>
 #include <QSet>
-#include <QStringDecoder>
 
 #include <cerrno>
 #include <cmath>
@@ -173,13 +172,12 @@ PersonalSessionRead ParsePersonalSession(const QByteArray& bytes) {
     QByteArray text = bytes;
     // Some editors begin a UTF-8 file with a byte order mark; it is no part of the text.
     if (text.startsWith("\xEF\xBB\xBF")) text.remove(0, 3);
-    {
-        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        const QString decoded = utf8(text);
-        if (decoded.isNull() || utf8.hasError()) return Refused(QStringLiteral("The file is not UTF-8 text."));
-    }
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(text, &error);
+    // Bytes that are not UTF-8 can only stand in a string, where the parser refuses them.
+    if (error.error == QJsonParseError::IllegalUTF8String) {
+        return Refused(QStringLiteral("The file is not UTF-8 text."));
+    }
     if (error.error != QJsonParseError::NoError) {
         return Refused(QStringLiteral("The file is not JSON text (%1 at byte %2).")
                            .arg(error.errorString())
