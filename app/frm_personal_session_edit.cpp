@@ -157,7 +157,7 @@ PersonalSession frmPersonalSessionEdit::Session() const {
 
 QString frmPersonalSessionEdit::Fault() const {
     const PersonalSession session = Session();
-    const QString fault = PersonalSessionFault(session);
+    QString fault = PersonalSessionFault(session);
     if (!fault.isEmpty()) return fault;
     for (const QString& other : mOtherTitles) {
         if (SameSessionTitle(other, session.title)) {

@@ -79,7 +79,7 @@ QString LinesFault(const QStringList& lines, const QString& which) {
             .arg(PERSONAL_LINES_MAX);
     }
     for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QString line = lines.at(i);
+        const QString& line = lines.at(i);
         const QString where = QStringLiteral("The %1 line %2").arg(which).arg(i + 1);
         if (line.trimmed().isEmpty()) return where + QStringLiteral(" is empty.");
         if (CodePoints(line) > PERSONAL_LINE_MAX_LENGTH) {
@@ -115,7 +115,7 @@ std::optional<QStringList> Lines(const QJsonValue& value) {
     const QJsonArray array = value.toArray();
     QStringList lines;
     lines.reserve(array.size());
-    for (const QJsonValue& line : array) {
+    for (const QJsonValue line : array) {
         if (!line.isString()) return std::nullopt;
         lines << line.toString();
     }

@@ -103,7 +103,7 @@ QString SaveNewPersonalSession(const QString& folder, const PersonalSession& ses
         if (error) *error = QStringLiteral("The folder %1 could not be made.").arg(folder);
         return {};
     }
-    const QString path = NewPersonalSessionPath(folder, session.title);
+    QString path = NewPersonalSessionPath(folder, session.title);
     if (!WritePersonalSessionFile(path, session, error)) return {};
     return path;
 }

@@ -6,4 +6,4 @@ cd "$(dirname "$0")/.."
 build="${1:-build/dev}"
 root="$(pwd)"
 run-clang-tidy -quiet -j "$(nproc)" -p "$build" \
-    "^$root/(support|engine|session|journal|display|session_window|app)/[^/]+\.cpp$"
+    "^$root/(support|engine|session|journal|personal|display|session_window|app)/[^/]+\.cpp$"
