@@ -1,13 +1,386 @@
 #include "app/frm_personal_sessions.h"
 
+#include <QBoxLayout>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStandardPaths>
+
+#include "app/dialog_button.h"
+#include "app/dialog_size.h"
+#include "app/frm_personal_session_edit.h"
+#include "personal/personal_file.h"
+#include "personal/personal_from_issue.h"
+#include "personal/personal_import.h"
+#include "support/error_trap.h"
+#include "support/modal_seam.h"
+
 namespace mindrova {
+namespace {
+
+const QString kCaption = QStringLiteral("My sessions");
+
+// Where an import or export is offered first: the user's documents, or home where there is no
+// such folder.
+QString DocumentsFolder() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documents.isEmpty() && QDir(documents).exists() ? documents : QDir::homePath();
+}
+
+// A title none of titles has: the base, else the base with the first free number after it.
+QString FreeTitle(const QString& base, const QStringList& titles) {
+    const auto taken = [&](const QString& title) {
+        return std::any_of(titles.cbegin(), titles.cend(),
+                           [&](const QString& t) { return SameSessionTitle(t, title); });
+    };
+    QString title = base;
+    for (int n = 2; taken(title); ++n) title = QStringLiteral("%1 (%2)").arg(base).arg(n);
+    return title;
+}
+
+QLabel* NoteLabel(const char* name, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    // It names files and carries what they hold: never read as markup.
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    label->setHidden(true);
+    return label;
+}
+
+// Asks which issue a new session starts from; eisNone when the user cancelled.
+Issue AskStartingIssue(QWidget* parent, Issue preselected) {
+    QDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("frmNewPersonalSession"));
+    dialog.setWindowTitle(QStringLiteral("New session"));
+    auto* issues = new QComboBox(&dialog);
+    issues->setObjectName(QStringLiteral("cboStartFrom"));
+    issues->setAccessibleName(QStringLiteral("Start from the issue"));
+    for (const Issue issue : OfferedIssues()) issues->addItem(GetIssueName(issue), int(issue));
+    const int chosen = issues->findData(int(preselected));
+    issues->setCurrentIndex(chosen >= 0 ? chosen
+                                        : issues->findData(int(GetDefaultIssue())));
+    auto* label = new QLabel(QStringLiteral("&Start from the issue:"), &dialog);
+    label->setBuddy(issues);
+    auto* note = new QLabel(
+        QStringLiteral("Its statement and phrases are filled in for you to change."), &dialog);
+    note->setWordWrap(true);
+    QPushButton* ok = DialogButton(QStringLiteral("&OK"), "cmdOK", &dialog);
+    QPushButton* cancel = DialogButton(QStringLiteral("Cancel"), "cmdCancel", &dialog);
+    ok->setDefault(true);
+    auto* form = new QFormLayout;
+    form->addRow(label, issues);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addLayout(form);
+    layout->addWidget(note);
+    layout->addLayout(buttons);
+    QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+    QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
+    if (RunModalDialog(dialog) != QDialog::Accepted) return eisNone;
+    return static_cast<Issue>(issues->currentData().toInt());
+}
+
+void Tell(const QString& text) {
+    ShowMessage({kCaption, text, MessageIcon::Information, MessageButtons::Ok, MessageAnswer::Ok});
+}
+
+}  // namespace
+
+frmPersonalSessions::frmPersonalSessions(const QString& folder, Issue issue,
+                                         const QString& ownWords, QWidget* parent)
+    : QDialog(parent), mFolder(folder), mIssue(issue), mOwnWords(ownWords) {
+    setObjectName(QStringLiteral("frmPersonalSessions"));
+    setWindowTitle(kCaption);
+    setModal(true);
+
+    lstSessions = new QListWidget(this);
+    lstSessions->setObjectName(QStringLiteral("lstSessions"));
+    lstSessions->setAccessibleName(QStringLiteral("Your sessions"));
+    lstSessions->setMinimumWidth(24 * lstSessions->fontMetrics().averageCharWidth());
+    lstSessions->installEventFilter(this);
+    auto* listLabel = new QLabel(QStringLiteral("Your &sessions:"), this);
+    listLabel->setBuddy(lstSessions);
+    lblProblems = NoteLabel("lblProblems", this);
+    lblNotice = NoteLabel("lblNotice", this);
+
+    QPushButton* cmdNew = DialogButton(QStringLiteral("&New\u2026"), "cmdNew", this);
+    cmdEdit = DialogButton(QStringLiteral("&Edit\u2026"), "cmdEdit", this);
+    cmdDuplicate = DialogButton(QStringLiteral("D&uplicate"), "cmdDuplicate", this);
+    cmdDelete = DialogButton(QStringLiteral("&Delete\u2026"), "cmdDelete", this);
+    QPushButton* cmdImport = DialogButton(QStringLiteral("&Import\u2026"), "cmdImport", this);
+    cmdExport = DialogButton(QStringLiteral("E&xport\u2026"), "cmdExport", this);
+    QPushButton* cmdClose = DialogButton(QStringLiteral("Close"), "cmdClose", this);
+    const QList<QPushButton*> all{cmdNew,    cmdEdit,   cmdDuplicate, cmdDelete,
+                                  cmdImport, cmdExport, cmdClose};
+    // Enter in the list edits the session chosen; no button takes Enter from it.
+    for (QPushButton* b : all) b->setAutoDefault(false);
+
+    auto* listColumn = new QVBoxLayout;
+    listColumn->addWidget(listLabel);
+    listColumn->addWidget(lstSessions, 1);
+    listColumn->addWidget(lblProblems);
+    listColumn->addWidget(lblNotice);
+    auto* buttonColumn = new QVBoxLayout;
+    for (QPushButton* b : all) {
+        if (b == cmdClose) buttonColumn->addStretch(1);
+        buttonColumn->addWidget(b);
+    }
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(listColumn, 1);
+    layout->addLayout(buttonColumn);
+
+    setTabOrder(lstSessions, cmdNew);
+    for (qsizetype i = 1; i < all.size(); ++i) setTabOrder(all[i - 1], all[i]);
+
+    connect(cmdNew, &QPushButton::clicked, this, [this] { cmdNew_Click(); });
+    connect(cmdEdit, &QPushButton::clicked, this, [this] { cmdEdit_Click(); });
+    connect(cmdDuplicate, &QPushButton::clicked, this, [this] { cmdDuplicate_Click(); });
+    connect(cmdDelete, &QPushButton::clicked, this, [this] { cmdDelete_Click(); });
+    connect(cmdImport, &QPushButton::clicked, this, [this] { cmdImport_Click(); });
+    connect(cmdExport, &QPushButton::clicked, this, [this] { cmdExport_Click(); });
+    connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
+    connect(lstSessions, &QListWidget::itemDoubleClicked, this, [this] { cmdEdit_Click(); });
+    connect(lstSessions, &QListWidget::currentRowChanged, this, [this] { EnableButtons(); });
+
+    Reload();
+    if (lstSessions->count() > 0) lstSessions->setCurrentRow(0);
+    lstSessions->setFocus();
+    // Wide enough for a file's name and its reason on a line, where the screen has the room.
+    FitOpeningSize(this, 90);
+}
+
+bool frmPersonalSessions::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == lstSessions && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            if (cmdEdit->isEnabled()) cmdEdit_Click();
+            return true;
+        }
+        if (key == Qt::Key_Delete) {
+            if (cmdDelete->isEnabled()) cmdDelete_Click();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmPersonalSessions::Reload(const QString& selectPath) {
+    mListing = ListPersonalSessions(mFolder);
+    const int before = lstSessions->currentRow();
+    lstSessions->clear();
+    int select = -1;
+    for (const PersonalSessionFile& file : mListing.sessions) {
+        if (file.path == selectPath) select = lstSessions->count();
+        lstSessions->addItem(file.session.title);
+    }
+    if (select < 0 && lstSessions->count() > 0) {
+        select = std::clamp(before, 0, lstSessions->count() - 1);
+    }
+    lstSessions->setCurrentRow(select);
+    QStringList problems;
+    for (const PersonalSessionProblem& p : mListing.problems) {
+        problems << PersonalSessionProblemText(p);
+    }
+    if (!problems.isEmpty()) {
+        problems.prepend(QStringLiteral("Not listed, as they cannot be used (they are left as "
+                                        "they are in %1):")
+                             .arg(QDir::toNativeSeparators(mFolder)));
+    }
+    const QString text = problems.join(u'\n');
+    lblProblems->setText(text);
+    lblProblems->setAccessibleName(text);
+    lblProblems->setHidden(text.isEmpty());
+    if (mListing.sessions.isEmpty()) {
+        lstSessions->setAccessibleDescription(
+            QStringLiteral("No sessions yet. New makes one from an issue."));
+    } else {
+        lstSessions->setAccessibleDescription({});
+    }
+    EnableButtons();
+}
+
+void frmPersonalSessions::EnableButtons() {
+    const bool chosen = Selected() != nullptr;
+    for (QPushButton* b : {cmdEdit, cmdDuplicate, cmdDelete, cmdExport}) b->setEnabled(chosen);
+}
+
+void frmPersonalSessions::SetNotice(const QString& text) {
+    lblNotice->setText(text);
+    lblNotice->setAccessibleName(text);
+    lblNotice->setHidden(text.isEmpty());
+}
+
+const PersonalSessionFile* frmPersonalSessions::Selected() const {
+    const int row = lstSessions->currentRow();
+    if (row < 0 || row >= mListing.sessions.size()) return nullptr;
+    return &mListing.sessions.at(row);
+}
+
+QStringList frmPersonalSessions::TitlesBut(const QString& path) const {
+    QStringList titles;
+    for (const PersonalSessionFile& file : mListing.sessions) {
+        if (file.path != path) titles << file.session.title;
+    }
+    return titles;
+}
+
+bool frmPersonalSessions::Edit(PersonalSession& session, const QString& path,
+                               const QString& caption) {
+    frmPersonalSessionEdit editor(session, TitlesBut(path), this);
+    editor.setWindowTitle(caption);
+    if (RunModalDialog(editor) != QDialog::Accepted) return false;
+    session = editor.Session();
+    return true;
+}
+
+// Writes the session to path, or to a new file when path is empty; returns the file's path, or
+// an empty text once the user has been told it could not be written.
+QString frmPersonalSessions::Write(const QString& path, const PersonalSession& session) {
+    QString error;
+    QString written = path;
+    if (path.isEmpty()) {
+        written = SaveNewPersonalSession(mFolder, session, &error);
+    } else if (!WritePersonalSessionFile(path, session, &error)) {
+        written.clear();
+    }
+    if (written.isEmpty()) {
+        Tell(QStringLiteral("The session \u201C%1\u201D could not be saved (%2). Your other "
+                            "sessions are unchanged.")
+                 .arg(session.title, error));
+    }
+    return written;
+}
+
+void frmPersonalSessions::cmdNew_Click() {
+    Trap({"frmPersonalSessions", "cmdNew_Click"}, [&] {
+        const Issue issue = AskStartingIssue(this, mIssue);
+        if (issue == eisNone) return;
+        PersonalSession session = PersonalSessionFromIssue(issue, mOwnWords);
+        session.title = FreeTitle(session.title, TitlesBut({}));
+        if (!Edit(session, {}, QStringLiteral("New session"))) return;
+        const QString path = Write({}, session);
+        if (path.isEmpty()) return;
+        SetNotice(QStringLiteral("\u201C%1\u201D was saved.").arg(session.title));
+        Reload(path);
+    });
+}
+
+void frmPersonalSessions::cmdEdit_Click() {
+    Trap({"frmPersonalSessions", "cmdEdit_Click"}, [&] {
+        const PersonalSessionFile* chosen = Selected();
+        if (chosen == nullptr) return;
+        const QString path = chosen->path;
+        PersonalSession session = chosen->session;
+        if (!Edit(session, path, QStringLiteral("Edit a session"))) return;
+        if (Write(path, session).isEmpty()) return;
+        SetNotice(QStringLiteral("\u201C%1\u201D was saved.").arg(session.title));
+        Reload(path);
+    });
+}
+
+void frmPersonalSessions::cmdDuplicate_Click() {
+    Trap({"frmPersonalSessions", "cmdDuplicate_Click"}, [&] {
+        const PersonalSessionFile* chosen = Selected();
+        if (chosen == nullptr) return;
+        PersonalSession copy = chosen->session;
+        copy.title = FreeTitle(copy.title, TitlesBut({}));
+        const QString path = Write({}, copy);
+        if (path.isEmpty()) return;
+        SetNotice(QStringLiteral("\u201C%1\u201D was made as a copy.").arg(copy.title));
+        Reload(path);
+    });
+}
+
+void frmPersonalSessions::cmdDelete_Click() {
+    Trap({"frmPersonalSessions", "cmdDelete_Click"}, [&] {
+        const PersonalSessionFile* chosen = Selected();
+        if (chosen == nullptr) return;
+        const PersonalSessionFile file = *chosen;
+        const MessageAnswer answer = ShowMessage(
+            {kCaption,
+             QStringLiteral("Delete your session \u201C%1\u201D? Its file %2 is deleted; this "
+                            "cannot be undone.")
+                 .arg(file.session.title, QFileInfo(file.path).fileName()),
+             MessageIcon::Question, MessageButtons::DeleteCancel, MessageAnswer::Cancel});
+        if (answer != MessageAnswer::Delete) return;
+        if (QFile::remove(file.path)) {
+            SetNotice(QStringLiteral("\u201C%1\u201D was deleted.").arg(file.session.title));
+        } else {
+            Tell(QStringLiteral("The session \u201C%1\u201D could not be deleted; it is left "
+                                "as it was.")
+                     .arg(file.session.title));
+        }
+        Reload();
+    });
+}
+
+void frmPersonalSessions::cmdImport_Click() {
+    Trap({"frmPersonalSessions", "cmdImport_Click"}, [&] {
+        QFileDialog dialog(this, QStringLiteral("Import a session"), DocumentsFolder(),
+                           QStringLiteral("Session files (*.json)"));
+        dialog.setObjectName(QStringLiteral("dlgSessionImport"));
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        if (RunModalDialog(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+            return;
+        }
+        const ImportOutcome outcome =
+            ImportPersonalSession(mFolder, dialog.selectedFiles().constFirst());
+        if (outcome.result == ImportResult::Refused || outcome.result == ImportResult::Failed) {
+            Tell(outcome.message);
+            return;
+        }
+        SetNotice(outcome.message);
+        Reload(outcome.path);
+    });
+}
+
+void frmPersonalSessions::cmdExport_Click() {
+    Trap({"frmPersonalSessions", "cmdExport_Click"}, [&] {
+        const PersonalSessionFile* chosen = Selected();
+        if (chosen == nullptr) return;
+        const PersonalSession session = chosen->session;
+        const QString folder = DocumentsFolder();
+        QFileDialog dialog(this, QStringLiteral("Export a session"), folder,
+                           QStringLiteral("Session files (*.json)"));
+        dialog.setObjectName(QStringLiteral("dlgSessionExport"));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix(QStringLiteral("json"));
+        dialog.selectFile(NewPersonalSessionPath(folder, session.title));
+        if (RunModalDialog(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+            return;
+        }
+        const QString target = dialog.selectedFiles().constFirst();
+        QString error;
+        if (WritePersonalSessionFile(target, session, &error)) {
+            SetNotice(QStringLiteral("\u201C%1\u201D was exported to %2.")
+                          .arg(session.title, QDir::toNativeSeparators(target)));
+            return;
+        }
+        Tell(QStringLiteral("\u201C%1\u201D could not be exported to %2 (%3).")
+                 .arg(session.title, QDir::toNativeSeparators(target), error));
+    });
+}
 
 void ShowPersonalSessions(QWidget* owner, const QString& folder, Issue issue,
                           const QString& ownWords) {
-    Q_UNUSED(owner);
-    Q_UNUSED(folder);
-    Q_UNUSED(issue);
-    Q_UNUSED(ownWords);
+    Trap({"frmPersonalSessions", "ShowPersonalSessions"}, [&] {
+        frmPersonalSessions dialog(folder, issue, ownWords, owner);
+        RunModalDialog(dialog);
+    });
 }
 
 }  // namespace mindrova

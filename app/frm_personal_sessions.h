@@ -1,14 +1,62 @@
 #pragma once
 // The user's own sessions, listed with what can be done to them: New (from an issue), Edit,
-// Duplicate, Delete, Import and Export.
+// Duplicate, Delete, Import and Export. Files the folder holds but that cannot be used are named
+// under the list with the reason, and are never changed or deleted here.
 
+#include <QDialog>
 #include <QString>
 
 #include "engine/issues.h"
+#include "personal/personal_store.h"
 
-class QWidget;
+class QLabel;
+class QListWidget;
+class QPushButton;
 
 namespace mindrova {
+
+class frmPersonalSessions : public QDialog {
+    Q_OBJECT
+public:
+    // New starts from issue and ownWords.
+    frmPersonalSessions(const QString& folder, Issue issue, const QString& ownWords,
+                        QWidget* parent = nullptr);
+
+    const PersonalSessionListing& listing() const { return mListing; }
+
+    void cmdNew_Click();
+    void cmdEdit_Click();
+    void cmdDuplicate_Click();
+    void cmdDelete_Click();
+    void cmdImport_Click();
+    void cmdExport_Click();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Reload(const QString& selectPath = {});
+    void EnableButtons();
+    void SetNotice(const QString& text);
+    const PersonalSessionFile* Selected() const;
+    QStringList TitlesBut(const QString& path) const;
+    // Runs the editor on session; true with the edited session when the user saved.
+    bool Edit(PersonalSession& session, const QString& path, const QString& caption);
+    QString Write(const QString& path, const PersonalSession& session);
+
+    QString mFolder;
+    Issue mIssue;
+    QString mOwnWords;
+    PersonalSessionListing mListing;
+
+    QListWidget* lstSessions = nullptr;
+    QLabel* lblProblems = nullptr;
+    QLabel* lblNotice = nullptr;
+    QPushButton* cmdEdit = nullptr;
+    QPushButton* cmdDuplicate = nullptr;
+    QPushButton* cmdDelete = nullptr;
+    QPushButton* cmdExport = nullptr;
+};
 
 // Runs the dialog modally over owner on the files in folder; New starts from issue and ownWords.
 void ShowPersonalSessions(QWidget* owner, const QString& folder, Issue issue,

@@ -5,6 +5,7 @@
 #include "app/frm_about.h"
 #include "app/journal_services.h"
 #include "app/frm_appearance.h"
+#include "app/frm_personal_sessions.h"
 #include "app/frm_voice.h"
 #include "app/web_pages.h"
 #include "display/desktop_preferences.h"
@@ -29,6 +30,13 @@ void InstallSessionWindowServices() {
     WindowServices().showVoiceDialog = [](QWidget* owner) { return ShowVoiceDialog(owner); };
     WindowServices().showAppearanceDialog = [](QWidget* owner) {
         return ShowAppearanceDialog(owner);
+    };
+    WindowServices().listPersonalSessions = [] {
+        return ListPersonalSessions(PersonalSessionsFolder());
+    };
+    WindowServices().managePersonalSessions = [](QWidget* owner, Issue issue,
+                                                 const QString& ownWords) {
+        ShowPersonalSessions(owner, PersonalSessionsFolder(), issue, ownWords);
     };
     WindowServices().makeDesktopPreferences = [] { return std::make_unique<DesktopPreferences>(); };
 }

@@ -51,15 +51,19 @@ bool MarksWithinLimit(const QList<uint>& characters) {
 
 }  // namespace
 
-bool OwnWordsAcceptable(const QString& typed) {
+bool LineCharactersAcceptable(const QString& line) {
     // Half a surrogate pair is no character at all; toUcs4 would hide it as U+FFFD.
-    if (!typed.isValidUtf16()) return false;
-    const QList<uint> characters = typed.trimmed().toUcs4();
-    if (characters.size() > OWN_WORDS_MAX_LENGTH) return false;
-    for (const uint c : typed.toUcs4()) {
+    if (!line.isValidUtf16()) return false;
+    for (const uint c : line.toUcs4()) {
         if (IsRefusedCharacter(static_cast<char32_t>(c))) return false;
     }
+    const QList<uint> characters = line.trimmed().toUcs4();
     return JoinersNeverDoubled(characters) && MarksWithinLimit(characters);
+}
+
+bool OwnWordsAcceptable(const QString& typed) {
+    if (typed.trimmed().toUcs4().size() > OWN_WORDS_MAX_LENGTH) return false;
+    return LineCharactersAcceptable(typed);
 }
 
 std::optional<QString> CleanOwnWords(const QString& typed) {

@@ -16,6 +16,11 @@ inline constexpr int OWN_WORDS_MAX_MARKS = 3;
 // a character, and at most OWN_WORDS_MAX_LENGTH characters once the blanks around it are trimmed.
 bool OwnWordsAcceptable(const QString& typed);
 
+// The same rule for any one line of the user's text, whatever its length: no control or line
+// breaking characters, no invisible characters that reorder or hide text, no doubled joiners and
+// at most OWN_WORDS_MAX_MARKS combining marks on a character.
+bool LineCharactersAcceptable(const QString& line);
+
 // The words as the session keeps them (blanks trimmed), or nothing when they are refused.
 std::optional<QString> CleanOwnWords(const QString& typed);
 

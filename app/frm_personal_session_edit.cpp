@@ -1,0 +1,180 @@
+#include "app/frm_personal_session_edit.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "app/dialog_button.h"
+#include "app/dialog_size.h"
+#include "personal/personal_file.h"
+#include "personal/personal_store.h"
+
+namespace mindrova {
+namespace {
+
+constexpr int kAsInOptions = 0;  // the spin box's value that leaves the pace to the options
+
+int RowsHeight(const QPlainTextEdit* box, int rows) {
+    return rows * QFontMetrics(box->font()).lineSpacing() + 2 * box->frameWidth() +
+           int(2 * box->document()->documentMargin());
+}
+
+QPlainTextEdit* TextBox(const char* name, const QString& accessibleName, int rows,
+                        QWidget* parent) {
+    auto* box = new QPlainTextEdit(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setAccessibleName(accessibleName);
+    // Tab moves on, as in every other field: a line of a session never holds a tab.
+    box->setTabChangesFocus(true);
+    box->setMinimumHeight(RowsHeight(box, rows));
+    box->setMinimumWidth(24 * QFontMetrics(box->font()).averageCharWidth());
+    return box;
+}
+
+QStringList Rows(const QPlainTextEdit* box) {
+    QStringList rows;
+    for (const QString& row : box->toPlainText().split(u'\n')) {
+        if (!row.trimmed().isEmpty()) rows << row.trimmed();
+    }
+    return rows;
+}
+
+QLabel* Label(const QString& text, QWidget* buddy, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setBuddy(buddy);
+    return label;
+}
+
+}  // namespace
+
+frmPersonalSessionEdit::frmPersonalSessionEdit(const PersonalSession& session,
+                                               const QStringList& otherTitles, QWidget* parent)
+    : QDialog(parent), mOtherTitles(otherTitles) {
+    setObjectName(QStringLiteral("frmPersonalSessionEdit"));
+    setWindowTitle(tr("Edit a session"));
+    setModal(true);
+
+    txtTitle = new QLineEdit(session.title, this);
+    txtTitle->setObjectName(QStringLiteral("txtTitle"));
+    txtTitle->setAccessibleName(tr("Title"));
+    txtSetup = TextBox("txtSetup", tr("Set-up statement"), 2, this);
+    txtSetup->setPlainText(session.setup);
+    // The statement is one paragraph: it may wrap, and leaves the height to the lines below.
+    txtSetup->setMaximumHeight(RowsHeight(txtSetup, 4));
+    txtNegative = TextBox("txtNegative", tr("Negative lines, one a row"), 5, this);
+    txtNegative->setPlainText(session.negative.join(u'\n'));
+    txtPositive = TextBox("txtPositive", tr("Positive lines, one a row"), 5, this);
+    txtPositive->setPlainText(session.positive.join(u'\n'));
+    // A row is a line of the session, as in the file: never wrapped into two.
+    for (QPlainTextEdit* box : {txtNegative, txtPositive}) {
+        box->setLineWrapMode(QPlainTextEdit::NoWrap);
+    }
+
+    spnSeconds = new QSpinBox(this);
+    spnSeconds->setObjectName(QStringLiteral("spnSecondsPerPoint"));
+    spnSeconds->setAccessibleName(tr("Seconds per point"));
+    spnSeconds->setRange(kAsInOptions, SECONDS_PER_POINT_MAX);
+    spnSeconds->setSpecialValueText(tr("As in Session options"));
+    spnSeconds->setSuffix(tr(" s"));
+    spnSeconds->setValue(session.secondsPerPoint.value_or(kAsInOptions));
+    cboRound = new QComboBox(this);
+    cboRound->setObjectName(QStringLiteral("cboRound"));
+    cboRound->setAccessibleName(tr("Round"));
+    cboRound->addItem(tr("As in Session options"));
+    cboRound->addItem(tr("All sixteen points"), int(RoundKind::Full));
+    cboRound->addItem(tr("One side per round"), int(RoundKind::OneSide));
+    if (session.round) cboRound->setCurrentIndex(cboRound->findData(int(*session.round)));
+    cboRound->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+
+    lblFault = new QLabel(this);
+    lblFault->setObjectName(QStringLiteral("lblFault"));
+    // What is typed is shown as typed, never read as markup.
+    lblFault->setTextFormat(Qt::PlainText);
+    lblFault->setWordWrap(true);
+    lblFault->setHidden(true);
+
+    QPushButton* cmdSave = DialogButton(tr("&Save"), "cmdSave", this);
+    QPushButton* cmdCancel = DialogButton(tr("Cancel"), "cmdCancel", this);
+    cmdSave->setDefault(true);
+
+    auto* form = new QFormLayout;
+    form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    form->addRow(Label(tr("&Title:"), txtTitle, this), txtTitle);
+    form->addRow(Label(tr("Set-&up statement:"), txtSetup, this), txtSetup);
+    auto* lines = new QGridLayout;
+    lines->addWidget(Label(tr("&Negative lines, one a row:"), txtNegative, this), 0, 0);
+    lines->addWidget(Label(tr("&Positive lines, one a row:"), txtPositive, this), 0, 1);
+    lines->addWidget(txtNegative, 1, 0);
+    lines->addWidget(txtPositive, 1, 1);
+    lines->setRowStretch(1, 1);
+    auto* pace = new QFormLayout;
+    pace->addRow(Label(tr("Seconds per p&oint:"), spnSeconds, this), spnSeconds);
+    pace->addRow(Label(tr("&Round:"), cboRound, this), cboRound);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cmdSave);
+    buttons->addWidget(cmdCancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addLayout(lines, 1);
+    layout->addLayout(pace);
+    layout->addWidget(lblFault);
+    layout->addLayout(buttons);
+
+    setTabOrder(txtTitle, txtSetup);
+    setTabOrder(txtSetup, txtNegative);
+    setTabOrder(txtNegative, txtPositive);
+    setTabOrder(txtPositive, spnSeconds);
+    setTabOrder(spnSeconds, cboRound);
+    setTabOrder(cboRound, cmdSave);
+    setTabOrder(cmdSave, cmdCancel);
+
+    FitOpeningSize(this, 110);
+    connect(cmdSave, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+PersonalSession frmPersonalSessionEdit::Session() const {
+    PersonalSession session;
+    session.title = txtTitle->text().trimmed();
+    // One paragraph: a row break typed in it is a space.
+    session.setup = txtSetup->toPlainText().replace(u'\n', u' ').trimmed();
+    session.negative = Rows(txtNegative);
+    session.positive = Rows(txtPositive);
+    if (spnSeconds->value() != kAsInOptions) session.secondsPerPoint = spnSeconds->value();
+    if (cboRound->currentData().isValid()) {
+        session.round = static_cast<RoundKind>(cboRound->currentData().toInt());
+    }
+    return session;
+}
+
+QString frmPersonalSessionEdit::Fault() const {
+    const PersonalSession session = Session();
+    QString fault = PersonalSessionFault(session);
+    if (!fault.isEmpty()) return fault;
+    for (const QString& other : mOtherTitles) {
+        if (SameSessionTitle(other, session.title)) {
+            return tr("You already have a session called \u201C%1\u201D; give this one another "
+                      "title.")
+                .arg(other);
+        }
+    }
+    return {};
+}
+
+void frmPersonalSessionEdit::accept() {
+    const QString fault = Fault();
+    lblFault->setText(fault);
+    lblFault->setAccessibleName(fault);
+    lblFault->setHidden(fault.isEmpty());
+    if (fault.isEmpty()) QDialog::accept();
+}
+
+}  // namespace mindrova
