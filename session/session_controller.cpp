@@ -336,6 +336,8 @@ void SessionController::radMode_Click(int optionIndex) {
     if (mblnBusy) return;
     mblnBusy = true;
     mState.genmSelectedIssue = IssueOptIndexToEnum(optionIndex);
+    // An issue chosen in the list is worked on in place of any personal session chosen before.
+    if (mState.gPersonal) ChoosePersonalSession(std::nullopt);
     mblnBusy = false;
 }
 

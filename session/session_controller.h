@@ -82,7 +82,7 @@ public:
     // are and return false.
     bool SetOwnWords(const QString& words);
     // A session of the user's own chosen on Select Issue in the issue's place, or none (the
-    // chosen issue holds again).
+    // chosen issue holds again). Choosing an issue in the list (radMode_Click) drops it too.
     void ChoosePersonalSession(const std::optional<PersonalSession>& session);
     const std::optional<PersonalSession>& ChosenPersonalSession() const { return mState.gPersonal; }
     // The pace chosen in the session options; a personal session's own values win over it.

@@ -931,6 +931,16 @@ TEST_F(Session, ChoosingNoPersonalSessionReturnsToTheSelectedIssueAndItsPace) {
     }
 }
 
+TEST_F(Session, ChoosingAnIssueInTheListDropsThePersonalSession) {
+    controller.Next();
+    controller.ChoosePersonalSession(MakePersonalSession(1, 1, 6));
+    ASSERT_EQ(controller.CurrentPace().secondsPerPoint, 6);
+    controller.radMode_Click(IssueEnumToOptIndex(eisGuilt));
+    EXPECT_FALSE(controller.ChosenPersonalSession().has_value());
+    EXPECT_EQ(controller.State().genmSelectedIssue, eisGuilt);
+    EXPECT_EQ(controller.CurrentPace(), SessionPace{});
+}
+
 // A seeded stream of commands, ticks, paces and personal sessions chosen and dropped, both kinds
 // of round among them. The test keeps its own clock: on every tick the step must change exactly
 // when the seconds of the step reach the pace's length, to the step the table gives, counting a
@@ -1049,6 +1059,7 @@ TEST(SeededRandomPace, StepsAndTicksFollowTheChosenPaceToTheTick) {
                 break;
             case 18:
                 controller.radMode_Click(random.bounded(1, ISSUE_OPTION_COUNT + 1));
+                personal.reset();
                 break;
             default:
                 random.bounded(10) ? controller.Next() : controller.cmdFinish_Click();
