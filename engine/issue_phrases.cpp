@@ -69,6 +69,16 @@ QString SetUpSentence(Issue issue, const QString& ownWords) {
            kSelfAcceptance;
 }
 
+// What the karate-chop step asks, up to the statement the user repeats.
+QString KarateChopInstructions() {
+    return QStringLiteral("Relax your shoulders. They shouldn't move when breathing.") + kBlank +
+           QStringLiteral("Relax muscles of your face. Relax your jaw.") + kBlank +
+           QStringLiteral(
+               "Breath deeply and lightly tap with the index finger and middle finger a "
+               "'karate chop' point, repeating the introduction sentence:") +
+           kBlank;
+}
+
 using BlockProcedure = QString (*)();
 
 // The phrase procedures of an issue, negative first; both null for issues without their own.
@@ -138,13 +148,21 @@ QString GetStringForActivationStep(Issue issue, const QString& ownWords) {
             result += QStringLiteral("Headaches are the number one reason we visit our doctors.") +
                       kBlank;
         }
-        result += QStringLiteral("Relax your shoulders. They shouldn't move when breathing.") +
-                  kBlank + QStringLiteral("Relax muscles of your face. Relax your jaw.") + kBlank +
-                  QStringLiteral(
-                      "Breath deeply and lightly tap with the index finger and middle finger a "
-                      "'karate chop' point, repeating the introduction sentence:") +
-                  kBlank + SetUpSentence(issue, ownWords);
+        result += KarateChopInstructions() + SetUpSentence(issue, ownWords);
     });
+    return result;
+}
+
+QString GetSetUpStatement(Issue issue, const QString& ownWords) {
+    QString result;
+    Trap({"modIssues", "GetSetUpStatement"}, [&] { result = SetUpSentence(issue, ownWords); });
+    return result;
+}
+
+QString GetStringForOwnActivationStep(const QString& statement) {
+    QString result;
+    Trap({"modIssues", "GetStringForOwnActivationStep"},
+         [&] { result = KarateChopInstructions() + statement; });
     return result;
 }
 

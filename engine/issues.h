@@ -33,6 +33,10 @@ Issue GetDefaultIssue();
 QString GetStringForActivationStep(Issue issue);
 // The same with the user's own words said in the statement; empty words give the text above.
 QString GetStringForActivationStep(Issue issue, const QString& ownWords);
+// The set-up statement alone ("Even though ..."), as the karate-chop text ends with it.
+QString GetSetUpStatement(Issue issue, const QString& ownWords);
+// Karate-chop instructions ending with a statement of the user's own, said as written.
+QString GetStringForOwnActivationStep(const QString& statement);
 QString GetStringForNegativeSequence(Issue issue);
 QString GetStringForPositiveSequence(Issue issue);
 

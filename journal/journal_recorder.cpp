@@ -7,7 +7,8 @@
 #include <algorithm>
 #include <memory>
 
-#include "engine/issues.h"
+#include "engine/rounds.h"
+#include "session/chosen_work.h"
 #include "support/trace_log.h"
 
 namespace mindrova {
@@ -155,7 +156,7 @@ void JournalRecorder::StepEntered(Step left, const SessionState& state) {
         mLaterRatingsWritten = 0;
     }
     if (!mActive) return;
-    if (entered == estTopHead1 && left != estTopHead1) ++mRounds;
+    if (StartsRound(entered, state.gPace.round) && left != entered) ++mRounds;
     const bool ratedAgain =
         left == estReassessSUD && state.gintLaterSUDs.size() > mLaterRatingsWritten;
     if (ratedAgain || entered == estFinish) {
@@ -172,8 +173,8 @@ void JournalRecorder::Write(const SessionState& state) {
     JournalEntry entry;
     entry.key = mKey;
     entry.started = mStarted;
-    entry.issue = GetIssueName(state.genmSelectedIssue);
-    entry.ownWords = state.gstrOwnWords;
+    entry.issue = ChosenTitle(state);
+    entry.ownWords = ChosenOwnWords(state);
     entry.firstRating = state.gintFirstSUD;
     for (const qint16 rating : state.gintLaterSUDs) entry.laterRatings << rating;
     entry.rounds = mRounds;

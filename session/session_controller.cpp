@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/rounds.h"
 #include "session/own_words.h"
 #include "support/error_trap.h"
 #include "support/trace_log.h"
@@ -68,11 +69,11 @@ void SessionController::ProcessSteps(Step step, qint32 length, bool force, bool 
                 mState.genmCurrentStep = estIntro;
             }
             line = 50;
-            mState.glngStepLength = GetStepLength(mState.genmCurrentStep);
+            mState.glngStepLength = GetStepLength(mState.genmCurrentStep, mState.gPace);
             line = 60;
             ResetBlink();
             line = 70;
-            if (mState.genmCurrentStep == estTopHead1) {
+            if (StartsRound(mState.genmCurrentStep, mState.gPace.round)) {
                 ++mState.glngRoundCount;
                 const bool positive = mState.glngRoundCount > 2;
                 if (positive != mState.gblnPositiveSequence) {
@@ -196,7 +197,7 @@ void SessionController::cmdFinish_Click() {
             mState.glngRoundCount = 0;
             mState.gblnPositiveSequence = false;
             mState.glngSecondsInStep = 0;
-            mState.glngStepLength = GetStepLength(estFinish);
+            mState.glngStepLength = GetStepLength(estFinish, mState.gPace);
             ResetBlink();
             DisplayStep(estFinish);
             EnableDisableTimer();
@@ -335,14 +336,30 @@ void SessionController::radMode_Click(int optionIndex) {
     if (mblnBusy) return;
     mblnBusy = true;
     mState.genmSelectedIssue = IssueOptIndexToEnum(optionIndex);
+    // An issue chosen in the list is worked on in place of any personal session chosen before.
+    if (mState.gPersonal) ChoosePersonalSession(std::nullopt);
     mblnBusy = false;
 }
 
 void SessionController::ChoosePersonalSession(const std::optional<PersonalSession>& session) {
     mState.gPersonal = session;
+    ApplyPace();
 }
 
-void SessionController::SetPace(const SessionPace& pace) { mPaceOptions = pace; }
+void SessionController::SetPace(const SessionPace& pace) {
+    mPaceOptions = pace;
+    ApplyPace();
+}
+
+void SessionController::ApplyPace() {
+    mState.gPace = BoundedPace(
+        EffectivePace(mPaceOptions, mState.gPersonal ? &*mState.gPersonal : nullptr));
+    // The point being tapped takes the new length at once: a slower pace lets it run on, a
+    // quicker one ends it on the next tick if its time is already up.
+    if (IsTappingPoint(mState.genmCurrentStep)) {
+        mState.glngStepLength = GetStepLength(mState.genmCurrentStep, mState.gPace);
+    }
+}
 
 void SessionController::radSUD_Click(int index) {
     if (index >= 0 && index < SUD_OPTION_COUNT) mintSelectedSUD = static_cast<qint16>(index);

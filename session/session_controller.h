@@ -82,12 +82,15 @@ public:
     // are and return false.
     bool SetOwnWords(const QString& words);
     // A session of the user's own chosen on Select Issue in the issue's place, or none (the
-    // chosen issue holds again).
+    // chosen issue holds again). Choosing an issue in the list (radMode_Click) drops it too.
     void ChoosePersonalSession(const std::optional<PersonalSession>& session);
     const std::optional<PersonalSession>& ChosenPersonalSession() const { return mState.gPersonal; }
     // The pace chosen in the session options; a personal session's own values win over it.
+    // A change reaches the point being tapped at once, and the next round start.
     void SetPace(const SessionPace& pace);
     const SessionPace& Pace() const { return mPaceOptions; }
+    // The pace the session runs at now (see SessionState::gPace).
+    const SessionPace& CurrentPace() const { return mState.gPace; }
 
     // Listeners are told in the order they were added; the controller does not own them.
     void AddListener(SessionListener* listener);
@@ -95,6 +98,7 @@ public:
 
 private:
     void StopTimer() { SetStepTimer(false); }
+    void ApplyPace();
     // Every start and stop of the step timer goes through here, so that a hold is kept.
     void SetStepTimer(bool wanted);
     void SetPreviousEnabled(bool enabled);

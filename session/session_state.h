@@ -26,6 +26,9 @@ struct SessionState : RoundState {
     QList<qint16> gintLaterSUDs;
     // A session of the user's own in the issue's place; none: the selected issue holds.
     std::optional<PersonalSession> gPersonal;
+    // The pace the rounds run at: the chosen options, with the personal session's own values
+    // over them, each within its range.
+    SessionPace gPace;
 };
 
 }  // namespace mindrova

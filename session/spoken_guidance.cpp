@@ -1,5 +1,6 @@
 #include "session/spoken_guidance.h"
 
+#include "engine/rounds.h"
 #include "session/speech_timing.h"
 #include "session/spoken_texts.h"
 
@@ -117,7 +118,7 @@ void SpokenGuidance::SpeakStep(const SessionState& state) {
 
 const QStringList& SpokenGuidance::RoundLines(const SessionState& state) {
     const RoundLinesKey key{state.genmSelectedIssue, state.gblnPositiveSequence,
-                            state.gstrOwnWords};
+                            state.gstrOwnWords, state.gPersonal};
     if (mRoundLinesKey != key) {
         mRoundLines = PhraseLines(state.genmCurrentStep, state);
         mRoundLinesKey = key;
@@ -127,8 +128,8 @@ const QStringList& SpokenGuidance::RoundLines(const SessionState& state) {
 
 void SpokenGuidance::SpeakPoint(const SessionState& state) {
     const Step step = state.genmCurrentStep;
-    const QString line = PhraseLineForPoint(RoundLines(state), PointIndexInRound(step));
-    const double seconds = GetStepLength(step) * POINT_SPEECH_SHARE;
+    const QString line = PhraseLineForPoint(RoundLines(state), PointIndexInRound(state));
+    const double seconds = GetStepLength(step, state.gPace) * POINT_SPEECH_SHARE;
     const RateRange range = mSpeaker ? mSpeaker->Rates() : RateRange{};
     if (const auto rate = RateToFit(line, seconds, mPreferredRate, range);
         rate && !line.isEmpty()) {

@@ -81,6 +81,7 @@ private:
         Issue issue = eisNone;
         bool positive = false;
         QString ownWords;
+        std::optional<PersonalSession> personal;
         bool operator==(const RoundLinesKey&) const = default;
     };
     std::optional<RoundLinesKey> mRoundLinesKey;

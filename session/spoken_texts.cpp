@@ -1,7 +1,7 @@
 #include "session/spoken_texts.h"
 
-#include <array>
-
+#include "engine/rounds.h"
+#include "session/chosen_work.h"
 #include "session/step_presentation.h"
 
 namespace mindrova {
@@ -13,22 +13,6 @@ const QString kLineBreak = QStringLiteral("\r\n");
 // Engines read a plain line feed as a pause, as they do a paragraph.
 QString ForSpeech(QString text) {
     return text.replace(kLineBreak, QStringLiteral("\n")).trimmed();
-}
-
-constexpr int kPointsPerRound = 16;
-
-// The round's points in the order the timer visits them, read once from the step model.
-const std::array<Step, kPointsPerRound>& RoundOrder() {
-    static const std::array<Step, kPointsPerRound> order = [] {
-        std::array<Step, kPointsPerRound> points{};
-        Step step = estTopHead1;
-        for (Step& point : points) {
-            point = step;
-            step = GetNextStep(step);
-        }
-        return points;
-    }();
-    return order;
 }
 
 }  // namespace
@@ -44,6 +28,7 @@ QString UntimedStepSpeech(Step step, const SessionState& state) {
 }
 
 QString SetupStatementSpeech(Step step, const SessionState& state) {
+    if (step == estLeftHand || step == estRightHand) return ForSpeech(ChosenSetUpStatement(state));
     const QStringList paragraphs =
         StepInstructionsText(step, state).split(kParagraphBreak, Qt::SkipEmptyParts);
     for (auto it = paragraphs.crbegin(); it != paragraphs.crend(); ++it) {
@@ -67,12 +52,11 @@ QStringList PhraseLines(Step step, const SessionState& state) {
 }
 
 int PointIndexInRound(Step step) {
-    if (step < estTopHead1 || step > estRightUnderArm) return -1;
-    const auto& order = RoundOrder();
-    for (int i = 0; i < kPointsPerRound; ++i) {
-        if (order[static_cast<std::size_t>(i)] == step) return i;
-    }
-    return -1;
+    return PointOfRound(step, RoundKind::Full);
+}
+
+int PointIndexInRound(const SessionState& state) {
+    return PointOfRound(state.genmCurrentStep, state.gPace.round);
 }
 
 QString PhraseLineForPoint(const QStringList& lines, int pointIndex) {

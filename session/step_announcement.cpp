@@ -1,13 +1,12 @@
 #include "session/step_announcement.h"
 
+#include "engine/rounds.h"
 #include "engine/steps.h"
 #include "session/spoken_texts.h"
 #include "session/step_presentation.h"
 
 namespace mindrova {
 namespace {
-
-constexpr int kPointsInRound = 16;
 
 bool EndsASentence(const QString& text) {
     return text.endsWith(QLatin1Char('.')) || text.endsWith(QLatin1Char('!')) ||
@@ -28,11 +27,11 @@ bool IsRoundPoint(Step step) {
 QString StepAnnouncement(Step step, const SessionState& state) {
     // Steps outside the procedure have no texts, and asking for them would raise a message box.
     if (step < estIntro || step > MAX_STEP) return {};
-    const int point = PointIndexInRound(step);
+    const int point = PointOfRound(step, state.gPace.round);
     if (point >= 0) {
         QString line = QStringLiteral("Point %1 of %2: %3.")
                            .arg(point + 1)
-                           .arg(kPointsInRound)
+                           .arg(PointsPerRound(state.gPace.round))
                            .arg(GetStepDescription(step));
         const QString phrase = PhraseLineForPoint(PhraseLines(step, state), point);
         if (!phrase.trimmed().isEmpty()) line += QStringLiteral(" Say: ") + Sentence(phrase);

@@ -8,7 +8,8 @@
 
 namespace mindrova {
 
-// "Point 3 of 16: Left Under Eye. Say: <the point's phrase line>" on a tapping point of a round,
+// "Point 3 of 16: Left Under Eye. Say: <the point's phrase line>" on a tapping point of a round
+// (of 8 when a round taps one side),
 // "Step: <the step's title>" on every other step; empty for a step that is not in the procedure.
 QString StepAnnouncement(Step step, const SessionState& state);
 

@@ -2,6 +2,7 @@
 
 #include <QStringList>
 
+#include "session/chosen_work.h"
 #include "support/modal_seam.h"
 
 namespace mindrova {
@@ -56,12 +57,12 @@ QString TappingText(const SessionState& state) {
         return QStringLiteral(
                    "Continue tapping. Relax and remember to breathe slowly. Repeat (or "
                    "use your own words to reframe the issue): ") +
-               kBlank + GetStringForPositiveSequence(state.genmSelectedIssue);
+               kBlank + ChosenPhraseBlock(state);
     }
     return QStringLiteral(
                "Breathe slowly and gently tap the indicated points with the index "
                "finger and middle finger. Repeat (or use your own words): ") +
-           kBlank + GetStringForNegativeSequence(state.genmSelectedIssue);
+           kBlank + ChosenPhraseBlock(state);
 }
 
 QString RelaxText() {
@@ -136,11 +137,6 @@ QString ExplainNegativeText() {
     });
 }
 
-// The karate-chop set-up statement, with the user's own words where they gave some.
-QString ActivationText(const SessionState& state) {
-    return GetStringForActivationStep(state.genmSelectedIssue, state.gstrOwnWords);
-}
-
 QString TwoDigits(qint32 value) {
     return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
 }
@@ -207,7 +203,7 @@ QString StepInstructionsText(Step step, const SessionState& state) {
             return StimulateThymusText();
         case estLeftHand:
         case estRightHand:
-            return ActivationText(state);
+            return ChosenActivationText(state);
         case estRelax:
             return RelaxText();
         case estReassessSUD:

@@ -24,7 +24,8 @@ StepVisibility GetStepVisibility(Step step);
 // The title of a step; ids outside 1..26 get a message box and empty text.
 QString SegmentTitleText(Step step, bool positiveSequence);
 
-// The instruction text of a step for the session's issue and polarity.
+// The instruction text of a step for what the session works on (see chosen_work.h) and its
+// polarity.
 QString StepInstructionsText(Step step, const SessionState& state);
 
 // "mm:ss" below an hour, "h:mm:ss" below a day, "hh:mm:ss" (hours of the day) from a day on.

@@ -12,6 +12,7 @@
 
 #include "fixtures/fake_session_view.h"
 #include "fixtures/modal_recorder.h"
+#include "fixtures/personal_sessions.h"
 #include "fixtures/qstring_printer.h"
 #include "fixtures/qt_application.h"
 #include "journal/journal_setting.h"
@@ -124,6 +125,59 @@ TEST_F(Recording, OneEntryASessionWithEveryRatingInOrder) {
     controller.cmdFinish_Click();
     EXPECT_EQ(Entries(), entries);
 }
+
+struct WorkCase {
+    const char* name;
+    bool personal;
+    bool thenNone;  // the personal session chosen, then none
+    RoundKind round;
+    QString issue;
+    QString ownWords;
+    int rounds;
+    friend void PrintTo(const WorkCase& c, std::ostream* out) { *out << c.name; }
+};
+
+class RecordingWork : public Recording, public ::testing::WithParamInterface<WorkCase> {};
+
+// Round 1 is tapped past its eighth point before going on to the positive rounds: with one side
+// a round, the right side began a round of its own.
+TEST_P(RecordingWork, TheEntryNamesWhatTheSessionWorkedOnAndCountsItsRounds) {
+    const WorkCase& c = GetParam();
+    recorder->SetEnabled(true);
+    controller.SetPace({2, c.round});
+    controller.Next();
+    controller.radMode_Click(5);
+    ASSERT_TRUE(controller.SetOwnWords(QStringLiteral("the lake")));
+    if (c.personal) controller.ChoosePersonalSession(mindrova::testing::MakePersonalSession(2, 2));
+    if (c.thenNone) controller.ChoosePersonalSession(std::nullopt);
+    controller.Next();
+    controller.radSUD_Click(7);
+    for (int i = 0; i < 4; ++i) controller.Next();  // thymus, hand, explanation, round 1
+    for (int i = 0; i < 8 * 200 + 1 && view.timerEnabled; ++i) controller.tmrSteps_Timer();
+    ASSERT_EQ(Current(), estTopHead2);
+    for (int i = 0; i < 3; ++i) controller.Next();  // relax, round 3, reassess
+    ASSERT_EQ(Current(), estReassessSUD);
+    controller.radSUD_Click(4);
+    controller.cmdFinish_Click();
+    const QList<JournalEntry> entries = Entries();
+    ASSERT_EQ(entries.size(), 1);
+    EXPECT_EQ(entries[0].issue, c.issue);
+    EXPECT_EQ(entries[0].ownWords, c.ownWords);
+    EXPECT_EQ(entries[0].rounds, c.rounds);
+    EXPECT_EQ(entries[0].laterRatings, (QList<int>{4}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, RecordingWork,
+    ::testing::Values(
+        WorkCase{"IssueAsBefore", false, false, RoundKind::Full, "Negative memory", "the lake", 2},
+        WorkCase{"PersonalTitleWithoutOwnWords", true, false, RoundKind::Full, "Fear of flying",
+                 "", 2},
+        WorkCase{"OneSideCountsEachSideAsARound", true, false, RoundKind::OneSide,
+                 "Fear of flying", "", 3},
+        WorkCase{"BackToTheIssue", true, true, RoundKind::OneSide, "Negative memory", "the lake",
+                 3}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Recording, FinishWithoutARatingWritesNothing) {
     recorder->SetEnabled(true);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QRandomGenerator>
 #include <functional>
 #include <string>
 #include <tuple>
@@ -9,8 +10,11 @@
 #include <vector>
 
 #include "fixtures/fake_session_view.h"
+#include "engine/rounds.h"
 #include "fixtures/modal_recorder.h"
+#include "fixtures/personal_sessions.h"
 #include "fixtures/step_names.h"
+#include "session/step_presentation.h"
 #include "support/error_trap.h"
 
 using namespace mindrova;
@@ -278,7 +282,8 @@ struct LandingSession {
     ModalRecorder modal;
     FakeSessionView view;
     SessionController controller{view};
-    LandingSession() {
+    explicit LandingSession(const SessionPace& pace = {}) {
+        controller.SetPace(pace);
         controller.StartSession();
         controller.Form_Activate();
     }
@@ -356,9 +361,8 @@ std::vector<LandingRow> LandingRows() {
 // Each row of the table of where the commands land, once with Next and once with Previous.
 class WhereCommandsLand : public ::testing::TestWithParam<std::tuple<LandingRow, bool>> {};
 
-TEST_P(WhereCommandsLand, FromRow) {
-    const auto& [row, forward] = GetParam();
-    LandingSession s;
+void ExpectLanding(const LandingRow& row, bool forward, const SessionPace& pace) {
+    LandingSession s(pace);
     row.reach(s);
     const Step before = s.controller.State().genmCurrentStep;
     forward ? s.controller.Next() : s.controller.Previous();
@@ -381,8 +385,52 @@ TEST_P(WhereCommandsLand, FromRow) {
     EXPECT_TRUE(s.modal.messages.isEmpty());
 }
 
+TEST_P(WhereCommandsLand, FromRow) {
+    const auto& [row, forward] = GetParam();
+    ExpectLanding(row, forward, SessionPace{});
+}
+
 INSTANTIATE_TEST_SUITE_P(EveryRow, WhereCommandsLand,
                          ::testing::Combine(::testing::ValuesIn(LandingRows()), ::testing::Bool()),
+                         [](const ::testing::TestParamInfo<std::tuple<LandingRow, bool>>& info) {
+                             return std::string(std::get<0>(info.param).name) +
+                                    (std::get<1>(info.param) ? "_Next" : "_Previous");
+                         });
+
+// With one side a round, the commands land where they land with full rounds, from the left
+// side and from the right side alike.
+std::vector<LandingRow> OneSideLandingRows() {
+    std::vector<LandingRow> rows = LandingRows();
+    rows.push_back({"right_side_negative_point",
+                    [](LandingSession& s) {
+                        s.Nexts(6);
+                        s.Ticks(8 * 200 + 300);  // the right side's second point, round 2
+                        ASSERT_EQ(s.controller.State().genmCurrentStep, estRightEyebrow);
+                        ASSERT_EQ(s.controller.State().glngRoundCount, 2);
+                    },
+                    estRelax, 2, estExplainNegative, 0});
+    rows.push_back({"right_side_positive_point",
+                    [](LandingSession& s) {
+                        s.Nexts(8);
+                        s.Ticks(8 * 200 + 900);  // round 4, the right side's Under Nose
+                        ASSERT_EQ(s.controller.State().genmCurrentStep, estUnderNose2);
+                        ASSERT_EQ(s.controller.State().glngRoundCount, 4);
+                    },
+                    estReassessSUD, 4, estRelax, 2});
+    return rows;
+}
+
+class WhereOneSideCommandsLand
+    : public ::testing::TestWithParam<std::tuple<LandingRow, bool>> {};
+
+TEST_P(WhereOneSideCommandsLand, FromRow) {
+    const auto& [row, forward] = GetParam();
+    ExpectLanding(row, forward, SessionPace{2, RoundKind::OneSide});
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryRow, WhereOneSideCommandsLand,
+                         ::testing::Combine(::testing::ValuesIn(OneSideLandingRows()),
+                                            ::testing::Bool()),
                          [](const ::testing::TestParamInfo<std::tuple<LandingRow, bool>>& info) {
                              return std::string(std::get<0>(info.param).name) +
                                     (std::get<1>(info.param) ? "_Next" : "_Previous");
@@ -736,6 +784,299 @@ TEST_F(Session, OwnWordsAreKeptCleanedAndRefusedWordsChangeNothing) {
     EXPECT_EQ(controller.State().gstrOwnWords, QStringLiteral("the dog next door"));
     EXPECT_TRUE(controller.SetOwnWords(QString()));
     EXPECT_TRUE(controller.State().gstrOwnWords.isEmpty());
+}
+
+}  // namespace
+
+namespace {
+
+using namespace mindrova;
+using mindrova::testing::MakePersonalSession;
+
+// The points in the order the timer visits them, from the first Top Head.
+constexpr Step kRoundOrder[16] = {
+    estTopHead1,   estLeftEyebrow,  estLeftEyeCorner,  estLeftUnderEye,
+    estUnderNose1, estChin1,        estLeftCollarbone, estLeftUnderArm,
+    estTopHead2,   estRightEyebrow, estRightEyeCorner, estRightUnderEye,
+    estUnderNose2, estChin2,        estRightCollarbone, estRightUnderArm};
+
+// The blink from a point's first tick: shown eleven ticks, hidden eleven, whatever its length.
+bool BlinkShownOnTick(int tickOfPoint) {
+    return ((tickOfPoint - 1) / 11) % 2 == 0;
+}
+
+struct PaceCase {
+    const char* name;
+    SessionPace options;
+    std::optional<PersonalSession> personal;
+    int seconds;  // each point's length
+    RoundKind round;
+    friend void PrintTo(const PaceCase& c, std::ostream* out) { *out << c.name; }
+};
+
+class PacedSession : public Session, public ::testing::WithParamInterface<PaceCase> {};
+
+TEST_P(PacedSession, EveryPointLastsThePaceBlinksInItsRhythmAndRoundsCountAsTheyBegin) {
+    const PaceCase& c = GetParam();
+    controller.SetPace(c.options);
+    controller.Next();
+    if (c.personal) controller.ChoosePersonalSession(c.personal);
+    NextTimes(3);
+    ASSERT_EQ(Current(), estLeftHand);
+    EXPECT_EQ(controller.CurrentPace(), (SessionPace{c.seconds, c.round}));
+    // The karate chop keeps its ten seconds a hand.
+    Tick(1000);
+    EXPECT_EQ(Current(), estLeftHand);
+    Tick(1000);
+    EXPECT_EQ(Current(), estRightHand);
+    Tick(1);
+    ASSERT_EQ(Current(), estExplainNegative);
+    controller.Next();
+
+    const int perRound = c.round == RoundKind::OneSide ? 8 : 16;
+    const int ticks = c.seconds * 100;
+    for (int point = 0; point < 2 * perRound + 2; ++point) {
+        SCOPED_TRACE(::testing::Message() << "point " << point);
+        int blinkMisses = 0;
+        // The tick that ended the karate chop began the clock's second: the first point ends
+        // with it, one tick early.
+        const int pointTicks = point == 0 ? ticks - 1 : ticks;
+        for (int tick = 1; tick <= pointTicks; ++tick) {
+            Tick();
+            ASSERT_EQ(Current(), kRoundOrder[point % 16]) << "tick " << tick;
+            if (view.markerVisible != BlinkShownOnTick(tick)) ++blinkMisses;
+            // A pause in mid-point holds its time: the point still ends on its own tick.
+            if (point == perRound + 1 && tick == ticks / 2) {
+                controller.Pause();
+                for (int i = 0; i < 300; ++i) controller.tmrSteps_Timer();
+                controller.Resume();
+            }
+        }
+        EXPECT_EQ(blinkMisses, 0);
+        EXPECT_EQ(view.markerIndex, GetStepDotIndex(kRoundOrder[point % 16]));
+        EXPECT_EQ(Round(), 1 + point / perRound);
+        EXPECT_EQ(Positive(), Round() > 2);
+        EXPECT_EQ(view.markersGreen, Positive());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Paces, PacedSession,
+    ::testing::Values(
+        PaceCase{"DefaultsAsBefore", {}, std::nullopt, 2, RoundKind::Full},
+        PaceCase{"OneSecond", {1, RoundKind::Full}, std::nullopt, 1, RoundKind::Full},
+        PaceCase{"TenSeconds", {10, RoundKind::Full}, std::nullopt, 10, RoundKind::Full},
+        PaceCase{"OneSideAtTheDefaultSeconds", {2, RoundKind::OneSide}, std::nullopt, 2,
+                 RoundKind::OneSide},
+        PaceCase{"PersonalPaceWinsOverTheOptions", {10, RoundKind::Full},
+                 MakePersonalSession(3, 3, 1, RoundKind::OneSide), 1, RoundKind::OneSide},
+        PaceCase{"PersonalWithoutPaceTakesTheOptions", {5, RoundKind::OneSide},
+                 MakePersonalSession(3, 3), 5, RoundKind::OneSide},
+        PaceCase{"OptionsOutOfRangeAreBounded", {25, RoundKind::Full}, std::nullopt, 10,
+                 RoundKind::Full}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Session, APaceChosenInMidPointReachesThatPointAtOnce) {
+    ReachNegativeRound();
+    Tick(150);
+    controller.SetPace({10, RoundKind::Full});
+    EXPECT_EQ(controller.State().glngStepLength, 10);
+    Tick(1000 - 150);
+    EXPECT_EQ(Current(), estTopHead1) << "the slower pace lets the point run on";
+    Tick(1);
+    ASSERT_EQ(Current(), estLeftEyebrow);
+    Tick(450);
+    controller.SetPace({1, RoundKind::Full});
+    Tick(1);
+    EXPECT_EQ(Current(), estLeftEyeCorner) << "four seconds are past one already";
+    // The clock's second runs on across the change, as it does across Next: the point ends
+    // with it, and the next one lasts the whole second.
+    Tick(48);  // from 520 ms to the second's end
+    EXPECT_EQ(Current(), estLeftEyeCorner);
+    Tick(1);
+    EXPECT_EQ(Current(), estLeftUnderEye);
+    Tick(99);
+    EXPECT_EQ(Current(), estLeftUnderEye);
+    Tick(1);
+    EXPECT_EQ(Current(), estUnderNose1);
+
+    // A personal session's own pace holds while it is chosen, the options' after.
+    controller.ChoosePersonalSession(MakePersonalSession(1, 1, 4));
+    EXPECT_EQ(controller.State().glngStepLength, 4);
+    controller.ChoosePersonalSession(std::nullopt);
+    EXPECT_EQ(controller.State().glngStepLength, 1);
+    EXPECT_EQ(controller.Pace(), (SessionPace{1, RoundKind::Full}));
+    controller.Next();
+    ASSERT_EQ(Current(), estRelax);
+    controller.SetPace({7, RoundKind::Full});
+    EXPECT_EQ(controller.State().glngStepLength, 0) << "a waiting step keeps waiting";
+}
+
+TEST_F(Session, ChoosingNoPersonalSessionReturnsToTheSelectedIssueAndItsPace) {
+    SessionState before = controller.State();
+    controller.Next();
+    controller.radMode_Click(IssueEnumToOptIndex(eisPTSD));
+    ASSERT_TRUE(controller.SetOwnWords(QStringLiteral("the crash")));
+    before = controller.State();
+    controller.ChoosePersonalSession(MakePersonalSession(2, 2, 9, RoundKind::OneSide));
+    controller.ChoosePersonalSession(std::nullopt);
+    const SessionState& after = controller.State();
+    EXPECT_FALSE(after.gPersonal.has_value());
+    EXPECT_EQ(after.gPace, SessionPace{});
+    EXPECT_EQ(after.genmSelectedIssue, eisPTSD);
+    EXPECT_EQ(after.gstrOwnWords, QStringLiteral("the crash"));
+    for (const Step step : {estLeftHand, estTopHead1, estRightUnderArm}) {
+        SCOPED_TRACE(StepIdName(step));
+        EXPECT_EQ(StepInstructionsText(step, after), StepInstructionsText(step, before));
+    }
+}
+
+TEST_F(Session, ChoosingAnIssueInTheListDropsThePersonalSession) {
+    controller.Next();
+    controller.ChoosePersonalSession(MakePersonalSession(1, 1, 6));
+    ASSERT_EQ(controller.CurrentPace().secondsPerPoint, 6);
+    controller.radMode_Click(IssueEnumToOptIndex(eisGuilt));
+    EXPECT_FALSE(controller.ChosenPersonalSession().has_value());
+    EXPECT_EQ(controller.State().genmSelectedIssue, eisGuilt);
+    EXPECT_EQ(controller.CurrentPace(), SessionPace{});
+}
+
+// A seeded stream of commands, ticks, paces and personal sessions chosen and dropped, both kinds
+// of round among them. The test keeps its own clock: on every tick the step must change exactly
+// when the seconds of the step reach the pace's length, to the step the table gives, counting a
+// round where the pace's kind of round begins one, and every point's marker blinks in rhythm.
+TEST(SeededRandomPace, StepsAndTicksFollowTheChosenPaceToTheTick) {
+    ModalRecorder modal;
+    FakeSessionView view;
+    SessionController controller{view};
+    controller.StartSession();
+    controller.Form_Activate();
+    QRandomGenerator random(20261209);
+
+    SessionPace options;
+    std::optional<PersonalSession> personal;
+    const auto pace = [&] {
+        return BoundedPace(EffectivePace(options, personal ? &*personal : nullptr));
+    };
+    const auto randomPace = [&] {
+        return SessionPace{static_cast<int>(random.bounded(-1, 13)),
+                           random.bounded(2) ? RoundKind::OneSide : RoundKind::Full};
+    };
+    const SessionState& state = controller.State();
+    // The test's own clock and count, set from the controller only after a command.
+    qint32 milliseconds = 0;
+    qint32 secondsInStep = 0;
+    qint32 length = 0;
+    qint32 rounds = 0;
+    int blinks = 0;
+    int stepsByTick = 0;
+    int oneSideRoundStarts = 0;
+    const auto takeFromController = [&] {
+        secondsInStep = state.glngSecondsInStep;
+        length = state.glngStepLength;
+        rounds = state.glngRoundCount;
+        blinks = 0;
+    };
+
+    for (int action = 0; action < 5000; ++action) {
+        SCOPED_TRACE(::testing::Message() << "action " << action << " at "
+                                          << StepIdName(state.genmCurrentStep));
+        const int kind = random.bounded(20);
+        const qsizetype shownBefore = view.displayed.size();
+        if (kind < 9) {
+            for (int t = random.bounded(1, 1500); t > 0 && view.timerEnabled; --t) {
+                const Step before = state.genmCurrentStep;
+                const bool moves = secondsInStep >= length;
+                controller.tmrSteps_Timer();
+                const Step now = state.genmCurrentStep;
+                if (moves) {
+                    ASSERT_EQ(now, GetNextStep(before)) << "tick " << t;
+                    ++stepsByTick;
+                    secondsInStep = 0;
+                    length = GetStepLength(now, pace());
+                    blinks = 0;
+                    if (StartsRound(now, pace().round)) {
+                        ++rounds;
+                        if (now == estTopHead2) ++oneSideRoundStarts;
+                    }
+                } else {
+                    ASSERT_EQ(now, before) << "moved early, tick " << t;
+                }
+                ASSERT_EQ(state.glngStepLength, length);
+                ASSERT_EQ(state.glngRoundCount, rounds);
+                ASSERT_EQ(state.gblnPositiveSequence, rounds > 2) << "tick " << t;
+                if (!IsUntimedStep(now)) {
+                    ++blinks;
+                    ASSERT_EQ(view.markerVisible, BlinkShownOnTick(blinks)) << "tick " << t;
+                    ASSERT_EQ(view.markerIndex, GetStepDotIndex(now));
+                }
+                milliseconds += 10;
+                if (milliseconds == 1000) {
+                    milliseconds = 0;
+                    ++secondsInStep;
+                }
+                ASSERT_EQ(state.glngMilliseconds, milliseconds);
+                ASSERT_EQ(state.glngSecondsInStep, secondsInStep);
+            }
+            continue;
+        }
+        switch (kind) {
+            case 9:
+            case 10:
+            case 11:
+                controller.Next();
+                break;
+            case 12:
+                controller.Previous();
+                break;
+            case 13:
+                controller.Paused() ? controller.Resume() : controller.Pause();
+                if (controller.Paused()) {
+                    // Ticks still on their way after Pause move nothing.
+                    const SessionState held = state;
+                    for (int i = 0; i < 50; ++i) controller.tmrSteps_Timer();
+                    ASSERT_EQ(state.genmCurrentStep, held.genmCurrentStep);
+                    ASSERT_EQ(state.glngMilliseconds, held.glngMilliseconds);
+                }
+                break;
+            case 14:
+            case 15:
+                options = randomPace();
+                controller.SetPace(options);
+                break;
+            case 16:
+            case 17:
+                if (random.bounded(3) == 0) {
+                    personal.reset();
+                } else {
+                    personal = MakePersonalSession(
+                        random.bounded(1, 33), random.bounded(1, 33),
+                        random.bounded(2) ? std::optional<int>(random.bounded(1, 11)) : std::nullopt,
+                        random.bounded(2) ? std::optional<RoundKind>(randomPace().round)
+                                          : std::nullopt);
+                }
+                controller.ChoosePersonalSession(personal);
+                break;
+            case 18:
+                controller.radMode_Click(random.bounded(1, ISSUE_OPTION_COUNT + 1));
+                personal.reset();
+                break;
+            default:
+                random.bounded(10) ? controller.Next() : controller.cmdFinish_Click();
+                break;
+        }
+        ASSERT_EQ(controller.CurrentPace(), pace());
+        ASSERT_EQ(state.glngMilliseconds, milliseconds) << "a command keeps the clock";
+        if (IsTappingPoint(state.genmCurrentStep)) {
+            ASSERT_EQ(state.glngStepLength, pace().secondsPerPoint);
+        }
+        // A step entered by a command starts afresh; anything else leaves the step running.
+        if (view.displayed.size() != shownBefore) takeFromController();
+        length = state.glngStepLength;
+    }
+    EXPECT_GT(stepsByTick, 1500) << "the stream must reach the timed steps often";
+    EXPECT_GT(oneSideRoundStarts, 20) << "rounds of one side must be met";
+    EXPECT_TRUE(modal.messages.isEmpty());
 }
 
 }  // namespace

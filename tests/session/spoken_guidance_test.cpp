@@ -7,6 +7,7 @@
 #include "fixtures/fake_session_view.h"
 #include "fixtures/fake_speaker.h"
 #include "fixtures/modal_recorder.h"
+#include "fixtures/personal_sessions.h"
 #include "fixtures/qstring_printer.h"
 #include "session/session_controller.h"
 #include "session/speech_timing.h"
@@ -17,6 +18,9 @@ using namespace mindrova;
 using mindrova::testing::FakeSessionView;
 using mindrova::testing::FakeSpeaker;
 using mindrova::testing::ModalRecorder;
+using mindrova::testing::MakePersonalSession;
+using mindrova::testing::NegativeLine;
+using mindrova::testing::PositiveLine;
 
 namespace {
 
@@ -414,5 +418,149 @@ TEST_F(Guidance, ANewEngineChoiceTakesOverTheCurrentStep) {
     EXPECT_EQ(speakersMade, 2);
     EXPECT_EQ(speaker->said, QStringList{kNegativeMemoryStatement});
 }
+
+// ---- Personal sessions ----------------------------------------------------------------------
+
+struct PersonalStatementCase {
+    const char* name;
+    bool backToTheIssue;  // the personal session is chosen, then none
+    QString statement;
+    friend void PrintTo(const PersonalStatementCase& c, std::ostream* out) { *out << c.name; }
+};
+
+class PersonalKarateChop : public Guidance,
+                           public ::testing::WithParamInterface<PersonalStatementCase> {};
+
+TEST_P(PersonalKarateChop, BothHandsSpeakTheStatementInPlaceOfTheIssuesWithOwnWords) {
+    ChooseIssue(eisNegativeMemory);
+    ASSERT_TRUE(controller.SetOwnWords(QStringLiteral("the lake")));
+    controller.ChoosePersonalSession(MakePersonalSession(2, 2));
+    if (GetParam().backToTheIssue) controller.ChoosePersonalSession(std::nullopt);
+    guidance.SetEnabled(true);
+    NextTimes(3);
+    ASSERT_EQ(Current(), estLeftHand);
+    EXPECT_EQ(speaker->said.back(), GetParam().statement);
+    EXPECT_EQ(SaidOnNextPoint(), GetParam().statement);
+    EXPECT_EQ(Current(), estRightHand);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Statements, PersonalKarateChop,
+    ::testing::Values(
+        PersonalStatementCase{"PersonalStatement", false, mindrova::testing::kPersonalSetup},
+        PersonalStatementCase{"BackToTheIssue", true,
+                              "Even though I have this negative memory, the lake, I love and "
+                              "accept myself with all my heart."}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct PersonalLinesCase {
+    const char* name;
+    int lines;
+    bool positive;
+    RoundKind round;
+    friend void PrintTo(const PersonalLinesCase& c, std::ostream* out) { *out << c.name; }
+};
+
+class PersonalLinesPerPoint : public Guidance,
+                              public ::testing::WithParamInterface<PersonalLinesCase> {};
+
+// Line after line from each round's first point, starting again when the lines run out; the
+// rounds after the second say the positive lines.
+TEST_P(PersonalLinesPerPoint, CycleThroughEveryRoundOfEitherKind) {
+    const PersonalLinesCase& c = GetParam();
+    rates.maximum = 10.0;
+    controller.SetPace({2, c.round});
+    ChooseIssue(eisPTSD);
+    controller.ChoosePersonalSession(MakePersonalSession(c.lines, c.lines));
+    ReachFirstRound();
+    if (c.positive) {
+        controller.Next();  // relax
+        controller.Next();  // top head, round 3
+    }
+    guidance.SetEnabled(true);
+    const int perRound = c.round == RoundKind::OneSide ? 8 : 16;
+    QStringList said{speaker->said.back()};
+    for (int point = 1; point <= 2 * perRound; ++point) said << SaidOnNextPoint();
+    for (int point = 0; point < 2 * perRound; ++point) {
+        SCOPED_TRACE(point);
+        const int line = (point % perRound) % c.lines;
+        EXPECT_EQ(said[point], c.positive ? PositiveLine(line) : NegativeLine(line));
+    }
+    EXPECT_EQ(said.back(), PositiveLine(0)) << "the third round and on are positive";
+    EXPECT_EQ(controller.State().glngRoundCount, c.positive ? 5 : 3);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, PersonalLinesPerPoint,
+    ::testing::Values(PersonalLinesCase{"OneLine", 1, false, RoundKind::Full},
+                      PersonalLinesCase{"ThreeLines", 3, false, RoundKind::Full},
+                      PersonalLinesCase{"ThirtyTwoLines", 32, false, RoundKind::Full},
+                      PersonalLinesCase{"ThreeLinesPositive", 3, true, RoundKind::Full},
+                      PersonalLinesCase{"OneSideOneLine", 1, false, RoundKind::OneSide},
+                      PersonalLinesCase{"OneSideThreeLines", 3, false, RoundKind::OneSide},
+                      PersonalLinesCase{"OneSideThirtyTwoLines", 32, false, RoundKind::OneSide},
+                      PersonalLinesCase{"OneSideThreeLinesPositive", 3, true, RoundKind::OneSide}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The issue left selected under a personal session is never heard: not its statement, not its
+// placeholder block, not its name.
+TEST_F(Guidance, APersonalSessionSaysNothingOfTheIssueUnderIt) {
+    rates.maximum = 10.0;
+    ChooseIssue(eisPTSD);
+    controller.ChoosePersonalSession(MakePersonalSession(3, 3));
+    guidance.SetEnabled(true);
+    NextTimes(3);
+    Tick(2001);  // both hands
+    ASSERT_EQ(Current(), estExplainNegative);
+    controller.Next();
+    Tick(16 * 200);
+    controller.Next();  // relax
+    controller.Next();  // round 3
+    Tick(16 * 200);
+    controller.Next();  // reassess
+    controller.cmdFinish_Click();
+    const QString all = speaker->said.join(QLatin1Char('|'));
+    EXPECT_FALSE(all.contains(QStringLiteral("PTSD")));
+    EXPECT_FALSE(all.contains(QStringLiteral("traumatic")));
+    EXPECT_TRUE(speaker->said.contains(mindrova::testing::kPersonalSetup));
+    EXPECT_TRUE(speaker->said.contains(NegativeLine(2)));
+    EXPECT_TRUE(speaker->said.contains(PositiveLine(2)));
+}
+
+struct PacedSpeechCase {
+    const char* name;
+    int seconds;
+    int lineLength;
+    bool lineSaid;   // else the point's name
+    bool faster;     // said above the user's pace
+    friend void PrintTo(const PacedSpeechCase& c, std::ostream* out) { *out << c.name; }
+};
+
+class PacedSpeech : public Guidance, public ::testing::WithParamInterface<PacedSpeechCase> {};
+
+TEST_P(PacedSpeech, APhraseFitsThePointsOwnLength) {
+    const PacedSpeechCase& c = GetParam();
+    PersonalSession session = MakePersonalSession(0, 1);
+    session.negative << QString(c.lineLength, QLatin1Char('a'));
+    controller.SetPace({c.seconds, RoundKind::Full});
+    ChooseIssue(eisNegativeMemory);
+    controller.ChoosePersonalSession(session);
+    ReachFirstRound();
+    guidance.SetEnabled(true);
+    EXPECT_EQ(speaker->said.back(), c.lineSaid ? session.negative[0] : QStringLiteral("Top Head"));
+    if (c.lineSaid) {
+        EXPECT_EQ(speaker->rate > 0.0, c.faster);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Paces, PacedSpeech,
+    ::testing::Values(PacedSpeechCase{"TenSecondsSayALongLineAtTheUsersPace", 10, 100, true,
+                                      false},
+                      PacedSpeechCase{"TwoSecondsCannotFitItAndNameThePoint", 2, 100, false,
+                                      false},
+                      PacedSpeechCase{"OneSecondSaysAShortLineFaster", 1, 20, true, true},
+                      PacedSpeechCase{"OneSecondCannotFitAMiddleLine", 1, 30, false, false}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -293,6 +293,58 @@ TEST(StepInstructionsTest, TappingPointsShowTheBlockOfTheIssueAndPolarity) {
     }
 }
 
+// ---- A personal session in the issue's place ------------------------------------------------
+
+const char16_t kKarateChopLead[] =
+    u"Relax your shoulders. They shouldn't move when breathing.\r\n\r\nRelax muscles of your "
+    u"face. Relax your jaw.\r\n\r\nBreath deeply and lightly tap with the index finger and "
+    u"middle finger a 'karate chop' point, repeating the introduction sentence:\r\n\r\n";
+
+struct PersonalTextCase {
+    const char* name;
+    Step step;
+    bool positive;
+    QString setup;
+    QStringList negative;
+    QStringList positiveLines;
+    QString expected;
+    friend void PrintTo(const PersonalTextCase& c, std::ostream* out) { *out << c.name; }
+};
+
+class PersonalTexts : public ::testing::TestWithParam<PersonalTextCase> {};
+
+// Under the personal session lie the headaches issue (its own first line on the karate chop) and
+// the user's own words: neither shows.
+TEST_P(PersonalTexts, ShowTheStatementAndLinesInPlaceOfTheIssues) {
+    const PersonalTextCase& c = GetParam();
+    SessionState state = StateFor(eisHeadaches, c.positive);
+    state.gstrOwnWords = QStringLiteral("my temples");
+    state.gPersonal = PersonalSession{QStringLiteral("Fear of flying"), c.setup, c.negative,
+                                      c.positiveLines, std::nullopt, std::nullopt};
+    EXPECT_EQ(StepInstructionsText(c.step, state), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, PersonalTexts,
+    ::testing::Values(
+        PersonalTextCase{"LeftHandSaysTheStatement", estLeftHand, false, "Even though I fly.",
+                         {"A."}, {"B."},
+                         QString::fromUtf16(kKarateChopLead) + "Even though I fly."},
+        PersonalTextCase{"RightHandInThePositiveToo", estRightHand, true, "Even though I fly.",
+                         {"A."}, {"B."},
+                         QString::fromUtf16(kKarateChopLead) + "Even though I fly."},
+        PersonalTextCase{"StatementOnOneLine", estLeftHand, false, " Even though\r\nI fly.\t",
+                         {"A."}, {"B."},
+                         QString::fromUtf16(kKarateChopLead) + "Even though  I fly."},
+        PersonalTextCase{"NegativeBlock", estChin1, false, "S.", {"One.", "Two.", "Three."},
+                         {"B."}, QString::fromUtf16(kNegativeLead) + "One.\r\nTwo.\r\nThree."},
+        PersonalTextCase{"PositiveBlock", estTopHead2, true, "S.", {"A."}, {"Up.", "On."},
+                         QString::fromUtf16(kPositiveLead) + "Up.\r\nOn."},
+        PersonalTextCase{"LinesCleanedOneToALine", estChin2, false, "S.",
+                         {" two\nparts ", "", "   ", "tab\there", "\u2028end"}, {"B."},
+                         QString::fromUtf16(kNegativeLead) + "two parts\r\ntab here\r\nend"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 // ---- Elapsed time -------------------------------------------------------------------------
 
 struct TimeCase {

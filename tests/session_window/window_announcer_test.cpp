@@ -10,6 +10,7 @@
 
 #include "fixtures/fake_speaker.h"
 #include "fixtures/open_session_window.h"
+#include "fixtures/personal_sessions.h"
 #include "session/step_announcement.h"
 #include "session_window/frm_main.h"
 #include "session_window/window_services.h"
@@ -130,6 +131,8 @@ struct AnnouncementRow {
     Step step;
     bool positive;
     const char* line;  // the whole line, or its start when it ends in "..."
+    RoundKind round = RoundKind::Full;
+    int personalLines = 0;  // a personal session with this many lines of each kind; 0: none
 };
 
 class AnnouncementText : public ::testing::TestWithParam<AnnouncementRow> {};
@@ -138,6 +141,11 @@ TEST_P(AnnouncementText, SaysWhereTheSessionIs) {
     SessionState state;
     state.genmCurrentStep = GetParam().step;
     state.gblnPositiveSequence = GetParam().positive;
+    state.gPace.round = GetParam().round;
+    if (GetParam().personalLines > 0) {
+        state.gPersonal = mindrova::testing::MakePersonalSession(GetParam().personalLines,
+                                                                 GetParam().personalLines);
+    }
     const QString line = StepAnnouncement(GetParam().step, state);
     QString expected = QString::fromUtf8(GetParam().line);
     if (expected.endsWith("...")) {
@@ -159,6 +167,20 @@ INSTANTIATE_TEST_SUITE_P(
                                       "Point 1 of 16: Top Head. Say: ..."},
                       AnnouncementRow{"PositivePoint", estRightUnderArm, true,
                                       "Point 16 of 16: Right Under Arm. Say: ..."},
+                      AnnouncementRow{"PersonalLine", estLeftEyeCorner, false,
+                                      "Point 3 of 16: Left Eye Corner. Say: Heavy 1.",
+                                      RoundKind::Full, 2},
+                      AnnouncementRow{"OneSideLeft", estLeftUnderArm, true,
+                                      "Point 8 of 8: Left Under Arm. Say: Light 8.",
+                                      RoundKind::OneSide, 32},
+                      AnnouncementRow{"OneSideRightStartsAgain", estTopHead2, false,
+                                      "Point 1 of 8: Top Head. Say: Heavy 1.", RoundKind::OneSide,
+                                      32},
+                      AnnouncementRow{"OneSideRightCycles", estChin2, false,
+                                      "Point 6 of 8: Chin. Say: Heavy 3.", RoundKind::OneSide, 3},
+                      AnnouncementRow{"OneSideKarateChopAsBefore", estRightHand, false,
+                                      "Step: Affirmation Statement, Karate chop - Right Hand",
+                                      RoundKind::OneSide, 3},
                       AnnouncementRow{"None", estNone, false, ""},
                       AnnouncementRow{"PastTheEnd", static_cast<Step>(99), false, ""}),
     [](const auto& info) { return std::string(info.param.name); });
