@@ -5,6 +5,7 @@
 #include "app/frm_about.h"
 #include "app/journal_services.h"
 #include "app/frm_appearance.h"
+#include "app/frm_session_options.h"
 #include "app/frm_voice.h"
 #include "app/web_pages.h"
 #include "display/desktop_preferences.h"
@@ -29,6 +30,9 @@ void InstallSessionWindowServices() {
     WindowServices().showVoiceDialog = [](QWidget* owner) { return ShowVoiceDialog(owner); };
     WindowServices().showAppearanceDialog = [](QWidget* owner) {
         return ShowAppearanceDialog(owner);
+    };
+    WindowServices().showSessionOptionsDialog = [](QWidget* owner) {
+        return ShowSessionOptionsDialog(owner);
     };
     WindowServices().makeDesktopPreferences = [] { return std::make_unique<DesktopPreferences>(); };
 }
