@@ -36,7 +36,7 @@ std::vector<Row> DrawnIssueRows() {
     for (int i = 0; i < 10; ++i) rows.push_back({ISSUE_LIST_TOP + 540.0 * i, 360});
     rows.push_back({7020, 375});
     rows.push_back({7440, 450});
-    rows.push_back({7995, 450});
+    rows.push_back({8040, 450});
     return rows;
 }
 

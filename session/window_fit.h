@@ -22,7 +22,7 @@ struct TwipSize {
 inline constexpr double ISSUE_ROW_LEFT = 720;
 inline constexpr double ISSUE_ROW_WIDTH = 6045;
 inline constexpr double ISSUE_LIST_TOP = 510;
-inline constexpr double ISSUE_LIST_BOTTOM = 8445;  // the row of the user's own sessions ends here
+inline constexpr double ISSUE_LIST_BOTTOM = 8490;  // the row of the user's own sessions ends here
 // The gaps between the rows close up to no less than this share of their drawn height.
 inline constexpr double MIN_ISSUE_GAP_SHARE = 0.5;
 // Height of the line that repeats the first rating above the scale, and its distance above it.

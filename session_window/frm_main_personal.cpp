@@ -16,7 +16,7 @@
 namespace mindrova {
 namespace {
 
-constexpr TwipRect kPersonalRow{720, 7995, 6045, 450};
+constexpr TwipRect kPersonalRow{720, 8040, 6045, 450};
 
 }  // namespace
 
