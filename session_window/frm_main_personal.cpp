@@ -1,5 +1,5 @@
 // The session window's own sessions and pace: the row under the issue list that chooses one of
-// the user's own sessions in the issue's place, and the "Session options…" menu item.
+// the user's own sessions in the issue's place, and the "Session options..." menu item.
 //
 // Choosing a session of one's own leaves the issue options as they are: the chosen session holds
 // until the list is set back to its first entry or an issue is clicked (by mouse or arrow key),
@@ -38,7 +38,7 @@ void frmMain::BuildPersonalSessionRow() {
     mPersonalSessions->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     mPersonalSessions->setMinimumContentsLength(8);
     caption->setBuddy(mPersonalSessions);
-    mManageSessions = new QPushButton(tr("Mana&ge…"), mPersonalRow);
+    mManageSessions = new QPushButton(tr("Mana&ge..."), mPersonalRow);
     mManageSessions->setObjectName(QStringLiteral("cmdManageSessions"));
     mManageSessions->setAccessibleName(tr("Manage my sessions"));
     mManageSessions->setAccessibleDescription(
@@ -92,7 +92,7 @@ void frmMain::ListPersonalSessions() {
             mNotices->Hide(mSessionsNotice);
         } else {
             mNotices->Show(mSessionsNotice,
-                           tr("%n of your session files could not be read. Manage… shows which "
+                           tr("%n of your session files could not be read. Manage... shows which "
                               "and why.",
                               nullptr, int(listing.problems.size())));
         }
@@ -130,7 +130,7 @@ void frmMain::cmdManageSessions_Click() {
 }
 
 void frmMain::BuildSessionOptionsMenuItem() {
-    mnuPopUpSessionOptions = new QAction(tr("Session options…"), mnuPopUp);
+    mnuPopUpSessionOptions = new QAction(tr("Session options..."), mnuPopUp);
     mnuPopUpSessionOptions->setObjectName(QStringLiteral("mnuPopUpSessionOptions"));
     mnuPopUp->insertAction(mnuPopUpSep, mnuPopUpSessionOptions);
     connect(mnuPopUpSessionOptions, &QAction::triggered, this,

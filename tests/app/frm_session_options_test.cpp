@@ -1,5 +1,5 @@
 // The Session options dialog: it starts from the saved pace, saves only what OK confirms, and the
-// session window's "Session options…" item gives the saved pace to the session at once; at
+// session window's "Session options..." item gives the saved pace to the session at once; at
 // start-up the window gives it the pace saved before.
 #include "app/frm_session_options.h"
 
@@ -108,7 +108,7 @@ TEST_F(SessionOptionsDialog, TheWindowGivesTheSessionTheSavedPace) {
     frmMain* window = mindrova::testing::OpenSessionWindow();
     EXPECT_EQ(window->controller().Pace(), (SessionPace{6, RoundKind::Full}));
     auto* item = Control<QAction>(window, "mnuPopUpSessionOptions");
-    EXPECT_EQ(item->text(), "Session options…");
+    EXPECT_EQ(item->text(), "Session options...");
     modal.setNextDialog([window](QObject& d) {
         EXPECT_FALSE(window->stepTimer().isActive()) << "the clock is held";
         auto& dialog = static_cast<frmSessionOptions&>(d);

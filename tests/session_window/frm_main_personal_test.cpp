@@ -183,7 +183,7 @@ TEST_F(PersonalRow, RefusedFilesAreToldCalmlyInTheStatusBar) {
     auto* notice = Control<QLabel>(window, "lblSessionsNotice");
     EXPECT_TRUE(notice->isVisible());
     EXPECT_EQ(notice->text(),
-              "2 of your session files could not be read. Manage… shows which and why.");
+              "2 of your session files could not be read. Manage... shows which and why.");
     EXPECT_EQ(Entries().size(), 3) << "the files that read are offered all the same";
     window->controller().Next();
     EXPECT_FALSE(notice->isVisible()) << "told on the issue list only";
