@@ -242,6 +242,20 @@ TEST_F(GentleWordShown, AHeavyFirstRatingShowsAndSaysItOnce) {
     EXPECT_EQ(TimesSaid(), 1);
 }
 
+// The arrow keys on the scale choose a rating as a click does.
+TEST_F(GentleWordShown, ARatingChosenByArrowKeyShowsIt) {
+    ToSelectIssue();
+    window->controller().Next();
+    auto* seven = Control<QRadioButton>(window, "radSUD", 7);
+    Rate(7);
+    seven->setFocus();
+    EXPECT_FALSE(Word()->isVisible());
+    Key(Qt::Key_Right);
+    ASSERT_TRUE(Control<QRadioButton>(window, "radSUD", 8)->isChecked());
+    EXPECT_EQ(window->controller().SelectedSUD(), 8);
+    EXPECT_TRUE(Word()->isVisible());
+}
+
 // A later rating higher than the first shows it; a new piece of work may show it again, and a
 // heavy rating carried onto the step shows it at once, said after the step's own words.
 TEST_F(GentleWordShown, AHigherLaterRatingShowsItAndANewPieceOfWorkMayAgain) {
