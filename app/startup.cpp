@@ -6,6 +6,7 @@
 #include "app/journal_services.h"
 #include "app/frm_appearance.h"
 #include "app/frm_personal_sessions.h"
+#include "app/frm_session_options.h"
 #include "app/frm_voice.h"
 #include "app/web_pages.h"
 #include "display/desktop_preferences.h"
@@ -37,6 +38,9 @@ void InstallSessionWindowServices() {
     WindowServices().managePersonalSessions = [](QWidget* owner, Issue issue,
                                                  const QString& ownWords) {
         ShowPersonalSessions(owner, PersonalSessionsFolder(), issue, ownWords);
+    };
+    WindowServices().showSessionOptionsDialog = [](QWidget* owner) {
+        return ShowSessionOptionsDialog(owner);
     };
     WindowServices().makeDesktopPreferences = [] { return std::make_unique<DesktopPreferences>(); };
 }

@@ -110,10 +110,18 @@ void SpokenGuidance::SpeakStep(const SessionState& state) {
     } else if (PointIndexInRound(step) >= 0) {
         SpeakPoint(state);
     } else if (IsUntimedStep(step)) {
-        Say(UntimedStepSpeech(step, state), mPreferredRate);
+        QString text = UntimedStepSpeech(step, state);
+        if (!mStepLine.isEmpty()) text += QStringLiteral("\n\n") + mStepLine;
+        Say(text, mPreferredRate);
     } else if (mSpeaker) {
         mSpeaker->Stop();
     }
+}
+
+void SpokenGuidance::SetStepLine(const QString& line, bool stepBeingEntered) {
+    mStepLine = line;
+    if (stepBeingEntered || line.isEmpty() || !mEnabled || mPaused) return;
+    Say(line, mPreferredRate);
 }
 
 const QStringList& SpokenGuidance::RoundLines(const SessionState& state) {

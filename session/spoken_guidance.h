@@ -50,6 +50,11 @@ public:
     void ResetSpeaker();
     Speaker* CurrentSpeaker() const { return mSpeaker.get(); }
 
+    // A line shown under the current step's own text (the gentle word under the rating scale);
+    // empty for none. Given as the step is drawn, before the step is told to the listeners, it
+    // is said after the step's own words; given later in the step, it is said at once.
+    void SetStepLine(const QString& line, bool stepBeingEntered);
+
     // Told when guidance turns itself off because the engine cannot speak.
     std::function<void(const QString& reason)> onUnavailable;
 
@@ -76,6 +81,7 @@ private:
     bool mSpeakOnResume = false;
     double mPreferredRate = 0.0;
     QString mUnavailableReason;
+    QString mStepLine;
     // The phrase block of the round being tapped, split once a round rather than on every point.
     struct RoundLinesKey {
         Issue issue = eisNone;

@@ -29,13 +29,14 @@ double ShownRightPanelWidth(double clientWidth) {
 }
 
 // The issue list as drawn: ten options 540 apart from the top, then the own-words caption and
-// field.
+// field, then the row that chooses one of the user's own sessions.
 std::vector<Row> DrawnIssueRows() {
     std::vector<Row> rows;
-    rows.reserve(12);
+    rows.reserve(13);
     for (int i = 0; i < 10; ++i) rows.push_back({ISSUE_LIST_TOP + 540.0 * i, 360});
     rows.push_back({7020, 375});
     rows.push_back({7440, 450});
+    rows.push_back({8040, 450});
     return rows;
 }
 

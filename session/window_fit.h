@@ -16,12 +16,13 @@ struct TwipSize {
     bool operator==(const TwipSize&) const = default;
 };
 
-// The rows of the issue list as drawn (option buttons, the own-words caption and field), in the
-// frame's coordinates: their tops and heights decide how far the list can close up.
+// The rows of the issue list as drawn (option buttons, the own-words caption and field, the row
+// of the user's own sessions), in the frame's coordinates: their tops and heights decide how far
+// the list can close up.
 inline constexpr double ISSUE_ROW_LEFT = 720;
 inline constexpr double ISSUE_ROW_WIDTH = 6045;
 inline constexpr double ISSUE_LIST_TOP = 510;
-inline constexpr double ISSUE_LIST_BOTTOM = 7890;  // the own-words field ends here
+inline constexpr double ISSUE_LIST_BOTTOM = 8490;  // the row of the user's own sessions ends here
 // The gaps between the rows close up to no less than this share of their drawn height.
 inline constexpr double MIN_ISSUE_GAP_SHARE = 0.5;
 // Height of the line that repeats the first rating above the scale, and its distance above it.

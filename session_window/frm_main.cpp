@@ -107,6 +107,7 @@ void frmMain::BuildControls() {
     lblIntro->setBackgroundRole(QPalette::Base);
     lblIntro->setForegroundRole(QPalette::Text);
     BuildRatingLines();
+    BuildGentleWord();
 
     tmrSteps.setTimerType(Qt::PreciseTimer);
     connect(&tmrSteps, &QTimer::timeout, this, [this] { mController.tmrSteps_Timer(); });
@@ -254,7 +255,7 @@ void frmMain::BuildIssueFrame() {
         option->setFont(UiFont(14.25));
         option->setHidden(true);
         radMode[i] = option;
-        connect(option, &QRadioButton::clicked, this, [this, i] { mController.radMode_Click(i); });
+        connect(option, &QRadioButton::clicked, this, [this, i] { radMode_Clicked(i); });
     }
     double top = 510;
     for (int index : kVisibleIssueOrder) {
@@ -288,7 +289,10 @@ void frmMain::BuildSUDFrame() {
         option->setGeometry(mScale.rect({120.0 + 600 * i, 720, 270, 495}));
         option->setAccessibleName(tr("SUD %1").arg(i));
         radSUD[i] = option;
-        connect(option, &QRadioButton::clicked, this, [this, i] { mController.radSUD_Click(i); });
+        connect(option, &QRadioButton::clicked, this, [this, i] {
+            mController.radSUD_Click(i);
+            RatingChosen();
+        });
     }
 }
 
@@ -386,7 +390,7 @@ void frmMain::SetColors() {
 
 void frmMain::ApplyControlRims() {
     const QColor rim = ColoursFor(CurrentLook()).controlRim;
-    QList<QWidget*> controls{mOwnWords, scrLeftFrame->verticalScrollBar()};
+    QList<QWidget*> controls{mOwnWords, mPersonalSessions, scrLeftFrame->verticalScrollBar()};
     for (int i = 1; i <= ISSUE_OPTION_COUNT; ++i) controls << radMode[i];
     for (QRadioButton* option : radSUD) controls << option;
     for (QWidget* control : controls) {

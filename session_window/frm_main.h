@@ -3,6 +3,7 @@
 // bar. It shows what the session controller tells it through SessionView.
 
 #include <QAction>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -20,6 +21,8 @@
 #include <utility>
 #include <vector>
 
+#include "personal/personal_store.h"
+#include "session/gentle_word.h"
 #include "session/key_rules.h"
 #include "session/point_markers.h"
 #include "session/session_controller.h"
@@ -136,6 +139,20 @@ private:
     void BuildRatingLines();
     void ShowRatingLines(Step step);
     void PlaceRatingLines();
+    // The row under the issue list that chooses one of the user's own sessions instead.
+    void BuildPersonalSessionRow();
+    void ListPersonalSessions();
+    void cboPersonalSession_Changed(int index);
+    void cmdManageSessions_Click();
+    // An issue clicked: the issue holds again.
+    void radMode_Clicked(int optionIndex);
+    // The gentle word under the rating scale, as the rating chosen on the step calls for it.
+    void BuildGentleWord();
+    void ShowGentleWord(bool stepBeingEntered);
+    void PlaceGentleWord();
+    void RatingChosen();
+    void BuildSessionOptionsMenuItem();
+    void ShowSessionOptionsDialog();
     void BuildJournalMenuItems();
     void mnuPopUpJournalKeep_Toggled(bool on);
     void ToggleSpokenGuidance();
@@ -175,6 +192,14 @@ private:
     QLineEdit* mOwnWords = nullptr;
     QLabel* mFirstRatingLine = nullptr;
     QLabel* mRatingChangeLine = nullptr;
+    QWidget* mPersonalRow = nullptr;
+    QComboBox* mPersonalSessions = nullptr;
+    QPushButton* mManageSessions = nullptr;
+    QLabel* mSessionsNotice = nullptr;  // files of the sessions folder that were refused
+    QList<PersonalSession> mListedSessions;  // as the list offers them after its first entry
+    QLabel* mGentleWord = nullptr;
+    GentleWordOnce mGentleWordOnce;
+    QAction* mnuPopUpSessionOptions = nullptr;
     QAction* mJournalKeep = nullptr;
     QAction* mJournalOpen = nullptr;
     StatusNotices* mNotices = nullptr;  // a child of the status bar

@@ -30,6 +30,7 @@ void frmMain::BuildPopupMenu() {
         *this, mController, *mnuPopUp, mnuPopUpSep,
         DisplayHooks{[this] { ApplyLook(); },
                      [this](int percent) { SetTextScalePercent(percent); }});
+    BuildSessionOptionsMenuItem();
     mAnnouncer = std::make_unique<WindowAnnouncer>(
         *this, mController, [this] { return mSpeech && mSpeech->Enabled(); });
     mnuPopUpSep->setObjectName(QStringLiteral("mnuPopUpSep"));
@@ -79,7 +80,14 @@ bool frmMain::Form_KeyDown(const QKeyEvent& event) {
                      key == Qt::Key_Down || key == Qt::Key_Space)) {
         return false;
     }
-    const bool typing = focus != nullptr && focus == mOwnWords;
+    const bool typing =
+        focus != nullptr && (focus == mOwnWords || focus == mPersonalSessions);
+    // The button beside the list of the user's own sessions takes Space and Enter as a button
+    // does; the session's keys go on working everywhere else.
+    if (focus != nullptr && focus == mManageSessions &&
+        (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        return false;
+    }
     KeyDecision decision =
         DecideKeyDown(key, mController.PauseAvailable(), mController.Paused(),
                       mController.State().genmCurrentStep, typing,

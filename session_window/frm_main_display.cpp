@@ -5,6 +5,7 @@
 #include "session/line_breaks.h"
 #include "session/step_presentation.h"
 #include "session_window/frm_main.h"
+#include "session_window/status_notices.h"
 #include "session_window/window_look.h"
 #include "support/error_trap.h"
 #include "support/trace_log.h"
@@ -61,7 +62,13 @@ void frmMain::DisplayStep(Step step) {
 void frmMain::ShowStepTexts(Step step) {
     if (step == estSelectIssue && mOwnWords == nullptr) {
         BuildOwnWordsField();
+        BuildPersonalSessionRow();
         CloseUpIssueList();
+    }
+    if (step == estSelectIssue) {
+        ListPersonalSessions();
+    } else if (mSessionsNotice != nullptr && !mSessionsNotice->isHidden()) {
+        mNotices->Hide(mSessionsNotice);
     }
     const QString point = GetStepDescription(step);
     SetCaption(lblCurrentPoint, point, tr("Current point"));

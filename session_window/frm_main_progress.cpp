@@ -3,11 +3,14 @@
 #include <QValidator>
 #include <algorithm>
 
+#include "session/gentle_word.h"
 #include "session/own_words.h"
 #include "session/rating_lines.h"
 #include "session_window/frm_main.h"
+#include "session_window/window_announcer.h"
 #include "session_window/window_fonts.h"
 #include "session_window/window_services.h"
+#include "session_window/window_speech.h"
 #include "support/error_trap.h"
 
 namespace mindrova {
@@ -80,6 +83,66 @@ void frmMain::ShowRatingLines(Step step) {
     ShowLine(mFirstRatingLine, FirstRatingLine(step, state));
     ShowLine(mRatingChangeLine, RatingChangeLine(step, state));
     PlaceRatingLines();
+    mGentleWordOnce.StepEntered(step);
+    ShowGentleWord(true);
+}
+
+void frmMain::BuildGentleWord() {
+    mGentleWord = new QLabel(picRightFrame);
+    mGentleWord->setObjectName(QStringLiteral("lblGentleWord"));
+    mGentleWord->setTextFormat(Qt::PlainText);
+    mGentleWord->setWordWrap(true);
+    mGentleWord->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    mGentleWord->setHidden(true);
+}
+
+// The rating on the current step may call for the gentle word: on entering the step (a rating
+// carried over from before) or as the user chooses one. It is said with the step's own words when
+// it shows as the step is entered, else at once, and only the time it first shows.
+void frmMain::ShowGentleWord(bool stepBeingEntered) {
+    const SessionState& state = mController.State();
+    const bool first = mGentleWordOnce.RatingChosen(state.genmCurrentStep, state.gintFirstSUD,
+                                                    mController.SelectedSUD());
+    const bool shown = mGentleWordOnce.Shown();
+    if (shown) {
+        const QString text = GentleWordText();
+        mGentleWord->setText(text);
+        mGentleWord->setAccessibleName(text);
+        mGentleWord->setVisible(true);
+        PlaceGentleWord();
+    } else if (!mGentleWord->isHidden()) {
+        mGentleWord->setHidden(true);
+    }
+    if (mSpeech && (stepBeingEntered || first)) {
+        mSpeech->SetStepLine(shown ? GentleWordText() : QString(), stepBeingEntered);
+    }
+    // A screen reader hears it where the user is, as they choose the rating.
+    if (first && !stepBeingEntered && mAnnouncer) mAnnouncer->Announce(GentleWordText());
+}
+
+void frmMain::RatingChosen() {
+    Trap({"frmMain", "RatingChosen"}, [&] { ShowGentleWord(false); });
+}
+
+// Under the scale, as wide as the scale; its font is the scale's share of larger text, smaller
+// again where the panel under the scale is too low to hold the line at that size.
+void frmMain::PlaceGentleWord() {
+    if (mGentleWord == nullptr || mGentleWord->isHidden()) return;
+    const TwipRect& scale = mLayout.fraSUD_2;
+    const double top = scale.bottom() + 120 * mTextScales.sud;
+    const int width = mScale.px(scale.width);
+    const int room = mScale.px(mLayout.picRightFrame.height - top) - mScale.px(30);
+    // The window's own font (9 points as built) carries the share of another screen's scale.
+    const double screenShare = font().pointSizeF() / 9.0;
+    QFont font = UiFont(12 * mTextScales.sud * screenShare);
+    const double smallest = 8 * screenShare;
+    mGentleWord->setFont(font);
+    while (mGentleWord->heightForWidth(width) > room && font.pointSizeF() > smallest) {
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+        mGentleWord->setFont(font);
+    }
+    const int height = std::max(0, std::min(mGentleWord->heightForWidth(width), room));
+    mGentleWord->setGeometry(mScale.px(scale.left), mScale.px(top), width, height);
 }
 
 void frmMain::PlaceRatingLines() {

@@ -185,6 +185,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
         for (int i = 0; i < SUD_OPTION_COUNT; ++i) {
             if (watched == lblSUDUnit[i]) {
                 mController.lblSUDUnit_Click(i);
+                RatingChosen();
                 return true;
             }
         }
@@ -265,6 +266,7 @@ void frmMain::ApplyLayout() {
     FitLargerLines();
     lblIntro->raise();
     PlaceRatingLines();
+    PlaceGentleWord();
     picToolBar->raise();
     picStatusBar->raise();
     cmdPause_Bottom->raise();

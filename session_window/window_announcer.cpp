@@ -49,6 +49,10 @@ void WindowAnnouncer::StepEntered(Step /*left*/, const SessionState& state) {
     });
 }
 
+void WindowAnnouncer::Announce(const QString& line) {
+    if (!line.isEmpty()) Describe(Target(), line);
+}
+
 QWidget* WindowAnnouncer::Target() const {
     QWidget* focused = QApplication::focusWidget();
     if (focused != nullptr && focused->window() == &mWindow) return focused;

@@ -27,6 +27,8 @@ public:
     ~WindowAnnouncer() override;
 
     void StepEntered(Step left, const SessionState& state) override;
+    // A line that appeared in the middle of a step, told on the control that has the focus.
+    void Announce(const QString& line);
 
     // The control that carries the line now, and the line. A step's line is put there once the
     // events of the step change have run.

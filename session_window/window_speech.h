@@ -39,6 +39,10 @@ public:
     // The V key and the menu item: turns guidance on or off and saves the choice.
     void Toggle();
     bool Enabled() const { return mGuidance.Enabled(); }
+    // A line shown under the step's own text; see SpokenGuidance::SetStepLine.
+    void SetStepLine(const QString& line, bool stepBeingEntered) {
+        mGuidance.SetStepLine(line, stepBeingEntered);
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

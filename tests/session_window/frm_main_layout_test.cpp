@@ -3,7 +3,9 @@
 // another scale.
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QFont>
+#include <QRadioButton>
 #include <QScreen>
 #include <QTest>
 #include <functional>
@@ -15,6 +17,7 @@
 #include "fixtures/visit_session_steps.h"
 #include "session_window/frm_main.h"
 #include "session_window/layout_check.h"
+#include "session_window/window_services.h"
 
 using namespace mindrova;
 
@@ -85,6 +88,44 @@ TEST_F(Layout, EveryStepFitsAtTheMinimumSize) {
         delete window;
         window = mindrova::testing::OpenSessionWindow();
     }
+}
+
+// The row of the user's own sessions, with one chosen, and the gentle word under a heavy rating
+// fit the smallest window too, at larger text and on a screen of twice the scale.
+TEST_F(Layout, OwnSessionsAndTheGentleWordFitAtTheMinimumSize) {
+    PersonalSessionListing listing;
+    PersonalSession flying;
+    flying.title = "Fear of flying";
+    flying.setup = "Even though my hands sweat, I love and accept myself.";
+    flying.negative = {"My hands are wet."};
+    flying.positive = {"I am safe in my seat."};
+    listing.sessions = {{"/sessions/flying.json", flying}};
+    WindowServices().listPersonalSessions = [listing] { return listing; };
+    for (const auto& [dpi, text] : {std::pair{96.0, 100}, std::pair{96.0, 200},
+                                    std::pair{192.0, 150}, std::pair{192.0, 200}}) {
+        SCOPED_TRACE("dpi " + std::to_string(dpi) + ", text " + std::to_string(text) + " %");
+        window->SetLogicalDpi(dpi);
+        window->SetTextScalePercent(text);
+        window->resize(window->minimumSize());
+        window->controller().Next();
+        ASSERT_EQ(Current(), estSelectIssue);
+        auto* list = window->findChild<QComboBox*>("cboPersonalSession");
+        ASSERT_NE(list, nullptr);
+        list->setCurrentIndex(1);
+        emit list->activated(1);
+        ExpectNothingWrongShown();
+        window->controller().Next();
+        auto* heavy = window->findChild<QRadioButton*>("radSUD(9)");
+        heavy->click();
+        ASSERT_TRUE(Find("lblGentleWord")->isVisible());
+        ExpectNothingWrongShown();
+        // Below the scale, inside the panel.
+        EXPECT_GE(InWindow(Find("lblGentleWord")).top(), InWindow(Find("fraSUD_2")).bottom());
+        EXPECT_LE(InWindow(Find("lblGentleWord")).bottom(), InWindow(Find("picRightFrame")).bottom());
+        delete window;
+        window = mindrova::testing::OpenSessionWindow();
+    }
+    WindowServices().listPersonalSessions = nullptr;
 }
 
 // A maximized window on the commonest laptop screen (the client under a title bar) and a few
