@@ -172,7 +172,7 @@ void JournalRecorder::Write(const SessionState& state) {
     JournalEntry entry;
     entry.key = mKey;
     entry.started = mStarted;
-    entry.issue = GetIssueName(state.genmSelectedIssue);
+    entry.issue = GetIssueRecordName(state.genmSelectedIssue);
     entry.ownWords = state.gstrOwnWords;
     entry.firstRating = state.gintFirstSUD;
     for (const qint16 rating : state.gintLaterSUDs) entry.laterRatings << rating;
