@@ -256,7 +256,7 @@
     </message>
     <message>
         <source>I forgive myself for every time I gave in.</source>
-        <translation>Ich verzeihe mir jedes Mal, das ich nachgegeben habe.</translation>
+        <translation>Ich verzeihe mir jedes Nachgeben.</translation>
     </message>
     <message>
         <source>I am more than this habit.</source>
@@ -316,11 +316,11 @@
     </message>
     <message>
         <source>I feel dizzy and I&apos;m afraid I will lose control.</source>
-        <translation>Mir ist schwindlig, ich fürchte, die Kontrolle zu verlieren.</translation>
+        <translation>Mir ist schwindlig, ich fürchte den Kontrollverlust.</translation>
     </message>
     <message>
         <source>I keep waiting for something bad to happen.</source>
-        <translation>Ich warte ständig darauf, dass etwas Schlimmes passiert.</translation>
+        <translation>Ich warte ständig auf etwas Schlimmes.</translation>
     </message>
     <message>
         <source>My mind jumps from one worry to the next.</source>
@@ -344,7 +344,7 @@
     </message>
     <message>
         <source>I can&apos;t sit still; I&apos;m on edge all the time.</source>
-        <translation>Ich kann nicht stillsitzen; ich bin ständig angespannt.</translation>
+        <translation>Ich kann nicht stillsitzen; ich bin immer angespannt.</translation>
     </message>
     <message>
         <source>I feel trapped and I want to run away.</source>
@@ -396,7 +396,7 @@
     </message>
     <message>
         <source>I can notice my fear without obeying it.</source>
-        <translation>Ich kann meine Angst bemerken, ohne ihr zu gehorchen.</translation>
+        <translation>Ich bemerke meine Angst, ohne ihr zu gehorchen.</translation>
     </message>
     <message>
         <source>I am stronger than this fear.</source>
@@ -456,7 +456,7 @@
     </message>
     <message>
         <source>It&apos;s hard to think clearly or make decisions.</source>
-        <translation>Es fällt mir schwer, klar zu denken und zu entscheiden.</translation>
+        <translation>Klar denken und entscheiden fällt mir schwer.</translation>
     </message>
     <message>
         <source>I feel worthless and useless.</source>
@@ -560,7 +560,7 @@
     </message>
     <message>
         <source>I cannot relax beause of this terrible headache.</source>
-        <translation>Ich kann mich wegen dieser schlimmen Kopfschmerzen nicht entspannen.</translation>
+        <translation>Vor lauter Kopfschmerzen kann ich nicht entspannen.</translation>
     </message>
     <message>
         <source>My head is pounding.</source>
@@ -732,7 +732,7 @@
     </message>
     <message>
         <source>I don&apos;t feel safe. I keep running away from my past.</source>
-        <translation>Ich fühle mich nicht sicher. Ich laufe vor meiner Vergangenheit weg.</translation>
+        <translation>Ich fühle mich unsicher. Ich fliehe vor meiner Vergangenheit.</translation>
     </message>
     <message>
         <source>It seems that I cannot do anything about this and it&apos;s so depressing.</source>
@@ -856,7 +856,7 @@
     </message>
     <message>
         <source>I think I am not good enough to speak in public.</source>
-        <translation>Ich glaube, ich bin nicht gut genug, um vor anderen zu sprechen.</translation>
+        <translation>Ich bin nicht gut genug, um vor anderen zu reden.</translation>
     </message>
     <message>
         <source>I&apos;m afraid of making mistakes.</source>
@@ -912,7 +912,7 @@
     </message>
     <message>
         <source>A small mistake does not matter; I simply go on.</source>
-        <translation>Ein kleiner Fehler macht nichts; ich mache einfach weiter.</translation>
+        <translation>Ein kleiner Fehler macht nichts; ich rede weiter.</translation>
     </message>
     <message>
         <source>I prepare well and I trust my preparation.</source>
@@ -964,7 +964,7 @@
     </message>
     <message>
         <source>I can&apos;t stop replaying what they did.</source>
-        <translation>Immer wieder sehe ich vor mir, was sie getan haben.</translation>
+        <translation>Ich sehe immer wieder, was sie getan haben.</translation>
     </message>
     <message>
         <source>I feel treated unfairly.</source>
@@ -1024,7 +1024,7 @@
     </message>
     <message>
         <source>I listen to my anger without letting it rule me.</source>
-        <translation>Ich höre meine Wut, ohne mich von ihr beherrschen zu lassen.</translation>
+        <translation>Ich höre meine Wut, ohne dass sie mich beherrscht.</translation>
     </message>
     <message>
         <source>I can express my needs calmly and firmly.</source>
@@ -1112,7 +1112,7 @@
     </message>
     <message>
         <source>I need others&apos; approval to feel okay.</source>
-        <translation>Ich brauche die Zustimmung anderer, um mich gut zu fühlen.</translation>
+        <translation>Ich brauche Zustimmung, um mich gut zu fühlen.</translation>
     </message>
     <message>
         <source>I don&apos;t trust my own decisions.</source>
@@ -1120,7 +1120,7 @@
     </message>
     <message>
         <source>I shrink back and keep my opinions to myself.</source>
-        <translation>Ich ziehe mich zurück und behalte meine Meinung für mich.</translation>
+        <translation>Ich ziehe mich zurück und schweige.</translation>
     </message>
     <message>
         <source>I&apos;m ashamed of myself.</source>
@@ -1148,7 +1148,7 @@
     </message>
     <message>
         <source>I can disagree with someone and still feel secure.</source>
-        <translation>Ich kann anderer Meinung sein und mich trotzdem sicher fühlen.</translation>
+        <translation>Ich kann widersprechen und mich trotzdem sicher fühlen.</translation>
     </message>
     <message>
         <source>My opinions matter.</source>
@@ -1200,7 +1200,7 @@
     </message>
     <message>
         <source>I keep thinking about what I did.</source>
-        <translation>Ich muss ständig an das denken, was ich getan habe.</translation>
+        <translation>Ich denke ständig an das, was ich tat.</translation>
     </message>
     <message>
         <source>I can&apos;t forgive myself.</source>
@@ -1220,7 +1220,7 @@
     </message>
     <message>
         <source>I hurt someone and I can&apos;t undo it.</source>
-        <translation>Ich habe jemanden verletzt und kann es nicht ungeschehen machen.</translation>
+        <translation>Ich habe jemandem wehgetan und kann es nicht ändern.</translation>
     </message>
     <message>
         <source>I feel I deserve to suffer for this.</source>
@@ -1236,7 +1236,7 @@
     </message>
     <message>
         <source>I can&apos;t stop asking myself why I did it.</source>
-        <translation>Ich frage mich immer wieder, warum ich es getan habe.</translation>
+        <translation>Immer frage ich mich, warum ich es tat.</translation>
     </message>
     <message>
         <source>I feel like a bad person.</source>
@@ -1340,7 +1340,7 @@
     </message>
     <message>
         <source>I cannot concentrate... I feel so frightened...</source>
-        <translation>Ich kann mich nicht konzentrieren ... Ich habe solche Angst ...</translation>
+        <translation>Ich kann mich nicht sammeln ... Ich habe solche Angst ...</translation>
     </message>
     <message>
         <source>All this anxiety... all this shame...</source>
@@ -1380,7 +1380,7 @@
     </message>
     <message>
         <source>I feel stuck with these painful memories...</source>
-        <translation>Ich stecke fest in diesen schmerzhaften Erinnerungen ...</translation>
+        <translation>Ich hänge fest in diesen Erinnerungen ...</translation>
     </message>
     <message>
         <source>I feel so powerless, anxious and vulnerable</source>
@@ -1388,11 +1388,11 @@
     </message>
     <message>
         <source>It&apos;s so numb. I feel disconnected from myself.</source>
-        <translation>Alles ist so taub. Ich fühle mich von mir abgeschnitten.</translation>
+        <translation>Alles ist taub. Ich bin von mir abgeschnitten.</translation>
     </message>
     <message>
         <source>I release the past and all these bad feelings.</source>
-        <translation>Ich lasse die Vergangenheit und all die schlimmen Gefühle los.</translation>
+        <translation>Ich lasse die Vergangenheit und die schlimmen Gefühle los.</translation>
     </message>
     <message>
         <source>I&apos;m so powerful.</source>
@@ -1432,7 +1432,7 @@
     </message>
     <message>
         <source>My worries don&apos;t define me... I love and I&apos;m loved..</source>
-        <translation>Meine Sorgen bestimmen mich nicht ... Ich liebe und werde geliebt ...</translation>
+        <translation>Meine Sorgen sind nicht ich ... Ich liebe und werde geliebt ...</translation>
     </message>
     <message>
         <source>I accept myself the way I am.</source>
@@ -1444,7 +1444,7 @@
     </message>
     <message>
         <source>I am focused on creating better future.</source>
-        <translation>Ich richte mich darauf aus, eine bessere Zukunft zu schaffen.</translation>
+        <translation>Ich gestalte eine bessere Zukunft.</translation>
     </message>
 </context>
 <context>

@@ -932,7 +932,7 @@
     </message>
     <message>
         <source>I enjoy connecting with people through my words.</source>
-        <translation>Disfruto conectando con la gente a través de mis palabras.</translation>
+        <translation>Disfruto conectar con la gente al hablar.</translation>
     </message>
     <message>
         <source>I am calm and confident in front of others.</source>
@@ -1028,7 +1028,7 @@
     </message>
     <message>
         <source>I can express my needs calmly and firmly.</source>
-        <translation>Puedo expresar lo que necesito con calma y firmeza.</translation>
+        <translation>Expreso lo que necesito con calma y firmeza.</translation>
     </message>
     <message>
         <source>I choose how I respond.</source>
