@@ -1569,6 +1569,178 @@
         <source>Whenever you are ready, please click anywhere on the screen or press a spacebar or an Enter key to move to the next step.</source>
         <translation>Wenn du so weit bist, klicke irgendwo auf den Bildschirm oder drücke die Leertaste oder die Eingabetaste, um zum nächsten Schritt zu gehen.</translation>
     </message>
+    <message>
+        <source>Please select an emotional issue you want to clear.</source>
+        <translation>Wähle ein emotionales Thema, das du lösen möchtest.</translation>
+    </message>
+    <message>
+        <source>It should be an issue which triggers negative emotions in you. For exampke, whenever you think about it you get upset, your hands are sweating, your heart is pounding, your blood circulates faster, your pulse accelerates.</source>
+        <translation>Es sollte ein Thema sein, das belastende Gefühle in dir auslöst. Zum Beispiel: Sobald du daran denkst, regst du dich auf, deine Hände schwitzen, dein Herz klopft, dein Blut fließt schneller, dein Puls steigt.</translation>
+    </message>
+    <message>
+        <source>Click button Next when you are ready.</source>
+        <translation>Klicke auf „Next“, wenn du so weit bist.</translation>
+    </message>
+    <message>
+        <source>Now please assess the intensity of the issue - the level of discomfort it causes. Assign a SUD number to this issue.</source>
+        <translation>Schätze jetzt ein, wie stark dich das Thema belastet – wie unangenehm es sich anfühlt. Gib ihm einen SUD-Wert.</translation>
+    </message>
+    <message>
+        <source>A SUD number is a unit on so called &apos;Subjective Unit of Distress&apos; scale.</source>
+        <translation>Der SUD-Wert stammt von der Skala „Subjective Units of Distress“, der Skala deiner subjektiven Belastung.</translation>
+    </message>
+    <message>
+        <source>It is number from 0 to 10, where 0 means that the issue is not bothering you at all, and 10 indicates the highest level of distress.</source>
+        <translation>Es ist eine Zahl von 0 bis 10: 0 bedeutet, dass dich das Thema gar nicht belastet, 10 steht für die stärkste Belastung.</translation>
+    </message>
+    <message>
+        <source>Go to the next step when you are ready.</source>
+        <translation>Geh zum nächsten Schritt, wenn du so weit bist.</translation>
+    </message>
+    <message>
+        <source>Breathe deeply and slowly - inhaling through the nose and out through the mouth. Slowly inhale, slowly exhale and stop for about three seconds.</source>
+        <translation>Atme tief und langsam – durch die Nase ein und durch den Mund aus. Langsam einatmen, langsam ausatmen und etwa drei Sekunden innehalten.</translation>
+    </message>
+    <message>
+        <source>Gently tap your thymus with the index finger and middle finger for about half a minute. It doesn&apos;t matter which hand you use, left or right.</source>
+        <translation>Klopfe etwa eine halbe Minute lang sanft mit Zeige- und Mittelfinger auf deine Thymusdrüse. Es ist egal, ob du die linke oder die rechte Hand nimmst.</translation>
+    </message>
+    <message>
+        <source>Thymus gland regulates human&apos;s body and is its energetic battery. It is located behind your sternum and between your lungs, about 2 inches below the collarbone.</source>
+        <translation>Die Thymusdrüse reguliert den Körper und ist seine Energiebatterie. Sie liegt hinter dem Brustbein zwischen den Lungen, etwa fünf Zentimeter unter dem Schlüsselbein.</translation>
+    </message>
+    <message>
+        <source>When stimulating thymus, the will to heal - life&apos;s energy - is activated.</source>
+        <translation>Wenn du den Thymus anregst, erwacht der Wille zur Heilung – die Lebensenergie.</translation>
+    </message>
+    <message>
+        <source>Continue tapping. Relax and remember to breathe slowly. Repeat (or use your own words to reframe the issue): </source>
+        <translation>Klopfe weiter. Entspanne dich und atme langsam. Sprich nach (oder sieh das Thema mit deinen eigenen Worten neu): </translation>
+    </message>
+    <message>
+        <source>Breathe slowly and gently tap the indicated points with the index finger and middle finger. Repeat (or use your own words): </source>
+        <translation>Atme langsam und klopfe mit Zeige- und Mittelfinger sanft auf die angezeigten Punkte. Sprich nach (oder mit deinen eigenen Worten): </translation>
+    </message>
+    <message>
+        <source>Say &apos;Peace&apos; and take couple of deep breaths.</source>
+        <translation>Sag „Frieden“ und atme ein paar Mal tief durch.</translation>
+    </message>
+    <message>
+        <source>Detach yourself from the issue. This issue is not you. It doesn&apos;t define you.</source>
+        <translation>Löse dich von dem Thema. Dieses Thema bist nicht du. Es bestimmt nicht, wer du bist.</translation>
+    </message>
+    <message>
+        <source>If this issue was triggered by a situation in the past, re-live this situation, but this time separate yourself from it.</source>
+        <translation>Wenn eine Situation aus der Vergangenheit das Thema ausgelöst hat, erlebe sie noch einmal – doch diesmal mit Abstand.</translation>
+    </message>
+    <message>
+        <source>Watch it through the lenses of a camera. Camera doesn&apos;t judge or assign emotions.</source>
+        <translation>Betrachte sie wie durch die Linse einer Kamera. Eine Kamera urteilt nicht und fühlt nichts.</translation>
+    </message>
+    <message>
+        <source>Observe as this would happen to someone else. You can modify the situation - you can bring other people or beings, real of imaginary. You are in control. You can change your behavior but you cannot change behavior of people who caused harm to you.</source>
+        <translation>Beobachte sie, als würde sie jemand anderem passieren. Du kannst die Situation verändern – du kannst andere Menschen oder Wesen dazuholen, echte oder erdachte. Du hast die Kontrolle. Du kannst dein eigenes Verhalten ändern, aber nicht das Verhalten der Menschen, die dir geschadet haben.</translation>
+    </message>
+    <message>
+        <source>This will re-frame this event for you. You will remember it but the negative emotions will go away.</source>
+        <translation>So bekommt das Ereignis für dich einen neuen Rahmen. Du wirst dich daran erinnern, aber die belastenden Gefühle vergehen.</translation>
+    </message>
+    <message>
+        <source>In the next step you&apos;ll give yourself the comfort you wish had been given to you.</source>
+        <translation>Im nächsten Schritt schenkst du dir selbst den Trost, den du dir damals gewünscht hättest.</translation>
+    </message>
+    <message>
+        <source>Say &apos;Peace&apos; and take a deep breath.</source>
+        <translation>Sag „Frieden“ und atme tief durch.</translation>
+    </message>
+    <message>
+        <source>Reasses SUD - the intensity of the emotion or stress related to given issue.</source>
+        <translation>Schätze den SUD-Wert neu ein – wie stark das Gefühl oder die Belastung bei diesem Thema jetzt ist.</translation>
+    </message>
+    <message>
+        <source>If it decreased but it is still &gt; 0, you may click the button &apos;Next&apos; and continue tapping till it reaches zero, or you may stop the session and continue it at other time.</source>
+        <translation>Ist er gesunken, aber noch über 0, kannst du auf „Next“ klicken und weiterklopfen, bis er bei null ist – oder du beendest die Sitzung und machst ein andermal weiter.</translation>
+    </message>
+    <message>
+        <source>If SUD = 0, either end the session or click the button &apos;Previous&apos; couple of times to go back to the beginning of the process and move on to the next issue.</source>
+        <translation>Ist der SUD-Wert 0, beende die Sitzung oder klicke ein paar Mal auf „Previous“, um zum Anfang zurückzukehren und dich dem nächsten Thema zu widmen.</translation>
+    </message>
+    <message>
+        <source>Sometimes (though very rarely) it happens that the level of the stress increases.</source>
+        <translation>Manchmal (wenn auch sehr selten) steigt die Belastung.</translation>
+    </message>
+    <message>
+        <source>If that&apos;s the case, stop working on that issue and try to clear some other, less intense issue. Come back to the original issue after the lighter issues are cleared.</source>
+        <translation>Dann lass dieses Thema ruhen und löse zuerst ein anderes, weniger belastendes. Kehre zum ursprünglichen Thema zurück, wenn die leichteren gelöst sind.</translation>
+    </message>
+    <message>
+        <source>To stop the session plese click the button &apos;Finish.</source>
+        <translation>Um die Sitzung zu beenden, klicke auf „Finish“.</translation>
+    </message>
+    <message>
+        <source>Take a deep breath. Place one hand on your hearth and the other one abount one inch below your belly button - this spot is called &apos;dan tien&apos;.</source>
+        <translation>Atme tief durch. Leg eine Hand auf dein Herz und die andere etwa zwei Zentimeter unter den Bauchnabel – diese Stelle heißt „Dan Tien“.</translation>
+    </message>
+    <message>
+        <source>Concentrate on your heart and say:</source>
+        <translation>Richte deine Aufmerksamkeit auf dein Herz und sprich:</translation>
+    </message>
+    <message>
+        <source>&apos;I feel you. I understand you. I love you.&apos;</source>
+        <translation>„Ich spüre dich. Ich verstehe dich. Ich liebe dich.“</translation>
+    </message>
+    <message>
+        <source>Imagine energy flowing between your heart and your dan tien. As you breathe in, the energy goes up to your heart. As you breath out, the energy goes down to your dan tien.</source>
+        <translation>Stell dir vor, wie Energie zwischen deinem Herzen und deinem Dan Tien fließt. Beim Einatmen steigt sie zu deinem Herzen auf, beim Ausatmen sinkt sie hinab zu deinem Dan Tien.</translation>
+    </message>
+    <message>
+        <source>Send your love to the outside world, to everyone and everything.</source>
+        <translation>Schicke deine Liebe hinaus in die Welt, zu allen und allem.</translation>
+    </message>
+    <message>
+        <source>Say:</source>
+        <translation>Sprich:</translation>
+    </message>
+    <message>
+        <source>&apos;I am greatful for this healing.&apos;</source>
+        <translation>„Ich bin dankbar für diese Heilung.“</translation>
+    </message>
+    <message>
+        <source>The issue is gone. You are safe. Somebody loves you.</source>
+        <translation>Das Thema ist fort. Du bist sicher. Jemand liebt dich.</translation>
+    </message>
+    <message>
+        <source>Before working on the issue, you have first to tune in into the emotion associated with it.</source>
+        <translation>Bevor du an dem Thema arbeitest, stimmst du dich zuerst auf das Gefühl ein, das dazugehört.</translation>
+    </message>
+    <message>
+        <source>The best way is to &apos;poke&apos; oneselves to feel related experience and sensations.</source>
+        <translation>Am besten „stupst“ du dich selbst an, um die Erlebnisse und Empfindungen dazu zu spüren.</translation>
+    </message>
+    <message>
+        <source>(By putting yourself in the frightening situation without any negative consequences, your subonsciousness learns that anxiety isn’t appropriate.)</source>
+        <translation>(Wenn du dich ohne negative Folgen in die beängstigende Situation versetzt, lernt dein Unterbewusstsein, dass die Angst nicht angebracht ist.)</translation>
+    </message>
+    <message>
+        <source>The program will guide you through two &apos;negative rounds&apos; of tapping before switching to positive mode, where actual treatment will take place.</source>
+        <translation>Das Programm führt dich durch zwei „negative Runden“, bevor es zu den positiven Runden wechselt, in denen die eigentliche Arbeit geschieht.</translation>
+    </message>
+    <message>
+        <source>Please go to the next step when you are ready.</source>
+        <translation>Geh zum nächsten Schritt, wenn du so weit bist.</translation>
+    </message>
+    <message>
+        <source>Affirmation Statement</source>
+        <translation>Einstimmungssatz</translation>
+    </message>
+    <message>
+        <source>Positive Sequence</source>
+        <translation>Positive Runde</translation>
+    </message>
+    <message>
+        <source>Negative Sequence</source>
+        <translation>Negative Runde</translation>
+    </message>
 </context>
 <context>
     <name>mindrova::WindowSpeech</name>

@@ -1569,6 +1569,178 @@
         <source>Whenever you are ready, please click anywhere on the screen or press a spacebar or an Enter key to move to the next step.</source>
         <translation>Cuando estés listo, haz clic en cualquier parte de la pantalla o pulsa la barra espaciadora o la tecla Intro para pasar al siguiente paso.</translation>
     </message>
+    <message>
+        <source>Please select an emotional issue you want to clear.</source>
+        <translation>Elige un tema emocional que quieras liberar.</translation>
+    </message>
+    <message>
+        <source>It should be an issue which triggers negative emotions in you. For exampke, whenever you think about it you get upset, your hands are sweating, your heart is pounding, your blood circulates faster, your pulse accelerates.</source>
+        <translation>Debe ser un tema que despierte en ti emociones negativas. Por ejemplo: cada vez que piensas en él te alteras, te sudan las manos, el corazón te late con fuerza, la sangre circula más deprisa y el pulso se acelera.</translation>
+    </message>
+    <message>
+        <source>Click button Next when you are ready.</source>
+        <translation>Haz clic en «Next» cuando estés listo.</translation>
+    </message>
+    <message>
+        <source>Now please assess the intensity of the issue - the level of discomfort it causes. Assign a SUD number to this issue.</source>
+        <translation>Ahora valora la intensidad del tema: cuánto malestar te causa. Asígnale un valor SUD.</translation>
+    </message>
+    <message>
+        <source>A SUD number is a unit on so called &apos;Subjective Unit of Distress&apos; scale.</source>
+        <translation>El valor SUD es una unidad de la escala de malestar subjetivo («Subjective Units of Distress»).</translation>
+    </message>
+    <message>
+        <source>It is number from 0 to 10, where 0 means that the issue is not bothering you at all, and 10 indicates the highest level of distress.</source>
+        <translation>Es un número del 0 al 10: el 0 significa que el tema no te molesta en absoluto y el 10 indica el mayor malestar.</translation>
+    </message>
+    <message>
+        <source>Go to the next step when you are ready.</source>
+        <translation>Pasa al siguiente paso cuando estés listo.</translation>
+    </message>
+    <message>
+        <source>Breathe deeply and slowly - inhaling through the nose and out through the mouth. Slowly inhale, slowly exhale and stop for about three seconds.</source>
+        <translation>Respira hondo y despacio: inspira por la nariz y espira por la boca. Inspira despacio, espira despacio y haz una pausa de unos tres segundos.</translation>
+    </message>
+    <message>
+        <source>Gently tap your thymus with the index finger and middle finger for about half a minute. It doesn&apos;t matter which hand you use, left or right.</source>
+        <translation>Da golpecitos suaves sobre el timo con los dedos índice y corazón durante medio minuto. Da igual qué mano uses, la izquierda o la derecha.</translation>
+    </message>
+    <message>
+        <source>Thymus gland regulates human&apos;s body and is its energetic battery. It is located behind your sternum and between your lungs, about 2 inches below the collarbone.</source>
+        <translation>El timo regula el cuerpo humano y es su batería de energía. Está detrás del esternón, entre los pulmones, unos cinco centímetros por debajo de la clavícula.</translation>
+    </message>
+    <message>
+        <source>When stimulating thymus, the will to heal - life&apos;s energy - is activated.</source>
+        <translation>Al estimular el timo se activa la voluntad de sanar: la energía de la vida.</translation>
+    </message>
+    <message>
+        <source>Continue tapping. Relax and remember to breathe slowly. Repeat (or use your own words to reframe the issue): </source>
+        <translation>Sigue dando golpecitos. Relájate y recuerda respirar despacio. Repite (o usa tus propias palabras para ver el tema de otra forma): </translation>
+    </message>
+    <message>
+        <source>Breathe slowly and gently tap the indicated points with the index finger and middle finger. Repeat (or use your own words): </source>
+        <translation>Respira despacio y da golpecitos suaves en los puntos indicados con los dedos índice y corazón. Repite (o usa tus propias palabras): </translation>
+    </message>
+    <message>
+        <source>Say &apos;Peace&apos; and take couple of deep breaths.</source>
+        <translation>Di «Paz» y respira hondo un par de veces.</translation>
+    </message>
+    <message>
+        <source>Detach yourself from the issue. This issue is not you. It doesn&apos;t define you.</source>
+        <translation>Sepárate del tema. Este tema no eres tú. No te define.</translation>
+    </message>
+    <message>
+        <source>If this issue was triggered by a situation in the past, re-live this situation, but this time separate yourself from it.</source>
+        <translation>Si el tema surgió de una situación del pasado, vuelve a vivirla, pero esta vez manteniendo distancia.</translation>
+    </message>
+    <message>
+        <source>Watch it through the lenses of a camera. Camera doesn&apos;t judge or assign emotions.</source>
+        <translation>Mírala a través del objetivo de una cámara. Una cámara no juzga ni pone emociones.</translation>
+    </message>
+    <message>
+        <source>Observe as this would happen to someone else. You can modify the situation - you can bring other people or beings, real of imaginary. You are in control. You can change your behavior but you cannot change behavior of people who caused harm to you.</source>
+        <translation>Obsérvala como si le pasara a otra persona. Puedes cambiar la situación: puedes traer a otras personas o seres, reales o imaginarios. Tú tienes el control. Puedes cambiar tu conducta, pero no la de quienes te hicieron daño.</translation>
+    </message>
+    <message>
+        <source>This will re-frame this event for you. You will remember it but the negative emotions will go away.</source>
+        <translation>Así verás este hecho de otra manera. Lo recordarás, pero las emociones negativas se irán.</translation>
+    </message>
+    <message>
+        <source>In the next step you&apos;ll give yourself the comfort you wish had been given to you.</source>
+        <translation>En el siguiente paso te darás el consuelo que te habría gustado recibir.</translation>
+    </message>
+    <message>
+        <source>Say &apos;Peace&apos; and take a deep breath.</source>
+        <translation>Di «Paz» y respira hondo.</translation>
+    </message>
+    <message>
+        <source>Reasses SUD - the intensity of the emotion or stress related to given issue.</source>
+        <translation>Vuelve a valorar el SUD: la intensidad de la emoción o del estrés ligado a este tema.</translation>
+    </message>
+    <message>
+        <source>If it decreased but it is still &gt; 0, you may click the button &apos;Next&apos; and continue tapping till it reaches zero, or you may stop the session and continue it at other time.</source>
+        <translation>Si ha bajado pero sigue por encima de 0, puedes hacer clic en «Next» y seguir hasta llegar a cero, o terminar la sesión y continuar en otro momento.</translation>
+    </message>
+    <message>
+        <source>If SUD = 0, either end the session or click the button &apos;Previous&apos; couple of times to go back to the beginning of the process and move on to the next issue.</source>
+        <translation>Si el SUD es 0, termina la sesión o haz clic unas cuantas veces en «Previous» para volver al principio y pasar al siguiente tema.</translation>
+    </message>
+    <message>
+        <source>Sometimes (though very rarely) it happens that the level of the stress increases.</source>
+        <translation>A veces (aunque muy pocas) el nivel de estrés aumenta.</translation>
+    </message>
+    <message>
+        <source>If that&apos;s the case, stop working on that issue and try to clear some other, less intense issue. Come back to the original issue after the lighter issues are cleared.</source>
+        <translation>En ese caso, deja ese tema y prueba a liberar otro menos intenso. Vuelve al tema original cuando hayas liberado los más ligeros.</translation>
+    </message>
+    <message>
+        <source>To stop the session plese click the button &apos;Finish.</source>
+        <translation>Para terminar la sesión, haz clic en «Finish».</translation>
+    </message>
+    <message>
+        <source>Take a deep breath. Place one hand on your hearth and the other one abount one inch below your belly button - this spot is called &apos;dan tien&apos;.</source>
+        <translation>Respira hondo. Pon una mano sobre el corazón y la otra unos dos centímetros por debajo del ombligo: ese punto se llama «dan tien».</translation>
+    </message>
+    <message>
+        <source>Concentrate on your heart and say:</source>
+        <translation>Concéntrate en tu corazón y di:</translation>
+    </message>
+    <message>
+        <source>&apos;I feel you. I understand you. I love you.&apos;</source>
+        <translation>«Te siento. Te comprendo. Te quiero.»</translation>
+    </message>
+    <message>
+        <source>Imagine energy flowing between your heart and your dan tien. As you breathe in, the energy goes up to your heart. As you breath out, the energy goes down to your dan tien.</source>
+        <translation>Imagina la energía fluyendo entre tu corazón y tu dan tien. Al inspirar, la energía sube al corazón. Al espirar, baja a tu dan tien.</translation>
+    </message>
+    <message>
+        <source>Send your love to the outside world, to everyone and everything.</source>
+        <translation>Envía tu amor al mundo, a todos y a todo.</translation>
+    </message>
+    <message>
+        <source>Say:</source>
+        <translation>Di:</translation>
+    </message>
+    <message>
+        <source>&apos;I am greatful for this healing.&apos;</source>
+        <translation>«Agradezco esta sanación.»</translation>
+    </message>
+    <message>
+        <source>The issue is gone. You are safe. Somebody loves you.</source>
+        <translation>El tema se ha ido. Estás a salvo. Alguien te quiere.</translation>
+    </message>
+    <message>
+        <source>Before working on the issue, you have first to tune in into the emotion associated with it.</source>
+        <translation>Antes de trabajar el tema, primero tienes que conectar con la emoción que lo acompaña.</translation>
+    </message>
+    <message>
+        <source>The best way is to &apos;poke&apos; oneselves to feel related experience and sensations.</source>
+        <translation>Lo mejor es «pincharte» un poco para sentir las vivencias y sensaciones relacionadas.</translation>
+    </message>
+    <message>
+        <source>(By putting yourself in the frightening situation without any negative consequences, your subonsciousness learns that anxiety isn’t appropriate.)</source>
+        <translation>(Al ponerte en la situación que te asusta sin ninguna consecuencia negativa, tu subconsciente aprende que la ansiedad no es necesaria.)</translation>
+    </message>
+    <message>
+        <source>The program will guide you through two &apos;negative rounds&apos; of tapping before switching to positive mode, where actual treatment will take place.</source>
+        <translation>El programa te guiará por dos «rondas negativas» de golpecitos antes de pasar a las positivas, donde tiene lugar el verdadero trabajo.</translation>
+    </message>
+    <message>
+        <source>Please go to the next step when you are ready.</source>
+        <translation>Pasa al siguiente paso cuando estés listo.</translation>
+    </message>
+    <message>
+        <source>Affirmation Statement</source>
+        <translation>Frase de preparación</translation>
+    </message>
+    <message>
+        <source>Positive Sequence</source>
+        <translation>Ronda positiva</translation>
+    </message>
+    <message>
+        <source>Negative Sequence</source>
+        <translation>Ronda negativa</translation>
+    </message>
 </context>
 <context>
     <name>mindrova::WindowSpeech</name>

@@ -13,6 +13,7 @@
 
 #include "engine/issues.h"
 #include "engine/steps.h"
+#include "session/step_presentation.h"
 #include "fixtures/qstring_printer.h"
 #include "fixtures/qt_application.h"
 
@@ -185,6 +186,10 @@ TEST_F(TranslationFiles, AGermanSessionSpeaksGerman) {
         << "the journal keeps the English name";
     EXPECT_EQ(GetStepTraceName(estLeftHand), "Left Hand") << "the trace log stays English";
     EXPECT_TRUE(GetIntroText().startsWith("Setz dich an einem sicheren, ruhigen Ort"));
+    EXPECT_EQ(SegmentTitleText(estLeftHand, false), "Einstimmungssatz");
+    EXPECT_EQ(SegmentTitleText(estChin1, true), "Positive Runde");
+    EXPECT_TRUE(StepInstructionsText(estRelax, SessionState{})
+                    .startsWith("Sag „Frieden“ und atme ein paar Mal tief durch.\r\n\r\n"));
     EXPECT_TRUE(GetStringForPositiveSequence(eisAddictionsObsessions)
                     .startsWith("Schmerz nährt meine Sucht; ich lasse ihn jetzt los.\r\n"));
     // The user's words go in once, exactly as typed, even when they look like a placeholder.
