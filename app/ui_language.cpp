@@ -59,10 +59,10 @@ std::unique_ptr<QTranslator> LoadFor(const QString& language, const QString& fil
 }  // namespace
 
 QString ChooseUiLanguage(const QString& setting, const QStringList& desktopLanguages) {
-    const QString chosen = ValidLanguage(setting);
+    QString chosen = ValidLanguage(setting);
     if (!chosen.isEmpty()) return chosen;
     for (const QString& tag : desktopLanguages) {
-        const QString language = LanguagePart(tag);
+        QString language = LanguagePart(tag);
         if (Speaks(language)) return language;
     }
     return kEnglish;

@@ -48,7 +48,7 @@ std::optional<Appearance> ParseAppearance(const QString& name) {
 
 QString ValidLanguage(const QString& language) {
     // Plain case folding, the same under every locale (a Turkish one included).
-    const QString wanted = language.trimmed().toLower();
+    QString wanted = language.trimmed().toLower();
     if (wanted.isEmpty()) return {};
     for (const char* known : UI_LANGUAGES) {
         if (wanted == QLatin1String(known)) return wanted;

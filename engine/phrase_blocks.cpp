@@ -58,9 +58,7 @@ QString GetStringForPositiveSeq_AddictionsObsessions() {
         QT_TRANSLATE_NOOP("Phrases", "I meet my hurt with kindness instead of hiding it."),
         // No-break spaces keep "one moment" on one line wherever the text wraps.
         QT_TRANSLATE_NOOP("Phrases",
-                          "I choose what is good for me, one\xC2\xA0"
-                          "moment\xC2\xA0"
-                          "at a time."),
+                          "I choose what is good for me, one\302\240moment\302\240at a time."),
         QT_TRANSLATE_NOOP("Phrases", "I give myself what I really need: rest, comfort and care."),
         QT_TRANSLATE_NOOP("Phrases", "I am allowed to ask for help."),
         QT_TRANSLATE_NOOP("Phrases", "Each small choice I make counts."),
