@@ -16,7 +16,7 @@ namespace mindrova {
 
 frmAppearance::frmAppearance(const DisplaySettings& settings, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmAppearance"));
-    setWindowTitle(QStringLiteral("Appearance"));
+    setWindowTitle(tr("Appearance"));
     setModal(true);
 
     cboAppearance = new QComboBox(this);
@@ -37,10 +37,28 @@ frmAppearance::frmAppearance(const DisplaySettings& settings, QWidget* parent) :
     spnTextSize->setSuffix(QStringLiteral(" %"));
     spnTextSize->setValue(ValidTextScale(settings.textScalePercent));
 
+    // Each language is named in itself, so that it can be found whatever language is shown now.
+    cboLanguage = new QComboBox(this);
+    cboLanguage->setObjectName(QStringLiteral("cboLanguage"));
+    cboLanguage->setAccessibleName(tr("Language"));
+    cboLanguage->addItem(tr("Follow the desktop"), QString());
+    cboLanguage->addItem(QStringLiteral("English"), QStringLiteral("en"));
+    cboLanguage->addItem(QStringLiteral("Deutsch"), QStringLiteral("de"));
+    cboLanguage->addItem(QString::fromUtf8("Espa\xC3\xB1ol"), QStringLiteral("es"));
+    cboLanguage->setCurrentIndex(
+        std::max(0, cboLanguage->findData(ValidLanguage(settings.language))));
+    cboLanguage->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    auto* languageNote =
+        new QLabel(tr("The language changes the next time Mindrova starts."), this);
+    languageNote->setObjectName(QStringLiteral("lblLanguageNote"));
+    cboLanguage->setAccessibleDescription(languageNote->text());
+
     auto* lookLabel = new QLabel(tr("&Appearance:"), this);
     lookLabel->setBuddy(cboAppearance);
     auto* sizeLabel = new QLabel(tr("&Text size:"), this);
     sizeLabel->setBuddy(spnTextSize);
+    auto* languageLabel = new QLabel(tr("&Language:"), this);
+    languageLabel->setBuddy(cboLanguage);
 
     QPushButton* cmdOK = DialogButton(tr("&OK"), "cmdOK", this);
     QPushButton* cmdCancel = DialogButton(tr("&Cancel"), "cmdCancel", this);
@@ -50,6 +68,8 @@ frmAppearance::frmAppearance(const DisplaySettings& settings, QWidget* parent) :
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     form->addRow(lookLabel, cboAppearance);
     form->addRow(sizeLabel, spnTextSize);
+    form->addRow(languageLabel, cboLanguage);
+    form->addRow(nullptr, languageNote);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(cmdOK);
@@ -61,7 +81,8 @@ frmAppearance::frmAppearance(const DisplaySettings& settings, QWidget* parent) :
     layout->addStretch(1);
     layout->addLayout(buttons);
     setTabOrder(cboAppearance, spnTextSize);
-    setTabOrder(spnTextSize, cmdOK);
+    setTabOrder(spnTextSize, cboLanguage);
+    setTabOrder(cboLanguage, cmdOK);
     setTabOrder(cmdOK, cmdCancel);
 
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
@@ -76,6 +97,10 @@ int frmAppearance::ChosenTextScale() const {
     return ValidTextScale(spnTextSize->value());
 }
 
+QString frmAppearance::ChosenLanguage() const {
+    return ValidLanguage(cboLanguage->currentData().toString());
+}
+
 bool ShowAppearanceDialog(QWidget* owner) {
     bool saved = false;
     Trap({"frmAppearance", "ShowAppearanceDialog"}, [&] {
@@ -83,7 +108,8 @@ bool ShowAppearanceDialog(QWidget* owner) {
         if (RunModalDialog(dialog) != QDialog::Accepted) return;
         const bool look = SaveAppearance(dialog.ChosenAppearance());
         const bool size = SaveTextScale(dialog.ChosenTextScale());
-        saved = look || size;
+        const bool language = SaveLanguage(dialog.ChosenLanguage());
+        saved = look || size || language;
     });
     return saved;
 }

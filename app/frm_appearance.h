@@ -1,6 +1,7 @@
 #pragma once
 // The Appearance dialog: the window's look (the desktop's, light, dark or high contrast) and the
-// size of its text. Every control has a name and a keyboard way to it.
+// size of its text, and the language the program speaks from its next start. Every control has a
+// name and a keyboard way to it.
 
 #include <QDialog>
 
@@ -19,10 +20,13 @@ public:
     // The choices as the controls show them now.
     Appearance ChosenAppearance() const;
     int ChosenTextScale() const;
+    // Empty for following the desktop, else "en", "de" or "es".
+    QString ChosenLanguage() const;
 
 private:
     QComboBox* cboAppearance = nullptr;
     QSpinBox* spnTextSize = nullptr;
+    QComboBox* cboLanguage = nullptr;
 };
 
 // Runs the dialog modally from the saved choices and saves what the user confirms; true when the

@@ -46,6 +46,16 @@ std::optional<Appearance> ParseAppearance(const QString& name) {
     return std::nullopt;
 }
 
+QString ValidLanguage(const QString& language) {
+    // Plain case folding, the same under every locale (a Turkish one included).
+    QString wanted = language.trimmed().toLower();
+    if (wanted.isEmpty()) return {};
+    for (const char* known : UI_LANGUAGES) {
+        if (wanted == QLatin1String(known)) return wanted;
+    }
+    return QString::fromLatin1(UI_LANGUAGES[0]);
+}
+
 int ValidTextScale(int percent) {
     return percent >= TEXT_SCALE_MIN && percent <= TEXT_SCALE_MAX ? percent : TEXT_SCALE_DEFAULT;
 }
@@ -59,6 +69,8 @@ DisplaySettings LoadDisplaySettings() {
     const QString appearance = ReadStringValue(RegistryRoot::HKEY_CURRENT_USER, DisplayKey(),
                                                QStringLiteral("Appearance"), {});
     s.appearance = ParseAppearance(appearance).value_or(Appearance::System);
+    s.language = ValidLanguage(ReadStringValue(RegistryRoot::HKEY_CURRENT_USER, DisplayKey(),
+                                               QStringLiteral("Language"), {}));
     return s;
 }
 
@@ -74,6 +86,11 @@ bool SaveAppearance(Appearance appearance) {
     return SaveStringValue(RegistryRoot::HKEY_CURRENT_USER, DisplayKey(),
                            QStringLiteral("Appearance"),
                            AppearanceName(appearance)) == SAVE_SUCCEEDED;
+}
+
+bool SaveLanguage(const QString& language) {
+    return SaveStringValue(RegistryRoot::HKEY_CURRENT_USER, DisplayKey(),
+                           QStringLiteral("Language"), ValidLanguage(language)) == SAVE_SUCCEEDED;
 }
 
 }  // namespace mindrova

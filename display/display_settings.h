@@ -19,6 +19,8 @@ struct DisplaySettings {
     std::optional<bool> steadyMarkers;
     int textScalePercent = TEXT_SCALE_DEFAULT;
     Appearance appearance = Appearance::System;
+    // Empty: the language follows the desktop. Otherwise "en", "de" or "es"; taken at start-up.
+    QString language;
     bool operator==(const DisplaySettings&) const = default;
 };
 
@@ -27,10 +29,17 @@ DisplaySettings LoadDisplaySettings();
 bool SaveSteadyMarkers(bool steady);
 bool SaveTextScale(int percent);
 bool SaveAppearance(Appearance appearance);
+bool SaveLanguage(const QString& language);
 
 // "system", "light", "dark", "high-contrast" as the settings file keeps them.
 QString AppearanceName(Appearance appearance);
 std::optional<Appearance> ParseAppearance(const QString& name);
+
+// The languages the program speaks, as [Display] Language keeps them.
+inline constexpr const char* UI_LANGUAGES[] = {"en", "de", "es"};
+// A language choice as it may be used: empty (or blank) follows the desktop, a known language is
+// kept, anything else is English, the program's own language.
+QString ValidLanguage(const QString& language);
 
 // A text scale as it may be used: TEXT_SCALE_DEFAULT for anything outside 100..200.
 int ValidTextScale(int percent);

@@ -1,79 +1,133 @@
-#include "support/error_trap.h"
+#include <QCoreApplication>
+
 #include "engine/issues.h"
 #include "engine/phrase_blocks.h"
+#include "support/error_trap.h"
 
 namespace mindrova {
 namespace {
 
 const QString kBlank = QStringLiteral("\r\n\r\n");
 
-// An issue's set-up statement, and how it begins when the user's own words complete it: the
-// lead-in names the issue, the words follow it as an aside between commas. The placeholder forms
-// in the statements stand for those words, so none of them is kept in the lead-in.
+// An issue's set-up statement as one whole sentence, and the same sentence with the user's own
+// words (%1) completing it: the lead-in names the issue, the words follow it as an aside between
+// commas. The placeholder forms in the statements stand for those words, so none of them is kept
+// in the second form.
 struct SetUpStatement {
-    QString statement;
-    QString ownWordsLeadIn;
+    const char* statement;
+    const char* withOwnWords;
 };
 
 SetUpStatement SetUpStatementOf(Issue issue) {
     switch (issue) {
         case eisAddictionsObsessions:
-            return {QStringLiteral("I have this addiction (obsession) [your problem here] "),
-                    QStringLiteral("I have this addiction, ")};
+            return {QT_TRANSLATE_NOOP("Issues",
+                                      "Even though I have this addiction (obsession) [your problem "
+                                      "here]  I love and accept myself with all my heart."),
+                    QT_TRANSLATE_NOOP("Issues",
+                                      "Even though I have this addiction, %1, I love and accept "
+                                      "myself with all my heart.")};
         case eisAnxietyFearPanicPhobia:
-            return {QStringLiteral("I have this anxiety (fear, panic, phobia)"),
-                    QStringLiteral("I have this anxiety, ")};
+            return {QT_TRANSLATE_NOOP("Issues",
+                                      "Even though I have this anxiety (fear, panic, phobia) I "
+                                      "love and accept myself with all my heart."),
+                    QT_TRANSLATE_NOOP("Issues",
+                                      "Even though I have this anxiety, %1, I love and accept "
+                                      "myself with all my heart.")};
         case eisDepression:
-            return {QStringLiteral("I have this depression"),
-                    QStringLiteral("I have this depression, ")};
+            return {QT_TRANSLATE_NOOP("Issues",
+                                      "Even though I have this depression I love and accept myself "
+                                      "with all my heart."),
+                    QT_TRANSLATE_NOOP("Issues",
+                                      "Even though I have this depression, %1, I love and accept "
+                                      "myself with all my heart.")};
         case eisHeadaches:
-            return {QStringLiteral("I have this headache"), QStringLiteral("I have this headache, ")};
+            return {
+                QT_TRANSLATE_NOOP(
+                    "Issues",
+                    "Even though I have this headache I love and accept myself with all my heart."),
+                QT_TRANSLATE_NOOP("Issues",
+                                  "Even though I have this headache, %1, I love and accept myself "
+                                  "with all my heart.")};
         case eisNegativeMemory:
-            return {QStringLiteral("I have this negative memory [your problem here]"),
-                    QStringLiteral("I have this negative memory, ")};
+            return {QT_TRANSLATE_NOOP("Issues",
+                                      "Even though I have this negative memory [your problem here] "
+                                      "I love and accept myself with all my heart."),
+                    QT_TRANSLATE_NOOP("Issues",
+                                      "Even though I have this negative memory, %1, I love and "
+                                      "accept myself with all my heart.")};
         case eisPTSD:
         case eisPTSDTrauma:
-            return {QStringLiteral("I was exposed to this traumatic event [your trauma here]"),
-                    QStringLiteral("I was exposed to this traumatic event, ")};
+            return {QT_TRANSLATE_NOOP("Issues",
+                                      "Even though I was exposed to this traumatic event [your "
+                                      "trauma here] I love and accept myself with all my heart."),
+                    QT_TRANSLATE_NOOP("Issues",
+                                      "Even though I was exposed to this traumatic event, %1, I "
+                                      "love and accept myself with all my heart.")};
         case eisGlossophobia:
-            return {QStringLiteral("I have this fear of public speaking"),
-                    QStringLiteral("I have this fear of public speaking, ")};
+            return {QT_TRANSLATE_NOOP("Issues",
+                                      "Even though I have this fear of public speaking I love and "
+                                      "accept myself with all my heart."),
+                    QT_TRANSLATE_NOOP("Issues",
+                                      "Even though I have this fear of public speaking, %1, I love "
+                                      "and accept myself with all my heart.")};
         case eisRageAnger:
-            return {QStringLiteral("I have this anger [your problem here]"),
-                    QStringLiteral("I have this anger, ")};
+            return {QT_TRANSLATE_NOOP("Issues",
+                                      "Even though I have this anger [your problem here] I love "
+                                      "and accept myself with all my heart."),
+                    QT_TRANSLATE_NOOP("Issues",
+                                      "Even though I have this anger, %1, I love and accept myself "
+                                      "with all my heart.")};
         case eisSelfEsteem:
-            return {QStringLiteral("I have so low self esteem"),
-                    QStringLiteral("I have so low self esteem, ")};
+            return {QT_TRANSLATE_NOOP("Issues",
+                                      "Even though I have so low self esteem I love and accept "
+                                      "myself with all my heart."),
+                    QT_TRANSLATE_NOOP("Issues",
+                                      "Even though I have so low self esteem, %1, I love and "
+                                      "accept myself with all my heart.")};
         case eisTrauma:
-            return {QStringLiteral("I have this trauma [your problem here]"),
-                    QStringLiteral("I have this trauma, ")};
+            return {QT_TRANSLATE_NOOP("Issues",
+                                      "Even though I have this trauma [your problem here] I love "
+                                      "and accept myself with all my heart."),
+                    QT_TRANSLATE_NOOP("Issues",
+                                      "Even though I have this trauma, %1, I love and accept "
+                                      "myself with all my heart.")};
         case eisGuilt:
-            return {QStringLiteral("I have this guilt"), QStringLiteral("I have this guilt, ")};
+            return {
+                QT_TRANSLATE_NOOP(
+                    "Issues",
+                    "Even though I have this guilt I love and accept myself with all my heart."),
+                QT_TRANSLATE_NOOP("Issues",
+                                  "Even though I have this guilt, %1, I love and accept myself "
+                                  "with all my heart.")};
         case eisNone:
             break;
     }
-    return {QStringLiteral("... ") + QStringLiteral("[your problem here]"), QStringLiteral("... ")};
+    return {QT_TRANSLATE_NOOP(
+                "Issues",
+                "Even though ... [your problem here] I love and accept myself with all my heart."),
+            QT_TRANSLATE_NOOP("Issues",
+                              "Even though ... %1, I love and accept myself with all my heart.")};
 }
 
-// The closing sentence of every statement; it starts with its own space.
-const QString kSelfAcceptance = QStringLiteral(" I love and accept myself with all my heart.");
-
-// The words are joined in, never searched or replaced in: whatever they hold (brackets that look
-// like a placeholder included) is said once, exactly as typed.
+// The words are put in by the placeholder, never searched or replaced in: whatever they hold
+// (brackets that look like a placeholder, or a percent sign and digit, included) is said once,
+// exactly as typed.
 QString SetUpSentence(Issue issue, const QString& ownWords) {
     const SetUpStatement statement = SetUpStatementOf(issue);
-    if (ownWords.isEmpty()) {
-        return QStringLiteral("Even though ") + statement.statement + kSelfAcceptance;
-    }
-    return QStringLiteral("Even though ") + statement.ownWordsLeadIn + ownWords + u',' +
-           kSelfAcceptance;
+    if (ownWords.isEmpty()) return QCoreApplication::translate("Issues", statement.statement);
+    return QCoreApplication::translate("Issues", statement.withOwnWords).arg(ownWords);
 }
 
 // What the karate-chop step asks, up to the statement the user repeats.
 QString KarateChopInstructions() {
-    return QStringLiteral("Relax your shoulders. They shouldn't move when breathing.") + kBlank +
-           QStringLiteral("Relax muscles of your face. Relax your jaw.") + kBlank +
-           QStringLiteral(
+    return QCoreApplication::translate("Issues",
+                                       "Relax your shoulders. They shouldn't move when breathing.") +
+           kBlank +
+           QCoreApplication::translate("Issues", "Relax muscles of your face. Relax your jaw.") +
+           kBlank +
+           QCoreApplication::translate(
+               "Issues",
                "Breath deeply and lightly tap with the index finger and middle finger a "
                "'karate chop' point, repeating the introduction sentence:") +
            kBlank;
@@ -122,8 +176,12 @@ PhraseProcedures ProceduresOf(Issue issue) {
 // Issues without phrases of their own show a placeholder block naming them.
 QString PlaceholderBlock(Issue issue, const QString& polarity) {
     const QString crlf = QStringLiteral("\r\n");
-    if (issue == eisPTSD) return crlf + QStringLiteral("(PTSD)") + crlf + polarity + kBlank;
-    if (issue == eisTrauma) return crlf + QStringLiteral("(Trauma)") + crlf + polarity + kBlank;
+    if (issue == eisPTSD) {
+        return crlf + QCoreApplication::translate("Phrases", "(PTSD)") + crlf + polarity + kBlank;
+    }
+    if (issue == eisTrauma) {
+        return crlf + QCoreApplication::translate("Phrases", "(Trauma)") + crlf + polarity + kBlank;
+    }
     return crlf + QStringLiteral("()") + kBlank;
 }
 
@@ -131,8 +189,8 @@ QString SequenceText(Issue issue, bool positive) {
     const PhraseProcedures procedures = ProceduresOf(issue);
     const BlockProcedure procedure = positive ? procedures.positive : procedures.negative;
     if (procedure != nullptr) return procedure();
-    return PlaceholderBlock(issue,
-                            positive ? QStringLiteral("Positive") : QStringLiteral("Negative"));
+    return PlaceholderBlock(issue, positive ? QCoreApplication::translate("Phrases", "Positive")
+                                            : QCoreApplication::translate("Phrases", "Negative"));
 }
 
 }  // namespace
@@ -145,7 +203,8 @@ QString GetStringForActivationStep(Issue issue, const QString& ownWords) {
     QString result;
     Trap({"modIssues", "GetStringForActivationStep"}, [&] {
         if (issue == eisHeadaches) {
-            result += QStringLiteral("Headaches are the number one reason we visit our doctors.") +
+            result += QCoreApplication::translate(
+                          "Issues", "Headaches are the number one reason we visit our doctors.") +
                       kBlank;
         }
         result += KarateChopInstructions() + SetUpSentence(issue, ownWords);

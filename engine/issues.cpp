@@ -1,55 +1,78 @@
 #include "engine/issues.h"
 
+#include <QCoreApplication>
+
 #include "support/error_trap.h"
 
 namespace mindrova {
 
-QString GetIssueName(Issue issue) {
+namespace {
+
+// The name as written in the program; null for an id outside the catalogue.
+const char* IssueSourceName(Issue issue) {
+    const char* result = nullptr;
+    switch (issue) {
+        case eisNone:
+            result = QT_TRANSLATE_NOOP("Issues", "NA");
+            break;
+        case eisAddictionsObsessions:
+            result = QT_TRANSLATE_NOOP("Issues", "Addiction or obsession");
+            break;
+        case eisAnxietyFearPanicPhobia:
+            result = QT_TRANSLATE_NOOP("Issues", "Anxiety, fear, panic, phobia");
+            break;
+        case eisDepression:
+            result = QT_TRANSLATE_NOOP("Issues", "Depression");
+            break;
+        case eisHeadaches:
+            result = QT_TRANSLATE_NOOP("Issues", "Headaches");
+            break;
+        case eisNegativeMemory:
+            result = QT_TRANSLATE_NOOP("Issues", "Negative memory");
+            break;
+        case eisPTSD:
+            result = QT_TRANSLATE_NOOP("Issues", "PTSD");
+            break;
+        case eisGlossophobia:
+            result = QT_TRANSLATE_NOOP("Issues", "Public Speaking");
+            break;
+        case eisRageAnger:
+            result = QT_TRANSLATE_NOOP("Issues", "Rage or anger");
+            break;
+        case eisSelfEsteem:
+            result = QT_TRANSLATE_NOOP("Issues", "Self-esteem issues");
+            break;
+        case eisTrauma:
+            result = QT_TRANSLATE_NOOP("Issues", "Trauma");
+            break;
+        case eisGuilt:
+            result = QT_TRANSLATE_NOOP("Issues", "Guilt");
+            break;
+        case eisPTSDTrauma:
+            result = QT_TRANSLATE_NOOP("Issues", "PTSD, Trauma");
+            break;
+    }
+    return result;
+}
+
+QString IssueName(Issue issue, bool translated) {
     QString result;
     Trap({"modIssues", "GetIssueName"}, [&] {
-        switch (issue) {
-            case eisNone:
-                result = QStringLiteral("NA");
-                break;
-            case eisAddictionsObsessions:
-                result = QStringLiteral("Addiction or obsession");
-                break;
-            case eisAnxietyFearPanicPhobia:
-                result = QStringLiteral("Anxiety, fear, panic, phobia");
-                break;
-            case eisDepression:
-                result = QStringLiteral("Depression");
-                break;
-            case eisHeadaches:
-                result = QStringLiteral("Headaches");
-                break;
-            case eisNegativeMemory:
-                result = QStringLiteral("Negative memory");
-                break;
-            case eisPTSD:
-                result = QStringLiteral("PTSD");
-                break;
-            case eisGlossophobia:
-                result = QStringLiteral("Public Speaking");
-                break;
-            case eisRageAnger:
-                result = QStringLiteral("Rage or anger");
-                break;
-            case eisSelfEsteem:
-                result = QStringLiteral("Self-esteem issues");
-                break;
-            case eisTrauma:
-                result = QStringLiteral("Trauma");
-                break;
-            case eisGuilt:
-                result = QStringLiteral("Guilt");
-                break;
-            case eisPTSDTrauma:
-                result = QStringLiteral("PTSD, Trauma");
-                break;
-        }
+        const char* name = IssueSourceName(issue);
+        if (name == nullptr) return;
+        result = translated ? QCoreApplication::translate("Issues", name) : QString::fromUtf8(name);
     });
     return result;
+}
+
+}  // namespace
+
+QString GetIssueName(Issue issue) {
+    return IssueName(issue, true);
+}
+
+QString GetIssueRecordName(Issue issue) {
+    return IssueName(issue, false);
 }
 
 Issue IssueOptIndexToEnum(int optionIndex) {

@@ -25,6 +25,9 @@ enum Issue : qint32 {
 inline constexpr int ISSUE_OPTION_COUNT = 12;
 
 QString GetIssueName(Issue issue);
+// The same name as written in the program, whatever language the window speaks: what the journal
+// keeps, so that its entries read the same in every language.
+QString GetIssueRecordName(Issue issue);
 Issue IssueOptIndexToEnum(int optionIndex);
 int IssueEnumToOptIndex(Issue issue);
 Issue GetDefaultIssue();

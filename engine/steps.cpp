@@ -1,5 +1,7 @@
 #include "engine/steps.h"
 
+#include <QCoreApplication>
+#include <QStringList>
 #include <array>
 
 #include "support/error_trap.h"
@@ -14,8 +16,8 @@ constexpr qint32 kRuleT = -1;
 constexpr qint32 kRuleP = -2;
 
 struct StepRow {
-    const char16_t* name;
-    const char16_t* description;
+    const char* name;
+    const char* description;
     qint32 length;
     qint32 next;
     qint32 nextNavigation;
@@ -24,33 +26,49 @@ struct StepRow {
 
 // Indexed by step id 0..MAX_STEP; estNone has no name or description of its own.
 constexpr std::array<StepRow, MAX_STEP + 1> kSteps{{
-    {u"", u"", 2, 1, 1, 1},
-    {u"Intro", u"Intro", 0, 2, 2, 1},
-    {u"Select Issue", u"", 0, 3, 3, 1},
-    {u"Assign SUD", u"", 0, 4, 4, 2},
-    {u"Stimulate Thymus", u"", 0, 5, 5, 3},
-    {u"Left Hand", u"Karate chop - Left Hand", 10, 6, 26, 4},
-    {u"Right Hand", u"Karate chop - Right Hand", 10, 26, 26, 4},
-    {u"Top Head", u"Top Head", 2, 9, kRuleT, kRuleP},
-    {u"Top Head", u"Top Head", 2, 18, kRuleT, kRuleP},
-    {u"Left Eyebrow", u"Left Eyebrow", 2, 10, kRuleT, kRuleP},
-    {u"Left Eye Corner", u"Left Eye Corner", 2, 11, kRuleT, kRuleP},
-    {u"Left Under Eye", u"Left Under Eye", 2, 12, kRuleT, kRuleP},
-    {u"Under Nose", u"Under Nose", 2, 14, kRuleT, kRuleP},
-    {u"Under Nose", u"Under Nose", 2, 15, kRuleT, kRuleP},
-    {u"Chin", u"Chin", 2, 16, kRuleT, kRuleP},
-    {u"Chin", u"Chin", 2, 21, kRuleT, kRuleP},
-    {u"Left Collarbone", u"Left Collarbone", 2, 17, kRuleT, kRuleP},
-    {u"Left Under Arm", u"Left Under Arm", 2, 8, kRuleT, kRuleP},
-    {u"Right Eyebrow", u"Right Eyebrow", 2, 19, kRuleT, kRuleP},
-    {u"Right Eye Corner", u"Right Eye Corner", 2, 20, kRuleT, kRuleP},
-    {u"Right Under Eye", u"Right Under Eye", 2, 13, kRuleT, kRuleP},
-    {u"Right Collarbone", u"Right Collarbone", 2, 22, kRuleT, kRuleP},
-    {u"Right Under Arm", u"Right Under Arm", 2, 7, kRuleT, kRuleP},
-    {u"Relax", u"Relax", 0, 7, 7, 7},
-    {u"Reasses SUD", u"", 0, 7, 7, kRuleP},
-    {u"Finish", u"Finish", 0, 1, 1, 7},
-    {u"Explanation of Negative Sequence", u"", 0, 7, 7, 5},
+    {"", "", 2, 1, 1, 1},
+    {QT_TRANSLATE_NOOP("Steps", "Intro"), QT_TRANSLATE_NOOP("Steps", "Intro"), 0, 2, 2, 1},
+    {QT_TRANSLATE_NOOP("Steps", "Select Issue"), "", 0, 3, 3, 1},
+    {QT_TRANSLATE_NOOP("Steps", "Assign SUD"), "", 0, 4, 4, 2},
+    {QT_TRANSLATE_NOOP("Steps", "Stimulate Thymus"), "", 0, 5, 5, 3},
+    {QT_TRANSLATE_NOOP("Steps", "Left Hand"), QT_TRANSLATE_NOOP("Steps", "Karate chop - Left Hand"),
+     10, 6, 26, 4},
+    {QT_TRANSLATE_NOOP("Steps", "Right Hand"),
+     QT_TRANSLATE_NOOP("Steps", "Karate chop - Right Hand"), 10, 26, 26, 4},
+    {QT_TRANSLATE_NOOP("Steps", "Top Head"), QT_TRANSLATE_NOOP("Steps", "Top Head"), 2, 9, kRuleT,
+     kRuleP},
+    {QT_TRANSLATE_NOOP("Steps", "Top Head"), QT_TRANSLATE_NOOP("Steps", "Top Head"), 2, 18, kRuleT,
+     kRuleP},
+    {QT_TRANSLATE_NOOP("Steps", "Left Eyebrow"), QT_TRANSLATE_NOOP("Steps", "Left Eyebrow"), 2, 10,
+     kRuleT, kRuleP},
+    {QT_TRANSLATE_NOOP("Steps", "Left Eye Corner"), QT_TRANSLATE_NOOP("Steps", "Left Eye Corner"),
+     2, 11, kRuleT, kRuleP},
+    {QT_TRANSLATE_NOOP("Steps", "Left Under Eye"), QT_TRANSLATE_NOOP("Steps", "Left Under Eye"), 2,
+     12, kRuleT, kRuleP},
+    {QT_TRANSLATE_NOOP("Steps", "Under Nose"), QT_TRANSLATE_NOOP("Steps", "Under Nose"), 2, 14,
+     kRuleT, kRuleP},
+    {QT_TRANSLATE_NOOP("Steps", "Under Nose"), QT_TRANSLATE_NOOP("Steps", "Under Nose"), 2, 15,
+     kRuleT, kRuleP},
+    {QT_TRANSLATE_NOOP("Steps", "Chin"), QT_TRANSLATE_NOOP("Steps", "Chin"), 2, 16, kRuleT, kRuleP},
+    {QT_TRANSLATE_NOOP("Steps", "Chin"), QT_TRANSLATE_NOOP("Steps", "Chin"), 2, 21, kRuleT, kRuleP},
+    {QT_TRANSLATE_NOOP("Steps", "Left Collarbone"), QT_TRANSLATE_NOOP("Steps", "Left Collarbone"),
+     2, 17, kRuleT, kRuleP},
+    {QT_TRANSLATE_NOOP("Steps", "Left Under Arm"), QT_TRANSLATE_NOOP("Steps", "Left Under Arm"), 2,
+     8, kRuleT, kRuleP},
+    {QT_TRANSLATE_NOOP("Steps", "Right Eyebrow"), QT_TRANSLATE_NOOP("Steps", "Right Eyebrow"), 2,
+     19, kRuleT, kRuleP},
+    {QT_TRANSLATE_NOOP("Steps", "Right Eye Corner"), QT_TRANSLATE_NOOP("Steps", "Right Eye Corner"),
+     2, 20, kRuleT, kRuleP},
+    {QT_TRANSLATE_NOOP("Steps", "Right Under Eye"), QT_TRANSLATE_NOOP("Steps", "Right Under Eye"),
+     2, 13, kRuleT, kRuleP},
+    {QT_TRANSLATE_NOOP("Steps", "Right Collarbone"), QT_TRANSLATE_NOOP("Steps", "Right Collarbone"),
+     2, 22, kRuleT, kRuleP},
+    {QT_TRANSLATE_NOOP("Steps", "Right Under Arm"), QT_TRANSLATE_NOOP("Steps", "Right Under Arm"),
+     2, 7, kRuleT, kRuleP},
+    {QT_TRANSLATE_NOOP("Steps", "Relax"), QT_TRANSLATE_NOOP("Steps", "Relax"), 0, 7, 7, 7},
+    {QT_TRANSLATE_NOOP("Steps", "Reasses SUD"), "", 0, 7, 7, kRuleP},
+    {QT_TRANSLATE_NOOP("Steps", "Finish"), QT_TRANSLATE_NOOP("Steps", "Finish"), 0, 1, 1, 7},
+    {QT_TRANSLATE_NOOP("Steps", "Explanation of Negative Sequence"), "", 0, 7, 7, 5},
 }};
 
 constexpr bool InTable(Step step) {
@@ -67,7 +85,7 @@ const StepRow& Row(Step step) {
 // Trace lines name steps without the lookup's complaint: estNone (and anything outside the table)
 // is written as its number.
 QString TraceName(Step step) {
-    return HasTexts(step) ? QString::fromUtf16(Row(step).name) : QString::number(step);
+    return HasTexts(step) ? QString::fromUtf8(Row(step).name) : QString::number(step);
 }
 
 // The line is built only while tracing is on: step changes must not pay for it otherwise.
@@ -76,18 +94,28 @@ void Trace(BuildLine&& buildLine) {
     if (TraceEnabled) WriteLog(buildLine());
 }
 
-}  // namespace
-
-QString GetStepName(Step penmStep) {
+// The name in the user's language, or as written here for the trace log.
+QString StepName(Step penmStep, bool translated) {
     QString result;
     Trap({"modSteps", "GetStepName"}, [&] {
         if (!HasTexts(penmStep)) {
             ShowPlainMessage(QStringLiteral("GetStepName - wrong parameter passed"));
             return;
         }
-        result = QString::fromUtf16(Row(penmStep).name);
+        const char* name = Row(penmStep).name;
+        result = translated ? QCoreApplication::translate("Steps", name) : QString::fromUtf8(name);
     });
     return result;
+}
+
+}  // namespace
+
+QString GetStepName(Step penmStep) {
+    return StepName(penmStep, true);
+}
+
+QString GetStepTraceName(Step penmStep) {
+    return StepName(penmStep, false);
 }
 
 QString GetStepDescription(Step penmStep) {
@@ -97,7 +125,7 @@ QString GetStepDescription(Step penmStep) {
             ShowPlainMessage(QStringLiteral("GetStepDescription - wrong parameter passed"));
             return;
         }
-        result = QString::fromUtf16(Row(penmStep).description);
+        result = QCoreApplication::translate("Steps", Row(penmStep).description);
     });
     return result;
 }
@@ -192,24 +220,29 @@ Step GetPrevStep(Step penmStep, bool& pblnGoBackFromPositiveToNegative, RoundSta
 QString GetIntroText() {
     QString result;
     Trap({"modSteps", "GetIntroText"}, [&] {
-        const QString blank = QStringLiteral("\r\n\r\n");
-        result = QStringLiteral("Please sit up straight in a safe, quiet place and relax.") +
-                 blank + QStringLiteral("Take a deep breath.") + blank +
-                 QStringLiteral(
-                     "Expand your body - put your chest forward, head up, your feet "
-                     "shoulder-width apart. Keep your whole spine straight. Place your tongue "
-                     "against the roof of your mouth. Take as much space as you can. You have "
-                     "right to be here. You are in charge.") +
-                 blank +
-                 QStringLiteral(
-                     "There is no right or wrong way of working towards achiving emotional "
-                     "freedom, there is only your way. You are on the right path as long as you "
-                     "feel the emotions you want to clear. With time you will clear your "
-                     "negative emotions and you'll achieve calmness and peace of mind.") +
-                 blank +
-                 QStringLiteral(
-                     "Whenever you are ready, please click anywhere on the screen or press a "
-                     "spacebar or an Enter key to move to the next step.");
+        static constexpr const char* kParagraphs[] = {
+            QT_TRANSLATE_NOOP("Steps", "Please sit up straight in a safe, quiet place and relax."),
+            QT_TRANSLATE_NOOP("Steps", "Take a deep breath."),
+            QT_TRANSLATE_NOOP("Steps",
+                              "Expand your body - put your chest forward, head up, your feet "
+                              "shoulder-width apart. Keep your whole spine straight. Place your "
+                              "tongue against the roof of your mouth. Take as much space as you "
+                              "can. You have right to be here. You are in charge."),
+            QT_TRANSLATE_NOOP("Steps",
+                              "There is no right or wrong way of working towards achiving "
+                              "emotional freedom, there is only your way. You are on the right "
+                              "path as long as you feel the emotions you want to clear. With time "
+                              "you will clear your negative emotions and you'll achieve calmness "
+                              "and peace of mind."),
+            QT_TRANSLATE_NOOP("Steps",
+                              "Whenever you are ready, please click anywhere on the screen or "
+                              "press a spacebar or an Enter key to move to the next step."),
+        };
+        QStringList paragraphs;
+        for (const char* paragraph : kParagraphs) {
+            paragraphs.append(QCoreApplication::translate("Steps", paragraph));
+        }
+        result = paragraphs.join(QStringLiteral("\r\n\r\n"));
     });
     return result;
 }

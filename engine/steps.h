@@ -47,6 +47,8 @@ struct RoundState {
 };
 
 QString GetStepName(Step penmStep);
+// The same name as written in the program, whatever language the window speaks: the trace log's.
+QString GetStepTraceName(Step penmStep);
 QString GetStepDescription(Step penmStep);
 bool IsThisTappingStep(Step penmStep);
 qint32 GetStepLength(Step penmStep);

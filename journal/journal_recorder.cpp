@@ -173,7 +173,7 @@ void JournalRecorder::Write(const SessionState& state) {
     JournalEntry entry;
     entry.key = mKey;
     entry.started = mStarted;
-    entry.issue = ChosenTitle(state);
+    entry.issue = ChosenRecordTitle(state);
     entry.ownWords = ChosenOwnWords(state);
     entry.firstRating = state.gintFirstSUD;
     for (const qint16 rating : state.gintLaterSUDs) entry.laterRatings << rating;

@@ -10,6 +10,9 @@ run_packages=(
     qt6-speech-dev qt6-declarative-dev qt6-speech-flite-plugin qt6-speech-speechd-plugin
     # The private journal: SQLite through Qt SQL, and its chart.
     libqt6sql6-sqlite qt6-charts-dev
+    # Translations: the build turns the .ts files into .qm files (lrelease and its CMake package);
+    # Qt's own translations give the standard buttons in the user's language.
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
 )
 test_packages=(
     libgtest-dev libbenchmark-dev clang-tidy

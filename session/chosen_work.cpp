@@ -23,6 +23,11 @@ QString ChosenTitle(const SessionState& state) {
     return GetIssueName(state.genmSelectedIssue);
 }
 
+QString ChosenRecordTitle(const SessionState& state) {
+    if (state.gPersonal) return OnOneLine(state.gPersonal->title);
+    return GetIssueRecordName(state.genmSelectedIssue);
+}
+
 QString ChosenOwnWords(const SessionState& state) {
     return state.gPersonal ? QString() : state.gstrOwnWords;
 }

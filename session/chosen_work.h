@@ -12,6 +12,9 @@ namespace mindrova {
 
 // The name the work goes by: the issue's name, or the personal session's title.
 QString ChosenTitle(const SessionState& state);
+// The same as the journal keeps it: a built-in issue by its English name, whatever the language
+// of the window, so that entries read the same after the language changes.
+QString ChosenRecordTitle(const SessionState& state);
 
 // The words the user added to the set-up statement; a personal session's statement is said as
 // written, so it has none.

@@ -1,5 +1,6 @@
 #include "session/step_presentation.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include "session/chosen_work.h"
@@ -17,49 +18,63 @@ QString Paragraphs(const QStringList& paragraphs) {
 
 QString SelectIssueText() {
     return Paragraphs({
-        QStringLiteral("Please select an emotional issue you want to clear."),
-        QStringLiteral(
+        QCoreApplication::translate("Steps", "Please select an emotional issue you want to clear."),
+        QCoreApplication::translate(
+            "Steps",
             "It should be an issue which triggers negative emotions in you. For exampke, "
             "whenever you think about it you get upset, your hands are sweating, your "
             "heart is pounding, your blood circulates faster, your pulse accelerates."),
-        QStringLiteral("Click button Next when you are ready."),
+        QCoreApplication::translate("Steps", "Click button Next when you are ready."),
     });
 }
 
 QString AssignSudText() {
     return Paragraphs({
-        QStringLiteral("Now please assess the intensity of the issue - the level of discomfort it "
-                       "causes.") +
-            QStringLiteral(" Assign a SUD number to this issue."),
-        QStringLiteral("A SUD number is a unit on so called 'Subjective Unit of Distress' scale."),
-        QStringLiteral("It is number from 0 to 10, where 0 means that the issue is not bothering "
-                       "you at all, and 10 indicates the highest level of distress."),
-        QStringLiteral("Go to the next step when you are ready."),
+        QCoreApplication::translate(
+            "Steps",
+            "Now please assess the intensity of the issue - the level of discomfort it "
+            "causes. Assign a SUD number to this issue."),
+        QCoreApplication::translate(
+            "Steps", "A SUD number is a unit on so called 'Subjective Unit of Distress' scale."),
+        QCoreApplication::translate(
+            "Steps",
+            "It is number from 0 to 10, where 0 means that the issue is not bothering "
+            "you at all, and 10 indicates the highest level of distress."),
+        QCoreApplication::translate("Steps", "Go to the next step when you are ready."),
     });
 }
 
 QString StimulateThymusText() {
     return Paragraphs({
-        QStringLiteral("Breathe deeply and slowly - inhaling through the nose and out through the "
-                       "mouth. Slowly inhale, slowly exhale and stop for about three seconds."),
-        QStringLiteral("Gently tap your thymus with the index finger and middle finger for about "
-                       "half a minute. It doesn't matter which hand you use, left or right."),
-        QStringLiteral("Thymus gland regulates human's body and is its energetic battery. It is "
-                       "located behind your sternum and between your lungs, about 2 inches below "
-                       "the collarbone."),
-        QStringLiteral("When stimulating thymus, the will to heal - life's energy - is activated."),
-        QStringLiteral("Click button Next when you are ready."),
+        QCoreApplication::translate(
+            "Steps",
+            "Breathe deeply and slowly - inhaling through the nose and out through the "
+            "mouth. Slowly inhale, slowly exhale and stop for about three seconds."),
+        QCoreApplication::translate(
+            "Steps",
+            "Gently tap your thymus with the index finger and middle finger for about "
+            "half a minute. It doesn't matter which hand you use, left or right."),
+        QCoreApplication::translate(
+            "Steps",
+            "Thymus gland regulates human's body and is its energetic battery. It is "
+            "located behind your sternum and between your lungs, about 2 inches below "
+            "the collarbone."),
+        QCoreApplication::translate(
+            "Steps", "When stimulating thymus, the will to heal - life's energy - is activated."),
+        QCoreApplication::translate("Steps", "Click button Next when you are ready."),
     });
 }
 
 QString TappingText(const SessionState& state) {
     if (state.gblnPositiveSequence) {
-        return QStringLiteral(
+        return QCoreApplication::translate(
+                   "Steps",
                    "Continue tapping. Relax and remember to breathe slowly. Repeat (or "
                    "use your own words to reframe the issue): ") +
                kBlank + ChosenPhraseBlock(state);
     }
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "Steps",
                "Breathe slowly and gently tap the indicated points with the index "
                "finger and middle finger. Repeat (or use your own words): ") +
            kBlank + ChosenPhraseBlock(state);
@@ -67,73 +82,109 @@ QString TappingText(const SessionState& state) {
 
 QString RelaxText() {
     return Paragraphs({
-        QStringLiteral("Say 'Peace' and take couple of deep breaths."),
-        QStringLiteral("Detach yourself from the issue. This issue is not you. It doesn't define "
-                       "you."),
-        QStringLiteral("If this issue was triggered by a situation in the past, re-live this "
-                       "situation, but this time separate yourself from it."),
-        QStringLiteral("Watch it through the lenses of a camera. Camera doesn't judge or assign "
-                       "emotions."),
-        QStringLiteral("Observe as this would happen to someone else. You can modify the situation "
-                       "- you can bring other people or beings, real of imaginary. You are in "
-                       "control. You can change your behavior but you cannot change behavior of "
-                       "people who caused harm to you."),
-        QStringLiteral("This will re-frame this event for you. You will remember it but the "
-                       "negative emotions will go away."),
-        QStringLiteral("In the next step you'll give yourself the comfort you wish had been given "
-                       "to you."),
+        QCoreApplication::translate("Steps", "Say 'Peace' and take couple of deep breaths."),
+        QCoreApplication::translate(
+            "Steps",
+            "Detach yourself from the issue. This issue is not you. It doesn't define "
+            "you."),
+        QCoreApplication::translate(
+            "Steps",
+            "If this issue was triggered by a situation in the past, re-live this "
+            "situation, but this time separate yourself from it."),
+        QCoreApplication::translate(
+            "Steps",
+            "Watch it through the lenses of a camera. Camera doesn't judge or assign "
+            "emotions."),
+        QCoreApplication::translate(
+            "Steps",
+            "Observe as this would happen to someone else. You can modify the situation "
+            "- you can bring other people or beings, real of imaginary. You are in "
+            "control. You can change your behavior but you cannot change behavior of "
+            "people who caused harm to you."),
+        QCoreApplication::translate(
+            "Steps",
+            "This will re-frame this event for you. You will remember it but the "
+            "negative emotions will go away."),
+        QCoreApplication::translate(
+            "Steps",
+            "In the next step you'll give yourself the comfort you wish had been given "
+            "to you."),
     });
 }
 
 QString ReassessSudText() {
     return Paragraphs({
-        QStringLiteral("Say 'Peace' and take a deep breath."),
-        QStringLiteral("Reasses SUD - the intensity of the emotion or stress related to given "
-                       "issue."),
-        QStringLiteral("If it decreased but it is still > 0, you may click the button 'Next' and "
-                       "continue tapping till it reaches zero, or you may stop the session and "
-                       "continue it at other time."),
-        QStringLiteral("If SUD = 0, either end the session or click the button 'Previous' couple "
-                       "of times to go back to the beginning of the process and move on to the "
-                       "next issue."),
-        QStringLiteral("Sometimes (though very rarely) it happens that the level of the stress "
-                       "increases.") +
+        QCoreApplication::translate("Steps", "Say 'Peace' and take a deep breath."),
+        QCoreApplication::translate(
+            "Steps",
+            "Reasses SUD - the intensity of the emotion or stress related to given "
+            "issue."),
+        QCoreApplication::translate(
+            "Steps",
+            "If it decreased but it is still > 0, you may click the button 'Next' and "
+            "continue tapping till it reaches zero, or you may stop the session and "
+            "continue it at other time."),
+        QCoreApplication::translate(
+            "Steps",
+            "If SUD = 0, either end the session or click the button 'Previous' couple "
+            "of times to go back to the beginning of the process and move on to the "
+            "next issue."),
+        QCoreApplication::translate(
+            "Steps",
+            "Sometimes (though very rarely) it happens that the level of the stress "
+            "increases.") +
             kLine +
-            QStringLiteral("If that's the case, stop working on that issue and try to clear some "
-                           "other, less intense issue. ") +
-            QStringLiteral("Come back to the original issue after the lighter issues are cleared."),
-        QStringLiteral("To stop the session plese click the button 'Finish."),
+            QCoreApplication::translate(
+                "Steps",
+                "If that's the case, stop working on that issue and try to clear some "
+                "other, less intense issue. Come back to the original issue after the "
+                "lighter issues are cleared."),
+        QCoreApplication::translate("Steps", "To stop the session plese click the button 'Finish."),
     });
 }
 
 QString FinishText() {
     return Paragraphs({
-        QStringLiteral("Take a deep breath. Place one hand on your hearth and the other one abount "
-                       "one inch below your belly button - this spot is called 'dan tien'."),
-        QStringLiteral("Concentrate on your heart and say:") + kLine +
-            QStringLiteral("'I feel you. I understand you. I love you.'"),
-        QStringLiteral(
+        QCoreApplication::translate(
+            "Steps",
+            "Take a deep breath. Place one hand on your hearth and the other one abount "
+            "one inch below your belly button - this spot is called 'dan tien'."),
+        QCoreApplication::translate("Steps", "Concentrate on your heart and say:") + kLine +
+            QCoreApplication::translate("Steps", "'I feel you. I understand you. I love you.'"),
+        QCoreApplication::translate(
+            "Steps",
             "Imagine energy flowing between your heart and your dan tien. As you breathe "
             "in, the energy goes up to your heart. As you breath out, the energy goes "
             "down to your dan tien."),
-        QStringLiteral("Send your love to the outside world, to everyone and everything."),
-        QStringLiteral("Say:") + kLine + QStringLiteral("'I am greatful for this healing.'"),
-        QStringLiteral("The issue is gone. You are safe. Somebody loves you."),
+        QCoreApplication::translate(
+            "Steps", "Send your love to the outside world, to everyone and everything."),
+        QCoreApplication::translate("Steps", "Say:") + kLine +
+            QCoreApplication::translate("Steps", "'I am greatful for this healing.'"),
+        QCoreApplication::translate("Steps",
+                                    "The issue is gone. You are safe. Somebody loves you."),
     });
 }
 
 QString ExplainNegativeText() {
     return Paragraphs({
-        QStringLiteral("Before working on the issue, you have first to tune in into the emotion "
-                       "associated with it."),
-        QStringLiteral("The best way is to 'poke' oneselves to feel related experience and "
-                       "sensations."),
-        QStringLiteral("(By putting yourself in the frightening situation without any negative "
-                       "consequences, your subonsciousness learns that anxiety isn\u2019t "
-                       "appropriate.)"),
-        QStringLiteral("The program will guide you through two 'negative rounds' of tapping before "
-                       "switching to positive mode, where actual treatment will take place."),
-        QStringLiteral("Please go to the next step when you are ready."),
+        QCoreApplication::translate(
+            "Steps",
+            "Before working on the issue, you have first to tune in into the emotion "
+            "associated with it."),
+        QCoreApplication::translate(
+            "Steps",
+            "The best way is to 'poke' oneselves to feel related experience and "
+            "sensations."),
+        QCoreApplication::translate(
+            "Steps",
+            "(By putting yourself in the frightening situation without any negative "
+            "consequences, your subonsciousness learns that anxiety isn\xE2\x80\x99"
+            "t appropriate.)"),
+        QCoreApplication::translate(
+            "Steps",
+            "The program will guide you through two 'negative rounds' of tapping before "
+            "switching to positive mode, where actual treatment will take place."),
+        QCoreApplication::translate("Steps", "Please go to the next step when you are ready."),
     });
 }
 
@@ -164,20 +215,20 @@ QString SegmentTitleText(Step step, bool positiveSequence) {
     }
     switch (step) {
         case estSelectIssue:
-            return QStringLiteral("Select Issue");
+            return QCoreApplication::translate("Steps", "Select Issue");
         case estAssignSUD:
-            return QStringLiteral("Assign SUD");
+            return QCoreApplication::translate("Steps", "Assign SUD");
         case estStimulateThymus:
-            return QStringLiteral("Stimulate Thymus");
+            return QCoreApplication::translate("Steps", "Stimulate Thymus");
         case estLeftHand:
         case estRightHand:
-            return QStringLiteral("Affirmation Statement");
+            return QCoreApplication::translate("Steps", "Affirmation Statement");
         case estRelax:
-            return QStringLiteral("Relax");
+            return QCoreApplication::translate("Steps", "Relax");
         case estReassessSUD:
-            return QStringLiteral("Reasses SUD");
+            return QCoreApplication::translate("Steps", "Reasses SUD");
         case estExplainNegative:
-            return QStringLiteral("Explanation of Negative Sequence");
+            return QCoreApplication::translate("Steps", "Explanation of Negative Sequence");
         case estIntro:
         case estFinish:
             return {};
@@ -185,8 +236,8 @@ QString SegmentTitleText(Step step, bool positiveSequence) {
             break;
     }
     // Only the tapping points 7..22 are left.
-    return positiveSequence ? QStringLiteral("Positive Sequence")
-                            : QStringLiteral("Negative Sequence");
+    return positiveSequence ? QCoreApplication::translate("Steps", "Positive Sequence")
+                            : QCoreApplication::translate("Steps", "Negative Sequence");
 }
 
 QString StepInstructionsText(Step step, const SessionState& state) {

@@ -37,7 +37,7 @@ void frmMain::DisplayStep(Step step) {
         {"frmMain", "DisplayStep"},
         [&] {
             if (TraceEnabled) {
-                WriteLog(QStringLiteral("Start DisplayStep, penmStep = ") + GetStepName(step));
+                WriteLog(QStringLiteral("Start DisplayStep, penmStep = ") + GetStepTraceName(step));
             }
             HideAllDots();
             const StepVisibility v = GetStepVisibility(step);
@@ -53,7 +53,7 @@ void frmMain::DisplayStep(Step step) {
             lblIntro->setVisible(v.lblIntro);
             ShowStepTexts(step);
             if (TraceEnabled) {
-                WriteLog(QStringLiteral("End DisplayStep, penmStep = ") + GetStepName(step));
+                WriteLog(QStringLiteral("End DisplayStep, penmStep = ") + GetStepTraceName(step));
             }
         },
         &line, [this] { StopTimer(); });

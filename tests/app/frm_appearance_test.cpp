@@ -51,9 +51,9 @@ TEST_F(AppearanceDialog, StartsFromTheSavedChoicesWithNamedControlsAndMnemonics)
         int size;
     } cases[] = {
         {"defaults", {}, "As the desktop", 100},
-        {"dark, 150 %", {{}, 150, Appearance::Dark}, "Dark", 150},
-        {"high contrast, 200 %", {{}, 200, Appearance::HighContrast}, "High contrast", 200},
-        {"unusable size", {{}, 999, Appearance::Light}, "Light", 100},
+        {"dark, 150 %", {{}, 150, Appearance::Dark, {}}, "Dark", 150},
+        {"high contrast, 200 %", {{}, 200, Appearance::HighContrast, {}}, "High contrast", 200},
+        {"unusable size", {{}, 999, Appearance::Light, {}}, "Light", 100},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -69,7 +69,7 @@ TEST_F(AppearanceDialog, StartsFromTheSavedChoicesWithNamedControlsAndMnemonics)
         for (QLabel* label : dialog.findChildren<QLabel*>()) {
             if (label->buddy()) buddies << label->text();
         }
-        EXPECT_EQ(buddies, QStringList({"&Appearance:", "&Text size:"}));
+        EXPECT_EQ(buddies, QStringList({"&Appearance:", "&Text size:", "&Language:"}));
         EXPECT_EQ(Control<QPushButton>(&dialog, "cmdOK")->text(), "&OK");
         EXPECT_TRUE(Control<QPushButton>(&dialog, "cmdOK")->isDefault());
         EXPECT_EQ(Control<QPushButton>(&dialog, "cmdCancel")->text(), "&Cancel");
@@ -90,6 +90,39 @@ TEST_F(AppearanceDialog, SavesOnlyWhatOKConfirms) {
         const DisplaySettings saved = LoadDisplaySettings();
         EXPECT_EQ(saved.appearance, ok ? Appearance::HighContrast : Appearance::System);
         EXPECT_EQ(saved.textScalePercent, ok ? 130 : 100);
+    }
+}
+
+// The language is taken at the next start, which the dialog says; the saved choice is shown again.
+TEST_F(AppearanceDialog, SavesTheLanguageForTheNextStart) {
+    const struct {
+        const char* name;
+        const char* saved;
+        const char* shown;
+        const char* pick;
+        const char* written;
+    } cases[] = {
+        {"nothing saved, German chosen", "", "Follow the desktop", "Deutsch", "de"},
+        {"Spanish saved, desktop chosen", "es", "Espa\xC3\xB1ol", "Follow the desktop", ""},
+        {"unknown saved reads as English", "xx", "English", "Espa\xC3\xB1ol", "es"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        SaveStringValue(RegistryRoot::HKEY_CURRENT_USER, QString(PROGRAM_KEY) + "\\Display",
+                        "Language", QString::fromUtf8(c.saved));
+        modal.setNextDialog([&c](QObject& d) {
+            auto& dialog = static_cast<frmAppearance&>(d);
+            auto* language = Control<QComboBox>(&dialog, "cboLanguage");
+            EXPECT_EQ(language->currentText(), QString::fromUtf8(c.shown));
+            EXPECT_FALSE(language->accessibleName().isEmpty());
+            EXPECT_EQ(language->accessibleDescription(),
+                      Control<QLabel>(&dialog, "lblLanguageNote")->text());
+            EXPECT_TRUE(Control<QLabel>(&dialog, "lblLanguageNote")->text().contains("next time"));
+            language->setCurrentIndex(language->findText(QString::fromUtf8(c.pick)));
+            return int(QDialog::Accepted);
+        });
+        EXPECT_TRUE(ShowAppearanceDialog(nullptr));
+        EXPECT_EQ(LoadDisplaySettings().language, c.written);
     }
 }
 

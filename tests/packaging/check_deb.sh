@@ -44,7 +44,7 @@ done
 
 grep -qx libqt6sql6-sqlite <<<"$dep_names" || fail "Depends does not name the SQLite driver"
 recommends=$(field Recommends)
-for pkg in qt6-speech-speechd-plugin qt6-speech-flite-plugin; do
+for pkg in qt6-speech-speechd-plugin qt6-speech-flite-plugin qt6-translations-l10n; do
     grep -q "$pkg" <<<"$recommends" || fail "Recommends does not name $pkg"
 done
 
@@ -52,7 +52,8 @@ listing=$(dpkg-deb -c "$deb")
 has() { grep -qE "^$1 .* \./$2\$" <<<"$listing"; }
 has '-rwxr-xr-x' usr/bin/mindrova || fail "usr/bin/mindrova missing or not mode 755"
 for f in "usr/share/applications/$app_id.desktop" "usr/share/metainfo/$app_id.metainfo.xml" \
-         "usr/share/icons/hicolor/scalable/apps/$app_id.svg"; do
+         "usr/share/icons/hicolor/scalable/apps/$app_id.svg" \
+         usr/share/mindrova/translations/mindrova_de.qm usr/share/mindrova/translations/mindrova_es.qm; do
     has '-rw-r--r--' "$f" || fail "$f missing or not mode 644"
 done
 outside=$(awk '{print $NF}' <<<"$listing" | grep -vE '^\./(usr/.*)?$' || true)

@@ -84,6 +84,7 @@ struct Metainfo {
     QStringList desktopLaunchables;
     QStringList binaries;
     QStringList releaseVersions;
+    QStringList qtTranslationDomains;
     QString metadataLicense;
     QString error;
 };
@@ -121,6 +122,10 @@ Metainfo ReadMetainfo(const QString& path) {
             stack.removeLast();
         } else if (name == QLatin1String("binary") && parent == QLatin1String("provides")) {
             info.binaries << xml.readElementText();
+            stack.removeLast();
+        } else if (name == QLatin1String("translation") &&
+                   xml.attributes().value(QLatin1String("type")) == QLatin1String("qt")) {
+            info.qtTranslationDomains << xml.readElementText();
             stack.removeLast();
         } else if (name == QLatin1String("release")) {
             info.releaseVersions << xml.attributes().value(QLatin1String("version")).toString();
@@ -187,6 +192,18 @@ TEST_F(InstalledTree, MetainfoNamesTheDesktopEntryProgramAndVersion) {
     // The newest release comes first and must be the version being built.
     ASSERT_FALSE(info.releaseVersions.isEmpty());
     EXPECT_EQ(info.releaseVersions.first(), QStringLiteral(MINDROVA_EXPECTED_VERSION));
+}
+
+// The translation domain the metainfo names has its files where the program looks for them.
+TEST_F(InstalledTree, MetainfoTranslationDomainHasItsFiles) {
+    const Metainfo info = ReadMetainfo(MetainfoPath());
+    ASSERT_EQ(info.qtTranslationDomains, QStringList{QStringLiteral("mindrova")});
+    for (const char* language : {"de", "es"}) {
+        SCOPED_TRACE(language);
+        const QString file = Installed(QStringLiteral("share/mindrova/translations/mindrova_") +
+                                       QLatin1String(language) + QStringLiteral(".qm"));
+        EXPECT_GT(QFileInfo(file).size(), 1000) << file.toStdString();
+    }
 }
 
 TEST_F(InstalledTree, IconIsASquareSvgThatDrawsSomething) {

@@ -1,0 +1,212 @@
+// The language the program speaks: chosen from [Display] Language or the desktop's languages, with
+// English whenever a translation cannot be used; and a session's texts in the language chosen.
+#include "app/ui_language.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QLibraryInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "engine/issues.h"
+#include "engine/steps.h"
+#include "session/step_presentation.h"
+#include "fixtures/qstring_printer.h"
+#include "fixtures/qt_application.h"
+
+using namespace mindrova;
+
+namespace {
+
+const QString kBuiltTranslations = QStringLiteral(MINDROVA_TEST_TRANSLATIONS);
+
+struct ChoiceCase {
+    const char* name;
+    const char* setting;
+    QStringList desktop;
+    const char* expected;
+};
+
+class LanguageChoice : public ::testing::TestWithParam<ChoiceCase> {};
+
+TEST_P(LanguageChoice, FollowsTheSettingThenTheDesktopThenEnglish) {
+    const ChoiceCase& c = GetParam();
+    EXPECT_EQ(ChooseUiLanguage(QString::fromUtf8(c.setting), c.desktop), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    UiLanguage, LanguageChoice,
+    ::testing::Values(
+        ChoiceCase{"GermanDesktop", "", {"de-DE", "de"}, "de"},
+        ChoiceCase{"SpanishDesktop", "", {"es-ES", "es"}, "es"},
+        ChoiceCase{"EnglishDesktop", "", {"en-US", "en"}, "en"},
+        ChoiceCase{"CLocale", "", {"C"}, "en"},
+        ChoiceCase{"NoLanguages", "", {}, "en"},
+        ChoiceCase{"TurkishDesktop", "", {"tr-TR", "tr"}, "en"},
+        ChoiceCase{"GarbageLanguage", "", {"garbage", "#!%", ""}, "en"},
+        ChoiceCase{"FirstSpokenOfTheList", "", {"fr-FR", "fr", "es_ES.UTF-8"}, "es"},
+        ChoiceCase{"EnglishBeforeGerman", "", {"en-GB", "de-DE"}, "en"},
+        ChoiceCase{"SettingOverridesDesktop", "de", {"en-US", "en"}, "de"},
+        ChoiceCase{"SettingEnglishOnGermanDesktop", "en", {"de-DE"}, "en"},
+        ChoiceCase{"SettingCaseOnTurkishDesktop", " ES ", {"tr-TR"}, "es"},
+        ChoiceCase{"BlankSettingFollowsDesktop", "  ", {"es-ES"}, "es"},
+        ChoiceCase{"UnknownSettingIsEnglish", "klingon", {"de-DE"}, "en"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The whole road as the program takes it, in a process of its own for each environment.
+struct EnvironmentCase {
+    const char* name;
+    QStringList environment;
+    const char* settings;
+    const char* expected;
+};
+
+class StartingEnvironment : public ::testing::TestWithParam<EnvironmentCase> {};
+
+TEST_P(StartingEnvironment, ChoosesAndLoadsTheLanguage) {
+    const EnvironmentCase& c = GetParam();
+    QTemporaryDir settings;
+    ASSERT_TRUE(settings.isValid());
+    if (*c.settings != '\0') {
+        ASSERT_TRUE(QDir().mkpath(settings.filePath("Quellbrook")));
+        QFile conf(settings.filePath("Quellbrook/Mindrova.conf"));
+        ASSERT_TRUE(conf.open(QIODevice::WriteOnly));
+        conf.write(c.settings);
+    }
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) {
+        environment.remove(QString::fromLatin1(name));
+    }
+    for (const QString& pair : c.environment) {
+        environment.insert(pair.section('=', 0, 0), pair.section('=', 1));
+    }
+    QProcess probe;
+    probe.setProcessEnvironment(environment);
+    probe.start(QStringLiteral(MINDROVA_UI_LANGUAGE_PROBE), {settings.path(), kBuiltTranslations});
+    ASSERT_TRUE(probe.waitForFinished(20000));
+    ASSERT_EQ(probe.exitCode(), 0);
+    EXPECT_EQ(QString::fromUtf8(probe.readAllStandardOutput()), QString::fromUtf8(c.expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    UiLanguage, StartingEnvironment,
+    ::testing::Values(
+        EnvironmentCase{"de_DE_UTF8", {"LANG=de_DE.UTF-8"}, "", "de de\nLinke Augenbraue\n"},
+        EnvironmentCase{"es_ES", {"LANG=es_ES"}, "", "es es\nCeja izquierda\n"},
+        EnvironmentCase{"en_US", {"LANG=en_US.UTF-8"}, "", "en en\nLeft Eyebrow\n"},
+        EnvironmentCase{"C", {"LC_ALL=C"}, "", "en en\nLeft Eyebrow\n"},
+        EnvironmentCase{"tr_TR", {"LANG=tr_TR.UTF-8"}, "", "en en\nLeft Eyebrow\n"},
+        EnvironmentCase{"LanguageGarbage", {"LANGUAGE=garbage", "LANG=C"}, "",
+                        "en en\nLeft Eyebrow\n"},
+        EnvironmentCase{"LanguageListBeforeLang", {"LANGUAGE=es:de", "LANG=de_DE.UTF-8"}, "",
+                        "es es\nCeja izquierda\n"},
+        EnvironmentCase{"SettingDeOverEnglishLocale", {"LANG=en_US.UTF-8"},
+                        "[Display]\nLanguage=de\n", "de de\nLinke Augenbraue\n"},
+        EnvironmentCase{"UnknownSettingOnGermanLocale", {"LANG=de_DE.UTF-8"},
+                        "[Display]\nLanguage=xx-klingon\n", "en en\nLeft Eyebrow\n"},
+        EnvironmentCase{"EmptySettingFollowsDesktop", {"LANG=es_ES.UTF-8"},
+                        "[Display]\nLanguage=\n", "es es\nCeja izquierda\n"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+class TranslationFiles : public ::testing::Test {
+protected:
+    void SetUp() override {
+        mindrova::testing::Application();
+        ASSERT_TRUE(folder.isValid());
+    }
+    // Back to English after each test: the other tests of this binary expect it.
+    void TearDown() override { InstallUiLanguage(QStringLiteral("en"), {}, {}); }
+
+    QString Built(const char* language) const {
+        return kBuiltTranslations + QStringLiteral("/mindrova_") + language + ".qm";
+    }
+    void Plant(const QByteArray& bytes) const {
+        QFile file(folder.filePath("mindrova_de.qm"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    static QByteArray Read(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    QTemporaryDir folder;
+};
+
+TEST_F(TranslationFiles, AnUnusableFileLeavesTheProgramEnglish) {
+    const QByteArray german = Read(Built("de"));
+    ASSERT_GT(german.size(), 1000) << "the build makes the German translation";
+    const struct {
+        const char* name;
+        QByteArray bytes;
+    } cases[] = {
+        {"missing", {}},
+        {"empty", QByteArray("")},
+        {"truncated", german.left(german.size() / 2)},
+        {"only the header", german.left(16)},
+        {"not a translation", QByteArray("<?xml version=\"1.0\"?><TS></TS>")},
+        {"foreign: the Spanish file under the German name", Read(Built("es"))},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile::remove(folder.filePath("mindrova_de.qm"));
+        if (std::string(c.name) != "missing") Plant(c.bytes);
+        EXPECT_EQ(InstallUiLanguage(QStringLiteral("de"), {folder.path()}, folder.path()), "en");
+        EXPECT_EQ(GetStepDescription(estLeftEyebrow), "Left Eyebrow");
+        EXPECT_EQ(GetIssueName(eisGuilt), "Guilt");
+    }
+}
+
+TEST_F(TranslationFiles, TheNextFolderIsTriedWhenTheFirstHasNone) {
+    EXPECT_EQ(InstallUiLanguage(QStringLiteral("de"), {folder.path(), kBuiltTranslations}, {}),
+              "de");
+    EXPECT_EQ(GetStepDescription(estLeftEyebrow), "Linke Augenbraue");
+}
+
+TEST_F(TranslationFiles, QtsOwnTranslationGivesTheStandardButtons) {
+    const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (!QFile::exists(qtFolder + "/qtbase_de.qm")) GTEST_SKIP() << "qt6-translations-l10n absent";
+    ASSERT_EQ(InstallUiLanguage(QStringLiteral("de"), {kBuiltTranslations}, qtFolder), "de");
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Abbrechen");
+    InstallUiLanguage(QStringLiteral("en"), {kBuiltTranslations}, qtFolder);
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Cancel")
+        << "choosing English again takes Qt's translation away too";
+}
+
+TEST_F(TranslationFiles, AGermanSessionSpeaksGerman) {
+    const QString english = GetStringForActivationStep(eisGuilt, QStringLiteral("50%1 sicher"));
+    ASSERT_EQ(InstallUiLanguage(QStringLiteral("de"), {kBuiltTranslations}, {}), "de");
+    EXPECT_EQ(GetStepName(estSelectIssue), "Thema wählen");
+    EXPECT_EQ(GetStepDescription(estLeftHand), "Handkante – linke Hand");
+    EXPECT_EQ(GetIssueName(eisAnxietyFearPanicPhobia), "Angst, Furcht, Panik, Phobie");
+    EXPECT_EQ(GetIssueRecordName(eisAnxietyFearPanicPhobia), "Anxiety, fear, panic, phobia")
+        << "the journal keeps the English name";
+    EXPECT_EQ(GetStepTraceName(estLeftHand), "Left Hand") << "the trace log stays English";
+    EXPECT_TRUE(GetIntroText().startsWith("Setz dich an einem sicheren, ruhigen Ort"));
+    EXPECT_EQ(SegmentTitleText(estLeftHand, false), "Einstimmungssatz");
+    EXPECT_EQ(SegmentTitleText(estChin1, true), "Positive Runde");
+    EXPECT_TRUE(StepInstructionsText(estRelax, SessionState{})
+                    .startsWith("Sag „Frieden“ und atme ein paar Mal tief durch.\r\n\r\n"));
+    EXPECT_TRUE(GetStringForPositiveSequence(eisAddictionsObsessions)
+                    .startsWith("Schmerz nährt meine Sucht; ich lasse ihn jetzt los.\r\n"));
+    // The user's words go in once, exactly as typed, even when they look like a placeholder.
+    const QString statement = GetStringForActivationStep(eisGuilt, QStringLiteral("50%1 sicher"));
+    EXPECT_TRUE(statement.endsWith("Auch wenn ich diese Schuldgefühle habe, 50%1 sicher, liebe und "
+                                   "akzeptiere ich mich von ganzem Herzen."))
+        << statement.toStdString();
+    EXPECT_EQ(statement.count("50%1 sicher"), 1);
+
+    ASSERT_EQ(InstallUiLanguage(QStringLiteral("es"), {kBuiltTranslations}, {}), "es");
+    EXPECT_EQ(GetStepDescription(estRightCollarbone), "Clavícula derecha");
+    EXPECT_TRUE(GetStringForActivationStep(eisNone).endsWith(
+        "Aunque ... [tu problema aquí], me amo y me acepto con todo mi corazón."));
+
+    InstallUiLanguage(QStringLiteral("en"), {kBuiltTranslations}, {});
+    EXPECT_EQ(GetStringForActivationStep(eisGuilt, QStringLiteral("50%1 sicher")), english)
+        << "English again, exactly as before";
+}
+
+}  // namespace
