@@ -16,7 +16,7 @@ namespace mindrova {
 
 frmAppearance::frmAppearance(const DisplaySettings& settings, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmAppearance"));
-    setWindowTitle(QStringLiteral("Appearance"));
+    setWindowTitle(tr("Appearance"));
     setModal(true);
 
     cboAppearance = new QComboBox(this);
