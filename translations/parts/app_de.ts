@@ -686,7 +686,7 @@
     </message>
     <message>
         <source>Its statement and phrases are filled in for you to change.</source>
-        <translation>Sein Einstimmungssatz und seine Sätze werden schon eingetragen; Sie können sie danach ändern.</translation>
+        <translation>Einstimmungssatz und Sätze des Themas sind schon eingetragen; Sie können sie danach ändern.</translation>
     </message>
     <message>
         <source>&amp;OK</source>

@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>The journal could not be deleted. You can delete the files %1* yourself.</source>
-        <translation>No se ha podido borrar el diario. Puedes borrar tú mismo los archivos %1*.</translation>
+        <translation>No se ha podido borrar el diario. Puedes borrar los archivos %1* por tu cuenta.</translation>
     </message>
 </context>
 <context>
@@ -233,7 +233,7 @@
     </message>
     <message>
         <source>The file is larger than %1 KiB, more than a session ever needs.</source>
-        <translation>El archivo ocupa más de %1 KiB, más de lo que una sesión necesita nunca.</translation>
+        <translation>El archivo ocupa más de %1 KiB, más de lo que una sesión llega a necesitar.</translation>
     </message>
 </context>
 <context>
@@ -564,7 +564,7 @@
     </message>
     <message>
         <source>Some copies kept aside could not be deleted. You can delete the files journal.damaged-* in %1 yourself.</source>
-        <translation>No se han podido eliminar algunas copias apartadas. Puedes eliminar tú mismo los archivos journal.damaged-* de %1.</translation>
+        <translation>No se han podido eliminar algunas copias apartadas. Puedes eliminar por tu cuenta los archivos journal.damaged-* de %1.</translation>
     </message>
     <message>
         <source>Export the journal</source>
@@ -686,7 +686,7 @@
     </message>
     <message>
         <source>Its statement and phrases are filled in for you to change.</source>
-        <translation>Su frase de preparación y sus frases se rellenan por ti para que puedas cambiarlas.</translation>
+        <translation>Su frase de preparación y sus frases ya vienen escritas; luego puedes cambiarlas.</translation>
     </message>
     <message>
         <source>&amp;OK</source>
