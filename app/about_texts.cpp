@@ -1,34 +1,39 @@
 #include "app/about_texts.h"
 
+#include <QCoreApplication>
+
 #include "support/program_version.h"
 
 namespace mindrova {
 
 QString AboutCaption() {
-    return QStringLiteral("About ") + QString::fromLatin1(kProgramTitle);
+    return QCoreApplication::translate("AboutTexts", "About %1")
+        .arg(QString::fromLatin1(kProgramTitle));
 }
 
 QString AboutVersionText() {
-    return QStringLiteral("Version ") + QString::number(kProgramVersion.major) + QLatin1Char('.') +
-           QString::number(kProgramVersion.minor) + QLatin1Char(' ') + AboutBuildText();
+    return QCoreApplication::translate("AboutTexts", "Version %1.%2 %3")
+        .arg(QString::number(kProgramVersion.major), QString::number(kProgramVersion.minor),
+             AboutBuildText());
 }
 
 QString AboutBuildText() {
-    return QStringLiteral("Build ") + QString::number(kProgramVersion.revision);
+    return QCoreApplication::translate("AboutTexts", "Build %1").arg(kProgramVersion.revision);
 }
 
 QString AboutCopyrightText() {
-    return QStringLiteral("Copyright \u00A9 2026 ") + QString::fromLatin1(kMakerName) +
-           QStringLiteral(". All rights reserved.");
+    return QCoreApplication::translate("AboutTexts",
+                                       "Copyright \u00A9 2026 %1. All rights reserved.")
+        .arg(QString::fromLatin1(kMakerName));
 }
 
 QString AboutDisclaimerText() {
-    return QStringLiteral(
-               "Warning: this program is protected by copyright law. Copying, "
-               "reproducing or distributing it, in whole or in part, without the "
-               "written permission of ") +
-           QString::fromLatin1(kMakerName) +
-           QStringLiteral(" is not allowed and may be prosecuted to the full extent of the law.");
+    return QCoreApplication::translate(
+               "AboutTexts",
+               "Warning: this program is protected by copyright law. Copying, reproducing or "
+               "distributing it, in whole or in part, without the written permission of %1 is "
+               "not allowed and may be prosecuted to the full extent of the law.")
+        .arg(QString::fromLatin1(kMakerName));
 }
 
 QString AboutAddressText() {
@@ -39,8 +44,8 @@ QString AboutAddressText() {
 }
 
 QString AboutDevelopedText() {
-    return QStringLiteral("Designed and developed by the ") + QString::fromLatin1(kMakerName) +
-           QStringLiteral(" team.");
+    return QCoreApplication::translate("AboutTexts", "Designed and developed by the %1 team.")
+        .arg(QString::fromLatin1(kMakerName));
 }
 
 }  // namespace mindrova

@@ -6,11 +6,11 @@
 
 #include "app/about_texts.h"
 #include "app/center_form.h"
+#include "app/web_pages.h"
+#include "session_window/window_fonts.h"
 #include "support/modal_seam.h"
 #include "support/program_version.h"
 #include "support/report_address.h"
-#include "app/web_pages.h"
-#include "session_window/window_fonts.h"
 
 namespace mindrova {
 namespace {
@@ -70,11 +70,11 @@ void frmAbout_NEW::BuildControls() {
     lblWebAddress->setFont(UiFont(9));
     connect(lblWebAddress, &QPushButton::clicked, this, &frmAbout_NEW::lblWebAddress_Click);
 
-    cmdOK = new QPushButton(QStringLiteral("&OK"), this);
+    cmdOK = new QPushButton(tr("&OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
     cmdOK->setFont(UiFont(9));
-    cmdOK->setAccessibleName(QStringLiteral("OK"));
+    cmdOK->setAccessibleName(tr("OK"));
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* heading = new QVBoxLayout;
@@ -115,7 +115,7 @@ void frmAbout_NEW::Form_Load() {
     lblWebAddress->setText(mstrWebAddress);
     lblWebAddress->setToolTip(mstrWebAddress);
     lblWebAddress->setAccessibleName(mstrWebAddress);
-    lblWebAddress->setAccessibleDescription(QStringLiteral("Opens the web site in the browser"));
+    lblWebAddress->setAccessibleDescription(tr("Opens the web site in the browser"));
 
     setWindowTitle(AboutCaption());
     lblVersion->setText(AboutVersionText());

@@ -6,11 +6,11 @@
 #include <QVBoxLayout>
 
 #include "app/center_form.h"
+#include "app/web_pages.h"
+#include "session_window/window_fonts.h"
 #include "support/modal_seam.h"
 #include "support/program_version.h"
 #include "support/report_address.h"
-#include "app/web_pages.h"
-#include "session_window/window_fonts.h"
 
 namespace mindrova {
 namespace {
@@ -41,7 +41,7 @@ QString ForDisplay(QString text) {
 
 frmErrorReport::frmErrorReport(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmErrorReport"));
-    setWindowTitle(QStringLiteral("An error occurred in ..."));
+    setWindowTitle(tr("An error occurred in ..."));
     setModal(true);
     BuildControls();
 }
@@ -57,10 +57,10 @@ void frmErrorReport::BuildControls() {
     Image1->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
     Image1->setAccessibleName(QString::fromLatin1(kProgramTitle));
 
-    lblTitle = NewLabel(this, "lblTitle", QStringLiteral("Voluntary Feedback - Please Help Us"));
+    lblTitle = NewLabel(this, "lblTitle", tr("Voluntary Feedback - Please Help Us"));
     lblTitle->setFont(UiFont(12, true));
-    lblIntro = NewLabel(this, "lblIntro", QStringLiteral("Thank you for using..."));
-    lblComments = NewLabel(this, "lblComments", QStringLiteral("Error Report Contents:"));
+    lblIntro = NewLabel(this, "lblIntro", tr("Thank you for using..."));
+    lblComments = NewLabel(this, "lblComments", tr("Error Report Contents:"));
 
     txtErrDesc = new QPlainTextEdit(this);
     txtErrDesc->setObjectName(QStringLiteral("txtErrDesc"));
@@ -68,15 +68,14 @@ void frmErrorReport::BuildControls() {
     txtErrDesc->setFont(UiFont(9));
     txtErrDesc->setFixedHeight(110);
 
-    lblName = NewLabel(this, "lblName",
-                       QStringLiteral("How you got this error, and how we can reproduce it:"));
+    lblName = NewLabel(this, "lblName", tr("How you got this error, and how we can reproduce it:"));
     txtComments = new QLineEdit(this);
     txtComments->setObjectName(QStringLiteral("txtComments"));
     txtComments->setMaxLength(kMaxCommentLength);
-    Label1 = NewLabel(this, "Label1", QStringLiteral("(Highly recommended.)"));
+    Label1 = NewLabel(this, "Label1", tr("(Highly recommended.)"));
     lblEmail = NewLabel(this, "lblEmail",
-                        QStringLiteral("Your email address, so we can contact you about this "
-                                       "problem:"));
+                        tr("Your email address, so we can contact you about this "
+                           "problem:"));
     txtEmail = new QLineEdit(this);
     txtEmail->setObjectName(QStringLiteral("txtEmail"));
     txtEmail->setMaxLength(kMaxEmailLength);
@@ -92,10 +91,10 @@ void frmErrorReport::BuildControls() {
     txtComments->setAccessibleDescription(Label1->text());
     txtEmail->setAccessibleName(lblEmail->text());
 
-    cmdSend = new QPushButton(QStringLiteral("&Send Error Report"), this);
+    cmdSend = new QPushButton(tr("&Send Error Report"), this);
     cmdSend->setObjectName(QStringLiteral("cmdSend"));
     cmdSend->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("&Do Not Send"), this);
+    cmdCancel = new QPushButton(tr("&Do Not Send"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     for (QPushButton* button : {cmdSend, cmdCancel}) {
         button->setFont(UiFont(9));
@@ -150,9 +149,9 @@ void frmErrorReport::Form_Load() {
         mCursorOverridden = true;
     }
     const QString title = QString::fromLatin1(kProgramTitle);
-    setWindowTitle(QStringLiteral("Uh Oh... an error occurred in ") + title);
-    lblTitle->setText(title + QStringLiteral(" ") + QStringLiteral("Problem") +
-                      QStringLiteral(" "));
+    setWindowTitle(tr("Uh Oh... an error occurred in %1").arg(title));
+    // The trailing space is the dialog's own, kept as it always was.
+    lblTitle->setText(tr("%1 Problem ").arg(title));
     lblIntro->setText(ForDisplay(BuildIntroText()));
     txtErrDesc->setPlainText(ForDisplay(BuildErrorText(mRecord)));
     lblTitle->setAccessibleName(lblTitle->text());

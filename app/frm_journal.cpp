@@ -54,28 +54,26 @@ QString ExportFolder() {
 frmJournal::frmJournal(const QString& filePath, QWidget* parent)
     : QDialog(parent), mPath(filePath) {
     setObjectName(QStringLiteral("frmJournal"));
-    setWindowTitle(QStringLiteral("Journal"));
-    setAccessibleName(QStringLiteral("Journal"));
+    setWindowTitle(tr("Journal"));
+    setAccessibleName(tr("Journal"));
     BuildControls();
     // Reading must not make a journal the user has not kept.
     if (QFileInfo::exists(filePath)) {
         mStore = std::make_unique<JournalStore>(filePath);
         if (!mStore->Open()) {
             mStatus = mStore->Problem() == JournalProblem::NewerLayout
-                          ? QStringLiteral(
-                                "This journal was written by a newer version of "
-                                "Mindrova and cannot be shown here.")
-                          : QStringLiteral("The journal could not be opened.");
+                          ? tr("This journal was written by a newer version of "
+                               "Mindrova and cannot be shown here.")
+                          : tr("The journal could not be opened.");
             if (mStore->Problem() == JournalProblem::DamagedInUse) {
-                mStatus = QStringLiteral(
-                    "The journal could not be read, and another program is using it, so it "
-                    "is left as it is.");
+                mStatus =
+                    tr("The journal could not be read, and another program is using it, so it "
+                       "is left as it is.");
             }
             mStore.reset();
         } else if (mStore->Problem() == JournalProblem::Damaged) {
-            mStatus = QStringLiteral(
-                          "The journal could not be read; it is kept as %1 and a new "
-                          "one has been started.")
+            mStatus = tr("The journal could not be read; it is kept as %1 and a new "
+                         "one has been started.")
                           .arg(mStore->KeptAside());
         }
     }
@@ -97,12 +95,12 @@ void frmJournal::BuildControls() {
     mStatusLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     mStatusLabel->setMinimumWidth(20 * mStatusLabel->fontMetrics().averageCharWidth());
     topRow->addWidget(mStatusLabel, 1);
-    auto* issueLabel = new QLabel(QStringLiteral("&Chart for:"), this);
+    auto* issueLabel = new QLabel(tr("&Chart for:"), this);
     issueLabel->setObjectName(QStringLiteral("lblJournalIssue"));
     issueLabel->setTextFormat(Qt::PlainText);
     mIssue = new QComboBox(this);
     mIssue->setObjectName(QStringLiteral("cboJournalIssue"));
-    mIssue->setAccessibleName(QStringLiteral("Issue shown in the chart"));
+    mIssue->setAccessibleName(tr("Issue shown in the chart"));
     mIssue->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     issueLabel->setBuddy(mIssue);
     topRow->addWidget(issueLabel, 0, Qt::AlignTop);
@@ -111,19 +109,18 @@ void frmJournal::BuildControls() {
 
     mChart = new JournalChart(this);
     mChart->setObjectName(QStringLiteral("chtJournal"));
-    mChart->setAccessibleName(QStringLiteral("Chart of the ratings over time"));
+    mChart->setAccessibleName(tr("Chart of the ratings over time"));
     mChart->setFocusPolicy(Qt::StrongFocus);
     layout->addWidget(mChart, 3);
 
-    mTableModel = new TextTableModel(
-        {QStringLiteral("Date"), QStringLiteral("Issue"), QStringLiteral("First rating"),
-         QStringLiteral("Later ratings"), QStringLiteral("Last rating"), QStringLiteral("Rounds"),
-         QStringLiteral("Minutes"), QStringLiteral("Own words")},
-        this);
+    mTableModel =
+        new TextTableModel({tr("Date"), tr("Issue"), tr("First rating"), tr("Later ratings"),
+                            tr("Last rating"), tr("Rounds"), tr("Minutes"), tr("Own words")},
+                           this);
     mTableModel->SetCentred({kFirst, kLater, kLast, kRounds, kMinutes});
     mTable = new QTableView(this);
     mTable->setObjectName(QStringLiteral("tblJournal"));
-    mTable->setAccessibleName(QStringLiteral("Journal entries, newest first"));
+    mTable->setAccessibleName(tr("Journal entries, newest first"));
     mTable->setModel(mTableModel);
     mTable->setSelectionBehavior(QAbstractItemView::SelectRows);
     mTable->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -142,11 +139,11 @@ void frmJournal::BuildControls() {
     layout->addWidget(mTable, 2);
 
     auto* buttons = new QHBoxLayout;
-    mDelete = MakeButton(this, "cmdJournalDelete", QStringLiteral("&Delete..."));
-    mDeleteAll = MakeButton(this, "cmdJournalDeleteAll", QStringLiteral("Delete &All..."));
-    mExport = MakeButton(this, "cmdJournalExport", QStringLiteral("&Export CSV..."));
-    mClose = MakeButton(this, "cmdJournalClose", QStringLiteral("Close"));
-    mDelete->setAccessibleDescription(QStringLiteral("Deletes the entry chosen in the table"));
+    mDelete = MakeButton(this, "cmdJournalDelete", tr("&Delete..."));
+    mDeleteAll = MakeButton(this, "cmdJournalDeleteAll", tr("Delete &All..."));
+    mExport = MakeButton(this, "cmdJournalExport", tr("&Export CSV..."));
+    mClose = MakeButton(this, "cmdJournalClose", tr("Close"));
+    mDelete->setAccessibleDescription(tr("Deletes the entry chosen in the table"));
     for (QPushButton* b : {mDelete, mDeleteAll, mExport}) buttons->addWidget(b);
     buttons->addStretch(1);
     buttons->addWidget(mClose);
@@ -256,9 +253,10 @@ void frmJournal::ShowProblem(const QString& text) {
 }
 
 void frmJournal::ShowStatus() {
-    QString text = mEntries.size() == 1 ? QStringLiteral("1 entry.")
-                                        : QStringLiteral("%1 entries.").arg(mEntries.size());
-    if (mEntries.isEmpty()) text = QStringLiteral("Your journal is empty.");
+    // "1 entry." stays a text of its own: with no translation loaded, %n gives no plural.
+    QString text =
+        mEntries.size() == 1 ? tr("1 entry.") : tr("%n entries.", nullptr, int(mEntries.size()));
+    if (mEntries.isEmpty()) text = tr("Your journal is empty.");
     if (!mStatus.isEmpty()) text = mStatus + QLatin1Char(' ') + text;
     if (!mNotice.isEmpty()) text += QLatin1Char(' ') + mNotice;
     mStatusLabel->setText(text);
@@ -302,13 +300,11 @@ void frmJournal::ShowIssue(const QString& issue) {
     }
     mChart->ShowSessions(sessions);
     const QString description =
-        sessions.isEmpty()
-            ? QStringLiteral("No ratings to show.")
-            : QStringLiteral(
-                  "%1 sessions on %2, oldest first: the first and the last rating of "
-                  "each. The table below lists every entry.")
-                  .arg(sessions.size())
-                  .arg(issue);
+        sessions.isEmpty() ? tr("No ratings to show.")
+                           : tr("%n sessions on %1, oldest first: the first and the last rating of "
+                                "each. The table below lists every entry.",
+                                nullptr, int(sessions.size()))
+                                 .arg(issue);
     mChart->setAccessibleDescription(description);
 }
 
@@ -318,14 +314,14 @@ void frmJournal::cmdDelete_Click() {
         if (!mStore || row < 0) return;
         const JournalEntry entry = mEntries.at(row);
         const MessageAnswer answer = ShowMessage(
-            {QStringLiteral("Journal"),
-             QStringLiteral("Delete the entry of %1 for \u201C%2\u201D? This cannot be undone.")
+            {tr("Journal"),
+             tr("Delete the entry of %1 for \u201C%2\u201D? This cannot be undone.")
                  .arg(entry.started.toString(kDateFormat), entry.issue),
              MessageIcon::Question, MessageButtons::DeleteCancel, MessageAnswer::Cancel});
         if (answer != MessageAnswer::Delete) return;
         mNotice = mStore->Remove(entry.key)
                       ? QString()
-                      : QStringLiteral("The entry could not be deleted; the journal is unchanged.");
+                      : tr("The entry could not be deleted; the journal is unchanged.");
         Reload();
         if (!mEntries.isEmpty()) {
             mTable->selectRow(std::min<int>(row, int(mEntries.size()) - 1));
@@ -343,24 +339,21 @@ void frmJournal::cmdDeleteAll_Click() {
         const QString copiesText = names.join(QStringLiteral(", "));
         QString question;
         if (mEntries.isEmpty()) {
-            question = QStringLiteral(
-                           "Delete the copies of your journal kept aside because they could "
-                           "not be read (%1)? This cannot be undone.")
+            question = tr("Delete the copies of your journal kept aside because they could "
+                          "not be read (%1)? This cannot be undone.")
                            .arg(copiesText);
         } else {
-            question =
-                QStringLiteral("Delete all %1 entries of your journal? This cannot be undone.")
-                    .arg(mEntries.size());
+            question = tr("Delete all %n entries of your journal? This cannot be undone.", nullptr,
+                          int(mEntries.size()));
         }
         if (!mEntries.isEmpty() && !copies.isEmpty()) {
-            question += QStringLiteral(
-                            " The copies kept aside because they could not be read are "
-                            "deleted too: %1.")
-                            .arg(copiesText);
+            question +=
+                QLatin1Char(' ') + tr("The copies kept aside because they could not be read are "
+                                      "deleted too: %1.")
+                                       .arg(copiesText);
         }
-        const MessageAnswer answer =
-            ShowMessage({QStringLiteral("Journal"), question, MessageIcon::Question,
-                         MessageButtons::YesNo, MessageAnswer::No});
+        const MessageAnswer answer = ShowMessage({tr("Journal"), question, MessageIcon::Question,
+                                                  MessageButtons::YesNo, MessageAnswer::No});
         if (answer != MessageAnswer::Yes) return;
         if (mStore) mStore->RemoveAll();
         bool copiesGone = true;
@@ -368,9 +361,9 @@ void frmJournal::cmdDeleteAll_Click() {
             copiesGone = DeleteJournalFiles(copy, false) && copiesGone;
         Reload();
         if (!copiesGone) {
-            ShowMessage({QStringLiteral("Journal"),
-                         QStringLiteral("Some copies kept aside could not be deleted. You can "
-                                        "delete the files journal.damaged-* in %1 yourself.")
+            ShowMessage({tr("Journal"),
+                         tr("Some copies kept aside could not be deleted. You can "
+                            "delete the files journal.damaged-* in %1 yourself.")
                              .arg(QFileInfo(mPath).absolutePath()),
                          MessageIcon::Information, MessageButtons::Ok, MessageAnswer::Ok});
         }
@@ -380,8 +373,7 @@ void frmJournal::cmdDeleteAll_Click() {
 void frmJournal::cmdExport_Click() {
     Trap({"frmJournal", "cmdExport_Click"}, [&] {
         const QString folder = ExportFolder();
-        QFileDialog dialog(this, QStringLiteral("Export the journal"), folder,
-                           QStringLiteral("CSV files (*.csv)"));
+        QFileDialog dialog(this, tr("Export the journal"), folder, tr("CSV files (*.csv)"));
         dialog.setObjectName(QStringLiteral("dlgJournalExport"));
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setDefaultSuffix(QStringLiteral("csv"));
@@ -392,14 +384,13 @@ void frmJournal::cmdExport_Click() {
         const QString target = dialog.selectedFiles().constFirst();
         QString error;
         if (WriteJournalCsv(target, mEntries, &error)) {
-            mNotice = QStringLiteral("The journal was exported to %1.")
-                          .arg(QDir::toNativeSeparators(target));
+            mNotice = tr("The journal was exported to %1.").arg(QDir::toNativeSeparators(target));
             ShowStatus();
             return;
         }
-        ShowMessage({QStringLiteral("Journal"),
-                     QStringLiteral("The journal could not be exported to %1. Nothing in the "
-                                    "journal has changed.")
+        ShowMessage({tr("Journal"),
+                     tr("The journal could not be exported to %1. Nothing in the "
+                        "journal has changed.")
                          .arg(QDir::toNativeSeparators(target)),
                      MessageIcon::Information, MessageButtons::Ok, MessageAnswer::Ok});
     });

@@ -2,6 +2,7 @@
 
 #include <QBoxLayout>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -25,7 +26,9 @@
 namespace mindrova {
 namespace {
 
-const QString kCaption = QStringLiteral("My sessions");
+QString Caption() {
+    return QCoreApplication::translate("mindrova::frmPersonalSessions", "My sessions");
+}
 
 // Where an import or export is offered first: the user's documents, or home where there is no
 // such folder.
@@ -60,21 +63,29 @@ QLabel* NoteLabel(const char* name, QWidget* parent) {
 Issue AskStartingIssue(QWidget* parent, Issue preselected) {
     QDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("frmNewPersonalSession"));
-    dialog.setWindowTitle(QStringLiteral("New session"));
+    dialog.setWindowTitle(
+        QCoreApplication::translate("mindrova::frmPersonalSessions", "New session"));
     auto* issues = new QComboBox(&dialog);
     issues->setObjectName(QStringLiteral("cboStartFrom"));
-    issues->setAccessibleName(QStringLiteral("Start from the issue"));
+    issues->setAccessibleName(
+        QCoreApplication::translate("mindrova::frmPersonalSessions", "Start from the issue"));
     for (const Issue issue : OfferedIssues()) issues->addItem(GetIssueName(issue), int(issue));
     const int chosen = issues->findData(int(preselected));
-    issues->setCurrentIndex(chosen >= 0 ? chosen
-                                        : issues->findData(int(GetDefaultIssue())));
-    auto* label = new QLabel(QStringLiteral("&Start from the issue:"), &dialog);
+    issues->setCurrentIndex(chosen >= 0 ? chosen : issues->findData(int(GetDefaultIssue())));
+    auto* label = new QLabel(
+        QCoreApplication::translate("mindrova::frmPersonalSessions", "&Start from the issue:"),
+        &dialog);
     label->setBuddy(issues);
     auto* note = new QLabel(
-        QStringLiteral("Its statement and phrases are filled in for you to change."), &dialog);
+        QCoreApplication::translate("mindrova::frmPersonalSessions",
+                                    "Its statement and phrases are filled in for you to change."),
+        &dialog);
     note->setWordWrap(true);
-    QPushButton* ok = DialogButton(QStringLiteral("&OK"), "cmdOK", &dialog);
-    QPushButton* cancel = DialogButton(QStringLiteral("Cancel"), "cmdCancel", &dialog);
+    QPushButton* ok = DialogButton(
+        QCoreApplication::translate("mindrova::frmPersonalSessions", "&OK"), "cmdOK", &dialog);
+    QPushButton* cancel =
+        DialogButton(QCoreApplication::translate("mindrova::frmPersonalSessions", "Cancel"),
+                     "cmdCancel", &dialog);
     ok->setDefault(true);
     auto* form = new QFormLayout;
     form->addRow(label, issues);
@@ -94,7 +105,7 @@ Issue AskStartingIssue(QWidget* parent, Issue preselected) {
 }
 
 void Tell(const QString& text) {
-    ShowMessage({kCaption, text, MessageIcon::Information, MessageButtons::Ok, MessageAnswer::Ok});
+    ShowMessage({Caption(), text, MessageIcon::Information, MessageButtons::Ok, MessageAnswer::Ok});
 }
 
 }  // namespace
@@ -103,26 +114,26 @@ frmPersonalSessions::frmPersonalSessions(const QString& folder, Issue issue,
                                          const QString& ownWords, QWidget* parent)
     : QDialog(parent), mFolder(folder), mIssue(issue), mOwnWords(ownWords) {
     setObjectName(QStringLiteral("frmPersonalSessions"));
-    setWindowTitle(kCaption);
+    setWindowTitle(Caption());
     setModal(true);
 
     lstSessions = new QListWidget(this);
     lstSessions->setObjectName(QStringLiteral("lstSessions"));
-    lstSessions->setAccessibleName(QStringLiteral("Your sessions"));
+    lstSessions->setAccessibleName(tr("Your sessions"));
     lstSessions->setMinimumWidth(24 * lstSessions->fontMetrics().averageCharWidth());
     lstSessions->installEventFilter(this);
-    auto* listLabel = new QLabel(QStringLiteral("Your &sessions:"), this);
+    auto* listLabel = new QLabel(tr("Your &sessions:"), this);
     listLabel->setBuddy(lstSessions);
     lblProblems = NoteLabel("lblProblems", this);
     lblNotice = NoteLabel("lblNotice", this);
 
-    QPushButton* cmdNew = DialogButton(QStringLiteral("&New\u2026"), "cmdNew", this);
-    cmdEdit = DialogButton(QStringLiteral("&Edit\u2026"), "cmdEdit", this);
-    cmdDuplicate = DialogButton(QStringLiteral("D&uplicate"), "cmdDuplicate", this);
-    cmdDelete = DialogButton(QStringLiteral("&Delete\u2026"), "cmdDelete", this);
-    QPushButton* cmdImport = DialogButton(QStringLiteral("&Import\u2026"), "cmdImport", this);
-    cmdExport = DialogButton(QStringLiteral("E&xport\u2026"), "cmdExport", this);
-    QPushButton* cmdClose = DialogButton(QStringLiteral("Close"), "cmdClose", this);
+    QPushButton* cmdNew = DialogButton(tr("&New\u2026"), "cmdNew", this);
+    cmdEdit = DialogButton(tr("&Edit\u2026"), "cmdEdit", this);
+    cmdDuplicate = DialogButton(tr("D&uplicate"), "cmdDuplicate", this);
+    cmdDelete = DialogButton(tr("&Delete\u2026"), "cmdDelete", this);
+    QPushButton* cmdImport = DialogButton(tr("&Import\u2026"), "cmdImport", this);
+    cmdExport = DialogButton(tr("E&xport\u2026"), "cmdExport", this);
+    QPushButton* cmdClose = DialogButton(tr("Close"), "cmdClose", this);
     const QList<QPushButton*> all{cmdNew,    cmdEdit,   cmdDuplicate, cmdDelete,
                                   cmdImport, cmdExport, cmdClose};
     // Enter in the list edits the session chosen; no button takes Enter from it.
@@ -195,8 +206,8 @@ void frmPersonalSessions::Reload(const QString& selectPath) {
         problems << PersonalSessionProblemText(p);
     }
     if (!problems.isEmpty()) {
-        problems.prepend(QStringLiteral("Not listed, as they cannot be used (they are left as "
-                                        "they are in %1):")
+        problems.prepend(tr("Not listed, as they cannot be used (they are left as "
+                            "they are in %1):")
                              .arg(QDir::toNativeSeparators(mFolder)));
     }
     const QString text = problems.join(u'\n');
@@ -204,8 +215,7 @@ void frmPersonalSessions::Reload(const QString& selectPath) {
     lblProblems->setAccessibleName(text);
     lblProblems->setHidden(text.isEmpty());
     if (mListing.sessions.isEmpty()) {
-        lstSessions->setAccessibleDescription(
-            QStringLiteral("No sessions yet. New makes one from an issue."));
+        lstSessions->setAccessibleDescription(tr("No sessions yet. New makes one from an issue."));
     } else {
         lstSessions->setAccessibleDescription({});
     }
@@ -257,8 +267,8 @@ QString frmPersonalSessions::Write(const QString& path, const PersonalSession& s
         written.clear();
     }
     if (written.isEmpty()) {
-        Tell(QStringLiteral("The session \u201C%1\u201D could not be saved (%2). Your other "
-                            "sessions are unchanged.")
+        Tell(tr("The session \u201C%1\u201D could not be saved (%2). Your other "
+                "sessions are unchanged.")
                  .arg(session.title, error));
     }
     return written;
@@ -270,10 +280,10 @@ void frmPersonalSessions::cmdNew_Click() {
         if (issue == eisNone) return;
         PersonalSession session = PersonalSessionFromIssue(issue, mOwnWords);
         session.title = FreeTitle(session.title, TitlesBut({}));
-        if (!Edit(session, {}, QStringLiteral("New session"))) return;
+        if (!Edit(session, {}, tr("New session"))) return;
         const QString path = Write({}, session);
         if (path.isEmpty()) return;
-        SetNotice(QStringLiteral("\u201C%1\u201D was saved.").arg(session.title));
+        SetNotice(tr("\u201C%1\u201D was saved.").arg(session.title));
         Reload(path);
     });
 }
@@ -284,9 +294,9 @@ void frmPersonalSessions::cmdEdit_Click() {
         if (chosen == nullptr) return;
         const QString path = chosen->path;
         PersonalSession session = chosen->session;
-        if (!Edit(session, path, QStringLiteral("Edit a session"))) return;
+        if (!Edit(session, path, tr("Edit a session"))) return;
         if (Write(path, session).isEmpty()) return;
-        SetNotice(QStringLiteral("\u201C%1\u201D was saved.").arg(session.title));
+        SetNotice(tr("\u201C%1\u201D was saved.").arg(session.title));
         Reload(path);
     });
 }
@@ -299,7 +309,7 @@ void frmPersonalSessions::cmdDuplicate_Click() {
         copy.title = FreeTitle(copy.title, TitlesBut({}));
         const QString path = Write({}, copy);
         if (path.isEmpty()) return;
-        SetNotice(QStringLiteral("\u201C%1\u201D was made as a copy.").arg(copy.title));
+        SetNotice(tr("\u201C%1\u201D was made as a copy.").arg(copy.title));
         Reload(path);
     });
 }
@@ -310,17 +320,17 @@ void frmPersonalSessions::cmdDelete_Click() {
         if (chosen == nullptr) return;
         const PersonalSessionFile file = *chosen;
         const MessageAnswer answer = ShowMessage(
-            {kCaption,
-             QStringLiteral("Delete your session \u201C%1\u201D? Its file %2 is deleted; this "
-                            "cannot be undone.")
+            {Caption(),
+             tr("Delete your session \u201C%1\u201D? Its file %2 is deleted; this "
+                "cannot be undone.")
                  .arg(file.session.title, QFileInfo(file.path).fileName()),
              MessageIcon::Question, MessageButtons::DeleteCancel, MessageAnswer::Cancel});
         if (answer != MessageAnswer::Delete) return;
         if (QFile::remove(file.path)) {
-            SetNotice(QStringLiteral("\u201C%1\u201D was deleted.").arg(file.session.title));
+            SetNotice(tr("\u201C%1\u201D was deleted.").arg(file.session.title));
         } else {
-            Tell(QStringLiteral("The session \u201C%1\u201D could not be deleted; it is left "
-                                "as it was.")
+            Tell(tr("The session \u201C%1\u201D could not be deleted; it is left "
+                    "as it was.")
                      .arg(file.session.title));
         }
         Reload();
@@ -329,8 +339,8 @@ void frmPersonalSessions::cmdDelete_Click() {
 
 void frmPersonalSessions::cmdImport_Click() {
     Trap({"frmPersonalSessions", "cmdImport_Click"}, [&] {
-        QFileDialog dialog(this, QStringLiteral("Import a session"), DocumentsFolder(),
-                           QStringLiteral("Session files (*.json)"));
+        QFileDialog dialog(this, tr("Import a session"), DocumentsFolder(),
+                           tr("Session files (*.json)"));
         dialog.setObjectName(QStringLiteral("dlgSessionImport"));
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
@@ -354,8 +364,7 @@ void frmPersonalSessions::cmdExport_Click() {
         if (chosen == nullptr) return;
         const PersonalSession session = chosen->session;
         const QString folder = DocumentsFolder();
-        QFileDialog dialog(this, QStringLiteral("Export a session"), folder,
-                           QStringLiteral("Session files (*.json)"));
+        QFileDialog dialog(this, tr("Export a session"), folder, tr("Session files (*.json)"));
         dialog.setObjectName(QStringLiteral("dlgSessionExport"));
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setDefaultSuffix(QStringLiteral("json"));
@@ -366,11 +375,11 @@ void frmPersonalSessions::cmdExport_Click() {
         const QString target = dialog.selectedFiles().constFirst();
         QString error;
         if (WritePersonalSessionFile(target, session, &error)) {
-            SetNotice(QStringLiteral("\u201C%1\u201D was exported to %2.")
+            SetNotice(tr("\u201C%1\u201D was exported to %2.")
                           .arg(session.title, QDir::toNativeSeparators(target)));
             return;
         }
-        Tell(QStringLiteral("\u201C%1\u201D could not be exported to %2 (%3).")
+        Tell(tr("\u201C%1\u201D could not be exported to %2 (%3).")
                  .arg(session.title, QDir::toNativeSeparators(target), error));
     });
 }

@@ -72,7 +72,7 @@ frmVoice::frmVoice(const SpeechSettings& settings, QStringList engines, VoiceLis
       mVoices(std::move(voices)),
       mMakeSpeaker(std::move(makeSpeaker)) {
     setObjectName(QStringLiteral("frmVoice"));
-    setWindowTitle(QStringLiteral("Voice"));
+    setWindowTitle(tr("Voice"));
     setModal(true);
     BuildControls();
 }
@@ -154,8 +154,8 @@ void frmVoice::BuildControls() {
     layout->addWidget(lblSampleNotice);
     layout->addStretch(1);
     layout->addLayout(buttons);
-    const QList<QWidget*> readingOrder = {cboEngine, cboVoice,  sldRate, sldVolume,
-                                          cmdSample, cmdOK, cmdCancel};
+    const QList<QWidget*> readingOrder = {cboEngine, cboVoice, sldRate,  sldVolume,
+                                          cmdSample, cmdOK,    cmdCancel};
     for (qsizetype i = 0; i + 1 < readingOrder.size(); ++i) {
         setTabOrder(readingOrder[i], readingOrder[i + 1]);
     }

@@ -99,15 +99,15 @@ JournalChart::JournalChart(QWidget* parent) : QChartView(parent) {
     chart->legend()->setAlignment(Qt::AlignRight);
 
     auto* first = new QLineSeries(chart);
-    first->setName(QStringLiteral("First rating"));
+    first->setName(QCoreApplication::translate("mindrova::JournalChart", "First rating"));
     auto* last = new QLineSeries(chart);
-    last->setName(QStringLiteral("Last rating"));
+    last->setName(QCoreApplication::translate("mindrova::JournalChart", "Last rating"));
 
     auto* rating = new QValueAxis(chart);
     rating->setRange(0, kRatingSteps);
     rating->setTickCount(kRatingSteps + 1);
     rating->setLabelFormat(QStringLiteral("%d"));
-    rating->setTitleText(QStringLiteral("Rating"));
+    rating->setTitleText(QCoreApplication::translate("mindrova::JournalChart", "Rating"));
     mSessionAxis = new QCategoryAxis(chart);
     mSessionAxis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     mSessionAxis->setRange(-0.5, 0.5);
@@ -132,7 +132,7 @@ JournalChart::JournalChart(QWidget* parent) : QChartView(parent) {
     setMinimumHeight(int(std::ceil(plot + below + 8 + 2 * frameWidth() + 4)));
     // Wide enough for two dates along the bottom beside the scale and the legend.
     const qreal label = LabelSize(font, QStringLiteral("0000-00-00<br>00:00:00")).width();
-    const qreal side = LabelSize(font, QStringLiteral("Last rating")).width();
+    const qreal side = LabelSize(font, last->name()).width();
     setMinimumWidth(int(std::ceil(3 * (label + 2 * kLabelPadding) + 2 * side + 4 * line)));
 
     // Once the plot has its size, the labels are chosen for it. Queued: the axis must not change

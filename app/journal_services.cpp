@@ -76,8 +76,10 @@ void ShowJournalWindow(const QString& filePath, QWidget* owner) {
     QString tried;
     const RunJournalWindow run = LoadJournalWindow(&tried);
     if (!run) {
-        Tell(QStringLiteral("The journal window could not be opened (%1). Your journal is "
-                            "kept as it was.")
+        Tell(QCoreApplication::translate(
+                 "JournalServices",
+                 "The journal window could not be opened (%1). Your journal is "
+                 "kept as it was.")
                  .arg(tried));
         return;
     }
@@ -104,8 +106,9 @@ void AttachJournal(frmMain& window, const QString& filePath) {
     auto* recorder = new JournalRecorder(filePath, &window);
     recorder->SetEnabled(JournalEnabledSetting());
     window.controller().AddListener(recorder);
-    QLabel* notice = window.notices().AddNotice(QStringLiteral("lblJournalNotice"),
-                                                QStringLiteral("Journal notice"));
+    QLabel* notice = window.notices().AddNotice(
+        QStringLiteral("lblJournalNotice"),
+        QCoreApplication::translate("JournalServices", "Journal notice"));
     QObject::connect(
         recorder, &JournalRecorder::problemNoticed, notice,
         [&window, notice](const QString& text) { window.notices().Show(notice, text); });
@@ -117,28 +120,33 @@ bool SetJournalKept(bool on, QWidget* /*owner*/, const QString& filePath) {
     const bool saved = SaveJournalEnabledSetting(on);
     if (on && !saved) {
         // Kept on for this session alone, the menu would say on while the next start says off.
-        Tell(
-            QStringLiteral("Your choice could not be saved in the settings file, so the journal "
-                           "stays off and nothing is written to it."));
+        Tell(QCoreApplication::translate(
+            "JournalServices",
+            "Your choice could not be saved in the settings file, so the journal "
+            "stays off and nothing is written to it."));
         if (recorder) recorder->SetEnabled(false);
         return false;
     }
     if (recorder) recorder->SetEnabled(on);
     if (!on && !saved) {
-        Tell(
-            QStringLiteral("Your journal is off: nothing more will be written to it now. Your "
-                           "choice could not be saved in the settings file, so the journal "
-                           "will be on again when Mindrova next starts."));
+        Tell(QCoreApplication::translate(
+            "JournalServices",
+            "Your journal is off: nothing more will be written to it now. Your "
+            "choice could not be saved in the settings file, so the journal "
+            "will be on again when Mindrova next starts."));
     }
     const QStringList copies = DamagedCopies(filePath);
     if (on || (!QFileInfo::exists(filePath) && copies.isEmpty())) return on;
-    QString question = QStringLiteral(
+    QString question = QCoreApplication::translate(
+        "JournalServices",
         "Your journal is off: nothing more will be written to it. Do you also "
         "want to delete the entries it keeps? This cannot be undone.");
     if (!copies.isEmpty()) {
-        question += QStringLiteral(
-                        " The copies kept aside because they could not be read are "
-                        "deleted with them: %1.")
+        question += QLatin1Char(' ') +
+                    QCoreApplication::translate(
+                        "JournalServices",
+                        "The copies kept aside because they could not be read are deleted "
+                        "with them: %1.")
                         .arg(FileNames(copies));
     }
     const MessageAnswer answer =
@@ -148,8 +156,10 @@ bool SetJournalKept(bool on, QWidget* /*owner*/, const QString& filePath) {
     // The writer lets go of the file first, so that nothing is written back after the delete.
     if (recorder) recorder->CloseFile();
     if (!DeleteJournalFiles(filePath, true)) {
-        Tell(QStringLiteral("The journal could not be deleted. You can delete the files "
-                            "%1* yourself.")
+        Tell(QCoreApplication::translate(
+                 "JournalServices",
+                 "The journal could not be deleted. You can delete the files "
+                 "%1* yourself.")
                  .arg(filePath));
     }
     return false;

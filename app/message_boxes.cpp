@@ -1,5 +1,6 @@
 #include "app/message_boxes.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -63,7 +64,8 @@ void PrepareMessageBox(QMessageBox& box, const MessageRequest& request) {
             return;
         case MessageButtons::DeleteCancel: {
             QPushButton* remove =
-                box.addButton(QStringLiteral("&Delete"), QMessageBox::DestructiveRole);
+                box.addButton(QCoreApplication::translate("MessageBoxes", "&Delete"),
+                              QMessageBox::DestructiveRole);
             QPushButton* cancel = box.addButton(QMessageBox::Cancel);
             box.setDefaultButton(request.defaultAnswer == MessageAnswer::Delete ? remove : cancel);
             box.setEscapeButton(cancel);

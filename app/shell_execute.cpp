@@ -54,8 +54,8 @@ qint32 Guarded(const char* operation, Body&& body) noexcept {
         try {
             const FailureDescription failure = DescribeFailure(std::current_exception());
             ShowMessage({QString::fromLatin1(operation),
-                         QStringLiteral("Error: ") + QString::number(failure.number) +
-                             QStringLiteral(". ") + failure.description,
+                         QCoreApplication::translate("ShellExecute", "Error: %1. %2")
+                             .arg(QString::number(failure.number), failure.description),
                          MessageIcon::None, MessageButtons::Ok, MessageAnswer::Ok});
         } catch (...) {
             // The box itself failed; the zero result still tells the caller.

@@ -1,7 +1,9 @@
 #include "app/web_pages.h"
 
-#include "support/modal_seam.h"
+#include <QCoreApplication>
+
 #include "app/shell_execute.h"
+#include "support/modal_seam.h"
 
 namespace mindrova {
 
@@ -10,7 +12,8 @@ void OpenWebPage(QWidget* owner, const QString& address, bool noSourceTag) {
     CShellExecute shell;
     const qint32 result = shell.LaunchURL(owner, target, kShowDefault);
     if (result != kLaunchSucceeded) {
-        ShowPlainMessage(QStringLiteral("Error on launching URL: ") + QString::number(result));
+        ShowPlainMessage(
+            QCoreApplication::translate("WebPages", "Error on launching URL: %1").arg(result));
     }
 }
 

@@ -190,36 +190,32 @@ void JournalRecorder::Tell(JournalProblem problem, const QString& keptAside) {
     switch (problem) {
         case JournalProblem::Damaged:
             mProblemText =
-                QStringLiteral(
-                    "Your journal could not be read, so a new one has been started. The old "
-                    "file is kept unchanged as %1.")
+                tr("Your journal could not be read, so a new one has been started. The old "
+                   "file is kept unchanged as %1.")
                     .arg(keptAside);
             break;
         case JournalProblem::DamagedInUse:
-            mProblemText = QStringLiteral(
-                               "Your journal could not be read, and another program is using "
-                               "it, so it is left as it is (%1). Your session goes on as usual, "
-                               "and Mindrova will try again at the next entry.")
+            mProblemText = tr("Your journal could not be read, and another program is using "
+                              "it, so it is left as it is (%1). Your session goes on as usual, "
+                              "and Mindrova will try again at the next entry.")
                                .arg(mPath);
             break;
         case JournalProblem::NewerLayout:
-            mProblemText = QStringLiteral(
-                "Your journal was written by a newer version of Mindrova. It is left as it is, "
-                "and this session is not added to it.");
+            mProblemText =
+                tr("Your journal was written by a newer version of Mindrova. It is left as it is, "
+                   "and this session is not added to it.");
             break;
         default:
             mProblemText =
-                QStringLiteral(
-                    "Your journal could not be written just now (%1). Your session goes on as "
-                    "usual, and Mindrova will try again at the next entry.")
+                tr("Your journal could not be written just now (%1). Your session goes on as "
+                   "usual, and Mindrova will try again at the next entry.")
                     .arg(mPath);
             break;
     }
     // Told once, without a question: a box in the middle of the session would take its keys.
     if (mTold) return;
     mTold = true;
-    emit problemNoticed(
-        QStringLiteral("Your journal needs attention: see Journal... in the menu."));
+    emit problemNoticed(tr("Your journal needs attention: see Journal... in the menu."));
 }
 
 }  // namespace mindrova

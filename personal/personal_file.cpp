@@ -1,5 +1,6 @@
 #include "personal/personal_file.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -7,12 +8,12 @@
 #include <QSaveFile>
 #include <QSet>
 
-#include <cerrno>
-#include <cmath>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
+#include <cmath>
+#include <cstring>
 
 #include "session/own_words.h"
 
@@ -37,56 +38,86 @@ qsizetype CodePoints(const QString& text) {
     return text.toUcs4().size();
 }
 
-QString CharactersFault(const QString& what) {
-    return QStringLiteral(
-               "%1 holds a control character, a line break or an invisible character that "
-               "would hide text or turn it around.")
-        .arg(what);
+QString Tr(const char* text) {
+    return QCoreApplication::translate("PersonalSession", text);
 }
 
+// The same checks say "negative" or "positive" in whole sentences of their own.
+struct LineTexts {
+    const char* count;
+    const char* empty;
+    const char* tooLong;
+    const char* characters;
+};
+
+const LineTexts kNegativeTexts{
+    QT_TRANSLATE_NOOP("PersonalSession", "There are %1 negative lines; a session has %2 to %3."),
+    QT_TRANSLATE_NOOP("PersonalSession", "The negative line %1 is empty."),
+    QT_TRANSLATE_NOOP("PersonalSession", "The negative line %1 is longer than %2 characters."),
+    QT_TRANSLATE_NOOP("PersonalSession",
+                      "The negative line %1 holds a control character, a line break or an "
+                      "invisible character that would hide text or turn it around.")};
+
+const LineTexts kPositiveTexts{
+    QT_TRANSLATE_NOOP("PersonalSession", "There are %1 positive lines; a session has %2 to %3."),
+    QT_TRANSLATE_NOOP("PersonalSession", "The positive line %1 is empty."),
+    QT_TRANSLATE_NOOP("PersonalSession", "The positive line %1 is longer than %2 characters."),
+    QT_TRANSLATE_NOOP("PersonalSession",
+                      "The positive line %1 holds a control character, a line break or an "
+                      "invisible character that would hide text or turn it around.")};
+
 QString TitleFault(const QString& title) {
-    if (title.trimmed().isEmpty()) return QStringLiteral("The title is empty.");
+    if (title.trimmed().isEmpty()) {
+        return QCoreApplication::translate("PersonalSession", "The title is empty.");
+    }
     if (title.contains(u'/') || title.contains(u'\\')) {
-        return QStringLiteral("The title %1 holds a / or a \\, as a file path would.")
+        return QCoreApplication::translate("PersonalSession",
+                                           "The title %1 holds a / or a \\, as a file path would.")
             .arg(Quoted(title));
     }
     if (CodePoints(title) > PERSONAL_TITLE_MAX_LENGTH) {
-        return QStringLiteral("The title is longer than %1 characters.")
+        return QCoreApplication::translate("PersonalSession",
+                                           "The title is longer than %1 characters.")
             .arg(PERSONAL_TITLE_MAX_LENGTH);
     }
-    if (!LineCharactersAcceptable(title)) return CharactersFault(QStringLiteral("The title"));
+    if (!LineCharactersAcceptable(title)) {
+        return QCoreApplication::translate(
+            "PersonalSession",
+            "The title holds a control character, a line break or an invisible character that "
+            "would hide text or turn it around.");
+    }
     return {};
 }
 
 QString SetupFault(const QString& setup) {
-    if (setup.trimmed().isEmpty()) return QStringLiteral("The set-up statement is empty.");
+    if (setup.trimmed().isEmpty()) {
+        return QCoreApplication::translate("PersonalSession", "The set-up statement is empty.");
+    }
     if (CodePoints(setup) > PERSONAL_SETUP_MAX_LENGTH) {
-        return QStringLiteral("The set-up statement is longer than %1 characters.")
+        return QCoreApplication::translate("PersonalSession",
+                                           "The set-up statement is longer than %1 characters.")
             .arg(PERSONAL_SETUP_MAX_LENGTH);
     }
     if (!LineCharactersAcceptable(setup)) {
-        return CharactersFault(QStringLiteral("The set-up statement"));
+        return QCoreApplication::translate(
+            "PersonalSession",
+            "The set-up statement holds a control character, a line break or an invisible "
+            "character that would hide text or turn it around.");
     }
     return {};
 }
 
-QString LinesFault(const QStringList& lines, const QString& which) {
+QString LinesFault(const QStringList& lines, const LineTexts& texts) {
     if (lines.size() < PERSONAL_LINES_MIN || lines.size() > PERSONAL_LINES_MAX) {
-        return QStringLiteral("There are %1 %2 lines; a session has %3 to %4.")
-            .arg(lines.size())
-            .arg(which)
-            .arg(PERSONAL_LINES_MIN)
-            .arg(PERSONAL_LINES_MAX);
+        return Tr(texts.count).arg(lines.size()).arg(PERSONAL_LINES_MIN).arg(PERSONAL_LINES_MAX);
     }
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const QString& line = lines.at(i);
-        const QString where = QStringLiteral("The %1 line %2").arg(which).arg(i + 1);
-        if (line.trimmed().isEmpty()) return where + QStringLiteral(" is empty.");
+        if (line.trimmed().isEmpty()) return Tr(texts.empty).arg(i + 1);
         if (CodePoints(line) > PERSONAL_LINE_MAX_LENGTH) {
-            return where +
-                   QStringLiteral(" is longer than %1 characters.").arg(PERSONAL_LINE_MAX_LENGTH);
+            return Tr(texts.tooLong).arg(i + 1).arg(PERSONAL_LINE_MAX_LENGTH);
         }
-        if (!LineCharactersAcceptable(line)) return CharactersFault(where);
+        if (!LineCharactersAcceptable(line)) return Tr(texts.characters).arg(i + 1);
     }
     return {};
 }
@@ -95,8 +126,9 @@ PersonalSessionRead Refused(const QString& reason) {
     return {std::nullopt, reason};
 }
 
-QString WrongType(const QString& key, const char* kind) {
-    return QStringLiteral("The field %1 should be %2.").arg(Quoted(key), QLatin1String(kind));
+// A whole sentence for each kind of value a field should hold.
+QString WrongType(const QString& key, const char* sentence) {
+    return Tr(sentence).arg(Quoted(key));
 }
 
 // A JSON value as a whole number, if it is one.
@@ -155,20 +187,23 @@ QByteArray JsonLines(const QStringList& lines) {
 QString PersonalSessionFault(const PersonalSession& session) {
     QString fault = TitleFault(session.title);
     if (fault.isEmpty()) fault = SetupFault(session.setup);
-    if (fault.isEmpty()) fault = LinesFault(session.negative, kNegative);
-    if (fault.isEmpty()) fault = LinesFault(session.positive, kPositive);
+    if (fault.isEmpty()) fault = LinesFault(session.negative, kNegativeTexts);
+    if (fault.isEmpty()) fault = LinesFault(session.positive, kPositiveTexts);
     if (fault.isEmpty() && session.secondsPerPoint &&
         (*session.secondsPerPoint < SECONDS_PER_POINT_MIN ||
          *session.secondsPerPoint > SECONDS_PER_POINT_MAX)) {
-        fault = QStringLiteral("The seconds per point must be a whole number from %1 to %2.")
-                    .arg(SECONDS_PER_POINT_MIN)
-                    .arg(SECONDS_PER_POINT_MAX);
+        fault =
+            QCoreApplication::translate(
+                "PersonalSession", "The seconds per point must be a whole number from %1 to %2.")
+                .arg(SECONDS_PER_POINT_MIN)
+                .arg(SECONDS_PER_POINT_MAX);
     }
     return fault;
 }
 
 PersonalSessionRead ParsePersonalSession(const QByteArray& bytes) {
-    if (bytes.isEmpty()) return Refused(QStringLiteral("The file is empty."));
+    if (bytes.isEmpty())
+        return Refused(QCoreApplication::translate("PersonalSession", "The file is empty."));
     QByteArray text = bytes;
     // Some editors begin a UTF-8 file with a byte order mark; it is no part of the text.
     if (text.startsWith("\xEF\xBB\xBF")) text.remove(0, 3);
@@ -176,61 +211,83 @@ PersonalSessionRead ParsePersonalSession(const QByteArray& bytes) {
     const QJsonDocument document = QJsonDocument::fromJson(text, &error);
     // Bytes that are not UTF-8 can only stand in a string, where the parser refuses them.
     if (error.error == QJsonParseError::IllegalUTF8String) {
-        return Refused(QStringLiteral("The file is not UTF-8 text."));
+        return Refused(
+            QCoreApplication::translate("PersonalSession", "The file is not UTF-8 text."));
     }
     if (error.error != QJsonParseError::NoError) {
-        return Refused(QStringLiteral("The file is not JSON text (%1 at byte %2).")
+        return Refused(QCoreApplication::translate("PersonalSession",
+                                                   "The file is not JSON text (%1 at byte %2).")
                            .arg(error.errorString())
                            .arg(error.offset));
     }
     if (!document.isObject()) {
-        return Refused(QStringLiteral("The file holds no session: its JSON is not an object."));
+        return Refused(QCoreApplication::translate(
+            "PersonalSession", "The file holds no session: its JSON is not an object."));
     }
     const QJsonObject object = document.object();
     // The format first: a later format may hold other fields.
     if (!object.contains(kFormat)) {
-        return Refused(QStringLiteral("The field %1 is missing.").arg(Quoted(kFormat)));
+        return Refused(QCoreApplication::translate("PersonalSession", "The field %1 is missing.")
+                           .arg(Quoted(kFormat)));
     }
     const std::optional<qint64> format = WholeNumber(object.value(kFormat));
-    if (!format) return Refused(WrongType(kFormat, "a whole number"));
+    if (!format)
+        return Refused(WrongType(
+            kFormat,
+            QT_TRANSLATE_NOOP("PersonalSession", "The field %1 should be a whole number.")));
     if (*format != PERSONAL_FORMAT) {
-        return Refused(QStringLiteral("The file is written in format %1; this version of "
-                                      "Mindrova reads format %2.")
-                           .arg(*format)
-                           .arg(PERSONAL_FORMAT));
+        return Refused(
+            QCoreApplication::translate("PersonalSession",
+                                        "The file is written in format %1; this version of "
+                                        "Mindrova reads format %2.")
+                .arg(*format)
+                .arg(PERSONAL_FORMAT));
     }
     static const QSet<QString> known{kFormat,   kTitle,           kSetup, kNegative,
                                      kPositive, kSecondsPerPoint, kRound};
     for (auto it = object.constBegin(); it != object.constEnd(); ++it) {
         if (!known.contains(it.key())) {
-            return Refused(QStringLiteral("The file holds a field %1 that this version of "
-                                          "Mindrova does not know.")
-                               .arg(Quoted(it.key())));
+            return Refused(
+                QCoreApplication::translate("PersonalSession",
+                                            "The file holds a field %1 that this version of "
+                                            "Mindrova does not know.")
+                    .arg(Quoted(it.key())));
         }
     }
     for (const QString& key : {kTitle, kSetup, kNegative, kPositive}) {
         if (!object.contains(key)) {
-            return Refused(QStringLiteral("The field %1 is missing.").arg(Quoted(key)));
+            return Refused(
+                QCoreApplication::translate("PersonalSession", "The field %1 is missing.")
+                    .arg(Quoted(key)));
         }
     }
     PersonalSession session;
-    if (!object.value(kTitle).isString()) return Refused(WrongType(kTitle, "text"));
+    if (!object.value(kTitle).isString())
+        return Refused(WrongType(
+            kTitle, QT_TRANSLATE_NOOP("PersonalSession", "The field %1 should be text.")));
     session.title = object.value(kTitle).toString();
-    if (!object.value(kSetup).isString()) return Refused(WrongType(kSetup, "text"));
+    if (!object.value(kSetup).isString())
+        return Refused(WrongType(
+            kSetup, QT_TRANSLATE_NOOP("PersonalSession", "The field %1 should be text.")));
     session.setup = object.value(kSetup).toString();
-    for (const auto& [key, lines] : {std::pair{kNegative, &session.negative},
-                                     std::pair{kPositive, &session.positive}}) {
+    for (const auto& [key, lines] :
+         {std::pair{kNegative, &session.negative}, std::pair{kPositive, &session.positive}}) {
         const std::optional<QStringList> read = Lines(object.value(key));
-        if (!read) return Refused(WrongType(key, "a list of lines of text"));
+        if (!read)
+            return Refused(WrongType(
+                key, QT_TRANSLATE_NOOP("PersonalSession",
+                                       "The field %1 should be a list of lines of text.")));
         *lines = *read;
     }
     if (object.contains(kSecondsPerPoint)) {
         const std::optional<qint64> seconds = WholeNumber(object.value(kSecondsPerPoint));
         if (!seconds || *seconds < SECONDS_PER_POINT_MIN || *seconds > SECONDS_PER_POINT_MAX) {
-            return Refused(QStringLiteral("The field %1 should be a whole number from %2 to %3.")
-                               .arg(Quoted(kSecondsPerPoint))
-                               .arg(SECONDS_PER_POINT_MIN)
-                               .arg(SECONDS_PER_POINT_MAX));
+            return Refused(
+                QCoreApplication::translate("PersonalSession",
+                                            "The field %1 should be a whole number from %2 to %3.")
+                    .arg(Quoted(kSecondsPerPoint))
+                    .arg(SECONDS_PER_POINT_MIN)
+                    .arg(SECONDS_PER_POINT_MAX));
         }
         session.secondsPerPoint = static_cast<int>(*seconds);
     }
@@ -241,8 +298,9 @@ PersonalSessionRead ParsePersonalSession(const QByteArray& bytes) {
         } else if (round == QJsonValue(kRoundOneSide)) {
             session.round = RoundKind::OneSide;
         } else {
-            return Refused(QStringLiteral("The field %1 should be %2 or %3.")
-                               .arg(Quoted(kRound), Quoted(kRoundFull), Quoted(kRoundOneSide)));
+            return Refused(
+                QCoreApplication::translate("PersonalSession", "The field %1 should be %2 or %3.")
+                    .arg(Quoted(kRound), Quoted(kRoundFull), Quoted(kRoundOneSide)));
         }
     }
     const QString fault = PersonalSessionFault(session);
@@ -252,32 +310,38 @@ PersonalSessionRead ParsePersonalSession(const QByteArray& bytes) {
 
 PersonalSessionRead ReadPersonalSessionFile(const QString& path) {
     // No link is followed, and a name that is a pipe or a device is never waited on.
-    const int fd = ::open(QFile::encodeName(path).constData(),
-                          O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    const int fd =
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         if (errno == ELOOP) {
-            return Refused(QStringLiteral(
+            return Refused(QCoreApplication::translate(
+                "PersonalSession",
                 "The file is a link to another file; only files kept in the folder itself "
                 "are read."));
         }
-        return Refused(QStringLiteral("The file could not be opened (%1).")
-                           .arg(QString::fromLocal8Bit(std::strerror(errno))));
+        return Refused(
+            QCoreApplication::translate("PersonalSession", "The file could not be opened (%1).")
+                .arg(QString::fromLocal8Bit(std::strerror(errno))));
     }
     QFile file;
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        return Refused(QStringLiteral("The file could not be opened."));
+        return Refused(
+            QCoreApplication::translate("PersonalSession", "The file could not be opened."));
     }
     struct stat info {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        return Refused(QStringLiteral("It is not an ordinary file."));
+        return Refused(
+            QCoreApplication::translate("PersonalSession", "It is not an ordinary file."));
     }
     // One byte past the limit tells a file that is too large, whatever its size claims.
     const QByteArray bytes = file.read(PERSONAL_FILE_MAX_BYTES + 1);
     if (bytes.size() > PERSONAL_FILE_MAX_BYTES) {
-        return Refused(QStringLiteral("The file is larger than %1 KiB, more than a session "
-                                      "ever needs.")
-                           .arg(PERSONAL_FILE_MAX_BYTES / 1024));
+        return Refused(
+            QCoreApplication::translate("PersonalSession",
+                                        "The file is larger than %1 KiB, more than a session "
+                                        "ever needs.")
+                .arg(PERSONAL_FILE_MAX_BYTES / 1024));
     }
     return ParsePersonalSession(bytes);
 }
@@ -299,8 +363,7 @@ QByteArray PersonalSessionJson(const PersonalSession& session) {
     return out + "\n}\n";
 }
 
-bool WritePersonalSessionFile(const QString& path, const PersonalSession& session,
-                              QString* error) {
+bool WritePersonalSessionFile(const QString& path, const PersonalSession& session, QString* error) {
     QSaveFile file(path);
     const QByteArray bytes = PersonalSessionJson(session);
     // Owner-only before a byte is written: a new file would otherwise take the umask's mode.

@@ -14,7 +14,7 @@ namespace mindrova {
 inline constexpr int PERSONAL_FORMAT = 1;
 // More than any session needs (32 + 32 lines of 200 characters are some 50 KiB at most), little
 // enough that a wrong file dropped into the folder costs nothing to look at.
-inline constexpr qint64 PERSONAL_FILE_MAX_BYTES = 256 * 1024;
+inline constexpr qint64 PERSONAL_FILE_MAX_BYTES = qint64{256} * 1024;
 // The set-up statement is one paragraph said on the karate-chop steps.
 inline constexpr int PERSONAL_SETUP_MAX_LENGTH = 500;  // characters (code points)
 inline constexpr int PERSONAL_TITLE_MAX_LENGTH = 100;  // characters (code points)

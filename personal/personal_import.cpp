@@ -1,5 +1,6 @@
 #include "personal/personal_import.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -13,8 +14,10 @@ ImportOutcome ImportPersonalSession(const QString& folder, const QString& source
     const QString shownSource = QDir::toNativeSeparators(source);
     const PersonalSessionRead read = ReadPersonalSessionFile(source);
     if (!read.session) {
-        return {ImportResult::Refused, {},
-                QStringLiteral("%1 was not imported. %2").arg(shownSource, read.reason)};
+        return {ImportResult::Refused,
+                {},
+                QCoreApplication::translate("PersonalImport", "%1 was not imported. %2")
+                    .arg(shownSource, read.reason)};
     }
     const PersonalSession& session = *read.session;
     QString target;
@@ -29,36 +32,48 @@ ImportOutcome ImportPersonalSession(const QString& folder, const QString& source
     if (target.isEmpty()) {
         target = SaveNewPersonalSession(folder, session, &error);
         if (target.isEmpty()) {
-            return {ImportResult::Failed, {},
-                    QStringLiteral("%1 could not be imported (%2). Nothing has changed.")
+            return {ImportResult::Failed,
+                    {},
+                    QCoreApplication::translate(
+                        "PersonalImport", "%1 could not be imported (%2). Nothing has changed.")
                         .arg(shownSource, error)};
         }
         return {ImportResult::Imported, target,
-                QStringLiteral("\u201C%1\u201D was imported.").arg(session.title)};
+                QCoreApplication::translate("PersonalImport", "\u201C%1\u201D was imported.")
+                    .arg(session.title)};
     }
     if (QFileInfo(target) == QFileInfo(source)) {
         return {ImportResult::Declined, target,
-                QStringLiteral("\u201C%1\u201D is already one of your sessions.")
+                QCoreApplication::translate("PersonalImport",
+                                            "\u201C%1\u201D is already one of your sessions.")
                     .arg(session.title)};
     }
-    const MessageAnswer answer = ShowMessage(
-        {QStringLiteral("Import a session"),
-         QStringLiteral("You already have a session called \u201C%1\u201D. Replace it with the "
-                        "one in %2?")
-             .arg(existingTitle, shownSource),
-         MessageIcon::Question, MessageButtons::YesNo, MessageAnswer::No});
+    const MessageAnswer answer =
+        ShowMessage({QCoreApplication::translate("PersonalImport", "Import a session"),
+                     QCoreApplication::translate(
+                         "PersonalImport",
+                         "You already have a session called \u201C%1\u201D. Replace it with the "
+                         "one in %2?")
+                         .arg(existingTitle, shownSource),
+                     MessageIcon::Question, MessageButtons::YesNo, MessageAnswer::No});
     if (answer != MessageAnswer::Yes) {
-        return {ImportResult::Declined, {},
-                QStringLiteral("Nothing was imported; your session \u201C%1\u201D is unchanged.")
-                    .arg(existingTitle)};
+        return {
+            ImportResult::Declined,
+            {},
+            QCoreApplication::translate(
+                "PersonalImport", "Nothing was imported; your session \u201C%1\u201D is unchanged.")
+                .arg(existingTitle)};
     }
     if (!WritePersonalSessionFile(target, session, &error)) {
-        return {ImportResult::Failed, {},
-                QStringLiteral("%1 could not be imported (%2). Nothing has changed.")
+        return {ImportResult::Failed,
+                {},
+                QCoreApplication::translate("PersonalImport",
+                                            "%1 could not be imported (%2). Nothing has changed.")
                     .arg(shownSource, error)};
     }
     return {ImportResult::Replaced, target,
-            QStringLiteral("\u201C%1\u201D was replaced by the imported one.")
+            QCoreApplication::translate("PersonalImport",
+                                        "\u201C%1\u201D was replaced by the imported one.")
                 .arg(session.title)};
 }
 

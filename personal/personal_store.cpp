@@ -1,6 +1,7 @@
 #include "personal/personal_store.h"
 
 #include <QCollator>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
@@ -60,7 +61,8 @@ PersonalSessionListing ListPersonalSessions(const QString& folder) {
         const QString key = TitleKey(read.session->title);
         if (const auto first = firstWithTitle.constFind(key); first != firstWithTitle.cend()) {
             listing.problems << PersonalSessionProblem{
-                name, QStringLiteral("Its title \u201C%1\u201D is already the title of %2.")
+                name, QCoreApplication::translate(
+                          "PersonalStore", "Its title \u201C%1\u201D is already the title of %2.")
                           .arg(read.session->title, *first)};
             continue;
         }
@@ -89,9 +91,8 @@ QString NewPersonalSessionPath(const QString& folder, const QString& title) {
     const QDir dir(folder);
     const QString stem = FileNameStem(title);
     QString name = stem + QStringLiteral(".json");
-    for (int n = 2; QFileInfo(dir.filePath(name)).exists() ||
-                    QFileInfo(dir.filePath(name)).isSymLink();
-         ++n) {
+    for (int n = 2;
+         QFileInfo(dir.filePath(name)).exists() || QFileInfo(dir.filePath(name)).isSymLink(); ++n) {
         name = QStringLiteral("%1-%2.json").arg(stem).arg(n);
     }
     return dir.absoluteFilePath(name);
@@ -100,7 +101,10 @@ QString NewPersonalSessionPath(const QString& folder, const QString& title) {
 QString SaveNewPersonalSession(const QString& folder, const PersonalSession& session,
                                QString* error) {
     if (!MakePrivateFolder(folder)) {
-        if (error) *error = QStringLiteral("The folder %1 could not be made.").arg(folder);
+        if (error)
+            *error =
+                QCoreApplication::translate("PersonalStore", "The folder %1 could not be made.")
+                    .arg(folder);
         return {};
     }
     QString path = NewPersonalSessionPath(folder, session.title);

@@ -1,6 +1,7 @@
 #include "support/report_address.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 
 #include "support/program_version.h"
 
@@ -24,24 +25,25 @@ QString ContactPageAddress() {
 
 QString BuildIntroText() {
     const QString title = QString::fromLatin1(kProgramTitle);
-    const QString crlf = QStringLiteral("\r\n");
-    return QStringLiteral("Regrettably, a problem has occurred in ") + title + QStringLiteral(".") +
-           crlf + crlf + title +
-           QStringLiteral(
-               " may continue to function after this, but if you have further "
-               "problems you should restart the program.") +
-           crlf + crlf +
-           QStringLiteral("We'd like to fix this problem quickly, but we need your help.  ") +
-           QStringLiteral("Can ") + title +
-           QStringLiteral(" submit a bug report on your behalf to ") +
-           QString::fromLatin1(kMakerName) + QStringLiteral("?  ") +
-           QStringLiteral(
-               "And, can you please take just a moment to jot down what steps we "
-               "should take to reproduce the problem?") +
-           crlf + crlf +
-           QStringLiteral(
-               "Your report is confidential, and only the information you see below "
-               "is included in the report.");
+    const QString paragraphs = QStringLiteral("\r\n\r\n");
+    return QCoreApplication::translate("ReportTexts", "Regrettably, a problem has occurred in %1.")
+               .arg(title) +
+           paragraphs +
+           QCoreApplication::translate("ReportTexts",
+                                       "%1 may continue to function after this, but if you have "
+                                       "further problems you should restart the program.")
+               .arg(title) +
+           paragraphs +
+           QCoreApplication::translate(
+               "ReportTexts",
+               "We'd like to fix this problem quickly, but we need your help.  Can %1 submit a "
+               "bug report on your behalf to %2?  And, can you please take just a moment to jot "
+               "down what steps we should take to reproduce the problem?")
+               .arg(title, QString::fromLatin1(kMakerName)) +
+           paragraphs +
+           QCoreApplication::translate("ReportTexts",
+                                       "Your report is confidential, and only the information "
+                                       "you see below is included in the report.");
 }
 
 QString SpacesToPlus(const QString& text) {
