@@ -125,7 +125,7 @@ protected:
     }
     void Load(const char* language) {
         const QString file =
-            QStringLiteral(APP_TRANSLATIONS_DIR "/app_%1.qm").arg(QLatin1String(language));
+            QStringLiteral(APP_TRANSLATIONS_DIR "/mindrova_%1.qm").arg(QLatin1String(language));
         ASSERT_TRUE(translator.load(file)) << file.toStdString();
         ASSERT_TRUE(QCoreApplication::installTranslator(&translator));
     }
