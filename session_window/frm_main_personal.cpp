@@ -108,9 +108,9 @@ void frmMain::cboPersonalSession_Changed(int index) {
 }
 
 void frmMain::radMode_Clicked(int optionIndex) {
+    // Choosing an issue means working on it: the controller lets go of a chosen session of the
+    // user's own, and the list says so.
     mController.radMode_Click(optionIndex);
-    if (!mController.ChosenPersonalSession()) return;
-    mController.ChoosePersonalSession(std::nullopt);
     if (mPersonalSessions) {
         const QSignalBlocker quiet(mPersonalSessions);
         mPersonalSessions->setCurrentIndex(0);
