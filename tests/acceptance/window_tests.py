@@ -700,6 +700,62 @@ def case_menu_keys(program_path):
                      "Esc to close the shortcuts dialog")
             p.focus()
 
+PERSONAL_SESSION = """{"format": 1, "title": "Fear of flying",
+ "setup": "Even though my hands sweat when the plane takes off, I love and accept myself.",
+ "negative": ["My hands are wet.", "The engines roar."],
+ "positive": ["I am safe in my seat.", "I can breathe slowly."],
+ "secondsPerPoint": 3, "round": "one-side"}
+"""
+
+
+def marker_span(program, top_left, colour, seconds):
+    """The seconds from the first to the last screenshot in which the marker shows at top_left,
+    watched until it has been gone for a second (the session moved on) or seconds have passed."""
+    margin = 6
+    x, y = top_left[0] - margin, top_left[1] - margin
+    size = MARKER_PX + 2 * margin
+    first = last = None
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        now = time.monotonic()
+        if program.grab(x, y, size, size).blobs(colour):
+            first = now if first is None else first
+            last = now
+        elif last is not None and now - last > 1.0:
+            break
+        time.sleep(0.02)
+    return None if first is None else last - first
+
+
+def case_personal_session(program_path):
+    """A session of the user's own from its file in the data folder, chosen on Select Issue by
+    keyboard alone: its pace of 3 seconds a point holds the first point's marker 3 seconds."""
+    with Session("personal_session", program_path) as s:
+        data = os.path.join(s.tmp, "data")
+        sessions = os.path.join(data, "Quellbrook", "Mindrova", "sessions")
+        os.makedirs(sessions)
+        with open(os.path.join(sessions, "fear-of-flying.json"), "w", encoding="utf-8") as f:
+            f.write(PERSONAL_SESSION)
+        p = s.start(extra_env={"XDG_DATA_HOME": data})
+        lay = layout_of(p)
+        advance(p, lay, 1)  # Select Issue
+        title = Layout.pixels(lay.title)
+        before = grab_rect(p, title)
+        # My sessions (Alt+M), the first session under "The issue above", and Enter for Next.
+        p.key("alt+m", "Down", "Return")
+        wait_for(lambda: not grab_rect(p, title).same_as(before), scaled(5),
+                 "Enter on My sessions to move on to Assign SUD")
+        advance(p, lay, 4)  # SUD, thymus, left hand, explanation, then the first point
+        span = marker_span(p, lay.marker_top_left(TOP_HEAD), "red", scaled(8))
+        if span is None:
+            raise Failure("no red marker on the top of the head in the session's first point",
+                          {"first-point": p.grab()})
+        # Blinking, the marker shows from the point's first tick to within a blink of its end:
+        # 3 s a point, against the design's 2 s.
+        if not 2.5 <= span <= scaled(3.3):
+            raise Failure("the first point's marker showed over %.2f s, expected about 3 s "
+                          "(the session's own pace)" % span, {"after": p.grab()})
+
 
 CASES = {
     "opening_geometry": (case_opening_geometry, 40),
@@ -718,6 +774,7 @@ CASES = {
     "position_off_screen": (case_position_off_screen, 60),
     "client_area_layout": (case_client_area_layout, 40),
     "menu_keys": (case_menu_keys, 40),
+    "personal_session": (case_personal_session, 50),
 }
 
 
