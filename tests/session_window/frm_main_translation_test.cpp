@@ -14,6 +14,7 @@
 
 #include "fixtures/modal_recorder.h"
 #include "fixtures/open_session_window.h"
+#include "fixtures/qstring_printer.h"
 #include "fixtures/visit_session_steps.h"
 #include "session_window/frm_main.h"
 #include "session_window/frm_shortcuts.h"
@@ -48,6 +49,12 @@ protected:
             ASSERT_TRUE(QCoreApplication::installTranslator(&translator));
         }
         window = mindrova::testing::OpenSessionWindow();
+    }
+    // On to the choice of issue, where the own-words field and the row of own sessions join
+    // the window.
+    void ToTheIssueChoice() {
+        window->controller().Next();
+        ASSERT_EQ(window->controller().State().genmCurrentStep, estSelectIssue);
     }
     QString Text(const char* name) const {
         if (const auto* button = window->findChild<QAbstractButton*>(QLatin1String(name))) {
@@ -99,6 +106,7 @@ const Caption kCaptions[] = {
 TEST_F(Translated, TheWindowsCaptionsFollowTheLanguage) {
     for (const char* language : {static_cast<const char*>(nullptr), "de"}) {
         Open(language);
+        ToTheIssueChoice();
         for (const Caption& c : kCaptions) {
             SCOPED_TRACE(std::string(language ? language : "none") + " " + c.object);
             EXPECT_EQ(Text(c.object), QString::fromUtf8(language ? c.german : c.english));
@@ -112,6 +120,7 @@ TEST_F(Translated, TheWindowsMnemonicsStayUniqueInEachLanguage) {
     for (const char* language : {static_cast<const char*>(nullptr), "de", "es"}) {
         SCOPED_TRACE(language ? language : "none");
         Open(language);
+        ToTheIssueChoice();
         QStringList texts;
         for (const QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
             // Pause and Resume share a place and are never shown together.
