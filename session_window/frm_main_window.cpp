@@ -21,7 +21,7 @@ namespace {
 // A button whose caption is longer than the design made room for (a translation's) grows to the
 // left, keeping its right edge; a caption that fits leaves the design's place as it is.
 void WidenForCaption(QPushButton* button) {
-    constexpr int kPadding = 6;
+    constexpr int kPadding = 4;  // as the layout check measures a caption
     const QString caption = QString(button->text()).remove(QLatin1Char('&'));
     const int need = button->fontMetrics().horizontalAdvance(caption) + 2 * kPadding;
     if (need <= button->width()) return;
