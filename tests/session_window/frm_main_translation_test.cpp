@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QDir>
 #include <QLabel>
 #include <QMenu>
 #include <QSet>
@@ -169,6 +170,11 @@ TEST_F(Translated, TheShortcutsListNamesTheTranslatedAltKeys) {
         QCoreApplication::processEvents();
         const QStringList problems = LayoutProblems(dialog);
         EXPECT_TRUE(problems.isEmpty()) << problems.join("\n").toStdString();
+        const QString shots = qEnvironmentVariable("MINDROVA_TRANSLATION_SHOTS");
+        if (!shots.isEmpty()) {
+            dialog->grab().save(
+                QDir(shots).filePath(QStringLiteral("%1 shortcuts.png").arg(row.language)));
+        }
     }
 }
 
