@@ -17,7 +17,7 @@ namespace mindrova {
 
 frmSessionOptions::frmSessionOptions(const SessionPace& pace, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmSessionOptions"));
-    setWindowTitle(QStringLiteral("Session options"));
+    setWindowTitle(tr("Session options"));
     setModal(true);
 
     spnSecondsPerPoint = new QSpinBox(this);

@@ -30,11 +30,11 @@ constexpr std::array<int, 10> kVisibleIssueOrder{1, 2, 3, 11, 4, 5, 12, 7, 8, 9}
 const char* DesignIssueCaption(int index) {
     switch (index) {
         case 10:
-            return "Trauma";
+            return QT_TRANSLATE_NOOP("Issues", "Trauma");
         case 11:
-            return "Guilt";
+            return QT_TRANSLATE_NOOP("Issues", "Guilt");
         case 12:
-            return "PTSD, Trauma";
+            return QT_TRANSLATE_NOOP("Issues", "PTSD, Trauma");
         default:
             return "";
     }
@@ -88,7 +88,7 @@ void frmMain::BuildControls() {
 
     cmdPause_Bottom = new QToolButton(this);
     cmdPause_Bottom->setObjectName(QStringLiteral("cmdPause_Bottom"));
-    cmdPause_Bottom->setText(QStringLiteral("Pause"));
+    cmdPause_Bottom->setText(tr("Pause"));
     cmdPause_Bottom->setIcon(LookIcon(QStringLiteral(":/resources/pause.svg"), CurrentLook()));
     // Picture beside the caption: the button fits the gap between the panels and the status bar.
     cmdPause_Bottom->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
@@ -127,17 +127,13 @@ void frmMain::BuildToolbar() {
     picToolBar->setAutoFillBackground(true);
     picToolBar->setAccessibleName(tr("Toolbar"));
 
-    cmdExit = MakeButton(picToolBar, "cmdExit", QStringLiteral("E&xit"), mScale, 300, tr("Exit"));
-    cmdNavig[0] = MakeButton(picToolBar, "cmdNavig(0)", QStringLiteral("&Previous"), mScale, 1620,
-                             tr("Previous step"));
-    cmdPause =
-        MakeButton(picToolBar, "cmdPause", QStringLiteral("P&ause"), mScale, 2940, tr("Pause"));
-    cmdNavig[1] = MakeButton(picToolBar, "cmdNavig(1)", QStringLiteral("&Next"), mScale, 4260,
-                             tr("Next step"));
-    cmdFinish =
-        MakeButton(picToolBar, "cmdFinish", QStringLiteral("&Finish"), mScale, 5580, tr("Finish"));
-    cmdResume =
-        MakeButton(picToolBar, "cmdResume", QStringLiteral("R&esume"), mScale, 0, tr("Resume"));
+    cmdExit = MakeButton(picToolBar, "cmdExit", tr("E&xit"), mScale, 300, tr("Exit"));
+    cmdNavig[0] =
+        MakeButton(picToolBar, "cmdNavig(0)", tr("&Previous"), mScale, 1620, tr("Previous step"));
+    cmdPause = MakeButton(picToolBar, "cmdPause", tr("P&ause"), mScale, 2940, tr("Pause"));
+    cmdNavig[1] = MakeButton(picToolBar, "cmdNavig(1)", tr("&Next"), mScale, 4260, tr("Next step"));
+    cmdFinish = MakeButton(picToolBar, "cmdFinish", tr("&Finish"), mScale, 5580, tr("Finish"));
+    cmdResume = MakeButton(picToolBar, "cmdResume", tr("R&esume"), mScale, 0, tr("Resume"));
     cmdWeb = MakeButton(picToolBar, "cmdWeb", QString(), mScale, 9540, tr("Feedback"));
 
     connect(cmdExit, &QPushButton::clicked, this, [this] { mController.Exit(); });
@@ -175,7 +171,7 @@ void frmMain::BuildPanels() {
     picLeftFrame->setObjectName(QStringLiteral("picLeftFrame"));
     picLeftFrame->setAccessibleName(tr("Step"));
 
-    lblSegmentTitle = new QLabel(QStringLiteral("Segment Title"), picLeftFrame);
+    lblSegmentTitle = new QLabel(tr("Segment Title"), picLeftFrame);
     lblSegmentTitle->setObjectName(QStringLiteral("lblSegmentTitle"));
     lblSegmentTitle->setFont(UiFont(14.25, true));
     lblSegmentTitle->setAccessibleName(tr("Step title"));
@@ -190,7 +186,7 @@ void frmMain::BuildPanels() {
     scrLeftFrame->setWidgetResizable(true);
     scrLeftFrame->setBackgroundRole(QPalette::Base);
     scrLeftFrame->viewport()->setBackgroundRole(QPalette::Base);
-    lblLeftFrame = new QLabel(QStringLiteral("Text"));
+    lblLeftFrame = new QLabel(tr("Text"));
     lblLeftFrame->setObjectName(QStringLiteral("lblLeftFrame"));
     lblLeftFrame->setFont(UiFont(14.25));
     lblLeftFrame->setAccessibleName(tr("Instructions"));
@@ -235,7 +231,7 @@ void frmMain::BuildPanels() {
     }
     for (MarkerPicture* p : {picShape, picHandLeft, picHandRight}) p->setScale(mScale);
 
-    lblCurrentPoint = new QLabel(QStringLiteral("Current Point"), picRightFrame);
+    lblCurrentPoint = new QLabel(tr("Current Point"), picRightFrame);
     lblCurrentPoint->setObjectName(QStringLiteral("lblCurrentPoint"));
     lblCurrentPoint->setFont(UiFont(12));
     lblCurrentPoint->setAccessibleName(tr("Current point"));
@@ -250,7 +246,8 @@ void frmMain::BuildIssueFrame() {
     fraMode->setObjectName(QStringLiteral("fraMode"));
     fraMode->setAccessibleName(tr("Emotional issue"));
     for (int i = 1; i <= ISSUE_OPTION_COUNT; ++i) {
-        auto* option = new OptionButton(QString::fromLatin1(DesignIssueCaption(i)), fraMode);
+        auto* option =
+            new OptionButton(QCoreApplication::translate("Issues", DesignIssueCaption(i)), fraMode);
         option->setObjectName(QStringLiteral("radMode(%1)").arg(i));
         option->setFont(UiFont(14.25));
         option->setHidden(true);
@@ -323,10 +320,10 @@ void frmMain::Form_Load() {
             line = 60;
             mController.StartSession();
             line = 70;
-            cmdWeb->setToolTip(QStringLiteral(
-                "Today is a good day to contact me - feel free to share with me your "
-                "feedback/suggestions or just to say hi."));
-            cmdWeb->setText(QStringLiteral("Feedback"));
+            cmdWeb->setToolTip(
+                tr("Today is a good day to contact me - feel free to share with me your "
+                   "feedback/suggestions or just to say hi."));
+            cmdWeb->setText(tr("Feedback"));
             line = 80;
             SetColors();
             line = 90;
@@ -336,10 +333,9 @@ void frmMain::Form_Load() {
                 ApplyOpeningSize();
             } else {
                 mOpeningSizePending = false;
-                const TwipRect opening =
-                    FitIntoArea({OuterGeometry().left, OuterGeometry().top, OPENING_OUTER_WIDTH,
-                                 OPENING_OUTER_HEIGHT},
-                                AvailableArea());
+                const TwipRect opening = FitIntoArea({OuterGeometry().left, OuterGeometry().top,
+                                                      OPENING_OUTER_WIDTH, OPENING_OUTER_HEIGHT},
+                                                     AvailableArea());
                 setGeometry(mScale.rect(opening));
                 setWindowState(windowState() | Qt::WindowMaximized);
                 // The frame is not known yet: the restored window is fitted once it has one.

@@ -19,9 +19,9 @@ void frmMain::BuildPopupMenu() {
     mnuPopUp = new QMenu(this);
     mnuPopUp->setObjectName(QStringLiteral("mnuPopUp"));
     mnuPopUp->setAccessibleName(tr("Menu"));
-    mnuPopUpShortcuts = mnuPopUp->addAction(QStringLiteral("Keyboard Shortcuts"));
+    mnuPopUpShortcuts = mnuPopUp->addAction(tr("Keyboard Shortcuts"));
     mnuPopUpShortcuts->setObjectName(QStringLiteral("mnuPopUpShortcuts"));
-    mnuPopUpAbout = mnuPopUp->addAction(QStringLiteral("About"));
+    mnuPopUpAbout = mnuPopUp->addAction(tr("About"));
     mnuPopUpAbout->setObjectName(QStringLiteral("mnuPopUpAbout"));
     BuildJournalMenuItems();
     mnuPopUpSep = mnuPopUp->addSeparator();
@@ -34,7 +34,7 @@ void frmMain::BuildPopupMenu() {
     mAnnouncer = std::make_unique<WindowAnnouncer>(
         *this, mController, [this] { return mSpeech && mSpeech->Enabled(); });
     mnuPopUpSep->setObjectName(QStringLiteral("mnuPopUpSep"));
-    mnuPopUpExit = mnuPopUp->addAction(QStringLiteral("Exit"));
+    mnuPopUpExit = mnuPopUp->addAction(tr("Exit"));
     mnuPopUpExit->setObjectName(QStringLiteral("mnuPopUpExit"));
 
     connect(mnuPopUpShortcuts, &QAction::triggered, this, [this] { KeyboardShortcuts(this); });
@@ -80,19 +80,17 @@ bool frmMain::Form_KeyDown(const QKeyEvent& event) {
                      key == Qt::Key_Down || key == Qt::Key_Space)) {
         return false;
     }
-    const bool typing =
-        focus != nullptr && (focus == mOwnWords || focus == mPersonalSessions);
+    const bool typing = focus != nullptr && (focus == mOwnWords || focus == mPersonalSessions);
     // The button beside the list of the user's own sessions takes Space and Enter as a button
     // does; the session's keys go on working everywhere else.
     if (focus != nullptr && focus == mManageSessions &&
         (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)) {
         return false;
     }
-    KeyDecision decision =
-        DecideKeyDown(key, mController.PauseAvailable(), mController.Paused(),
-                      mController.State().genmCurrentStep, typing,
-                      event.modifiers().testFlag(Qt::ShiftModifier),
-                      event.modifiers().testFlag(Qt::ControlModifier));
+    KeyDecision decision = DecideKeyDown(key, mController.PauseAvailable(), mController.Paused(),
+                                         mController.State().genmCurrentStep, typing,
+                                         event.modifiers().testFlag(Qt::ShiftModifier),
+                                         event.modifiers().testFlag(Qt::ControlModifier));
     // Ctrl pressed while paused resumes; the Plus, Minus or 0 of the same chord is part of that
     // one key press and sizes nothing.
     const bool textSize = decision.command == KeyCommand::TextLarger ||

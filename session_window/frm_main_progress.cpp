@@ -37,7 +37,7 @@ void ShowLine(QLabel* label, const QString& text) {
 void frmMain::BuildOwnWordsField() {
     constexpr TwipRect kCaption{720, 7020, 6045, 375};
     constexpr TwipRect kField{720, 7440, 6045, 450};
-    mOwnWordsCaption = new QLabel(QStringLiteral("In your own words (optional):"), fraMode);
+    mOwnWordsCaption = new QLabel(tr("In your own words (optional):"), fraMode);
     mOwnWordsCaption->setObjectName(QStringLiteral("lblOwnWords"));
     mOwnWordsCaption->setAccessibleName(tr("In your own words (optional)"));
     mOwnWordsCaption->setFont(UiFont(12 * mTextScales.issues));
@@ -152,8 +152,8 @@ void frmMain::PlaceRatingLines() {
     if (!mFirstRatingLine->isHidden()) {
         const TwipRect& scale = mLayout.fraSUD_2;
         mFirstRatingLine->setGeometry(
-            mScale.rect({scale.left, std::max(0.0, scale.top - 600 * mTextScales.text),
-                         scale.width, 495 * mTextScales.text}));
+            mScale.rect({scale.left, std::max(0.0, scale.top - 600 * mTextScales.text), scale.width,
+                         495 * mTextScales.text}));
         if (mTextScales.text > 1 || mFirstRatingShare != 1) FitLargerLines();
     }
     if (mRatingChangeLine->isHidden()) return;
@@ -167,10 +167,10 @@ void frmMain::PlaceRatingLines() {
 }
 
 void frmMain::BuildJournalMenuItems() {
-    mJournalKeep = mnuPopUp->addAction(QStringLiteral("Keep a private journal"));
+    mJournalKeep = mnuPopUp->addAction(tr("Keep a private journal"));
     mJournalKeep->setObjectName(QStringLiteral("mnuPopUpJournalKeep"));
     mJournalKeep->setCheckable(true);
-    mJournalOpen = mnuPopUp->addAction(QStringLiteral("Journal..."));
+    mJournalOpen = mnuPopUp->addAction(tr("Journal..."));
     mJournalOpen->setObjectName(QStringLiteral("mnuPopUpJournal"));
     // The check mirrors the saved setting each time the menu opens.
     connect(mnuPopUp, &QMenu::aboutToShow, this, [this] {

@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QTimer>
@@ -14,6 +15,21 @@
 #include "session_window/frm_main.h"
 
 namespace mindrova {
+
+namespace {
+
+// A button whose caption is longer than the design made room for (a translation's) grows to the
+// left, keeping its right edge; a caption that fits leaves the design's place as it is.
+void WidenForCaption(QPushButton* button) {
+    constexpr int kPadding = 4;  // as the layout check measures a caption
+    const QString caption = QString(button->text()).remove(QLatin1Char('&'));
+    const int need = button->fontMetrics().horizontalAdvance(caption) + 2 * kPadding;
+    if (need <= button->width()) return;
+    const QRect place = button->geometry();
+    button->setGeometry(place.right() + 1 - need, place.top(), need, place.height());
+}
+
+}  // namespace
 
 void frmMain::SetStepTimerEnabled(bool enabled) {
     if (enabled == tmrSteps.isActive()) return;
@@ -258,6 +274,7 @@ void frmMain::ApplyLayout() {
         const QRect target = mScale.rect(p.rect);
         if (p.widget->geometry() != target) p.widget->setGeometry(target);
     }
+    WidenForCaption(cmdWeb);
     // The intro text floats over the panels; the docked bars stay above it so that the menu and
     // the clock stay reachable in a small window. The lower Pause button sits over the middle of
     // the status bar, unless the window is so narrow that it would cover the bar's controls.

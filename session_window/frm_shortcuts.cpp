@@ -9,9 +9,9 @@
 #include <QTreeWidget>
 #include <algorithm>
 
-#include "support/error_trap.h"
 #include "session/twips.h"
 #include "session_window/window_fonts.h"
+#include "support/error_trap.h"
 
 namespace mindrova {
 namespace {
@@ -36,12 +36,19 @@ struct ShortcutRow {
 };
 
 constexpr ShortcutRow ROWS[] = {
-    {"Advance to the next step",
-     "'N', left click, space, right or down arrow, enter, or page down"},
-    {"Return to the previous step", "'P', backspace, left or up arrow, or page up"},
-    {"Pause tapping", "Esc or Alt + A"},
-    {"Go to Finish", "Alt + F"},
-    {"Turn spoken guidance on or off", "'V'"},
+    {QT_TRANSLATE_NOOP("mindrova::frmShortcuts", "Advance to the next step"),
+     QT_TRANSLATE_NOOP("mindrova::frmShortcuts",
+                       "'N', left click, space, right or down arrow, enter, or page down")},
+    {QT_TRANSLATE_NOOP("mindrova::frmShortcuts", "Return to the previous step"),
+     QT_TRANSLATE_NOOP("mindrova::frmShortcuts", "'P', backspace, left or up arrow, or page up")},
+    // The Alt keys are the mnemonics of the window's Pause and Finish buttons: a translation
+    // names the letters its own captions underline.
+    {QT_TRANSLATE_NOOP("mindrova::frmShortcuts", "Pause tapping"),
+     QT_TRANSLATE_NOOP("mindrova::frmShortcuts", "Esc or Alt + A")},
+    {QT_TRANSLATE_NOOP("mindrova::frmShortcuts", "Go to Finish"),
+     QT_TRANSLATE_NOOP("mindrova::frmShortcuts", "Alt + F")},
+    {QT_TRANSLATE_NOOP("mindrova::frmShortcuts", "Turn spoken guidance on or off"),
+     QT_TRANSLATE_NOOP("mindrova::frmShortcuts", "'V'")},
 };
 
 // The open dialog, forgotten as soon as it starts closing so that a closing one is never
@@ -66,7 +73,7 @@ frmShortcuts::frmShortcuts(QWidget* owner)
     setObjectName(QStringLiteral("frmShortcuts"));
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
-    setWindowTitle(QStringLiteral("Keboard Shortcuts"));
+    setWindowTitle(tr("Keboard Shortcuts"));
     BuildControls();
     Form_Load();
     FitToContent();
@@ -78,7 +85,7 @@ void frmShortcuts::BuildControls() {
 
     ltvShortcuts = new QTreeWidget(this);
     ltvShortcuts->setObjectName(QStringLiteral("ltvShortcuts"));
-    ltvShortcuts->setAccessibleName(QStringLiteral("Keyboard shortcuts"));
+    ltvShortcuts->setAccessibleName(tr("Keyboard shortcuts"));
     ltvShortcuts->setGeometry(scale.rect({LIST_LEFT, LIST_TOP, LIST_WIDTH, LIST_HEIGHT}));
     ltvShortcuts->setFont(UiFont(9));
     ltvShortcuts->setColumnCount(2);
@@ -105,9 +112,9 @@ void frmShortcuts::BuildControls() {
     picBottom->setGeometry(
         scale.rect({0, CLIENT_HEIGHT - BOTTOM_PANEL_HEIGHT, CLIENT_WIDTH, BOTTOM_PANEL_HEIGHT}));
 
-    cmdCancel = new QPushButton(QStringLiteral("&Close"), picBottom);
+    cmdCancel = new QPushButton(tr("&Close"), picBottom);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    cmdCancel->setAccessibleName(QStringLiteral("Close"));
+    cmdCancel->setAccessibleName(tr("Close"));
     cmdCancel->setGeometry(scale.rect({6750, 240, CLOSE_WIDTH, 390}));
     // Enter does nothing in this dialog, so the button must not be its default.
     cmdCancel->setAutoDefault(false);
@@ -124,8 +131,8 @@ void frmShortcuts::Form_Load() {
     int row = 1;
     for (const ShortcutRow& r : ROWS) {
         auto* item = new QTreeWidgetItem(ltvShortcuts);
-        item->setText(0, QString::fromLatin1(r.action));
-        item->setText(1, QString::fromLatin1(r.keys));
+        item->setText(0, tr(r.action));
+        item->setText(1, tr(r.keys));
         item->setData(0, Qt::UserRole, RowKey(row, 1));
         item->setData(1, Qt::UserRole, RowKey(row, 2));
         item->setToolTip(0, item->text(0));

@@ -89,11 +89,11 @@ std::unique_ptr<QtSpeaker> QtSpeaker::Create(const SpeechSettings& settings) {
         engine = OpenSpeechEngine(name, settings, nullptr);
         if (Answers(engine)) break;
         if (!engine) {
-            failure = QStringLiteral("the speech engine \"%1\" is not installed").arg(name);
+            failure = tr("the speech engine \"%1\" is not installed").arg(name);
         } else {
             failure = engine->errorString();
             if (failure.isEmpty()) {
-                failure = QStringLiteral("the speech engine \"%1\" did not start").arg(name);
+                failure = tr("the speech engine \"%1\" did not start").arg(name);
             }
         }
     }
@@ -255,7 +255,7 @@ QString QtSpeaker::EngineName() const {
 void QtSpeaker::ReportError(const QString& reason) {
     if (mErrorReported) return;
     mErrorReported = true;
-    mFailure = reason.isEmpty() ? QStringLiteral("the speech engine stopped working") : reason;
+    mFailure = reason.isEmpty() ? tr("the speech engine stopped working") : reason;
     // Told from the event loop: the listener may drop this speaker in answer.
     QMetaObject::invokeMethod(
         this,

@@ -19,12 +19,12 @@ WindowDisplay::WindowDisplay(QWidget& window, SessionController& controller, QMe
       mController(controller),
       mHooks(std::move(hooks)),
       mSettings(LoadDisplaySettings()) {
-    mnuPopUpSteadyMarkers = new QAction(QString::fromLatin1(STEADY_MARKERS_ITEM), &menu);
+    mnuPopUpSteadyMarkers = new QAction(tr(STEADY_MARKERS_ITEM), &menu);
     mnuPopUpSteadyMarkers->setObjectName(QStringLiteral("mnuPopUpSteadyMarkers"));
     mnuPopUpSteadyMarkers->setCheckable(true);
     menu.insertAction(before, mnuPopUpSteadyMarkers);
     connect(mnuPopUpSteadyMarkers, &QAction::triggered, this, [this] { ToggleSteadyMarkers(); });
-    mnuPopUpAppearance = new QAction(QString::fromLatin1(APPEARANCE_ITEM), &menu);
+    mnuPopUpAppearance = new QAction(tr(APPEARANCE_ITEM), &menu);
     mnuPopUpAppearance->setObjectName(QStringLiteral("mnuPopUpAppearance"));
     menu.insertAction(before, mnuPopUpAppearance);
     connect(mnuPopUpAppearance, &QAction::triggered, this, [this] { ShowAppearanceDialog(); });

@@ -18,8 +18,10 @@ namespace mindrova {
 
 class SessionController;
 
-inline constexpr const char* STEADY_MARKERS_ITEM = "Steady markers";
-inline constexpr const char* APPEARANCE_ITEM = "Appearance...";
+inline constexpr const char* STEADY_MARKERS_ITEM =
+    QT_TRANSLATE_NOOP("mindrova::WindowDisplay", "Steady markers");
+inline constexpr const char* APPEARANCE_ITEM =
+    QT_TRANSLATE_NOOP("mindrova::WindowDisplay", "Appearance...");
 
 // What the window does when the look or the text size changes.
 struct DisplayHooks {

@@ -23,7 +23,7 @@ WindowSpeech::WindowSpeech(QWidget& window, SessionController& controller, QMenu
       mNotices(notices),
       mSettings(LoadSpeechSettings()),
       mGuidance(controller.State(), [this] { return MakeSpeaker(); }) {
-    mnuPopUpSpeech = new QAction(QString::fromLatin1(SPOKEN_GUIDANCE_ITEM), &menu);
+    mnuPopUpSpeech = new QAction(tr(SPOKEN_GUIDANCE_ITEM), &menu);
     mnuPopUpSpeech->setObjectName(QStringLiteral("mnuPopUpSpeech"));
     mnuPopUpSpeech->setCheckable(true);
     // The V beside the item is a hint only: the window's key handling already turns guidance on
@@ -32,7 +32,7 @@ WindowSpeech::WindowSpeech(QWidget& window, SessionController& controller, QMenu
     mnuPopUpSpeech->setShortcut(QKeySequence(Qt::Key_V));
     mnuPopUpSpeech->setShortcutContext(Qt::WidgetShortcut);
     mnuPopUpSpeech->setShortcutVisibleInContextMenu(true);
-    mnuPopUpVoice = new QAction(QString::fromLatin1(VOICE_ITEM), &menu);
+    mnuPopUpVoice = new QAction(tr(VOICE_ITEM), &menu);
     mnuPopUpVoice->setObjectName(QStringLiteral("mnuPopUpVoice"));
     menu.insertAction(before, mnuPopUpSpeech);
     menu.insertAction(before, mnuPopUpVoice);

@@ -19,8 +19,9 @@ namespace mindrova {
 
 class SessionController;
 
-inline constexpr const char* SPOKEN_GUIDANCE_ITEM = "Spoken guidance";
-inline constexpr const char* VOICE_ITEM = "Voice...";
+inline constexpr const char* SPOKEN_GUIDANCE_ITEM =
+    QT_TRANSLATE_NOOP("mindrova::WindowSpeech", "Spoken guidance");
+inline constexpr const char* VOICE_ITEM = QT_TRANSLATE_NOOP("mindrova::WindowSpeech", "Voice...");
 
 // The calm notice shown where spoken guidance cannot speak: in the session's status bar and in
 // the Voice dialog when its sample cannot be spoken. reason is shown as plain text.

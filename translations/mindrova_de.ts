@@ -1752,6 +1752,14 @@
         <source>Spoken guidance is unavailable (%1). The session goes on without it.</source>
         <translation>Die Sprachführung ist nicht verfügbar (%1). Die Sitzung geht ohne sie weiter.</translation>
     </message>
+    <message>
+        <source>Spoken guidance</source>
+        <translation>Gesprochene Anleitung</translation>
+    </message>
+    <message>
+        <source>Voice...</source>
+        <translation>Stimme...</translation>
+    </message>
 </context>
 <context>
     <name>mindrova::frmAppearance</name>
@@ -1941,6 +1949,109 @@
     <message>
         <source>Rating change</source>
         <translation>Veränderung der Einschätzung</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Previous</source>
+        <translation>&amp;Zurück</translation>
+    </message>
+    <message>
+        <source>P&amp;ause</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Weiter</translation>
+    </message>
+    <message>
+        <source>&amp;Finish</source>
+        <translation>&amp;Abschließen</translation>
+    </message>
+    <message>
+        <source>R&amp;esume</source>
+        <translation>&amp;Fortsetzen</translation>
+    </message>
+    <message>
+        <source>Segment Title</source>
+        <translation>Schrittname</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Current Point</source>
+        <translation>Aktueller Punkt</translation>
+    </message>
+    <message>
+        <source>Today is a good day to contact me - feel free to share with me your feedback/suggestions or just to say hi.</source>
+        <translation>Heute ist ein guter Tag, dich bei mir zu melden – schreib mir gern deine Rückmeldung und Vorschläge oder sag einfach Hallo.</translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>&amp;My sessions:</source>
+        <translation>&amp;Meine Sitzungen:</translation>
+    </message>
+    <message>
+        <source>My sessions</source>
+        <translation>Meine Sitzungen</translation>
+    </message>
+    <message>
+        <source>One of your own sessions in place of the issue above</source>
+        <translation>Eine deiner eigenen Sitzungen anstelle des Themas oben</translation>
+    </message>
+    <message>
+        <source>Mana&amp;ge...</source>
+        <translation>&amp;Verwalten...</translation>
+    </message>
+    <message>
+        <source>Manage my sessions</source>
+        <translation>Meine Sitzungen verwalten</translation>
+    </message>
+    <message>
+        <source>Make, edit, duplicate, delete, import and export your own sessions</source>
+        <translation>Eigene Sitzungen anlegen, bearbeiten, duplizieren, löschen, importieren und exportieren</translation>
+    </message>
+    <message>
+        <source>My sessions notice</source>
+        <translation>Hinweis zu meinen Sitzungen</translation>
+    </message>
+    <message>
+        <source>The issue above</source>
+        <translation>Das Thema oben</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of your session files could not be read. Manage... shows which and why.</source>
+        <translation>
+            <numerusform>%n deiner Sitzungsdateien konnte nicht gelesen werden. „Verwalten...“ zeigt, welche und warum.</numerusform>
+            <numerusform>%n deiner Sitzungsdateien konnten nicht gelesen werden. „Verwalten...“ zeigt, welche und warum.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Session options...</source>
+        <translation>Sitzungsoptionen...</translation>
+    </message>
+    <message>
+        <source>In your own words (optional):</source>
+        <translation>In deinen eigenen Worten (freiwillig):</translation>
+    </message>
+    <message>
+        <source>Keep a private journal</source>
+        <translation>Privates Tagebuch führen</translation>
+    </message>
+    <message>
+        <source>Journal...</source>
+        <translation>Tagebuch...</translation>
     </message>
 </context>
 <context>
@@ -2765,6 +2876,130 @@
     <message>
         <source>“%1” could not be exported to %2 (%3).</source>
         <translation>„%1“ ließ sich nicht nach %2 exportieren (%3).</translation>
+    </message>
+</context>
+<context>
+    <name>mindrova::QtSpeaker</name>
+    <message>
+        <source>the speech engine &quot;%1&quot; is not installed</source>
+        <translation>die Sprachausgabe „%1“ ist nicht installiert</translation>
+    </message>
+    <message>
+        <source>the speech engine &quot;%1&quot; did not start</source>
+        <translation>die Sprachausgabe „%1“ ist nicht gestartet</translation>
+    </message>
+    <message>
+        <source>the speech engine stopped working</source>
+        <translation>die Sprachausgabe funktioniert nicht mehr</translation>
+    </message>
+</context>
+<context>
+    <name>mindrova::WindowDisplay</name>
+    <message>
+        <source>Steady markers</source>
+        <translation>Ruhige Markierungen</translation>
+    </message>
+    <message>
+        <source>Appearance...</source>
+        <translation>Darstellung...</translation>
+    </message>
+</context>
+<context>
+    <name>mindrova::frmSessionOptions</name>
+    <message>
+        <source>Session options</source>
+        <translation>Sitzungsoptionen</translation>
+    </message>
+    <message>
+        <source>Seconds per point</source>
+        <translation>Sekunden pro Punkt</translation>
+    </message>
+    <message>
+        <source>Round</source>
+        <translation>Runde</translation>
+    </message>
+    <message>
+        <source>All sixteen points</source>
+        <translation>Alle sechzehn Punkte</translation>
+    </message>
+    <message>
+        <source>One side per round, eight points</source>
+        <translation>Eine Seite pro Runde, acht Punkte</translation>
+    </message>
+    <message>
+        <source>&amp;Seconds per point:</source>
+        <translation>&amp;Sekunden pro Punkt:</translation>
+    </message>
+    <message>
+        <source>&amp;Round:</source>
+        <translation>&amp;Runde:</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>mindrova::frmShortcuts</name>
+    <message>
+        <source>Advance to the next step</source>
+        <translation>Zum nächsten Schritt</translation>
+    </message>
+    <message>
+        <source>&apos;N&apos;, left click, space, right or down arrow, enter, or page down</source>
+        <translation>„N“, Linksklick, Leertaste, Pfeil nach rechts oder unten, Eingabe oder Bild ab</translation>
+    </message>
+    <message>
+        <source>Return to the previous step</source>
+        <translation>Zurück zum vorherigen Schritt</translation>
+    </message>
+    <message>
+        <source>&apos;P&apos;, backspace, left or up arrow, or page up</source>
+        <translation>„P“, Rücktaste, Pfeil nach links oder oben oder Bild auf</translation>
+    </message>
+    <message>
+        <source>Pause tapping</source>
+        <translation>Klopfen pausieren</translation>
+    </message>
+    <message>
+        <source>Esc or Alt + A</source>
+        <translation>Esc oder Alt + P</translation>
+    </message>
+    <message>
+        <source>Go to Finish</source>
+        <translation>Zum Abschluss springen</translation>
+    </message>
+    <message>
+        <source>Alt + F</source>
+        <translation>Alt + A</translation>
+    </message>
+    <message>
+        <source>Turn spoken guidance on or off</source>
+        <translation>Gesprochene Anleitung ein- oder ausschalten</translation>
+    </message>
+    <message>
+        <source>&apos;V&apos;</source>
+        <translation>„V“</translation>
+    </message>
+    <message>
+        <source>Keboard Shortcuts</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>Keyboard shortcuts</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
     </message>
 </context>
 </TS>

@@ -1752,6 +1752,14 @@
         <source>Spoken guidance is unavailable (%1). The session goes on without it.</source>
         <translation>La guía hablada no está disponible (%1). La sesión continúa sin ella.</translation>
     </message>
+    <message>
+        <source>Spoken guidance</source>
+        <translation>Guía hablada</translation>
+    </message>
+    <message>
+        <source>Voice...</source>
+        <translation>Voz...</translation>
+    </message>
 </context>
 <context>
     <name>mindrova::frmAppearance</name>
@@ -1941,6 +1949,109 @@
     <message>
         <source>Rating change</source>
         <translation>Cambio de la valoración</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Sa&amp;lir</translation>
+    </message>
+    <message>
+        <source>&amp;Previous</source>
+        <translation>&amp;Anterior</translation>
+    </message>
+    <message>
+        <source>P&amp;ause</source>
+        <translation>&amp;Pausa</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Siguiente</translation>
+    </message>
+    <message>
+        <source>&amp;Finish</source>
+        <translation>&amp;Finalizar</translation>
+    </message>
+    <message>
+        <source>R&amp;esume</source>
+        <translation>&amp;Reanudar</translation>
+    </message>
+    <message>
+        <source>Segment Title</source>
+        <translation>Título del paso</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Current Point</source>
+        <translation>Punto actual</translation>
+    </message>
+    <message>
+        <source>Today is a good day to contact me - feel free to share with me your feedback/suggestions or just to say hi.</source>
+        <translation>Hoy es un buen día para escribirme: cuéntame tus comentarios y sugerencias, o simplemente salúdame.</translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Atajos de teclado</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>&amp;My sessions:</source>
+        <translation>&amp;Mis sesiones:</translation>
+    </message>
+    <message>
+        <source>My sessions</source>
+        <translation>Mis sesiones</translation>
+    </message>
+    <message>
+        <source>One of your own sessions in place of the issue above</source>
+        <translation>Una de tus propias sesiones en lugar del tema de arriba</translation>
+    </message>
+    <message>
+        <source>Mana&amp;ge...</source>
+        <translation>&amp;Gestionar...</translation>
+    </message>
+    <message>
+        <source>Manage my sessions</source>
+        <translation>Gestionar mis sesiones</translation>
+    </message>
+    <message>
+        <source>Make, edit, duplicate, delete, import and export your own sessions</source>
+        <translation>Crea, edita, duplica, elimina, importa y exporta tus propias sesiones</translation>
+    </message>
+    <message>
+        <source>My sessions notice</source>
+        <translation>Aviso de mis sesiones</translation>
+    </message>
+    <message>
+        <source>The issue above</source>
+        <translation>El tema de arriba</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of your session files could not be read. Manage... shows which and why.</source>
+        <translation>
+            <numerusform>No se pudo leer %n de tus archivos de sesión. «Gestionar...» muestra cuál y por qué.</numerusform>
+            <numerusform>No se pudieron leer %n de tus archivos de sesión. «Gestionar...» muestra cuáles y por qué.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Session options...</source>
+        <translation>Opciones de sesión...</translation>
+    </message>
+    <message>
+        <source>In your own words (optional):</source>
+        <translation>Con tus propias palabras (opcional):</translation>
+    </message>
+    <message>
+        <source>Keep a private journal</source>
+        <translation>Llevar un diario privado</translation>
+    </message>
+    <message>
+        <source>Journal...</source>
+        <translation>Diario...</translation>
     </message>
 </context>
 <context>
@@ -2765,6 +2876,130 @@
     <message>
         <source>“%1” could not be exported to %2 (%3).</source>
         <translation>No se ha podido exportar «%1» a %2 (%3).</translation>
+    </message>
+</context>
+<context>
+    <name>mindrova::QtSpeaker</name>
+    <message>
+        <source>the speech engine &quot;%1&quot; is not installed</source>
+        <translation>el motor de voz «%1» no está instalado</translation>
+    </message>
+    <message>
+        <source>the speech engine &quot;%1&quot; did not start</source>
+        <translation>el motor de voz «%1» no se inició</translation>
+    </message>
+    <message>
+        <source>the speech engine stopped working</source>
+        <translation>el motor de voz dejó de funcionar</translation>
+    </message>
+</context>
+<context>
+    <name>mindrova::WindowDisplay</name>
+    <message>
+        <source>Steady markers</source>
+        <translation>Marcadores fijos</translation>
+    </message>
+    <message>
+        <source>Appearance...</source>
+        <translation>Apariencia...</translation>
+    </message>
+</context>
+<context>
+    <name>mindrova::frmSessionOptions</name>
+    <message>
+        <source>Session options</source>
+        <translation>Opciones de sesión</translation>
+    </message>
+    <message>
+        <source>Seconds per point</source>
+        <translation>Segundos por punto</translation>
+    </message>
+    <message>
+        <source>Round</source>
+        <translation>Ronda</translation>
+    </message>
+    <message>
+        <source>All sixteen points</source>
+        <translation>Los dieciséis puntos</translation>
+    </message>
+    <message>
+        <source>One side per round, eight points</source>
+        <translation>Un lado por ronda, ocho puntos</translation>
+    </message>
+    <message>
+        <source>&amp;Seconds per point:</source>
+        <translation>&amp;Segundos por punto:</translation>
+    </message>
+    <message>
+        <source>&amp;Round:</source>
+        <translation>&amp;Ronda:</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>mindrova::frmShortcuts</name>
+    <message>
+        <source>Advance to the next step</source>
+        <translation>Avanzar al paso siguiente</translation>
+    </message>
+    <message>
+        <source>&apos;N&apos;, left click, space, right or down arrow, enter, or page down</source>
+        <translation>«N», clic izquierdo, espacio, flecha derecha o abajo, Intro o Av Pág</translation>
+    </message>
+    <message>
+        <source>Return to the previous step</source>
+        <translation>Volver al paso anterior</translation>
+    </message>
+    <message>
+        <source>&apos;P&apos;, backspace, left or up arrow, or page up</source>
+        <translation>«P», retroceso, flecha izquierda o arriba, o Re Pág</translation>
+    </message>
+    <message>
+        <source>Pause tapping</source>
+        <translation>Pausar los toques</translation>
+    </message>
+    <message>
+        <source>Esc or Alt + A</source>
+        <translation>Esc o Alt + P</translation>
+    </message>
+    <message>
+        <source>Go to Finish</source>
+        <translation>Ir a Finalizar</translation>
+    </message>
+    <message>
+        <source>Alt + F</source>
+        <translation>Alt + F</translation>
+    </message>
+    <message>
+        <source>Turn spoken guidance on or off</source>
+        <translation>Activar o desactivar la guía hablada</translation>
+    </message>
+    <message>
+        <source>&apos;V&apos;</source>
+        <translation>«V»</translation>
+    </message>
+    <message>
+        <source>Keboard Shortcuts</source>
+        <translation>Atajos de teclado</translation>
+    </message>
+    <message>
+        <source>Keyboard shortcuts</source>
+        <translation>Atajos de teclado</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
     </message>
 </context>
 </TS>

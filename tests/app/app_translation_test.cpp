@@ -22,6 +22,7 @@
 #include "app/frm_journal.h"
 #include "app/frm_personal_session_edit.h"
 #include "app/frm_personal_sessions.h"
+#include "app/frm_session_options.h"
 #include "app/frm_voice.h"
 #include "fixtures/fake_speaker.h"
 #include "fixtures/modal_recorder.h"
@@ -69,6 +70,8 @@ const DialogCase kDialogs[] = {
          return std::make_unique<frmPersonalSessions>(folder + "/sessions", eisGuilt, QString());
      }},
     {"Edit a session", MakeEditor},
+    {"Session options",
+     [](const QString&) { return std::make_unique<frmSessionOptions>(SessionPace{}); }},
     {"Journal",
      [](const QString& folder) {
          return std::make_unique<frmJournal>(folder + "/journal.sqlite");
@@ -148,6 +151,8 @@ TEST_F(Translated, WithoutATranslationTheTextsStayAsTheyWere) {
     } rows[] = {
         {"About caption", AboutCaption(), "About Mindrova"},
         {"Appearance title", frmAppearance(DisplaySettings{}).windowTitle(), "Appearance"},
+        {"Session options title", frmSessionOptions(SessionPace{}).windowTitle(),
+         "Session options"},
         {"a line of the user's session", PersonalSessionFault(session),
          "The negative line 2 is empty."},
         {"copyright", AboutCopyrightText(),
@@ -167,6 +172,7 @@ TEST_F(Translated, GermanDialogsSpeakGerman) {
     EXPECT_EQ(appearance.findChild<QPushButton*>("cmdCancel")->text(), "&Abbrechen");
     EXPECT_EQ(appearance.findChild<QPushButton*>("cmdCancel")->accessibleName(), "Abbrechen");
     EXPECT_EQ(AboutCaption(), "Über Mindrova");
+    EXPECT_EQ(frmSessionOptions(SessionPace{}).windowTitle(), "Sitzungsoptionen");
     const PersonalSession session{QStringLiteral("T"),
                                   QStringLiteral("S"),
                                   {QStringLiteral("one"), QStringLiteral(" ")},
