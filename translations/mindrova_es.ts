@@ -2202,7 +2202,7 @@
     </message>
     <message>
         <source>The file holds no session: its JSON is not an object.</source>
-        <translation>El archivo no contiene ninguna sesión: su JSON no es un objeto.</translation>
+        <translation>El archivo no contiene ninguna sesión: el JSON que guarda no es un objeto.</translation>
     </message>
     <message>
         <source>The field %1 is missing.</source>
@@ -2261,7 +2261,7 @@
     <name>PersonalStore</name>
     <message>
         <source>Its title “%1” is already the title of %2.</source>
-        <translation>Su título «%1» ya es el título de %2.</translation>
+        <translation>El título «%1» ya lo tiene %2.</translation>
     </message>
     <message>
         <source>The folder %1 could not be made.</source>
@@ -2664,7 +2664,7 @@
     </message>
     <message>
         <source>Its statement and phrases are filled in for you to change.</source>
-        <translation>Su frase de preparación y sus frases ya vienen escritas; luego puedes cambiarlas.</translation>
+        <translation>La frase de preparación y las frases del tema ya vienen escritas; luego puedes cambiarlas.</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -2736,7 +2736,7 @@
     </message>
     <message>
         <source>Delete your session “%1”? Its file %2 is deleted; this cannot be undone.</source>
-        <translation>¿Eliminar tu sesión «%1»? Se eliminará su archivo %2; no se podrá deshacer.</translation>
+        <translation>¿Eliminar tu sesión «%1»? Se eliminará también el archivo %2; no se podrá deshacer.</translation>
     </message>
     <message>
         <source>“%1” was deleted.</source>
