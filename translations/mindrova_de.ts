@@ -740,7 +740,7 @@
     </message>
     <message>
         <source>This negative memory... It hurts so much...</source>
-        <translation>Diese Erinnerung ... Sie tut so weh ...</translation>
+        <translation>Diese Erinnerung ... Das tut so weh ...</translation>
     </message>
     <message>
         <source>I can&apos;t let go of this negative memory...</source>
@@ -1579,7 +1579,7 @@
     </message>
     <message>
         <source>Click button Next when you are ready.</source>
-        <translation>Klicke auf „Next“, wenn du so weit bist.</translation>
+        <translation>Klicke auf „Weiter“, wenn du so weit bist.</translation>
     </message>
     <message>
         <source>Now please assess the intensity of the issue - the level of discomfort it causes. Assign a SUD number to this issue.</source>
@@ -1659,11 +1659,11 @@
     </message>
     <message>
         <source>If it decreased but it is still &gt; 0, you may click the button &apos;Next&apos; and continue tapping till it reaches zero, or you may stop the session and continue it at other time.</source>
-        <translation>Ist er gesunken, aber noch über 0, kannst du auf „Next“ klicken und weiterklopfen, bis er bei null ist – oder du beendest die Sitzung und machst ein andermal weiter.</translation>
+        <translation>Ist er gesunken, aber noch über 0, kannst du auf „Weiter“ klicken und weiterklopfen, bis er bei null ist – oder du beendest die Sitzung und machst ein andermal weiter.</translation>
     </message>
     <message>
         <source>If SUD = 0, either end the session or click the button &apos;Previous&apos; couple of times to go back to the beginning of the process and move on to the next issue.</source>
-        <translation>Ist der SUD-Wert 0, beende die Sitzung oder klicke ein paar Mal auf „Previous“, um zum Anfang zurückzukehren und dich dem nächsten Thema zu widmen.</translation>
+        <translation>Ist der SUD-Wert 0, beende die Sitzung oder klicke ein paar Mal auf „Zurück“, um zum Anfang zurückzukehren und dich dem nächsten Thema zu widmen.</translation>
     </message>
     <message>
         <source>Sometimes (though very rarely) it happens that the level of the stress increases.</source>
@@ -1675,7 +1675,7 @@
     </message>
     <message>
         <source>To stop the session plese click the button &apos;Finish.</source>
-        <translation>Um die Sitzung zu beenden, klicke auf „Finish“.</translation>
+        <translation>Um die Sitzung zu beenden, klicke auf „Abschließen“.</translation>
     </message>
     <message>
         <source>Take a deep breath. Place one hand on your hearth and the other one abount one inch below your belly button - this spot is called &apos;dan tien&apos;.</source>
@@ -1746,11 +1746,11 @@
     <name>mindrova::WindowSpeech</name>
     <message>
         <source>Spoken guidance notice</source>
-        <translation>Hinweis zur Sprachführung</translation>
+        <translation>Hinweis zur gesprochenen Anleitung</translation>
     </message>
     <message>
         <source>Spoken guidance is unavailable (%1). The session goes on without it.</source>
-        <translation>Die Sprachführung ist nicht verfügbar (%1). Die Sitzung geht ohne sie weiter.</translation>
+        <translation>Die gesprochene Anleitung ist nicht verfügbar (%1). Die Sitzung geht ohne sie weiter.</translation>
     </message>
     <message>
         <source>Spoken guidance</source>
@@ -1880,7 +1880,7 @@
     </message>
     <message>
         <source>Opens the menu: keyboard shortcuts, about, exit</source>
-        <translation>Öffnet das Menü: Tastenkürzel, Info, Beenden</translation>
+        <translation>Öffnet das Menü: Tastenkürzel, Über, Beenden</translation>
     </message>
     <message>
         <source>Elapsed time</source>
@@ -1924,7 +1924,7 @@
     </message>
     <message>
         <source>SUD rating, 0 to 10</source>
-        <translation>SUD-Wert, 0 bis 10</translation>
+        <translation>SUD-Einschätzung, 0 bis 10</translation>
     </message>
     <message>
         <source>SUD %1</source>
@@ -2164,7 +2164,7 @@
     <name>JournalServices</name>
     <message>
         <source>The journal window could not be opened (%1). Your journal is kept as it was.</source>
-        <translation>Das Tagebuchfenster ließ sich nicht öffnen (%1). Ihr Tagebuch bleibt unverändert erhalten.</translation>
+        <translation>Das Tagebuchfenster ließ sich nicht öffnen (%1). Dein Tagebuch bleibt unverändert erhalten.</translation>
     </message>
     <message>
         <source>Journal notice</source>
@@ -2172,15 +2172,15 @@
     </message>
     <message>
         <source>Your choice could not be saved in the settings file, so the journal stays off and nothing is written to it.</source>
-        <translation>Ihre Wahl ließ sich nicht in der Einstellungsdatei speichern. Das Tagebuch bleibt deshalb aus, und es wird nichts hineingeschrieben.</translation>
+        <translation>Deine Wahl ließ sich nicht in der Einstellungsdatei speichern. Das Tagebuch bleibt deshalb aus, und es wird nichts hineingeschrieben.</translation>
     </message>
     <message>
         <source>Your journal is off: nothing more will be written to it now. Your choice could not be saved in the settings file, so the journal will be on again when Mindrova next starts.</source>
-        <translation>Ihr Tagebuch ist aus: Ab jetzt wird nichts mehr hineingeschrieben. Ihre Wahl ließ sich nicht in der Einstellungsdatei speichern, deshalb ist das Tagebuch beim nächsten Start von Mindrova wieder an.</translation>
+        <translation>Dein Tagebuch ist aus: Ab jetzt wird nichts mehr hineingeschrieben. Deine Wahl ließ sich nicht in der Einstellungsdatei speichern, deshalb ist das Tagebuch beim nächsten Start von Mindrova wieder an.</translation>
     </message>
     <message>
         <source>Your journal is off: nothing more will be written to it. Do you also want to delete the entries it keeps? This cannot be undone.</source>
-        <translation>Ihr Tagebuch ist aus: Es wird nichts mehr hineingeschrieben. Möchten Sie auch die Einträge löschen, die es enthält? Das lässt sich nicht rückgängig machen.</translation>
+        <translation>Dein Tagebuch ist aus: Es wird nichts mehr hineingeschrieben. Möchtest du auch die Einträge löschen, die es enthält? Das lässt sich nicht rückgängig machen.</translation>
     </message>
     <message>
         <source>The copies kept aside because they could not be read are deleted with them: %1.</source>
@@ -2188,7 +2188,7 @@
     </message>
     <message>
         <source>The journal could not be deleted. You can delete the files %1* yourself.</source>
-        <translation>Das Tagebuch ließ sich nicht löschen. Sie können die Dateien %1* selbst löschen.</translation>
+        <translation>Das Tagebuch ließ sich nicht löschen. Du kannst die Dateien %1* selbst löschen.</translation>
     </message>
 </context>
 <context>
@@ -2214,7 +2214,7 @@
     </message>
     <message>
         <source>“%1” is already one of your sessions.</source>
-        <translation>„%1“ gehört schon zu Ihren Sitzungen.</translation>
+        <translation>„%1“ gehört schon zu deinen Sitzungen.</translation>
     </message>
     <message>
         <source>Import a session</source>
@@ -2222,11 +2222,11 @@
     </message>
     <message>
         <source>You already have a session called “%1”. Replace it with the one in %2?</source>
-        <translation>Sie haben schon eine Sitzung namens „%1“. Soll sie durch die aus %2 ersetzt werden?</translation>
+        <translation>Du hast schon eine Sitzung namens „%1“. Möchtest du sie durch die aus %2 ersetzen?</translation>
     </message>
     <message>
         <source>Nothing was imported; your session “%1” is unchanged.</source>
-        <translation>Es wurde nichts importiert; Ihre Sitzung „%1“ ist unverändert.</translation>
+        <translation>Es wurde nichts importiert; deine Sitzung „%1“ ist unverändert.</translation>
     </message>
     <message>
         <source>“%1” was replaced by the imported one.</source>
@@ -2313,7 +2313,7 @@
     </message>
     <message>
         <source>The file holds no session: its JSON is not an object.</source>
-        <translation>Die Datei enthält keine Sitzung: Ihr JSON ist kein Objekt.</translation>
+        <translation>Die Datei enthält keine Sitzung: Das JSON darin ist kein Objekt.</translation>
     </message>
     <message>
         <source>The field %1 is missing.</source>
@@ -2372,7 +2372,7 @@
     <name>PersonalStore</name>
     <message>
         <source>Its title “%1” is already the title of %2.</source>
-        <translation>Ihr Titel „%1“ ist schon der Titel von %2.</translation>
+        <translation>Der Titel „%1“ gehört schon zu %2.</translation>
     </message>
     <message>
         <source>The folder %1 could not be made.</source>
@@ -2387,15 +2387,15 @@
     </message>
     <message>
         <source>%1 may continue to function after this, but if you have further problems you should restart the program.</source>
-        <translation>%1 läuft danach möglicherweise weiter. Falls weitere Probleme auftreten, starten Sie das Programm bitte neu.</translation>
+        <translation>%1 läuft danach möglicherweise weiter. Falls weitere Probleme auftreten, starte das Programm bitte neu.</translation>
     </message>
     <message>
         <source>We&apos;d like to fix this problem quickly, but we need your help.  Can %1 submit a bug report on your behalf to %2?  And, can you please take just a moment to jot down what steps we should take to reproduce the problem?</source>
-        <translation>Wir möchten dieses Problem schnell beheben, brauchen dafür aber Ihre Hilfe.  Darf %1 in Ihrem Namen einen Fehlerbericht an %2 senden?  Und könnten Sie sich kurz einen Moment nehmen, um zu notieren, mit welchen Schritten wir das Problem nachstellen können?</translation>
+        <translation>Wir möchten dieses Problem schnell beheben, brauchen dafür aber deine Hilfe.  Darf %1 in deinem Namen einen Fehlerbericht an %2 senden?  Und magst du dir kurz einen Moment nehmen, um zu notieren, mit welchen Schritten wir das Problem nachstellen können?</translation>
     </message>
     <message>
         <source>Your report is confidential, and only the information you see below is included in the report.</source>
-        <translation>Ihr Bericht wird vertraulich behandelt und enthält nur die Angaben, die Sie unten sehen.</translation>
+        <translation>Dein Bericht wird vertraulich behandelt und enthält nur die Angaben, die du unten siehst.</translation>
     </message>
 </context>
 <context>
@@ -2431,23 +2431,23 @@
     <name>mindrova::JournalRecorder</name>
     <message>
         <source>Your journal could not be read, so a new one has been started. The old file is kept unchanged as %1.</source>
-        <translation>Ihr Tagebuch ließ sich nicht lesen, deshalb wurde ein neues begonnen. Die alte Datei bleibt unverändert als %1 erhalten.</translation>
+        <translation>Dein Tagebuch ließ sich nicht lesen, deshalb wurde ein neues begonnen. Die alte Datei bleibt unverändert als %1 erhalten.</translation>
     </message>
     <message>
         <source>Your journal could not be read, and another program is using it, so it is left as it is (%1). Your session goes on as usual, and Mindrova will try again at the next entry.</source>
-        <translation>Ihr Tagebuch ließ sich nicht lesen, und ein anderes Programm verwendet es; deshalb bleibt es, wie es ist (%1). Ihre Sitzung läuft ganz normal weiter, und Mindrova versucht es beim nächsten Eintrag erneut.</translation>
+        <translation>Dein Tagebuch ließ sich nicht lesen, und ein anderes Programm verwendet es; deshalb bleibt es, wie es ist (%1). Deine Sitzung läuft ganz normal weiter, und Mindrova versucht es beim nächsten Eintrag erneut.</translation>
     </message>
     <message>
         <source>Your journal was written by a newer version of Mindrova. It is left as it is, and this session is not added to it.</source>
-        <translation>Ihr Tagebuch wurde von einer neueren Version von Mindrova geschrieben. Es bleibt, wie es ist, und diese Sitzung wird nicht eingetragen.</translation>
+        <translation>Dein Tagebuch wurde von einer neueren Version von Mindrova geschrieben. Es bleibt, wie es ist, und diese Sitzung wird nicht eingetragen.</translation>
     </message>
     <message>
         <source>Your journal could not be written just now (%1). Your session goes on as usual, and Mindrova will try again at the next entry.</source>
-        <translation>Ihr Tagebuch ließ sich gerade nicht schreiben (%1). Ihre Sitzung läuft ganz normal weiter, und Mindrova versucht es beim nächsten Eintrag erneut.</translation>
+        <translation>Dein Tagebuch ließ sich gerade nicht schreiben (%1). Deine Sitzung läuft ganz normal weiter, und Mindrova versucht es beim nächsten Eintrag erneut.</translation>
     </message>
     <message>
         <source>Your journal needs attention: see Journal... in the menu.</source>
-        <translation>Ihr Tagebuch braucht Aufmerksamkeit: siehe „Tagebuch...“ im Menü.</translation>
+        <translation>Dein Tagebuch braucht Aufmerksamkeit: Schau im Menü unter „Tagebuch...“.</translation>
     </message>
 </context>
 <context>
@@ -2473,7 +2473,7 @@
     </message>
     <message>
         <source>Voluntary Feedback - Please Help Us</source>
-        <translation>Freiwillige Rückmeldung – bitte helfen Sie uns</translation>
+        <translation>Freiwillige Rückmeldung – bitte hilf uns</translation>
     </message>
     <message>
         <source>Thank you for using...</source>
@@ -2493,7 +2493,7 @@
     </message>
     <message>
         <source>Your email address, so we can contact you about this problem:</source>
-        <translation>Ihre E-Mail-Adresse, damit wir uns wegen dieses Problems bei Ihnen melden können:</translation>
+        <translation>Deine E-Mail-Adresse, damit wir uns wegen dieses Problems bei dir melden können:</translation>
     </message>
     <message>
         <source>&amp;Send Error Report</source>
@@ -2615,7 +2615,7 @@
     </message>
     <message>
         <source>Your journal is empty.</source>
-        <translation>Ihr Tagebuch ist leer.</translation>
+        <translation>Dein Tagebuch ist leer.</translation>
     </message>
     <message>
         <source>No ratings to show.</source>
@@ -2638,13 +2638,13 @@
     </message>
     <message>
         <source>Delete the copies of your journal kept aside because they could not be read (%1)? This cannot be undone.</source>
-        <translation>Die beiseitegelegten Kopien Ihres Tagebuchs löschen, die sich nicht lesen ließen (%1)? Das lässt sich nicht rückgängig machen.</translation>
+        <translation>Die beiseitegelegten Kopien deines Tagebuchs löschen, die sich nicht lesen ließen (%1)? Das lässt sich nicht rückgängig machen.</translation>
     </message>
     <message numerus="yes">
         <source>Delete all %n entries of your journal? This cannot be undone.</source>
         <translation>
-            <numerusform>%n Eintrag aus Ihrem Tagebuch löschen? Das lässt sich nicht rückgängig machen.</numerusform>
-            <numerusform>Alle %n Einträge Ihres Tagebuchs löschen? Das lässt sich nicht rückgängig machen.</numerusform>
+            <numerusform>%n Eintrag aus deinem Tagebuch löschen? Das lässt sich nicht rückgängig machen.</numerusform>
+            <numerusform>Alle %n Einträge deines Tagebuchs löschen? Das lässt sich nicht rückgängig machen.</numerusform>
         </translation>
     </message>
     <message>
@@ -2653,7 +2653,7 @@
     </message>
     <message>
         <source>Some copies kept aside could not be deleted. You can delete the files journal.damaged-* in %1 yourself.</source>
-        <translation>Einige beiseitegelegte Kopien ließen sich nicht löschen. Sie können die Dateien journal.damaged-* in %1 selbst löschen.</translation>
+        <translation>Einige beiseitegelegte Kopien ließen sich nicht löschen. Du kannst die Dateien journal.damaged-* in %1 selbst löschen.</translation>
     </message>
     <message>
         <source>Export the journal</source>
@@ -2752,7 +2752,7 @@
     </message>
     <message>
         <source>You already have a session called “%1”; give this one another title.</source>
-        <translation>Sie haben schon eine Sitzung namens „%1“; geben Sie dieser bitte einen anderen Titel.</translation>
+        <translation>Du hast schon eine Sitzung namens „%1“; gib dieser bitte einen anderen Titel.</translation>
     </message>
 </context>
 <context>
@@ -2775,7 +2775,7 @@
     </message>
     <message>
         <source>Its statement and phrases are filled in for you to change.</source>
-        <translation>Einstimmungssatz und Sätze des Themas sind schon eingetragen; Sie können sie danach ändern.</translation>
+        <translation>Einstimmungssatz und Sätze des Themas sind schon eingetragen; du kannst sie danach ändern.</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -2787,11 +2787,11 @@
     </message>
     <message>
         <source>Your sessions</source>
-        <translation>Ihre Sitzungen</translation>
+        <translation>Deine Sitzungen</translation>
     </message>
     <message>
         <source>Your &amp;sessions:</source>
-        <translation>Ihre &amp;Sitzungen:</translation>
+        <translation>Deine &amp;Sitzungen:</translation>
     </message>
     <message>
         <source>&amp;New…</source>
@@ -2831,7 +2831,7 @@
     </message>
     <message>
         <source>The session “%1” could not be saved (%2). Your other sessions are unchanged.</source>
-        <translation>Die Sitzung „%1“ ließ sich nicht speichern (%2). Ihre anderen Sitzungen sind unverändert.</translation>
+        <translation>Die Sitzung „%1“ ließ sich nicht speichern (%2). Deine anderen Sitzungen sind unverändert.</translation>
     </message>
     <message>
         <source>“%1” was saved.</source>
@@ -2847,7 +2847,7 @@
     </message>
     <message>
         <source>Delete your session “%1”? Its file %2 is deleted; this cannot be undone.</source>
-        <translation>Ihre Sitzung „%1“ löschen? Ihre Datei %2 wird gelöscht; das lässt sich nicht rückgängig machen.</translation>
+        <translation>Deine Sitzung „%1“ löschen? Die Datei %2 wird dabei gelöscht; das lässt sich nicht rückgängig machen.</translation>
     </message>
     <message>
         <source>“%1” was deleted.</source>

@@ -1551,7 +1551,7 @@
     </message>
     <message>
         <source>Please sit up straight in a safe, quiet place and relax.</source>
-        <translation>Siéntate erguido en un lugar seguro y tranquilo, y relájate.</translation>
+        <translation>Siéntate con la espalda recta en un lugar seguro y tranquilo, y relájate.</translation>
     </message>
     <message>
         <source>Take a deep breath.</source>
@@ -1567,7 +1567,7 @@
     </message>
     <message>
         <source>Whenever you are ready, please click anywhere on the screen or press a spacebar or an Enter key to move to the next step.</source>
-        <translation>Cuando estés listo, haz clic en cualquier parte de la pantalla o pulsa la barra espaciadora o la tecla Intro para pasar al siguiente paso.</translation>
+        <translation>Cuando quieras, haz clic en cualquier parte de la pantalla o pulsa la barra espaciadora o la tecla Intro para pasar al siguiente paso.</translation>
     </message>
     <message>
         <source>Please select an emotional issue you want to clear.</source>
@@ -1579,7 +1579,7 @@
     </message>
     <message>
         <source>Click button Next when you are ready.</source>
-        <translation>Haz clic en «Next» cuando estés listo.</translation>
+        <translation>Haz clic en «Siguiente» cuando quieras.</translation>
     </message>
     <message>
         <source>Now please assess the intensity of the issue - the level of discomfort it causes. Assign a SUD number to this issue.</source>
@@ -1595,7 +1595,7 @@
     </message>
     <message>
         <source>Go to the next step when you are ready.</source>
-        <translation>Pasa al siguiente paso cuando estés listo.</translation>
+        <translation>Pasa al siguiente paso cuando quieras.</translation>
     </message>
     <message>
         <source>Breathe deeply and slowly - inhaling through the nose and out through the mouth. Slowly inhale, slowly exhale and stop for about three seconds.</source>
@@ -1659,11 +1659,11 @@
     </message>
     <message>
         <source>If it decreased but it is still &gt; 0, you may click the button &apos;Next&apos; and continue tapping till it reaches zero, or you may stop the session and continue it at other time.</source>
-        <translation>Si ha bajado pero sigue por encima de 0, puedes hacer clic en «Next» y seguir hasta llegar a cero, o terminar la sesión y continuar en otro momento.</translation>
+        <translation>Si ha bajado pero sigue por encima de 0, puedes hacer clic en «Siguiente» y seguir hasta llegar a cero, o terminar la sesión y continuar en otro momento.</translation>
     </message>
     <message>
         <source>If SUD = 0, either end the session or click the button &apos;Previous&apos; couple of times to go back to the beginning of the process and move on to the next issue.</source>
-        <translation>Si el SUD es 0, termina la sesión o haz clic unas cuantas veces en «Previous» para volver al principio y pasar al siguiente tema.</translation>
+        <translation>Si el SUD es 0, termina la sesión o haz clic unas cuantas veces en «Anterior» para volver al principio y pasar al siguiente tema.</translation>
     </message>
     <message>
         <source>Sometimes (though very rarely) it happens that the level of the stress increases.</source>
@@ -1675,7 +1675,7 @@
     </message>
     <message>
         <source>To stop the session plese click the button &apos;Finish.</source>
-        <translation>Para terminar la sesión, haz clic en «Finish».</translation>
+        <translation>Para terminar la sesión, haz clic en «Finalizar».</translation>
     </message>
     <message>
         <source>Take a deep breath. Place one hand on your hearth and the other one abount one inch below your belly button - this spot is called &apos;dan tien&apos;.</source>
@@ -1727,7 +1727,7 @@
     </message>
     <message>
         <source>Please go to the next step when you are ready.</source>
-        <translation>Pasa al siguiente paso cuando estés listo.</translation>
+        <translation>Pasa al siguiente paso cuando quieras.</translation>
     </message>
     <message>
         <source>Affirmation Statement</source>
@@ -1765,7 +1765,7 @@
     <name>mindrova::frmAppearance</name>
     <message>
         <source>Appearance</source>
-        <translation>Aspecto</translation>
+        <translation>Apariencia</translation>
     </message>
     <message>
         <source>As the desktop</source>
@@ -1789,7 +1789,7 @@
     </message>
     <message>
         <source>&amp;Appearance:</source>
-        <translation>As&amp;pecto:</translation>
+        <translation>A&amp;pariencia:</translation>
     </message>
     <message>
         <source>&amp;Text size:</source>
@@ -1860,11 +1860,11 @@
     </message>
     <message>
         <source>Finish</source>
-        <translation>Terminar</translation>
+        <translation>Finalizar</translation>
     </message>
     <message>
         <source>Resume</source>
-        <translation>Continuar</translation>
+        <translation>Reanudar</translation>
     </message>
     <message>
         <source>Feedback</source>
@@ -1924,7 +1924,7 @@
     </message>
     <message>
         <source>SUD rating, 0 to 10</source>
-        <translation>Valor SUD, de 0 a 10</translation>
+        <translation>Valoración SUD, de 0 a 10</translation>
     </message>
     <message>
         <source>SUD %1</source>
@@ -2313,7 +2313,7 @@
     </message>
     <message>
         <source>The file holds no session: its JSON is not an object.</source>
-        <translation>El archivo no contiene ninguna sesión: su JSON no es un objeto.</translation>
+        <translation>El archivo no contiene ninguna sesión: el JSON que guarda no es un objeto.</translation>
     </message>
     <message>
         <source>The field %1 is missing.</source>
@@ -2372,7 +2372,7 @@
     <name>PersonalStore</name>
     <message>
         <source>Its title “%1” is already the title of %2.</source>
-        <translation>Su título «%1» ya es el título de %2.</translation>
+        <translation>El título «%1» ya lo tiene %2.</translation>
     </message>
     <message>
         <source>The folder %1 could not be made.</source>
@@ -2775,7 +2775,7 @@
     </message>
     <message>
         <source>Its statement and phrases are filled in for you to change.</source>
-        <translation>Su frase de preparación y sus frases ya vienen escritas; luego puedes cambiarlas.</translation>
+        <translation>La frase de preparación y las frases del tema ya vienen escritas; luego puedes cambiarlas.</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -2847,7 +2847,7 @@
     </message>
     <message>
         <source>Delete your session “%1”? Its file %2 is deleted; this cannot be undone.</source>
-        <translation>¿Eliminar tu sesión «%1»? Se eliminará su archivo %2; no se podrá deshacer.</translation>
+        <translation>¿Eliminar tu sesión «%1»? Se eliminará también el archivo %2; no se podrá deshacer.</translation>
     </message>
     <message>
         <source>“%1” was deleted.</source>

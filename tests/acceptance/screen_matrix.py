@@ -2,10 +2,12 @@
 """The window on real screen sizes: every step of a session and every dialog, on a screen of
 the given size, with or without a window manager, at a scale of 1 or 2.
 
-    screen_matrix.py PROGRAM CASE      CASE as WxH[-wm[-max]][-textN][-look][@scale], e.g.
-                                       1366x768-wm-max or 2732x1536-wm@2 (-max: maximized by the
-                                       window manager; -textN: the text at N %, as Ctrl+Plus makes
-                                       it; -look: -dark or -high-contrast)
+    screen_matrix.py PROGRAM CASE      CASE as WxH[-wm[-max]][-textN][-look][-lang][@scale],
+                                       e.g. 1366x768-wm-max, 908x557-de or 2732x1536-wm@2 (-max:
+                                       maximized by the window manager; -textN: the text at N %,
+                                       as Ctrl+Plus makes it; -look: -dark or -high-contrast;
+                                       -lang: -de or -es, the desktop's language, whose texts run
+                                       longer than the English ones)
 
 Fails when a shown control lies partly outside its window or the screen, when two shown texts
 overlap, or when a text is cut or elided; keeps a screenshot of every step and dialog under the
@@ -22,6 +24,7 @@ import os
 import re
 import sys
 import time
+import unicodedata
 
 sys.dont_write_bytecode = True  # keep the source tree clean
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
@@ -29,7 +32,12 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from harness import Failure, Session, run_with_deadline, scaled, wait_for  # noqa: E402
 
 CASE = re.compile(
-    r"^(\d+)x(\d+)(-wm)?(-max)?(?:-text(\d+))?(?:-(dark|high-contrast))?(?:@(\d+))?$")
+    r"^(\d+)x(\d+)(-wm)?(-max)?(?:-text(\d+))?(?:-(dark|high-contrast))?(?:-(de|es))?"
+    r"(?:@(\d+))?$")
+# The desktop's locale for each language the cases run in, as a desktop set to it would have it:
+# LANGUAGE names the language wanted, LC_ALL a locale of it.
+LOCALES = {"de": "de_DE.UTF-8", "es": "es_ES.UTF-8"}
+ENGLISH_INTRO_START = "Please sit up straight"
 # Space walks the session: the intro, the issue list, the rating, the thymus, the left hand, the
 # explanation and the first point of a negative round; the timer then moves to the next point.
 # Space again leads to relaxation, a positive round and the reassessment; Alt+F to the closing
@@ -111,6 +119,8 @@ class Matrix:
         if state is None:
             shown = [texts.get("lblSegmentTitle"), texts.get("lblCurrentPoint")]
             state = "-".join(t for t in shown if t) or "intro"
+            # Plain letters in the file names, whatever the language: "wählen" as "wahlen".
+            state = unicodedata.normalize("NFKD", state).encode("ascii", "ignore").decode()
             state = re.sub(r"[^A-Za-z0-9]+", "-", state).strip("-").lower()
         for w in report["windows"]:
             for problem in w["problems"]:
@@ -126,8 +136,13 @@ class Matrix:
         self.s.xdotool("mousemove", str(x), str(y), "click", "1")
 
     def step_on(self, key, state):
+        """Presses the key (or, given a control's name as "click:NAME", clicks that control) and
+        records the window once it has changed."""
         before = self.probe.settled()
-        self.p.key(key)
+        if key.startswith("click:"):
+            self.click_global(before["controls"][key[len("click:"):]])
+        else:
+            self.p.key(key)
         report = wait_for(lambda: self._changed(before), scaled(8),
                           "the window to change after %s" % key)
         report = self.probe.settled()
@@ -191,17 +206,29 @@ class Matrix:
         return report if all(w["name"] != name for w in report["windows"]) else None
 
 
+def require_translated(report):
+    """A case in another language whose window still speaks English would only repeat an English
+    case, and pass for the wrong reason."""
+    intro = report["texts"].get("lblIntro")
+    if not intro or intro.startswith(ENGLISH_INTRO_START):
+        raise Failure("the window is not translated (its introduction reads %r): is the "
+                      "translation built beside the program?" % (intro or "")[:60])
+
+
 def run_case(program_path, case):
     match = CASE.match(case)
     if not match:
-        raise Failure("unknown case %r (WxH[-wm[-max]][-textN][-look][@scale])" % case)
+        raise Failure("unknown case %r (WxH[-wm[-max]][-textN][-look][-lang][@scale])" % case)
     width, height, wm, maximized = (int(match.group(1)), int(match.group(2)),
                                     bool(match.group(3)), bool(match.group(4)))
-    text, look, scale = match.group(5), match.group(6), int(match.group(7) or 1)
+    text, look, language = match.group(5), match.group(6), match.group(7)
+    scale = int(match.group(8) or 1)
     name = "screen_matrix-" + case.replace("@", "-x")
     with Session(name, program_path, wm=wm, screen="%dx%dx24" % (width, height)) as s:
         probe_path = os.path.join(s.tmp, "probe.txt")
         env = {"MINDROVA_LAYOUT_PROBE": probe_path, "QT_SCALE_FACTOR": str(scale)}
+        if language:
+            env.update({"LANGUAGE": language, "LC_ALL": LOCALES[language]})
         config, runtime = s.new_folders()
         if text or look:
             os.makedirs(os.path.join(config, "Quellbrook"))
@@ -220,6 +247,8 @@ def run_case(program_path, case):
         main = probe.window(first, "frmMain")
         if main is None:
             raise Failure("the probe does not report the session window")
+        if language:
+            require_translated(first)
         m.record("intro", first)
         for _ in range(SPACES_TO_FIRST_POINT):
             m.step_on("space", None)
@@ -229,8 +258,9 @@ def run_case(program_path, case):
         m.step_on("space", None)  # relaxation
         m.step_on("space", None)  # a positive round
         m.step_on("space", None)  # the reassessment
-        # From the reassessment Space would start the positive rounds; Alt+F closes.
-        m.step_on("alt+f", "finish")
+        # From the reassessment Space would start the positive rounds; Alt+F closes. A translated
+        # caption has its own access key, so there the button itself is clicked.
+        m.step_on("click:cmdFinish" if language else "alt+f", "finish")
         for state, action, dialog_name in DIALOGS:
             m.dialog(state, action, dialog_name)
         if not p.alive():
