@@ -6,7 +6,8 @@ namespace mindrova {
 
 QString FirstRatingLine(Step step, const SessionState& state) {
     if (step != estReassessSUD || state.gintFirstSUD < 0) return {};
-    return QCoreApplication::translate("Ratings", "At the start you rated it %1.").arg(state.gintFirstSUD);
+    return QCoreApplication::translate("Ratings", "At the start you rated it %1.")
+        .arg(state.gintFirstSUD);
 }
 
 QString RatingChangeLine(Step step, const SessionState& state) {

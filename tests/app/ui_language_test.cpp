@@ -244,7 +244,8 @@ TEST_F(TranslationFiles, AGermanSessionIsAnnouncedAndRatedInGerman) {
     EXPECT_TRUE(GentleWordText().startsWith("Wenn dir das gerade zu viel ist"));
 
     ASSERT_EQ(InstallUiLanguage(QStringLiteral("es"), {kBuiltTranslations}, {}), "es");
-    EXPECT_EQ(RatingChangeLine(estFinish, RatedSession(estFinish)), "Tu valoración pasó de 7 a 3.");
+    EXPECT_EQ(RatingChangeLine(estFinish, RatedSession(estFinish)),
+              "Tu valoración pasó de 7 a 3.");
 
     InstallUiLanguage(QStringLiteral("en"), {kBuiltTranslations}, {});
     EXPECT_EQ(TextLanguage(), "en");
