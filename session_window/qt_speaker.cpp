@@ -91,15 +91,11 @@ std::unique_ptr<QtSpeaker> QtSpeaker::Create(const SpeechSettings& settings) {
         engine = OpenSpeechEngine(name, settings, nullptr);
         if (Answers(engine)) break;
         if (!engine) {
-            failure =
-                QCoreApplication::translate("Speech", "the speech engine \"%1\" is not installed")
-                    .arg(name);
+            failure = QStringLiteral("the speech engine \"%1\" is not installed").arg(name);
         } else {
             failure = engine->errorString();
             if (failure.isEmpty()) {
-                failure =
-                    QCoreApplication::translate("Speech", "the speech engine \"%1\" did not start")
-                        .arg(name);
+                failure = QStringLiteral("the speech engine \"%1\" did not start").arg(name);
             }
         }
     }
@@ -264,8 +260,9 @@ bool QtSpeaker::UseVoiceFor(const QString& language) {
     mEngine->setLocale(*chosen);
     const QList<QVoice> voices = mEngine->availableVoices();
     if (voices.isEmpty() || mEngine->locale().language() != wanted.language()) return false;
-    if (mEngine->voice().locale().language() != wanted.language())
+    if (mEngine->voice().locale().language() != wanted.language()) {
         mEngine->setVoice(voices.first());
+    }
     return true;
 }
 
@@ -286,9 +283,7 @@ QString QtSpeaker::EngineName() const {
 void QtSpeaker::ReportError(const QString& reason) {
     if (mErrorReported) return;
     mErrorReported = true;
-    mFailure = reason.isEmpty()
-                   ? QCoreApplication::translate("Speech", "the speech engine stopped working")
-                   : reason;
+    mFailure = reason.isEmpty() ? QStringLiteral("the speech engine stopped working") : reason;
     // Told from the event loop: the listener may drop this speaker in answer.
     QMetaObject::invokeMethod(
         this,

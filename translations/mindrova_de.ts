@@ -46,18 +46,6 @@
         <comment>the translation names its own language</comment>
         <translation>Hier spricht keine Stimme Deutsch, darum bleibt die gesprochene Anleitung still.</translation>
     </message>
-    <message>
-        <source>the speech engine &quot;%1&quot; is not installed</source>
-        <translation>die Sprachausgabe „%1“ ist nicht installiert</translation>
-    </message>
-    <message>
-        <source>the speech engine &quot;%1&quot; did not start</source>
-        <translation>die Sprachausgabe „%1“ ist nicht gestartet</translation>
-    </message>
-    <message>
-        <source>the speech engine stopped working</source>
-        <translation>die Sprachausgabe funktioniert nicht mehr</translation>
-    </message>
 </context>
 <context>
     <name>Issues</name>

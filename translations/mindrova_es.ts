@@ -46,18 +46,6 @@
         <comment>the translation names its own language</comment>
         <translation>Aquí ninguna voz habla español, así que la guía hablada se queda en silencio.</translation>
     </message>
-    <message>
-        <source>the speech engine &quot;%1&quot; is not installed</source>
-        <translation>el motor de voz «%1» no está instalado</translation>
-    </message>
-    <message>
-        <source>the speech engine &quot;%1&quot; did not start</source>
-        <translation>el motor de voz «%1» no se inició</translation>
-    </message>
-    <message>
-        <source>the speech engine stopped working</source>
-        <translation>el motor de voz dejó de funcionar</translation>
-    </message>
 </context>
 <context>
     <name>Issues</name>
