@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "display/display_settings.h"
+#include "session/text_language.h"
 
 namespace mindrova {
 namespace {
@@ -78,6 +79,7 @@ QString InstallUiLanguage(const QString& language, const QStringList& programFol
                           const QString& qtFolder) {
     Uninstall(ProgramTranslator());
     Uninstall(QtTranslator());
+    SetTextLanguage(kEnglish);
     if (language == kEnglish || !Speaks(language)) return kEnglish;
     for (const QString& folder : programFolders) {
         auto translator =
@@ -91,6 +93,7 @@ QString InstallUiLanguage(const QString& language, const QStringList& programFol
             QtTranslator() = std::move(qt);
             QCoreApplication::installTranslator(QtTranslator().get());
         }
+        SetTextLanguage(language);
         return language;
     }
     return kEnglish;

@@ -1,5 +1,7 @@
 #include "session/gentle_word.h"
 
+#include <QCoreApplication>
+
 namespace mindrova {
 namespace {
 
@@ -8,7 +10,8 @@ constexpr qint16 kHeavyFirstRating = 8;
 }  // namespace
 
 QString GentleWordText() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "Ratings",
         "If this feels too much right now, it is fine to stop, to choose a lighter issue first, "
         "or to talk to someone you trust or to a professional.");
 }

@@ -31,6 +31,9 @@ public:
     virtual RateRange Rates() const { return {}; }
     // Why the engine cannot speak, when State() is Error.
     virtual QString ErrorText() const { return {}; }
+    // Gives the engine a voice that speaks language (a code such as "de"); false, keeping the
+    // voice it has, when none of its voices does.
+    virtual bool UseVoiceFor(const QString& language) = 0;
 
     // Called when the engine fails after it was created (no audio device, a daemon gone).
     std::function<void(const QString& reason)> onError;

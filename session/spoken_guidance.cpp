@@ -1,5 +1,7 @@
 #include "session/spoken_guidance.h"
 
+#include <QCoreApplication>
+
 #include "engine/rounds.h"
 #include "session/speech_timing.h"
 #include "session/spoken_texts.h"
@@ -7,7 +9,10 @@
 namespace mindrova {
 namespace {
 
-const QString kNoEngine = QStringLiteral("no speech engine could be started");
+// Asked for each time, as the language is chosen after start-up.
+QString NoEngine() {
+    return QCoreApplication::translate("Speech", "no speech engine could be started");
+}
 
 }  // namespace
 
@@ -53,20 +58,39 @@ bool SpokenGuidance::EnsureSpeaker() {
     }
     if (!mSpeaker && mFactory) mSpeaker = mFactory();
     if (!mSpeaker) {
-        EngineFailed(kNoEngine);
+        EngineFailed(NoEngine());
         return false;
     }
     if (mSpeaker->State() == SpeakerState::Error) {
         const QString why = mSpeaker->ErrorText();
-        EngineFailed(why.isEmpty() ? kNoEngine : why);
+        EngineFailed(why.isEmpty() ? NoEngine() : why);
         return false;
     }
     mSpeaker->onError = [this](const QString& reason) { EngineFailed(reason); };
+    if (!mVoiceLanguage.isEmpty() && !mSpeaker->UseVoiceFor(mVoiceLanguage)) {
+        NoVoice();
+        return false;
+    }
     return true;
 }
 
+void SpokenGuidance::NoVoice() {
+    mUnavailableReason = QCoreApplication::translate(
+        "Speech",
+        "No voice here speaks the language of this program, so spoken guidance stays silent.",
+        "the translation names its own language");
+    mEnabled = false;
+    mSpeakOnResume = false;
+    if (mSpeaker) mSpeaker->Stop();
+    if (onNoVoice) {
+        onNoVoice(mUnavailableReason);
+    } else if (onUnavailable) {
+        onUnavailable(mUnavailableReason);
+    }
+}
+
 void SpokenGuidance::EngineFailed(const QString& reason) {
-    mUnavailableReason = reason.isEmpty() ? kNoEngine : reason;
+    mUnavailableReason = reason.isEmpty() ? NoEngine() : reason;
     mEnabled = false;
     mSpeakOnResume = false;
     // A broken engine is made anew on the next try, as the audio device may be back by then.

@@ -55,8 +55,15 @@ public:
     // is said after the step's own words; given later in the step, it is said at once.
     void SetStepLine(const QString& line, bool stepBeingEntered);
 
+    // The language a voice is looked for in as the speaker is made (see VoiceLanguageWanted);
+    // empty keeps the engine's own voice.
+    void SetVoiceLanguage(const QString& language) { mVoiceLanguage = language; }
+
     // Told when guidance turns itself off because the engine cannot speak.
     std::function<void(const QString& reason)> onUnavailable;
+    // Told, with the whole notice, when guidance stays silent because no voice speaks the
+    // language: reading the texts with a voice of another language would only confuse.
+    std::function<void(const QString& notice)> onNoVoice;
 
     // SessionListener
     void StepEntered(Step left, const SessionState& state) override;
@@ -71,6 +78,7 @@ private:
     const QStringList& RoundLines(const SessionState& state);
     void Say(const QString& text, double rate);
     void EngineFailed(const QString& reason);
+    void NoVoice();
 
     const SessionState& mState;
     SpeakerFactory mFactory;
@@ -81,6 +89,7 @@ private:
     bool mSpeakOnResume = false;
     double mPreferredRate = 0.0;
     QString mUnavailableReason;
+    QString mVoiceLanguage;
     QString mStepLine;
     // The phrase block of the round being tapped, split once a round rather than on every point.
     struct RoundLinesKey {

@@ -1,5 +1,7 @@
 #include "session/spoken_texts.h"
 
+#include <QCoreApplication>
+
 #include "engine/rounds.h"
 #include "session/chosen_work.h"
 #include "session/step_presentation.h"
@@ -31,8 +33,10 @@ QString SetupStatementSpeech(Step step, const SessionState& state) {
     if (step == estLeftHand || step == estRightHand) return ForSpeech(ChosenSetUpStatement(state));
     const QStringList paragraphs =
         StepInstructionsText(step, state).split(kParagraphBreak, Qt::SkipEmptyParts);
+    const QString opening = QCoreApplication::translate(
+        "Issues", "Even though", "the words every set-up statement begins with");
     for (auto it = paragraphs.crbegin(); it != paragraphs.crend(); ++it) {
-        if (it->trimmed().startsWith(QStringLiteral("Even though"))) return ForSpeech(*it);
+        if (it->trimmed().startsWith(opening)) return ForSpeech(*it);
     }
     return paragraphs.isEmpty() ? QString() : ForSpeech(paragraphs.back());
 }

@@ -6,6 +6,8 @@
 #include <QThread>
 #include <QVoice>
 
+#include <optional>
+
 namespace mindrova {
 namespace {
 
@@ -236,6 +238,32 @@ void QtSpeaker::Stop() {
             if (mEngine && !mResting && !mHasPending && !AtRest(*mEngine)) EndQuietly(*mEngine);
         });
     });
+}
+
+// An engine lists only the voices of its current locale, so a locale of the language is chosen
+// first: the one of the desktop's country when there is one, else the first.
+bool QtSpeaker::UseVoiceFor(const QString& language) {
+    if (!mEngine || mEngine->state() == QTextToSpeech::Error) return false;
+    const QLocale wanted(language);
+    if (wanted.language() == QLocale::C) return false;
+    if (mEngine->locale().language() == wanted.language() &&
+        !mEngine->availableVoices().isEmpty()) {
+        return true;
+    }
+    std::optional<QLocale> chosen;
+    const QList<QLocale> locales = mEngine->availableLocales();
+    for (const QLocale& locale : locales) {
+        if (locale.language() != wanted.language()) continue;
+        if (!chosen || locale.territory() == QLocale::system().territory()) chosen = locale;
+    }
+    if (!chosen) return false;
+    mEngine->setLocale(*chosen);
+    const QList<QVoice> voices = mEngine->availableVoices();
+    if (voices.isEmpty() || mEngine->locale().language() != wanted.language()) return false;
+    if (mEngine->voice().locale().language() != wanted.language()) {
+        mEngine->setVoice(voices.first());
+    }
+    return true;
 }
 
 SpeakerState QtSpeaker::State() const {

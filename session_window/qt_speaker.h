@@ -46,6 +46,7 @@ public:
     void Stop() override;
     SpeakerState State() const override;
     QString ErrorText() const override;
+    bool UseVoiceFor(const QString& language) override;
 
     QString EngineName() const;
     QTextToSpeech* Engine() const { return mEngine; }

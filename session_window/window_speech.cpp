@@ -9,6 +9,7 @@
 #include <QWindow>
 
 #include "session/session_controller.h"
+#include "session/text_language.h"
 #include "session_window/qt_speaker.h"
 #include "session_window/status_notices.h"
 #include "session_window/window_services.h"
@@ -46,7 +47,12 @@ WindowSpeech::WindowSpeech(QWidget& window, SessionController& controller, QMenu
         notices.AddNotice(QStringLiteral("lblSpeechNotice"), tr("Spoken guidance notice"));
 
     mGuidance.SetPreferredRate(mSettings.Rate());
+    mGuidance.SetVoiceLanguage(VoiceLanguageWanted(mSettings.voice));
     mGuidance.onUnavailable = [this](const QString& reason) { ShowUnavailable(reason); };
+    mGuidance.onNoVoice = [this](const QString& notice) {
+        UpdateMenu();
+        mNotices.Show(lblSpeechNotice, notice);
+    };
     mController.AddListener(&mGuidance);
     // Guidance saved as on starts after the window's first paint: loading an engine takes a
     // moment that the opening window should not wait for.
@@ -104,6 +110,7 @@ void WindowSpeech::OpenVoiceDialog() {
         mSettings = LoadSpeechSettings();
         mSettings.enabled = enabled;
         mGuidance.SetPreferredRate(mSettings.Rate());
+        mGuidance.SetVoiceLanguage(VoiceLanguageWanted(mSettings.voice));
         // The next words come from the engine and voice just chosen.
         mGuidance.ResetSpeaker();
         UpdateMenu();

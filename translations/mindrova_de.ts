@@ -2,6 +2,52 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>Announcements</name>
+    <message>
+        <source>Point %1 of %2: %3.</source>
+        <translation>Punkt %1 von %2: %3.</translation>
+    </message>
+    <message>
+        <source>Point %1 of %2: %3. Say: %4</source>
+        <translation>Punkt %1 von %2: %3. Sag: %4</translation>
+    </message>
+    <message>
+        <source>Step: %1, %2</source>
+        <translation>Schritt: %1, %2</translation>
+    </message>
+    <message>
+        <source>Step: %1</source>
+        <translation>Schritt: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Ratings</name>
+    <message>
+        <source>If this feels too much right now, it is fine to stop, to choose a lighter issue first, or to talk to someone you trust or to a professional.</source>
+        <translation>Wenn dir das gerade zu viel ist, darfst du aufhören, zuerst ein leichteres Thema wählen oder mit jemandem sprechen, dem du vertraust, oder mit einer Fachperson.</translation>
+    </message>
+    <message>
+        <source>At the start you rated it %1.</source>
+        <translation>Zu Beginn hast du es mit %1 eingeschätzt.</translation>
+    </message>
+    <message>
+        <source>Your rating went from %1 to %2.</source>
+        <translation>Deine Einschätzung ging von %1 auf %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>no speech engine could be started</source>
+        <translation>es ließ sich keine Sprachausgabe starten</translation>
+    </message>
+    <message>
+        <source>No voice here speaks the language of this program, so spoken guidance stays silent.</source>
+        <comment>the translation names its own language</comment>
+        <translation>Hier spricht keine Stimme Deutsch, darum bleibt die gesprochene Anleitung still.</translation>
+    </message>
+</context>
+<context>
     <name>Issues</name>
     <message>
         <source>Even though I have this addiction (obsession) [your problem here]  I love and accept myself with all my heart.</source>
@@ -166,6 +212,11 @@
     <message>
         <source>PTSD, Trauma</source>
         <translation>PTBS, Trauma</translation>
+    </message>
+    <message>
+        <source>Even though</source>
+        <comment>the words every set-up statement begins with</comment>
+        <translation>Auch wenn</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,52 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>Announcements</name>
+    <message>
+        <source>Point %1 of %2: %3.</source>
+        <translation>Punto %1 de %2: %3.</translation>
+    </message>
+    <message>
+        <source>Point %1 of %2: %3. Say: %4</source>
+        <translation>Punto %1 de %2: %3. Di: %4</translation>
+    </message>
+    <message>
+        <source>Step: %1, %2</source>
+        <translation>Paso: %1, %2</translation>
+    </message>
+    <message>
+        <source>Step: %1</source>
+        <translation>Paso: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Ratings</name>
+    <message>
+        <source>If this feels too much right now, it is fine to stop, to choose a lighter issue first, or to talk to someone you trust or to a professional.</source>
+        <translation>Si ahora mismo esto te resulta demasiado, está bien parar, elegir primero un tema más ligero o hablar con alguien de confianza o con un profesional.</translation>
+    </message>
+    <message>
+        <source>At the start you rated it %1.</source>
+        <translation>Al principio lo valoraste con %1.</translation>
+    </message>
+    <message>
+        <source>Your rating went from %1 to %2.</source>
+        <translation>Tu valoración pasó de %1 a %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>no speech engine could be started</source>
+        <translation>no se pudo iniciar ningún motor de voz</translation>
+    </message>
+    <message>
+        <source>No voice here speaks the language of this program, so spoken guidance stays silent.</source>
+        <comment>the translation names its own language</comment>
+        <translation>Aquí ninguna voz habla español, así que la guía hablada se queda en silencio.</translation>
+    </message>
+</context>
+<context>
     <name>Issues</name>
     <message>
         <source>Even though I have this addiction (obsession) [your problem here]  I love and accept myself with all my heart.</source>
@@ -166,6 +212,11 @@
     <message>
         <source>PTSD, Trauma</source>
         <translation>TEPT, trauma</translation>
+    </message>
+    <message>
+        <source>Even though</source>
+        <comment>the words every set-up statement begins with</comment>
+        <translation>Aunque</translation>
     </message>
 </context>
 <context>

@@ -13,7 +13,11 @@
 
 #include "engine/issues.h"
 #include "engine/steps.h"
+#include "session/gentle_word.h"
+#include "session/rating_lines.h"
+#include "session/step_announcement.h"
 #include "session/step_presentation.h"
+#include "session/text_language.h"
 #include "fixtures/qstring_printer.h"
 #include "fixtures/qt_application.h"
 
@@ -210,3 +214,41 @@ TEST_F(TranslationFiles, AGermanSessionSpeaksGerman) {
 }
 
 }  // namespace
+
+namespace {
+
+// A negative-memory session first rated 7 and later 3, at the given step.
+SessionState RatedSession(Step step) {
+    SessionState state;
+    state.genmSelectedIssue = eisNegativeMemory;
+    state.genmCurrentStep = step;
+    state.gintFirstSUD = 7;
+    state.gintLaterSUDs = {3};
+    return state;
+}
+
+}  // namespace
+
+TEST_F(TranslationFiles, AGermanSessionIsAnnouncedAndRatedInGerman) {
+    const QString englishPoint = StepAnnouncement(estTopHead1, RatedSession(estTopHead1));
+    ASSERT_EQ(InstallUiLanguage(QStringLiteral("de"), {kBuiltTranslations}, {}), "de");
+    EXPECT_EQ(TextLanguage(), "de") << "spoken guidance looks for a German voice";
+    const QString point = StepAnnouncement(estTopHead1, RatedSession(estTopHead1));
+    EXPECT_TRUE(point.startsWith("Punkt 1 von 16: Scheitel. Sag: ")) << point.toStdString();
+    EXPECT_EQ(StepAnnouncement(estLeftHand, RatedSession(estLeftHand)),
+              "Schritt: Einstimmungssatz, Handkante – linke Hand");
+    EXPECT_EQ(FirstRatingLine(estReassessSUD, RatedSession(estReassessSUD)),
+              "Zu Beginn hast du es mit 7 eingeschätzt.");
+    EXPECT_EQ(RatingChangeLine(estFinish, RatedSession(estFinish)),
+              "Deine Einschätzung ging von 7 auf 3.");
+    EXPECT_TRUE(GentleWordText().startsWith("Wenn dir das gerade zu viel ist"));
+
+    ASSERT_EQ(InstallUiLanguage(QStringLiteral("es"), {kBuiltTranslations}, {}), "es");
+    EXPECT_EQ(RatingChangeLine(estFinish, RatedSession(estFinish)),
+              "Tu valoración pasó de 7 a 3.");
+
+    InstallUiLanguage(QStringLiteral("en"), {kBuiltTranslations}, {});
+    EXPECT_EQ(TextLanguage(), "en");
+    EXPECT_EQ(StepAnnouncement(estTopHead1, RatedSession(estTopHead1)), englishPoint);
+    EXPECT_EQ(englishPoint, "Point 1 of 16: Top Head. Say: I cannot deal with my past...");
+}

@@ -13,6 +13,7 @@
 #include "session/speech_timing.h"
 #include "session/spoken_texts.h"
 #include "session/step_presentation.h"
+#include "session/text_language.h"
 
 using namespace mindrova;
 using mindrova::testing::FakeSessionView;
@@ -46,6 +47,7 @@ protected:
         made->rates = rates;
         made->state = initialState;
         made->errorText = initialError;
+        made->voiceLanguages = voiceLanguages;
         speaker = made.get();
         return made;
     }
@@ -84,6 +86,7 @@ protected:
     RateRange rates;
     SpeakerState initialState = SpeakerState::Ready;
     QString initialError;
+    QStringList voiceLanguages{QStringLiteral("en")};
     bool factoryFails = false;
     int speakersMade = 0;
     FakeSpeaker* speaker = nullptr;
@@ -393,6 +396,63 @@ INSTANTIATE_TEST_SUITE_P(
                                         "No audio device available", "No audio device available"},
                       MissingEngineCase{"ErrorWithoutText", false, SpeakerState::Error, "",
                                         "no speech engine could be started"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct VoiceLanguageCase {
+    const char* name;
+    QString textLanguage;
+    QString chosenVoice;
+    QStringList voiceLanguages;
+    bool speaks;
+    QString voiceCalls;  // the speaker's voice calls, joined by spaces
+    friend void PrintTo(const VoiceLanguageCase& c, std::ostream* out) { *out << c.name; }
+};
+
+class VoiceLanguage : public Guidance, public ::testing::WithParamInterface<VoiceLanguageCase> {
+protected:
+    void TearDown() override {
+        SetTextLanguage(QStringLiteral("en"));
+        Guidance::TearDown();
+    }
+};
+
+TEST_P(VoiceLanguage, AVoiceOfTheTextsLanguageOrSilenceWithACalmNotice) {
+    const VoiceLanguageCase& c = GetParam();
+    SetTextLanguage(c.textLanguage);
+    voiceLanguages = c.voiceLanguages;
+    QStringList notices;
+    guidance.onNoVoice = [&](const QString& notice) { notices << notice; };
+    guidance.SetVoiceLanguage(VoiceLanguageWanted(c.chosenVoice));
+    ChooseIssue(eisNegativeMemory);
+    guidance.SetEnabled(true);
+    ASSERT_NE(speaker, nullptr);
+    EXPECT_EQ(speaker->calls.filter(QStringLiteral("voice:")).join(' '), c.voiceCalls);
+    EXPECT_EQ(guidance.Enabled(), c.speaks);
+    EXPECT_TRUE(told.isEmpty()) << "the engine itself works";
+    if (c.speaks) {
+        EXPECT_TRUE(notices.isEmpty());
+        EXPECT_EQ(speaker->said.size(), 1);
+        return;
+    }
+    EXPECT_EQ(notices, QStringList{guidance.UnavailableReason()});
+    EXPECT_TRUE(notices.value(0).contains(QStringLiteral("stays silent")));
+    NextTimes(4);
+    EXPECT_TRUE(speaker->said.isEmpty()) << "no text read with a voice of another language";
+    guidance.SetEnabled(true);
+    EXPECT_FALSE(guidance.Enabled()) << "trying again asks the engine again";
+    EXPECT_EQ(notices.size(), 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Languages, VoiceLanguage,
+    ::testing::Values(
+        VoiceLanguageCase{"EnglishAsToday", "en", "", {"en"}, true, ""},
+        VoiceLanguageCase{"EnglishNeverAsksEvenWithoutAnEnglishVoice", "en", "", {"de"}, true, ""},
+        VoiceLanguageCase{"GermanTakesAGermanVoice", "de", "", {"en", "de"}, true, "voice:de"},
+        VoiceLanguageCase{"SpanishTakesASpanishVoice", "es", "", {"es"}, true, "voice:es"},
+        VoiceLanguageCase{"GermanWithEnglishVoicesOnlyStaysSilent", "de", "", {"en"}, false,
+                          "voice:de"},
+        VoiceLanguageCase{"AVoiceTheUserChoseIsKept", "de", "kal", {"en"}, true, ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Guidance, AnEngineFailingLaterTurnsGuidanceOffAndTellsOnce) {

@@ -15,6 +15,7 @@
 #include "fixtures/modal_recorder.h"
 #include "fixtures/open_session_window.h"
 #include "session/speech_settings.h"
+#include "session/text_language.h"
 #include "session_window/frm_main.h"
 #include "session_window/qt_speaker.h"
 #include "session_window/window_services.h"
@@ -58,6 +59,7 @@ protected:
         if (window) mindrova::testing::CloseSessionWindow(window);
         WindowServices().makeSpeaker = nullptr;
         SetSettingsFolder({});
+        SetTextLanguage(QStringLiteral("en"));
     }
     void Press(int key) { QTest::keyClick(window, Qt::Key(key)); }
     QTextToSpeech::State EngineState() const {
@@ -101,6 +103,27 @@ TEST_F(FliteGuidance, SpeaksTheSetupStatementPausesWithEscAndFallsSilentWhenTurn
     ASSERT_TRUE(WaitForState(QTextToSpeech::Speaking)) << "state " << EngineState();
     Press(Qt::Key_V);
     EXPECT_TRUE(WaitForState(QTextToSpeech::Ready, 3000)) << "still speaking after V";
+    EXPECT_TRUE(modal.messages.isEmpty());
+}
+
+// flite has English voices only: German texts leave it silent, with the notice saying why.
+TEST_F(FliteGuidance, GermanTextsFindNoVoiceAndStaySilentWithACalmNotice) {
+    mindrova::testing::CloseSessionWindow(window);
+    SetTextLanguage(QStringLiteral("de"));
+    window = mindrova::testing::OpenSessionWindow();
+    for (int i = 0; i < 4; ++i) window->controller().Next();
+    Press(Qt::Key_V);
+    ASSERT_NE(speaker, nullptr);
+    ASSERT_EQ(speaker->EngineName(), "flite");
+    ASSERT_NE(speaker->State(), SpeakerState::Error) << speaker->ErrorText().toStdString();
+    QCoreApplication::processEvents();
+    EXPECT_NE(EngineState(), QTextToSpeech::Speaking);
+    EXPECT_FALSE(window->findChild<QAction*>("mnuPopUpSpeech")->isChecked());
+    auto* notice = window->findChild<QLabel*>("lblSpeechNotice");
+    ASSERT_NE(notice, nullptr);
+    EXPECT_TRUE(notice->isVisible());
+    EXPECT_TRUE(notice->text().contains("stays silent")) << notice->text().toStdString();
+    EXPECT_TRUE(window->stepTimer().isActive()) << "the session goes on";
     EXPECT_TRUE(modal.messages.isEmpty());
 }
 

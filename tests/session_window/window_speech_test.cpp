@@ -16,6 +16,7 @@
 #include "fixtures/open_session_window.h"
 #include "fixtures/qstring_printer.h"
 #include "session/speech_settings.h"
+#include "session/text_language.h"
 #include "session_window/frm_main.h"
 #include "session_window/window_services.h"
 #include "support/settings_store.h"
@@ -46,6 +47,7 @@ protected:
         WindowServices().makeSpeaker = nullptr;
         WindowServices().showVoiceDialog = nullptr;
         SetSettingsFolder({});
+        SetTextLanguage("en");
     }
     void Open() {
         window = mindrova::testing::OpenSessionWindow();
@@ -165,6 +167,36 @@ TEST_F(WindowSpeechTest, NoAudioDeviceIsToldOnceInTheWindowAndTheSessionGoesOn) 
     EXPECT_EQ(Item("mnuPopUpSpeech")->text(), "Spoken guidance");
     EXPECT_FALSE(Notice()->isVisible());
     EXPECT_EQ(speakersMade, 2);
+}
+
+// German texts and an engine with English voices only: silence and a calm notice, not German
+// read by an English voice; a voice the user then chooses is taken as it is.
+TEST_F(WindowSpeechTest, NoVoiceForTheTextsLanguageStaysSilentUntilTheUserChoosesOne) {
+    SetTextLanguage("de");
+    Open();
+    for (int i = 0; i < 4; ++i) window->controller().Next();
+    Press(Qt::Key_V);
+    EXPECT_TRUE(modal.messages.isEmpty()) << "no box";
+    EXPECT_FALSE(Item("mnuPopUpSpeech")->isChecked());
+    ASSERT_TRUE(Notice()->isVisible());
+    EXPECT_EQ(Notice()->text(),
+              "No voice here speaks the language of this program, so spoken guidance stays "
+              "silent.");
+    EXPECT_TRUE(speaker->calls.contains("voice:de"));
+    EXPECT_TRUE(speaker->said.isEmpty());
+    EXPECT_EQ(SavedValue("Enabled").toInt(), 1) << "the wish is kept for a later start";
+
+    WindowServices().showVoiceDialog = [](QWidget*) {
+        SpeechSettings chosen = LoadSpeechSettings();
+        chosen.voice = "kal";
+        return SaveSpeechSettings(chosen);
+    };
+    Item("mnuPopUpVoice")->trigger();
+    Press(Qt::Key_V);
+    EXPECT_TRUE(Item("mnuPopUpSpeech")->isChecked());
+    EXPECT_FALSE(Notice()->isVisible());
+    EXPECT_EQ(madeWith.voice, "kal");
+    EXPECT_EQ(speaker->said.size(), 1);
 }
 
 // A settings file edited by hand may name any engine; its name reaches the notice as text.

@@ -1,0 +1,28 @@
+#include "session/text_language.h"
+
+namespace mindrova {
+namespace {
+
+const QString kEnglish = QStringLiteral("en");
+
+QString& Current() {
+    static QString language = kEnglish;
+    return language;
+}
+
+}  // namespace
+
+QString TextLanguage() {
+    return Current();
+}
+
+void SetTextLanguage(const QString& language) {
+    Current() = language.isEmpty() ? kEnglish : language;
+}
+
+QString VoiceLanguageWanted(const QString& chosenVoice) {
+    if (!chosenVoice.isEmpty() || TextLanguage() == kEnglish) return {};
+    return TextLanguage();
+}
+
+}  // namespace mindrova
