@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AboutTexts</name>
+    <message>
+        <source>About %1</source>
+        <translation>Über %1</translation>
+    </message>
+    <message>
+        <source>Version %1.%2 %3</source>
+        <translation>Version %1.%2 %3</translation>
+    </message>
+    <message>
+        <source>Build %1</source>
+        <translation>Build %1</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 %1. All rights reserved.</source>
+        <translation>Copyright © 2026 %1. Alle Rechte vorbehalten.</translation>
+    </message>
+    <message>
+        <source>Warning: this program is protected by copyright law. Copying, reproducing or distributing it, in whole or in part, without the written permission of %1 is not allowed and may be prosecuted to the full extent of the law.</source>
+        <translation>Hinweis: Dieses Programm ist urheberrechtlich geschützt. Es ganz oder in Teilen ohne die schriftliche Erlaubnis von %1 zu kopieren, zu vervielfältigen oder weiterzugeben, ist nicht gestattet und kann im vollen gesetzlichen Umfang verfolgt werden.</translation>
+    </message>
+    <message>
+        <source>Designed and developed by the %1 team.</source>
+        <translation>Gestaltet und entwickelt vom Team von %1.</translation>
+    </message>
+</context>
+<context>
     <name>Announcements</name>
     <message>
         <source>Point %1 of %2: %3.</source>
@@ -18,33 +45,6 @@
     <message>
         <source>Step: %1</source>
         <translation>Schritt: %1</translation>
-    </message>
-</context>
-<context>
-    <name>Ratings</name>
-    <message>
-        <source>If this feels too much right now, it is fine to stop, to choose a lighter issue first, or to talk to someone you trust or to a professional.</source>
-        <translation>Wenn dir das gerade zu viel ist, darfst du aufhören, zuerst ein leichteres Thema wählen oder mit jemandem sprechen, dem du vertraust, oder mit einer Fachperson.</translation>
-    </message>
-    <message>
-        <source>At the start you rated it %1.</source>
-        <translation>Zu Beginn hast du es mit %1 eingeschätzt.</translation>
-    </message>
-    <message>
-        <source>Your rating went from %1 to %2.</source>
-        <translation>Deine Einschätzung ging von %1 auf %2.</translation>
-    </message>
-</context>
-<context>
-    <name>Speech</name>
-    <message>
-        <source>no speech engine could be started</source>
-        <translation>es ließ sich keine Sprachausgabe starten</translation>
-    </message>
-    <message>
-        <source>No voice here speaks the language of this program, so spoken guidance stays silent.</source>
-        <comment>the translation names its own language</comment>
-        <translation>Hier spricht keine Stimme Deutsch, darum bleibt die gesprochene Anleitung still.</translation>
     </message>
 </context>
 <context>
@@ -217,6 +217,225 @@
         <source>Even though</source>
         <comment>the words every set-up statement begins with</comment>
         <translation>Auch wenn</translation>
+    </message>
+</context>
+<context>
+    <name>JournalServices</name>
+    <message>
+        <source>The journal window could not be opened (%1). Your journal is kept as it was.</source>
+        <translation>Das Tagebuchfenster ließ sich nicht öffnen (%1). Dein Tagebuch bleibt unverändert erhalten.</translation>
+    </message>
+    <message>
+        <source>Journal notice</source>
+        <translation>Hinweis zum Tagebuch</translation>
+    </message>
+    <message>
+        <source>Your choice could not be saved in the settings file, so the journal stays off and nothing is written to it.</source>
+        <translation>Deine Wahl ließ sich nicht in der Einstellungsdatei speichern. Das Tagebuch bleibt deshalb aus, und es wird nichts hineingeschrieben.</translation>
+    </message>
+    <message>
+        <source>Your journal is off: nothing more will be written to it now. Your choice could not be saved in the settings file, so the journal will be on again when Mindrova next starts.</source>
+        <translation>Dein Tagebuch ist aus: Ab jetzt wird nichts mehr hineingeschrieben. Deine Wahl ließ sich nicht in der Einstellungsdatei speichern, deshalb ist das Tagebuch beim nächsten Start von Mindrova wieder an.</translation>
+    </message>
+    <message>
+        <source>Your journal is off: nothing more will be written to it. Do you also want to delete the entries it keeps? This cannot be undone.</source>
+        <translation>Dein Tagebuch ist aus: Es wird nichts mehr hineingeschrieben. Möchtest du auch die Einträge löschen, die es enthält? Das lässt sich nicht rückgängig machen.</translation>
+    </message>
+    <message>
+        <source>The copies kept aside because they could not be read are deleted with them: %1.</source>
+        <translation>Die beiseitegelegten Kopien, die sich nicht lesen ließen, werden mit ihnen gelöscht: %1.</translation>
+    </message>
+    <message>
+        <source>The journal could not be deleted. You can delete the files %1* yourself.</source>
+        <translation>Das Tagebuch ließ sich nicht löschen. Du kannst die Dateien %1* selbst löschen.</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBoxes</name>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+</context>
+<context>
+    <name>PersonalImport</name>
+    <message>
+        <source>%1 was not imported. %2</source>
+        <translation>%1 wurde nicht importiert. %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be imported (%2). Nothing has changed.</source>
+        <translation>%1 ließ sich nicht importieren (%2). Es hat sich nichts geändert.</translation>
+    </message>
+    <message>
+        <source>“%1” was imported.</source>
+        <translation>„%1“ wurde importiert.</translation>
+    </message>
+    <message>
+        <source>“%1” is already one of your sessions.</source>
+        <translation>„%1“ gehört schon zu deinen Sitzungen.</translation>
+    </message>
+    <message>
+        <source>Import a session</source>
+        <translation>Sitzung importieren</translation>
+    </message>
+    <message>
+        <source>You already have a session called “%1”. Replace it with the one in %2?</source>
+        <translation>Du hast schon eine Sitzung namens „%1“. Möchtest du sie durch die aus %2 ersetzen?</translation>
+    </message>
+    <message>
+        <source>Nothing was imported; your session “%1” is unchanged.</source>
+        <translation>Es wurde nichts importiert; deine Sitzung „%1“ ist unverändert.</translation>
+    </message>
+    <message>
+        <source>“%1” was replaced by the imported one.</source>
+        <translation>„%1“ wurde durch die importierte Sitzung ersetzt.</translation>
+    </message>
+</context>
+<context>
+    <name>PersonalSession</name>
+    <message>
+        <source>There are %1 negative lines; a session has %2 to %3.</source>
+        <translation>Es gibt %1 negative Sätze; eine Sitzung hat %2 bis %3.</translation>
+    </message>
+    <message>
+        <source>The negative line %1 is empty.</source>
+        <translation>Der negative Satz %1 ist leer.</translation>
+    </message>
+    <message>
+        <source>The negative line %1 is longer than %2 characters.</source>
+        <translation>Der negative Satz %1 ist länger als %2 Zeichen.</translation>
+    </message>
+    <message>
+        <source>The negative line %1 holds a control character, a line break or an invisible character that would hide text or turn it around.</source>
+        <translation>Der negative Satz %1 enthält ein Steuerzeichen, einen Zeilenumbruch oder ein unsichtbares Zeichen, das Text verbergen oder umdrehen würde.</translation>
+    </message>
+    <message>
+        <source>There are %1 positive lines; a session has %2 to %3.</source>
+        <translation>Es gibt %1 positive Sätze; eine Sitzung hat %2 bis %3.</translation>
+    </message>
+    <message>
+        <source>The positive line %1 is empty.</source>
+        <translation>Der positive Satz %1 ist leer.</translation>
+    </message>
+    <message>
+        <source>The positive line %1 is longer than %2 characters.</source>
+        <translation>Der positive Satz %1 ist länger als %2 Zeichen.</translation>
+    </message>
+    <message>
+        <source>The positive line %1 holds a control character, a line break or an invisible character that would hide text or turn it around.</source>
+        <translation>Der positive Satz %1 enthält ein Steuerzeichen, einen Zeilenumbruch oder ein unsichtbares Zeichen, das Text verbergen oder umdrehen würde.</translation>
+    </message>
+    <message>
+        <source>The title is empty.</source>
+        <translation>Der Titel ist leer.</translation>
+    </message>
+    <message>
+        <source>The title %1 holds a / or a \, as a file path would.</source>
+        <translation>Der Titel %1 enthält ein / oder ein \, wie ein Dateipfad.</translation>
+    </message>
+    <message>
+        <source>The title is longer than %1 characters.</source>
+        <translation>Der Titel ist länger als %1 Zeichen.</translation>
+    </message>
+    <message>
+        <source>The title holds a control character, a line break or an invisible character that would hide text or turn it around.</source>
+        <translation>Der Titel enthält ein Steuerzeichen, einen Zeilenumbruch oder ein unsichtbares Zeichen, das Text verbergen oder umdrehen würde.</translation>
+    </message>
+    <message>
+        <source>The set-up statement is empty.</source>
+        <translation>Der Einstimmungssatz ist leer.</translation>
+    </message>
+    <message>
+        <source>The set-up statement is longer than %1 characters.</source>
+        <translation>Der Einstimmungssatz ist länger als %1 Zeichen.</translation>
+    </message>
+    <message>
+        <source>The set-up statement holds a control character, a line break or an invisible character that would hide text or turn it around.</source>
+        <translation>Der Einstimmungssatz enthält ein Steuerzeichen, einen Zeilenumbruch oder ein unsichtbares Zeichen, das Text verbergen oder umdrehen würde.</translation>
+    </message>
+    <message>
+        <source>The seconds per point must be a whole number from %1 to %2.</source>
+        <translation>Die Sekunden pro Punkt müssen eine ganze Zahl von %1 bis %2 sein.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>Die Datei ist leer.</translation>
+    </message>
+    <message>
+        <source>The file is not UTF-8 text.</source>
+        <translation>Die Datei ist kein UTF-8-Text.</translation>
+    </message>
+    <message>
+        <source>The file is not JSON text (%1 at byte %2).</source>
+        <translation>Die Datei ist kein JSON-Text (%1 bei Byte %2).</translation>
+    </message>
+    <message>
+        <source>The file holds no session: its JSON is not an object.</source>
+        <translation>Die Datei enthält keine Sitzung: Das JSON darin ist kein Objekt.</translation>
+    </message>
+    <message>
+        <source>The field %1 is missing.</source>
+        <translation>Das Feld %1 fehlt.</translation>
+    </message>
+    <message>
+        <source>The field %1 should be a whole number.</source>
+        <translation>Das Feld %1 sollte eine ganze Zahl sein.</translation>
+    </message>
+    <message>
+        <source>The file is written in format %1; this version of Mindrova reads format %2.</source>
+        <translation>Die Datei ist im Format %1 geschrieben; diese Version von Mindrova liest Format %2.</translation>
+    </message>
+    <message>
+        <source>The file holds a field %1 that this version of Mindrova does not know.</source>
+        <translation>Die Datei enthält ein Feld %1, das diese Version von Mindrova nicht kennt.</translation>
+    </message>
+    <message>
+        <source>The field %1 should be text.</source>
+        <translation>Das Feld %1 sollte Text sein.</translation>
+    </message>
+    <message>
+        <source>The field %1 should be a list of lines of text.</source>
+        <translation>Das Feld %1 sollte eine Liste von Textzeilen sein.</translation>
+    </message>
+    <message>
+        <source>The field %1 should be a whole number from %2 to %3.</source>
+        <translation>Das Feld %1 sollte eine ganze Zahl von %2 bis %3 sein.</translation>
+    </message>
+    <message>
+        <source>The field %1 should be %2 or %3.</source>
+        <translation>Das Feld %1 sollte %2 oder %3 sein.</translation>
+    </message>
+    <message>
+        <source>The file is a link to another file; only files kept in the folder itself are read.</source>
+        <translation>Die Datei ist ein Verweis auf eine andere Datei; gelesen werden nur Dateien, die im Ordner selbst liegen.</translation>
+    </message>
+    <message>
+        <source>The file could not be opened (%1).</source>
+        <translation>Die Datei ließ sich nicht öffnen (%1).</translation>
+    </message>
+    <message>
+        <source>The file could not be opened.</source>
+        <translation>Die Datei ließ sich nicht öffnen.</translation>
+    </message>
+    <message>
+        <source>It is not an ordinary file.</source>
+        <translation>Es ist keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 KiB, more than a session ever needs.</source>
+        <translation>Die Datei ist größer als %1 KiB, mehr als eine Sitzung je braucht.</translation>
+    </message>
+</context>
+<context>
+    <name>PersonalStore</name>
+    <message>
+        <source>Its title “%1” is already the title of %2.</source>
+        <translation>Der Titel „%1“ gehört schon zu %2.</translation>
+    </message>
+    <message>
+        <source>The folder %1 could not be made.</source>
+        <translation>Der Ordner %1 ließ sich nicht anlegen.</translation>
     </message>
 </context>
 <context>
@@ -1499,6 +1718,59 @@
     </message>
 </context>
 <context>
+    <name>Ratings</name>
+    <message>
+        <source>If this feels too much right now, it is fine to stop, to choose a lighter issue first, or to talk to someone you trust or to a professional.</source>
+        <translation>Wenn dir das gerade zu viel ist, darfst du aufhören, zuerst ein leichteres Thema wählen oder mit jemandem sprechen, dem du vertraust, oder mit einer Fachperson.</translation>
+    </message>
+    <message>
+        <source>At the start you rated it %1.</source>
+        <translation>Zu Beginn hast du es mit %1 eingeschätzt.</translation>
+    </message>
+    <message>
+        <source>Your rating went from %1 to %2.</source>
+        <translation>Deine Einschätzung ging von %1 auf %2.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportTexts</name>
+    <message>
+        <source>Regrettably, a problem has occurred in %1.</source>
+        <translation>Leider ist in %1 ein Problem aufgetreten.</translation>
+    </message>
+    <message>
+        <source>%1 may continue to function after this, but if you have further problems you should restart the program.</source>
+        <translation>%1 läuft danach möglicherweise weiter. Falls weitere Probleme auftreten, starte das Programm bitte neu.</translation>
+    </message>
+    <message>
+        <source>We&apos;d like to fix this problem quickly, but we need your help.  Can %1 submit a bug report on your behalf to %2?  And, can you please take just a moment to jot down what steps we should take to reproduce the problem?</source>
+        <translation>Wir möchten dieses Problem schnell beheben, brauchen dafür aber deine Hilfe.  Darf %1 in deinem Namen einen Fehlerbericht an %2 senden?  Und magst du dir kurz einen Moment nehmen, um zu notieren, mit welchen Schritten wir das Problem nachstellen können?</translation>
+    </message>
+    <message>
+        <source>Your report is confidential, and only the information you see below is included in the report.</source>
+        <translation>Dein Bericht wird vertraulich behandelt und enthält nur die Angaben, die du unten siehst.</translation>
+    </message>
+</context>
+<context>
+    <name>ShellExecute</name>
+    <message>
+        <source>Error: %1. %2</source>
+        <translation>Fehler: %1. %2</translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>no speech engine could be started</source>
+        <translation>es ließ sich keine Sprachausgabe starten</translation>
+    </message>
+    <message>
+        <source>No voice here speaks the language of this program, so spoken guidance stays silent.</source>
+        <comment>the translation names its own language</comment>
+        <translation>Hier spricht keine Stimme Deutsch, darum bleibt die gesprochene Anleitung still.</translation>
+    </message>
+</context>
+<context>
     <name>Steps</name>
     <message>
         <source>Intro</source>
@@ -1794,6 +2066,77 @@
     </message>
 </context>
 <context>
+    <name>WebPages</name>
+    <message>
+        <source>Error on launching URL: %1</source>
+        <translation>Fehler beim Öffnen der Adresse: %1</translation>
+    </message>
+</context>
+<context>
+    <name>mindrova::JournalChart</name>
+    <message>
+        <source>First rating</source>
+        <translation>Erste Einschätzung</translation>
+    </message>
+    <message>
+        <source>Last rating</source>
+        <translation>Letzte Einschätzung</translation>
+    </message>
+    <message>
+        <source>Rating</source>
+        <translation>Einschätzung</translation>
+    </message>
+</context>
+<context>
+    <name>mindrova::JournalRecorder</name>
+    <message>
+        <source>Your journal could not be read, so a new one has been started. The old file is kept unchanged as %1.</source>
+        <translation>Dein Tagebuch ließ sich nicht lesen, deshalb wurde ein neues begonnen. Die alte Datei bleibt unverändert als %1 erhalten.</translation>
+    </message>
+    <message>
+        <source>Your journal could not be read, and another program is using it, so it is left as it is (%1). Your session goes on as usual, and Mindrova will try again at the next entry.</source>
+        <translation>Dein Tagebuch ließ sich nicht lesen, und ein anderes Programm verwendet es; deshalb bleibt es, wie es ist (%1). Deine Sitzung läuft ganz normal weiter, und Mindrova versucht es beim nächsten Eintrag erneut.</translation>
+    </message>
+    <message>
+        <source>Your journal was written by a newer version of Mindrova. It is left as it is, and this session is not added to it.</source>
+        <translation>Dein Tagebuch wurde von einer neueren Version von Mindrova geschrieben. Es bleibt, wie es ist, und diese Sitzung wird nicht eingetragen.</translation>
+    </message>
+    <message>
+        <source>Your journal could not be written just now (%1). Your session goes on as usual, and Mindrova will try again at the next entry.</source>
+        <translation>Dein Tagebuch ließ sich gerade nicht schreiben (%1). Deine Sitzung läuft ganz normal weiter, und Mindrova versucht es beim nächsten Eintrag erneut.</translation>
+    </message>
+    <message>
+        <source>Your journal needs attention: see Journal... in the menu.</source>
+        <translation>Dein Tagebuch braucht Aufmerksamkeit: Schau im Menü unter „Tagebuch...“.</translation>
+    </message>
+</context>
+<context>
+    <name>mindrova::QtSpeaker</name>
+    <message>
+        <source>the speech engine &quot;%1&quot; is not installed</source>
+        <translation>die Sprachausgabe „%1“ ist nicht installiert</translation>
+    </message>
+    <message>
+        <source>the speech engine &quot;%1&quot; did not start</source>
+        <translation>die Sprachausgabe „%1“ ist nicht gestartet</translation>
+    </message>
+    <message>
+        <source>the speech engine stopped working</source>
+        <translation>die Sprachausgabe funktioniert nicht mehr</translation>
+    </message>
+</context>
+<context>
+    <name>mindrova::WindowDisplay</name>
+    <message>
+        <source>Steady markers</source>
+        <translation>Ruhige Markierungen</translation>
+    </message>
+    <message>
+        <source>Appearance...</source>
+        <translation>Darstellung...</translation>
+    </message>
+</context>
+<context>
     <name>mindrova::WindowSpeech</name>
     <message>
         <source>Spoken guidance notice</source>
@@ -1810,6 +2153,21 @@
     <message>
         <source>Voice...</source>
         <translation>Stimme...</translation>
+    </message>
+</context>
+<context>
+    <name>mindrova::frmAbout_NEW</name>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Opens the web site in the browser</source>
+        <translation>Öffnet die Website im Browser</translation>
     </message>
 </context>
 <context>
@@ -1869,6 +2227,213 @@
     <message>
         <source>&amp;Language:</source>
         <translation>&amp;Sprache:</translation>
+    </message>
+</context>
+<context>
+    <name>mindrova::frmErrorReport</name>
+    <message>
+        <source>An error occurred in ...</source>
+        <translation>Ein Fehler ist aufgetreten in ...</translation>
+    </message>
+    <message>
+        <source>Voluntary Feedback - Please Help Us</source>
+        <translation>Freiwillige Rückmeldung – bitte hilf uns</translation>
+    </message>
+    <message>
+        <source>Thank you for using...</source>
+        <translation>Vielen Dank für die Nutzung von ...</translation>
+    </message>
+    <message>
+        <source>Error Report Contents:</source>
+        <translation>Inhalt des Fehlerberichts:</translation>
+    </message>
+    <message>
+        <source>How you got this error, and how we can reproduce it:</source>
+        <translation>Wie es zu diesem Fehler kam und wie wir ihn nachstellen können:</translation>
+    </message>
+    <message>
+        <source>(Highly recommended.)</source>
+        <translation>(Sehr empfohlen.)</translation>
+    </message>
+    <message>
+        <source>Your email address, so we can contact you about this problem:</source>
+        <translation>Deine E-Mail-Adresse, damit wir uns wegen dieses Problems bei dir melden können:</translation>
+    </message>
+    <message>
+        <source>&amp;Send Error Report</source>
+        <translation>Fehlerbericht &amp;senden</translation>
+    </message>
+    <message>
+        <source>&amp;Do Not Send</source>
+        <translation>&amp;Nicht senden</translation>
+    </message>
+    <message>
+        <source>Uh Oh... an error occurred in %1</source>
+        <translation>Oh je ... in %1 ist ein Fehler aufgetreten</translation>
+    </message>
+    <message>
+        <source>%1 Problem </source>
+        <translation>Problem in %1</translation>
+    </message>
+</context>
+<context>
+    <name>mindrova::frmJournal</name>
+    <message>
+        <source>Journal</source>
+        <translation>Tagebuch</translation>
+    </message>
+    <message>
+        <source>This journal was written by a newer version of Mindrova and cannot be shown here.</source>
+        <translation>Dieses Tagebuch wurde von einer neueren Version von Mindrova geschrieben und lässt sich hier nicht anzeigen.</translation>
+    </message>
+    <message>
+        <source>The journal could not be opened.</source>
+        <translation>Das Tagebuch ließ sich nicht öffnen.</translation>
+    </message>
+    <message>
+        <source>The journal could not be read, and another program is using it, so it is left as it is.</source>
+        <translation>Das Tagebuch ließ sich nicht lesen, und ein anderes Programm verwendet es; deshalb bleibt es, wie es ist.</translation>
+    </message>
+    <message>
+        <source>The journal could not be read; it is kept as %1 and a new one has been started.</source>
+        <translation>Das Tagebuch ließ sich nicht lesen; es bleibt als %1 erhalten, und ein neues wurde begonnen.</translation>
+    </message>
+    <message>
+        <source>&amp;Chart for:</source>
+        <translation>&amp;Diagramm für:</translation>
+    </message>
+    <message>
+        <source>Issue shown in the chart</source>
+        <translation>Thema im Diagramm</translation>
+    </message>
+    <message>
+        <source>Chart of the ratings over time</source>
+        <translation>Diagramm der Einschätzungen im Lauf der Zeit</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Issue</source>
+        <translation>Thema</translation>
+    </message>
+    <message>
+        <source>First rating</source>
+        <translation>Erste Einschätzung</translation>
+    </message>
+    <message>
+        <source>Later ratings</source>
+        <translation>Spätere Einschätzungen</translation>
+    </message>
+    <message>
+        <source>Last rating</source>
+        <translation>Letzte Einschätzung</translation>
+    </message>
+    <message>
+        <source>Rounds</source>
+        <translation>Runden</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minuten</translation>
+    </message>
+    <message>
+        <source>Own words</source>
+        <translation>Eigene Worte</translation>
+    </message>
+    <message>
+        <source>Journal entries, newest first</source>
+        <translation>Tagebucheinträge, die neuesten zuerst</translation>
+    </message>
+    <message>
+        <source>&amp;Delete...</source>
+        <translation>&amp;Löschen...</translation>
+    </message>
+    <message>
+        <source>Delete &amp;All...</source>
+        <translation>&amp;Alle löschen...</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation>CSV &amp;exportieren...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Deletes the entry chosen in the table</source>
+        <translation>Löscht den in der Tabelle gewählten Eintrag</translation>
+    </message>
+    <message>
+        <source>1 entry.</source>
+        <translation>1 Eintrag.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries.</source>
+        <translation>
+            <numerusform>%n Eintrag.</numerusform>
+            <numerusform>%n Einträge.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your journal is empty.</source>
+        <translation>Dein Tagebuch ist leer.</translation>
+    </message>
+    <message>
+        <source>No ratings to show.</source>
+        <translation>Keine Einschätzungen anzuzeigen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sessions on %1, oldest first: the first and the last rating of each. The table below lists every entry.</source>
+        <translation>
+            <numerusform>%n Sitzung zu %1: die erste und die letzte Einschätzung. Die Tabelle darunter führt jeden Eintrag auf.</numerusform>
+            <numerusform>%n Sitzungen zu %1, die älteste zuerst: jeweils die erste und die letzte Einschätzung. Die Tabelle darunter führt jeden Eintrag auf.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Delete the entry of %1 for “%2”? This cannot be undone.</source>
+        <translation>Den Eintrag vom %1 zu „%2“ löschen? Das lässt sich nicht rückgängig machen.</translation>
+    </message>
+    <message>
+        <source>The entry could not be deleted; the journal is unchanged.</source>
+        <translation>Der Eintrag ließ sich nicht löschen; das Tagebuch ist unverändert.</translation>
+    </message>
+    <message>
+        <source>Delete the copies of your journal kept aside because they could not be read (%1)? This cannot be undone.</source>
+        <translation>Die beiseitegelegten Kopien deines Tagebuchs löschen, die sich nicht lesen ließen (%1)? Das lässt sich nicht rückgängig machen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete all %n entries of your journal? This cannot be undone.</source>
+        <translation>
+            <numerusform>%n Eintrag aus deinem Tagebuch löschen? Das lässt sich nicht rückgängig machen.</numerusform>
+            <numerusform>Alle %n Einträge deines Tagebuchs löschen? Das lässt sich nicht rückgängig machen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The copies kept aside because they could not be read are deleted too: %1.</source>
+        <translation>Die beiseitegelegten Kopien, die sich nicht lesen ließen, werden ebenfalls gelöscht: %1.</translation>
+    </message>
+    <message>
+        <source>Some copies kept aside could not be deleted. You can delete the files journal.damaged-* in %1 yourself.</source>
+        <translation>Einige beiseitegelegte Kopien ließen sich nicht löschen. Du kannst die Dateien journal.damaged-* in %1 selbst löschen.</translation>
+    </message>
+    <message>
+        <source>Export the journal</source>
+        <translation>Tagebuch exportieren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>The journal was exported to %1.</source>
+        <translation>Das Tagebuch wurde nach %1 exportiert.</translation>
+    </message>
+    <message>
+        <source>The journal could not be exported to %1. Nothing in the journal has changed.</source>
+        <translation>Das Tagebuch ließ sich nicht nach %1 exportieren. Am Tagebuch hat sich nichts geändert.</translation>
     </message>
 </context>
 <context>
@@ -2106,624 +2671,6 @@
     </message>
 </context>
 <context>
-    <name>mindrova::frmVoice</name>
-    <message>
-        <source>Engine</source>
-        <translation>Sprachsystem</translation>
-    </message>
-    <message>
-        <source>Automatic</source>
-        <translation>Automatisch</translation>
-    </message>
-    <message>
-        <source>%1 (not installed)</source>
-        <translation>%1 (nicht installiert)</translation>
-    </message>
-    <message>
-        <source>Voice</source>
-        <translation>Stimme</translation>
-    </message>
-    <message>
-        <source>Rate</source>
-        <translation>Tempo</translation>
-    </message>
-    <message>
-        <source>Volume</source>
-        <translation>Lautstärke</translation>
-    </message>
-    <message>
-        <source>&amp;Speak a sample</source>
-        <translation>&amp;Hörprobe abspielen</translation>
-    </message>
-    <message>
-        <source>Speak a sample</source>
-        <translation>Hörprobe abspielen</translation>
-    </message>
-    <message>
-        <source>Spoken guidance notice</source>
-        <translation>Hinweis zur gesprochenen Anleitung</translation>
-    </message>
-    <message>
-        <source>&amp;OK</source>
-        <translation>&amp;OK</translation>
-    </message>
-    <message>
-        <source>&amp;Cancel</source>
-        <translation>&amp;Abbrechen</translation>
-    </message>
-    <message>
-        <source>&amp;Engine:</source>
-        <translation>&amp;Sprachsystem:</translation>
-    </message>
-    <message>
-        <source>V&amp;oice:</source>
-        <translation>St&amp;imme:</translation>
-    </message>
-    <message>
-        <source>&amp;Rate:</source>
-        <translation>&amp;Tempo:</translation>
-    </message>
-    <message>
-        <source>Vo&amp;lume:</source>
-        <translation>&amp;Lautstärke:</translation>
-    </message>
-    <message>
-        <source>Default</source>
-        <translation>Standard</translation>
-    </message>
-    <message>
-        <source>%1 (not available)</source>
-        <translation>%1 (nicht verfügbar)</translation>
-    </message>
-    <message>
-        <source>no speech engine started</source>
-        <translation>kein Sprachsystem wurde gestartet</translation>
-    </message>
-    <message>
-        <source>No voice could speak: %1</source>
-        <translation>Keine Stimme konnte sprechen: %1</translation>
-    </message>
-</context>
-<context>
-    <name>AboutTexts</name>
-    <message>
-        <source>About %1</source>
-        <translation>Über %1</translation>
-    </message>
-    <message>
-        <source>Version %1.%2 %3</source>
-        <translation>Version %1.%2 %3</translation>
-    </message>
-    <message>
-        <source>Build %1</source>
-        <translation>Build %1</translation>
-    </message>
-    <message>
-        <source>Copyright © 2026 %1. All rights reserved.</source>
-        <translation>Copyright © 2026 %1. Alle Rechte vorbehalten.</translation>
-    </message>
-    <message>
-        <source>Warning: this program is protected by copyright law. Copying, reproducing or distributing it, in whole or in part, without the written permission of %1 is not allowed and may be prosecuted to the full extent of the law.</source>
-        <translation>Hinweis: Dieses Programm ist urheberrechtlich geschützt. Es ganz oder in Teilen ohne die schriftliche Erlaubnis von %1 zu kopieren, zu vervielfältigen oder weiterzugeben, ist nicht gestattet und kann im vollen gesetzlichen Umfang verfolgt werden.</translation>
-    </message>
-    <message>
-        <source>Designed and developed by the %1 team.</source>
-        <translation>Gestaltet und entwickelt vom Team von %1.</translation>
-    </message>
-</context>
-<context>
-    <name>JournalServices</name>
-    <message>
-        <source>The journal window could not be opened (%1). Your journal is kept as it was.</source>
-        <translation>Das Tagebuchfenster ließ sich nicht öffnen (%1). Dein Tagebuch bleibt unverändert erhalten.</translation>
-    </message>
-    <message>
-        <source>Journal notice</source>
-        <translation>Hinweis zum Tagebuch</translation>
-    </message>
-    <message>
-        <source>Your choice could not be saved in the settings file, so the journal stays off and nothing is written to it.</source>
-        <translation>Deine Wahl ließ sich nicht in der Einstellungsdatei speichern. Das Tagebuch bleibt deshalb aus, und es wird nichts hineingeschrieben.</translation>
-    </message>
-    <message>
-        <source>Your journal is off: nothing more will be written to it now. Your choice could not be saved in the settings file, so the journal will be on again when Mindrova next starts.</source>
-        <translation>Dein Tagebuch ist aus: Ab jetzt wird nichts mehr hineingeschrieben. Deine Wahl ließ sich nicht in der Einstellungsdatei speichern, deshalb ist das Tagebuch beim nächsten Start von Mindrova wieder an.</translation>
-    </message>
-    <message>
-        <source>Your journal is off: nothing more will be written to it. Do you also want to delete the entries it keeps? This cannot be undone.</source>
-        <translation>Dein Tagebuch ist aus: Es wird nichts mehr hineingeschrieben. Möchtest du auch die Einträge löschen, die es enthält? Das lässt sich nicht rückgängig machen.</translation>
-    </message>
-    <message>
-        <source>The copies kept aside because they could not be read are deleted with them: %1.</source>
-        <translation>Die beiseitegelegten Kopien, die sich nicht lesen ließen, werden mit ihnen gelöscht: %1.</translation>
-    </message>
-    <message>
-        <source>The journal could not be deleted. You can delete the files %1* yourself.</source>
-        <translation>Das Tagebuch ließ sich nicht löschen. Du kannst die Dateien %1* selbst löschen.</translation>
-    </message>
-</context>
-<context>
-    <name>MessageBoxes</name>
-    <message>
-        <source>&amp;Delete</source>
-        <translation>&amp;Löschen</translation>
-    </message>
-</context>
-<context>
-    <name>PersonalImport</name>
-    <message>
-        <source>%1 was not imported. %2</source>
-        <translation>%1 wurde nicht importiert. %2</translation>
-    </message>
-    <message>
-        <source>%1 could not be imported (%2). Nothing has changed.</source>
-        <translation>%1 ließ sich nicht importieren (%2). Es hat sich nichts geändert.</translation>
-    </message>
-    <message>
-        <source>“%1” was imported.</source>
-        <translation>„%1“ wurde importiert.</translation>
-    </message>
-    <message>
-        <source>“%1” is already one of your sessions.</source>
-        <translation>„%1“ gehört schon zu deinen Sitzungen.</translation>
-    </message>
-    <message>
-        <source>Import a session</source>
-        <translation>Sitzung importieren</translation>
-    </message>
-    <message>
-        <source>You already have a session called “%1”. Replace it with the one in %2?</source>
-        <translation>Du hast schon eine Sitzung namens „%1“. Möchtest du sie durch die aus %2 ersetzen?</translation>
-    </message>
-    <message>
-        <source>Nothing was imported; your session “%1” is unchanged.</source>
-        <translation>Es wurde nichts importiert; deine Sitzung „%1“ ist unverändert.</translation>
-    </message>
-    <message>
-        <source>“%1” was replaced by the imported one.</source>
-        <translation>„%1“ wurde durch die importierte Sitzung ersetzt.</translation>
-    </message>
-</context>
-<context>
-    <name>PersonalSession</name>
-    <message>
-        <source>There are %1 negative lines; a session has %2 to %3.</source>
-        <translation>Es gibt %1 negative Sätze; eine Sitzung hat %2 bis %3.</translation>
-    </message>
-    <message>
-        <source>The negative line %1 is empty.</source>
-        <translation>Der negative Satz %1 ist leer.</translation>
-    </message>
-    <message>
-        <source>The negative line %1 is longer than %2 characters.</source>
-        <translation>Der negative Satz %1 ist länger als %2 Zeichen.</translation>
-    </message>
-    <message>
-        <source>The negative line %1 holds a control character, a line break or an invisible character that would hide text or turn it around.</source>
-        <translation>Der negative Satz %1 enthält ein Steuerzeichen, einen Zeilenumbruch oder ein unsichtbares Zeichen, das Text verbergen oder umdrehen würde.</translation>
-    </message>
-    <message>
-        <source>There are %1 positive lines; a session has %2 to %3.</source>
-        <translation>Es gibt %1 positive Sätze; eine Sitzung hat %2 bis %3.</translation>
-    </message>
-    <message>
-        <source>The positive line %1 is empty.</source>
-        <translation>Der positive Satz %1 ist leer.</translation>
-    </message>
-    <message>
-        <source>The positive line %1 is longer than %2 characters.</source>
-        <translation>Der positive Satz %1 ist länger als %2 Zeichen.</translation>
-    </message>
-    <message>
-        <source>The positive line %1 holds a control character, a line break or an invisible character that would hide text or turn it around.</source>
-        <translation>Der positive Satz %1 enthält ein Steuerzeichen, einen Zeilenumbruch oder ein unsichtbares Zeichen, das Text verbergen oder umdrehen würde.</translation>
-    </message>
-    <message>
-        <source>The title is empty.</source>
-        <translation>Der Titel ist leer.</translation>
-    </message>
-    <message>
-        <source>The title %1 holds a / or a \, as a file path would.</source>
-        <translation>Der Titel %1 enthält ein / oder ein \, wie ein Dateipfad.</translation>
-    </message>
-    <message>
-        <source>The title is longer than %1 characters.</source>
-        <translation>Der Titel ist länger als %1 Zeichen.</translation>
-    </message>
-    <message>
-        <source>The title holds a control character, a line break or an invisible character that would hide text or turn it around.</source>
-        <translation>Der Titel enthält ein Steuerzeichen, einen Zeilenumbruch oder ein unsichtbares Zeichen, das Text verbergen oder umdrehen würde.</translation>
-    </message>
-    <message>
-        <source>The set-up statement is empty.</source>
-        <translation>Der Einstimmungssatz ist leer.</translation>
-    </message>
-    <message>
-        <source>The set-up statement is longer than %1 characters.</source>
-        <translation>Der Einstimmungssatz ist länger als %1 Zeichen.</translation>
-    </message>
-    <message>
-        <source>The set-up statement holds a control character, a line break or an invisible character that would hide text or turn it around.</source>
-        <translation>Der Einstimmungssatz enthält ein Steuerzeichen, einen Zeilenumbruch oder ein unsichtbares Zeichen, das Text verbergen oder umdrehen würde.</translation>
-    </message>
-    <message>
-        <source>The seconds per point must be a whole number from %1 to %2.</source>
-        <translation>Die Sekunden pro Punkt müssen eine ganze Zahl von %1 bis %2 sein.</translation>
-    </message>
-    <message>
-        <source>The file is empty.</source>
-        <translation>Die Datei ist leer.</translation>
-    </message>
-    <message>
-        <source>The file is not UTF-8 text.</source>
-        <translation>Die Datei ist kein UTF-8-Text.</translation>
-    </message>
-    <message>
-        <source>The file is not JSON text (%1 at byte %2).</source>
-        <translation>Die Datei ist kein JSON-Text (%1 bei Byte %2).</translation>
-    </message>
-    <message>
-        <source>The file holds no session: its JSON is not an object.</source>
-        <translation>Die Datei enthält keine Sitzung: Das JSON darin ist kein Objekt.</translation>
-    </message>
-    <message>
-        <source>The field %1 is missing.</source>
-        <translation>Das Feld %1 fehlt.</translation>
-    </message>
-    <message>
-        <source>The field %1 should be a whole number.</source>
-        <translation>Das Feld %1 sollte eine ganze Zahl sein.</translation>
-    </message>
-    <message>
-        <source>The file is written in format %1; this version of Mindrova reads format %2.</source>
-        <translation>Die Datei ist im Format %1 geschrieben; diese Version von Mindrova liest Format %2.</translation>
-    </message>
-    <message>
-        <source>The file holds a field %1 that this version of Mindrova does not know.</source>
-        <translation>Die Datei enthält ein Feld %1, das diese Version von Mindrova nicht kennt.</translation>
-    </message>
-    <message>
-        <source>The field %1 should be text.</source>
-        <translation>Das Feld %1 sollte Text sein.</translation>
-    </message>
-    <message>
-        <source>The field %1 should be a list of lines of text.</source>
-        <translation>Das Feld %1 sollte eine Liste von Textzeilen sein.</translation>
-    </message>
-    <message>
-        <source>The field %1 should be a whole number from %2 to %3.</source>
-        <translation>Das Feld %1 sollte eine ganze Zahl von %2 bis %3 sein.</translation>
-    </message>
-    <message>
-        <source>The field %1 should be %2 or %3.</source>
-        <translation>Das Feld %1 sollte %2 oder %3 sein.</translation>
-    </message>
-    <message>
-        <source>The file is a link to another file; only files kept in the folder itself are read.</source>
-        <translation>Die Datei ist ein Verweis auf eine andere Datei; gelesen werden nur Dateien, die im Ordner selbst liegen.</translation>
-    </message>
-    <message>
-        <source>The file could not be opened (%1).</source>
-        <translation>Die Datei ließ sich nicht öffnen (%1).</translation>
-    </message>
-    <message>
-        <source>The file could not be opened.</source>
-        <translation>Die Datei ließ sich nicht öffnen.</translation>
-    </message>
-    <message>
-        <source>It is not an ordinary file.</source>
-        <translation>Es ist keine gewöhnliche Datei.</translation>
-    </message>
-    <message>
-        <source>The file is larger than %1 KiB, more than a session ever needs.</source>
-        <translation>Die Datei ist größer als %1 KiB, mehr als eine Sitzung je braucht.</translation>
-    </message>
-</context>
-<context>
-    <name>PersonalStore</name>
-    <message>
-        <source>Its title “%1” is already the title of %2.</source>
-        <translation>Der Titel „%1“ gehört schon zu %2.</translation>
-    </message>
-    <message>
-        <source>The folder %1 could not be made.</source>
-        <translation>Der Ordner %1 ließ sich nicht anlegen.</translation>
-    </message>
-</context>
-<context>
-    <name>ReportTexts</name>
-    <message>
-        <source>Regrettably, a problem has occurred in %1.</source>
-        <translation>Leider ist in %1 ein Problem aufgetreten.</translation>
-    </message>
-    <message>
-        <source>%1 may continue to function after this, but if you have further problems you should restart the program.</source>
-        <translation>%1 läuft danach möglicherweise weiter. Falls weitere Probleme auftreten, starte das Programm bitte neu.</translation>
-    </message>
-    <message>
-        <source>We&apos;d like to fix this problem quickly, but we need your help.  Can %1 submit a bug report on your behalf to %2?  And, can you please take just a moment to jot down what steps we should take to reproduce the problem?</source>
-        <translation>Wir möchten dieses Problem schnell beheben, brauchen dafür aber deine Hilfe.  Darf %1 in deinem Namen einen Fehlerbericht an %2 senden?  Und magst du dir kurz einen Moment nehmen, um zu notieren, mit welchen Schritten wir das Problem nachstellen können?</translation>
-    </message>
-    <message>
-        <source>Your report is confidential, and only the information you see below is included in the report.</source>
-        <translation>Dein Bericht wird vertraulich behandelt und enthält nur die Angaben, die du unten siehst.</translation>
-    </message>
-</context>
-<context>
-    <name>ShellExecute</name>
-    <message>
-        <source>Error: %1. %2</source>
-        <translation>Fehler: %1. %2</translation>
-    </message>
-</context>
-<context>
-    <name>WebPages</name>
-    <message>
-        <source>Error on launching URL: %1</source>
-        <translation>Fehler beim Öffnen der Adresse: %1</translation>
-    </message>
-</context>
-<context>
-    <name>mindrova::JournalChart</name>
-    <message>
-        <source>First rating</source>
-        <translation>Erste Einschätzung</translation>
-    </message>
-    <message>
-        <source>Last rating</source>
-        <translation>Letzte Einschätzung</translation>
-    </message>
-    <message>
-        <source>Rating</source>
-        <translation>Einschätzung</translation>
-    </message>
-</context>
-<context>
-    <name>mindrova::JournalRecorder</name>
-    <message>
-        <source>Your journal could not be read, so a new one has been started. The old file is kept unchanged as %1.</source>
-        <translation>Dein Tagebuch ließ sich nicht lesen, deshalb wurde ein neues begonnen. Die alte Datei bleibt unverändert als %1 erhalten.</translation>
-    </message>
-    <message>
-        <source>Your journal could not be read, and another program is using it, so it is left as it is (%1). Your session goes on as usual, and Mindrova will try again at the next entry.</source>
-        <translation>Dein Tagebuch ließ sich nicht lesen, und ein anderes Programm verwendet es; deshalb bleibt es, wie es ist (%1). Deine Sitzung läuft ganz normal weiter, und Mindrova versucht es beim nächsten Eintrag erneut.</translation>
-    </message>
-    <message>
-        <source>Your journal was written by a newer version of Mindrova. It is left as it is, and this session is not added to it.</source>
-        <translation>Dein Tagebuch wurde von einer neueren Version von Mindrova geschrieben. Es bleibt, wie es ist, und diese Sitzung wird nicht eingetragen.</translation>
-    </message>
-    <message>
-        <source>Your journal could not be written just now (%1). Your session goes on as usual, and Mindrova will try again at the next entry.</source>
-        <translation>Dein Tagebuch ließ sich gerade nicht schreiben (%1). Deine Sitzung läuft ganz normal weiter, und Mindrova versucht es beim nächsten Eintrag erneut.</translation>
-    </message>
-    <message>
-        <source>Your journal needs attention: see Journal... in the menu.</source>
-        <translation>Dein Tagebuch braucht Aufmerksamkeit: Schau im Menü unter „Tagebuch...“.</translation>
-    </message>
-</context>
-<context>
-    <name>mindrova::frmAbout_NEW</name>
-    <message>
-        <source>&amp;OK</source>
-        <translation>&amp;OK</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Opens the web site in the browser</source>
-        <translation>Öffnet die Website im Browser</translation>
-    </message>
-</context>
-<context>
-    <name>mindrova::frmErrorReport</name>
-    <message>
-        <source>An error occurred in ...</source>
-        <translation>Ein Fehler ist aufgetreten in ...</translation>
-    </message>
-    <message>
-        <source>Voluntary Feedback - Please Help Us</source>
-        <translation>Freiwillige Rückmeldung – bitte hilf uns</translation>
-    </message>
-    <message>
-        <source>Thank you for using...</source>
-        <translation>Vielen Dank für die Nutzung von ...</translation>
-    </message>
-    <message>
-        <source>Error Report Contents:</source>
-        <translation>Inhalt des Fehlerberichts:</translation>
-    </message>
-    <message>
-        <source>How you got this error, and how we can reproduce it:</source>
-        <translation>Wie es zu diesem Fehler kam und wie wir ihn nachstellen können:</translation>
-    </message>
-    <message>
-        <source>(Highly recommended.)</source>
-        <translation>(Sehr empfohlen.)</translation>
-    </message>
-    <message>
-        <source>Your email address, so we can contact you about this problem:</source>
-        <translation>Deine E-Mail-Adresse, damit wir uns wegen dieses Problems bei dir melden können:</translation>
-    </message>
-    <message>
-        <source>&amp;Send Error Report</source>
-        <translation>Fehlerbericht &amp;senden</translation>
-    </message>
-    <message>
-        <source>&amp;Do Not Send</source>
-        <translation>&amp;Nicht senden</translation>
-    </message>
-    <message>
-        <source>Uh Oh... an error occurred in %1</source>
-        <translation>Oh je ... in %1 ist ein Fehler aufgetreten</translation>
-    </message>
-    <message>
-        <source>%1 Problem </source>
-        <translation>Problem in %1</translation>
-    </message>
-</context>
-<context>
-    <name>mindrova::frmJournal</name>
-    <message>
-        <source>Journal</source>
-        <translation>Tagebuch</translation>
-    </message>
-    <message>
-        <source>This journal was written by a newer version of Mindrova and cannot be shown here.</source>
-        <translation>Dieses Tagebuch wurde von einer neueren Version von Mindrova geschrieben und lässt sich hier nicht anzeigen.</translation>
-    </message>
-    <message>
-        <source>The journal could not be opened.</source>
-        <translation>Das Tagebuch ließ sich nicht öffnen.</translation>
-    </message>
-    <message>
-        <source>The journal could not be read, and another program is using it, so it is left as it is.</source>
-        <translation>Das Tagebuch ließ sich nicht lesen, und ein anderes Programm verwendet es; deshalb bleibt es, wie es ist.</translation>
-    </message>
-    <message>
-        <source>The journal could not be read; it is kept as %1 and a new one has been started.</source>
-        <translation>Das Tagebuch ließ sich nicht lesen; es bleibt als %1 erhalten, und ein neues wurde begonnen.</translation>
-    </message>
-    <message>
-        <source>&amp;Chart for:</source>
-        <translation>&amp;Diagramm für:</translation>
-    </message>
-    <message>
-        <source>Issue shown in the chart</source>
-        <translation>Thema im Diagramm</translation>
-    </message>
-    <message>
-        <source>Chart of the ratings over time</source>
-        <translation>Diagramm der Einschätzungen im Lauf der Zeit</translation>
-    </message>
-    <message>
-        <source>Date</source>
-        <translation>Datum</translation>
-    </message>
-    <message>
-        <source>Issue</source>
-        <translation>Thema</translation>
-    </message>
-    <message>
-        <source>First rating</source>
-        <translation>Erste Einschätzung</translation>
-    </message>
-    <message>
-        <source>Later ratings</source>
-        <translation>Spätere Einschätzungen</translation>
-    </message>
-    <message>
-        <source>Last rating</source>
-        <translation>Letzte Einschätzung</translation>
-    </message>
-    <message>
-        <source>Rounds</source>
-        <translation>Runden</translation>
-    </message>
-    <message>
-        <source>Minutes</source>
-        <translation>Minuten</translation>
-    </message>
-    <message>
-        <source>Own words</source>
-        <translation>Eigene Worte</translation>
-    </message>
-    <message>
-        <source>Journal entries, newest first</source>
-        <translation>Tagebucheinträge, die neuesten zuerst</translation>
-    </message>
-    <message>
-        <source>&amp;Delete...</source>
-        <translation>&amp;Löschen...</translation>
-    </message>
-    <message>
-        <source>Delete &amp;All...</source>
-        <translation>&amp;Alle löschen...</translation>
-    </message>
-    <message>
-        <source>&amp;Export CSV...</source>
-        <translation>CSV &amp;exportieren...</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
-    </message>
-    <message>
-        <source>Deletes the entry chosen in the table</source>
-        <translation>Löscht den in der Tabelle gewählten Eintrag</translation>
-    </message>
-    <message>
-        <source>1 entry.</source>
-        <translation>1 Eintrag.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n entries.</source>
-        <translation>
-            <numerusform>%n Eintrag.</numerusform>
-            <numerusform>%n Einträge.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Your journal is empty.</source>
-        <translation>Dein Tagebuch ist leer.</translation>
-    </message>
-    <message>
-        <source>No ratings to show.</source>
-        <translation>Keine Einschätzungen anzuzeigen.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n sessions on %1, oldest first: the first and the last rating of each. The table below lists every entry.</source>
-        <translation>
-            <numerusform>%n Sitzung zu %1: die erste und die letzte Einschätzung. Die Tabelle darunter führt jeden Eintrag auf.</numerusform>
-            <numerusform>%n Sitzungen zu %1, die älteste zuerst: jeweils die erste und die letzte Einschätzung. Die Tabelle darunter führt jeden Eintrag auf.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Delete the entry of %1 for “%2”? This cannot be undone.</source>
-        <translation>Den Eintrag vom %1 zu „%2“ löschen? Das lässt sich nicht rückgängig machen.</translation>
-    </message>
-    <message>
-        <source>The entry could not be deleted; the journal is unchanged.</source>
-        <translation>Der Eintrag ließ sich nicht löschen; das Tagebuch ist unverändert.</translation>
-    </message>
-    <message>
-        <source>Delete the copies of your journal kept aside because they could not be read (%1)? This cannot be undone.</source>
-        <translation>Die beiseitegelegten Kopien deines Tagebuchs löschen, die sich nicht lesen ließen (%1)? Das lässt sich nicht rückgängig machen.</translation>
-    </message>
-    <message numerus="yes">
-        <source>Delete all %n entries of your journal? This cannot be undone.</source>
-        <translation>
-            <numerusform>%n Eintrag aus deinem Tagebuch löschen? Das lässt sich nicht rückgängig machen.</numerusform>
-            <numerusform>Alle %n Einträge deines Tagebuchs löschen? Das lässt sich nicht rückgängig machen.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>The copies kept aside because they could not be read are deleted too: %1.</source>
-        <translation>Die beiseitegelegten Kopien, die sich nicht lesen ließen, werden ebenfalls gelöscht: %1.</translation>
-    </message>
-    <message>
-        <source>Some copies kept aside could not be deleted. You can delete the files journal.damaged-* in %1 yourself.</source>
-        <translation>Einige beiseitegelegte Kopien ließen sich nicht löschen. Du kannst die Dateien journal.damaged-* in %1 selbst löschen.</translation>
-    </message>
-    <message>
-        <source>Export the journal</source>
-        <translation>Tagebuch exportieren</translation>
-    </message>
-    <message>
-        <source>CSV files (*.csv)</source>
-        <translation>CSV-Dateien (*.csv)</translation>
-    </message>
-    <message>
-        <source>The journal was exported to %1.</source>
-        <translation>Das Tagebuch wurde nach %1 exportiert.</translation>
-    </message>
-    <message>
-        <source>The journal could not be exported to %1. Nothing in the journal has changed.</source>
-        <translation>Das Tagebuch ließ sich nicht nach %1 exportieren. Am Tagebuch hat sich nichts geändert.</translation>
-    </message>
-</context>
-<context>
     <name>mindrova::frmPersonalSessionEdit</name>
     <message>
         <source>Edit a session</source>
@@ -2930,32 +2877,6 @@
     </message>
 </context>
 <context>
-    <name>mindrova::QtSpeaker</name>
-    <message>
-        <source>the speech engine &quot;%1&quot; is not installed</source>
-        <translation>die Sprachausgabe „%1“ ist nicht installiert</translation>
-    </message>
-    <message>
-        <source>the speech engine &quot;%1&quot; did not start</source>
-        <translation>die Sprachausgabe „%1“ ist nicht gestartet</translation>
-    </message>
-    <message>
-        <source>the speech engine stopped working</source>
-        <translation>die Sprachausgabe funktioniert nicht mehr</translation>
-    </message>
-</context>
-<context>
-    <name>mindrova::WindowDisplay</name>
-    <message>
-        <source>Steady markers</source>
-        <translation>Ruhige Markierungen</translation>
-    </message>
-    <message>
-        <source>Appearance...</source>
-        <translation>Darstellung...</translation>
-    </message>
-</context>
-<context>
     <name>mindrova::frmSessionOptions</name>
     <message>
         <source>Session options</source>
@@ -3051,6 +2972,85 @@
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>mindrova::frmVoice</name>
+    <message>
+        <source>Engine</source>
+        <translation>Sprachsystem</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatisch</translation>
+    </message>
+    <message>
+        <source>%1 (not installed)</source>
+        <translation>%1 (nicht installiert)</translation>
+    </message>
+    <message>
+        <source>Voice</source>
+        <translation>Stimme</translation>
+    </message>
+    <message>
+        <source>Rate</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Lautstärke</translation>
+    </message>
+    <message>
+        <source>&amp;Speak a sample</source>
+        <translation>&amp;Hörprobe abspielen</translation>
+    </message>
+    <message>
+        <source>Speak a sample</source>
+        <translation>Hörprobe abspielen</translation>
+    </message>
+    <message>
+        <source>Spoken guidance notice</source>
+        <translation>Hinweis zur gesprochenen Anleitung</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Engine:</source>
+        <translation>&amp;Sprachsystem:</translation>
+    </message>
+    <message>
+        <source>V&amp;oice:</source>
+        <translation>St&amp;imme:</translation>
+    </message>
+    <message>
+        <source>&amp;Rate:</source>
+        <translation>&amp;Tempo:</translation>
+    </message>
+    <message>
+        <source>Vo&amp;lume:</source>
+        <translation>&amp;Lautstärke:</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>%1 (not available)</source>
+        <translation>%1 (nicht verfügbar)</translation>
+    </message>
+    <message>
+        <source>no speech engine started</source>
+        <translation>kein Sprachsystem wurde gestartet</translation>
+    </message>
+    <message>
+        <source>No voice could speak: %1</source>
+        <translation>Keine Stimme konnte sprechen: %1</translation>
     </message>
 </context>
 </TS>
