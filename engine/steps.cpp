@@ -144,7 +144,7 @@ Step GetNextStep(Step penmStep) {
         Trace(
             [&] { return QStringLiteral("Start GetNextStep, penmStep = ") + TraceName(penmStep); });
         if (!InTable(penmStep)) {
-            ShowPlainMessage(QStringLiteral("Next step not defined"));
+            ShowPlainMessage(QCoreApplication::translate("Steps", "Next step not defined"));
             result = estIntro;
         } else {
             result = static_cast<Step>(Row(penmStep).next);
@@ -173,7 +173,7 @@ Step GetNextStep_Navigation(Step penmStep, RoundState& rounds) {
             // tapping.
             if (penmStep == estReassessSUD) result = estTopHead1;
         } else if (!InTable(penmStep)) {
-            ShowPlainMessage(QStringLiteral("Next step not defined"));
+            ShowPlainMessage(QCoreApplication::translate("Steps", "Next step not defined"));
             result = estIntro;
         } else {
             result = static_cast<Step>(Row(penmStep).nextNavigation);
@@ -205,7 +205,7 @@ Step GetPrevStep(Step penmStep, bool& pblnGoBackFromPositiveToNegative, RoundSta
                 result = estExplainNegative;
             }
         } else if (!InTable(penmStep)) {
-            ShowPlainMessage(QStringLiteral("Previous step not defined"));
+            ShowPlainMessage(QCoreApplication::translate("Steps", "Previous step not defined"));
             result = estIntro;
         } else {
             result = static_cast<Step>(Row(penmStep).previous);

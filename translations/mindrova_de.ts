@@ -1773,6 +1773,14 @@
 <context>
     <name>Steps</name>
     <message>
+        <source>Next step not defined</source>
+        <translation>Der nächste Schritt ist nicht festgelegt.</translation>
+    </message>
+    <message>
+        <source>Previous step not defined</source>
+        <translation>Der vorige Schritt ist nicht festgelegt.</translation>
+    </message>
+    <message>
         <source>Intro</source>
         <translation>Einführung</translation>
     </message>

@@ -1773,6 +1773,14 @@
 <context>
     <name>Steps</name>
     <message>
+        <source>Next step not defined</source>
+        <translation>El paso siguiente no está definido.</translation>
+    </message>
+    <message>
+        <source>Previous step not defined</source>
+        <translation>El paso anterior no está definido.</translation>
+    </message>
+    <message>
         <source>Intro</source>
         <translation>Introducción</translation>
     </message>
