@@ -12,6 +12,7 @@
 #include <QVoice>
 
 #include "app/dialog_button.h"
+#include "session/text_language.h"
 #include "session_window/qt_speaker.h"
 #include "session_window/window_services.h"
 #include "session_window/window_speech.h"
@@ -229,20 +230,37 @@ void frmVoice::SpeakSample() {
             mSampleFailed = true;
             ShowSampleFailure(reason);
         };
+        // With no voice chosen the sample is said as guidance would say it: by a voice of the
+        // texts' language, or not at all.
+        const QString language = VoiceLanguageWanted(choices.voice);
+        if (!language.isEmpty() && !mSample->UseVoiceFor(language)) {
+            DropSample();
+            ShowSampleNotice(NoVoiceForTextLanguage());
+            return;
+        }
         mSample->SetRate(choices.Rate());
-        mSample->Say(QString::fromLatin1(VOICE_SAMPLE_TEXT));
+        mSample->Say(VoiceSampleText());
     });
 }
 
 // The same calm notice as the session's status bar, in the dialog; never a box.
 void frmVoice::ShowSampleFailure(const QString& reason) {
     cmdSample->setToolTip(LiteralToolTip(tr("No voice could speak: %1").arg(reason)));
-    const QString text = SpeechUnavailableNotice(reason);
+    ShowSampleNotice(SpeechUnavailableNotice(reason));
+}
+
+void frmVoice::ShowSampleNotice(const QString& text) {
     lblSampleNotice->setText(text);
     lblSampleNotice->setAccessibleDescription(text);
     lblSampleNotice->show();
     QAccessibleEvent changed(lblSampleNotice, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&changed);
+}
+
+QString VoiceSampleText() {
+    return QCoreApplication::translate("mindrova::frmVoice",
+                                       "Breathe slowly and gently tap the indicated points. This "
+                                       "is how your guidance will sound.");
 }
 
 bool ShowVoiceDialog(QWidget* owner) {

@@ -17,8 +17,8 @@ class QSlider;
 
 namespace mindrova {
 
-inline constexpr const char* VOICE_SAMPLE_TEXT =
-    "Breathe slowly and gently tap the indicated points. This is how your guidance will sound.";
+// The sample the dialog speaks, in the texts' language.
+QString VoiceSampleText();
 
 // The name a person reads for an engine's plugin name ("Speech Dispatcher" for speechd); an
 // engine this program does not know keeps its plugin name.
@@ -45,6 +45,7 @@ private:
     void SpeakSample();
     void DropSample();
     void ShowSampleFailure(const QString& reason);
+    void ShowSampleNotice(const QString& text);
     void ShowValues();
 
     SpeechSettings mSettings;

@@ -5,6 +5,7 @@
 #include "engine/rounds.h"
 #include "session/speech_timing.h"
 #include "session/spoken_texts.h"
+#include "session/text_language.h"
 
 namespace mindrova {
 namespace {
@@ -75,10 +76,7 @@ bool SpokenGuidance::EnsureSpeaker() {
 }
 
 void SpokenGuidance::NoVoice() {
-    mUnavailableReason = QCoreApplication::translate(
-        "Speech",
-        "No voice here speaks the language of this program, so spoken guidance stays silent.",
-        "the translation names its own language");
+    mUnavailableReason = NoVoiceForTextLanguage();
     mEnabled = false;
     mSpeakOnResume = false;
     if (mSpeaker) mSpeaker->Stop();

@@ -1,5 +1,7 @@
 #include "session/text_language.h"
 
+#include <QCoreApplication>
+
 namespace mindrova {
 namespace {
 
@@ -23,6 +25,13 @@ void SetTextLanguage(const QString& language) {
 QString VoiceLanguageWanted(const QString& chosenVoice) {
     if (!chosenVoice.isEmpty() || TextLanguage() == kEnglish) return {};
     return TextLanguage();
+}
+
+QString NoVoiceForTextLanguage() {
+    return QCoreApplication::translate(
+        "Speech",
+        "No voice here speaks the language of this program, so spoken guidance stays silent.",
+        "the translation names its own language");
 }
 
 }  // namespace mindrova

@@ -14,4 +14,8 @@ void SetTextLanguage(const QString& language);
 // when the texts are English, which every engine's own voice speaks.
 QString VoiceLanguageWanted(const QString& chosenVoice);
 
+// What the user is told when no voice speaks the texts' language: guidance stays silent rather
+// than read them with a voice of another language.
+QString NoVoiceForTextLanguage();
+
 }  // namespace mindrova

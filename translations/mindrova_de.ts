@@ -2985,6 +2985,10 @@
 <context>
     <name>mindrova::frmVoice</name>
     <message>
+        <source>Breathe slowly and gently tap the indicated points. This is how your guidance will sound.</source>
+        <translation>Atme langsam und klopfe sanft auf die angezeigten Punkte. So klingt deine Anleitung.</translation>
+    </message>
+    <message>
         <source>Engine</source>
         <translation>Sprachsystem</translation>
     </message>

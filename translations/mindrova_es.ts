@@ -2985,6 +2985,10 @@
 <context>
     <name>mindrova::frmVoice</name>
     <message>
+        <source>Breathe slowly and gently tap the indicated points. This is how your guidance will sound.</source>
+        <translation>Respira despacio y da golpecitos suaves en los puntos indicados. Así sonará tu guía.</translation>
+    </message>
+    <message>
         <source>Engine</source>
         <translation>Motor de voz</translation>
     </message>

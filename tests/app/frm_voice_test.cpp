@@ -1,4 +1,5 @@
 #include "app/frm_voice.h"
+#include "session/text_language.h"
 
 #include <gtest/gtest.h>
 
@@ -49,6 +50,7 @@ protected:
                 auto speaker = std::make_unique<FakeSpeaker>();
                 speaker->state = sampleState;
                 speaker->errorText = sampleError;
+                speaker->voiceLanguages = sampleVoiceLanguages;
                 sample = speaker.get();
                 return speaker;
             });
@@ -66,6 +68,7 @@ protected:
     SpeechSettings sampleWith;
     FakeSpeaker* sample = nullptr;
     SpeakerState sampleState = SpeakerState::Ready;
+    QStringList sampleVoiceLanguages{"en"};
     QString sampleError;
 };
 
@@ -201,7 +204,8 @@ TEST_F(VoiceDialog, TheSampleIsSpokenWithTheChoicesShownNow) {
     button->click();
     ASSERT_EQ(made, 1);
     EXPECT_EQ(sampleWith.ratePercent, 30);
-    EXPECT_EQ(sample->said, QStringList{QString::fromLatin1(VOICE_SAMPLE_TEXT)});
+    EXPECT_EQ(sample->said, QStringList{"Breathe slowly and gently tap the indicated points. This is "
+                                       "how your guidance will sound."});
     EXPECT_DOUBLE_EQ(sample->rate, 0.3);
     button->click();
     EXPECT_EQ(made, 1) << "the same engine says it again";
@@ -210,6 +214,53 @@ TEST_F(VoiceDialog, TheSampleIsSpokenWithTheChoicesShownNow) {
     EXPECT_EQ(made, 2) << "another voice needs a new engine";
     EXPECT_EQ(sampleWith.voice, "");
 }
+
+// With German texts and no voice chosen the sample is said as guidance would say it: by a German
+// voice, or not at all (never German read by an English voice).
+struct SampleLanguageRow {
+    const char* name;
+    QStringList engineLanguages;
+    QString chosenVoice;
+    bool spoken;
+    const char* voiceTaken;  // the language the engine was asked for; empty: never asked
+};
+
+class SampleLanguage : public VoiceDialog, public ::testing::WithParamInterface<SampleLanguageRow> {
+protected:
+    void TearDown() override {
+        SetTextLanguage(QStringLiteral("en"));
+        VoiceDialog::TearDown();
+    }
+};
+
+TEST_P(SampleLanguage, TheSampleSpeaksTheTextsLanguageOrNotAtAll) {
+    const SampleLanguageRow& row = GetParam();
+    SetTextLanguage(QStringLiteral("de"));
+    sampleVoiceLanguages = row.engineLanguages;
+    auto dialog = Make({false, "flite", row.chosenVoice, 0, 50});
+    dialog->show();
+    dialog->findChild<QPushButton*>("cmdSample")->click();
+    auto* notice = dialog->findChild<QLabel*>("lblSampleNotice");
+    ASSERT_EQ(made, 1);
+    if (row.spoken) {
+        EXPECT_EQ(sample->said.size(), 1);
+        EXPECT_EQ(sample->voiceLanguage, QString::fromLatin1(row.voiceTaken));
+        EXPECT_TRUE(notice->isHidden());
+    } else {
+        // The engine that has no German voice is let go at once, before it says anything.
+        EXPECT_FALSE(notice->isHidden());
+        EXPECT_EQ(notice->text(), NoVoiceForTextLanguage());
+    }
+    EXPECT_TRUE(modal.messages.isEmpty()) << "never a box";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, SampleLanguage,
+    ::testing::Values(
+        SampleLanguageRow{"GermanVoiceFound", {"en", "de"}, {}, true, "de"},
+        SampleLanguageRow{"OnlyEnglishVoicesStaySilent", {"en"}, {}, false, "de"},
+        SampleLanguageRow{"AChosenVoiceIsKept", {"en"}, "kal", true, ""}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(VoiceDialog, NoEngineForTheSampleSaysWhyWithoutABox) {
     sampleState = SpeakerState::Error;
