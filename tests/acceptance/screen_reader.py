@@ -64,6 +64,13 @@ EXPECTED = [
 ]
 
 
+def heard_line(events, wanted):
+    """Whether the listener has written a description change that starts with wanted."""
+    with open(events, encoding="utf-8") as f:
+        return any(line.split("|", 1)[-1].startswith(wanted) for line in f
+                   if not line.startswith("N|"))
+
+
 def ours(text):
     return text.startswith("Step: ") or text.startswith("Point ")
 
@@ -83,7 +90,7 @@ def main(argv):
         return SKIPPED
 
     import harness
-    from window_tests import enter_first_point
+    from window_tests import advance, layout_of
 
     def body():
         with harness.AccessibleSession("screen_reader", argv[1]) as s:
@@ -98,9 +105,17 @@ def main(argv):
                                  open(events).read().startswith("ready"), harness.scaled(10),
                                  "the AT-SPI listener to start")
                 p = s.start()
-                enter_first_point(p)
-                # Into the round's second point, two seconds on.
-                time.sleep(harness.scaled(2.6))
+                lay = layout_of(p)
+                # The listener reads a changed description when it gets to the event, so each
+                # step is taken only once the line of the one before has been heard: a step taken
+                # sooner would be read in its place (a sanitizer's build runs slowly enough).
+                for wanted in EXPECTED[:-1]:
+                    advance(p, lay, 1)
+                    harness.wait_for(lambda: heard_line(events, wanted), harness.scaled(5),
+                                     "the listener to hear %r" % wanted)
+                # The round's timer moves on to the second point two seconds in.
+                harness.wait_for(lambda: heard_line(events, EXPECTED[-1]), harness.scaled(5),
+                                 "the listener to hear %r" % EXPECTED[-1])
                 lines = [line.rstrip("\n").split("|", 1) for line in open(events)][1:]
             finally:
                 listener.terminate()
