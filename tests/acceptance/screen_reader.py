@@ -64,11 +64,12 @@ EXPECTED = [
 ]
 
 
-def heard_line(events, wanted):
-    """Whether the listener has written a description change that starts with wanted."""
+def heard_line(events, wanted, notification=False):
+    """Whether the listener has written a description change (or a notification) that starts
+    with wanted."""
     with open(events, encoding="utf-8") as f:
         return any(line.split("|", 1)[-1].startswith(wanted) for line in f
-                   if not line.startswith("N|"))
+                   if line.startswith("N|") == notification)
 
 
 def ours(text):
@@ -116,6 +117,8 @@ def main(argv):
                 # The round's timer moves on to the second point two seconds in.
                 harness.wait_for(lambda: heard_line(events, EXPECTED[-1]), harness.scaled(5),
                                  "the listener to hear %r" % EXPECTED[-1])
+                harness.wait_for(lambda: heard_line(events, EXPECTED[-1], notification=True),
+                                 harness.scaled(5), "the notification %r" % EXPECTED[-1])
                 lines = [line.rstrip("\n").split("|", 1) for line in open(events)][1:]
             finally:
                 listener.terminate()
