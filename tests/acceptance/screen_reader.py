@@ -110,15 +110,17 @@ def main(argv):
                 # The listener reads a changed description when it gets to the event, so each
                 # step is taken only once the line of the one before has been heard: a step taken
                 # sooner would be read in its place (a sanitizer's build runs slowly enough).
-                for wanted in EXPECTED[:-1]:
-                    advance(p, lay, 1)
+                def hear(wanted):
                     harness.wait_for(lambda: heard_line(events, wanted), harness.scaled(5),
                                      "the listener to hear %r" % wanted)
+                    harness.wait_for(lambda: heard_line(events, wanted, notification=True),
+                                     harness.scaled(5), "the notification %r" % wanted)
+
+                for wanted in EXPECTED[:-1]:
+                    advance(p, lay, 1)
+                    hear(wanted)
                 # The round's timer moves on to the second point two seconds in.
-                harness.wait_for(lambda: heard_line(events, EXPECTED[-1]), harness.scaled(5),
-                                 "the listener to hear %r" % EXPECTED[-1])
-                harness.wait_for(lambda: heard_line(events, EXPECTED[-1], notification=True),
-                                 harness.scaled(5), "the notification %r" % EXPECTED[-1])
+                hear(EXPECTED[-1])
                 lines = [line.rstrip("\n").split("|", 1) for line in open(events)][1:]
             finally:
                 listener.terminate()
