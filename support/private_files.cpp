@@ -61,8 +61,8 @@ bool WriteNewPrivateFile(const QString& path, const QByteArray& bytes) {
 }
 
 bool SyncFileToDisk(const QString& path) {
-    const int fd = ::open(QFile::encodeName(path).constData(),
-                          O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+    const int fd =
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0) return false;
     const bool synced = ::fsync(fd) == 0;
     return ::close(fd) == 0 && synced;

@@ -80,8 +80,9 @@ RegularFileRead ReadRegularFile(const QString& path, qint64 maxBytes, LinkPolicy
     const qint64 wanted = maxBytes < 0 ? -1 : maxBytes + 1;
     char buffer[16384];
     for (;;) {
-        const qint64 room = wanted < 0 ? qint64(sizeof buffer)
-                                       : std::min<qint64>(sizeof buffer, wanted - read.bytes.size());
+        const qint64 room = wanted < 0
+                                ? qint64(sizeof buffer)
+                                : std::min<qint64>(sizeof buffer, wanted - read.bytes.size());
         if (room <= 0) break;
         const ssize_t got = ::read(fd.get(), buffer, size_t(room));
         if (got < 0) {

@@ -89,10 +89,10 @@ void KeepOnlyWhatReads(QSettings& settings) {
             continue;
         }
         const QVariant value = settings.value(key);
-        const QStringList texts = value.typeId() == QMetaType::QString ||
-                                          value.typeId() == QMetaType::QStringList
-                                      ? value.toStringList()
-                                      : QStringList();
+        const QStringList texts =
+            value.typeId() == QMetaType::QString || value.typeId() == QMetaType::QStringList
+                ? value.toStringList()
+                : QStringList();
         if (std::any_of(texts.cbegin(), texts.cend(),
                         [](const QString& text) { return text.contains(QChar(u'\0')); })) {
             junk = true;
@@ -112,8 +112,9 @@ QString& ChosenSettingsFolder() {
 
 QString SettingsFolder() {
     const QString& chosen = ChosenSettingsFolder();
-    return chosen.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-                            : chosen;
+    return chosen.isEmpty()
+               ? QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+               : chosen;
 }
 
 // Org/App.conf in the settings folder: the one file the store reads and writes. (Qt's own
