@@ -52,8 +52,7 @@ bool WriteNewPrivateFile(const QString& path, const QByteArray& bytes) {
                           S_IRUSR | S_IWUSR);
     if (fd < 0) return false;
     // The umask may only take bits away; this file is the owner's to read and write.
-    const bool written =
-        ::fchmod(fd, S_IRUSR | S_IWUSR) == 0 && WriteAll(fd, bytes) && ::fsync(fd) == 0;
+    const bool written = ::fchmod(fd, S_IRUSR | S_IWUSR) == 0 && WriteAll(fd, bytes);
     const bool closed = ::close(fd) == 0;
     if (written && closed) return true;
     ::unlink(name.constData());

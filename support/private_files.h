@@ -12,8 +12,8 @@ namespace mindrova {
 bool CreatePrivateFolders(const QString& folder);
 
 // Makes a new owner-only (0600) file at path, which must not exist (a link there is not
-// followed), and writes bytes into it, synced to the disk. False, with nothing left at path,
-// when any of it fails: a full disk shows here rather than as a short file later.
+// followed), and writes bytes into it. False, with nothing left at path, when any of it fails.
+// It is not synced: a file that is to stay is synced once it is whole (SyncFileToDisk).
 bool WriteNewPrivateFile(const QString& path, const QByteArray& bytes);
 
 // Flushes the file's bytes to the disk. False when the disk reports that they did not reach it.

@@ -66,6 +66,54 @@ def case_settings_fifo(program_path):
             raise Failure("the settings folder holds %s after the run" % left)
 
 
+def move_window(session, program, x, y):
+    session.xdotool("windowmove", "--sync", str(program.window), str(x), str(y), check=False)
+    wait_for(lambda: program.geometry()[:2] == (x, y), scaled(5), "the window to move")
+
+
+def case_settings_replaced(program_path):
+    """The settings file turns into a FIFO, then a folder, while the program runs: closing with
+    Alt+X still ends it at once, what stands there is left as it is, and once the file is back
+    the next start opens where the window was last saved: nothing was lost."""
+    with Session("settings_replaced", program_path) as s:
+        config, runtime = s.new_folders()
+        p = s.start(config, runtime)
+        move_window(s, p, 100, 80)
+        close_with_alt_x(p)
+        settings = p.settings_file
+        with open(settings, "rb") as f:
+            saved = f.read()
+        kept = os.path.join(s.tmp, "kept.conf")
+        for kind, make in (("a FIFO", lambda path: os.mkfifo(path, 0o600)),
+                           ("a folder", lambda path: os.mkdir(path, 0o700))):
+            p = s.start(config, runtime)
+            os.rename(settings, kept)
+            make(settings)
+            move_window(s, p, 300, 200)  # a position to save on the way out
+            started = time.monotonic()
+            close_with_alt_x(p)
+            print("with %s in its place the program ended %.1f s after Alt+X"
+                  % (kind, time.monotonic() - started))
+            if kind_of(settings) != kind:
+                raise Failure("%s in the settings file's place is now %s"
+                              % (kind, kind_of(settings)))
+            left = sorted(os.listdir(os.path.dirname(settings)))
+            if left != ["Mindrova.conf"]:
+                raise Failure("the settings folder holds %s after the run" % left)
+            (os.rmdir if kind == "a folder" else os.remove)(settings)
+            os.rename(kept, settings)
+            with open(settings, "rb") as f:
+                if f.read() != saved:
+                    raise Failure("the settings file changed while %s stood in its place" % kind)
+            again = s.start(config, runtime)
+            if again.geometry()[:2] != (100, 80):
+                raise Failure("restarted at %s, expected where it was saved before: (100, 80)"
+                              % (again.geometry()[:2],))
+            close_with_alt_x(again)
+            with open(settings, "rb") as f:
+                saved = f.read()
+
+
 def case_session_fifo(program_path):
     """A FIFO among the user's session files: the window shows, and on Select Issue the notice
     says one session file could not be read, while the good one is listed."""
@@ -181,6 +229,7 @@ def case_no_display(program_path):
 
 CASES = {
     "settings_fifo": (case_settings_fifo, 40),
+    "settings_replaced": (case_settings_replaced, 60),
     "session_fifo": (case_session_fifo, 40),
     "private_modes": (case_private_modes, 40),
     "no_display": (case_no_display, 40),
