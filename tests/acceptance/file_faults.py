@@ -133,17 +133,17 @@ def fill(folder):
 
 def case_settings_full_disk(program_path):
     """The settings folder on a small file system, filled up while the program runs but for a
-    few pages: the close saves nothing, the settings file is byte for byte what it was, and the next
-    start opens where the window was saved before."""
-    with Session("settings_full_disk", program_path) as s:
-        _, runtime = s.new_folders()
-        config = os.path.join(s.tmp, "small-config")
-        os.mkdir(config, 0o700)
-        mounted = subprocess.run(["mount", "-t", "tmpfs", "-o", "size=64k,mode=0700", "tmpfs",
-                                  config], capture_output=True)
-        if mounted.returncode != 0:
-            raise MountRefused(mounted.stderr.decode(errors="replace").strip())
-        try:
+    few pages: the close saves nothing, the settings file is byte for byte what it was, and the
+    next start opens where the window was saved before."""
+    config = tempfile.mkdtemp(prefix="mindrova-small-config-")
+    mounted = subprocess.run(["mount", "-t", "tmpfs", "-o", "size=64k,mode=0700", "tmpfs",
+                              config], capture_output=True)
+    if mounted.returncode != 0:
+        os.rmdir(config)
+        raise MountRefused(mounted.stderr.decode(errors="replace").strip())
+    try:
+        with Session("settings_full_disk", program_path) as s:
+            _, runtime = s.new_folders()
             p = s.start(config, runtime)
             move_window(s, p, 100, 80)
             close_with_alt_x(p)
@@ -175,9 +175,9 @@ def case_settings_full_disk(program_path):
                 raise Failure("restarted at %s, expected where it was saved before: (100, 80)"
                               % (again.geometry()[:2],))
             close_with_alt_x(again)
-        finally:
-            s._stop_all()
-            subprocess.run(["umount", "-l", config], capture_output=True)
+    finally:
+        subprocess.run(["umount", "-l", config], capture_output=True)
+        os.rmdir(config)
 
 
 def case_session_fifo(program_path):
