@@ -184,8 +184,9 @@ TEST_F(SettingsFile, AFolderThatWasThereKeepsItsModeAndAnOpenFileBecomesPrivate)
     EXPECT_EQ(ModeOf(ConfPath()) & 07777, 0600u);
 }
 
-// Saves in quick succession, each the same size: every one is read back, never one before it.
-TEST_F(SettingsFile, EverySaveIsReadBackEvenWithinTheSameMillisecond) {
+// Saves in quick succession, each the same size: every one is read back at once, never one
+// before it, although each is a new file put in the old one's place.
+TEST_F(SettingsFile, EverySaveIsReadBackAtOnce) {
     for (qint32 value = 10; value < 60; ++value) {
         ASSERT_EQ(Save("Left", value), SAVE_SUCCEEDED);
         ASSERT_EQ(Read("Left", -1), value);
