@@ -8,10 +8,10 @@
 
 #include <sys/stat.h>
 
-#include "support/file_system_helper.h"
 #include "engine/steps.h"
 #include "fixtures/modal_recorder.h"
 #include "fixtures/trace_capture.h"
+#include "support/file_system_helper.h"
 
 using namespace mindrova;
 using mindrova::testing::ModalRecorder;
@@ -128,9 +128,9 @@ TEST_F(TraceLog, TheFolderMadeForTheLogIsTheOwnersAlone) {
     const mode_t before = ::umask(022);
     WriteLog("first");
     ::umask(before);
-    EXPECT_EQ(QFile::permissions(folder),
-              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
-                  QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser);
+    EXPECT_EQ(QFile::permissions(folder), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                              QFileDevice::ExeOwner | QFileDevice::ReadUser |
+                                              QFileDevice::WriteUser | QFileDevice::ExeUser);
 }
 
 }  // namespace
