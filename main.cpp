@@ -1,6 +1,11 @@
 #include <QApplication>
+#include <QCoreApplication>
 #include <QIcon>
+#include <QProcessEnvironment>
 
+#include <cstdio>
+
+#include "app/display_presence.h"
 #include "app/error_report_dialog.h"
 #include "app/layout_probe.h"
 #include "app/message_boxes.h"
@@ -8,6 +13,18 @@
 #include "app/ui_language.h"
 
 int main(int argc, char* argv[]) {
+    // Before the application object, which would end the process with an abort of its own.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    if (!mindrova::DisplayReachable(arguments, QProcessEnvironment::systemEnvironment())) {
+        // Qt's core needs no display: enough to say so in the language the window would speak.
+        QCoreApplication core(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("Mindrova"));
+        QCoreApplication::setOrganizationName(QStringLiteral("Quellbrook"));
+        mindrova::InstallUiLanguage();
+        std::fprintf(stderr, "%s\n", qPrintable(mindrova::NoDisplayMessage()));
+        return 1;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Mindrova"));
     QApplication::setOrganizationName(QStringLiteral("Quellbrook"));

@@ -10,6 +10,7 @@
 
 #include "display/display_settings.h"
 #include "session/text_language.h"
+#include "support/regular_file.h"
 
 namespace mindrova {
 namespace {
@@ -51,6 +52,8 @@ void Uninstall(std::unique_ptr<QTranslator>& translator) {
 // A file is used only when it loads and says it is of the wanted language: a stray file of another
 // language (or an empty one) would otherwise leave the window in a mixture.
 std::unique_ptr<QTranslator> LoadFor(const QString& language, const QString& file) {
+    // Only a regular file (or a link to one) is loaded: a FIFO there would stop the start.
+    if (KindOfPath(file) != PathKind::Regular) return nullptr;
     auto translator = std::make_unique<QTranslator>();
     if (!translator->load(file)) return nullptr;
     if (translator->isEmpty() || LanguagePart(translator->language()) != language) return nullptr;

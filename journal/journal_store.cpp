@@ -14,6 +14,7 @@
 
 #include "journal/journal_files.h"
 #include "journal/journal_schema.h"
+#include "support/regular_file.h"
 #include "support/trace_log.h"
 
 namespace mindrova {
@@ -243,6 +244,13 @@ bool JournalStore::Open() {
     mKeptAside.clear();
     mError.clear();
     mIdentity.clear();
+    // SQLite would open a FIFO at any of these names and wait on it for good, and a folder or a
+    // device is no journal either: such a journal is unavailable, and nothing there is touched.
+    for (const QString& file : CompanionFiles(mPath)) {
+        if (!IsRegularFileOrAbsent(file)) {
+            return Fail(JournalProblem::Unavailable, QStringLiteral("not a file: %1").arg(file));
+        }
+    }
     if (!QFileInfo::exists(mPath) && !CreateEmptyFile()) {
         return Fail(JournalProblem::Unavailable, QStringLiteral("cannot create %1").arg(mPath));
     }

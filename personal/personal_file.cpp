@@ -8,14 +8,12 @@
 #include <QSaveFile>
 #include <QSet>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <cerrno>
 #include <cmath>
 #include <cstring>
 
 #include "session/own_words.h"
+#include "support/regular_file.h"
 
 namespace mindrova {
 namespace {
@@ -310,40 +308,37 @@ PersonalSessionRead ParsePersonalSession(const QByteArray& bytes) {
 
 PersonalSessionRead ReadPersonalSessionFile(const QString& path) {
     // No link is followed, and a name that is a pipe or a device is never waited on.
-    const int fd =
-        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        if (errno == ELOOP) {
+    const RegularFileRead file = ReadRegularFile(path, PERSONAL_FILE_MAX_BYTES, LinkPolicy::Refuse);
+    using Outcome = RegularFileRead::Outcome;
+    switch (file.outcome) {
+        case Outcome::Read:
+            return ParsePersonalSession(file.bytes);
+        case Outcome::Link:
             return Refused(QCoreApplication::translate(
                 "PersonalSession",
                 "The file is a link to another file; only files kept in the folder itself "
                 "are read."));
-        }
-        return Refused(
-            QCoreApplication::translate("PersonalSession", "The file could not be opened (%1).")
-                .arg(QString::fromLocal8Bit(std::strerror(errno))));
+        case Outcome::NotRegular:
+            return Refused(
+                QCoreApplication::translate("PersonalSession", "It is not an ordinary file."));
+        case Outcome::TooLarge:
+            return Refused(
+                QCoreApplication::translate("PersonalSession",
+                                            "The file is larger than %1 KiB, more than a session "
+                                            "ever needs.")
+                    .arg(PERSONAL_FILE_MAX_BYTES / 1024));
+        case Outcome::Missing:
+        case Outcome::Failed:
+            break;
     }
-    QFile file;
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
+    const int error = file.outcome == Outcome::Missing ? ENOENT : file.error;
+    if (error == 0) {
         return Refused(
             QCoreApplication::translate("PersonalSession", "The file could not be opened."));
     }
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        return Refused(
-            QCoreApplication::translate("PersonalSession", "It is not an ordinary file."));
-    }
-    // One byte past the limit tells a file that is too large, whatever its size claims.
-    const QByteArray bytes = file.read(PERSONAL_FILE_MAX_BYTES + 1);
-    if (bytes.size() > PERSONAL_FILE_MAX_BYTES) {
-        return Refused(
-            QCoreApplication::translate("PersonalSession",
-                                        "The file is larger than %1 KiB, more than a session "
-                                        "ever needs.")
-                .arg(PERSONAL_FILE_MAX_BYTES / 1024));
-    }
-    return ParsePersonalSession(bytes);
+    return Refused(
+        QCoreApplication::translate("PersonalSession", "The file could not be opened (%1).")
+            .arg(QString::fromLocal8Bit(std::strerror(error))));
 }
 
 QByteArray PersonalSessionJson(const PersonalSession& session) {

@@ -12,7 +12,9 @@ bool FileSystemObject::FolderExists(const QString& folder) const {
 }
 
 bool FileSystemObject::CreateFolder(const QString& folder) const {
-    return QDir().mkdir(folder);
+    // Like every folder the program makes: its owner's alone from the start.
+    return QDir().mkdir(folder,
+                        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 }  // namespace mindrova

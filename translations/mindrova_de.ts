@@ -1771,6 +1771,13 @@
     </message>
 </context>
 <context>
+    <name>Startup</name>
+    <message>
+        <source>Mindrova needs a graphical desktop: no display was found.</source>
+        <translation>Mindrova braucht eine grafische Arbeitsumgebung: Es wurde keine Anzeige gefunden.</translation>
+    </message>
+</context>
+<context>
     <name>Steps</name>
     <message>
         <source>Next step not defined</source>

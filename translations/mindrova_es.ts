@@ -1771,6 +1771,13 @@
     </message>
 </context>
 <context>
+    <name>Startup</name>
+    <message>
+        <source>Mindrova needs a graphical desktop: no display was found.</source>
+        <translation>Mindrova necesita un escritorio gráfico: no se encontró ninguna pantalla.</translation>
+    </message>
+</context>
+<context>
     <name>Steps</name>
     <message>
         <source>Next step not defined</source>

@@ -6,10 +6,12 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "support/file_system_helper.h"
+#include <sys/stat.h>
+
 #include "engine/steps.h"
 #include "fixtures/modal_recorder.h"
 #include "fixtures/trace_capture.h"
+#include "support/file_system_helper.h"
 
 using namespace mindrova;
 using mindrova::testing::ModalRecorder;
@@ -120,6 +122,15 @@ TEST_F(TraceLog, FolderThatCannotBeMadeIsSilent) {
     SetTraceLogSetup({folder + "-blocker/Log", [this] { return clock; }});
     WriteLog("lost");
     EXPECT_TRUE(modal.messages.isEmpty());
+}
+
+TEST_F(TraceLog, TheFolderMadeForTheLogIsTheOwnersAlone) {
+    const mode_t before = ::umask(022);
+    WriteLog("first");
+    ::umask(before);
+    EXPECT_EQ(QFile::permissions(folder), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                              QFileDevice::ExeOwner | QFileDevice::ReadUser |
+                                              QFileDevice::WriteUser | QFileDevice::ExeUser);
 }
 
 }  // namespace
