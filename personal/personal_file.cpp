@@ -5,7 +5,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 #include <QSet>
 
 #include <fcntl.h>
@@ -16,6 +15,7 @@
 #include <cstring>
 
 #include "session/own_words.h"
+#include "support/whole_file.h"
 
 namespace mindrova {
 namespace {
@@ -364,17 +364,7 @@ QByteArray PersonalSessionJson(const PersonalSession& session) {
 }
 
 bool WritePersonalSessionFile(const QString& path, const PersonalSession& session, QString* error) {
-    QSaveFile file(path);
-    const QByteArray bytes = PersonalSessionJson(session);
-    // Owner-only before a byte is written: a new file would otherwise take the umask's mode.
-    if (file.open(QIODevice::WriteOnly) &&
-        file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner) &&
-        file.write(bytes) == bytes.size() && file.commit()) {
-        return true;
-    }
-    if (error) *error = file.errorString();
-    file.cancelWriting();
-    return false;
+    return WriteWholeFile(path, PersonalSessionJson(session), FileAccess::OwnerOnly, error);
 }
 
 }  // namespace mindrova
