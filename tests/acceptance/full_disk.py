@@ -51,6 +51,7 @@ def tmpfs(path):
     result = subprocess.run(["mount", "-t", "tmpfs", "-o", "size=%s,mode=0700" % TMPFS_SIZE,
                              "tmpfs", path], capture_output=True, text=True)
     if result.returncode != 0:
+        os.rmdir(path)
         raise Refused("a tmpfs could not be mounted (%s); a really full file system needs root"
                       % (result.stderr.strip() or "exit code %d" % result.returncode))
     try:

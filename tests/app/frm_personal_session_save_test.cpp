@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <optional>
 #include <ostream>
 
@@ -23,6 +24,8 @@
 #include "fixtures/qstring_printer.h"
 #include "fixtures/qt_application.h"
 #include "personal/personal_file.h"
+#include "personal/personal_from_issue.h"
+#include "session_window/layout_check.h"
 
 using namespace mindrova;
 using mindrova::testing::Control;
@@ -255,5 +258,48 @@ INSTANTIATE_TEST_SUITE_P(
                       ConflictCase{"DeletedThenOverwrite", ConflictCase::Deleted,
                                    MessageAnswer::Overwrite, true, true, false}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The session window's smallest size: the editor over it must show its reason whole in it.
+constexpr QSize kSmallestWindow(908, 557);
+
+TEST_F(SessionEditorSave, TheReasonAndSaveElsewhereFitTheSmallestWindowAtNormalAndDoubleText) {
+    for (const bool doubled : {false, true}) {
+        SCOPED_TRACE(doubled ? "200 %" : "100 %");
+        // The longest session offered, and the longest path a reason names.
+        frmPersonalSessionEdit editor(PersonalSessionFromIssue(eisAddictionsObsessions, {}), {});
+        editor.SetSave([](const PersonalSession&, QString* error) {
+            *error = QStringLiteral(
+                "/home/someone/.local/share/Quellbrook/Mindrova/sessions/"
+                "addiction-or-obsession.json: No space left on device");
+            return false;
+        });
+        if (doubled) {
+            QList<QWidget*> widgets{&editor};
+            for (QWidget* w : editor.findChildren<QWidget*>()) {
+                if (w->testAttribute(Qt::WA_SetFont)) widgets << w;
+            }
+            for (QWidget* w : widgets) {
+                QFont font = w->font();
+                font.setPointSizeF(font.pointSizeF() * 2);
+                w->setFont(font);
+            }
+        }
+        editor.resize(kSmallestWindow);
+        editor.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&editor));
+        Control<QPushButton>(&editor, "cmdSave")->click();
+        QCoreApplication::sendPostedEvents();
+        ASSERT_FALSE(Control<QLabel>(&editor, "lblSaveProblem")->isHidden());
+        ASSERT_FALSE(Control<QPushButton>(&editor, "cmdSaveElsewhere")->isHidden());
+        EXPECT_LE(editor.minimumSizeHint().width(), kSmallestWindow.width());
+        EXPECT_LE(editor.minimumSizeHint().height(), kSmallestWindow.height());
+        EXPECT_EQ(LayoutProblems(&editor), QStringList()) << "nothing cut or drawn over";
+        if (!qEnvironmentVariableIsEmpty("MINDROVA_SAVE_TEST_PICTURES")) {
+            editor.grab().save(qEnvironmentVariable("MINDROVA_SAVE_TEST_PICTURES") +
+                               (doubled ? "/editor-200.png" : "/editor-100.png"));
+        }
+        editor.hide();
+    }
+}
 
 }  // namespace
