@@ -269,10 +269,11 @@ bool frmPersonalSessions::Edit(PersonalSession& session, const QString& path,
     return true;
 }
 
-bool frmPersonalSessions::Keep(const QString& path, const PersonalFileLook& seen,
+bool frmPersonalSessions::Keep(const QString& path, PersonalFileLook& seen,
                                PersonalSession& session, QString* written, QString* error) {
     bool asNew = path.isEmpty();
-    if (!asNew && LookAtPersonalFile(path) != seen) {
+    const PersonalFileLook now = asNew ? PersonalFileLook{} : LookAtPersonalFile(path);
+    if (!asNew && now != seen) {
         // Changed or deleted since the editor read it, perhaps by another running copy: the
         // user decides, and keeping both loses nobody's words.
         QStringList titles;
@@ -295,6 +296,9 @@ bool frmPersonalSessions::Keep(const QString& path, const PersonalFileLook& seen
         if (answer == MessageAnswer::KeepBoth) {
             session.title = free;
             asNew = true;
+        } else {
+            // Asked once: should this write fail, trying again does not ask again.
+            seen = now;
         }
     }
     if (asNew) {

@@ -46,7 +46,7 @@ private:
     bool Edit(PersonalSession& session, const QString& path, const QString& caption,
               QString* written);
     // Keeps what the editor holds (see frmPersonalSessionEdit::SaveSession).
-    bool Keep(const QString& path, const PersonalFileLook& seen, PersonalSession& session,
+    bool Keep(const QString& path, PersonalFileLook& seen, PersonalSession& session,
               QString* written, QString* error);
     QString Write(const QString& path, const PersonalSession& session);
 

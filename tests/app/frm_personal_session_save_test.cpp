@@ -259,6 +259,34 @@ INSTANTIATE_TEST_SUITE_P(
                                    MessageAnswer::Overwrite, true, true, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(SessionEditorSave, AnOverwriteTheDiskRefusedIsTriedAgainWithoutAskingTwice) {
+    FullFileSystem fs;
+    if (!fs.Mounted()) GTEST_SKIP() << fs.Refusal().toStdString();
+    const QString folder = fs.FilePath(QStringLiteral("sessions"));
+    ASSERT_TRUE(QDir().mkdir(folder));
+    const QString keep = QDir(folder).filePath(QStringLiteral("keep.json"));
+    Put(keep, Session(QStringLiteral("Keep me"), "As saved before."));
+    const PersonalSession other = Session(QStringLiteral("Keep me"), "Saved by the other copy.");
+
+    frmPersonalSessions dialog(folder, eisGuilt, {});
+    modal.setNextAnswer(MessageAnswer::Overwrite);
+    modal.setNextDialog([&](QObject& d) {
+        auto& editor = static_cast<frmPersonalSessionEdit&>(d);
+        Type(d);
+        Put(keep, other);
+        EXPECT_TRUE(fs.Fill());
+        Control<QPushButton>(&d, "cmdSave")->click();
+        EXPECT_NE(editor.result(), int(QDialog::Accepted));
+        EXPECT_EQ(Bytes(keep), PersonalSessionJson(other));
+        fs.Free();
+        Control<QPushButton>(&d, "cmdSave")->click();
+        return editor.result();
+    });
+    Control<QPushButton>(&dialog, "cmdEdit")->click();
+    EXPECT_EQ(modal.messages.size(), 1) << "the user's Overwrite still holds";
+    EXPECT_EQ(Bytes(keep), PersonalSessionJson(Typed(QStringLiteral("Keep me"))));
+}
+
 // The session window's smallest size: the editor over it must show its reason whole in it.
 constexpr QSize kSmallestWindow(908, 557);
 
