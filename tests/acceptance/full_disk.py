@@ -1,14 +1,22 @@
 #!/usr/bin/env python3
-"""The real program saving a session of the user's own on a really full file system.
+"""The real program writing the user's files on a really full file system.
 
-The data folder (XDG_DATA_HOME) is a small tmpfs this script mounts and fills to its last block.
-The program, started as a user starts it, is taken by keyboard to My sessions (Alt+G on Select
-Issue), the session "Keep me" is edited (a new set-up statement typed) and saved: its file keep.json must keep its old bytes,
-nothing may be left beside it, and the editor must stay open saying the session could not be
-saved. Once space is freed, Save again writes what was typed and closes the editor.
+The data folder (XDG_DATA_HOME, and HOME, where the journal's export is offered) is a small tmpfs
+this script mounts and fills to its last block. The program is started as a user starts it and
+driven by keyboard alone.
+
+session_save: My sessions (Alt+G on Select Issue), the session "Keep me" edited (a new set-up
+  statement typed) and saved: keep.json must keep its old bytes, nothing may be left beside it,
+  and the editor must stay open saying the session could not be saved. Once space is freed, Save
+  again writes what was typed and closes the editor.
+journal_export: the journal window (Menu, Journal...), Export CSV over an older journal.csv: the
+  old file must stay whole, nothing may be left beside it, and a box must say the journal could
+  not be exported (never the notice that it was).
 
 What the program shows is read from its layout probe (MINDROVA_LAYOUT_PROBE, a file outside the
 full file system). Mounting needs root: where it is refused the case is skipped (exit code 77).
+Usage: full_disk.py PROGRAM session_save
+       full_disk.py PROGRAM journal_export JOURNAL_WRITE_HELPER
 """
 
 import contextlib
@@ -98,7 +106,10 @@ class Probe:
         for line in lines[1:]:
             kind, _, rest = line.partition(" ")
             if kind == "window":
-                windows.append(rest.split(" ")[1])
+                # "<class> <name> ratio r frame x y w h client x y w h title <title>"
+                parts = rest.split(" ")
+                windows.append(parts[1])
+                windows.append("%s:%s" % (parts[0], " ".join(parts[15:])))
             elif kind == "text":
                 name, _, text = rest.partition(" ")
                 texts[name] = text
@@ -116,7 +127,7 @@ def read_bytes(path):
         return f.read()
 
 
-def case(program_path):
+def case_session_save(program_path, _args):
     data = tempfile.mkdtemp(prefix="mindrova-full-data-")
     with tmpfs(data), Session("full_disk", program_path) as s:
         sessions = os.path.join(data, "Quellbrook", "Mindrova", "sessions")
@@ -162,12 +173,67 @@ def case(program_path):
             raise Failure("keep.json does not hold what was typed:\n" + saved)
 
 
+OLD_CSV = b"\xef\xbb\xbfStarted,Issue\r\n" + b"2026-01-02 09:05,An older export\r\n" * 20
+
+
+def case_journal_export(program_path, args):
+    if not args:
+        raise Failure("the journal_export case needs the journal write helper")
+    data = tempfile.mkdtemp(prefix="mindrova-full-data-")
+    with tmpfs(data), Session("full_disk_journal_export", program_path) as s:
+        home = os.path.join(data, "home")
+        os.makedirs(home, mode=0o700)
+        journal = os.path.join(data, "Quellbrook", "Mindrova", "journal.sqlite")
+        os.makedirs(os.path.dirname(journal), mode=0o700)
+        written = subprocess.run([args[0], journal, "3", "entry-"], capture_output=True,
+                                 text=True, timeout=scaled(20))
+        if written.returncode != 0:
+            raise Failure("the journal's entries could not be written: " + written.stderr)
+        export = os.path.join(home, "journal.csv")
+        with open(export, "wb") as f:
+            f.write(OLD_CSV)
+        probe = Probe(os.path.join(s.tmp, "probe.txt"))
+        p = s.start(extra_env={"XDG_DATA_HOME": data, "HOME": home,
+                               "MINDROVA_LAYOUT_PROBE": probe.path})
+        # The menu opens on Keyboard Shortcuts; Journal... is the fourth item.
+        p.key("Menu")
+        probe.wait(lambda w, t: "mnuPopUp" in w, "the menu")
+        p.key("Down", "Down", "Down", "Return")
+        probe.wait(lambda w, t: "frmJournal" in w, "the journal window")
+        p.key("alt+e")  # Export CSV...: the file dialog offers journal.csv in the home folder
+        probe.wait(lambda w, t: "dlgJournalExport" in w, "the export's file dialog")
+
+        filler = fill(data)
+        p.key("Return")
+        # The file dialog asks before it replaces the older export: Yes.
+        probe.wait(lambda w, t: any(x.startswith("QMessageBox:") for x in w),
+                   "the question whether to replace journal.csv")
+        p.key("alt+y")
+        windows, texts = probe.wait(
+            lambda w, t: "dlgJournalExport" not in w and (
+                "QMessageBox:Journal" in w or "was exported" in t.get("lblJournalStatus", "")),
+            "the export's outcome")
+        status = texts.get("lblJournalStatus", "")
+        if "was exported" in status or "QMessageBox:Journal" not in windows:
+            raise Failure("the journal window says %r on a full disk, and no box says the "
+                          "export failed" % status, {"journal": s.x.screenshot()})
+        if read_bytes(export) != OLD_CSV:
+            raise Failure("journal.csv changed on a full disk: %r" % read_bytes(export)[:200])
+        left = sorted(set(os.listdir(home)) - {"journal.csv"})
+        if left:
+            raise Failure("files left beside journal.csv: %s" % left)
+        os.remove(filler)
+
+
+CASES = {"session_save": case_session_save, "journal_export": case_journal_export}
+
+
 def main(argv):
-    if len(argv) != 2:
-        sys.stderr.write("usage: %s PROGRAM\n" % argv[0])
+    if len(argv) < 3 or argv[2] not in CASES:
+        sys.stderr.write("usage: %s PROGRAM {%s} [HELPER]\n" % (argv[0], "|".join(CASES)))
         return 2
     try:
-        return run_with_deadline(scaled(60), lambda: case(argv[1]))
+        return run_with_deadline(scaled(60), lambda: CASES[argv[2]](argv[1], argv[3:]))
     except Refused as why:
         print("SKIPPED: %s" % why, flush=True)
         return SKIPPED
