@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 #include <optional>
 #include <ostream>
 
@@ -290,44 +291,63 @@ TEST_F(SessionEditorSave, AnOverwriteTheDiskRefusedIsTriedAgainWithoutAskingTwic
 // The session window's smallest size: the editor over it must show its reason whole in it.
 constexpr QSize kSmallestWindow(908, 557);
 
-TEST_F(SessionEditorSave, TheReasonAndSaveElsewhereFitTheSmallestWindowAtNormalAndDoubleText) {
-    for (const bool doubled : {false, true}) {
-        SCOPED_TRACE(doubled ? "200 %" : "100 %");
-        // The longest session offered, and the longest path a reason names.
-        frmPersonalSessionEdit editor(PersonalSessionFromIssue(eisAddictionsObsessions, {}), {});
-        editor.SetSave([](const PersonalSession&, QString* error) {
-            *error = QStringLiteral(
-                "/home/someone/.local/share/Quellbrook/Mindrova/sessions/"
-                "addiction-or-obsession.json: No space left on device");
-            return false;
-        });
-        if (doubled) {
-            QList<QWidget*> widgets{&editor};
-            for (QWidget* w : editor.findChildren<QWidget*>()) {
-                if (w->testAttribute(Qt::WA_SetFont)) widgets << w;
-            }
-            for (QWidget* w : widgets) {
-                QFont font = w->font();
-                font.setPointSizeF(font.pointSizeF() * 2);
-                w->setFont(font);
-            }
-        }
-        editor.resize(kSmallestWindow);
-        editor.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&editor));
-        Control<QPushButton>(&editor, "cmdSave")->click();
-        QCoreApplication::sendPostedEvents();
-        ASSERT_FALSE(Control<QLabel>(&editor, "lblSaveProblem")->isHidden());
-        ASSERT_FALSE(Control<QPushButton>(&editor, "cmdSaveElsewhere")->isHidden());
-        EXPECT_LE(editor.minimumSizeHint().width(), kSmallestWindow.width());
-        EXPECT_LE(editor.minimumSizeHint().height(), kSmallestWindow.height());
-        EXPECT_EQ(LayoutProblems(&editor), QStringList()) << "nothing cut or drawn over";
-        if (!qEnvironmentVariableIsEmpty("MINDROVA_SAVE_TEST_PICTURES")) {
-            editor.grab().save(qEnvironmentVariable("MINDROVA_SAVE_TEST_PICTURES") +
-                               (doubled ? "/editor-200.png" : "/editor-100.png"));
-        }
-        editor.hide();
+struct FitCase {
+    const char* name;
+    const char* language;  // nullptr: the program's own English
+    bool doubled;          // every text twice its size
+    friend void PrintTo(const FitCase& c, std::ostream* out) { *out << c.name; }
+};
+
+class SessionEditorFit : public SessionEditorSave, public ::testing::WithParamInterface<FitCase> {
+protected:
+    void TearDown() override { QCoreApplication::removeTranslator(&translator); }
+    QTranslator translator;
+};
+
+TEST_P(SessionEditorFit, TheReasonAndSaveElsewhereFitTheSmallestWindow) {
+    const FitCase& c = GetParam();
+    if (c.language) {
+        const QString file =
+            QStringLiteral(APP_TRANSLATIONS_DIR "/mindrova_%1.qm").arg(QLatin1String(c.language));
+        ASSERT_TRUE(translator.load(file)) << file.toStdString();
+        ASSERT_TRUE(QCoreApplication::installTranslator(&translator));
     }
+    // The longest session offered, and a reason as long as the system gives.
+    frmPersonalSessionEdit editor(PersonalSessionFromIssue(eisAddictionsObsessions, {}), {});
+    editor.SetSave([](const PersonalSession&, QString* error) {
+        *error = QStringLiteral("Auf dem Ger\u00E4t ist kein Speicherplatz mehr verf\u00FCgbar");
+        return false;
+    });
+    if (c.doubled) {
+        QList<QWidget*> widgets{&editor};
+        for (QWidget* w : editor.findChildren<QWidget*>()) {
+            if (w->testAttribute(Qt::WA_SetFont)) widgets << w;
+        }
+        for (QWidget* w : widgets) {
+            QFont font = w->font();
+            font.setPointSizeF(font.pointSizeF() * 2);
+            w->setFont(font);
+        }
+    }
+    editor.resize(kSmallestWindow);
+    editor.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&editor));
+    Control<QPushButton>(&editor, "cmdSave")->click();
+    QCoreApplication::sendPostedEvents();
+    ASSERT_FALSE(Control<QLabel>(&editor, "lblSaveProblem")->isHidden());
+    ASSERT_FALSE(Control<QPushButton>(&editor, "cmdSaveElsewhere")->isHidden());
+    EXPECT_LE(editor.minimumSizeHint().width(), kSmallestWindow.width());
+    EXPECT_LE(editor.minimumSizeHint().height(), kSmallestWindow.height());
+    EXPECT_EQ(LayoutProblems(&editor), QStringList()) << "nothing cut or drawn over";
+    const QString pictures = qEnvironmentVariable("MINDROVA_SAVE_TEST_PICTURES");
+    if (!pictures.isEmpty()) editor.grab().save(pictures + "/" + c.name + ".png");
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Languages, SessionEditorFit,
+    ::testing::Values(FitCase{"English", nullptr, false}, FitCase{"EnglishDoubled", nullptr, true},
+                      FitCase{"German", "de", false}, FitCase{"GermanDoubled", "de", true},
+                      FitCase{"Spanish", "es", false}, FitCase{"SpanishDoubled", "es", true}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
