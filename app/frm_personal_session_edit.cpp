@@ -13,6 +13,7 @@
 
 #include "app/dialog_button.h"
 #include "app/dialog_size.h"
+#include "app/frm_personal_sessions.h"
 #include "personal/personal_file.h"
 #include "personal/personal_store.h"
 
@@ -99,7 +100,19 @@ frmPersonalSessionEdit::frmPersonalSessionEdit(const PersonalSession& session,
     lblFault->setTextFormat(Qt::PlainText);
     lblFault->setWordWrap(true);
     lblFault->setHidden(true);
+    lblSaveProblem = new QLabel(this);
+    lblSaveProblem->setObjectName(QStringLiteral("lblSaveProblem"));
+    // It names the file and the system's reason: shown as written, and selectable to copy.
+    lblSaveProblem->setTextFormat(Qt::PlainText);
+    lblSaveProblem->setWordWrap(true);
+    lblSaveProblem->setTextInteractionFlags(Qt::TextSelectableByMouse |
+                                            Qt::TextSelectableByKeyboard);
+    lblSaveProblem->setHidden(true);
 
+    // Offered once a save has failed: what is typed can then be kept in another place.
+    cmdSaveElsewhere = DialogButton(tr("Save &elsewhere\u2026"), "cmdSaveElsewhere", this);
+    cmdSaveElsewhere->setAutoDefault(false);
+    cmdSaveElsewhere->setHidden(true);
     QPushButton* cmdSave = DialogButton(tr("&Save"), "cmdSave", this);
     QPushButton* cmdCancel = DialogButton(tr("Cancel"), "cmdCancel", this);
     cmdSave->setDefault(true);
@@ -119,6 +132,7 @@ frmPersonalSessionEdit::frmPersonalSessionEdit(const PersonalSession& session,
     pace->addRow(Label(tr("&Round:"), cboRound, this), cboRound);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
+    buttons->addWidget(cmdSaveElsewhere);
     buttons->addWidget(cmdSave);
     buttons->addWidget(cmdCancel);
     auto* layout = new QVBoxLayout(this);
@@ -126,6 +140,7 @@ frmPersonalSessionEdit::frmPersonalSessionEdit(const PersonalSession& session,
     layout->addLayout(lines, 1);
     layout->addLayout(pace);
     layout->addWidget(lblFault);
+    layout->addWidget(lblSaveProblem);
     layout->addLayout(buttons);
 
     setTabOrder(txtTitle, txtSetup);
@@ -133,12 +148,14 @@ frmPersonalSessionEdit::frmPersonalSessionEdit(const PersonalSession& session,
     setTabOrder(txtNegative, txtPositive);
     setTabOrder(txtPositive, spnSeconds);
     setTabOrder(spnSeconds, cboRound);
-    setTabOrder(cboRound, cmdSave);
+    setTabOrder(cboRound, cmdSaveElsewhere);
+    setTabOrder(cmdSaveElsewhere, cmdSave);
     setTabOrder(cmdSave, cmdCancel);
 
     FitOpeningSize(this, 110);
     connect(cmdSave, &QPushButton::clicked, this, &QDialog::accept);
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(cmdSaveElsewhere, &QPushButton::clicked, this, [this] { cmdSaveElsewhere_Click(); });
 }
 
 PersonalSession frmPersonalSessionEdit::Session() const {
@@ -169,12 +186,49 @@ QString frmPersonalSessionEdit::Fault() const {
     return {};
 }
 
-void frmPersonalSessionEdit::accept() {
-    const QString fault = Fault();
+void frmPersonalSessionEdit::ShowFault(const QString& fault) {
     lblFault->setText(fault);
     lblFault->setAccessibleName(fault);
     lblFault->setHidden(fault.isEmpty());
-    if (fault.isEmpty()) QDialog::accept();
+}
+
+void frmPersonalSessionEdit::ShowSaveProblem(const QString& text) {
+    lblSaveProblem->setText(text);
+    lblSaveProblem->setAccessibleName(text);
+    lblSaveProblem->setHidden(text.isEmpty());
+}
+
+void frmPersonalSessionEdit::accept() {
+    const QString fault = Fault();
+    ShowFault(fault);
+    if (!fault.isEmpty()) {
+        ShowSaveProblem({});
+        return;
+    }
+    if (mSave) {
+        const PersonalSession session = Session();
+        QString error;
+        if (!mSave(session, &error)) {
+            // Nothing typed is lost: the editor stays as it is, saying why and what can be done.
+            if (!error.isEmpty()) {
+                ShowSaveProblem(tr("\u201C%1\u201D could not be saved (%2). Everything you "
+                                   "typed is still here: choose Save to try again, or Save "
+                                   "elsewhere to keep it in another place.")
+                                    .arg(session.title, error));
+                cmdSaveElsewhere->setHidden(false);
+            }
+            return;
+        }
+    }
+    QDialog::accept();
+}
+
+void frmPersonalSessionEdit::cmdSaveElsewhere_Click() {
+    const QString fault = Fault();
+    ShowFault(fault);
+    if (!fault.isEmpty()) return;
+    const SessionExport exported = ExportPersonalSession(this, Session());
+    if (exported.result != ExportResult::Cancelled) ShowSaveProblem(exported.message);
 }
 
 }  // namespace mindrova

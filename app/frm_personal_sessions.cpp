@@ -248,11 +248,65 @@ QStringList frmPersonalSessions::TitlesBut(const QString& path) const {
 }
 
 bool frmPersonalSessions::Edit(PersonalSession& session, const QString& path,
-                               const QString& caption) {
+                               const QString& caption, QString* written) {
+    // The editor shows what the file holds now, and a save compares the file with just that.
+    PersonalFileLook seen;
+    if (!path.isEmpty()) {
+        seen = LookAtPersonalFile(path);
+        const PersonalSessionRead read = ParsePersonalSession(seen.bytes);
+        if (read.session) session = *read.session;
+    }
     frmPersonalSessionEdit editor(session, TitlesBut(path), this);
     editor.setWindowTitle(caption);
-    if (RunModalDialog(editor) != QDialog::Accepted) return false;
-    session = editor.Session();
+    PersonalSession kept;
+    written->clear();
+    editor.SetSave([&](const PersonalSession& typed, QString* error) {
+        kept = typed;
+        return Keep(path, seen, kept, written, error);
+    });
+    if (RunModalDialog(editor) != QDialog::Accepted || written->isEmpty()) return false;
+    session = kept;
+    return true;
+}
+
+bool frmPersonalSessions::Keep(const QString& path, PersonalFileLook& seen,
+                               PersonalSession& session, QString* written, QString* error) {
+    bool asNew = path.isEmpty();
+    const PersonalFileLook now = asNew ? PersonalFileLook{} : LookAtPersonalFile(path);
+    if (!asNew && now != seen) {
+        // Changed or deleted since the editor read it, perhaps by another running copy: the
+        // user decides, and keeping both loses nobody's words.
+        QStringList titles;
+        for (const PersonalSessionFile& file : ListPersonalSessions(mFolder).sessions) {
+            titles << file.session.title;
+        }
+        const QString free = FreeTitle(session.title, titles);
+        const MessageAnswer answer = ShowMessage(
+            {Caption(),
+             tr("The file %1 of \u201C%2\u201D was changed or deleted after you opened it "
+                "here, perhaps in another copy of Mindrova. Overwrite it with what you typed, "
+                "or keep both (what you typed as \u201C%3\u201D)?")
+                 .arg(QFileInfo(path).fileName(), session.title, free),
+             MessageIcon::Question, MessageButtons::OverwriteKeepBothCancel,
+             MessageAnswer::KeepBoth});
+        if (answer != MessageAnswer::Overwrite && answer != MessageAnswer::KeepBoth) {
+            error->clear();
+            return false;
+        }
+        if (answer == MessageAnswer::KeepBoth) {
+            session.title = free;
+            asNew = true;
+        } else {
+            // Asked once: should this write fail, trying again does not ask again.
+            seen = now;
+        }
+    }
+    if (asNew) {
+        *written = SaveNewPersonalSession(mFolder, session, error);
+        return !written->isEmpty();
+    }
+    if (!WritePersonalSessionFile(path, session, error)) return false;
+    *written = path;
     return true;
 }
 
@@ -280,9 +334,8 @@ void frmPersonalSessions::cmdNew_Click() {
         if (issue == eisNone) return;
         PersonalSession session = PersonalSessionFromIssue(issue, mOwnWords);
         session.title = FreeTitle(session.title, TitlesBut({}));
-        if (!Edit(session, {}, tr("New session"))) return;
-        const QString path = Write({}, session);
-        if (path.isEmpty()) return;
+        QString path;
+        if (!Edit(session, {}, tr("New session"), &path)) return;
         SetNotice(tr("\u201C%1\u201D was saved.").arg(session.title));
         Reload(path);
     });
@@ -292,10 +345,9 @@ void frmPersonalSessions::cmdEdit_Click() {
     Trap({"frmPersonalSessions", "cmdEdit_Click"}, [&] {
         const PersonalSessionFile* chosen = Selected();
         if (chosen == nullptr) return;
-        const QString path = chosen->path;
         PersonalSession session = chosen->session;
-        if (!Edit(session, path, tr("Edit a session"))) return;
-        if (Write(path, session).isEmpty()) return;
+        QString path;
+        if (!Edit(session, chosen->path, tr("Edit a session"), &path)) return;
         SetNotice(tr("\u201C%1\u201D was saved.").arg(session.title));
         Reload(path);
     });
@@ -362,26 +414,37 @@ void frmPersonalSessions::cmdExport_Click() {
     Trap({"frmPersonalSessions", "cmdExport_Click"}, [&] {
         const PersonalSessionFile* chosen = Selected();
         if (chosen == nullptr) return;
-        const PersonalSession session = chosen->session;
-        const QString folder = DocumentsFolder();
-        QFileDialog dialog(this, tr("Export a session"), folder, tr("Session files (*.json)"));
-        dialog.setObjectName(QStringLiteral("dlgSessionExport"));
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setDefaultSuffix(QStringLiteral("json"));
-        dialog.selectFile(NewPersonalSessionPath(folder, session.title));
-        if (RunModalDialog(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-            return;
-        }
-        const QString target = dialog.selectedFiles().constFirst();
-        QString error;
-        if (WritePersonalSessionFile(target, session, &error)) {
-            SetNotice(tr("\u201C%1\u201D was exported to %2.")
-                          .arg(session.title, QDir::toNativeSeparators(target)));
-            return;
-        }
-        Tell(tr("\u201C%1\u201D could not be exported to %2 (%3).")
-                 .arg(session.title, QDir::toNativeSeparators(target), error));
+        const SessionExport exported = ExportPersonalSession(this, chosen->session);
+        if (exported.result == ExportResult::Exported) SetNotice(exported.message);
+        if (exported.result == ExportResult::Failed) Tell(exported.message);
     });
+}
+
+SessionExport ExportPersonalSession(QWidget* parent, const PersonalSession& session) {
+    const QString folder = DocumentsFolder();
+    QFileDialog dialog(
+        parent, QCoreApplication::translate("mindrova::frmPersonalSessions", "Export a session"),
+        folder,
+        QCoreApplication::translate("mindrova::frmPersonalSessions", "Session files (*.json)"));
+    dialog.setObjectName(QStringLiteral("dlgSessionExport"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("json"));
+    dialog.selectFile(NewPersonalSessionPath(folder, session.title));
+    if (RunModalDialog(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    const QString target = dialog.selectedFiles().constFirst();
+    QString error;
+    if (WritePersonalSessionFile(target, session, &error)) {
+        return {ExportResult::Exported,
+                QCoreApplication::translate("mindrova::frmPersonalSessions",
+                                            "\u201C%1\u201D was exported to %2.")
+                    .arg(session.title, QDir::toNativeSeparators(target))};
+    }
+    return {ExportResult::Failed,
+            QCoreApplication::translate("mindrova::frmPersonalSessions",
+                                        "\u201C%1\u201D could not be exported to %2 (%3).")
+                .arg(session.title, QDir::toNativeSeparators(target), error)};
 }
 
 void ShowPersonalSessions(QWidget* owner, const QString& folder, Issue issue,

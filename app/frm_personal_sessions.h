@@ -7,6 +7,7 @@
 #include <QString>
 
 #include "engine/issues.h"
+#include "personal/personal_file.h"
 #include "personal/personal_store.h"
 
 class QLabel;
@@ -40,8 +41,13 @@ private:
     void SetNotice(const QString& text);
     const PersonalSessionFile* Selected() const;
     QStringList TitlesBut(const QString& path) const;
-    // Runs the editor on session; true with the edited session when the user saved.
-    bool Edit(PersonalSession& session, const QString& path, const QString& caption);
+    // Runs the editor on session (read afresh from path, where there is one); true once the user
+    // saved, with the session as kept and the path of its file in written.
+    bool Edit(PersonalSession& session, const QString& path, const QString& caption,
+              QString* written);
+    // Keeps what the editor holds (see frmPersonalSessionEdit::SaveSession).
+    bool Keep(const QString& path, PersonalFileLook& seen, PersonalSession& session,
+              QString* written, QString* error);
     QString Write(const QString& path, const PersonalSession& session);
 
     QString mFolder;
@@ -57,6 +63,17 @@ private:
     QPushButton* cmdDelete = nullptr;
     QPushButton* cmdExport = nullptr;
 };
+
+enum class ExportResult { Cancelled, Exported, Failed };
+
+struct SessionExport {
+    ExportResult result = ExportResult::Cancelled;
+    QString message;  // for the user: what happened, naming the file
+};
+
+// Asks where to export session (the file dialog "dlgSessionExport", in the user's documents) and
+// writes it there whole, owner-only.
+SessionExport ExportPersonalSession(QWidget* parent, const PersonalSession& session);
 
 // Runs the dialog modally over owner on the files in folder; New starts from issue and ownWords.
 void ShowPersonalSessions(QWidget* owner, const QString& folder, Issue issue,

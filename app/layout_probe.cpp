@@ -5,12 +5,12 @@
 #include <QDateTime>
 #include <QLabel>
 #include <QMenu>
-#include <QSaveFile>
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
 
 #include "session_window/layout_check.h"
+#include "support/whole_file.h"
 
 namespace mindrova {
 namespace {
@@ -39,8 +39,8 @@ QByteArray Report() {
                    .arg(QString::fromLatin1(top->metaObject()->className()),
                         top->objectName().isEmpty() ? QStringLiteral("-") : top->objectName())
                    .arg(top->devicePixelRatioF())
-                   .arg(Box(top->frameGeometry()), Box(QRect(top->mapToGlobal(QPoint(0, 0)),
-                                                              top->size())),
+                   .arg(Box(top->frameGeometry()),
+                        Box(QRect(top->mapToGlobal(QPoint(0, 0)), top->size())),
                         OneLine(top->windowTitle()));
         for (const QString& problem : LayoutProblems(top, area)) {
             out += QStringLiteral("problem ") + OneLine(problem) + u'\n';
@@ -76,11 +76,8 @@ void InstallLayoutProbeFromEnvironment() {
     if (path.isEmpty()) return;
     auto* timer = new QTimer(qApp);
     QObject::connect(timer, &QTimer::timeout, qApp, [path] {
-        QSaveFile file(path);
-        if (file.open(QIODevice::WriteOnly)) {
-            file.write(Report());
-            file.commit();
-        }
+        // A reader sees the last whole report, never one cut short by a full disk.
+        WriteWholeFile(path, Report(), FileAccess::AsCreated, nullptr);
     });
     timer->start(kProbeIntervalMs);
 }

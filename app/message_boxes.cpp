@@ -38,6 +38,13 @@ MessageAnswer ShowBox(const MessageRequest& request) {
             return clicked != nullptr && box.buttonRole(clicked) == QMessageBox::DestructiveRole
                        ? MessageAnswer::Delete
                        : MessageAnswer::Cancel;
+        case MessageButtons::OverwriteKeepBothCancel:
+            if (clicked == nullptr) return MessageAnswer::Cancel;
+            if (box.buttonRole(clicked) == QMessageBox::DestructiveRole) {
+                return MessageAnswer::Overwrite;
+            }
+            return box.buttonRole(clicked) == QMessageBox::AcceptRole ? MessageAnswer::KeepBoth
+                                                                      : MessageAnswer::Cancel;
         case MessageButtons::Ok:
             break;
     }
@@ -68,6 +75,19 @@ void PrepareMessageBox(QMessageBox& box, const MessageRequest& request) {
                               QMessageBox::DestructiveRole);
             QPushButton* cancel = box.addButton(QMessageBox::Cancel);
             box.setDefaultButton(request.defaultAnswer == MessageAnswer::Delete ? remove : cancel);
+            box.setEscapeButton(cancel);
+            return;
+        }
+        case MessageButtons::OverwriteKeepBothCancel: {
+            QPushButton* overwrite =
+                box.addButton(QCoreApplication::translate("MessageBoxes", "&Overwrite"),
+                              QMessageBox::DestructiveRole);
+            QPushButton* both = box.addButton(
+                QCoreApplication::translate("MessageBoxes", "&Keep both"), QMessageBox::AcceptRole);
+            QPushButton* cancel = box.addButton(QMessageBox::Cancel);
+            box.setDefaultButton(request.defaultAnswer == MessageAnswer::Overwrite ? overwrite
+                                 : request.defaultAnswer == MessageAnswer::Cancel  ? cancel
+                                                                                   : both);
             box.setEscapeButton(cancel);
             return;
         }

@@ -3,6 +3,8 @@
 #include <QSaveFile>
 #include <QStringList>
 
+#include "support/whole_file.h"
+
 namespace mindrova {
 namespace {
 
@@ -62,12 +64,9 @@ bool OpenPrivately(QSaveFile& file) {
 }
 
 bool WriteJournalCsv(const QString& path, const QList<JournalEntry>& entries, QString* error) {
-    QSaveFile file(path);
     // A byte order mark lets a spreadsheet read the words in any script.
     const QByteArray bytes = "\xEF\xBB\xBF" + JournalCsv(entries).toUtf8();
-    if (OpenPrivately(file) && file.write(bytes) == bytes.size() && file.commit()) return true;
-    if (error) *error = file.errorString();
-    return false;
+    return WriteWholeFile(path, bytes, FileAccess::OwnerOnly, error);
 }
 
 }  // namespace mindrova

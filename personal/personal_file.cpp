@@ -5,7 +5,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 #include <QSet>
 
 #include <cerrno>
@@ -14,6 +13,7 @@
 
 #include "session/own_words.h"
 #include "support/regular_file.h"
+#include "support/whole_file.h"
 
 namespace mindrova {
 namespace {
@@ -341,6 +341,28 @@ PersonalSessionRead ReadPersonalSessionFile(const QString& path) {
             .arg(QString::fromLocal8Bit(std::strerror(error))));
 }
 
+PersonalFileLook LookAtPersonalFile(const QString& path) {
+    PersonalFileLook look;
+    struct stat info {};
+    if (::lstat(QFile::encodeName(path).constData(), &info) != 0) {
+        look.exists = errno != ENOENT && errno != ENOTDIR;
+        return look;
+    }
+    look.exists = true;
+    if (!S_ISREG(info.st_mode)) return look;
+    const int fd =
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return look;
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return look;
+    }
+    look.bytes = file.read(PERSONAL_FILE_MAX_BYTES + 1);
+    look.readable = true;
+    return look;
+}
+
 QByteArray PersonalSessionJson(const PersonalSession& session) {
     QByteArray out = "{\n";
     out += "    \"format\": " + QByteArray::number(PERSONAL_FORMAT) + ",\n";
@@ -359,17 +381,7 @@ QByteArray PersonalSessionJson(const PersonalSession& session) {
 }
 
 bool WritePersonalSessionFile(const QString& path, const PersonalSession& session, QString* error) {
-    QSaveFile file(path);
-    const QByteArray bytes = PersonalSessionJson(session);
-    // Owner-only before a byte is written: a new file would otherwise take the umask's mode.
-    if (file.open(QIODevice::WriteOnly) &&
-        file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner) &&
-        file.write(bytes) == bytes.size() && file.commit()) {
-        return true;
-    }
-    if (error) *error = file.errorString();
-    file.cancelWriting();
-    return false;
+    return WriteWholeFile(path, PersonalSessionJson(session), FileAccess::OwnerOnly, error);
 }
 
 }  // namespace mindrova

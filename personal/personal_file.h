@@ -35,13 +35,25 @@ PersonalSessionRead ParsePersonalSession(const QByteArray& bytes);
 // Reads the file at path without following a link, reading no more than the size limit.
 PersonalSessionRead ReadPersonalSessionFile(const QString& path);
 
+// What stood at a session file's name when it was looked at: compared again just before the file
+// is replaced, so that a change made meanwhile (by another running copy, or by hand) is never
+// overwritten unasked. Two looks are equal when the same bytes (or nothing) stood there.
+struct PersonalFileLook {
+    bool exists = false;
+    bool readable = false;
+    QByteArray bytes;  // no more than one byte past the size limit
+    bool operator==(const PersonalFileLook&) const = default;
+};
+
+// Looks at path without following a link and without waiting on a pipe or a device.
+PersonalFileLook LookAtPersonalFile(const QString& path);
+
 // The file's text: pretty JSON in the order format, title, setup, negative, positive, then the
 // pace where the session has its own.
 QByteArray PersonalSessionJson(const PersonalSession& session);
 
 // Writes the session to path whole or not at all, readable by its owner alone. On failure
 // returns false and says why in error.
-bool WritePersonalSessionFile(const QString& path, const PersonalSession& session,
-                              QString* error);
+bool WritePersonalSessionFile(const QString& path, const PersonalSession& session, QString* error);
 
 }  // namespace mindrova

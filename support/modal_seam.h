@@ -10,8 +10,10 @@ namespace mindrova {
 
 enum class MessageIcon { None, Information, Question, Warning, Critical };
 // DeleteCancel asks before something is deleted: a "Delete" button and "Cancel".
-enum class MessageButtons { Ok, YesNo, DeleteCancel };
-enum class MessageAnswer { Ok, Yes, No, Delete, Cancel };
+// OverwriteKeepBothCancel asks before a file changed by someone else is replaced: "Overwrite",
+// "Keep both" and "Cancel".
+enum class MessageButtons { Ok, YesNo, DeleteCancel, OverwriteKeepBothCancel };
+enum class MessageAnswer { Ok, Yes, No, Delete, Cancel, Overwrite, KeepBoth };
 
 struct MessageRequest {
     QString title;

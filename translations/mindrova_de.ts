@@ -256,6 +256,14 @@
         <source>&amp;Delete</source>
         <translation>&amp;Löschen</translation>
     </message>
+    <message>
+        <source>&amp;Overwrite</source>
+        <translation>&amp;Überschreiben</translation>
+    </message>
+    <message>
+        <source>&amp;Keep both</source>
+        <translation>&amp;Beide behalten</translation>
+    </message>
 </context>
 <context>
     <name>PersonalImport</name>
@@ -2767,6 +2775,14 @@
         <source>You already have a session called “%1”; give this one another title.</source>
         <translation>Du hast schon eine Sitzung namens „%1“; gib dieser bitte einen anderen Titel.</translation>
     </message>
+    <message>
+        <source>Save &amp;elsewhere…</source>
+        <translation>&amp;Woanders speichern…</translation>
+    </message>
+    <message>
+        <source>“%1” could not be saved (%2). Everything you typed is still here: choose Save to try again, or Save elsewhere to keep it in another place.</source>
+        <translation>„%1“ ließ sich nicht speichern (%2). Alles, was du eingegeben hast, ist noch da: Wähle „Speichern“, um es noch einmal zu versuchen, oder „Woanders speichern“, um es an einem anderen Ort aufzubewahren.</translation>
+    </message>
 </context>
 <context>
     <name>mindrova::frmPersonalSessions</name>
@@ -2889,6 +2905,10 @@
     <message>
         <source>“%1” could not be exported to %2 (%3).</source>
         <translation>„%1“ ließ sich nicht nach %2 exportieren (%3).</translation>
+    </message>
+    <message>
+        <source>The file %1 of “%2” was changed or deleted after you opened it here, perhaps in another copy of Mindrova. Overwrite it with what you typed, or keep both (what you typed as “%3”)?</source>
+        <translation>Die Datei %1 von „%2“ wurde geändert oder gelöscht, nachdem du sie hier geöffnet hast, vielleicht in einem zweiten laufenden Mindrova. Möchtest du sie mit deiner Eingabe überschreiben oder beide behalten (deine Eingabe als „%3“)?</translation>
     </message>
 </context>
 <context>

@@ -256,6 +256,14 @@
         <source>&amp;Delete</source>
         <translation>&amp;Eliminar</translation>
     </message>
+    <message>
+        <source>&amp;Overwrite</source>
+        <translation>&amp;Sobrescribir</translation>
+    </message>
+    <message>
+        <source>&amp;Keep both</source>
+        <translation>Conservar &amp;ambas versiones</translation>
+    </message>
 </context>
 <context>
     <name>PersonalImport</name>
@@ -2767,6 +2775,14 @@
         <source>You already have a session called “%1”; give this one another title.</source>
         <translation>Ya tienes una sesión llamada «%1»; ponle a esta otro título.</translation>
     </message>
+    <message>
+        <source>Save &amp;elsewhere…</source>
+        <translation>Guardar en &amp;otro sitio…</translation>
+    </message>
+    <message>
+        <source>“%1” could not be saved (%2). Everything you typed is still here: choose Save to try again, or Save elsewhere to keep it in another place.</source>
+        <translation>No se ha podido guardar «%1» (%2). Todo lo que has escrito sigue aquí: elige «Guardar» para intentarlo de nuevo o «Guardar en otro sitio» para conservarlo en otro lugar.</translation>
+    </message>
 </context>
 <context>
     <name>mindrova::frmPersonalSessions</name>
@@ -2889,6 +2905,10 @@
     <message>
         <source>“%1” could not be exported to %2 (%3).</source>
         <translation>No se ha podido exportar «%1» a %2 (%3).</translation>
+    </message>
+    <message>
+        <source>The file %1 of “%2” was changed or deleted after you opened it here, perhaps in another copy of Mindrova. Overwrite it with what you typed, or keep both (what you typed as “%3”)?</source>
+        <translation>El archivo %1 de «%2» ha cambiado o se ha eliminado después de que lo abrieras aquí, quizá en otra copia de Mindrova abierta a la vez. ¿Quieres sobrescribirlo con lo que has escrito o conservar ambas versiones (lo que has escrito como «%3»)?</translation>
     </message>
 </context>
 <context>

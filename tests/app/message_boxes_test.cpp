@@ -54,9 +54,8 @@ TEST_P(MessageBoxes, ShowTheirTextAsPlainTextAndAnswerWithTheDefault) {
         box->defaultButton() ? box->defaultButton()->click() : box->accept();
     });
     look.start();
-    const MessageAnswer answer =
-        ShowMessage({"Mindrova", hostile, MessageIcon::Warning, GetParam().buttons,
-                     GetParam().expected});
+    const MessageAnswer answer = ShowMessage(
+        {"Mindrova", hostile, MessageIcon::Warning, GetParam().buttons, GetParam().expected});
     ASSERT_TRUE(seen);
     EXPECT_EQ(format, Qt::PlainText);
     EXPECT_EQ(shownText, hostile);
@@ -67,7 +66,13 @@ INSTANTIATE_TEST_SUITE_P(
     Rows, MessageBoxes,
     ::testing::Values(BoxCase{"Ok", MessageButtons::Ok, MessageAnswer::Ok},
                       BoxCase{"YesNoDefaultNo", MessageButtons::YesNo, MessageAnswer::No},
-                      BoxCase{"YesNoDefaultYes", MessageButtons::YesNo, MessageAnswer::Yes}),
+                      BoxCase{"YesNoDefaultYes", MessageButtons::YesNo, MessageAnswer::Yes},
+                      BoxCase{"OverwriteOrKeepBothDefaultKeepBoth",
+                              MessageButtons::OverwriteKeepBothCancel, MessageAnswer::KeepBoth},
+                      BoxCase{"OverwriteOrKeepBothDefaultOverwrite",
+                              MessageButtons::OverwriteKeepBothCancel, MessageAnswer::Overwrite},
+                      BoxCase{"OverwriteOrKeepBothDefaultCancel",
+                              MessageButtons::OverwriteKeepBothCancel, MessageAnswer::Cancel}),
     [](const ::testing::TestParamInfo<BoxCase>& info) { return std::string(info.param.name); });
 
 }  // namespace
