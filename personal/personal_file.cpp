@@ -343,23 +343,11 @@ PersonalSessionRead ReadPersonalSessionFile(const QString& path) {
 
 PersonalFileLook LookAtPersonalFile(const QString& path) {
     PersonalFileLook look;
-    struct stat info {};
-    if (::lstat(QFile::encodeName(path).constData(), &info) != 0) {
-        look.exists = errno != ENOENT && errno != ENOTDIR;
-        return look;
-    }
-    look.exists = true;
-    if (!S_ISREG(info.st_mode)) return look;
-    const int fd =
-        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return look;
-    QFile file;
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        return look;
-    }
-    look.bytes = file.read(PERSONAL_FILE_MAX_BYTES + 1);
+    const RegularFileRead file = ReadRegularFile(path, PERSONAL_FILE_MAX_BYTES, LinkPolicy::Refuse);
+    look.exists = file.outcome != RegularFileRead::Outcome::Missing;
+    if (!file.ok()) return look;
     look.readable = true;
+    look.bytes = file.bytes;
     return look;
 }
 

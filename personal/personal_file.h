@@ -41,7 +41,7 @@ PersonalSessionRead ReadPersonalSessionFile(const QString& path);
 struct PersonalFileLook {
     bool exists = false;
     bool readable = false;
-    QByteArray bytes;  // no more than one byte past the size limit
+    QByteArray bytes;  // when readable and within the size limit
     bool operator==(const PersonalFileLook&) const = default;
 };
 
