@@ -15,6 +15,7 @@
 #include <QStandardPaths>
 #include <QTableView>
 
+#include "app/dialog_size.h"
 #include "app/journal_chart.h"
 #include "app/text_table_model.h"
 #include "journal/journal_csv.h"
@@ -166,12 +167,10 @@ void frmJournal::BuildControls() {
 }
 
 void frmJournal::FitToScreen() {
-    // Room for the chart to label every rating, within the screen less a window frame and title.
-    const QSize frame(16, 48);
+    // Room for the chart to label every rating, within the dialog's room on the screen.
     QSize size(1000, 720);
-    if (const QScreen* shown = screen()) {
-        size = size.boundedTo(shown->availableGeometry().size() - frame);
-    }
+    const QSize room = DialogRoom(this);
+    if (room.isValid()) size = size.boundedTo(room);
     resize(size.expandedTo(minimumSizeHint()));
 }
 

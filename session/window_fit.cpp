@@ -192,4 +192,25 @@ TwipRect FitIntoArea(const TwipRect& outer, const TwipRect& available) {
             available.top + RoundTwips((available.height - height) / 2), width, height};
 }
 
+bool PanelsUntold(QStringView platformName, bool availableIsWholeScreen) {
+    // The plugin's key names the platform: "wayland", "wayland-egl", "xcb".
+    if (platformName.startsWith(u"wayland")) return true;
+    return platformName == u"xcb" && availableIsWholeScreen;
+}
+
+TwipRect UsableArea(const TwipRect& screen, const TwipRect& available, QStringView platformName) {
+    const auto usable = [](const TwipRect& r) {
+        return std::isfinite(r.left) && std::isfinite(r.top) && r.width > 0 && r.height > 0 &&
+               std::isfinite(r.width) && std::isfinite(r.height);
+    };
+    if (!usable(screen) || !usable(available)) return available;
+    if (!PanelsUntold(platformName, screen == available)) return available;
+    // A screen too low to give the panels their room (never a real one) keeps half of itself.
+    const double allowance = std::min(PANEL_ALLOWANCE, screen.height / 2);
+    const double top = std::max(available.top, screen.top + allowance / 2);
+    const double bottom = std::min(available.bottom(), screen.bottom() - allowance / 2);
+    if (!(bottom > top)) return available;
+    return {available.left, top, available.width, bottom - top};
+}
+
 }  // namespace mindrova

@@ -4,6 +4,7 @@
 // smaller than the layout was drawn for, and an opening size that the screen can hold. All in
 // twips; at the window's design size nothing here changes a thing.
 
+#include <QStringView>
 #include <vector>
 
 #include "session/window_layout.h"
@@ -96,5 +97,22 @@ TwipRect LowerPausePlace(double clientWidth, double clientHeight);
 // An outer window rectangle that the available area cannot hold is shrunk to fit it and centred
 // in it; one that fits is returned unchanged. An empty area changes nothing.
 TwipRect FitIntoArea(const TwipRect& outer, const TwipRect& available);
+
+// A desktop's panels and docks take room that some platforms never tell a program about: a
+// Wayland client is given the whole output as its available area, and an X11 desktop that keeps
+// no work area reports the whole screen. There a window leaves this much of the screen's height
+// to them (64 px at 96 dpi, so it grows with the screen's scale), half above and half below: a
+// panel may sit at either edge, and a window centred in what is left clears one at either.
+inline constexpr double PANEL_ALLOWANCE = 960;
+
+// True where the available area may hide the desktop's panels: always on Wayland; on X11 when it
+// is the whole screen. The headless and framebuffer platforms have no panels: their available
+// area is the truth.
+bool PanelsUntold(QStringView platformName, bool availableIsWholeScreen);
+
+// What a window may fill on a screen: its available area, less PANEL_ALLOWANCE of height where
+// the platform does not tell where the panels are. Never more than the available area; an
+// unusable screen (empty, or not a number) leaves the available area as it is.
+TwipRect UsableArea(const TwipRect& screen, const TwipRect& available, QStringView platformName);
 
 }  // namespace mindrova

@@ -88,8 +88,9 @@ private:
     void AdvanceOnClick();
     // Returns true when the key was consumed.
     bool Form_KeyDown(const QKeyEvent& event);
-    void OpenPopupMenu(const QPoint& globalPosition);
-    // The Menu key and Shift+F10: the menu opens over its button with the first item chosen.
+    // A click on the menu button: the menu opens above it.
+    void OpenPopupMenuAboveButton();
+    // The Menu key and Shift+F10: the menu opens above its button with the first item chosen.
     void OpenPopupMenuFromKeyboard();
     void mnuPopUpAbout_Click();
 
@@ -113,6 +114,7 @@ private:
     // The opening outer size, shrunk to fit and centred where the screen's free area is smaller.
     void ApplyOpeningSize();
     TwipRect AvailableArea() const;
+    TwipRect UsableAreaOf(const QScreen& screen) const;
     void ApplyMinimumSize();
     // The issue list closes up its gaps where the panel is lower than the list.
     void CloseUpIssueList();

@@ -401,13 +401,21 @@ void frmMain::ApplyMinimumSize() {
     setMinimumSize(mScale.px(least.width), mScale.px(least.height));
 }
 
+// The screen's available area, less the panels' room where the platform hides the panels.
 TwipRect frmMain::AvailableArea() const {
     const QScreen* s = screen();
     if (s == nullptr) s = QGuiApplication::primaryScreen();
     if (s == nullptr) return {};
-    const QRect r = s->availableGeometry();
-    return {mScale.twips(r.x()), mScale.twips(r.y()), mScale.twips(r.width()),
-            mScale.twips(r.height())};
+    return UsableAreaOf(*s);
+}
+
+TwipRect frmMain::UsableAreaOf(const QScreen& s) const {
+    const auto twips = [this](const QRect& r) {
+        return TwipRect{mScale.twips(r.x()), mScale.twips(r.y()), mScale.twips(r.width()),
+                        mScale.twips(r.height())};
+    };
+    return UsableArea(twips(s.geometry()), twips(s.availableGeometry()),
+                      QGuiApplication::platformName());
 }
 
 // The opening size where the screen can hold it; else the screen's free area, centred in it.

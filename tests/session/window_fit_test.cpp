@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QString>
+
 #include <limits>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -182,6 +185,79 @@ INSTANTIATE_TEST_SUITE_P(
         Fitting{"saved_larger_than_screen", {-300, -300, 90000, 90000}, {0, 0, 20490, 11520},
                 {0, 0, 20490, 11520}},
         Fitting{"no_screen_known", {1, 2, 3, 4}, {0, 0, 0, 0}, {1, 2, 3, 4}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The opening size fitted into what a window may fill, by screen, available area and platform
+// (pixels at 96 dpi as twips, 15 a pixel).
+struct UsableCase {
+    const char* name;
+    TwipRect screen;
+    TwipRect available;
+    const char* platform;
+    TwipRect usable;
+    TwipSize opening;  // the outer size the window opens at
+    friend void PrintTo(const UsableCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class Usable : public ::testing::TestWithParam<UsableCase> {};
+
+TEST_P(Usable, LeavesThePanelsTheirRoomWhereThePlatformHidesThem) {
+    const UsableCase& c = GetParam();
+    const TwipRect usable = UsableArea(c.screen, c.available, QString::fromLatin1(c.platform));
+    EXPECT_EQ(usable, c.usable);
+    const TwipRect fitted = FitIntoArea({0, 0, OPENING_OUTER_WIDTH, OPENING_OUTER_HEIGHT}, usable);
+    EXPECT_EQ((TwipSize{fitted.width, fitted.height}), c.opening);
+    if (c.available.height > 0) {
+        EXPECT_GE(fitted.top, c.available.top);
+        EXPECT_LE(fitted.bottom(), c.available.bottom());
+    }
+}
+
+constexpr TwipRect k1366x768{0, 0, 20490, 11520};
+constexpr TwipRect k1920x1080{0, 0, 28800, 16200};
+constexpr TwipRect k1024x600{0, 0, 15360, 9000};
+// 2732 x 1536 at scale 2: 1366 x 768 logical pixels, as Qt gives them.
+constexpr TwipRect kRightOf1920{28800, 0, 20490, 11520};
+constexpr TwipSize kOpening{OPENING_OUTER_WIDTH, OPENING_OUTER_HEIGHT};
+
+INSTANTIATE_TEST_SUITE_P(
+    Screens, Usable,
+    ::testing::Values(
+        // Wayland gives the whole output: 64 px less, half above and half below.
+        UsableCase{"wayland_1366x768", k1366x768, k1366x768, "wayland", {0, 480, 20490, 10560},
+                   {OPENING_OUTER_WIDTH, 10560}},
+        UsableCase{"wayland_egl_1366x768", k1366x768, k1366x768, "wayland-egl",
+                   {0, 480, 20490, 10560}, {OPENING_OUTER_WIDTH, 10560}},
+        UsableCase{"wayland_1920x1080_fits", k1920x1080, k1920x1080, "wayland",
+                   {0, 480, 28800, 15240}, kOpening},
+        UsableCase{"wayland_1024x600", k1024x600, k1024x600, "wayland", {0, 480, 15360, 8040},
+                   {15360, 8040}},
+        UsableCase{"wayland_second_screen", kRightOf1920, kRightOf1920, "wayland",
+                   {28800, 480, 20490, 10560}, {OPENING_OUTER_WIDTH, 10560}},
+        // A work area that Wayland does give (a panel of 40 px at the top) keeps its panel and
+        // the room below.
+        UsableCase{"wayland_with_a_work_area", k1366x768, {0, 600, 20490, 10920}, "wayland",
+                   {0, 600, 20490, 10440}, {OPENING_OUTER_WIDTH, 10440}},
+        // X11 without a work area: the same room.
+        UsableCase{"xcb_no_work_area_1366x768", k1366x768, k1366x768, "xcb",
+                   {0, 480, 20490, 10560}, {OPENING_OUTER_WIDTH, 10560}},
+        // X11 with a work area (a 27 px panel at the top): exactly as the window manager says.
+        UsableCase{"xcb_work_area_1366x768", k1366x768, {0, 405, 20490, 11115}, "xcb",
+                   {0, 405, 20490, 11115}, {OPENING_OUTER_WIDTH, 11115}},
+        UsableCase{"xcb_work_area_1920x1080", k1920x1080, {0, 0, 28800, 15600}, "xcb",
+                   {0, 0, 28800, 15600}, kOpening},
+        // No desktop, no panels.
+        UsableCase{"offscreen_1366x768", k1366x768, k1366x768, "offscreen", k1366x768,
+                   {OPENING_OUTER_WIDTH, 11520}},
+        UsableCase{"minimal_1024x600", k1024x600, k1024x600, "minimal", k1024x600,
+                   {15360, 9000}},
+        // A screen too low for the panels' room keeps half of itself.
+        UsableCase{"wayland_tiny", {0, 0, 3000, 1200}, {0, 0, 3000, 1200}, "wayland",
+                   {0, 300, 3000, 600}, {3000, 600}},
+        UsableCase{"wayland_empty_screen", {0, 0, 0, 0}, {0, 0, 0, 0}, "wayland", {0, 0, 0, 0},
+                   kOpening},
+        UsableCase{"wayland_nan_screen", {0, 0, kNaN, 11520}, k1366x768, "wayland", k1366x768,
+                   {OPENING_OUTER_WIDTH, 11520}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

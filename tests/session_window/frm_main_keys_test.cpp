@@ -224,6 +224,52 @@ INSTANTIATE_TEST_SUITE_P(
                                   false}),
     [](const ::testing::TestParamInfo<MenuKeyCase>& info) { return std::string(info.param.name); });
 
+// The menu button sits in the status bar at the bottom of the window, which is at the bottom of
+// the screen: by a click as by a key the menu opens above the button, never down off the screen.
+struct MenuOpening {
+    const char* name;
+    int key;  // 0: a click on the button
+    Qt::KeyboardModifiers modifiers;
+    friend void PrintTo(const MenuOpening& c, std::ostream* out) { *out << c.name; }
+};
+
+class MenuAbove : public Keys, public ::testing::WithParamInterface<MenuOpening> {};
+
+TEST_P(MenuAbove, TheMenuOpensAboveItsButton) {
+    QMenu* menu = window->findChild<QMenu*>("mnuPopUp");
+    ASSERT_NE(menu, nullptr);
+    QWidget* button = Control(window, "cmdNav");
+    const QRect screen = window->screen()->geometry();
+    const QRect onScreen(button->mapToGlobal(QPoint(0, 0)), button->size());
+    ASSERT_TRUE(screen.contains(onScreen));
+    ASSERT_GT(screen.bottom() - onScreen.bottom(), 0);
+    ASSERT_LT(screen.bottom() - onScreen.bottom(), menu->sizeHint().height())
+        << "too little room below the button for the menu";
+    if (GetParam().key == 0) {
+        // The press far left on the button: the menu does not follow the pointer down.
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(1, button->height() - 2));
+    } else {
+        Press(GetParam().key, GetParam().modifiers);
+    }
+    ASSERT_TRUE(menu->isVisible());
+    const QRect shown = menu->geometry();
+    EXPECT_LE(shown.bottom(), onScreen.top()) << "above the button";
+    EXPECT_GE(shown.top(), screen.top());
+    EXPECT_LE(shown.left(), onScreen.right());
+    EXPECT_GE(shown.right(), onScreen.left());
+    EXPECT_TRUE(screen.contains(shown));
+    menu->hide();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, MenuAbove,
+    ::testing::Values(MenuOpening{"Click", 0, Qt::NoModifier},
+                      MenuOpening{"MenuKey", Qt::Key_Menu, Qt::NoModifier},
+                      MenuOpening{"ShiftF10", Qt::Key_F10, Qt::ShiftModifier}),
+    [](const ::testing::TestParamInfo<MenuOpening>& info) {
+        return std::string(info.param.name);
+    });
+
 TEST_F(Keys, AboutHoldsARunningRoundAndLeavesAPausedOneAlone) {
     ToTappingPoint();
     bool timerDuringAbout = true;
