@@ -15,7 +15,6 @@
 #include <QStandardPaths>
 #include <QTableView>
 
-#include "app/dialog_size.h"
 #include "app/journal_chart.h"
 #include "app/text_table_model.h"
 #include "journal/journal_csv.h"
@@ -167,10 +166,14 @@ void frmJournal::BuildControls() {
 }
 
 void frmJournal::FitToScreen() {
-    // Room for the chart to label every rating, within the dialog's room on the screen.
+    // Room for the chart to label every rating, within the screen less a window frame and title.
+    // (The program opens every dialog within the room the desktop's panels leave it: see
+    // FitIntoRoom. The window takes only the modal seam from the program.)
+    const QSize frame(16, 48);
     QSize size(1000, 720);
-    const QSize room = DialogRoom(this);
-    if (room.isValid()) size = size.boundedTo(room);
+    if (const QScreen* shown = screen()) {
+        size = size.boundedTo(shown->availableGeometry().size() - frame);
+    }
     resize(size.expandedTo(minimumSizeHint()));
 }
 

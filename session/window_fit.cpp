@@ -85,8 +85,8 @@ std::vector<double> ClosedUpTops(const std::vector<Row>& rows, double available)
     std::vector<double> tops(rows.size());
     for (std::size_t i = 0; i < rows.size(); ++i) tops[i] = rows[i].top;
     if (!(available < end) || gapSum <= 0) return tops;
-    const double share = std::clamp(Share(available - (end - gapSum), gapSum),
-                                    MIN_ISSUE_GAP_SHARE, 1.0);
+    const double share =
+        std::clamp(Share(available - (end - gapSum), gapSum), MIN_ISSUE_GAP_SHARE, 1.0);
     bottom = 0;
     for (std::size_t k = 0; k < order.size(); ++k) {
         const Row& row = rows[order[k]];
@@ -103,14 +103,13 @@ PictureScales PictureScalesFor(double clientWidth, double clientHeight, double c
     const double shown = ShownRightPanelWidth(clientWidth);
     PictureScales scales;
     // Centred in a panel that runs past the client: both halves must stay in the shown part.
-    scales.body = std::min({1.0, Share(PanelHeight(clientHeight) - captionRoom, drawn.picShape.height),
-                            Share(2 * (shown - kEdgeMargin) - clientWidth / 2,
-                                  drawn.picShape.width)});
+    scales.body =
+        std::min({1.0, Share(PanelHeight(clientHeight) - captionRoom, drawn.picShape.height),
+                  Share(2 * (shown - kEdgeMargin) - clientWidth / 2, drawn.picShape.width)});
     // Side by side, 600 apart around the panel's middle, the right one ending at the shown edge.
-    scales.hands = std::min({1.0,
-                             Share(shown - kEdgeMargin - clientWidth / 4 - 300,
-                                   drawn.picHandLeft.width),
-                             Share(PanelHeight(clientHeight), drawn.picHandLeft.height)});
+    scales.hands =
+        std::min({1.0, Share(shown - kEdgeMargin - clientWidth / 4 - 300, drawn.picHandLeft.width),
+                  Share(PanelHeight(clientHeight), drawn.picHandLeft.height)});
     // A window smaller than the minimum (never offered, but a platform may insist) keeps the
     // pictures recognisable rather than shrinking them to nothing.
     scales.body = std::max(scales.body, 0.25);
@@ -127,8 +126,8 @@ TextScales TextScalesFor(int percent, double clientWidth, double clientHeight) {
     scales.text = wanted;
     const WindowLayout drawn = InitialLayout();
     // A frame centred in the right panel shows whole while it is no wider than this.
-    const double centredRoom = 2 * (ShownRightPanelWidth(clientWidth) - kEdgeMargin) -
-                               clientWidth / 2;
+    const double centredRoom =
+        2 * (ShownRightPanelWidth(clientWidth) - kEdgeMargin) - clientWidth / 2;
     const double rowsRoom = ShownRightPanelWidth(clientWidth) - kEdgeMargin;
     const auto within = [wanted](double share) {
         return std::isfinite(share) ? std::clamp(share, 1.0, wanted) : 1.0;

@@ -128,9 +128,9 @@ WindowPlacement PlaceWindow(const StoredPosition& stored, const QSizeF& screen,
     if (stored.present && !stored.placeKnown) {
         const double width = stored.width;
         const double height = stored.height;
-        return {TwipRect{(screen.width() - width) / 2, (screen.height() - height) / 2, width,
-                         height},
-                stored.windowState == static_cast<qint32>(SavedWindowState::Maximized)};
+        return {
+            TwipRect{(screen.width() - width) / 2, (screen.height() - height) / 2, width, height},
+            stored.windowState == static_cast<qint32>(SavedWindowState::Maximized)};
     }
     if (stored.present) {
         return {TwipRect{static_cast<double>(stored.left), static_cast<double>(stored.top),

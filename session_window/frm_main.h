@@ -10,8 +10,8 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollArea>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSet>
 #include <QTimer>
 #include <QToolButton>
@@ -175,12 +175,12 @@ private:
     TwipScale mScale;
     WindowLayout mLayout;
     int mTextScalePercent = 100;
-    bool mGreenDots = false;      // the markers' colour as PaintDotsGreenOrRed last set it
-    bool mResumedByCtrl = false;  // Ctrl resumed the session and is still held
-    double mIntroTextShare = 1;   // how far the intro's font has grown with larger text
-    double mPointTextShare = 1;   // and the point's name
+    bool mGreenDots = false;       // the markers' colour as PaintDotsGreenOrRed last set it
+    bool mResumedByCtrl = false;   // Ctrl resumed the session and is still held
+    double mIntroTextShare = 1;    // how far the intro's font has grown with larger text
+    double mPointTextShare = 1;    // and the point's name
     double mFirstRatingShare = 1;  // and the first rating
-    TextScales mTextScales;  // as the fonts and the option frames have them now
+    TextScales mTextScales;        // as the fonts and the option frames have them now
     bool mOpeningSizePending = true;
     bool mWatchFrame = false;
     bool mFitAfterRestore = false;
@@ -197,7 +197,7 @@ private:
     QWidget* mPersonalRow = nullptr;
     QComboBox* mPersonalSessions = nullptr;
     QPushButton* mManageSessions = nullptr;
-    QLabel* mSessionsNotice = nullptr;  // files of the sessions folder that were refused
+    QLabel* mSessionsNotice = nullptr;       // files of the sessions folder that were refused
     QList<PersonalSession> mListedSessions;  // as the list offers them after its first entry
     QLabel* mGentleWord = nullptr;
     GentleWordOnce mGentleWordOnce;

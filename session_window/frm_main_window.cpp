@@ -1,5 +1,6 @@
 // The session window as a window: layout on resize, activation, clicks, and the controls the
 // session controller switches.
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -7,7 +8,6 @@
 #include <QResizeEvent>
 #include <QScreen>
 #include <QTimer>
-#include <QFontMetrics>
 #include <algorithm>
 #include <cmath>
 #include <functional>
@@ -228,8 +228,8 @@ void frmMain::ArrangeControls() {
     ArrangeControlsToFit(mLayout, clientWidth, clientHeight, text);
     // A larger title wraps where the panel is too narrow for it, and takes the room it needs.
     if (text.text > 1) {
-        const double needed = mScale.twips(
-            lblSegmentTitle->heightForWidth(mScale.px(mLayout.lblSegmentTitle.width)));
+        const double needed =
+            mScale.twips(lblSegmentTitle->heightForWidth(mScale.px(mLayout.lblSegmentTitle.width)));
         if (needed > titleHeight) {
             mLayout.lblSegmentTitle.height = needed;
             ArrangeControlsToFit(mLayout, clientWidth, clientHeight, text);
@@ -375,11 +375,10 @@ void frmMain::FitLargerLines() {
     for (const auto& line : lines) {
         if (mTextScales.text == 1 && *line.share == 1) continue;
         const int room = line.label->contentsRect().width();
-        *line.share = GrowFontToFit(line.label, *line.share, mTextScales.text,
-                                    [&](const QFont& font) {
-                                        return QFontMetrics(font).horizontalAdvance(
-                                                   line.label->text()) <= room;
-                                    });
+        *line.share =
+            GrowFontToFit(line.label, *line.share, mTextScales.text, [&](const QFont& font) {
+                return QFontMetrics(font).horizontalAdvance(line.label->text()) <= room;
+            });
     }
 }
 

@@ -17,8 +17,8 @@ QRect UsableGeometry(const QScreen& screen) {
                         scale.twips(r.height())};
     };
     const QRect available = screen.availableGeometry();
-    const TwipRect usable = UsableArea(twips(screen.geometry()), twips(available),
-                                       QGuiApplication::platformName());
+    const TwipRect usable =
+        UsableArea(twips(screen.geometry()), twips(available), QGuiApplication::platformName());
     return usable == twips(available) ? available : scale.rect(usable);
 }
 

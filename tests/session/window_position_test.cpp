@@ -13,11 +13,11 @@
 #include <string_view>
 #include <vector>
 
-#include "support/file_system_helper.h"
-#include "support/trace_log.h"
 #include "fixtures/modal_recorder.h"
 #include "fixtures/trace_capture.h"
+#include "support/file_system_helper.h"
 #include "support/settings_store.h"
+#include "support/trace_log.h"
 
 namespace mindrova {
 void PrintTo(const TwipRect& r, std::ostream* os) {
@@ -213,20 +213,55 @@ TEST_P(SavingOnAPlatform, KeepsLeftAndTopOnlyWhereThePlatformPlacesWindows) {
 
 INSTANTIATE_TEST_SUITE_P(
     Platforms, SavingOnAPlatform,
-    ::testing::Values(
-        PlatformSave{"xcb_saves_the_place", "xcb", true, SavedWindowState::Normal, 600, 750, true,
-                     {600, 750, 15000, 9000}},
-        PlatformSave{"wayland_keeps_the_earlier_place", "wayland", true,
-                     SavedWindowState::Normal, 1500, 900, true, {1500, 900, 15000, 9000}},
-        PlatformSave{"wayland_egl_keeps_the_earlier_place", "wayland-egl", true,
-                     SavedWindowState::Normal, 1500, 900, true, {1500, 900, 15000, 9000}},
-        // A size without a place opens centred, also in a later X11 session.
-        PlatformSave{"wayland_first_close_writes_no_place", "wayland", false,
-                     SavedWindowState::Normal, -99999, -99999, false, {6900, 3600, 15000, 9000}},
-        PlatformSave{"wayland_maximized_keeps_everything_but_the_state", "wayland", true,
-                     SavedWindowState::Maximized, 1500, 900, true, {1500, 900, 16000, 10000}},
-        PlatformSave{"offscreen_saves_the_place", "offscreen", false, SavedWindowState::Normal,
-                     600, 750, true, {600, 750, 15000, 9000}}),
+    ::testing::Values(PlatformSave{"xcb_saves_the_place",
+                                   "xcb",
+                                   true,
+                                   SavedWindowState::Normal,
+                                   600,
+                                   750,
+                                   true,
+                                   {600, 750, 15000, 9000}},
+                      PlatformSave{"wayland_keeps_the_earlier_place",
+                                   "wayland",
+                                   true,
+                                   SavedWindowState::Normal,
+                                   1500,
+                                   900,
+                                   true,
+                                   {1500, 900, 15000, 9000}},
+                      PlatformSave{"wayland_egl_keeps_the_earlier_place",
+                                   "wayland-egl",
+                                   true,
+                                   SavedWindowState::Normal,
+                                   1500,
+                                   900,
+                                   true,
+                                   {1500, 900, 15000, 9000}},
+                      // A size without a place opens centred, also in a later X11 session.
+                      PlatformSave{"wayland_first_close_writes_no_place",
+                                   "wayland",
+                                   false,
+                                   SavedWindowState::Normal,
+                                   -99999,
+                                   -99999,
+                                   false,
+                                   {6900, 3600, 15000, 9000}},
+                      PlatformSave{"wayland_maximized_keeps_everything_but_the_state",
+                                   "wayland",
+                                   true,
+                                   SavedWindowState::Maximized,
+                                   1500,
+                                   900,
+                                   true,
+                                   {1500, 900, 16000, 10000}},
+                      PlatformSave{"offscreen_saves_the_place",
+                                   "offscreen",
+                                   false,
+                                   SavedWindowState::Normal,
+                                   600,
+                                   750,
+                                   true,
+                                   {600, 750, 15000, 9000}}),
     [](const ::testing::TestParamInfo<PlatformSave>& info) {
         return std::string(info.param.name);
     });

@@ -6,13 +6,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "display/display_settings.h"
 #include "fixtures/find_control.h"
 #include "fixtures/modal_recorder.h"
 #include "fixtures/open_session_window.h"
 #include "session_window/frm_main.h"
 #include "session_window/frm_shortcuts.h"
 #include "session_window/window_services.h"
-#include "display/display_settings.h"
 #include "support/settings_store.h"
 
 using namespace mindrova;
@@ -150,8 +150,7 @@ TEST_F(Keys, PopupMenuItems) {
     for (QAction* a : menu->actions()) captions << (a->isSeparator() ? "-" : a->text());
     EXPECT_EQ(captions, QStringList({"Keyboard Shortcuts", "About", "Keep a private journal",
                                      "Journal...", "Spoken guidance", "Voice...", "Steady markers",
-                                     "Appearance...", "Session options...", "-",
-                                     "Exit"}));
+                                     "Appearance...", "Session options...", "-", "Exit"}));
 
     QTest::mouseClick(Control(window, "cmdNav"), Qt::LeftButton);
     EXPECT_TRUE(menu->isVisible());
@@ -212,16 +211,14 @@ TEST_P(MenuKeys, OpenTheMenuFromTheKeyboard) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, MenuKeys,
-    ::testing::Values(MenuKeyCase{"MenuKey", Qt::Key_Menu, Qt::NoModifier, false, false, true},
-                      MenuKeyCase{"ShiftF10", Qt::Key_F10, Qt::ShiftModifier, false, false, true},
-                      MenuKeyCase{"F10Alone", Qt::Key_F10, Qt::NoModifier, false, false, false},
-                      MenuKeyCase{"MenuKeyPaused", Qt::Key_Menu, Qt::NoModifier, true, false,
-                                  false},
-                      // Shift goes down first and, like every key, resumes; F10 then opens.
-                      MenuKeyCase{"ShiftF10Paused", Qt::Key_F10, Qt::ShiftModifier, true, false,
-                                  true},
-                      MenuKeyCase{"MenuKeyInOwnWords", Qt::Key_Menu, Qt::NoModifier, false, true,
-                                  false}),
+    ::testing::Values(
+        MenuKeyCase{"MenuKey", Qt::Key_Menu, Qt::NoModifier, false, false, true},
+        MenuKeyCase{"ShiftF10", Qt::Key_F10, Qt::ShiftModifier, false, false, true},
+        MenuKeyCase{"F10Alone", Qt::Key_F10, Qt::NoModifier, false, false, false},
+        MenuKeyCase{"MenuKeyPaused", Qt::Key_Menu, Qt::NoModifier, true, false, false},
+        // Shift goes down first and, like every key, resumes; F10 then opens.
+        MenuKeyCase{"ShiftF10Paused", Qt::Key_F10, Qt::ShiftModifier, true, false, true},
+        MenuKeyCase{"MenuKeyInOwnWords", Qt::Key_Menu, Qt::NoModifier, false, true, false}),
     [](const ::testing::TestParamInfo<MenuKeyCase>& info) { return std::string(info.param.name); });
 
 // The menu button sits in the status bar at the bottom of the window, which is at the bottom of
@@ -261,14 +258,13 @@ TEST_P(MenuAbove, TheMenuOpensAboveItsButton) {
     menu->hide();
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Ways, MenuAbove,
-    ::testing::Values(MenuOpening{"Click", 0, Qt::NoModifier},
-                      MenuOpening{"MenuKey", Qt::Key_Menu, Qt::NoModifier},
-                      MenuOpening{"ShiftF10", Qt::Key_F10, Qt::ShiftModifier}),
-    [](const ::testing::TestParamInfo<MenuOpening>& info) {
-        return std::string(info.param.name);
-    });
+INSTANTIATE_TEST_SUITE_P(Ways, MenuAbove,
+                         ::testing::Values(MenuOpening{"Click", 0, Qt::NoModifier},
+                                           MenuOpening{"MenuKey", Qt::Key_Menu, Qt::NoModifier},
+                                           MenuOpening{"ShiftF10", Qt::Key_F10, Qt::ShiftModifier}),
+                         [](const ::testing::TestParamInfo<MenuOpening>& info) {
+                             return std::string(info.param.name);
+                         });
 
 TEST_F(Keys, AboutHoldsARunningRoundAndLeavesAPausedOneAlone) {
     ToTappingPoint();
@@ -321,8 +317,10 @@ TEST(TextSizeKeys, StepWithinTheRangeAreSavedAndOnlyResumeWhilePaused) {
         int key;
         int percent;
     } steps[] = {
-        {"Ctrl+Plus", Qt::Key_Plus, 110},  {"Ctrl+=", Qt::Key_Equal, 120},
-        {"Ctrl+Minus", Qt::Key_Minus, 110}, {"Ctrl+0", Qt::Key_0, 100},
+        {"Ctrl+Plus", Qt::Key_Plus, 110},
+        {"Ctrl+=", Qt::Key_Equal, 120},
+        {"Ctrl+Minus", Qt::Key_Minus, 110},
+        {"Ctrl+0", Qt::Key_0, 100},
         {"Ctrl+Minus at the least", Qt::Key_Minus, 100},
     };
     for (const auto& s : steps) {
