@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QScreen>
+#include <algorithm>
 
 #include "session_window/frm_main.h"
 #include "session_window/frm_shortcuts.h"
@@ -51,12 +52,17 @@ void frmMain::ToggleSpokenGuidance() {
     if (mSpeech) mSpeech->Toggle();
 }
 
-// The button sits in the status bar at the window's bottom: opened downward, the menu would run
-// off the screen (or over a panel), so it opens above the button, by a click or a key alike; Qt
-// keeps it on the screen and a compositor may still turn it.
+// The button sits at the right end of the status bar, at the window's bottom: opened downward,
+// the menu would run off the screen (or over a panel), so it opens above the button, by a click
+// or a key alike, its right edge on the button's so that it stays over the window. Qt keeps it on
+// the screen where it knows where the window is; a Wayland client does not, and there the menu
+// must not need moving.
 void frmMain::OpenPopupMenuAboveButton() {
+    const QSize menu = mnuPopUp->sizeHint();
     const QPoint corner = cmdNav->mapToGlobal(QPoint(0, 0));
-    mnuPopUp->popup(QPoint(corner.x(), corner.y() - mnuPopUp->sizeHint().height()));
+    const int left =
+        std::max(corner.x() + cmdNav->width() - menu.width(), mapToGlobal(QPoint(0, 0)).x());
+    mnuPopUp->popup(QPoint(left, corner.y() - menu.height()));
 }
 
 void frmMain::OpenPopupMenuFromKeyboard() {
