@@ -19,6 +19,9 @@ constexpr double kCaptionGap = 150;
 constexpr double kEdgeMargin = 30;
 // A widened intro text keeps this much from either edge of the window.
 constexpr double kIntroMargin = 300;
+// The left panel's texts stand this far from the window's left edge; the issue rows keep as much
+// from its right edge, and from the right panel's left edge.
+constexpr double kSideMargin = 300;
 
 double PanelHeight(double clientHeight) {
     return clientHeight - TOOLBAR_HEIGHT - STATUSBAR_HEIGHT - kUnderPanels;
@@ -163,6 +166,20 @@ void ArrangeControlsToFit(WindowLayout& layout, double clientWidth, double clien
     }
     ArrangeControls(layout, clientWidth, clientHeight);
 
+    // Where the shown part of the right panel is too narrow for the issue frame as centred, the
+    // frame moves left into the room its rows leave on their left, so that the rows (the
+    // own-words field and "Manage..." the widest) keep the side margin from the window's edge.
+    {
+        TwipRect& frame = layout.fraMode;
+        const double rowsLeft = frame.left + ISSUE_ROW_LEFT * text.issues;
+        const double rowsRight = rowsLeft + ISSUE_ROW_WIDTH * text.issues;
+        const double over = rowsRight - (ShownRightPanelWidth(clientWidth) - kSideMargin);
+        const double room = rowsLeft - kSideMargin;
+        if (std::isfinite(over) && over > 0 && room > 0) {
+            frame.left = RoundTwips(frame.left - std::min(over, room));
+        }
+    }
+
     // The point's caption belongs under the picture, inside the panel: lift both as far as needed.
     TwipRect& shape = layout.picShape;
     TwipRect& caption = layout.lblCurrentPoint;
@@ -189,6 +206,21 @@ TwipRect FitIntoArea(const TwipRect& outer, const TwipRect& available) {
     const double height = std::min(outer.height, available.height);
     return {available.left + RoundTwips((available.width - width) / 2),
             available.top + RoundTwips((available.height - height) / 2), width, height};
+}
+
+TwipRect OpeningPlace(const TwipRect& wanted, const TwipRect& usable, const TwipRect& available,
+                      const TwipSize& least) {
+    const TwipRect fitted = FitIntoArea(wanted, usable);
+    const double width = std::max(fitted.width, least.width);
+    const double height = std::max(fitted.height, least.height);
+    if (!(width > fitted.width) && !(height > fitted.height)) return fitted;
+    const auto within = [](double start, double size, double areaStart, double areaSize) {
+        if (!(areaSize > 0) || !std::isfinite(areaStart)) return start;
+        if (size >= areaSize) return areaStart;
+        return std::clamp(start, areaStart, areaStart + areaSize - size);
+    };
+    return {within(fitted.left, width, available.left, available.width),
+            within(fitted.top, height, available.top, available.height), width, height};
 }
 
 bool PanelsUntold(QStringView platformName, bool availableIsWholeScreen) {

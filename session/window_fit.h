@@ -83,7 +83,8 @@ TextScales TextScalesFor(int percent, double clientWidth, double clientHeight);
 // enough that the caption under it stays inside the panel. At a size where everything has room
 // the result is exactly ArrangeControls'.
 // With larger text the point's caption and the option frames grow by their share (the title's
-// height is the window's to measure: a long title wraps).
+// height is the window's to measure: a long title wraps). The issue rows keep the left panel's
+// margin (300) from the window's right edge, the frame moving left as far as its rows allow.
 void ArrangeControlsToFit(WindowLayout& layout, double clientWidth, double clientHeight,
                           const TextScales& text = {});
 
@@ -97,6 +98,13 @@ TwipRect LowerPausePlace(double clientWidth, double clientHeight);
 // An outer window rectangle that the available area cannot hold is shrunk to fit it and centred
 // in it; one that fits is returned unchanged. An empty area changes nothing.
 TwipRect FitIntoArea(const TwipRect& outer, const TwipRect& available);
+
+// Where the window opens: the wanted outer rectangle fitted into the usable area. A window that
+// cannot be made that small (its smallest outer size is larger) keeps its smallest size and is
+// kept within the whole available area instead, so that its foot (the status bar and the menu
+// button) stays on the screen; the panels' room gives way first.
+TwipRect OpeningPlace(const TwipRect& wanted, const TwipRect& usable, const TwipRect& available,
+                      const TwipSize& least);
 
 // A desktop's panels and docks take room that some platforms never tell a program about: a
 // Wayland client is given the whole output as its available area, and an X11 desktop that keeps

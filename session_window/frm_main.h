@@ -115,6 +115,9 @@ private:
     void ApplyOpeningSize();
     TwipRect AvailableArea() const;
     TwipRect UsableAreaOf(const QScreen& screen) const;
+    // The screen's available area as the platform tells it.
+    TwipRect RawAvailableArea() const;
+    TwipRect FittedOnScreen(const TwipRect& outer) const;
     void ApplyMinimumSize();
     // The issue list closes up its gaps where the panel is lower than the list.
     void CloseUpIssueList();

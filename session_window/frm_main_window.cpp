@@ -391,7 +391,7 @@ void frmMain::FitAfterRestore() {
     }
     mFitAfterRestore = false;
     const TwipRect outer = OuterGeometry();
-    const TwipRect fitted = FitIntoArea(outer, AvailableArea());
+    const TwipRect fitted = FittedOnScreen(outer);
     if (!(fitted == outer)) SetOuterGeometry(fitted);
 }
 
@@ -408,6 +408,24 @@ TwipRect frmMain::AvailableArea() const {
     return UsableAreaOf(*s);
 }
 
+// An outer rectangle fitted into the usable area, or at the window's smallest size into the
+// available one where the usable area cannot hold that (OpeningPlace).
+TwipRect frmMain::FittedOnScreen(const TwipRect& outer) const {
+    const QSize frameExtra = frameGeometry().size() - size();
+    const TwipSize least{mScale.twips(minimumWidth() + frameExtra.width()),
+                         mScale.twips(minimumHeight() + frameExtra.height())};
+    return OpeningPlace(outer, AvailableArea(), RawAvailableArea(), least);
+}
+
+TwipRect frmMain::RawAvailableArea() const {
+    const QScreen* s = screen();
+    if (s == nullptr) s = QGuiApplication::primaryScreen();
+    if (s == nullptr) return {};
+    const QRect r = s->availableGeometry();
+    return {mScale.twips(r.x()), mScale.twips(r.y()), mScale.twips(r.width()),
+            mScale.twips(r.height())};
+}
+
 TwipRect frmMain::UsableAreaOf(const QScreen& s) const {
     const auto twips = [this](const QRect& r) {
         return TwipRect{mScale.twips(r.x()), mScale.twips(r.y()), mScale.twips(r.width()),
@@ -421,7 +439,7 @@ TwipRect frmMain::UsableAreaOf(const QScreen& s) const {
 void frmMain::ApplyOpeningSize() {
     const TwipRect outer = OuterGeometry();
     const TwipRect wanted{outer.left, outer.top, OPENING_OUTER_WIDTH, OPENING_OUTER_HEIGHT};
-    const TwipRect fitted = FitIntoArea(wanted, AvailableArea());
+    const TwipRect fitted = FittedOnScreen(wanted);
     if (fitted.left != wanted.left || fitted.top != wanted.top) {
         move(mScale.px(fitted.left), mScale.px(fitted.top));
     }

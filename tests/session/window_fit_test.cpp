@@ -10,6 +10,9 @@
 #include <vector>
 
 namespace mindrova {
+void PrintTo(const TwipRect& r, std::ostream* os) {
+    *os << "{" << r.left << ", " << r.top << ", " << r.width << ", " << r.height << "}";
+}
 namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
@@ -194,6 +197,98 @@ INSTANTIATE_TEST_SUITE_P(
                               {0, 0, 20490, 11520},
                               {0, 0, 20490, 11520}},
                       Fitting{"no_screen_known", {1, 2, 3, 4}, {0, 0, 0, 0}, {1, 2, 3, 4}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Where the usable area cannot hold the window's smallest size, the window keeps that size within
+// the whole available area: the panels' room gives way, never the window's foot.
+struct OpeningCase {
+    const char* name;
+    TwipRect usable;
+    TwipRect available;
+    TwipSize least;
+    TwipRect expected;
+    friend void PrintTo(const OpeningCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class Opening : public ::testing::TestWithParam<OpeningCase> {};
+
+TEST_P(Opening, KeepsTheSmallestSizeOnTheScreen) {
+    const OpeningCase& c = GetParam();
+    EXPECT_EQ(OpeningPlace({3000, 3000, OPENING_OUTER_WIDTH, OPENING_OUTER_HEIGHT}, c.usable,
+                           c.available, c.least),
+              c.expected);
+}
+
+constexpr TwipSize kLeast{13620, 8355};  // the smallest client, no frame
+
+INSTANTIATE_TEST_SUITE_P(
+    Screens, Opening,
+    ::testing::Values(
+        // 1366 x 768 with the panels' room: the usable area holds the smallest size.
+        OpeningCase{"fits_usable",
+                    {0, 480, 20490, 10560},
+                    {0, 0, 20490, 11520},
+                    kLeast,
+                    {1607, 480, OPENING_OUTER_WIDTH, 10560}},
+        // 908 x 557 without a work area: 493 px usable, 557 needed: the whole screen.
+        OpeningCase{"smallest_screen",
+                    {0, 480, 13620, 7395},
+                    {0, 0, 13620, 8355},
+                    kLeast,
+                    {0, 0, 13620, 8355}},
+        // 1024 x 600: 536 px usable, 557 needed: as high up as the foot needs.
+        OpeningCase{
+            "1024x600", {0, 480, 15360, 8040}, {0, 0, 15360, 9000}, kLeast, {0, 480, 15360, 8355}},
+        // Smaller than the smallest size: the top-left corner stays on the screen.
+        OpeningCase{
+            "800x480", {0, 480, 12000, 6240}, {0, 0, 12000, 7200}, kLeast, {0, 0, 13620, 8355}},
+        OpeningCase{"no_screen", {}, {}, kLeast, {3000, 3000, 17276.7, 11710.65}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The issue rows (the own-words field and "Manage..." the widest) keep the left panel's margin of
+// 300 twips from the window's right edge, at every size and text scale; at the design size the
+// frame stays where ArrangeControls centres it.
+struct MarginCase {
+    const char* name;
+    double width;
+    double height;
+    int percent;
+    friend void PrintTo(const MarginCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class RightMargin : public ::testing::TestWithParam<MarginCase> {};
+
+TEST_P(RightMargin, TheIssueRowsKeepTheLeftMarginOnTheRight) {
+    const MarginCase& c = GetParam();
+    const TextScales text = TextScalesFor(c.percent, c.width, c.height);
+    WindowLayout l = InitialLayout();
+    l.fraMode.width *= text.issues;
+    l.fraMode.height *= text.issues;
+    ArrangeControlsToFit(l, c.width, c.height, text);
+    const double rowsLeft = l.picRightFrame.left + l.fraMode.left + ISSUE_ROW_LEFT * text.issues;
+    const double rowsRight = rowsLeft + ISSUE_ROW_WIDTH * text.issues;
+    EXPECT_LE(rowsRight, c.width - 300 + 1) << "rows end at " << rowsRight;
+    EXPECT_GE(rowsLeft, l.picRightFrame.left + 300 - 1) << "rows start at " << rowsLeft;
+    WindowLayout centred = InitialLayout();
+    centred.fraMode = l.fraMode;
+    ArrangeControls(centred, c.width, c.height);
+    if (centred.fraMode.left + (ISSUE_ROW_LEFT + ISSUE_ROW_WIDTH) * text.issues <=
+        c.width / 2 - 45 - 300) {
+        EXPECT_DOUBLE_EQ(l.fraMode.left, centred.fraMode.left) << "room enough: centred";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sizes, RightMargin,
+    ::testing::Values(MarginCase{"smallest", 13620, 8355, 100},
+                      MarginCase{"smallest_text_150", 13620, 8355, 150},
+                      MarginCase{"smallest_text_200", 13620, 8355, 200},
+                      MarginCase{"a_little_wider", 14000, 8355, 100},
+                      MarginCase{"1024x600", 15360, 8040, 100},
+                      MarginCase{"1024x600_text_200", 15360, 8040, 200},
+                      MarginCase{"design", DESIGN_CLIENT_WIDTH, DESIGN_CLIENT_HEIGHT, 100},
+                      MarginCase{"design_text_200", DESIGN_CLIENT_WIDTH, DESIGN_CLIENT_HEIGHT, 200},
+                      MarginCase{"full_hd_text_200", 28800, 15240, 200}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // The opening size fitted into what a window may fill, by screen, available area and platform
