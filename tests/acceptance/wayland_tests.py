@@ -4,7 +4,9 @@ as a desktop's does) nested in a private Xvfb through weston's X11 backend, the 
 QT_QPA_PLATFORM=wayland with no X display at all. Keys and clicks go through xdotool into
 weston's X11 window, and weston hands them on to its clients.
 
-    wayland_tests.py PROGRAM WxH      e.g. 1366x768 or 1920x1080
+    wayland_tests.py PROGRAM WxH[@S]  e.g. 1366x768, 1920x1080 or 2732x1536@2 (the output at
+                                      scale S: a screen of W x H pixels that the program sees as
+                                      W/S x H/S)
 
 One run walks one screen size: the opening size, as the program asks for it in its own Wayland
 requests (WAYLAND_DEBUG=client: xdg_surface.set_window_geometry), whole on the screen under the
@@ -71,9 +73,11 @@ class WaylandRequests:
 class WaylandSession(Session):
     """The private X server with weston on it; the program runs on weston's Wayland socket."""
 
-    def __init__(self, name, program, size):
+    def __init__(self, name, program, size, scale):
         super().__init__(name, program, screen=size + "x24")
         self.width, self.height = (int(v) for v in size.split("x"))
+        self.scale = scale
+        self.panel = PANEL_PX * scale  # in the screen's pixels
         self.bare = None
 
     def _start(self):
@@ -88,8 +92,9 @@ class WaylandSession(Session):
         # No idle time: weston would otherwise lock its screen during a slow run.
         compositor = Process("weston", [weston, "--no-config", "--backend=x11-backend.so",
                                         "--shell=desktop-shell.so", "--idle-time=0",
-                                        "--width=%d" % self.width, "--height=%d" % self.height,
-                                        "--socket=" + SOCKET], env,
+                                        "--width=%d" % (self.width // self.scale),
+                                        "--height=%d" % (self.height // self.scale),
+                                        "--scale=%d" % self.scale, "--socket=" + SOCKET], env,
                              os.path.join(self.tmp, "weston.log"))
         self.processes.append(compositor)
 
@@ -106,8 +111,8 @@ class WaylandSession(Session):
         self.bare = self.x.screenshot()
 
     def _panel_drawn(self):
-        panel = self.x.grab(0, 0, self.width, PANEL_PX)
-        desktop = self.x.grab(0, PANEL_PX + 10, self.width, 10)
+        panel = self.x.grab(0, 0, self.width, self.panel)
+        desktop = self.x.grab(0, self.panel + 10, self.width, 10)
         return len(set(panel.r)) > 2 and len(set(desktop.r)) > 2
 
     def start_wayland(self, probe_path, extra_env=None):
@@ -175,7 +180,8 @@ class WaylandRun:
         self.size = size
         self.probe = Probe(os.path.join(session.tmp, "probe.txt"))
         self.process, self.config = session.start_wayland(self.probe.path)
-        self.desktop = (0, PANEL_PX, session.width, session.height - PANEL_PX)
+        self.scale = session.scale
+        self.desktop = (0, session.panel, session.width, session.height - session.panel)
         self.origin = None  # where the main window's client area is on the screen
 
     def requests(self):
@@ -199,15 +205,15 @@ class WaylandRun:
         report = wait_for(lambda: self._main_probe(settled), scaled(10), "the layout probe")
         geometry = self.requests().titled("Mindrova")[0]["geometries"][-1]
         shot = self.s.shot("01-opening")
-        asked = geometry[2:]
-        room = self.s.height - PANELS_ROOM_PX
+        asked = geometry[2:]  # in the program's (logical) pixels
+        room = self.s.height // self.scale - PANELS_ROOM_PX
         expected = (OPENING_PX[0], min(OPENING_PX[1], room))
         problems = []
         if asked != expected:
             problems.append("the window asked for %dx%d (set_window_geometry %s), expected %dx%d "
                             "on a %dx%d screen" % (asked + (geometry,) + expected
                                                    + (self.s.width, self.s.height)))
-        if box[2:] != asked:
+        if box[2:] != self.px(asked):
             problems.append("the window shows %dx%d at %d,%d, but asked for %dx%d"
                             % (box[2], box[3], box[0], box[1], asked[0], asked[1]))
         if not inside(box, self.desktop):
@@ -216,7 +222,8 @@ class WaylandRun:
         window = report["frmMain"]
         frame, client = window["frame"], window["client_size"]
         side = (frame[2] - client[0]) // 2
-        self.origin = (box[0] + side, box[1] + frame[3] - client[1] - side)
+        self.origin = (box[0] + side * self.scale,
+                       box[1] + (frame[3] - client[1] - side) * self.scale)
         for name in ("cmdNav", "lblTime_New", "cmdNavig(1)"):
             rect = self.on_screen(report["controls"][name])
             if not inside(rect, self.desktop):
@@ -247,13 +254,19 @@ class WaylandRun:
         return report
 
     def _settled_box(self):
-        first = changed_box(self.s.bare, self.s.x.screenshot(), top=PANEL_PX)
+        first = changed_box(self.s.bare, self.s.x.screenshot(), top=self.s.panel)
         time.sleep(scaled(0.4))
-        second = changed_box(self.s.bare, self.s.x.screenshot(), top=PANEL_PX)
+        second = changed_box(self.s.bare, self.s.x.screenshot(), top=self.s.panel)
         return first if first and first == second else None
 
+    def px(self, size):
+        """A size in the program's pixels as the screen's."""
+        return tuple(v * self.scale for v in size)
+
     def on_screen(self, rect):
-        return (self.origin[0] + rect[0], self.origin[1] + rect[1], rect[2], rect[3])
+        s = self.scale
+        return (self.origin[0] + rect[0] * s, self.origin[1] + rect[1] * s, rect[2] * s,
+                rect[3] * s)
 
     def click(self, rect):
         x, y = rect[0] + rect[2] // 2, rect[1] + rect[3] // 2
@@ -298,12 +311,12 @@ class WaylandRun:
         shot = self.s.shot("03-menu")
         # The button itself and the clock beside it may change; the menu is what is left.
         clock = self.on_screen(report["controls"]["lblTime_New"])
-        box = changed_box(before, shot, top=PANEL_PX, exclude=(button, clock))
+        box = changed_box(before, shot, top=self.s.panel, exclude=(button, clock))
         if box is None:
             raise Failure("no menu to be seen after a click on its button", {"menu": shot})
         print("menu: button at %s, menu at %s" % (button, box))
         menu = self._with_window("QMenu")
-        size = next(w["frame"][2:] for w in menu["windows"] if w["class"] == "QMenu")
+        size = self.px(next(w["frame"][2:] for w in menu["windows"] if w["class"] == "QMenu"))
         if box[2:] != size:
             raise Failure("the menu shows %dx%d of its %dx%d: cut by the screen's edge"
                           % (box[2], box[3], size[0], size[1]), {"menu": shot})
@@ -349,17 +362,18 @@ class WaylandRun:
         clock = self.on_screen(report["controls"]["lblTime_New"])
         title_bar = (self.box[0], self.box[1], self.box[2], self.origin[1] - self.box[1])
         print("journal: the main window's title bar %s left out" % (title_bar,))
-        box = changed_box(before, shot, top=PANEL_PX, exclude=(clock, title_bar))
+        box = changed_box(before, shot, top=self.s.panel, exclude=(clock, title_bar))
         print("journal: asked %s, changed %s" % (journal["geometries"][-1], box))
         problems = []
         if box is not None:
             # Its top may lie in the main window's title bar, left out above: the window is
             # placed from its left, right and bottom edges.
-            if box[2] != asked[0] or box[3] > asked[1]:
+            shown = self.px(asked)
+            if box[2] != shown[0] or box[3] > shown[1]:
                 problems.append("the Journal window shows %dx%d of its %dx%d"
-                                % (box[2], box[3], asked[0], asked[1]))
-            box = (box[0], box[1] + box[3] - asked[1], asked[0], asked[1])
-        room = self.s.height - PANELS_ROOM_PX
+                                % (box[2], box[3], shown[0], shown[1]))
+            box = (box[0], box[1] + box[3] - shown[1], shown[0], shown[1])
+        room = self.s.height // self.scale - PANELS_ROOM_PX
         if asked[1] > room:
             problems.append("the Journal window asked for %dx%d, higher than the %d px the "
                             "panels leave" % (asked[0], asked[1], room))
@@ -422,9 +436,10 @@ class WaylandRun:
             raise Failure("the size and state were not saved:\n" + saved)
 
 
-def run(program, size):
-    name = "wayland-" + size
-    with WaylandSession(name, program, size) as s:
+def run(program, case):
+    size, _, scale = case.partition("@")
+    name = "wayland-" + case.replace("@", "-x")
+    with WaylandSession(name, program, size, int(scale or 1)) as s:
         run_ = WaylandRun(s, size)
         run_.opening()
         run_.keys()
@@ -434,8 +449,8 @@ def run(program, size):
 
 
 def main(argv):
-    if len(argv) != 3 or not re.match(r"^\d+x\d+$", argv[2]):
-        sys.stderr.write("usage: %s PROGRAM WxH\n" % argv[0])
+    if len(argv) != 3 or not re.match(r"^\d+x\d+(@[12])?$", argv[2]):
+        sys.stderr.write("usage: %s PROGRAM WxH[@S]\n" % argv[0])
         return 2
     print("== wayland %s" % argv[2], flush=True)
     return run_with_deadline(scaled(120), lambda: run(argv[1], argv[2]))
