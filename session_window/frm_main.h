@@ -118,6 +118,8 @@ private:
     // The screen's available area as the platform tells it.
     TwipRect RawAvailableArea() const;
     TwipRect FittedOnScreen(const TwipRect& outer) const;
+    // A normal window that its screen no longer holds is shrunk and moved onto it.
+    void FitToChangedScreen();
     void ApplyMinimumSize();
     // The issue list closes up its gaps where the panel is lower than the list.
     void CloseUpIssueList();
@@ -193,6 +195,7 @@ private:
     std::vector<std::pair<QPointer<QWidget>, TwipRect>> mDesignPlaces;
     QPointer<QScreen> mWatchedScreen;
     QMetaObject::Connection mDpiConnection;
+    QMetaObject::Connection mAreaConnection;
     QLabel* mOwnWordsCaption = nullptr;
     QLineEdit* mOwnWords = nullptr;
     QLabel* mFirstRatingLine = nullptr;

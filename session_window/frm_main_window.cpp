@@ -417,6 +417,16 @@ TwipRect frmMain::FittedOnScreen(const TwipRect& outer) const {
     return OpeningPlace(outer, AvailableArea(), RawAvailableArea(), least);
 }
 
+void frmMain::FitToChangedScreen() {
+    if (!isVisible() ||
+        (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))) {
+        return;
+    }
+    const TwipRect outer = OuterGeometry();
+    const TwipRect fitted = FittedOnScreen(outer);
+    if (!(fitted == outer)) SetOuterGeometry(fitted);
+}
+
 TwipRect frmMain::RawAvailableArea() const {
     const QScreen* s = screen();
     if (s == nullptr) s = QGuiApplication::primaryScreen();
