@@ -37,6 +37,14 @@ PANEL_PX = 32  # weston's desktop-shell panel, at the top
 PANELS_ROOM_PX = 64  # what the program leaves the panels where the platform hides them
 OPENING_PX = (round(17276.7 / 15), round(11710.65 / 15))
 SOCKET = "mindrova-wayland-0"
+# The dialogs checked, each opened as a person opens it.
+DIALOGS = [("Journal window", ("menu", "mnuPopUpJournal"), "frmJournal"),
+           ("shortcuts list", ("menu", "mnuPopUpShortcuts"), "frmShortcuts"),
+           ("About box", ("menu", "mnuPopUpAbout"), "frmAbout_NEW"),
+           ("Voice dialog", ("menu", "mnuPopUpVoice"), "frmVoice"),
+           ("Appearance dialog", ("menu", "mnuPopUpAppearance"), "frmAppearance"),
+           ("Session options", ("menu", "mnuPopUpSessionOptions"), "frmSessionOptions"),
+           ("My sessions", ("control", "cmdManageSessions"), "frmPersonalSessions")]
 REQUEST = re.compile(r"-> (\w+)@(\d+)\.(\w+)\((.*)\)\s*$")
 
 
@@ -337,54 +345,64 @@ class WaylandRun:
                 return report
         return None
 
-    def journal(self):
-        """The Journal window, from the menu, whole within the screen under the panel."""
+    def dialog(self, number, label, opener, name):
+        """A dialog, from a menu item or a control of the window, whole within the screen under
+        the panel and no higher than the room the panels leave."""
         self.park_pointer()
-        before = self.s.x.screenshot()
-        menu_report = self._open_menu()
-        item = menu_report["actions"].get("mnuPopUpJournal")
-        if item is None:
-            raise Failure("the menu has no Journal item")
-        # The menu reports its items where Qt put it: relative to the main window's client area.
-        self.click(self.on_screen(item))
+        # Once weston has let the last dialog fade out.
+        before = wait_for(self._still_screen, scaled(10), "the screen to settle")
+        made = len(self.requests().toplevels)
+        kind, control = opener
+        if kind == "menu":
+            rect = self._open_menu()["actions"].get(control)
+        else:
+            rect = self.probe.settled()["controls"].get(control)
+        if rect is None:
+            raise Failure("no %s to open the %s" % (control, label))
+        # The probe reports where Qt put things: relative to the main window's client area.
+        self.click(self.on_screen(rect))
         self.park_pointer()
-        wait_for(lambda: self._with_window(name="frmJournal"), scaled(15), "the Journal window")
-        journal = wait_for(lambda: [t for t in self.requests().toplevels
-                                    if t["title"] and t["title"] != "Mindrova"
-                                    and t["geometries"]], scaled(10),
-                           "the Journal window's Wayland requests")[-1]
+        wait_for(lambda: self._with_window(name=name), scaled(15), "the " + label)
+        toplevel = wait_for(lambda: [t for t in self.requests().toplevels[made:]
+                                     if t["geometries"]], scaled(10),
+                            "the %s's Wayland requests" % label)[0]
         time.sleep(scaled(1))
-        shot = self.s.shot("04-journal")
-        asked = journal["geometries"][-1][2:]
-        # The window's own change, less the main window's title bar (no longer the active
+        shot = self.s.shot("%02d-%s" % (number, label.replace(" ", "-").lower()))
+        asked = toplevel["geometries"][-1][2:]
+        # The dialog's own change, less the main window's title bar (no longer the active
         # window's) and its clock.
         report = self.probe.read()
         clock = self.on_screen(report["controls"]["lblTime_New"])
         title_bar = (self.box[0], self.box[1], self.box[2], self.origin[1] - self.box[1])
-        print("journal: the main window's title bar %s left out" % (title_bar,))
         box = changed_box(before, shot, top=self.s.panel, exclude=(clock, title_bar))
-        print("journal: asked %s, changed %s" % (journal["geometries"][-1], box))
+        print("%s: asked %s, changed %s" % (label, toplevel["geometries"][-1], box))
         problems = []
         if box is not None:
             # Its top may lie in the main window's title bar, left out above: the window is
             # placed from its left, right and bottom edges.
             shown = self.px(asked)
             if box[2] != shown[0] or box[3] > shown[1]:
-                problems.append("the Journal window shows %dx%d of its %dx%d"
-                                % (box[2], box[3], shown[0], shown[1]))
+                problems.append("the %s shows %dx%d of its %dx%d"
+                                % (label, box[2], box[3], shown[0], shown[1]))
             box = (box[0], box[1] + box[3] - shown[1], shown[0], shown[1])
         room = self.s.height // self.scale - PANELS_ROOM_PX
         if asked[1] > room:
-            problems.append("the Journal window asked for %dx%d, higher than the %d px the "
-                            "panels leave" % (asked[0], asked[1], room))
+            problems.append("the %s asked for %dx%d, higher than the %d px the panels leave"
+                            % (label, asked[0], asked[1], room))
         if box is None or not inside(box, self.desktop):
-            problems.append("the Journal window at %s is not whole on the screen under the "
-                            "panel" % (box,))
+            problems.append("the %s at %s is not whole on the screen under the panel"
+                            % (label, box))
         if problems:
-            raise Failure("; ".join(problems), {"journal": shot})
+            raise Failure("; ".join(problems), {label.replace(" ", "-"): shot})
         self.key("Escape")
-        wait_for(lambda: not self._with_window(name="frmJournal"), scaled(8),
-                 "Escape to close the Journal window")
+        wait_for(lambda: not self._with_window(name=name), scaled(8),
+                 "Escape to close the " + label)
+
+    def _still_screen(self):
+        first = self.s.x.screenshot()
+        time.sleep(scaled(0.3))
+        second = self.s.x.screenshot()
+        return second if second.same_as(first) else None
 
     def park_pointer(self):
         """The pointer on the panel, out of the screenshots' way (weston draws it in them)."""
@@ -407,21 +425,25 @@ class WaylandRun:
     def exit(self):
         """Exit from the menu, by its keys: the process ends and the settings keep no place."""
         self.focus_main()
-        # The pointer rests over the window: weston 10 dismisses at once a menu opened by a key
-        # while the pointer is over another client (its panel).
+        # The pointer rests over the window: weston 10 was seen to dismiss at once a menu
+        # opened by a key while the pointer was over another client (its panel).
         self.s.xdotool("mousemove", str(self.box[0] + self.box[2] // 4),
                        str(self.box[1] + self.box[3] // 2))
         time.sleep(scaled(0.3))
         pressed = time.time()
-        self.key("Menu")
+        # Held a moment, as a person's finger holds it: weston 10 was seen to dismiss at once a
+        # menu whose key had been released before the menu was made.
+        self.s.xdotool("keydown", "Menu")
+        time.sleep(scaled(0.3))
+        self.s.xdotool("keyup", "Menu")
         wait_for(lambda: self._with_window("QMenu", since=pressed), scaled(8),
                  "the menu after the Menu key")
         time.sleep(scaled(0.3))
-        self.s.shot("05-menu-by-key")
+        self.s.shot("%02d-menu-by-key" % (4 + len(DIALOGS)))
         # The first item is chosen; Up goes round to the last, Exit.
         self.key("Up", "Return")
         code = self.process.wait_exit(scaled(15))
-        self.s.shot("06-after-exit")
+        self.s.shot("%02d-after-exit" % (5 + len(DIALOGS)))
         print("exit: the process ended with %s" % code)
         path = os.path.join(self.config, "Quellbrook", "Mindrova.conf")
         try:
@@ -444,7 +466,8 @@ def run(program, case):
         run_.opening()
         run_.keys()
         run_.menu()
-        run_.journal()
+        for number, (label, opener, name) in enumerate(DIALOGS, start=4):
+            run_.dialog(number, label, opener, name)
         run_.exit()
 
 
