@@ -1,5 +1,6 @@
 #pragma once
-// Centres a window on the available area (without task bars and docks) of the screen it is on.
+// Centres a window on the usable area (without task bars, docks and the room kept for panels the
+// platform hides) of the screen it is on.
 
 class QWidget;
 

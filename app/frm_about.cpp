@@ -6,6 +6,7 @@
 
 #include "app/about_texts.h"
 #include "app/center_form.h"
+#include "app/dialog_size.h"
 #include "app/web_pages.h"
 #include "session_window/window_fonts.h"
 #include "support/modal_seam.h"
@@ -127,8 +128,9 @@ void frmAbout_NEW::Form_Load() {
          {lblTitle, lblVersion, lblBuild, lblCopyright, lblDisclaimer, lblAddress, lblDeveloped}) {
         label->setAccessibleName(label->text());
     }
-    // Centred once the texts have given the dialog its final size.
+    // Centred once the texts have given the dialog its final size, within the screen.
     adjustSize();
+    FitIntoRoom(this);
     CenterForm(*this);
 }
 

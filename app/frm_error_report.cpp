@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "app/center_form.h"
+#include "app/dialog_size.h"
 #include "app/web_pages.h"
 #include "session_window/window_fonts.h"
 #include "support/modal_seam.h"
@@ -157,8 +158,9 @@ void frmErrorReport::Form_Load() {
     lblTitle->setAccessibleName(lblTitle->text());
     lblIntro->setAccessibleName(lblTitle->text());
     lblIntro->setAccessibleDescription(lblIntro->text());
-    // Centred once the texts have given the dialog its final size.
+    // Centred once the texts have given the dialog its final size, within the screen.
     adjustSize();
+    FitIntoRoom(this);
     CenterForm(*this);
 }
 

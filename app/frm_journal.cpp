@@ -167,6 +167,8 @@ void frmJournal::BuildControls() {
 
 void frmJournal::FitToScreen() {
     // Room for the chart to label every rating, within the screen less a window frame and title.
+    // (The program opens every dialog within the room the desktop's panels leave it: see
+    // FitIntoRoom. The window takes only the modal seam from the program.)
     const QSize frame(16, 48);
     QSize size(1000, 720);
     if (const QScreen* shown = screen()) {

@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "app/dialog_size.h"
 #include "support/modal_seam.h"
 
 namespace mindrova {
@@ -53,7 +54,10 @@ MessageAnswer ShowBox(const MessageRequest& request) {
 
 int RunDialog(QObject& dialog) {
     auto* d = qobject_cast<QDialog*>(&dialog);
-    return d ? d->exec() : 0;
+    if (d == nullptr) return 0;
+    // Every dialog opens within the screen, also where the platform hides the panels.
+    FitIntoRoom(d);
+    return d->exec();
 }
 
 }  // namespace

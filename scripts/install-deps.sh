@@ -13,6 +13,8 @@ run_packages=(
     # Translations: the build turns the .ts files into .qm files (lrelease and its CMake package);
     # Qt's own translations give the standard buttons in the user's language.
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+    # Debian's desktops run Wayland: Qt's Wayland plugin lets the program run there natively.
+    qt6-wayland
 )
 test_packages=(
     libgtest-dev libbenchmark-dev clang-tidy
@@ -20,6 +22,8 @@ test_packages=(
     desktop-file-utils appstream dpkg-dev file binutils
     pulseaudio pulseaudio-utils sqlite3
     dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0 orca speech-dispatcher
+    # The Wayland cases: weston's desktop shell nested in Xvfb, and Qt's Wayland plugin.
+    weston qt6-wayland
 )
 
 case "${1:-run}" in

@@ -19,6 +19,9 @@ constexpr double kCaptionGap = 150;
 constexpr double kEdgeMargin = 30;
 // A widened intro text keeps this much from either edge of the window.
 constexpr double kIntroMargin = 300;
+// The left panel's texts stand this far from the window's left edge; the issue rows keep as much
+// from its right edge, and from the right panel's left edge.
+constexpr double kSideMargin = 300;
 
 double PanelHeight(double clientHeight) {
     return clientHeight - TOOLBAR_HEIGHT - STATUSBAR_HEIGHT - kUnderPanels;
@@ -85,8 +88,8 @@ std::vector<double> ClosedUpTops(const std::vector<Row>& rows, double available)
     std::vector<double> tops(rows.size());
     for (std::size_t i = 0; i < rows.size(); ++i) tops[i] = rows[i].top;
     if (!(available < end) || gapSum <= 0) return tops;
-    const double share = std::clamp(Share(available - (end - gapSum), gapSum),
-                                    MIN_ISSUE_GAP_SHARE, 1.0);
+    const double share =
+        std::clamp(Share(available - (end - gapSum), gapSum), MIN_ISSUE_GAP_SHARE, 1.0);
     bottom = 0;
     for (std::size_t k = 0; k < order.size(); ++k) {
         const Row& row = rows[order[k]];
@@ -103,14 +106,13 @@ PictureScales PictureScalesFor(double clientWidth, double clientHeight, double c
     const double shown = ShownRightPanelWidth(clientWidth);
     PictureScales scales;
     // Centred in a panel that runs past the client: both halves must stay in the shown part.
-    scales.body = std::min({1.0, Share(PanelHeight(clientHeight) - captionRoom, drawn.picShape.height),
-                            Share(2 * (shown - kEdgeMargin) - clientWidth / 2,
-                                  drawn.picShape.width)});
+    scales.body =
+        std::min({1.0, Share(PanelHeight(clientHeight) - captionRoom, drawn.picShape.height),
+                  Share(2 * (shown - kEdgeMargin) - clientWidth / 2, drawn.picShape.width)});
     // Side by side, 600 apart around the panel's middle, the right one ending at the shown edge.
-    scales.hands = std::min({1.0,
-                             Share(shown - kEdgeMargin - clientWidth / 4 - 300,
-                                   drawn.picHandLeft.width),
-                             Share(PanelHeight(clientHeight), drawn.picHandLeft.height)});
+    scales.hands =
+        std::min({1.0, Share(shown - kEdgeMargin - clientWidth / 4 - 300, drawn.picHandLeft.width),
+                  Share(PanelHeight(clientHeight), drawn.picHandLeft.height)});
     // A window smaller than the minimum (never offered, but a platform may insist) keeps the
     // pictures recognisable rather than shrinking them to nothing.
     scales.body = std::max(scales.body, 0.25);
@@ -127,8 +129,8 @@ TextScales TextScalesFor(int percent, double clientWidth, double clientHeight) {
     scales.text = wanted;
     const WindowLayout drawn = InitialLayout();
     // A frame centred in the right panel shows whole while it is no wider than this.
-    const double centredRoom = 2 * (ShownRightPanelWidth(clientWidth) - kEdgeMargin) -
-                               clientWidth / 2;
+    const double centredRoom =
+        2 * (ShownRightPanelWidth(clientWidth) - kEdgeMargin) - clientWidth / 2;
     const double rowsRoom = ShownRightPanelWidth(clientWidth) - kEdgeMargin;
     const auto within = [wanted](double share) {
         return std::isfinite(share) ? std::clamp(share, 1.0, wanted) : 1.0;
@@ -164,6 +166,20 @@ void ArrangeControlsToFit(WindowLayout& layout, double clientWidth, double clien
     }
     ArrangeControls(layout, clientWidth, clientHeight);
 
+    // Where the shown part of the right panel is too narrow for the issue frame as centred, the
+    // frame moves left into the room its rows leave on their left, so that the rows (the
+    // own-words field and "Manage..." the widest) keep the side margin from the window's edge.
+    {
+        TwipRect& frame = layout.fraMode;
+        const double rowsLeft = frame.left + ISSUE_ROW_LEFT * text.issues;
+        const double rowsRight = rowsLeft + ISSUE_ROW_WIDTH * text.issues;
+        const double over = rowsRight - (ShownRightPanelWidth(clientWidth) - kSideMargin);
+        const double room = rowsLeft - kSideMargin;
+        if (std::isfinite(over) && over > 0 && room > 0) {
+            frame.left = RoundTwips(frame.left - std::min(over, room));
+        }
+    }
+
     // The point's caption belongs under the picture, inside the panel: lift both as far as needed.
     TwipRect& shape = layout.picShape;
     TwipRect& caption = layout.lblCurrentPoint;
@@ -190,6 +206,42 @@ TwipRect FitIntoArea(const TwipRect& outer, const TwipRect& available) {
     const double height = std::min(outer.height, available.height);
     return {available.left + RoundTwips((available.width - width) / 2),
             available.top + RoundTwips((available.height - height) / 2), width, height};
+}
+
+TwipRect OpeningPlace(const TwipRect& wanted, const TwipRect& usable, const TwipRect& available,
+                      const TwipSize& least) {
+    const TwipRect fitted = FitIntoArea(wanted, usable);
+    const double width = std::max(fitted.width, least.width);
+    const double height = std::max(fitted.height, least.height);
+    if (!(width > fitted.width) && !(height > fitted.height)) return fitted;
+    const auto within = [](double start, double size, double areaStart, double areaSize) {
+        if (!(areaSize > 0) || !std::isfinite(areaStart)) return start;
+        if (size >= areaSize) return areaStart;
+        return std::clamp(start, areaStart, areaStart + areaSize - size);
+    };
+    return {within(fitted.left, width, available.left, available.width),
+            within(fitted.top, height, available.top, available.height), width, height};
+}
+
+bool PanelsUntold(QStringView platformName, bool availableIsWholeScreen) {
+    // The plugin's key names the platform: "wayland", "wayland-egl", "xcb".
+    if (platformName.startsWith(u"wayland")) return true;
+    return platformName == u"xcb" && availableIsWholeScreen;
+}
+
+TwipRect UsableArea(const TwipRect& screen, const TwipRect& available, QStringView platformName) {
+    const auto usable = [](const TwipRect& r) {
+        return std::isfinite(r.left) && std::isfinite(r.top) && r.width > 0 && r.height > 0 &&
+               std::isfinite(r.width) && std::isfinite(r.height);
+    };
+    if (!usable(screen) || !usable(available)) return available;
+    if (!PanelsUntold(platformName, screen == available)) return available;
+    // A screen too low to give the panels their room (never a real one) keeps half of itself.
+    const double allowance = std::min(PANEL_ALLOWANCE, screen.height / 2);
+    const double top = std::max(available.top, screen.top + allowance / 2);
+    const double bottom = std::min(available.bottom(), screen.bottom() - allowance / 2);
+    if (!(bottom > top)) return available;
+    return {available.left, top, available.width, bottom - top};
 }
 
 }  // namespace mindrova

@@ -4,6 +4,7 @@
 // smaller than the layout was drawn for, and an opening size that the screen can hold. All in
 // twips; at the window's design size nothing here changes a thing.
 
+#include <QStringView>
 #include <vector>
 
 #include "session/window_layout.h"
@@ -82,7 +83,8 @@ TextScales TextScalesFor(int percent, double clientWidth, double clientHeight);
 // enough that the caption under it stays inside the panel. At a size where everything has room
 // the result is exactly ArrangeControls'.
 // With larger text the point's caption and the option frames grow by their share (the title's
-// height is the window's to measure: a long title wraps).
+// height is the window's to measure: a long title wraps). The issue rows keep the left panel's
+// margin (300) from the window's right edge, the frame moving left as far as its rows allow.
 void ArrangeControlsToFit(WindowLayout& layout, double clientWidth, double clientHeight,
                           const TextScales& text = {});
 
@@ -96,5 +98,29 @@ TwipRect LowerPausePlace(double clientWidth, double clientHeight);
 // An outer window rectangle that the available area cannot hold is shrunk to fit it and centred
 // in it; one that fits is returned unchanged. An empty area changes nothing.
 TwipRect FitIntoArea(const TwipRect& outer, const TwipRect& available);
+
+// Where the window opens: the wanted outer rectangle fitted into the usable area. A window that
+// cannot be made that small (its smallest outer size is larger) keeps its smallest size and is
+// kept within the whole available area instead, so that its foot (the status bar and the menu
+// button) stays on the screen; the panels' room gives way first.
+TwipRect OpeningPlace(const TwipRect& wanted, const TwipRect& usable, const TwipRect& available,
+                      const TwipSize& least);
+
+// A desktop's panels and docks take room that some platforms never tell a program about: a
+// Wayland client is given the whole output as its available area, and an X11 desktop that keeps
+// no work area reports the whole screen. There a window leaves this much of the screen's height
+// to them (64 px at 96 dpi, so it grows with the screen's scale), half above and half below: a
+// panel may sit at either edge, and a window centred in what is left clears one at either.
+inline constexpr double PANEL_ALLOWANCE = 960;
+
+// True where the available area may hide the desktop's panels: always on Wayland; on X11 when it
+// is the whole screen. The headless and framebuffer platforms have no panels: their available
+// area is the truth.
+bool PanelsUntold(QStringView platformName, bool availableIsWholeScreen);
+
+// What a window may fill on a screen: its available area, less PANEL_ALLOWANCE of height where
+// the platform does not tell where the panels are. Never more than the available area; an
+// unusable screen (empty, or not a number) leaves the available area as it is.
+TwipRect UsableArea(const TwipRect& screen, const TwipRect& available, QStringView platformName);
 
 }  // namespace mindrova

@@ -58,6 +58,10 @@ SavedWindow SavedWindowOf(const QRect& frameGeometry, Qt::WindowStates states,
             StateOf(states)};
 }
 
+bool PlatformPlacesWindows(QStringView platformName) {
+    return !platformName.startsWith(u"wayland");
+}
+
 qint32 StoredTwips(double twips) {
     if (std::isnan(twips)) return 0;
     const double rounded = RoundTwips(twips);
@@ -91,8 +95,10 @@ void FormPos_Save(const SavedWindow& window) {
     Trap(TrapSite{"frmMain", "FormPos_Save"}, [&] {
         if (window.state == SavedWindowState::Minimized) return;
         if (window.state != SavedWindowState::Maximized) {
-            SaveValue("Left", StoredTwips(window.left));
-            SaveValue("Top", StoredTwips(window.top));
+            if (window.placeKnown) {
+                SaveValue("Left", StoredTwips(window.left));
+                SaveValue("Top", StoredTwips(window.top));
+            }
             SaveValue("Width", StoredTwips(window.width));
             SaveValue("Height", StoredTwips(window.height));
         }
@@ -104,11 +110,28 @@ StoredPosition ReadStoredPosition() {
     StoredPosition stored;
     stored.present =
         FormPos_Read(stored.left, stored.top, stored.width, stored.height, stored.windowState);
+    if (stored.present) {
+        Trap(TrapSite{"frmMain", "FormPos_Read"}, [&] {
+            for (const char* name : {"Left", "Top"}) {
+                if (!ValueStored(RegistryRoot::HKEY_CURRENT_USER, PositionKey(),
+                                 QString::fromLatin1(name))) {
+                    stored.placeKnown = false;
+                }
+            }
+        });
+    }
     return stored;
 }
 
 WindowPlacement PlaceWindow(const StoredPosition& stored, const QSizeF& screen,
                             const TwipRect& window) {
+    if (stored.present && !stored.placeKnown) {
+        const double width = stored.width;
+        const double height = stored.height;
+        return {
+            TwipRect{(screen.width() - width) / 2, (screen.height() - height) / 2, width, height},
+            stored.windowState == static_cast<qint32>(SavedWindowState::Maximized)};
+    }
     if (stored.present) {
         return {TwipRect{static_cast<double>(stored.left), static_cast<double>(stored.top),
                          static_cast<double>(stored.width), static_cast<double>(stored.height)},

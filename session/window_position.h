@@ -5,6 +5,7 @@
 #include <QRect>
 #include <QSizeF>
 #include <QString>
+#include <QStringView>
 #include <QtGlobal>
 #include <vector>
 
@@ -22,7 +23,14 @@ struct SavedWindow {
     double width = 0;
     double height = 0;
     SavedWindowState state = SavedWindowState::Normal;
+    // False where the platform gives windows no place on the desktop (Wayland): left and top
+    // are then only what the window asked for, or a place relative to its own surface.
+    bool placeKnown = true;
 };
+
+// Whether a window's place on the screen means anything: a Wayland client has no global
+// position, the compositor places it.
+bool PlatformPlacesWindows(QStringView platformName);
 
 // Minimized wins over maximized (a maximized window that is minimized carries both flags); full
 // screen counts as maximized.
@@ -37,7 +45,9 @@ qint32 StoredTwips(double twips);
 // values read as 0; a failure reports no position.
 bool FormPos_Read(qint32& left, qint32& top, qint32& width, qint32& height, qint32& windowState);
 
-// Writes Left/Top/Width/Height unless maximized, then State. The caller does not save a
+// Writes Left/Top/Width/Height unless maximized, then State; without a known place Left and Top
+// are kept as the file has them, so that a place saved in an X11 session is not replaced by a
+// Wayland one that means nothing there. The caller does not save a
 // minimized window at all; should one arrive anyway nothing is written, so that the minimized
 // placement never replaces the last real one.
 void FormPos_Save(const SavedWindow& window);
@@ -50,6 +60,8 @@ struct StoredPosition {
     qint32 height = 0;
     qint32 windowState = 0;
     bool present = false;
+    // Left and Top are both in the file; a size saved without them (on Wayland) has no place.
+    bool placeKnown = true;
 };
 StoredPosition ReadStoredPosition();
 
@@ -60,7 +72,7 @@ struct WindowPlacement {
 };
 
 // A stored position is applied exactly as stored, even off every screen; without one the window
-// keeps its size and is centred on the screen.
+// keeps its size and is centred on the screen. A stored size without a place is centred.
 WindowPlacement PlaceWindow(const StoredPosition& stored, const QSizeF& screen,
                             const TwipRect& window);
 

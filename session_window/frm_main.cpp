@@ -9,12 +9,12 @@
 #include "engine/steps.h"
 #include "session_window/option_button.h"
 #include "session_window/status_notices.h"
-#include "session_window/window_fonts.h"
-#include "support/error_trap.h"
-#include "session_window/window_speech.h"
 #include "session_window/window_announcer.h"
 #include "session_window/window_display.h"
+#include "session_window/window_fonts.h"
 #include "session_window/window_look.h"
+#include "session_window/window_speech.h"
+#include "support/error_trap.h"
 
 namespace mindrova {
 namespace {
@@ -333,9 +333,9 @@ void frmMain::Form_Load() {
                 ApplyOpeningSize();
             } else {
                 mOpeningSizePending = false;
-                const TwipRect opening = FitIntoArea({OuterGeometry().left, OuterGeometry().top,
-                                                      OPENING_OUTER_WIDTH, OPENING_OUTER_HEIGHT},
-                                                     AvailableArea());
+                const TwipRect opening =
+                    FittedOnScreen({OuterGeometry().left, OuterGeometry().top, OPENING_OUTER_WIDTH,
+                                    OPENING_OUTER_HEIGHT});
                 setGeometry(mScale.rect(opening));
                 setWindowState(windowState() | Qt::WindowMaximized);
                 // The frame is not known yet: the restored window is fitted once it has one.

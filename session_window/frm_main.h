@@ -10,8 +10,8 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollArea>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSet>
 #include <QTimer>
 #include <QToolButton>
@@ -88,8 +88,9 @@ private:
     void AdvanceOnClick();
     // Returns true when the key was consumed.
     bool Form_KeyDown(const QKeyEvent& event);
-    void OpenPopupMenu(const QPoint& globalPosition);
-    // The Menu key and Shift+F10: the menu opens over its button with the first item chosen.
+    // A click on the menu button: the menu opens above it.
+    void OpenPopupMenuAboveButton();
+    // The Menu key and Shift+F10: the menu opens above its button with the first item chosen.
     void OpenPopupMenuFromKeyboard();
     void mnuPopUpAbout_Click();
 
@@ -113,6 +114,12 @@ private:
     // The opening outer size, shrunk to fit and centred where the screen's free area is smaller.
     void ApplyOpeningSize();
     TwipRect AvailableArea() const;
+    TwipRect UsableAreaOf(const QScreen& screen) const;
+    // The screen's available area as the platform tells it.
+    TwipRect RawAvailableArea() const;
+    TwipRect FittedOnScreen(const TwipRect& outer) const;
+    // A normal window that its screen no longer holds is shrunk and moved onto it.
+    void FitToChangedScreen();
     void ApplyMinimumSize();
     // The issue list closes up its gaps where the panel is lower than the list.
     void CloseUpIssueList();
@@ -173,12 +180,12 @@ private:
     TwipScale mScale;
     WindowLayout mLayout;
     int mTextScalePercent = 100;
-    bool mGreenDots = false;      // the markers' colour as PaintDotsGreenOrRed last set it
-    bool mResumedByCtrl = false;  // Ctrl resumed the session and is still held
-    double mIntroTextShare = 1;   // how far the intro's font has grown with larger text
-    double mPointTextShare = 1;   // and the point's name
+    bool mGreenDots = false;       // the markers' colour as PaintDotsGreenOrRed last set it
+    bool mResumedByCtrl = false;   // Ctrl resumed the session and is still held
+    double mIntroTextShare = 1;    // how far the intro's font has grown with larger text
+    double mPointTextShare = 1;    // and the point's name
     double mFirstRatingShare = 1;  // and the first rating
-    TextScales mTextScales;  // as the fonts and the option frames have them now
+    TextScales mTextScales;        // as the fonts and the option frames have them now
     bool mOpeningSizePending = true;
     bool mWatchFrame = false;
     bool mFitAfterRestore = false;
@@ -188,6 +195,7 @@ private:
     std::vector<std::pair<QPointer<QWidget>, TwipRect>> mDesignPlaces;
     QPointer<QScreen> mWatchedScreen;
     QMetaObject::Connection mDpiConnection;
+    QMetaObject::Connection mAreaConnection;
     QLabel* mOwnWordsCaption = nullptr;
     QLineEdit* mOwnWords = nullptr;
     QLabel* mFirstRatingLine = nullptr;
@@ -195,7 +203,7 @@ private:
     QWidget* mPersonalRow = nullptr;
     QComboBox* mPersonalSessions = nullptr;
     QPushButton* mManageSessions = nullptr;
-    QLabel* mSessionsNotice = nullptr;  // files of the sessions folder that were refused
+    QLabel* mSessionsNotice = nullptr;       // files of the sessions folder that were refused
     QList<PersonalSession> mListedSessions;  // as the list offers them after its first entry
     QLabel* mGentleWord = nullptr;
     GentleWordOnce mGentleWordOnce;

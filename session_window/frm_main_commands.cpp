@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QScreen>
+#include <algorithm>
 
 #include "session_window/frm_main.h"
 #include "session_window/frm_shortcuts.h"
@@ -41,7 +42,7 @@ void frmMain::BuildPopupMenu() {
     connect(mnuPopUpAbout, &QAction::triggered, this, [this] { mnuPopUpAbout_Click(); });
     connect(mnuPopUpExit, &QAction::triggered, this, [this] { mController.Exit(); });
     // The menu opens without a nested event loop, so the session's ticks go on behind it.
-    connect(cmdNav, &QToolButton::clicked, this, [this] { OpenPopupMenu(QCursor::pos()); });
+    connect(cmdNav, &QToolButton::clicked, this, [this] { OpenPopupMenuAboveButton(); });
     connect(cmdWeb, &QPushButton::clicked, this, [this] {
         if (WindowServices().openFeedbackPage) WindowServices().openFeedbackPage(this);
     });
@@ -51,14 +52,21 @@ void frmMain::ToggleSpokenGuidance() {
     if (mSpeech) mSpeech->Toggle();
 }
 
-void frmMain::OpenPopupMenu(const QPoint& globalPosition) {
-    mnuPopUp->popup(globalPosition);
+// The button sits at the right end of the status bar, at the window's bottom: opened downward,
+// the menu would run off the screen (or over a panel), so it opens above the button, by a click
+// or a key alike, its right edge on the button's so that it stays over the window. Qt keeps it on
+// the screen where it knows where the window is; a Wayland client does not, and there the menu
+// must not need moving.
+void frmMain::OpenPopupMenuAboveButton() {
+    const QSize menu = mnuPopUp->sizeHint();
+    const QPoint corner = cmdNav->mapToGlobal(QPoint(0, 0));
+    const int left =
+        std::max(corner.x() + cmdNav->width() - menu.width(), mapToGlobal(QPoint(0, 0)).x());
+    mnuPopUp->popup(QPoint(left, corner.y() - menu.height()));
 }
 
 void frmMain::OpenPopupMenuFromKeyboard() {
-    // Above the button in the status bar, where a click opens it; Qt keeps it on the screen.
-    const QPoint corner = cmdNav->mapToGlobal(QPoint(0, 0));
-    mnuPopUp->popup(QPoint(corner.x(), corner.y() - mnuPopUp->sizeHint().height()));
+    OpenPopupMenuAboveButton();
     const QList<QAction*> items = mnuPopUp->actions();
     if (!items.isEmpty()) mnuPopUp->setActiveAction(items.first());
 }
@@ -157,7 +165,11 @@ void frmMain::Form_QueryUnload() {
 // Each step runs even when one before it failed: a failure never keeps the window open.
 void frmMain::Form_Unload() {
     // FormPos_Save traps its own failures.
-    if (!isMinimized()) FormPos_Save(SavedWindowOf(frameGeometry(), windowState(), mScale));
+    if (!isMinimized()) {
+        SavedWindow saved = SavedWindowOf(frameGeometry(), windowState(), mScale);
+        saved.placeKnown = PlatformPlacesWindows(QGuiApplication::platformName());
+        FormPos_Save(saved);
+    }
     const QWidgetList windows = QApplication::topLevelWidgets();
     for (auto it = windows.crbegin(); it != windows.crend(); ++it) {
         QWidget* other = *it;
@@ -195,7 +207,7 @@ ScreenAreas frmMain::Screens() const {
         areas.screens.push_back(twips(s->geometry()));
     }
     if (const QScreen* primary = QGuiApplication::primaryScreen()) {
-        areas.primaryAvailable = twips(primary->availableGeometry());
+        areas.primaryAvailable = UsableAreaOf(*primary);
     }
     return areas;
 }

@@ -72,6 +72,9 @@ void frmMain::ShowStepTexts(Step step) {
     }
     const QString point = GetStepDescription(step);
     SetCaption(lblCurrentPoint, point, tr("Current point"));
+    // Without a point the caption has nothing to say: hidden, a screen reader does not report an
+    // empty label over the rows of the issue list.
+    if (lblCurrentPoint->isHidden() != point.isEmpty()) lblCurrentPoint->setHidden(point.isEmpty());
     if (mTextScales.text > 1) FitLargerLines();
     picShape->setAccessibleDescription(point.isEmpty() ? QString() : tr("Tap: %1").arg(point));
     const QString title = GetSegmentTitle(step);

@@ -12,7 +12,6 @@
 namespace mindrova {
 namespace {
 
-
 TwipRect TwipsOf(const QRect& r, const TwipScale& scale) {
     return {scale.twips(r.x()), scale.twips(r.y()), scale.twips(r.width()),
             scale.twips(r.height())};
@@ -39,10 +38,15 @@ void frmMain::FollowScreenDpi() {
     QScreen* current = screen();
     if (current == mWatchedScreen) return;
     disconnect(mDpiConnection);
+    disconnect(mAreaConnection);
     mWatchedScreen = current;
     if (current == nullptr) return;
     mDpiConnection = connect(current, &QScreen::logicalDotsPerInchChanged, this,
                              [this](qreal dpi) { SetLogicalDpi(dpi); });
+    // A screen whose size or panels change while the window is open (another resolution, an
+    // output turned, a panel added) may no longer hold the window: it is fitted again.
+    mAreaConnection = connect(current, &QScreen::availableGeometryChanged, this,
+                              [this] { FitToChangedScreen(); });
     SetLogicalDpi(current->logicalDotsPerInchX());
 }
 

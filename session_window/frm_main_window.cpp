@@ -1,5 +1,6 @@
 // The session window as a window: layout on resize, activation, clicks, and the controls the
 // session controller switches.
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -7,7 +8,6 @@
 #include <QResizeEvent>
 #include <QScreen>
 #include <QTimer>
-#include <QFontMetrics>
 #include <algorithm>
 #include <cmath>
 #include <functional>
@@ -228,8 +228,8 @@ void frmMain::ArrangeControls() {
     ArrangeControlsToFit(mLayout, clientWidth, clientHeight, text);
     // A larger title wraps where the panel is too narrow for it, and takes the room it needs.
     if (text.text > 1) {
-        const double needed = mScale.twips(
-            lblSegmentTitle->heightForWidth(mScale.px(mLayout.lblSegmentTitle.width)));
+        const double needed =
+            mScale.twips(lblSegmentTitle->heightForWidth(mScale.px(mLayout.lblSegmentTitle.width)));
         if (needed > titleHeight) {
             mLayout.lblSegmentTitle.height = needed;
             ArrangeControlsToFit(mLayout, clientWidth, clientHeight, text);
@@ -375,11 +375,10 @@ void frmMain::FitLargerLines() {
     for (const auto& line : lines) {
         if (mTextScales.text == 1 && *line.share == 1) continue;
         const int room = line.label->contentsRect().width();
-        *line.share = GrowFontToFit(line.label, *line.share, mTextScales.text,
-                                    [&](const QFont& font) {
-                                        return QFontMetrics(font).horizontalAdvance(
-                                                   line.label->text()) <= room;
-                                    });
+        *line.share =
+            GrowFontToFit(line.label, *line.share, mTextScales.text, [&](const QFont& font) {
+                return QFontMetrics(font).horizontalAdvance(line.label->text()) <= room;
+            });
     }
 }
 
@@ -392,7 +391,7 @@ void frmMain::FitAfterRestore() {
     }
     mFitAfterRestore = false;
     const TwipRect outer = OuterGeometry();
-    const TwipRect fitted = FitIntoArea(outer, AvailableArea());
+    const TwipRect fitted = FittedOnScreen(outer);
     if (!(fitted == outer)) SetOuterGeometry(fitted);
 }
 
@@ -401,7 +400,34 @@ void frmMain::ApplyMinimumSize() {
     setMinimumSize(mScale.px(least.width), mScale.px(least.height));
 }
 
+// The screen's available area, less the panels' room where the platform hides the panels.
 TwipRect frmMain::AvailableArea() const {
+    const QScreen* s = screen();
+    if (s == nullptr) s = QGuiApplication::primaryScreen();
+    if (s == nullptr) return {};
+    return UsableAreaOf(*s);
+}
+
+// An outer rectangle fitted into the usable area, or at the window's smallest size into the
+// available one where the usable area cannot hold that (OpeningPlace).
+TwipRect frmMain::FittedOnScreen(const TwipRect& outer) const {
+    const QSize frameExtra = frameGeometry().size() - size();
+    const TwipSize least{mScale.twips(minimumWidth() + frameExtra.width()),
+                         mScale.twips(minimumHeight() + frameExtra.height())};
+    return OpeningPlace(outer, AvailableArea(), RawAvailableArea(), least);
+}
+
+void frmMain::FitToChangedScreen() {
+    if (!isVisible() ||
+        (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))) {
+        return;
+    }
+    const TwipRect outer = OuterGeometry();
+    const TwipRect fitted = FittedOnScreen(outer);
+    if (!(fitted == outer)) SetOuterGeometry(fitted);
+}
+
+TwipRect frmMain::RawAvailableArea() const {
     const QScreen* s = screen();
     if (s == nullptr) s = QGuiApplication::primaryScreen();
     if (s == nullptr) return {};
@@ -410,11 +436,20 @@ TwipRect frmMain::AvailableArea() const {
             mScale.twips(r.height())};
 }
 
+TwipRect frmMain::UsableAreaOf(const QScreen& s) const {
+    const auto twips = [this](const QRect& r) {
+        return TwipRect{mScale.twips(r.x()), mScale.twips(r.y()), mScale.twips(r.width()),
+                        mScale.twips(r.height())};
+    };
+    return UsableArea(twips(s.geometry()), twips(s.availableGeometry()),
+                      QGuiApplication::platformName());
+}
+
 // The opening size where the screen can hold it; else the screen's free area, centred in it.
 void frmMain::ApplyOpeningSize() {
     const TwipRect outer = OuterGeometry();
     const TwipRect wanted{outer.left, outer.top, OPENING_OUTER_WIDTH, OPENING_OUTER_HEIGHT};
-    const TwipRect fitted = FitIntoArea(wanted, AvailableArea());
+    const TwipRect fitted = FittedOnScreen(wanted);
     if (fitted.left != wanted.left || fitted.top != wanted.top) {
         move(mScale.px(fitted.left), mScale.px(fitted.top));
     }

@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "session/twips.h"
+#include "session_window/usable_area.h"
 #include "session_window/window_fonts.h"
 #include "support/error_trap.h"
 
@@ -17,6 +18,8 @@ namespace mindrova {
 namespace {
 
 constexpr double CLIENT_WIDTH = 8235;
+// A window's title bar and frame, in pixels, drawn by the window manager or by Qt itself.
+constexpr int kTitleBar = 48;
 constexpr double LIST_LEFT = 180;
 constexpr double LIST_TOP = 270;
 constexpr double LIST_WIDTH = 7965;
@@ -156,7 +159,14 @@ void frmShortcuts::FitToContent() {
     }
     const QRect design = scale.rect({LIST_LEFT, LIST_TOP, LIST_WIDTH, LIST_HEIGHT});
     const int listWidth = std::max(design.width(), actions + keys + frame);
-    const int listHeight = std::max(design.height(), rows + frame);
+    int listHeight = std::max(design.height(), rows + frame);
+    // On a screen too low for every row the list scrolls: the dialog stays within the screen's
+    // usable area less a title bar, never lower than as designed.
+    const QRect usable = UsableGeometryFor(parentWidget());
+    if (!usable.isEmpty()) {
+        const int room = usable.height() - kTitleBar - (scale.px(CLIENT_HEIGHT) - design.height());
+        listHeight = std::max(design.height(), std::min(listHeight, room));
+    }
     const int width = scale.px(CLIENT_WIDTH) + listWidth - design.width();
     const int height = scale.px(CLIENT_HEIGHT) + listHeight - design.height();
     const int bottom = scale.px(BOTTOM_PANEL_HEIGHT);

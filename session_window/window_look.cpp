@@ -4,6 +4,10 @@
 #include <QEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QPointer>
+#include <QProxyStyle>
+#include <QStyleFactory>
+#include <QStyleOption>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
@@ -66,6 +70,40 @@ QPalette Build(const Roles& r) {
     return p;
 }
 
+// The style draws the rim of a check box and of an option button a shade darker than the window
+// colour of what it paints on: on a dark window, or a black one, the rim does not show, and an
+// unticked box in a menu or a dialog does not read as one at all. In the dark looks the rim is
+// drawn from the look's light rim colour instead; everything else is the style's own.
+class LookStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override {
+        const QColor rim = ColoursFor(gLook).controlRim;
+        const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option);
+        if (rim.isValid() && button != nullptr &&
+            (element == PE_IndicatorCheckBox || element == PE_IndicatorRadioButton)) {
+            QStyleOptionButton lit(*button);
+            lit.palette.setColor(QPalette::Window, rim);
+            QProxyStyle::drawPrimitive(element, &lit, painter, widget);
+            return;
+        }
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+    }
+};
+
+QPointer<QStyle> gLookStyle;
+
+// The look's style goes round the application's own once a look other than light is applied.
+void InstallLookStyle() {
+    if (gLookStyle != nullptr && QApplication::style() == gLookStyle) return;
+    QStyle* own = QStyleFactory::create(QApplication::style()->name());
+    if (own == nullptr) return;
+    gLookStyle = new LookStyle(own);
+    QApplication::setStyle(gLookStyle);
+}
+
 }  // namespace
 
 QIcon LookIcon(const QString& resource, Look look) {
@@ -101,19 +139,17 @@ Look ResolveLook(Appearance chosen, DesktopColorScheme desktop) {
 LookColours ColoursFor(Look look) {
     switch (look) {
         case Look::Dark:
-            return {QColor(40, 42, 46),   QColor(84, 88, 94),  QColor(28, 29, 32), true,
-                    QColor(176, 0, 0),    QColor(0, 150, 60),  QColor(0, 90, 36),
-                    QColor(210, 210, 210)};
+            return {
+                QColor(40, 42, 46), QColor(84, 88, 94), QColor(28, 29, 32), true,
+                QColor(176, 0, 0),  QColor(0, 150, 60), QColor(0, 90, 36),  QColor(210, 210, 210)};
         case Look::HighContrast:
-            return {Qt::black,          Qt::white,           Qt::black,         true,
-                    QColor(176, 0, 0),  QColor(0, 150, 60),  QColor(0, 90, 36),
-                    Qt::white};
+            return {Qt::black,         Qt::white,          Qt::black,         true,
+                    QColor(176, 0, 0), QColor(0, 150, 60), QColor(0, 90, 36), Qt::white};
         case Look::Light:
             break;
     }
-    return {QColor(252, 252, 252), QColor(240, 240, 240), Qt::white, false,
-            kMarkerRed,            kMarkerGreen,          kThymusBorder,
-            QColor()};
+    return {QColor(252, 252, 252), QColor(240, 240, 240), Qt::white, false, kMarkerRed,
+            kMarkerGreen,          kThymusBorder,         QColor()};
 }
 
 QPalette PaletteFor(Look look, const QPalette& platform) {
@@ -126,10 +162,10 @@ QPalette PaletteFor(Look look, const QPalette& platform) {
                           QColor(90, 92, 96), QColor(70, 72, 76), QColor(16, 16, 18),
                           QColor(52, 54, 58), QColor(236, 236, 236)});
         case Look::HighContrast:
-            return Build({Qt::black, Qt::white, Qt::black, QColor(24, 24, 24), Qt::white,
-                          Qt::black, Qt::white, QColor(255, 255, 0), Qt::black,
-                          QColor(255, 255, 0), QColor(210, 210, 210), QColor(200, 200, 200),
-                          Qt::white, Qt::white, Qt::white, Qt::black, Qt::white});
+            return Build({Qt::black, Qt::white, Qt::black, QColor(24, 24, 24), Qt::white, Qt::black,
+                          Qt::white, QColor(255, 255, 0), Qt::black, QColor(255, 255, 0),
+                          QColor(210, 210, 210), QColor(200, 200, 200), Qt::white, Qt::white,
+                          Qt::white, Qt::black, Qt::white});
         case Look::Light:
             break;
     }
@@ -144,6 +180,7 @@ void ApplyApplicationLook(Look look) {
         gPlatform = QApplication::palette();
         gPlatformKept = true;
     }
+    InstallLookStyle();
     QApplication::setPalette(PaletteFor(look, gPlatform));
     // Qt tells a new palette to top-level widgets through their native windows; one that has none
     // yet (a window being built, a dialog never shown) is told here.

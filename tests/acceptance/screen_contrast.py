@@ -8,7 +8,9 @@ For each text label the layout probe reports (MINDROVA_LAYOUT_PROBE), the common
 its rectangle is taken for the background and the pixel that contrasts most with it for the
 text; the ratio between them (as the web's accessibility guidelines define it) must be at least
 4.5:1 in the dark look and 7:1 in high contrast. The blinking marker of the first point, the
-colour that comes and goes, must stand at least 3:1 against what it covers. A screenshot of each
+colour that comes and goes, must stand at least 3:1 against what it covers, and so must every
+indicator of a control's state: the option buttons' rings, the combo box's arrow and the menu's
+check boxes, none of them ticked. A screenshot of each
 measured step is kept under the artifacts folder (MINDROVA_ACCEPTANCE_ARTIFACTS), failing or not.
 """
 
@@ -25,6 +27,10 @@ from window_tests import TOP_HEAD, layout_of  # noqa: E402
 
 TEXT_RATIO = {"dark": 4.5, "high-contrast": 7.0}
 MARKER_RATIO = 3.0
+# What shows a control's state (a check box, an option button's ring, the combo box's arrow)
+# keeps at least this against its background, ticked or not.
+INDICATOR_RATIO = 3.0
+MENU_CHECK_BOXES = ("mnuPopUpJournalKeep", "mnuPopUpSpeech", "mnuPopUpSteadyMarkers")
 # Space walks from the intro to the issue list, the rating, the thymus, the left hand, the
 # explanation and the first point of a round; the texts are measured on the first three and the
 # last.
@@ -105,6 +111,57 @@ def measure_texts(s, report, look, state, problems):
     return measured
 
 
+def indicator_contrast(s, rect):
+    """(background, indicator colour, ratio) in a rectangle of the screen, or None."""
+    return text_contrast(s.x.grab(*rect))
+
+
+def measure_indicators(s, report, state, problems):
+    """The option buttons' rings (their left square) and the combo box's arrow (its right
+    end)."""
+    places = []
+    for name, rect in sorted(report["controls"].items()):
+        x, y, w, h = rect
+        if w < 8 or h < 8:
+            continue
+        if name.startswith("radMode(") or name.startswith("radSUD("):
+            side = min(h, 18)
+            places.append((name, (x, y + (h - side) // 2, side, side)))
+        elif name == "cboPersonalSession":
+            places.append((name + " arrow", (x + w - 20, y + 3, 16, h - 6)))
+    for name, rect in places:
+        found = indicator_contrast(s, rect)
+        if found is None or found[2] < INDICATOR_RATIO:
+            problems.append("%s, %s: %s" % (state, name, "nothing to be seen" if found is None
+                                             else "%.2f:1 (%s on %s)" % (found[2], found[1],
+                                                                         found[0])))
+    return len(places)
+
+
+def measure_menu(s, p, probe, problems):
+    """The menu's check boxes, none of them ticked, each against the menu."""
+    report = probe.settled(scaled(15))
+    x, y, w, h = report["controls"]["cmdNav"]
+    s.xdotool("mousemove", str(x + w // 2), str(y + h // 2), "click", "1")
+    report = probe.after(time.time() + scaled(0.5), scaled(10))
+    measured = 0
+    for name in MENU_CHECK_BOXES:
+        rect = report["actions"].get(name)
+        if rect is None:
+            problems.append("menu: no item %s" % name)
+            continue
+        # The box sits in the item's left end, before its text.
+        found = indicator_contrast(s, (rect[0] + 2, rect[1] + 2, 26, rect[3] - 4))
+        measured += 1
+        if found is None or found[2] < INDICATOR_RATIO:
+            problems.append("menu, %s: %s" % (name, "no box to be seen" if found is None
+                                              else "%.2f:1 (%s on %s)" % (found[2], found[1],
+                                                                          found[0])))
+    s.x.screenshot().save_png(os.path.join(s.artifacts, "menu.png"), level=1)
+    p.key("Escape")
+    return measured
+
+
 def run(program_path, look):
     with Session("screen_contrast-" + look, program_path, screen="1366x768x24") as s:
         probe_path = os.path.join(s.tmp, "probe.txt")
@@ -116,7 +173,7 @@ def run(program_path, look):
         p = s.start(config_home=config, runtime_dir=runtime,
                     extra_env={"MINDROVA_LAYOUT_PROBE": probe_path})
         probe = Probe(probe_path)
-        problems, measured = [], 0
+        problems, measured, indicators = [], 0, 0
         for presses in range(7):
             if presses:
                 p.key("space")
@@ -127,6 +184,9 @@ def run(program_path, look):
                 shot = "%d-%s.png" % (presses, state.replace(" ", "-"))
                 s.x.screenshot().save_png(os.path.join(s.artifacts, shot), level=1)
                 measured += measure_texts(s, report, look, state, problems)
+                indicators += measure_indicators(s, report, state, problems)
+                if state == "issue":
+                    indicators += measure_menu(s, p, probe, problems)
         # The first point's marker blinks: watch it come and go for a second.
         left, top = layout_of(p).marker_top_left(TOP_HEAD)
         frames = []
@@ -142,12 +202,15 @@ def run(program_path, look):
                             % (marker[2], marker[0], marker[1]))
         if measured < 8:
             problems.append("only %d texts measured" % measured)
+        if indicators < 20:
+            problems.append("only %d indicators measured" % indicators)
         if problems:
             raise Failure("%d contrast problems in the %s look:\n  %s"
                           % (len(problems), look, "\n  ".join(problems)),
                           {"marker-%d" % i: f for i, f in enumerate(frames[:4])})
-        print("%d texts at least %.1f:1, the marker %.2f:1 (%s on %s)"
-              % (measured, TEXT_RATIO[look], marker[2], marker[0], marker[1]))
+        print("%d texts at least %.1f:1, %d indicators at least %.1f:1, the marker %.2f:1 (%s "
+              "on %s)" % (measured, TEXT_RATIO[look], indicators, INDICATOR_RATIO, marker[2],
+                          marker[0], marker[1]))
 
 
 def main(argv):

@@ -700,6 +700,34 @@ def case_menu_keys(program_path):
                      "Esc to close the shortcuts dialog")
             p.focus()
 
+def case_menu_click(program_path):
+    """A click on the menu button at the foot of the window opens the menu above the button, as
+    the keys do, on a screen just high enough for the window: below it there is no room."""
+    with Session("menu_click", program_path, wm=True, screen="1366x768x24") as s:
+        p = s.start()
+        lay = layout_of(p)
+        x, y, _, _ = p.geometry()
+        bx, by, bw, bh = Layout.pixels(lay.menu_button)
+        button = (x + bx, y + by, bw, bh)
+
+        def popups():
+            return {w.id: w for w in s.x.windows()
+                    if w.override_redirect and w.viewable and w.width > 20 and w.height > 20}
+
+        before = set(popups())
+        p.click(bx + bw // 2, by + bh // 2)
+        menu = wait_for(lambda: [w for i, w in popups().items() if i not in before], scaled(5),
+                        "the menu after a click on its button")[0]
+        shot = s.x.screenshot()
+        if menu.y + menu.height > button[1]:
+            raise Failure("the menu at %dx%d+%d+%d reaches below the top of its button at %s"
+                          % (menu.width, menu.height, menu.x, menu.y, button), {"menu": shot})
+        if menu.x > button[0] + button[2] or menu.x + menu.width < button[0]:
+            raise Failure("the menu at %dx%d+%d+%d is not over its button at %s"
+                          % (menu.width, menu.height, menu.x, menu.y, button), {"menu": shot})
+        p.key("Escape")
+
+
 PERSONAL_SESSION = """{"format": 1, "title": "Fear of flying",
  "setup": "Even though my hands sweat when the plane takes off, I love and accept myself.",
  "negative": ["My hands are wet.", "The engines roar."],
@@ -774,6 +802,7 @@ CASES = {
     "position_off_screen": (case_position_off_screen, 60),
     "client_area_layout": (case_client_area_layout, 40),
     "menu_keys": (case_menu_keys, 40),
+    "menu_click": (case_menu_click, 40),
     "personal_session": (case_personal_session, 50),
 }
 

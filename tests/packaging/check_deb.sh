@@ -44,7 +44,7 @@ done
 
 grep -qx libqt6sql6-sqlite <<<"$dep_names" || fail "Depends does not name the SQLite driver"
 recommends=$(field Recommends)
-for pkg in qt6-speech-speechd-plugin qt6-speech-flite-plugin qt6-translations-l10n; do
+for pkg in qt6-speech-speechd-plugin qt6-speech-flite-plugin qt6-translations-l10n qt6-wayland; do
     grep -q "$pkg" <<<"$recommends" || fail "Recommends does not name $pkg"
 done
 

@@ -13,11 +13,11 @@
 #include <string_view>
 #include <vector>
 
-#include "support/file_system_helper.h"
-#include "support/trace_log.h"
 #include "fixtures/modal_recorder.h"
 #include "fixtures/trace_capture.h"
+#include "support/file_system_helper.h"
 #include "support/settings_store.h"
+#include "support/trace_log.h"
 
 namespace mindrova {
 void PrintTo(const TwipRect& r, std::ostream* os) {
@@ -175,6 +175,104 @@ TEST_F(WindowPositionStore, SavingOverAnUnusableFileGivesAPositionAgain) {
     EXPECT_TRUE(stored.present);
     EXPECT_EQ(stored.left, 600);
     EXPECT_EQ(stored.top, 750);
+}
+
+// Closing the window on a platform, over a file that holds an earlier place or none: where the
+// platform gives windows no place (Wayland), Left and Top stay as the file had them.
+struct PlatformSave {
+    const char* name;
+    const char* platform;
+    bool earlierPlace;  // the file holds Left=1500, Top=900 from an earlier X11 session
+    SavedWindowState state;
+    qint32 left, top;  // as stored afterwards; -99999: not in the file
+    bool placeKnown;   // what the next start reads
+    TwipRect opensAt;  // where the next start places the window on a 1920 x 1080 screen
+    friend void PrintTo(const PlatformSave& c, std::ostream* os) { *os << c.name; }
+};
+
+class SavingOnAPlatform : public WindowPositionStore,
+                          public ::testing::WithParamInterface<PlatformSave> {};
+
+TEST_P(SavingOnAPlatform, KeepsLeftAndTopOnlyWhereThePlatformPlacesWindows) {
+    const PlatformSave& c = GetParam();
+    if (c.earlierPlace) FormPos_Save({1500, 900, 16000, 10000, SavedWindowState::Normal});
+    SavedWindow closing{600, 750, 15000, 9000, c.state};
+    closing.placeKnown = PlatformPlacesWindows(QString::fromLatin1(c.platform));
+    FormPos_Save(closing);
+    EXPECT_EQ(Stored("Left"), c.left);
+    EXPECT_EQ(Stored("Top"), c.top);
+    const bool maximized = c.state == SavedWindowState::Maximized;
+    EXPECT_EQ(Stored("Width"), maximized ? 16000 : 15000) << "the size is saved everywhere";
+    EXPECT_EQ(Stored("Height"), maximized ? 10000 : 9000);
+    EXPECT_EQ(Stored("State"), static_cast<qint32>(c.state));
+    const StoredPosition stored = ReadStoredPosition();
+    EXPECT_TRUE(stored.present);
+    EXPECT_EQ(stored.placeKnown, c.placeKnown);
+    EXPECT_EQ(PlaceWindow(stored, kScreen, kOpening).geometry, c.opensAt);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Platforms, SavingOnAPlatform,
+    ::testing::Values(PlatformSave{"xcb_saves_the_place",
+                                   "xcb",
+                                   true,
+                                   SavedWindowState::Normal,
+                                   600,
+                                   750,
+                                   true,
+                                   {600, 750, 15000, 9000}},
+                      PlatformSave{"wayland_keeps_the_earlier_place",
+                                   "wayland",
+                                   true,
+                                   SavedWindowState::Normal,
+                                   1500,
+                                   900,
+                                   true,
+                                   {1500, 900, 15000, 9000}},
+                      PlatformSave{"wayland_egl_keeps_the_earlier_place",
+                                   "wayland-egl",
+                                   true,
+                                   SavedWindowState::Normal,
+                                   1500,
+                                   900,
+                                   true,
+                                   {1500, 900, 15000, 9000}},
+                      // A size without a place opens centred, also in a later X11 session.
+                      PlatformSave{"wayland_first_close_writes_no_place",
+                                   "wayland",
+                                   false,
+                                   SavedWindowState::Normal,
+                                   -99999,
+                                   -99999,
+                                   false,
+                                   {6900, 3600, 15000, 9000}},
+                      PlatformSave{"wayland_maximized_keeps_everything_but_the_state",
+                                   "wayland",
+                                   true,
+                                   SavedWindowState::Maximized,
+                                   1500,
+                                   900,
+                                   true,
+                                   {1500, 900, 16000, 10000}},
+                      PlatformSave{"offscreen_saves_the_place",
+                                   "offscreen",
+                                   false,
+                                   SavedWindowState::Normal,
+                                   600,
+                                   750,
+                                   true,
+                                   {600, 750, 15000, 9000}}),
+    [](const ::testing::TestParamInfo<PlatformSave>& info) {
+        return std::string(info.param.name);
+    });
+
+// A file with a size but only half a place (edited by hand, or cut short) opens centred.
+TEST_F(WindowPositionStore, HalfAPlaceIsNoPlace) {
+    WriteConf("[WindowPosition]\nLeft=300\nWidth=15000\nHeight=9000\nState=0\n");
+    const StoredPosition stored = ReadStoredPosition();
+    ASSERT_TRUE(stored.present);
+    EXPECT_FALSE(stored.placeKnown);
+    EXPECT_EQ(PlaceWindow(stored, kScreen, kOpening).geometry, (TwipRect{6900, 3600, 15000, 9000}));
 }
 
 TEST(StoredTwipsTest, RoundsHalvesToEvenAndClamps) {

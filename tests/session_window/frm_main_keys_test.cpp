@@ -6,13 +6,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "display/display_settings.h"
 #include "fixtures/find_control.h"
 #include "fixtures/modal_recorder.h"
 #include "fixtures/open_session_window.h"
 #include "session_window/frm_main.h"
 #include "session_window/frm_shortcuts.h"
 #include "session_window/window_services.h"
-#include "display/display_settings.h"
 #include "support/settings_store.h"
 
 using namespace mindrova;
@@ -150,8 +150,7 @@ TEST_F(Keys, PopupMenuItems) {
     for (QAction* a : menu->actions()) captions << (a->isSeparator() ? "-" : a->text());
     EXPECT_EQ(captions, QStringList({"Keyboard Shortcuts", "About", "Keep a private journal",
                                      "Journal...", "Spoken guidance", "Voice...", "Steady markers",
-                                     "Appearance...", "Session options...", "-",
-                                     "Exit"}));
+                                     "Appearance...", "Session options...", "-", "Exit"}));
 
     QTest::mouseClick(Control(window, "cmdNav"), Qt::LeftButton);
     EXPECT_TRUE(menu->isVisible());
@@ -212,17 +211,62 @@ TEST_P(MenuKeys, OpenTheMenuFromTheKeyboard) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, MenuKeys,
-    ::testing::Values(MenuKeyCase{"MenuKey", Qt::Key_Menu, Qt::NoModifier, false, false, true},
-                      MenuKeyCase{"ShiftF10", Qt::Key_F10, Qt::ShiftModifier, false, false, true},
-                      MenuKeyCase{"F10Alone", Qt::Key_F10, Qt::NoModifier, false, false, false},
-                      MenuKeyCase{"MenuKeyPaused", Qt::Key_Menu, Qt::NoModifier, true, false,
-                                  false},
-                      // Shift goes down first and, like every key, resumes; F10 then opens.
-                      MenuKeyCase{"ShiftF10Paused", Qt::Key_F10, Qt::ShiftModifier, true, false,
-                                  true},
-                      MenuKeyCase{"MenuKeyInOwnWords", Qt::Key_Menu, Qt::NoModifier, false, true,
-                                  false}),
+    ::testing::Values(
+        MenuKeyCase{"MenuKey", Qt::Key_Menu, Qt::NoModifier, false, false, true},
+        MenuKeyCase{"ShiftF10", Qt::Key_F10, Qt::ShiftModifier, false, false, true},
+        MenuKeyCase{"F10Alone", Qt::Key_F10, Qt::NoModifier, false, false, false},
+        MenuKeyCase{"MenuKeyPaused", Qt::Key_Menu, Qt::NoModifier, true, false, false},
+        // Shift goes down first and, like every key, resumes; F10 then opens.
+        MenuKeyCase{"ShiftF10Paused", Qt::Key_F10, Qt::ShiftModifier, true, false, true},
+        MenuKeyCase{"MenuKeyInOwnWords", Qt::Key_Menu, Qt::NoModifier, false, true, false}),
     [](const ::testing::TestParamInfo<MenuKeyCase>& info) { return std::string(info.param.name); });
+
+// The menu button sits in the status bar at the bottom of the window, which is at the bottom of
+// the screen: by a click as by a key the menu opens above the button, never down off the screen.
+struct MenuOpening {
+    const char* name;
+    int key;  // 0: a click on the button
+    Qt::KeyboardModifiers modifiers;
+    friend void PrintTo(const MenuOpening& c, std::ostream* out) { *out << c.name; }
+};
+
+class MenuAbove : public Keys, public ::testing::WithParamInterface<MenuOpening> {};
+
+TEST_P(MenuAbove, TheMenuOpensAboveItsButton) {
+    QMenu* menu = window->findChild<QMenu*>("mnuPopUp");
+    ASSERT_NE(menu, nullptr);
+    QWidget* button = Control(window, "cmdNav");
+    const QRect screen = window->screen()->geometry();
+    const QRect onScreen(button->mapToGlobal(QPoint(0, 0)), button->size());
+    ASSERT_TRUE(screen.contains(onScreen));
+    ASSERT_GT(screen.bottom() - onScreen.bottom(), 0);
+    ASSERT_LT(screen.bottom() - onScreen.bottom(), menu->sizeHint().height())
+        << "too little room below the button for the menu";
+    if (GetParam().key == 0) {
+        // The press far left on the button: the menu does not follow the pointer down.
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(1, button->height() - 2));
+    } else {
+        Press(GetParam().key, GetParam().modifiers);
+    }
+    ASSERT_TRUE(menu->isVisible());
+    const QRect shown = menu->geometry();
+    EXPECT_LE(shown.bottom(), onScreen.top()) << "above the button";
+    EXPECT_GE(shown.top(), screen.top());
+    EXPECT_LE(shown.left(), onScreen.right());
+    EXPECT_GE(shown.right(), onScreen.left());
+    EXPECT_TRUE(screen.contains(shown));
+    EXPECT_LE(shown.right(), window->mapToGlobal(QPoint(window->width() - 1, 0)).x())
+        << "over the window, which a Wayland client cannot keep on the screen by itself";
+    menu->hide();
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, MenuAbove,
+                         ::testing::Values(MenuOpening{"Click", 0, Qt::NoModifier},
+                                           MenuOpening{"MenuKey", Qt::Key_Menu, Qt::NoModifier},
+                                           MenuOpening{"ShiftF10", Qt::Key_F10, Qt::ShiftModifier}),
+                         [](const ::testing::TestParamInfo<MenuOpening>& info) {
+                             return std::string(info.param.name);
+                         });
 
 TEST_F(Keys, AboutHoldsARunningRoundAndLeavesAPausedOneAlone) {
     ToTappingPoint();
@@ -275,8 +319,10 @@ TEST(TextSizeKeys, StepWithinTheRangeAreSavedAndOnlyResumeWhilePaused) {
         int key;
         int percent;
     } steps[] = {
-        {"Ctrl+Plus", Qt::Key_Plus, 110},  {"Ctrl+=", Qt::Key_Equal, 120},
-        {"Ctrl+Minus", Qt::Key_Minus, 110}, {"Ctrl+0", Qt::Key_0, 100},
+        {"Ctrl+Plus", Qt::Key_Plus, 110},
+        {"Ctrl+=", Qt::Key_Equal, 120},
+        {"Ctrl+Minus", Qt::Key_Minus, 110},
+        {"Ctrl+0", Qt::Key_0, 100},
         {"Ctrl+Minus at the least", Qt::Key_Minus, 100},
     };
     for (const auto& s : steps) {

@@ -5,10 +5,10 @@
 #include <QScreen>
 #include <QTemporaryDir>
 
+#include "display/display_settings.h"
 #include "fixtures/modal_recorder.h"
 #include "fixtures/open_session_window.h"
 #include "fixtures/visit_session_steps.h"
-#include "display/display_settings.h"
 #include "session_window/frm_main.h"
 #include "session_window/layout_check.h"
 #include "support/settings_store.h"
@@ -103,6 +103,32 @@ TEST_F(SmallScreen, AWindowRestoredFromMaximizedFitsTheScreen) {
     const QRect area = window->screen()->availableGeometry();
     EXPECT_TRUE(area.contains(window->frameGeometry()))
         << window->frameGeometry().height() << " px high on a " << area.height() << " px screen";
+    delete window;
+}
+
+// The screen's area changes while the window is open (another resolution, a panel added): a
+// window it no longer holds is fitted to it again; one that it holds, or a maximized one, stays.
+TEST_F(SmallScreen, AWindowTheChangedScreenNoLongerHoldsIsFittedAgain) {
+    frmMain* window = mindrova::testing::OpenSessionWindow();
+    QScreen* screen = window->screen();
+    const QRect area = screen->availableGeometry();
+    const QRect fitting = window->frameGeometry();
+    ASSERT_TRUE(area.contains(fitting));
+    emit screen->availableGeometryChanged(area);
+    EXPECT_EQ(window->frameGeometry(), fitting) << "a window the screen holds stays";
+
+    // As if the screen had shrunk under a window of its former size.
+    window->setGeometry(QRect(area.topLeft() + QPoint(300, 200), QSize(1600, 1000)));
+    ASSERT_FALSE(area.contains(window->frameGeometry()));
+    emit screen->availableGeometryChanged(area);
+    EXPECT_TRUE(area.contains(window->frameGeometry()))
+        << window->frameGeometry().width() << "x" << window->frameGeometry().height() << "+"
+        << window->frameGeometry().x() << "+" << window->frameGeometry().y();
+
+    window->setWindowState(Qt::WindowMaximized);
+    const QRect maximized = window->geometry();
+    emit screen->availableGeometryChanged(area);
+    EXPECT_EQ(window->geometry(), maximized) << "a maximized window is the platform's to size";
     delete window;
 }
 

@@ -4,9 +4,10 @@
 
 #include <QTest>
 
-#include "session/step_presentation.h"
 #include "fixtures/modal_recorder.h"
 #include "fixtures/open_session_window.h"
+#include "fixtures/visit_session_steps.h"
+#include "session/step_presentation.h"
 
 using namespace mindrova;
 using mindrova::testing::ModalRecorder;
@@ -233,6 +234,24 @@ TEST_F(Window, WholeSessionThroughTheButtonsShowsEveryStepRight) {
     checkStep();
     EXPECT_EQ(Current(), estIntro);
     EXPECT_TRUE(modal.messages.isEmpty());
+}
+
+// The point's caption shows only with a point to name: an empty caption is no label for a screen
+// reader to find (on the issue list it would lie over the rows of the user's own sessions).
+TEST_F(Window, ThePointCaptionShowsOnlyWithAPoint) {
+    int named = 0;
+    int empty = 0;
+    mindrova::testing::VisitEverySessionStep(window, [&] {
+        const Step step = window->controller().State().genmCurrentStep;
+        SCOPED_TRACE("step " + std::to_string(step));
+        QWidget* caption = Find("lblCurrentPoint");
+        const bool hasPoint = !GetStepDescription(step).isEmpty();
+        EXPECT_EQ(caption->isVisibleTo(Find("picRightFrame")), hasPoint);
+        EXPECT_EQ(caption->isVisible(), hasPoint && Find("picRightFrame")->isVisible());
+        ++(hasPoint ? named : empty);
+    });
+    EXPECT_GT(named, 10);
+    EXPECT_GT(empty, 3);
 }
 
 TEST_F(Window, BlinkShowsOneMarkerElevenTicksInTwentyTwo) {

@@ -6,9 +6,12 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QImage>
-#include <algorithm>
+#include <QMenu>
+#include <QRadioButton>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <memory>
 
 #include "display/display_settings.h"
@@ -79,8 +82,9 @@ TEST_F(Looks, DefaultsKeepTheLightWindowExactly) {
         EXPECT_EQ(CurrentLook(), Look::Light);
         EXPECT_TRUE(QApplication::palette() == platform) << "the platform's palette, untouched";
         const auto colour = [window](const char* name) {
-            return window->findChild<QWidget*>(QLatin1String(name))->palette().color(
-                QPalette::Window);
+            return window->findChild<QWidget*>(QLatin1String(name))
+                ->palette()
+                .color(QPalette::Window);
         };
         EXPECT_EQ(colour("picToolBar"), QColor(252, 252, 252));
         EXPECT_EQ(colour("picStatusBar"), QColor(252, 252, 252));
@@ -165,7 +169,8 @@ TEST_P(DarkLooks, EveryTextAndMarkerHasItsContrast) {
     EXPECT_LT(colours.panel.lightness(), 64) << "the panels are dark";
     // The menu button's and the lower Pause button's pictures are drawn light on the dark bars.
     for (const char* name : {"cmdNav", "cmdPause_Bottom"}) {
-        const QImage picture = window->findChild<QAbstractButton*>(name)->icon().pixmap(32).toImage();
+        const QImage picture =
+            window->findChild<QAbstractButton*>(name)->icon().pixmap(32).toImage();
         int lightest = 0;
         for (int y = 0; y < picture.height(); ++y) {
             for (int x = 0; x < picture.width(); ++x) {
@@ -188,10 +193,87 @@ TEST_P(DarkLooks, EveryTextAndMarkerHasItsContrast) {
     mindrova::testing::CloseSessionWindow(window);
 }
 
+INSTANTIATE_TEST_SUITE_P(Looks, DarkLooks,
+                         ::testing::Values(LookCase{"Dark", Appearance::Dark, 4.5},
+                                           LookCase{"HighContrast", Appearance::HighContrast, 7.0}),
+                         [](const ::testing::TestParamInfo<LookCase>& info) {
+                             return std::string(info.param.name);
+                         });
+
+// What shows a control's state keeps at least 3:1 against its background in the dark looks,
+// unticked as well: the rim of a check box and of an option button, and a menu's check box.
+struct IndicatorCase {
+    const char* name;
+    Look look;
+    const char* control;  // "check box", "option button" or "menu"
+    friend void PrintTo(const IndicatorCase& c, std::ostream* out) { *out << c.name; }
+};
+
+class Indicators : public Looks, public ::testing::WithParamInterface<IndicatorCase> {};
+
+// The pixel that stands out most from the commonest colour of the region, and by how much.
+double MostContrast(const QImage& image, const QRect& region) {
+    QHash<QRgb, int> counts;
+    for (int y = region.top(); y <= region.bottom(); ++y) {
+        for (int x = region.left(); x <= region.right(); ++x) ++counts[image.pixel(x, y)];
+    }
+    QRgb background = 0;
+    int most = -1;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        if (it.value() > most) {
+            most = it.value();
+            background = it.key();
+        }
+    }
+    double best = 1;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        best = std::max(best, ContrastRatio(QColor(it.key()), QColor(background)));
+    }
+    return best;
+}
+
+TEST_P(Indicators, StandOutUnticked) {
+    const IndicatorCase& c = GetParam();
+    ApplyApplicationLook(c.look);
+    const QString control = QString::fromLatin1(c.control);
+    QImage image;
+    QRect region;
+    std::unique_ptr<QWidget> shown;
+    if (control == u"menu") {
+        auto* menu = new QMenu;
+        shown.reset(menu);
+        QAction* item = menu->addAction(QStringLiteral("Keep a private journal"));
+        item->setCheckable(true);
+        menu->addAction(QStringLiteral("About"));
+        menu->adjustSize();
+        image = menu->grab().toImage();
+        const QRect at = menu->actionGeometry(item);
+        region = QRect(at.left() + 2, at.top() + 2, 26, at.height() - 4);
+    } else {
+        QAbstractButton* button = control == u"check box"
+                                      ? static_cast<QAbstractButton*>(new QCheckBox(u"Voice"_qs))
+                                      : new QRadioButton(u"Voice"_qs);
+        shown.reset(button);
+        button->adjustSize();
+        image = button->grab().toImage();
+        const int side = std::min(button->height(), 18);
+        region = QRect(0, (button->height() - side) / 2, side, side);
+    }
+    ASSERT_FALSE(image.isNull());
+    EXPECT_GE(MostContrast(image, region & image.rect()), 3.0);
+}
+
 INSTANTIATE_TEST_SUITE_P(
-    Looks, DarkLooks,
-    ::testing::Values(LookCase{"Dark", Appearance::Dark, 4.5},
-                      LookCase{"HighContrast", Appearance::HighContrast, 7.0}),
-    [](const ::testing::TestParamInfo<LookCase>& info) { return std::string(info.param.name); });
+    Looks, Indicators,
+    ::testing::Values(IndicatorCase{"DarkCheckBox", Look::Dark, "check box"},
+                      IndicatorCase{"DarkOptionButton", Look::Dark, "option button"},
+                      IndicatorCase{"DarkMenu", Look::Dark, "menu"},
+                      IndicatorCase{"HighContrastCheckBox", Look::HighContrast, "check box"},
+                      IndicatorCase{"HighContrastOptionButton", Look::HighContrast,
+                                    "option button"},
+                      IndicatorCase{"HighContrastMenu", Look::HighContrast, "menu"}),
+    [](const ::testing::TestParamInfo<IndicatorCase>& info) {
+        return std::string(info.param.name);
+    });
 
 }  // namespace

@@ -1,0 +1,31 @@
+#include "session_window/usable_area.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+#include "session/twips.h"
+#include "session/window_fit.h"
+
+namespace mindrova {
+
+QRect UsableGeometry(const QScreen& screen) {
+    // The panels' room is in twips, so that it grows with the screen's logical DPI.
+    const TwipScale scale(screen.logicalDotsPerInchY() > 0 ? screen.logicalDotsPerInchY() : 96.0);
+    const auto twips = [&scale](const QRect& r) {
+        return TwipRect{scale.twips(r.x()), scale.twips(r.y()), scale.twips(r.width()),
+                        scale.twips(r.height())};
+    };
+    const QRect available = screen.availableGeometry();
+    const TwipRect usable =
+        UsableArea(twips(screen.geometry()), twips(available), QGuiApplication::platformName());
+    return usable == twips(available) ? available : scale.rect(usable);
+}
+
+QRect UsableGeometryFor(const QWidget* widget) {
+    const QScreen* screen = widget != nullptr ? widget->screen() : nullptr;
+    if (screen == nullptr) screen = QGuiApplication::primaryScreen();
+    return screen != nullptr ? UsableGeometry(*screen) : QRect();
+}
+
+}  // namespace mindrova
