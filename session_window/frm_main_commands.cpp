@@ -147,6 +147,11 @@ void frmMain::closeEvent(QCloseEvent* event) {
     Form_QueryUnload();
     Form_Unload();
     QWidget::closeEvent(event);
+    if (event->isAccepted()) emit closed();
+}
+
+void frmMain::AbandonSpeech() {
+    if (mSpeech) mSpeech->Abandon();
 }
 
 void frmMain::Form_QueryUnload() {
