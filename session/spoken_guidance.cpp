@@ -56,9 +56,12 @@ void SpokenGuidance::AbandonSpeaker() {
     mAbandoned = true;
     mEnabled = false;
     mSpeakOnResume = false;
+    mSpeakerBroken = false;
     if (!mSpeaker) return;
     mSpeaker->onError = nullptr;
     mSpeaker->Abandon();
+    // Out of every path that reaches the speaker; it goes with the guidance.
+    mAbandonedSpeaker = std::move(mSpeaker);
 }
 
 bool SpokenGuidance::EnsureSpeaker() {

@@ -89,6 +89,7 @@ private:
     bool mSpeakerBroken = false;
     // The program is ending: no speaker is made again.
     bool mAbandoned = false;
+    std::unique_ptr<Speaker> mAbandonedSpeaker;
     bool mEnabled = false;
     bool mPaused = false;
     bool mSpeakOnResume = false;
