@@ -27,9 +27,9 @@ int Run(int argc, char* argv[]) {
     if (outcome != mindrova::StartupOutcome::WindowShown) return mindrova::ExitCodeFor(outcome);
     mindrova::EndProgramWithWindow(*mindrova::MainWindowRef);
     const int exitCode = app.exec();
-    // What the window still holds ends here, within the deadline its close started: the
-    // journal's writer finishes the last entry.
+    // What the window still holds ends here, within the deadline its close started.
     delete mindrova::MainWindowRef.data();
+    if (mindrova::SpeechEngineLeftRunning()) mindrova::EndProcess(exitCode);
     return exitCode;
 }
 

@@ -12,20 +12,30 @@
 #include <unistd.h>
 
 namespace mindrova {
+namespace {
+
+bool gEngineLeftRunning = false;
+
+}  // namespace
 
 ProgramEnd ProcessEnd() {
     return {[](int exitCode) { QCoreApplication::exit(exitCode); }, ArmProcessEndDeadline};
 }
 
 void EndProgramWithWindow(frmMain& window, ProgramEnd end) {
+    gEngineLeftRunning = false;
     QObject::connect(
         &window, &frmMain::closed, &window,
         [&window, end = std::move(end)] {
-            window.AbandonSpeech();
+            gEngineLeftRunning = window.AbandonSpeech();
             if (end.armDeadline) end.armDeadline(0, PROGRAM_END_DEADLINE_MS);
             if (end.endEventLoop) end.endEventLoop(0);
         },
         Qt::SingleShotConnection);
+}
+
+bool SpeechEngineLeftRunning() {
+    return gEngineLeftRunning;
 }
 
 void EndProcess(int exitCode) {

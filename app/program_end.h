@@ -27,10 +27,17 @@ ProgramEnd ProcessEnd();
 // (a speech engine brought to rest) drops the quit Qt posts after the last window closed.
 void EndProgramWithWindow(frmMain& window, ProgramEnd end = ProcessEnd());
 
-// The last step of the program, once the application and its windows are gone: gives up the
-// instance lock, writes out what the standard streams hold and ends the process with exitCode,
-// without the libraries' own clean-up at exit: the audio library's waits there for the audio
-// thread of a speech engine left running (Speaker::Abandon), which may never answer.
+// Whether the window's voice left a speech engine running when it closed. Its thread goes on
+// with the engine's work while the application is taken down, and the engine's audio output
+// does not survive the audio library's clean-up there: the process then ends (EndProcess) while
+// the application is still whole.
+bool SpeechEngineLeftRunning();
+
+// The last step of the program, once its windows are gone (and the application too, unless a
+// speech engine was left running): gives up the instance lock, writes out what the standard
+// streams hold and ends the process with exitCode, without the libraries' own clean-up at exit:
+// the audio library's waits there for the audio thread of an engine left running, which may
+// never answer.
 [[noreturn]] void EndProcess(int exitCode);
 
 // From now, ms at most until the process is gone: after that it is ended with exitCode, whatever

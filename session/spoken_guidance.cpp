@@ -52,16 +52,17 @@ void SpokenGuidance::ResetSpeaker() {
     if (mEnabled && EnsureSpeaker() && !mPaused) SpeakStep(mState);
 }
 
-void SpokenGuidance::AbandonSpeaker() {
+bool SpokenGuidance::AbandonSpeaker() {
     mAbandoned = true;
     mEnabled = false;
     mSpeakOnResume = false;
     mSpeakerBroken = false;
-    if (!mSpeaker) return;
+    if (!mSpeaker) return false;
     mSpeaker->onError = nullptr;
-    mSpeaker->Abandon();
+    const bool left = mSpeaker->Abandon();
     // Out of every path that reaches the speaker; it goes with the guidance.
     mAbandonedSpeaker = std::move(mSpeaker);
+    return left;
 }
 
 bool SpokenGuidance::EnsureSpeaker() {

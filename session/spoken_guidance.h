@@ -50,8 +50,8 @@ public:
     void ResetSpeaker();
     Speaker* CurrentSpeaker() const { return mSpeaker.get(); }
     // The program is ending: the speaker lets go of its engine at once (Speaker::Abandon), and
-    // guidance says nothing more, nor starts again.
-    void AbandonSpeaker();
+    // guidance says nothing more, nor starts again. Returns whether an engine was left running.
+    bool AbandonSpeaker();
 
     // A line shown under the current step's own text (the gentle word under the rating scale);
     // empty for none. Given as the step is drawn, before the step is told to the listeners, it

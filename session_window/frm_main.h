@@ -63,7 +63,8 @@ public:
     void ApplyLook();
     // The program ends with this window: the voice lets go of its engine at once instead of
     // bringing it to rest, and the end of the process takes the engine (Speaker::Abandon).
-    void AbandonSpeech();
+    // Returns whether an engine was left running.
+    bool AbandonSpeech();
 
 signals:
     // The window has closed, whichever way (Alt+X, Exit, the close box), and saved its

@@ -150,8 +150,8 @@ void frmMain::closeEvent(QCloseEvent* event) {
     if (event->isAccepted()) emit closed();
 }
 
-void frmMain::AbandonSpeech() {
-    if (mSpeech) mSpeech->Abandon();
+bool frmMain::AbandonSpeech() {
+    return mSpeech && mSpeech->Abandon();
 }
 
 void frmMain::Form_QueryUnload() {

@@ -159,11 +159,12 @@ void QtSpeaker::Rest() {
 // Neither the waits of Rest nor deleting the engine: an engine without an audio device, or one
 // still playing, may hold either for long. The engine keeps whatever it was doing until the
 // process ends, which is moments away.
-void QtSpeaker::Abandon() {
+bool QtSpeaker::Abandon() {
     StopOwnWork();
-    if (!mEngine) return;
+    if (!mEngine) return false;
     mEngine->setParent(nullptr);
     mEngine = nullptr;
+    return true;
 }
 
 // Ends what the engine reads without stopping its audio output: a short text read at no volume

@@ -47,7 +47,7 @@ public:
     SpeakerState State() const override;
     QString ErrorText() const override;
     bool UseVoiceFor(const QString& language) override;
-    void Abandon() override;
+    bool Abandon() override;
 
     QString EngineName() const;
     QTextToSpeech* Engine() const { return mEngine; }

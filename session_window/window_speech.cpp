@@ -80,13 +80,13 @@ WindowSpeech::~WindowSpeech() {
     mController.RemoveListener(&mGuidance);
 }
 
-void WindowSpeech::Abandon() {
+bool WindowSpeech::Abandon() {
     if (mStartPending) {
         mStartPending = false;
         mWindow.removeEventFilter(this);
         if (QWindow* handle = mWindow.windowHandle()) handle->removeEventFilter(this);
     }
-    mGuidance.AbandonSpeaker();
+    return mGuidance.AbandonSpeaker();
 }
 
 void WindowSpeech::Toggle() {

@@ -201,6 +201,8 @@ TEST_P(ProgramEndTest, TheVoiceLetsGoThenTheDeadlineStartsAndTheEventLoopEnds) {
         EXPECT_TRUE(abandonedBeforeExit);
         EXPECT_EQ(speaker->calls.back(), "abandon") << "nothing reaches the engine afterwards";
     }
+    EXPECT_EQ(SpeechEngineLeftRunning(), speaker != nullptr)
+        << "the application is taken down only where no engine runs on";
     if (Row().voice == Voice::NotYetStarted) {
         QCoreApplication::processEvents();
         EXPECT_EQ(speakersMade, 0) << "guidance does not start once the program is ending";

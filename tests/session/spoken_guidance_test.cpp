@@ -356,7 +356,7 @@ TEST_F(Guidance, AbandonedSpeakerHearsNothingMoreAndNoOtherIsMade) {
     ChooseIssue(eisNegativeMemory);
     ReachFirstRound();
     guidance.SetEnabled(true);
-    guidance.AbandonSpeaker();
+    EXPECT_TRUE(guidance.AbandonSpeaker());
     ASSERT_EQ(speaker->calls.back(), "abandon");
     const QStringList calls = speaker->calls;
     Tick(1000);
@@ -372,7 +372,7 @@ TEST_F(Guidance, AbandonedSpeakerHearsNothingMoreAndNoOtherIsMade) {
 }
 
 TEST_F(Guidance, AbandonedBeforeAnySpeakerWasMadeMakesNone) {
-    guidance.AbandonSpeaker();
+    EXPECT_FALSE(guidance.AbandonSpeaker()) << "no engine was left running";
     guidance.SetEnabled(true);
     ChooseIssue(eisNegativeMemory);
     ReachFirstRound();

@@ -271,7 +271,7 @@ TEST_F(FliteGuidance, AnAbandonedEngineIsNeitherRestedNorDeleted) {
                                         kEngineWaitMs));
         }
 
-        made->Abandon();
+        EXPECT_TRUE(made->Abandon());
         EXPECT_EQ(made->Engine(), nullptr);
         QElapsedTimer took;
         took.start();
