@@ -13,7 +13,9 @@ STATE is one of:
     no-audio   guidance on with flite, and no audio server at all
 
 Each state is closed the three ways a person closes it: Alt+X, the close box (WM_DELETE_WINDOW)
-and the menu's Exit chosen by keyboard (Shift+F10, Up, Return).
+and the menu's Exit chosen by keyboard (Shift+F10, Up, Return). While the session is paused every
+key resumes it, so in the paused state Alt+X and Shift+F10 close a session resumed a moment before,
+as they do for a person; the close box closes it paused.
 """
 
 import os
