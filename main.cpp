@@ -9,10 +9,15 @@
 #include "app/error_report_dialog.h"
 #include "app/layout_probe.h"
 #include "app/message_boxes.h"
+#include "app/program_end.h"
 #include "app/startup.h"
 #include "app/ui_language.h"
+#include "session_window/frm_main.h"
 
-int main(int argc, char* argv[]) {
+namespace {
+
+// The application from its start to the end of its event loop and its own clean-up.
+int Run(int argc, char* argv[]) {
     // Before the application object, which would end the process with an abort of its own.
     QStringList arguments;
     for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
@@ -37,5 +42,16 @@ int main(int argc, char* argv[]) {
     mindrova::InstallLayoutProbeFromEnvironment();
     const mindrova::StartupOutcome outcome = mindrova::Main();
     if (outcome != mindrova::StartupOutcome::WindowShown) return mindrova::ExitCodeFor(outcome);
-    return app.exec();
+    mindrova::EndProgramWithWindow(*mindrova::MainWindowRef);
+    const int exitCode = app.exec();
+    // What the window still holds ends here, within the deadline its close started.
+    delete mindrova::MainWindowRef.data();
+    if (mindrova::SpeechEngineLeftRunning()) mindrova::EndProcess(exitCode);
+    return exitCode;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    mindrova::EndProcess(Run(argc, argv));
 }

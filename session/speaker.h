@@ -34,6 +34,10 @@ public:
     // Gives the engine a voice that speaks language (a code such as "de"); false, keeping the
     // voice it has, when none of its voices does.
     virtual bool UseVoiceFor(const QString& language) = 0;
+    // The program is ending: lets go of the engine at once, neither bringing it to rest nor
+    // deleting it (either may wait on an engine that no longer answers); the end of the process
+    // takes it. Nothing reaches the engine afterwards. Returns whether an engine was left so.
+    virtual bool Abandon() { return false; }
 
     // Called when the engine fails after it was created (no audio device, a daemon gone).
     std::function<void(const QString& reason)> onError;

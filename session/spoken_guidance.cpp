@@ -25,7 +25,7 @@ SpokenGuidance::~SpokenGuidance() {
 }
 
 void SpokenGuidance::SetEnabled(bool on) {
-    if (on == mEnabled) return;
+    if (on == mEnabled || (on && mAbandoned)) return;
     if (!on) {
         mEnabled = false;
         mSpeakOnResume = false;
@@ -43,12 +43,26 @@ void SpokenGuidance::SetEnabled(bool on) {
 }
 
 void SpokenGuidance::ResetSpeaker() {
+    if (mAbandoned) return;
     mSpeakerBroken = false;
     if (!mSpeaker) return;
     mSpeaker->onError = nullptr;
     mSpeaker->Stop();
     mSpeaker.reset();
     if (mEnabled && EnsureSpeaker() && !mPaused) SpeakStep(mState);
+}
+
+bool SpokenGuidance::AbandonSpeaker() {
+    mAbandoned = true;
+    mEnabled = false;
+    mSpeakOnResume = false;
+    mSpeakerBroken = false;
+    if (!mSpeaker) return false;
+    mSpeaker->onError = nullptr;
+    const bool left = mSpeaker->Abandon();
+    // Out of every path that reaches the speaker; it goes with the guidance.
+    mAbandonedSpeaker = std::move(mSpeaker);
+    return left;
 }
 
 bool SpokenGuidance::EnsureSpeaker() {

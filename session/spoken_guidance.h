@@ -49,6 +49,9 @@ public:
     // Drops the speaker, e.g. after another engine or voice was chosen; the next use makes one.
     void ResetSpeaker();
     Speaker* CurrentSpeaker() const { return mSpeaker.get(); }
+    // The program is ending: the speaker lets go of its engine at once (Speaker::Abandon), and
+    // guidance says nothing more, nor starts again. Returns whether an engine was left running.
+    bool AbandonSpeaker();
 
     // A line shown under the current step's own text (the gentle word under the rating scale);
     // empty for none. Given as the step is drawn, before the step is told to the listeners, it
@@ -84,6 +87,9 @@ private:
     SpeakerFactory mFactory;
     std::unique_ptr<Speaker> mSpeaker;
     bool mSpeakerBroken = false;
+    // The program is ending: no speaker is made again.
+    bool mAbandoned = false;
+    std::unique_ptr<Speaker> mAbandonedSpeaker;
     bool mEnabled = false;
     bool mPaused = false;
     bool mSpeakOnResume = false;

@@ -61,6 +61,15 @@ public:
     int TextScalePercent() const { return mTextScalePercent; }
     // Takes the application's current look: the bars, the panels, the pictures and markers.
     void ApplyLook();
+    // The program ends with this window: the voice lets go of its engine at once instead of
+    // bringing it to rest, and the end of the process takes the engine (Speaker::Abandon).
+    // Returns whether an engine was left running.
+    bool AbandonSpeech();
+
+signals:
+    // The window has closed, whichever way (Alt+X, Exit, the close box), and saved its
+    // position; it is deleted when the event loop next runs.
+    void closed();
 
 protected:
     bool event(QEvent* event) override;

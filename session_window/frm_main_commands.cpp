@@ -155,6 +155,11 @@ void frmMain::closeEvent(QCloseEvent* event) {
     Form_QueryUnload();
     Form_Unload();
     QWidget::closeEvent(event);
+    if (event->isAccepted()) emit closed();
+}
+
+bool frmMain::AbandonSpeech() {
+    return mSpeech && mSpeech->Abandon();
 }
 
 void frmMain::Form_QueryUnload() {

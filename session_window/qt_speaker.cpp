@@ -123,16 +123,19 @@ QtSpeaker::~QtSpeaker() {
     Rest();
 }
 
-void QtSpeaker::Rest() {
+void QtSpeaker::StopOwnWork() {
     // Nothing queued for this speaker may run while it rests, nor after it is gone.
     mResting = true;
     mSayGap.stop();
     mHasPending = false;
     mPendingText.clear();
     QCoreApplication::removePostedEvents(this, QEvent::MetaCall);
-    if (!mEngine) return;
-    mEngine->disconnect(this);
-    if (!mEverSaid) return;
+    if (mEngine) mEngine->disconnect(this);
+}
+
+void QtSpeaker::Rest() {
+    StopOwnWork();
+    if (!mEngine || !mEverSaid) return;
     QPointer<QTextToSpeech> engine = mEngine;
     if (!AtRest(*engine)) {
         if (engine->state() == QTextToSpeech::Speaking) {
@@ -151,6 +154,17 @@ void QtSpeaker::Rest() {
         engine->setParent(nullptr);
         mEngine = nullptr;
     }
+}
+
+// Neither the waits of Rest nor deleting the engine: an engine without an audio device, or one
+// still playing, may hold either for long. The engine keeps whatever it was doing until the
+// process ends, which is moments away.
+bool QtSpeaker::Abandon() {
+    StopOwnWork();
+    if (!mEngine) return false;
+    mEngine->setParent(nullptr);
+    mEngine = nullptr;
+    return true;
 }
 
 // Ends what the engine reads without stopping its audio output: a short text read at no volume

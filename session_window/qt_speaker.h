@@ -47,6 +47,7 @@ public:
     SpeakerState State() const override;
     QString ErrorText() const override;
     bool UseVoiceFor(const QString& language) override;
+    bool Abandon() override;
 
     QString EngineName() const;
     QTextToSpeech* Engine() const { return mEngine; }
@@ -57,6 +58,8 @@ private:
     // whose audio output still plays can crash its audio thread. Bounded; events other than the
     // user's input run meanwhile, so the window keeps painting.
     void Rest();
+    // Stops the speaker's own timer and queued calls and no longer listens to the engine.
+    void StopOwnWork();
     void EndQuietly(QTextToSpeech& engine);
     explicit QtSpeaker(QTextToSpeech* engine, QString failure);
     void Post(std::function<void(QTextToSpeech&)> work);

@@ -80,6 +80,15 @@ WindowSpeech::~WindowSpeech() {
     mController.RemoveListener(&mGuidance);
 }
 
+bool WindowSpeech::Abandon() {
+    if (mStartPending) {
+        mStartPending = false;
+        mWindow.removeEventFilter(this);
+        if (QWindow* handle = mWindow.windowHandle()) handle->removeEventFilter(this);
+    }
+    return mGuidance.AbandonSpeaker();
+}
+
 void WindowSpeech::Toggle() {
     Trap({"frmMain", "mnuPopUpSpeech_Click"}, [&] { SetEnabled(!mGuidance.Enabled(), true); });
 }

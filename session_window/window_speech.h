@@ -44,6 +44,9 @@ public:
     void SetStepLine(const QString& line, bool stepBeingEntered) {
         mGuidance.SetStepLine(line, stepBeingEntered);
     }
+    // The program is ending: see SpokenGuidance::AbandonSpeaker. Guidance saved as on and not
+    // yet started does not start. Returns whether an engine was left running.
+    bool Abandon();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

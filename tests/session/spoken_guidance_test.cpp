@@ -350,6 +350,36 @@ TEST_F(Guidance, ExitStopsTheVoice) {
     EXPECT_EQ(speaker->calls.back(), "stop");
 }
 
+// The program ends: the speaker lets go of its engine, and nothing afterwards reaches it or
+// makes another, whatever the user or the session does meanwhile.
+TEST_F(Guidance, AbandonedSpeakerHearsNothingMoreAndNoOtherIsMade) {
+    ChooseIssue(eisNegativeMemory);
+    ReachFirstRound();
+    guidance.SetEnabled(true);
+    EXPECT_TRUE(guidance.AbandonSpeaker());
+    ASSERT_EQ(speaker->calls.back(), "abandon");
+    const QStringList calls = speaker->calls;
+    Tick(1000);
+    controller.Next();
+    controller.Pause();
+    controller.Resume();
+    guidance.SetEnabled(true);
+    guidance.ResetSpeaker();
+    controller.EndSession();
+    EXPECT_EQ(speaker->calls, calls);
+    EXPECT_EQ(speakersMade, 1);
+    EXPECT_FALSE(guidance.Enabled());
+}
+
+TEST_F(Guidance, AbandonedBeforeAnySpeakerWasMadeMakesNone) {
+    EXPECT_FALSE(guidance.AbandonSpeaker()) << "no engine was left running";
+    guidance.SetEnabled(true);
+    ChooseIssue(eisNegativeMemory);
+    ReachFirstRound();
+    EXPECT_EQ(speakersMade, 0);
+    EXPECT_TRUE(told.isEmpty()) << "nothing failed: the program is ending";
+}
+
 struct MissingEngineCase {
     const char* name;
     bool factoryFails;

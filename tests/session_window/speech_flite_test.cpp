@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QPointer>
 #include <QProcess>
@@ -246,6 +247,46 @@ TEST_F(FliteGuidance, ClosingTheWindowWhileALongTextIsReadNeverCrashes) {
             << "the window was not deleted";
     }
     EXPECT_TRUE(modal.messages.isEmpty());
+}
+
+// The program ends: the speaker goes without resting its engine, and the engine it let go keeps
+// reading, untouched, for the end of the process to take. In each state the engine can be in.
+TEST_F(FliteGuidance, AnAbandonedEngineIsNeitherRestedNorDeleted) {
+    const QTextToSpeech::State states[] = {QTextToSpeech::Speaking, QTextToSpeech::Paused,
+                                           QTextToSpeech::Ready};
+    for (const QTextToSpeech::State state : states) {
+        SCOPED_TRACE(::testing::Message() << "engine state " << state);
+        std::unique_ptr<QtSpeaker> made = QtSpeaker::Create({true, "flite", "", 0, 80});
+        ASSERT_NE(made->Engine(), nullptr);
+        QPointer<QTextToSpeech> engine = made->Engine();
+        made->Say(QStringLiteral("Take a deep breath, and relax."));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return engine->state() == QTextToSpeech::Speaking; },
+                                    kEngineWaitMs));
+        if (state == QTextToSpeech::Paused) {
+            made->Pause();
+            ASSERT_TRUE(QTest::qWaitFor([&] { return engine->state() == QTextToSpeech::Paused; },
+                                        kEngineWaitMs));
+        } else if (state == QTextToSpeech::Ready) {
+            ASSERT_TRUE(QTest::qWaitFor([&] { return engine->state() == QTextToSpeech::Ready; },
+                                        kEngineWaitMs));
+        }
+
+        EXPECT_TRUE(made->Abandon());
+        EXPECT_EQ(made->Engine(), nullptr);
+        QElapsedTimer took;
+        took.start();
+        made.reset();
+        EXPECT_LT(took.elapsed(), OUTPUT_SETTLE_MS) << "the speaker waited for its engine";
+        ASSERT_FALSE(engine.isNull()) << "the engine was deleted";
+        EXPECT_EQ(engine->parent(), nullptr);
+        EXPECT_EQ(engine->state(), state) << "the engine was told something after it was let go";
+
+        // This process goes on: the engine is deleted once it has come to rest.
+        if (state == QTextToSpeech::Paused) engine->resume();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return engine->state() == QTextToSpeech::Ready; },
+                                    kEngineWaitMs));
+        delete engine.data();
+    }
 }
 
 // The Voice dialog has an engine of its own for its sample.
