@@ -169,6 +169,7 @@ struct FolderCase {
     const char* name;
     QStringList existing;  // folders under the data folder there before, made 0755
     QStringList made;      // folders the journal makes: 0700
+    friend void PrintTo(const FolderCase& row, std::ostream* out) { *out << row.name; }
 };
 
 class JournalFolders : public Journal, public ::testing::WithParamInterface<FolderCase> {};
@@ -272,6 +273,7 @@ TEST_F(Journal, MigrationRefusesVersionsItHasNoWayFrom) {
 struct DamageCase {
     const char* name;
     std::function<void(Journal&)> damage;
+    friend void PrintTo(const DamageCase& row, std::ostream* out) { *out << row.name; }
 };
 
 class DamagedJournal : public Journal, public ::testing::WithParamInterface<DamageCase> {};
@@ -335,6 +337,7 @@ INSTANTIATE_TEST_SUITE_P(
 struct HolderCase {
     const char* name;
     std::function<std::function<void()>(const QString& path)> hold;
+    friend void PrintTo(const HolderCase& row, std::ostream* out) { *out << row.name; }
 };
 
 class DamagedJournalInUse : public Journal, public ::testing::WithParamInterface<HolderCase> {};

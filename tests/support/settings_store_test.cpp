@@ -136,6 +136,7 @@ QString SaveText(const QString& name, const QString& value) {
 struct TextCase {
     const char* name;
     QString value;
+    friend void PrintTo(const TextCase& row, std::ostream* out) { *out << row.name; }
 };
 
 class TextRoundTrip : public SettingsStoreTest, public ::testing::WithParamInterface<TextCase> {};
