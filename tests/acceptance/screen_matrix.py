@@ -97,8 +97,32 @@ class Probe:
         return report if report and report["time"] >= moment else None
 
     def settled(self, timeout=None):
-        """A report from a moment after the last input, once the window has laid itself out."""
-        return self.after(time.time() + scaled(0.35), timeout)
+        """A report from a moment after the last input, once the window has laid itself out: no
+        window without a size, and every window and control where the report before it had them.
+        A busy machine may need longer than the moment to place a new dialog. A layout that never
+        comes to rest is judged as it last stood, so that its problems are still reported."""
+        moment = time.time() + scaled(0.35)
+        first = self.after(moment, timeout)
+        seen = [first]
+
+        def at_rest():
+            report = self.read()
+            last = seen[-1]
+            if report is None or report["time"] <= last["time"]:
+                return None
+            seen.append(report)
+            sized = all(w["frame"][2] > 0 and w["frame"][3] > 0 for w in report["windows"])
+            return report if sized and self._places(report) == self._places(last) else None
+
+        try:
+            return wait_for(at_rest, scaled(5), "the layout to come to rest")
+        except Failure:
+            return seen[-1]
+
+    @staticmethod
+    def _places(report):
+        return ([(w["class"], w["name"], w["frame"]) for w in report["windows"]],
+                report["controls"], report["actions"])
 
     def window(self, report, name):
         return next((w for w in report["windows"] if w["name"] == name), None)

@@ -223,6 +223,7 @@ struct SampleLanguageRow {
     QString chosenVoice;
     bool spoken;
     const char* voiceTaken;  // the language the engine was asked for; empty: never asked
+    friend void PrintTo(const SampleLanguageRow& row, std::ostream* out) { *out << row.name; }
 };
 
 class SampleLanguage : public VoiceDialog, public ::testing::WithParamInterface<SampleLanguageRow> {

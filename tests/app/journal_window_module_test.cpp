@@ -89,6 +89,7 @@ TEST_F(JournalModule, TheModuleShowsTheJournalThroughTheProgramsModalSeam) {
 struct DeleteAllCase {
     const char* name;
     bool journalKept;  // false: only the copies are left
+    friend void PrintTo(const DeleteAllCase& row, std::ostream* out) { *out << row.name; }
 };
 
 class DeleteAll : public JournalModule, public ::testing::WithParamInterface<DeleteAllCase> {};
@@ -277,6 +278,7 @@ struct UnsavedChoiceCase {
     bool savedOnBefore;  // the journal was on, saved, before the settings file became unwritable
     bool turnOn;
     const char* told;
+    friend void PrintTo(const UnsavedChoiceCase& row, std::ostream* out) { *out << row.name; }
 };
 
 class UnsavedChoice : public JournalInSession,

@@ -32,6 +32,7 @@ struct ChoiceCase {
     const char* setting;
     QStringList desktop;
     const char* expected;
+    friend void PrintTo(const ChoiceCase& row, std::ostream* out) { *out << row.name; }
 };
 
 class LanguageChoice : public ::testing::TestWithParam<ChoiceCase> {};
@@ -66,6 +67,7 @@ struct EnvironmentCase {
     QStringList environment;
     const char* settings;
     const char* expected;
+    friend void PrintTo(const EnvironmentCase& row, std::ostream* out) { *out << row.name; }
 };
 
 class StartingEnvironment : public ::testing::TestWithParam<EnvironmentCase> {};

@@ -29,6 +29,7 @@ struct GSettingsRow {
     const char* name;
     const char* output;
     std::optional<bool> parsed;
+    friend void PrintTo(const GSettingsRow& row, std::ostream* out) { *out << row.name; }
 };
 
 class GSettingsOutput : public ::testing::TestWithParam<GSettingsRow> {};
@@ -53,6 +54,7 @@ struct PortalRow {
     QVariant value;
     std::optional<bool> reduced;
     std::optional<DesktopColorScheme> scheme;
+    friend void PrintTo(const PortalRow& row, std::ostream* out) { *out << row.name; }
 };
 
 class PortalValue : public ::testing::TestWithParam<PortalRow> {};
@@ -114,6 +116,7 @@ TEST_F(GSettingsStandIn, AnimationsOffAsksForLessMotionAfterStartReturns) {
 struct CalmRow {
     const char* name;
     QByteArray body;  // empty: no program at all
+    friend void PrintTo(const CalmRow& row, std::ostream* out) { *out << row.name; }
 };
 
 class CalmFallback : public GSettingsStandIn, public ::testing::WithParamInterface<CalmRow> {};

@@ -65,6 +65,7 @@ TEST_F(DisplaySettingsFile, ChoicesComeBackInTheDisplayGroup) {
 struct OddFile {
     const char* name;
     const char* conf;
+    friend void PrintTo(const OddFile& row, std::ostream* out) { *out << row.name; }
 };
 
 class OddDisplayValues : public DisplaySettingsFile,

@@ -14,6 +14,9 @@ struct CatalogueRow {
     Issue issue;
     int option;
     const char* name;
+    friend void PrintTo(const CatalogueRow& row, std::ostream* out) {
+        *out << IssueIdName(row.issue);
+    }
 };
 
 const CatalogueRow kCatalogue[] = {

@@ -15,6 +15,7 @@ struct BlockCase {
     qsizetype lineCount;
     const char16_t* firstLine;
     qsizetype noBreakSpaces;
+    friend void PrintTo(const BlockCase& row, std::ostream* out) { *out << row.name; }
 };
 
 const BlockCase kBlocks[] = {

@@ -15,6 +15,9 @@ struct PointRow {
     Step step;
     int full;
     int oneSide;
+    friend void PrintTo(const PointRow& row, std::ostream* out) {
+        *out << (row.step == 99 ? std::string("PastTheEnd") : StepIdName(row.step));
+    }
 };
 
 const PointRow kPoints[] = {
@@ -61,6 +64,7 @@ struct LengthRow {
     Step step;
     SessionPace pace;
     qint32 seconds;
+    friend void PrintTo(const LengthRow& row, std::ostream* out) { *out << row.name; }
 };
 
 class StepLengthsAtAPace : public ::testing::TestWithParam<LengthRow> {};
@@ -91,6 +95,7 @@ struct PaceRow {
     std::optional<RoundKind> personalRound;
     bool personal;
     SessionPace expected;
+    friend void PrintTo(const PaceRow& row, std::ostream* out) { *out << row.name; }
 };
 
 class PaceOfASession : public ::testing::TestWithParam<PaceRow> {};

@@ -20,6 +20,7 @@ struct StepRowCase {
     bool tapping;
     qint32 length;
     Step next;
+    friend void PrintTo(const StepRowCase& row, std::ostream* out) { *out << row.name; }
 };
 
 const StepRowCase kRows[] = {

@@ -17,6 +17,7 @@ struct FieldCase {
     const char* name;
     QString value;
     QString field;
+    friend void PrintTo(const FieldCase& row, std::ostream* out) { *out << row.name; }
 };
 
 class CsvFieldRule : public ::testing::TestWithParam<FieldCase> {};

@@ -200,6 +200,7 @@ struct FaultCase {
     std::function<void(const QString& path)> prepare;
     int entriesAfter;  // in the journal file at the path afterwards, -1: not readable
     const char* told;  // a piece of the one message
+    friend void PrintTo(const FaultCase& row, std::ostream* out) { *out << row.name; }
 };
 
 class RecordingFault : public Recording, public ::testing::WithParamInterface<FaultCase> {};
@@ -296,6 +297,7 @@ struct WindowCase {
     const char* name;
     std::function<void(const QString& path)> inTheWindow;
     QList<int> laterRatingsAfter;  // of this session's entry; empty: no entry
+    friend void PrintTo(const WindowCase& row, std::ostream* out) { *out << row.name; }
 };
 
 class RecordingAroundTheWindow : public Recording,
@@ -388,6 +390,7 @@ TEST(JournalSettingTest, OffUnlessSavedOnInItsOwnGroup) {
 struct HostileSetting {
     const char* name;
     QByteArray value;  // written as it stands after "Enabled="
+    friend void PrintTo(const HostileSetting& row, std::ostream* out) { *out << row.name; }
 };
 
 class JournalSettingHostile : public ::testing::TestWithParam<HostileSetting> {};

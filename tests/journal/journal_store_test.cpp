@@ -17,6 +17,7 @@
 
 #include "fixtures/qstring_printer.h"
 #include "fixtures/qt_application.h"
+#include "fixtures/unprivileged_user.h"
 #include "journal/journal_files.h"
 #include "journal/journal_schema.h"
 
@@ -168,6 +169,7 @@ struct FolderCase {
     const char* name;
     QStringList existing;  // folders under the data folder there before, made 0755
     QStringList made;      // folders the journal makes: 0700
+    friend void PrintTo(const FolderCase& row, std::ostream* out) { *out << row.name; }
 };
 
 class JournalFolders : public Journal, public ::testing::WithParamInterface<FolderCase> {};
@@ -271,6 +273,7 @@ TEST_F(Journal, MigrationRefusesVersionsItHasNoWayFrom) {
 struct DamageCase {
     const char* name;
     std::function<void(Journal&)> damage;
+    friend void PrintTo(const DamageCase& row, std::ostream* out) { *out << row.name; }
 };
 
 class DamagedJournal : public Journal, public ::testing::WithParamInterface<DamageCase> {};
@@ -334,6 +337,7 @@ INSTANTIATE_TEST_SUITE_P(
 struct HolderCase {
     const char* name;
     std::function<std::function<void()>(const QString& path)> hold;
+    friend void PrintTo(const HolderCase& row, std::ostream* out) { *out << row.name; }
 };
 
 class DamagedJournalInUse : public Journal, public ::testing::WithParamInterface<HolderCase> {};
@@ -428,7 +432,7 @@ TEST_F(Journal, AFolderThatCannotBeMadeLeavesTheJournalUnavailable) {
 }
 
 TEST_F(Journal, AReadOnlyFolderLeavesTheJournalUnavailable) {
-    if (geteuid() == 0) GTEST_SKIP() << "the superuser writes into read-only folders";
+    MINDROVA_RUN_AS_UNPRIVILEGED_USER();
     const QString folder = dir.filePath(QStringLiteral("ro"));
     ASSERT_TRUE(QDir().mkpath(folder));
     QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);

@@ -13,6 +13,7 @@ struct RuleRow {
     qint16 first;
     qint16 chosen;
     bool due;
+    friend void PrintTo(const RuleRow& row, std::ostream* out) { *out << row.name; }
 };
 
 class GentleWordRule : public ::testing::TestWithParam<RuleRow> {};

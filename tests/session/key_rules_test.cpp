@@ -59,6 +59,9 @@ struct KeyCase {
     Mode mode;
     Step step;
     KeyDecision expected;
+    friend void PrintTo(const KeyCase& row, std::ostream* out) {
+        *out << row.key.name << "_" << ModeName(row.mode) << "_" << StepIdName(row.step);
+    }
 };
 
 std::string CaseName(const ::testing::TestParamInfo<KeyCase>& info) {
@@ -156,6 +159,7 @@ struct TypingCase {
     bool pauseAvailable;
     bool resumeAvailable;
     KeyDecision expected;
+    friend void PrintTo(const TypingCase& row, std::ostream* out) { *out << row.name; }
 };
 
 class TypingRules : public ::testing::TestWithParam<TypingCase> {};
@@ -195,6 +199,7 @@ struct MenuKeyCase {
     bool resumeAvailable;
     bool typing;
     KeyDecision expected;
+    friend void PrintTo(const MenuKeyCase& row, std::ostream* out) { *out << row.name; }
 };
 
 class MenuKeyRules : public ::testing::TestWithParam<MenuKeyCase> {};
@@ -234,6 +239,7 @@ struct FocusCase {
     int selectedSUD;
     bool previousEnabled;
     std::optional<FocusChoice> expected;
+    friend void PrintTo(const FocusCase& row, std::ostream* out) { *out << row.name; }
 };
 
 const FocusChoice kSudAt0{FocusTarget::SUDOption, 0};

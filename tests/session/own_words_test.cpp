@@ -23,6 +23,7 @@ struct WordsCase {
     const char* name;
     QString typed;
     std::optional<QString> kept;
+    friend void PrintTo(const WordsCase& row, std::ostream* out) { *out << row.name; }
 };
 
 class OwnWordsRule : public ::testing::TestWithParam<WordsCase> {};
@@ -311,6 +312,7 @@ struct LineCase {
     QList<qint16> later;
     QString firstLine;
     QString changeLine;
+    friend void PrintTo(const LineCase& row, std::ostream* out) { *out << row.name; }
 };
 
 class RatingLines : public ::testing::TestWithParam<LineCase> {};

@@ -19,6 +19,7 @@ struct LoadRow {
     QVariant round;
     int wantSeconds;
     RoundKind wantRound;
+    friend void PrintTo(const LoadRow& row, std::ostream* out) { *out << row.name; }
 };
 
 class SessionOptionsLoad : public ::testing::TestWithParam<LoadRow> {

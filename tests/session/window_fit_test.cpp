@@ -138,6 +138,7 @@ struct ClosingUp {
     std::vector<Row> rows;
     double available;
     std::vector<double> tops;
+    friend void PrintTo(const ClosingUp& row, std::ostream* out) { *out << row.name; }
 };
 
 class ClosedUp : public ::testing::TestWithParam<ClosingUp> {};
@@ -165,6 +166,7 @@ struct Fitting {
     TwipRect outer;
     TwipRect area;
     TwipRect expected;
+    friend void PrintTo(const Fitting& row, std::ostream* out) { *out << row.name; }
 };
 
 class FitInto : public ::testing::TestWithParam<Fitting> {};

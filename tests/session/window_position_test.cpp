@@ -134,6 +134,7 @@ TEST_F(WindowPositionStore, OnlyStateSavedIsNotAPosition) {
 struct BadFile {
     const char* name;
     std::string bytes;
+    friend void PrintTo(const BadFile& row, std::ostream* out) { *out << row.name; }
 };
 
 class UnusableSettings : public WindowPositionStore,
@@ -336,6 +337,7 @@ struct PlaceCase {
     QSizeF screen;
     TwipRect window;
     WindowPlacement expected;
+    friend void PrintTo(const PlaceCase& row, std::ostream* out) { *out << row.name; }
 };
 
 class PlaceWindowTable : public ::testing::TestWithParam<PlaceCase> {};
@@ -406,6 +408,7 @@ struct KeepCase {
     TwipRect placed;
     ScreenAreas areas;
     TwipRect expected;
+    friend void PrintTo(const KeepCase& row, std::ostream* out) { *out << row.name; }
 };
 
 class KeepOnAScreenTable : public ::testing::TestWithParam<KeepCase> {};

@@ -209,6 +209,7 @@ struct KeyCase {
     Qt::KeyboardModifiers modifiers;
     Focus target;
     bool closes;
+    friend void PrintTo(const KeyCase& row, std::ostream* out) { *out << row.name; }
 };
 
 class ShortcutsDialogKeys : public ShortcutsDialog,

@@ -133,6 +133,7 @@ struct AnnouncementRow {
     const char* line;  // the whole line, or its start when it ends in "..."
     RoundKind round = RoundKind::Full;
     int personalLines = 0;  // a personal session with this many lines of each kind; 0: none
+    friend void PrintTo(const AnnouncementRow& row, std::ostream* out) { *out << row.name; }
 };
 
 class AnnouncementText : public ::testing::TestWithParam<AnnouncementRow> {};

@@ -139,6 +139,7 @@ struct LookCase {
     const char* name;
     Appearance appearance;
     double leastTextContrast;
+    friend void PrintTo(const LookCase& row, std::ostream* out) { *out << row.name; }
 };
 
 class DarkLooks : public Looks, public ::testing::WithParamInterface<LookCase> {};
