@@ -14,6 +14,7 @@
 #include <unistd.h>
 #include <cstring>
 #include <functional>
+#include <ostream>
 #include <string>
 
 #include "app/ui_language.h"
@@ -46,6 +47,11 @@ const char* KindName(Kind kind) {
             return "socket";
     }
     return "?";
+}
+
+// Rows named by what stands at the path, not by the enum's bytes.
+void PrintTo(Kind kind, std::ostream* out) {
+    *out << KindName(kind);
 }
 
 bool Readable(Kind kind) {
