@@ -12,9 +12,6 @@
 namespace mindrova {
 namespace {
 
-constexpr auto kPrivateFolder =
-    QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
-
 // A descriptor that must never be closed: closing any descriptor of a file drops every POSIX
 // record lock this process holds on it, which would pull the locks from under a connection of
 // this process that still uses the file.
@@ -26,22 +23,6 @@ void KeepOpen(int fd) {
 }
 
 }  // namespace
-
-bool MakePrivateFolder(const QString& folder) {
-    const QString target = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
-    QStringList missing;
-    for (QString level = target; !QFileInfo::exists(level);) {
-        missing.prepend(level);
-        const QString parent = QFileInfo(level).absolutePath();
-        if (parent == level) break;
-        level = parent;
-    }
-    for (const QString& level : missing) {
-        // Made owner-only from the start: nobody else may even see what the folder holds.
-        if (!QDir().mkdir(level, kPrivateFolder) && !QFileInfo(level).isDir()) return false;
-    }
-    return QFileInfo(target).isDir();
-}
 
 QStringList CompanionFiles(const QString& filePath) {
     return {filePath, filePath + QStringLiteral("-wal"), filePath + QStringLiteral("-shm"),

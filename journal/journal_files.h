@@ -1,16 +1,12 @@
 #pragma once
-// The files the journal makes on disk, apart from what SQLite writes into them: its private
-// folders, the files SQLite keeps beside it, the copies kept aside when a file could not be read,
-// and a hold on a file that shows whether any connection still uses it.
+// The files the journal makes on disk, apart from what SQLite writes into them: the files SQLite
+// keeps beside it, the copies kept aside when a file could not be read, and a hold on a file that
+// shows whether any connection still uses it. (Its private folder comes from support/.)
 
 #include <QString>
 #include <QStringList>
 
 namespace mindrova {
-
-// Creates the folder and every missing level above it owner-only (0700); levels that exist are
-// left as they are. True when the folder exists afterwards.
-bool MakePrivateFolder(const QString& folder);
 
 // The file and what SQLite may make beside it: its write-ahead log and index, and the rollback
 // journal used where a write-ahead log cannot be kept.

@@ -14,6 +14,7 @@
 
 #include "journal/journal_files.h"
 #include "journal/journal_schema.h"
+#include "support/private_files.h"
 #include "support/regular_file.h"
 #include "support/trace_log.h"
 

@@ -9,8 +9,8 @@
 
 #include <algorithm>
 
-#include "journal/journal_files.h"
 #include "personal/personal_file.h"
+#include "support/private_files.h"
 
 namespace mindrova {
 namespace {

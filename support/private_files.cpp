@@ -31,7 +31,7 @@ bool WriteAll(int fd, const QByteArray& bytes) {
 
 }  // namespace
 
-bool CreatePrivateFolders(const QString& folder) {
+bool MakePrivateFolder(const QString& folder) {
     const QString target = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
     QStringList missing;
     for (QString level = target; !QFileInfo::exists(level);) {

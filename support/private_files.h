@@ -9,7 +9,7 @@ namespace mindrova {
 
 // Makes the folder and every missing level above it owner-only (0700); levels that exist keep
 // their mode. True when the folder exists afterwards.
-bool CreatePrivateFolders(const QString& folder);
+bool MakePrivateFolder(const QString& folder);
 
 // Makes a new owner-only (0600) file at path, which must not exist (a link there is not
 // followed), and writes bytes into it. False, with nothing left at path, when any of it fails.

@@ -199,7 +199,7 @@ QString Store(const Location& location, const QVariant& value, ReadsBack readsBa
     const QString target = WriteTarget(path);
     if (target.isEmpty()) return SAVE_FAILED;
     const QString folder = QFileInfo(target).absolutePath();
-    if (!CreatePrivateFolders(folder)) return SAVE_FAILED;
+    if (!MakePrivateFolder(folder)) return SAVE_FAILED;
     const QString lockPath = target + QStringLiteral(".lock");
     if (!IsRegularFileOrAbsent(lockPath)) return SAVE_FAILED;
     QLockFile lock(lockPath);
