@@ -6,6 +6,7 @@
 #include <QThread>
 #include <QVoice>
 
+#include <algorithm>
 #include <optional>
 
 namespace mindrova {
@@ -106,17 +107,21 @@ QtSpeaker::QtSpeaker(QTextToSpeech* engine, QString failure)
     : mEngine(engine), mFailure(std::move(failure)) {
     mSayGap.setSingleShot(true);
     mSayGap.setInterval(MINIMUM_SAY_GAP_MS);
-    connect(&mSayGap, &QTimer::timeout, this, [this] { SayPending(); });
+    connect(&mSayGap, &QTimer::timeout, this, [this] { Drive(); });
+    mAwaitGuard.setSingleShot(true);
+    connect(&mAwaitGuard, &QTimer::timeout, this, [this] {
+        mAwaiting.reset();
+        mPreparing = false;
+        Drive();
+    });
     if (!engine) return;
     mRate = engine->rate();
     mVolume = engine->volume();
     engine->setParent(this);
     connect(engine, &QTextToSpeech::errorOccurred, this,
             [this](QTextToSpeech::ErrorReason, const QString& text) { ReportError(text); });
-    // Some engines only change state when the audio output fails.
-    connect(engine, &QTextToSpeech::stateChanged, this, [this](QTextToSpeech::State state) {
-        if (state == QTextToSpeech::Error && mEngine) ReportError(mEngine->errorString());
-    });
+    connect(engine, &QTextToSpeech::stateChanged, this,
+            [this](QTextToSpeech::State state) { OnEngineState(state); });
 }
 
 QtSpeaker::~QtSpeaker() {
@@ -127,6 +132,11 @@ void QtSpeaker::StopOwnWork() {
     // Nothing queued for this speaker may run while it rests, nor after it is gone.
     mResting = true;
     mSayGap.stop();
+    mAwaitGuard.stop();
+    mAwaiting.reset();
+    mPreparing = false;
+    mStopWanted = false;
+    mResumeWanted = false;
     mHasPending = false;
     mPendingText.clear();
     QCoreApplication::removePostedEvents(this, QEvent::MetaCall);
@@ -175,45 +185,121 @@ void QtSpeaker::EndQuietly(QTextToSpeech& engine) {
     engine.say(QString::fromLatin1(QUIET_TEXT));
 }
 
-// Runs the engine call from the event loop, after the tick that asked for it has returned.
-void QtSpeaker::Post(std::function<void(QTextToSpeech&)> work) {
-    if (!mEngine) return;
-    QMetaObject::invokeMethod(
-        this,
-        [this, work = std::move(work)] {
-            if (mEngine && mEngine->state() != QTextToSpeech::Error) work(*mEngine);
-        },
-        Qt::QueuedConnection);
-}
-
 void QtSpeaker::Say(const QString& text) {
     mPendingText = text;
     mHasPending = true;
     mPaused = false;
-    if (!mSayGap.isActive()) {
-        QMetaObject::invokeMethod(
-            this, [this] { SayPending(); }, Qt::QueuedConnection);
+    mResumeWanted = false;
+    mStopWanted = false;
+    // From the event loop, after the tick that asked for it has returned.
+    QMetaObject::invokeMethod(
+        this, [this] { Drive(); }, Qt::QueuedConnection);
+}
+
+// Hands the engine at most one call at a time. An engine that reads on a thread of its own takes
+// each call only when it is done with the one before; a text it is still preparing holds every
+// later call back. If that text then fails, the engine tears down its audio output and runs the
+// calls held back in the middle of doing so: a pause among them crashes its audio thread. So
+// after each call nothing more is handed over until the engine has reported the state the call
+// leads to (or ENGINE_REPORT_WAIT_MS has passed); in between the speaker only notes what it is
+// asked for, keeping the latest.
+void QtSpeaker::Drive() {
+    if (mResting || mAwaiting || !mEngine || mEngine->state() == QTextToSpeech::Error) return;
+    if (SayPending()) return;
+    const QTextToSpeech::State state = mEngine->state();
+    if ((mPaused || mStopWanted) && state == QTextToSpeech::Speaking) {
+        mEngine->pause(QTextToSpeech::BoundaryHint::Immediate);
+        Send(QTextToSpeech::Paused);
+        return;
+    }
+    if (mStopWanted) {
+        // Ended once the output has come to rest after the pause.
+        if (mSayGap.isActive()) return;
+        mStopWanted = false;
+        if (state == QTextToSpeech::Paused) {
+            EndQuietly(*mEngine);
+            mSaidLength = static_cast<qsizetype>(qstrlen(QUIET_TEXT));
+            Send(QTextToSpeech::Speaking);
+        }
+        return;
+    }
+    if (mResumeWanted && !mPaused) {
+        mResumeWanted = false;
+        if (state == QTextToSpeech::Paused) {
+            mEngine->resume();
+            mSaidLength = 0;
+            Send(QTextToSpeech::Speaking);
+        }
     }
 }
 
-// From the event loop: hands the latest text to the engine unless a gap is still running.
-// say() ends whatever is being read before it starts the new text.
-void QtSpeaker::SayPending() {
-    if (!mHasPending || mSayGap.isActive() || mPaused) return;
-    if (!mEngine || mEngine->state() == QTextToSpeech::Error) return;
-    if (mEngine->state() == QTextToSpeech::Speaking) {
-        // Silence the running text first and replace it once the output has come to rest:
-        // replacing a text while its audio still plays is what some outputs do not survive.
-        mEngine->pause(QTextToSpeech::BoundaryHint::Immediate);
-        mSayGap.start(OUTPUT_SETTLE_MS);
+// Notes that a call was handed to the engine and waits for its report.
+void QtSpeaker::Send(QTextToSpeech::State expected) {
+    mAwaiting = expected;
+    mAwaitGuard.start(ENGINE_REPORT_WAIT_MS);
+}
+
+void QtSpeaker::OnEngineState(QTextToSpeech::State state) {
+    // Some engines only change state when the audio output fails.
+    if (state == QTextToSpeech::Error) {
+        mAwaiting.reset();
+        mPreparing = false;
+        mAwaitGuard.stop();
+        if (mEngine) ReportError(mEngine->errorString());
         return;
+    }
+    if (!mAwaiting) return;
+    if (mPreparing) {
+        // Still reading, and maybe still preparing; once it stopped reading it prepares nothing.
+        if (state == QTextToSpeech::Speaking) return;
+        mPreparing = false;
+        mAwaiting.reset();
+        mAwaitGuard.stop();
+        QMetaObject::invokeMethod(
+            this, [this] { Drive(); }, Qt::QueuedConnection);
+        return;
+    }
+    const bool paused = *mAwaiting == QTextToSpeech::Paused;
+    // A pause is also over when the text ended first; a text being started passes through Ready
+    // on its way to Speaking.
+    const bool taken = state == *mAwaiting || (paused && state == QTextToSpeech::Ready);
+    if (!taken) return;
+    if (state == QTextToSpeech::Speaking && mSaidLength > 0) {
+        // A text began: the engine may take the next call only once the whole text is prepared.
+        mPreparing = true;
+        mAwaitGuard.start(static_cast<int>(
+            std::min<qsizetype>(mSaidLength * PREPARE_MS_PER_CHARACTER, PREPARE_HOLD_MAX_MS)));
+        mSaidLength = 0;
+        return;
+    }
+    mAwaiting.reset();
+    mAwaitGuard.stop();
+    // Silenced: the output rests a moment before it is replaced or ended.
+    if (paused && (mHasPending || mStopWanted)) mSayGap.start(OUTPUT_SETTLE_MS);
+    QMetaObject::invokeMethod(
+        this, [this] { Drive(); }, Qt::QueuedConnection);
+}
+
+// Hands the latest text to the engine unless a gap is still running; a text being read is first
+// paused and replaced once the output has come to rest: replacing a text while its audio still
+// plays is what some outputs do not survive. True when the pending text holds the engine.
+bool QtSpeaker::SayPending() {
+    if (!mHasPending || mPaused) return false;
+    if (mSayGap.isActive()) return true;
+    if (mEngine->state() == QTextToSpeech::Speaking) {
+        mEngine->pause(QTextToSpeech::BoundaryHint::Immediate);
+        Send(QTextToSpeech::Paused);
+        return true;
     }
     mHasPending = false;
     if (mEngine->rate() != mRate) mEngine->setRate(mRate);
     if (mEngine->volume() != mVolume) mEngine->setVolume(mVolume);
     mEverSaid = true;
     mEngine->say(mPendingText);
+    mSaidLength = mPendingText.size();
+    Send(QTextToSpeech::Speaking);
     mSayGap.start(MINIMUM_SAY_GAP_MS);
+    return true;
 }
 
 void QtSpeaker::SetRate(double rate) {
@@ -223,35 +309,26 @@ void QtSpeaker::SetRate(double rate) {
 
 void QtSpeaker::Pause() {
     mPaused = true;
-    Post([](QTextToSpeech& engine) {
-        if (engine.state() == QTextToSpeech::Speaking) engine.pause();
-    });
+    mResumeWanted = false;
+    QMetaObject::invokeMethod(
+        this, [this] { Drive(); }, Qt::QueuedConnection);
 }
 
 void QtSpeaker::Resume() {
     mPaused = false;
-    if (mHasPending) {
-        QMetaObject::invokeMethod(
-            this, [this] { SayPending(); }, Qt::QueuedConnection);
-        return;
-    }
-    Post([](QTextToSpeech& engine) {
-        if (engine.state() == QTextToSpeech::Paused) engine.resume();
-    });
+    mResumeWanted = !mHasPending;
+    QMetaObject::invokeMethod(
+        this, [this] { Drive(); }, Qt::QueuedConnection);
 }
 
 void QtSpeaker::Stop() {
     mHasPending = false;
     mPendingText.clear();
+    mResumeWanted = false;
     // As when a text is replaced: silence first, end once the output has come to rest.
-    Post([this](QTextToSpeech& engine) {
-        if (engine.state() == QTextToSpeech::Speaking) {
-            engine.pause(QTextToSpeech::BoundaryHint::Immediate);
-        }
-        QTimer::singleShot(OUTPUT_SETTLE_MS, this, [this] {
-            if (mEngine && !mResting && !mHasPending && !AtRest(*mEngine)) EndQuietly(*mEngine);
-        });
-    });
+    mStopWanted = true;
+    QMetaObject::invokeMethod(
+        this, [this] { Drive(); }, Qt::QueuedConnection);
 }
 
 // An engine lists only the voices of its current locale, so a locale of the language is chosen

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QTimer>
 #include <memory>
+#include <optional>
 
 #include "session/speaker.h"
 #include "session/speech_settings.h"
@@ -28,6 +29,16 @@ inline constexpr int OUTPUT_SETTLE_MS = 150;
 // Longest wait for an engine told to stop before it is deleted anyway; the window is never held
 // longer than this and two settles.
 inline constexpr int ENGINE_STOP_WAIT_MS = 1500;
+// Longest wait for the engine to report that a call took effect (a text started, a pause held)
+// before the speaker goes on without the report.
+inline constexpr int ENGINE_REPORT_WAIT_MS = 2000;
+// How long an engine that reads on a thread of its own may still be preparing a text after it
+// began reading it, per character of the text: it turns the whole text into sound before it
+// takes the next call. Above the slowest seen on a busy machine (about 3 ms).
+inline constexpr int PREPARE_MS_PER_CHARACTER = 4;
+// The longest that hold lasts, so that turning guidance off ends even a long text soon; a text
+// that long is prepared well within it.
+inline constexpr int PREPARE_HOLD_MAX_MS = 2000;
 // Read at no volume to end a text; see QtSpeaker::EndQuietly.
 inline constexpr const char* QUIET_TEXT = "Rest.";
 
@@ -62,15 +73,26 @@ private:
     void StopOwnWork();
     void EndQuietly(QTextToSpeech& engine);
     explicit QtSpeaker(QTextToSpeech* engine, QString failure);
-    void Post(std::function<void(QTextToSpeech&)> work);
-    void SayPending();
+    // The one place that hands calls to the engine; see the comment at its definition.
+    void Drive();
+    bool SayPending();
+    void Send(QTextToSpeech::State expected);
+    void OnEngineState(QTextToSpeech::State state);
     void ReportError(const QString& reason);
 
     QPointer<QTextToSpeech> mEngine;
     QTimer mSayGap;
+    // Runs while a call handed to the engine has not yet been reported as taken; see Drive.
+    QTimer mAwaitGuard;
+    std::optional<QTextToSpeech::State> mAwaiting;
+    // The engine reads the text last handed to it and may still be preparing the rest of it.
+    bool mPreparing = false;
+    qsizetype mSaidLength = 0;
     QString mPendingText;
     bool mHasPending = false;
     bool mPaused = false;
+    bool mResumeWanted = false;
+    bool mStopWanted = false;
     double mRate = 0.0;
     double mVolume = 1.0;
     bool mResting = false;
