@@ -75,6 +75,7 @@ class Probe:
                 parts = rest.split(" ")
                 window = {"class": parts[0], "name": parts[1], "problems": [],
                           "frame": tuple(int(v) for v in parts[5:9]),
+                          "client": tuple(int(v) for v in parts[10:14]),
                           "title": " ".join(parts[15:])}
                 report["windows"].append(window)
             elif kind == "problem" and window is not None:

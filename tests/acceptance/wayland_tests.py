@@ -17,7 +17,10 @@ artifacts folder (MINDROVA_ACCEPTANCE_ARTIFACTS), failing or not.
 
 A Wayland client has no global position: the window's place on the screen is found as the part
 of the screen that changed when it appeared, and its controls from the layout probe
-(MINDROVA_LAYOUT_PROBE), which reports them relative to the window's client area there.
+(MINDROVA_LAYOUT_PROBE). The probe's places are in the toolkit's global pixels, whose origin a
+Wayland window does not know and may move while the program runs; so a control's place is taken
+relative to the main window's client area in the same report, and only from a report whose main
+window has the size seen on the screen and whose controls stand where the report before had them.
 """
 
 import os
@@ -112,6 +115,13 @@ class WaylandSession(Session):
             return os.path.exists(self.socket) and self._panel_drawn()
 
         wait_for(ready, scaled(20), "weston and its panel")
+        # Weston's X11 backend moves its own pointer by the steps the X pointer takes, kept
+        # within its output; where it started somewhere other than the X pointer (Xvfb starts it
+        # mid-screen), every later click lands that far off. Pushed into two opposite corners,
+        # the two pointers meet at the edges and agree from then on.
+        for corner in ((0, 0), (self.width - 1, self.height - 1)):
+            self.xdotool("mousemove", str(corner[0]), str(corner[1]))
+            time.sleep(scaled(0.1))
         # The pointer rests on the panel, where it hovers nothing of the program's; the keys
         # go to weston's window, which is under it.
         self.xdotool("mousemove", str(self.width // 2), "2")
@@ -228,12 +238,12 @@ class WaylandRun:
             problems.append("the window at %s is not whole on the screen under the panel %s"
                             % (box, self.desktop))
         window = report["frmMain"]
-        frame, client = window["frame"], window["client_size"]
+        frame, client = window["frame"], window["client"][2:]
         side = (frame[2] - client[0]) // 2
         self.origin = (box[0] + side * self.scale,
                        box[1] + (frame[3] - client[1] - side) * self.scale)
         for name in ("cmdNav", "lblTime_New", "cmdNavig(1)"):
-            rect = self.on_screen(report["controls"][name])
+            rect = self.on_screen(report["controls"][name], report)
             if not inside(rect, self.desktop):
                 problems.append("%s at %s is not on the screen under the panel" % (name, rect))
         print("opening: asked %s, shown at %s; frame %s, client %s, client area at %s"
@@ -252,14 +262,40 @@ class WaylandRun:
             named[w["name"]] = w
         if "frmMain" not in named:
             return None
-        # The client size is the last two numbers of the client box.
-        with open(self.probe.path, encoding="utf-8") as f:
-            for line in f:
-                if line.startswith("window ") and " frmMain " in line:
-                    parts = line.split()
-                    named["frmMain"]["client_size"] = (int(parts[13]), int(parts[14]))
         report.update(named)
         return report
+
+    def laid_out(self):
+        """A report to take the main window's controls from: written after the last input, its
+        main window at the size shown on the screen, and the main window and its controls where
+        the report just before had them. Clicks at places from a report caught in the middle
+        of a change miss what they aim at."""
+        seen = [self.probe.after(time.time() + scaled(0.35))]
+
+        def consistent():
+            report = self.probe.read()
+            last = seen[-1]
+            if report is None or report["time"] <= last["time"]:
+                return None
+            seen.append(report)
+            main, before = self._main(report), self._main(last)
+            if main is None or before is None or self.px(main["frame"][2:]) != self.box[2:]:
+                return None
+            if main["client"] != before["client"] or \
+                    self.probe._places(report) != self.probe._places(last):
+                return None
+            return report
+
+        report = wait_for(consistent, scaled(15),
+                          "a layout report that matches the window on the screen")
+        client = self._main(report)["client"]
+        if client[:2] != (0, 0):
+            print("layout: the main window's client area reported at %d,%d" % client[:2])
+        return report
+
+    @staticmethod
+    def _main(report):
+        return next((w for w in report["windows"] if w["name"] == "frmMain"), None)
 
     def _settled_box(self):
         first = changed_box(self.s.bare, self.s.x.screenshot(), top=self.s.panel)
@@ -271,10 +307,12 @@ class WaylandRun:
         """A size in the program's pixels as the screen's."""
         return tuple(v * self.scale for v in size)
 
-    def on_screen(self, rect):
+    def on_screen(self, rect, report):
+        """A place from a report on the screen, through the main window's client area there."""
         s = self.scale
-        return (self.origin[0] + rect[0] * s, self.origin[1] + rect[1] * s, rect[2] * s,
-                rect[3] * s)
+        client = self._main(report)["client"]
+        return (self.origin[0] + (rect[0] - client[0]) * s,
+                self.origin[1] + (rect[1] - client[1]) * s, rect[2] * s, rect[3] * s)
 
     def click(self, rect):
         x, y = rect[0] + rect[2] // 2, rect[1] + rect[3] // 2
@@ -304,8 +342,10 @@ class WaylandRun:
 
     def menu(self):
         """A click on the menu button opens the menu above the button."""
-        report = self.probe.settled()
-        button = self.on_screen(report["controls"]["cmdNav"])
+        report = self.laid_out()
+        button = self.on_screen(report["controls"]["cmdNav"], report)
+        print("menu: cmdNav reported at %s, the client area at %s: on the screen at %s"
+              % (report["controls"]["cmdNav"], self._main(report)["client"], button), flush=True)
         # The pointer first rests on the button, so that its hover is not taken for the menu.
         self.s.xdotool("mousemove", str(button[0] + button[2] // 2),
                        str(button[1] + button[3] // 2))
@@ -315,16 +355,22 @@ class WaylandRun:
         self.s.xdotool("click", "1")
         wait_for(lambda: self._with_window("QMenu", since=clicked), scaled(8),
                  "the menu after a click")
-        time.sleep(scaled(0.5))
-        shot = self.s.shot("03-menu")
-        # The button itself and the clock beside it may change; the menu is what is left.
-        clock = self.on_screen(report["controls"]["lblTime_New"])
-        box = changed_box(before, shot, top=self.s.panel, exclude=(button, clock))
+        menu = self._with_window("QMenu")
+        size = self.px(next(w["frame"][2:] for w in menu["windows"] if w["class"] == "QMenu"))
+        # The button itself and the clock beside it may change; the menu is what is left. A busy
+        # machine may show the menu a while after the program made it: it is judged once it shows
+        # at its whole size, or as it stands when the time is up.
+        clock = self.on_screen(report["controls"]["lblTime_New"], report)
+        deadline = time.time() + scaled(5)
+        while True:
+            time.sleep(scaled(0.5))
+            shot = self.s.shot("03-menu")
+            box = changed_box(before, shot, top=self.s.panel, exclude=(button, clock))
+            if (box is not None and box[2:] == size) or time.time() > deadline:
+                break
         if box is None:
             raise Failure("no menu to be seen after a click on its button", {"menu": shot})
         print("menu: button at %s, menu at %s" % (button, box))
-        menu = self._with_window("QMenu")
-        size = self.px(next(w["frame"][2:] for w in menu["windows"] if w["class"] == "QMenu"))
         if box[2:] != size:
             raise Failure("the menu shows %dx%d of its %dx%d: cut by the screen's edge"
                           % (box[2], box[3], size[0], size[1]), {"menu": shot})
@@ -354,13 +400,15 @@ class WaylandRun:
         made = len(self.requests().toplevels)
         kind, control = opener
         if kind == "menu":
-            rect = self._open_menu()["actions"].get(control)
+            report = self._open_menu()
+            rect = report["actions"].get(control)
         else:
-            rect = self.probe.settled()["controls"].get(control)
+            report = self.laid_out()
+            rect = report["controls"].get(control)
         if rect is None:
             raise Failure("no %s to open the %s" % (control, label))
-        # The probe reports where Qt put things: relative to the main window's client area.
-        self.click(self.on_screen(rect))
+        # The probe reports where Qt put things: taken relative to the main window's client area.
+        self.click(self.on_screen(rect, report))
         self.park_pointer()
         wait_for(lambda: self._with_window(name=name), scaled(15), "the " + label)
         toplevel = wait_for(lambda: [t for t in self.requests().toplevels[made:]
@@ -371,8 +419,8 @@ class WaylandRun:
         asked = toplevel["geometries"][-1][2:]
         # The dialog's own change, less the main window's title bar (no longer the active
         # window's) and its clock.
-        report = self.probe.read()
-        clock = self.on_screen(report["controls"]["lblTime_New"])
+        report = self.laid_out()
+        clock = self.on_screen(report["controls"]["lblTime_New"], report)
         title_bar = (self.box[0], self.box[1], self.box[2], self.origin[1] - self.box[1])
         box = changed_box(before, shot, top=self.s.panel, exclude=(clock, title_bar))
         print("%s: asked %s, changed %s" % (label, toplevel["geometries"][-1], box))
@@ -415,12 +463,16 @@ class WaylandRun:
         self.park_pointer()
 
     def _open_menu(self):
-        report = self.probe.settled()
+        report = self.laid_out()
         clicked = time.time()
-        self.click(self.on_screen(report["controls"]["cmdNav"]))
+        self.click(self.on_screen(report["controls"]["cmdNav"], report))
         wait_for(lambda: self._with_window("QMenu", since=clicked), scaled(8), "the menu")
         time.sleep(scaled(0.3))
-        return self.probe.settled()
+        # The menu's items, from a report in which the menu is open and laid out.
+        report = self.laid_out()
+        if not any(w["class"] == "QMenu" for w in report["windows"]):
+            raise Failure("the menu closed before its items could be clicked")
+        return report
 
     def exit(self):
         """Exit from the menu, by its keys: the process ends and the settings keep no place."""
