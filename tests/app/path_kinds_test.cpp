@@ -8,9 +8,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/un.h>
 #include <unistd.h>
 #include <cstring>
 #include <functional>
@@ -25,6 +23,8 @@
 #include "personal/personal_import.h"
 #include "personal/personal_store.h"
 #include "support/settings_store.h"
+
+#include "fixtures/unix_socket.h"
 
 namespace mindrova {
 namespace {
@@ -58,17 +58,7 @@ bool Readable(Kind kind) {
     return kind == Kind::Regular || kind == Kind::LinkToRegular;
 }
 
-bool MakeSocket(const QString& path) {
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    const QByteArray name = QFile::encodeName(path);
-    if (fd < 0 || size_t(name.size()) >= sizeof address.sun_path) return false;
-    std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
-    const bool bound = ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
-    ::close(fd);
-    return bound;
-}
+using mindrova::testing::MakeSocket;
 
 // Puts the kind at path; makeRegular(file) writes what the reader reads when all is well.
 void Plant(Kind kind, const QString& path, const std::function<void(const QString&)>& makeRegular) {

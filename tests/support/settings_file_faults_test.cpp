@@ -10,16 +10,16 @@
 #include <QTemporaryDir>
 
 #include <sys/mount.h>
-#include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
-#include <sys/un.h>
 #include <unistd.h>
 #include <cerrno>
 #include <cstring>
 #include <functional>
 
 #include "support/regular_file.h"
+
+#include "fixtures/unix_socket.h"
 
 namespace mindrova {
 namespace {
@@ -47,17 +47,7 @@ void WriteBytes(const QString& path, const QByteArray& bytes) {
     ASSERT_EQ(file.write(bytes), bytes.size());
 }
 
-bool MakeSocket(const QString& path) {
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    const QByteArray name = QFile::encodeName(path);
-    if (fd < 0 || size_t(name.size()) >= sizeof address.sun_path) return false;
-    std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
-    const bool bound = ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
-    ::close(fd);
-    return bound;
-}
+using mindrova::testing::MakeSocket;
 
 mode_t ModeOf(const QString& path) {
     struct stat info {};
