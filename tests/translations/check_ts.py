@@ -159,13 +159,15 @@ def self_test(lupdate):
 
 def main():
     parser = argparse.ArgumentParser()
-    parser.add_argument("--lupdate", required=True)
+    parser.add_argument("--lupdate")
     parser.add_argument("--root")
     parser.add_argument("--sources")
     parser.add_argument("--self-test", action="store_true")
     parser.add_argument("--wording", action="store_true")
     parser.add_argument("ts_files", nargs="*")
     args = parser.parse_args()
+    if not args.wording and not args.lupdate:
+        parser.error("--lupdate is needed but with --wording")
     if args.self_test:
         return self_test(args.lupdate) | wording.self_test()
     if args.wording:

@@ -18,6 +18,12 @@ entry of the session's own texts may use either form: those texts are lines the 
 first person or is told, and each must fit anyone who reads it. The session's texts are the
 entries of the translation contexts below: the phrase blocks and set-up statements, the steps'
 instructions and names, the rating lines and the spoken announcements.
+
+A text that names a button or menu item by its caption ("click the button 'Next'", "choose Save",
+"see Journal... in the menu") must name it by the caption's own translation, so that the user finds
+the words on the screen. Captions are the texts of the windows' contexts that carry a mnemonic or
+end in an ellipsis; a text names one when the caption follows a quote mark, "button ", "choose " or
+"or ", or, for a caption ending in an ellipsis, anywhere.
 """
 import os
 import re
@@ -124,6 +130,43 @@ def gendered_faults(path, gendered, entries):
     return faults
 
 
+def bare(caption):
+    """A caption as a text names it: no mnemonic, no trailing colon or ellipsis."""
+    text = plain(caption).rstrip(":")
+    for ellipsis in ("...", "\u2026"):
+        if text.endswith(ellipsis):
+            return text[:-len(ellipsis)], True
+    return text, False
+
+
+def caption_faults(path, entries):
+    captions = {}
+    for context, source, texts in entries:
+        if context.startswith("mindrova::") and ("&" in source or bare(source)[1]):
+            english, ellipsis = bare(source)
+            found = captions.setdefault(english, [ellipsis, set()])
+            found[0] = found[0] or ellipsis
+            found[1].add(bare(texts[0])[0])
+    faults = []
+    for context, source, texts in entries:
+        for english, (ellipsis, translated) in captions.items():
+            if bare(source)[0] == english:
+                continue
+            named = (r"(?:['\"\u201c\u2018]|\bbutton |\bchoose |\bor )" + re.escape(english)
+                     + r"(?!\w)")
+            if ellipsis:
+                named += "|" + r"(?<!\w)" + re.escape(english) + r"(?:\.\.\.|\u2026)"
+            if not re.search(named, plain(source)):
+                continue
+            for text in texts:
+                if not any(caption in plain(text) for caption in translated):
+                    faults.append("%s: [%s] %r names the caption %r, and its translation %r does "
+                                  "not name it as translated (%s)"
+                                  % (path, context, source, english, text,
+                                     " or ".join(sorted(translated))))
+    return faults
+
+
 def check(path):
     """The faults in the words of one mindrova_<lang>.ts."""
     folder, name = os.path.split(path)
@@ -131,12 +174,13 @@ def check(path):
     if language is None:
         return ["%s: not named mindrova_<language>.ts, so its lists cannot be found" % path]
     entries = messages(path)
+    faults = caption_faults(path, entries)
     glossary = os.path.join(folder, "glossary_%s.tsv" % language.group(1))
     gendered = os.path.join(folder, "gendered_%s.txt" % language.group(1))
     if not os.path.isfile(glossary):
-        faults = ["%s: no glossary %s beside it" % (path, os.path.basename(glossary))]
+        faults.append("%s: no glossary %s beside it" % (path, os.path.basename(glossary)))
     else:
-        faults = glossary_faults(path, glossary, entries)
+        faults += glossary_faults(path, glossary, entries)
     if os.path.isfile(gendered):
         faults += gendered_faults(path, gendered, entries)
     return faults
@@ -148,8 +192,13 @@ SOUND_MESSAGES = {
               ("Continue tapping.", "Sigue dando golpecitos."),
               ("Take as much space as you can.", "Ocupa todo el sitio que puedas."),
               ("Press space.", "Pulsa Espacio."),
-              ("Tired", "Con cansancio")],
+              ("Tired", "Con cansancio"),
+              ("Click button Next when you are ready.",
+               "Haz clic en «Siguiente» cuando quieras."),
+              ("Then see Journal... in the menu.", "Luego consulta «Diario...» en el menú.")],
     "mindrova::frmMain": [("&Pause tapping", "&Pausar el golpeteo"),
+                          ("&Next", "&Siguiente"),
+                          ("Journal...", "Diario..."),
                           ("Tired", "Cansado")],
     "Phrases": [("I am so tired.", "Me siento sin fuerzas.")],
 }
@@ -221,6 +270,17 @@ SELF_TEST_ROWS = {
     "a gendered form in an instruction": (
         replaced("Steps", "Tired", "Cansado"), SOUND_GLOSSARY, SOUND_GENDERED,
         "only fits one gender"),
+    "a button named otherwise than its caption": (
+        replaced("Steps", "Click button Next when you are ready.",
+                 "Haz clic en «Continuar» cuando quieras."), SOUND_GLOSSARY, SOUND_GENDERED,
+        "names the caption 'Next'"),
+    "a menu item named otherwise than its caption": (
+        replaced("Steps", "Then see Journal... in the menu.",
+                 "Luego consulta «Registro» en el menú."),
+        SOUND_GLOSSARY, SOUND_GENDERED, "names the caption 'Journal'"),
+    "a caption translated anew, its mention left behind": (
+        replaced("mindrova::frmMain", "&Next", "&Continuar"), SOUND_GLOSSARY, SOUND_GENDERED,
+        "names the caption 'Next'"),
     "a gendered line without its pair": (
         SOUND_MESSAGES, SOUND_GLOSSARY, SOUND_GENDERED + "harto\n", "masculine<TAB>feminine"),
 }
