@@ -514,7 +514,7 @@
     </message>
     <message>
         <source>This habit feels stronger than my will.</source>
-        <translation>Diese Gewohnheit scheint stärker als mein Wille.</translation>
+        <translation>Diese Gewohnheit scheint stärker zu sein als mein Wille.</translation>
     </message>
     <message>
         <source>Pain is the source of my addiction; I release this pain now.</source>
@@ -598,7 +598,7 @@
     </message>
     <message>
         <source>I keep waiting for something bad to happen.</source>
-        <translation>Ich warte ständig auf etwas Schlimmes.</translation>
+        <translation>Ich warte ständig darauf, dass etwas Schlimmes passiert.</translation>
     </message>
     <message>
         <source>My mind jumps from one worry to the next.</source>
@@ -702,7 +702,7 @@
     </message>
     <message>
         <source>My thoughts slow down and become clear.</source>
-        <translation>Meine Gedanken werden langsamer und klar.</translation>
+        <translation>Meine Gedanken werden langsamer und klarer.</translation>
     </message>
     <message>
         <source>Peace and calm are growing inside me.</source>
@@ -762,7 +762,7 @@
     </message>
     <message>
         <source>The days drag on and all look the same.</source>
-        <translation>Die Tage ziehen sich und gleichen einander.</translation>
+        <translation>Die Tage ziehen sich hin, einer wie der andere.</translation>
     </message>
     <message>
         <source>I can&apos;t see a way out of this darkness.</source>
@@ -838,7 +838,7 @@
     </message>
     <message>
         <source>I cannot relax beause of this terrible headache.</source>
-        <translation>Vor lauter Kopfschmerzen kann ich nicht entspannen.</translation>
+        <translation>Vor lauter Kopfschmerzen kann ich mich nicht entspannen.</translation>
     </message>
     <message>
         <source>My head is pounding.</source>
@@ -1362,11 +1362,11 @@
     </message>
     <message>
         <source>I&apos;m afraid people will find out who I really am.</source>
-        <translation>Ich fürchte, andere merken, wer ich wirklich bin.</translation>
+        <translation>Ich habe Angst, dass andere merken, wer ich wirklich bin.</translation>
     </message>
     <message>
         <source>I put everyone else&apos;s needs before mine.</source>
-        <translation>Ich stelle die Bedürfnisse aller über meine.</translation>
+        <translation>Ich stelle die Bedürfnisse der anderen über meine eigenen.</translation>
     </message>
     <message>
         <source>I can&apos;t say no.</source>
@@ -1390,7 +1390,7 @@
     </message>
     <message>
         <source>I need others&apos; approval to feel okay.</source>
-        <translation>Ich brauche Zustimmung, um mich gut zu fühlen.</translation>
+        <translation>Ich brauche die Zustimmung anderer, um mich gut zu fühlen.</translation>
     </message>
     <message>
         <source>I don&apos;t trust my own decisions.</source>
@@ -1422,7 +1422,7 @@
     </message>
     <message>
         <source>I accept compliments with a simple thank you.</source>
-        <translation>Ich nehme Komplimente mit einem einfachen Danke an.</translation>
+        <translation>Ich nehme Komplimente mit einem einfachen „Danke“ an.</translation>
     </message>
     <message>
         <source>I can disagree with someone and still feel secure.</source>
@@ -1530,7 +1530,7 @@
     </message>
     <message>
         <source>I&apos;m afraid I will never be free of it.</source>
-        <translation>Ich fürchte, ich werde sie nie los.</translation>
+        <translation>Ich habe Angst, sie nie loszuwerden.</translation>
     </message>
     <message>
         <source>This guilt keeps me from moving on.</source>
@@ -1658,7 +1658,7 @@
     </message>
     <message>
         <source>I feel stuck with these painful memories...</source>
-        <translation>Ich hänge fest in diesen Erinnerungen ...</translation>
+        <translation>Ich stecke in diesen schmerzhaften Erinnerungen fest ...</translation>
     </message>
     <message>
         <source>I feel so powerless, anxious and vulnerable</source>
@@ -1666,7 +1666,7 @@
     </message>
     <message>
         <source>It&apos;s so numb. I feel disconnected from myself.</source>
-        <translation>Alles ist taub. Ich bin von mir abgeschnitten.</translation>
+        <translation>Alles fühlt sich taub an. Ich bin von mir abgeschnitten.</translation>
     </message>
     <message>
         <source>I release the past and all these bad feelings.</source>
@@ -1710,7 +1710,7 @@
     </message>
     <message>
         <source>My worries don&apos;t define me... I love and I&apos;m loved..</source>
-        <translation>Meine Sorgen sind nicht ich ... Ich liebe und werde geliebt ...</translation>
+        <translation>Meine Sorgen machen mich nicht aus ... Ich liebe und werde geliebt ...</translation>
     </message>
     <message>
         <source>I accept myself the way I am.</source>

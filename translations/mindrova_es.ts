@@ -570,7 +570,7 @@
     </message>
     <message>
         <source>I am learning to live without leaning on it.</source>
-        <translation>Aprendo a vivir sin apoyarme en ello.</translation>
+        <translation>Aprendo a vivir sin apoyarme en eso.</translation>
     </message>
     <message>
         <source>I trust that I can get through this day.</source>
@@ -1130,7 +1130,7 @@
     </message>
     <message>
         <source>I&apos;d rather stay silent than speak up.</source>
-        <translation>Prefiero callar antes que hablar.</translation>
+        <translation>Prefiero callarme antes que alzar la voz.</translation>
     </message>
     <message>
         <source>I think I am not good enough to speak in public.</source>
@@ -1206,7 +1206,7 @@
     </message>
     <message>
         <source>I accept a little nervousness as natural.</source>
-        <translation>Acepto un poco de nervios como algo natural.</translation>
+        <translation>Acepto que un poco de nervios es natural.</translation>
     </message>
     <message>
         <source>I enjoy connecting with people through my words.</source>
@@ -1278,7 +1278,7 @@
     </message>
     <message>
         <source>I can&apos;t let this go.</source>
-        <translation>No puedo dejarlo pasar.</translation>
+        <translation>No puedo soltarlo.</translation>
     </message>
     <message>
         <source>My mind is clear and open.</source>
@@ -1290,7 +1290,7 @@
     </message>
     <message>
         <source>I let the heat in my body cool down.</source>
-        <translation>Dejo que el calor de mi cuerpo se enfríe.</translation>
+        <translation>Dejo que el calor de mi cuerpo se disipe.</translation>
     </message>
     <message>
         <source>I unclench my fists and relax my jaw.</source>
@@ -1422,7 +1422,7 @@
     </message>
     <message>
         <source>I accept compliments with a simple thank you.</source>
-        <translation>Acepto los cumplidos con un simple gracias.</translation>
+        <translation>Acepto los cumplidos con un simple «gracias».</translation>
     </message>
     <message>
         <source>I can disagree with someone and still feel secure.</source>
@@ -1518,7 +1518,7 @@
     </message>
     <message>
         <source>I feel like a bad person.</source>
-        <translation>Me siento mala persona.</translation>
+        <translation>Me siento una mala persona.</translation>
     </message>
     <message>
         <source>I don&apos;t deserve to feel good.</source>
@@ -1566,7 +1566,7 @@
     </message>
     <message>
         <source>I release the weight from my chest.</source>
-        <translation>Libero el peso de mi pecho.</translation>
+        <translation>Me quito el peso del pecho.</translation>
     </message>
     <message>
         <source>My mistake does not define who I am.</source>
@@ -1678,7 +1678,7 @@
     </message>
     <message>
         <source>I have the strength to heal my body and mind.</source>
-        <translation>Tengo la fuerza para sanar cuerpo y mente.</translation>
+        <translation>Tengo fuerza para sanar mi cuerpo y mi mente.</translation>
     </message>
     <message>
         <source>I feel that I&apos;m at home... I&apos;m safe.</source>
