@@ -2037,7 +2037,7 @@
     </message>
     <message>
         <source>Imagine energy flowing between your heart and your dan tien. As you breathe in, the energy goes up to your heart. As you breath out, the energy goes down to your dan tien.</source>
-        <translation>Imagina la energía fluyendo entre tu corazón y tu dan tien. Al inhalar, la energía sube al corazón. Al exhalar, baja a tu dan tien.</translation>
+        <translation>Imagina cómo fluye la energía entre tu corazón y tu dan tien. Al inhalar, la energía sube al corazón. Al exhalar, baja a tu dan tien.</translation>
     </message>
     <message>
         <source>Send your love to the outside world, to everyone and everything.</source>
