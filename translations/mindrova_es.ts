@@ -1154,7 +1154,7 @@
     </message>
     <message>
         <source>Meaning what I say is at the heart of my presentation.</source>
-        <translation>Creer en lo que digo es lo esencial de mi charla.</translation>
+        <translation>Creer en lo que digo es lo esencial de mi presentación.</translation>
     </message>
     <message>
         <source>I have something worth sharing.</source>
@@ -1905,7 +1905,7 @@
     </message>
     <message>
         <source>Expand your body - put your chest forward, head up, your feet shoulder-width apart. Keep your whole spine straight. Place your tongue against the roof of your mouth. Take as much space as you can. You have right to be here. You are in charge.</source>
-        <translation>Abre tu cuerpo: el pecho hacia delante, la cabeza alta, los pies separados a la anchura de los hombros. Mantén toda la columna recta. Apoya la lengua en el paladar. Ocupa todo el espacio que puedas. Tienes derecho a estar aquí. Tú decides.</translation>
+        <translation>Abre tu cuerpo: el pecho hacia adelante, la cabeza alta, los pies separados a la anchura de los hombros. Mantén toda la columna recta. Apoya la lengua en el paladar. Ocupa todo el espacio que puedas. Tienes derecho a estar aquí. Tú decides.</translation>
     </message>
     <message>
         <source>There is no right or wrong way of working towards achiving emotional freedom, there is only your way. You are on the right path as long as you feel the emotions you want to clear. With time you will clear your negative emotions and you&apos;ll achieve calmness and peace of mind.</source>
@@ -1981,7 +1981,7 @@
     </message>
     <message>
         <source>Watch it through the lenses of a camera. Camera doesn&apos;t judge or assign emotions.</source>
-        <translation>Mírala a través del objetivo de una cámara. Una cámara no juzga ni añade emociones.</translation>
+        <translation>Mírala a través de la lente de una cámara. Una cámara no juzga ni añade emociones.</translation>
     </message>
     <message>
         <source>Observe as this would happen to someone else. You can modify the situation - you can bring other people or beings, real of imaginary. You are in control. You can change your behavior but you cannot change behavior of people who caused harm to you.</source>
@@ -2013,11 +2013,11 @@
     </message>
     <message>
         <source>Sometimes (though very rarely) it happens that the level of the stress increases.</source>
-        <translation>A veces (aunque muy pocas) el nivel de estrés aumenta.</translation>
+        <translation>A veces (aunque es muy raro) el nivel de estrés aumenta.</translation>
     </message>
     <message>
         <source>If that&apos;s the case, stop working on that issue and try to clear some other, less intense issue. Come back to the original issue after the lighter issues are cleared.</source>
-        <translation>En ese caso, deja ese tema y prueba a liberar otro menos intenso. Vuelve al tema original cuando hayas liberado los más ligeros.</translation>
+        <translation>En ese caso, deja ese tema e intenta liberar otro menos intenso. Vuelve al tema original cuando hayas liberado los más ligeros.</translation>
     </message>
     <message>
         <source>To stop the session plese click the button &apos;Finish.</source>
@@ -2061,7 +2061,7 @@
     </message>
     <message>
         <source>The best way is to &apos;poke&apos; oneselves to feel related experience and sensations.</source>
-        <translation>Lo mejor es «pincharte» un poco para sentir las vivencias y sensaciones relacionadas.</translation>
+        <translation>Lo mejor es darte un pequeño «empujón» para sentir las vivencias y sensaciones relacionadas.</translation>
     </message>
     <message>
         <source>(By putting yourself in the frightening situation without any negative consequences, your subonsciousness learns that anxiety isn’t appropriate.)</source>
@@ -2292,7 +2292,7 @@
     </message>
     <message>
         <source>Uh Oh... an error occurred in %1</source>
-        <translation>Vaya... se ha producido un error en %1</translation>
+        <translation>Uy... se ha producido un error en %1</translation>
     </message>
     <message>
         <source>%1 Problem </source>
@@ -2777,11 +2777,11 @@
     </message>
     <message>
         <source>Save &amp;elsewhere…</source>
-        <translation>Guardar en &amp;otro sitio…</translation>
+        <translation>Guardar en &amp;otro lugar…</translation>
     </message>
     <message>
         <source>“%1” could not be saved (%2). Everything you typed is still here: choose Save to try again, or Save elsewhere to keep it in another place.</source>
-        <translation>No se ha podido guardar «%1» (%2). Todo lo que has escrito sigue aquí: elige «Guardar» para intentarlo de nuevo o «Guardar en otro sitio» para conservarlo en otro lugar.</translation>
+        <translation>No se ha podido guardar «%1» (%2). Todo lo que has escrito sigue aquí: elige «Guardar» para intentarlo de nuevo o «Guardar en otro lugar» para conservarlo en otra parte.</translation>
     </message>
 </context>
 <context>
