@@ -24,6 +24,9 @@ A text that names a button or menu item by its caption ("click the button 'Next'
 the words on the screen. Captions are the texts of the windows' contexts that carry a mnemonic or
 end in an ellipsis; a text names one when the caption follows a quote mark, "button ", "choose " or
 "or ", or, for a caption ending in an ellipsis, anywhere.
+
+A caption with a mnemonic keeps one in each translation, and a text without one gains none: the
+window's Alt keys, and the shortcuts list that names them, depend on it.
 """
 import os
 import re
@@ -139,6 +142,22 @@ def bare(caption):
     return text, False
 
 
+def mnemonics(text):
+    """How many mnemonic markers a text holds ('&&' is a plain '&')."""
+    return len(re.findall(r"&(?!&)", re.sub(r"&&", "", text or "")))
+
+
+def mnemonic_faults(path, entries):
+    faults = []
+    for context, source, texts in entries:
+        wanted = min(mnemonics(source), 1)
+        for text in texts:
+            if min(mnemonics(text), 2) != wanted:
+                faults.append("%s: [%s] %r has %d mnemonic(s), its translation %r %d"
+                              % (path, context, source, wanted, text, mnemonics(text)))
+    return faults
+
+
 def caption_faults(path, entries):
     captions = {}
     for context, source, texts in entries:
@@ -174,7 +193,7 @@ def check(path):
     if language is None:
         return ["%s: not named mindrova_<language>.ts, so its lists cannot be found" % path]
     entries = messages(path)
-    faults = caption_faults(path, entries)
+    faults = caption_faults(path, entries) + mnemonic_faults(path, entries)
     glossary = os.path.join(folder, "glossary_%s.tsv" % language.group(1))
     gendered = os.path.join(folder, "gendered_%s.txt" % language.group(1))
     if not os.path.isfile(glossary):
@@ -281,6 +300,15 @@ SELF_TEST_ROWS = {
     "a caption translated anew, its mention left behind": (
         replaced("mindrova::frmMain", "&Next", "&Continuar"), SOUND_GLOSSARY, SOUND_GENDERED,
         "names the caption 'Next'"),
+    "a mnemonic dropped": (
+        replaced("mindrova::frmMain", "&Pause tapping", "Pausar el golpeteo"), SOUND_GLOSSARY,
+        SOUND_GENDERED, "mnemonic"),
+    "a mnemonic added": (
+        replaced("mindrova::frmMain", "Journal...", "&Diario..."), SOUND_GLOSSARY,
+        SOUND_GENDERED, "mnemonic"),
+    "two mnemonics in one caption": (
+        replaced("mindrova::frmMain", "&Next", "&Sig&uiente"), SOUND_GLOSSARY, SOUND_GENDERED,
+        "mnemonic"),
     "a gendered line without its pair": (
         SOUND_MESSAGES, SOUND_GLOSSARY, SOUND_GENDERED + "harto\n", "masculine<TAB>feminine"),
 }
