@@ -6,10 +6,10 @@ tapping, the set-up statement, the speech engine, the key names. For every entry
 text holds a term (whole words, any case, the mnemonic '&' left out), each translation must hold
 the glossary's translation as whole words. Where a language inflects or compounds the word, the
 note says `stem: WORD` (up to a ';' or the note's end), and the translation must then hold WORD
-anywhere (any case): "stem: golpe"
-lets "golpecitos" and "golpeteo" through, "stem: Punkt" lets "Handkantenpunkt" through. Where the
-English word means something else in one text ("Take as much space as you can"), the note names
-that text: `except "Take as much space as you can. ..."` (the whole English text, once per text).
+anywhere (any case): "stem: golpe" lets "golpecitos" and "golpeteo" through, "stem: Punkt" lets
+"Handkantenpunkt" through. Where the English word means something else in one text ("Take as much
+space as you can"), the note names that text: `except "Take as much space as you can. ..."` (the
+whole English text, once per text).
 A term listed twice is a term translated two ways; a term no English text holds is a stale row.
 
 gendered_<lang>.txt holds one pair a line, `masculine<TAB>feminine`. A pair may be several words
