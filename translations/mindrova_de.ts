@@ -470,7 +470,7 @@
     </message>
     <message>
         <source>The craving takes over and I give in again.</source>
-        <translation>Das Verlangen übernimmt, und ich gebe wieder nach.</translation>
+        <translation>Das Verlangen wird übermächtig, und ich gebe wieder nach.</translation>
     </message>
     <message>
         <source>I keep telling myself this is the last time.</source>
@@ -482,15 +482,15 @@
     </message>
     <message>
         <source>I feel restless and tense when I go without it.</source>
-        <translation>Ohne es bin ich unruhig und angespannt.</translation>
+        <translation>Ohne das bin ich unruhig und angespannt.</translation>
     </message>
     <message>
         <source>My chest tightens and my hands won&apos;t keep still.</source>
-        <translation>Meine Brust wird eng, meine Hände sind unruhig.</translation>
+        <translation>Meine Brust wird eng, meine Hände kommen nicht zur Ruhe.</translation>
     </message>
     <message>
         <source>I feel ashamed of how much it rules my days.</source>
-        <translation>Ich schäme mich, wie sehr es meine Tage bestimmt.</translation>
+        <translation>Ich schäme mich dafür, wie sehr es meine Tage bestimmt.</translation>
     </message>
     <message>
         <source>I hide it from the people who care about me.</source>
@@ -506,7 +506,7 @@
     </message>
     <message>
         <source>I&apos;m afraid of who I am without it.</source>
-        <translation>Ich habe Angst davor, wer ich ohne es bin.</translation>
+        <translation>Ich habe Angst davor, wer ich ohne das bin.</translation>
     </message>
     <message>
         <source>I feel weak and disappointed in myself.</source>
@@ -514,7 +514,7 @@
     </message>
     <message>
         <source>This habit feels stronger than my will.</source>
-        <translation>Diese Gewohnheit scheint stärker als mein Wille.</translation>
+        <translation>Diese Gewohnheit scheint stärker zu sein als mein Wille.</translation>
     </message>
     <message>
         <source>Pain is the source of my addiction; I release this pain now.</source>
@@ -522,7 +522,7 @@
     </message>
     <message>
         <source>I notice the craving and I let it pass like a wave.</source>
-        <translation>Ich bemerke das Verlangen und lasse es vorbeiziehen.</translation>
+        <translation>Ich bemerke das Verlangen und lasse es vorbeiziehen wie eine Welle.</translation>
     </message>
     <message>
         <source>I can feel an urge without acting on it.</source>
@@ -530,11 +530,11 @@
     </message>
     <message>
         <source>I breathe into the tension and let my body settle.</source>
-        <translation>Ich atme in die Spannung, mein Körper kommt zur Ruhe.</translation>
+        <translation>Ich atme in die Spannung hinein, und mein Körper kommt zur Ruhe.</translation>
     </message>
     <message>
         <source>I forgive myself for every time I gave in.</source>
-        <translation>Ich verzeihe mir jedes Nachgeben.</translation>
+        <translation>Ich verzeihe mir jedes Mal, wenn ich nachgegeben habe.</translation>
     </message>
     <message>
         <source>I am more than this habit.</source>
@@ -542,7 +542,7 @@
     </message>
     <message>
         <source>I meet my hurt with kindness instead of hiding it.</source>
-        <translation>Ich begegne meinem Schmerz mit Güte, statt ihn zu verstecken.</translation>
+        <translation>Ich begegne meinem Schmerz freundlich, statt ihn zu verstecken.</translation>
     </message>
     <message>
         <source>I choose what is good for me, one&#xa0;moment&#xa0;at a time.</source>
@@ -562,7 +562,7 @@
     </message>
     <message>
         <source>My mind can rest on other things.</source>
-        <translation>Meine Gedanken dürfen bei anderem ruhen.</translation>
+        <translation>Meine Gedanken dürfen bei anderen Dingen verweilen.</translation>
     </message>
     <message>
         <source>I am patient with myself when it is hard.</source>
@@ -594,11 +594,11 @@
     </message>
     <message>
         <source>I feel dizzy and I&apos;m afraid I will lose control.</source>
-        <translation>Mir ist schwindlig, ich fürchte den Kontrollverlust.</translation>
+        <translation>Mir ist schwindlig, und ich habe Angst, die Kontrolle zu verlieren.</translation>
     </message>
     <message>
         <source>I keep waiting for something bad to happen.</source>
-        <translation>Ich warte ständig auf etwas Schlimmes.</translation>
+        <translation>Ich warte ständig darauf, dass etwas Schlimmes passiert.</translation>
     </message>
     <message>
         <source>My mind jumps from one worry to the next.</source>
@@ -606,7 +606,7 @@
     </message>
     <message>
         <source>I sense danger everywhere, even when I am safe.</source>
-        <translation>Ich spüre überall Gefahr, selbst wenn ich sicher bin.</translation>
+        <translation>Ich spüre überall Gefahr, selbst wenn ich in Sicherheit bin.</translation>
     </message>
     <message>
         <source>I am scared of the fear itself.</source>
@@ -622,7 +622,7 @@
     </message>
     <message>
         <source>I can&apos;t sit still; I&apos;m on edge all the time.</source>
-        <translation>Ich kann nicht stillsitzen; ich bin immer angespannt.</translation>
+        <translation>Ich kann nicht stillsitzen; ich stehe ständig unter Strom.</translation>
     </message>
     <message>
         <source>I feel trapped and I want to run away.</source>
@@ -650,7 +650,7 @@
     </message>
     <message>
         <source>With every breath out my body lets go a little more.</source>
-        <translation>Mit jedem Ausatmen lässt mein Körper mehr los.</translation>
+        <translation>Mit jedem Ausatmen lässt mein Körper ein bisschen mehr los.</translation>
     </message>
     <message>
         <source>My heartbeat slows down and finds its own rhythm.</source>
@@ -662,7 +662,7 @@
     </message>
     <message>
         <source>I am safe in this moment.</source>
-        <translation>In diesem Moment bin ich sicher.</translation>
+        <translation>In diesem Moment bin ich in Sicherheit.</translation>
     </message>
     <message>
         <source>I feel my feet on the ground.</source>
@@ -686,7 +686,7 @@
     </message>
     <message>
         <source>I give my mind permission to rest.</source>
-        <translation>Ich erlaube meinem Geist, zur Ruhe zu kommen.</translation>
+        <translation>Ich erlaube meinen Gedanken, zur Ruhe zu kommen.</translation>
     </message>
     <message>
         <source>I take one small step at a time.</source>
@@ -702,7 +702,7 @@
     </message>
     <message>
         <source>My thoughts slow down and become clear.</source>
-        <translation>Meine Gedanken werden langsamer und klar.</translation>
+        <translation>Meine Gedanken werden langsamer und klarer.</translation>
     </message>
     <message>
         <source>Peace and calm are growing inside me.</source>
@@ -710,7 +710,7 @@
     </message>
     <message>
         <source>I feel awful. I don&apos;t feel safe and sound.</source>
-        <translation>Mir geht es schlecht. Ich fühle mich nicht geborgen.</translation>
+        <translation>Mir geht es richtig schlecht. Ich fühle mich nicht geborgen.</translation>
     </message>
     <message>
         <source>Everything feels heavy and grey.</source>
@@ -762,7 +762,7 @@
     </message>
     <message>
         <source>The days drag on and all look the same.</source>
-        <translation>Die Tage ziehen sich und gleichen einander.</translation>
+        <translation>Die Tage ziehen sich hin, einer wie der andere.</translation>
     </message>
     <message>
         <source>I can&apos;t see a way out of this darkness.</source>
@@ -778,15 +778,15 @@
     </message>
     <message>
         <source>I accept how I feel right now, without judging myself.</source>
-        <translation>Ich nehme an, wie ich mich fühle, ohne mich zu verurteilen.</translation>
+        <translation>Ich nehme an, wie ich mich gerade fühle, ohne mich zu verurteilen.</translation>
     </message>
     <message>
         <source>It is okay to go slowly.</source>
-        <translation>Es ist in Ordnung, langsam zu gehen.</translation>
+        <translation>Ich darf es langsam angehen.</translation>
     </message>
     <message>
         <source>I am gentle with myself today.</source>
-        <translation>Heute bin ich sanft mit mir.</translation>
+        <translation>Heute gehe ich sanft mit mir um.</translation>
     </message>
     <message>
         <source>I take one small step, and that is enough.</source>
@@ -794,11 +794,11 @@
     </message>
     <message>
         <source>I notice the small good things around me.</source>
-        <translation>Ich bemerke die kleinen guten Dinge um mich.</translation>
+        <translation>Ich bemerke die kleinen guten Dinge um mich herum.</translation>
     </message>
     <message>
         <source>I let a little light back into my life.</source>
-        <translation>Ich lasse ein wenig Licht in mein Leben.</translation>
+        <translation>Ich lasse wieder ein wenig Licht in mein Leben.</translation>
     </message>
     <message>
         <source>My feelings are real, and they can change.</source>
@@ -814,7 +814,7 @@
     </message>
     <message>
         <source>I deserve kindness, especially from myself.</source>
-        <translation>Ich verdiene Güte, besonders von mir selbst.</translation>
+        <translation>Ich verdiene Freundlichkeit, vor allem von mir selbst.</translation>
     </message>
     <message>
         <source>I am worthy of love and care.</source>
@@ -838,11 +838,11 @@
     </message>
     <message>
         <source>I cannot relax beause of this terrible headache.</source>
-        <translation>Vor lauter Kopfschmerzen kann ich nicht entspannen.</translation>
+        <translation>Vor lauter Kopfschmerzen kann ich mich nicht entspannen.</translation>
     </message>
     <message>
         <source>My head is pounding.</source>
-        <translation>Mein Kopf hämmert.</translation>
+        <translation>Es hämmert in meinem Kopf.</translation>
     </message>
     <message>
         <source>There is pressure behind my eyes.</source>
@@ -874,7 +874,7 @@
     </message>
     <message>
         <source>I&apos;m afraid it will get worse.</source>
-        <translation>Ich fürchte, es wird schlimmer.</translation>
+        <translation>Ich habe Angst, dass es schlimmer wird.</translation>
     </message>
     <message>
         <source>I feel irritable and impatient.</source>
@@ -882,15 +882,15 @@
     </message>
     <message>
         <source>I can&apos;t get anything done.</source>
-        <translation>Ich bekomme nichts erledigt.</translation>
+        <translation>Ich schaffe gar nichts.</translation>
     </message>
     <message>
         <source>I carry so much tension in my head.</source>
-        <translation>Ich trage so viel Spannung im Kopf.</translation>
+        <translation>In meinem Kopf steckt so viel Anspannung.</translation>
     </message>
     <message>
         <source>I&apos;m worried about everything I have to do.</source>
-        <translation>Ich sorge mich um alles, was ich tun muss.</translation>
+        <translation>Ich mache mir Sorgen um alles, was ich erledigen muss.</translation>
     </message>
     <message>
         <source>I just want this pain to stop.</source>
@@ -898,7 +898,7 @@
     </message>
     <message>
         <source>I&apos;m good. I&apos;m worthy. I&apos;m safe.</source>
-        <translation>Ich bin gut. Ich bin wertvoll. Ich bin sicher.</translation>
+        <translation>Ich bin gut. Ich bin wertvoll. Ich bin in Sicherheit.</translation>
     </message>
     <message>
         <source>I let my forehead soften.</source>
@@ -950,7 +950,7 @@
     </message>
     <message>
         <source>I release the worries I have been holding.</source>
-        <translation>Ich lasse die Sorgen los, die ich festhielt.</translation>
+        <translation>Ich lasse die Sorgen los, die ich festgehalten habe.</translation>
     </message>
     <message>
         <source>I am calm and patient with myself.</source>
@@ -1002,7 +1002,7 @@
     </message>
     <message>
         <source>I cannot release this.</source>
-        <translation>Ich kann das nicht lösen.</translation>
+        <translation>Ich werde das einfach nicht los.</translation>
     </message>
     <message>
         <source>How to resolve this?</source>
@@ -1010,11 +1010,11 @@
     </message>
     <message>
         <source>I don&apos;t feel safe. I keep running away from my past.</source>
-        <translation>Ich fühle mich unsicher. Ich fliehe vor meiner Vergangenheit.</translation>
+        <translation>Ich fühle mich nicht in Sicherheit. Ich laufe immer wieder vor meiner Vergangenheit davon.</translation>
     </message>
     <message>
         <source>It seems that I cannot do anything about this and it&apos;s so depressing.</source>
-        <translation>Ich kann scheinbar nichts tun, und das bedrückt mich so.</translation>
+        <translation>Anscheinend kann ich nichts dagegen tun, und das bedrückt mich so.</translation>
     </message>
     <message>
         <source>This negative memory... It hurts so much...</source>
@@ -1026,7 +1026,7 @@
     </message>
     <message>
         <source>I am emotionally detached from what happened.</source>
-        <translation>Ich habe inneren Abstand zu dem, was geschah.</translation>
+        <translation>Ich habe inneren Abstand zu dem, was passiert ist.</translation>
     </message>
     <message>
         <source>I look at this as if it happened to someone else.</source>
@@ -1046,7 +1046,7 @@
     </message>
     <message>
         <source>I finally resolved this. I am liberated.</source>
-        <translation>Endlich habe ich es gelöst. Ich bin befreit.</translation>
+        <translation>Endlich habe ich es gelöst. Ich bin frei.</translation>
     </message>
     <message>
         <source>I am calm.</source>
@@ -1094,7 +1094,7 @@
     </message>
     <message>
         <source>My mind goes blank when everyone looks at me.</source>
-        <translation>Mein Kopf ist leer, wenn alle mich ansehen.</translation>
+        <translation>Mein Kopf ist wie leergefegt, wenn alle mich ansehen.</translation>
     </message>
     <message>
         <source>My voice shakes and my mouth goes dry.</source>
@@ -1106,11 +1106,11 @@
     </message>
     <message>
         <source>My hands tremble and I don&apos;t know where to put them.</source>
-        <translation>Meine Hände zittern, ich weiß nicht wohin damit.</translation>
+        <translation>Meine Hände zittern, und ich weiß nicht, wohin damit.</translation>
     </message>
     <message>
         <source>I&apos;m afraid I&apos;ll forget what I wanted to say.</source>
-        <translation>Ich fürchte, ich vergesse, was ich sagen wollte.</translation>
+        <translation>Ich habe Angst, zu vergessen, was ich sagen wollte.</translation>
     </message>
     <message>
         <source>I&apos;m sure they will judge me.</source>
@@ -1134,7 +1134,7 @@
     </message>
     <message>
         <source>I think I am not good enough to speak in public.</source>
-        <translation>Ich bin nicht gut genug, um vor anderen zu reden.</translation>
+        <translation>Ich glaube, ich bin nicht gut genug, um vor anderen zu sprechen.</translation>
     </message>
     <message>
         <source>I&apos;m afraid of making mistakes.</source>
@@ -1154,11 +1154,11 @@
     </message>
     <message>
         <source>Meaning what I say is at the heart of my presentation.</source>
-        <translation>Ich meine, was ich sage – das trägt meinen Vortrag.</translation>
+        <translation>Dass ich meine, was ich sage, ist das Herz meines Vortrags.</translation>
     </message>
     <message>
         <source>I have something worth sharing.</source>
-        <translation>Ich habe etwas zu sagen, das es wert ist.</translation>
+        <translation>Ich habe etwas, das es wert ist, geteilt zu werden.</translation>
     </message>
     <message>
         <source>I breathe deeply before I begin.</source>
@@ -1194,7 +1194,7 @@
     </message>
     <message>
         <source>I prepare well and I trust my preparation.</source>
-        <translation>Ich bereite mich gut vor und vertraue darauf.</translation>
+        <translation>Ich bereite mich gut vor und vertraue meiner Vorbereitung.</translation>
     </message>
     <message>
         <source>My nervous energy turns into enthusiasm.</source>
@@ -1214,7 +1214,7 @@
     </message>
     <message>
         <source>I am calm and confident in front of others.</source>
-        <translation>Vor anderen bin ich ruhig und sicher.</translation>
+        <translation>Vor anderen bin ich ruhig und selbstsicher.</translation>
     </message>
     <message>
         <source>So much anger...</source>
@@ -1226,7 +1226,7 @@
     </message>
     <message>
         <source>My jaw is tight and my fists are clenched.</source>
-        <translation>Mein Kiefer ist fest, meine Fäuste sind geballt.</translation>
+        <translation>Mein Kiefer ist angespannt, meine Fäuste sind geballt.</translation>
     </message>
     <message>
         <source>My heart races and my breath gets short.</source>
@@ -1242,7 +1242,7 @@
     </message>
     <message>
         <source>I can&apos;t stop replaying what they did.</source>
-        <translation>Ich sehe immer wieder, was sie getan haben.</translation>
+        <translation>Ich muss immer wieder daran denken, was sie getan haben.</translation>
     </message>
     <message>
         <source>I feel treated unfairly.</source>
@@ -1282,7 +1282,7 @@
     </message>
     <message>
         <source>My mind is clear and open.</source>
-        <translation>Mein Geist ist klar und offen.</translation>
+        <translation>Mein Kopf ist klar und offen.</translation>
     </message>
     <message>
         <source>I take a deep breath before I respond.</source>
@@ -1302,7 +1302,7 @@
     </message>
     <message>
         <source>I listen to my anger without letting it rule me.</source>
-        <translation>Ich höre meine Wut, ohne dass sie mich beherrscht.</translation>
+        <translation>Ich höre auf meine Wut, ohne mich von ihr beherrschen zu lassen.</translation>
     </message>
     <message>
         <source>I can express my needs calmly and firmly.</source>
@@ -1346,7 +1346,7 @@
     </message>
     <message>
         <source>I am worried when someone disagrees with me.</source>
-        <translation>Widerspruch macht mir Angst.</translation>
+        <translation>Ich mache mir Sorgen, wenn jemand anderer Meinung ist als ich.</translation>
     </message>
     <message>
         <source>I feel I&apos;m not good enough.</source>
@@ -1362,11 +1362,11 @@
     </message>
     <message>
         <source>I&apos;m afraid people will find out who I really am.</source>
-        <translation>Ich fürchte, andere merken, wer ich wirklich bin.</translation>
+        <translation>Ich habe Angst, dass andere merken, wer ich wirklich bin.</translation>
     </message>
     <message>
         <source>I put everyone else&apos;s needs before mine.</source>
-        <translation>Ich stelle die Bedürfnisse aller über meine.</translation>
+        <translation>Ich stelle die Bedürfnisse der anderen über meine eigenen.</translation>
     </message>
     <message>
         <source>I can&apos;t say no.</source>
@@ -1390,7 +1390,7 @@
     </message>
     <message>
         <source>I need others&apos; approval to feel okay.</source>
-        <translation>Ich brauche Zustimmung, um mich gut zu fühlen.</translation>
+        <translation>Ich brauche die Zustimmung anderer, um mich gut zu fühlen.</translation>
     </message>
     <message>
         <source>I don&apos;t trust my own decisions.</source>
@@ -1418,11 +1418,11 @@
     </message>
     <message>
         <source>My worth does not depend on anyone&apos;s approval.</source>
-        <translation>Mein Wert hängt von niemandes Zustimmung ab.</translation>
+        <translation>Mein Wert hängt nicht davon ab, ob andere mir zustimmen.</translation>
     </message>
     <message>
         <source>I accept compliments with a simple thank you.</source>
-        <translation>Ich nehme Komplimente mit einem einfachen Danke an.</translation>
+        <translation>Ich nehme Komplimente mit einem einfachen „Danke“ an.</translation>
     </message>
     <message>
         <source>I can disagree with someone and still feel secure.</source>
@@ -1478,7 +1478,7 @@
     </message>
     <message>
         <source>I keep thinking about what I did.</source>
-        <translation>Ich denke ständig an das, was ich tat.</translation>
+        <translation>Ich denke ständig an das, was ich getan habe.</translation>
     </message>
     <message>
         <source>I can&apos;t forgive myself.</source>
@@ -1498,7 +1498,7 @@
     </message>
     <message>
         <source>I hurt someone and I can&apos;t undo it.</source>
-        <translation>Ich habe jemandem wehgetan und kann es nicht ändern.</translation>
+        <translation>Ich habe jemandem wehgetan und kann es nicht ungeschehen machen.</translation>
     </message>
     <message>
         <source>I feel I deserve to suffer for this.</source>
@@ -1514,7 +1514,7 @@
     </message>
     <message>
         <source>I can&apos;t stop asking myself why I did it.</source>
-        <translation>Immer frage ich mich, warum ich es tat.</translation>
+        <translation>Ich frage mich immer wieder, warum ich es getan habe.</translation>
     </message>
     <message>
         <source>I feel like a bad person.</source>
@@ -1530,7 +1530,7 @@
     </message>
     <message>
         <source>I&apos;m afraid I will never be free of it.</source>
-        <translation>Ich fürchte, ich werde sie nie los.</translation>
+        <translation>Ich habe Angst, sie nie loszuwerden.</translation>
     </message>
     <message>
         <source>This guilt keeps me from moving on.</source>
@@ -1566,7 +1566,7 @@
     </message>
     <message>
         <source>I release the weight from my chest.</source>
-        <translation>Ich lasse das Gewicht von meiner Brust los.</translation>
+        <translation>Ich nehme mir das Gewicht von der Brust.</translation>
     </message>
     <message>
         <source>My mistake does not define who I am.</source>
@@ -1578,11 +1578,11 @@
     </message>
     <message>
         <source>I can hold my head up again.</source>
-        <translation>Ich kann meinen Kopf wieder heben.</translation>
+        <translation>Ich kann den Kopf wieder hoch tragen.</translation>
     </message>
     <message>
         <source>I treat myself the way I would treat a friend.</source>
-        <translation>Ich behandle mich wie einen guten Freund.</translation>
+        <translation>Ich behandle mich so, wie ich einen lieben Menschen behandeln würde.</translation>
     </message>
     <message>
         <source>I choose to do better from now on.</source>
@@ -1638,7 +1638,7 @@
     </message>
     <message>
         <source>It feels as if it&apos;s happening again.</source>
-        <translation>Es fühlt sich an, als passiere es wieder.</translation>
+        <translation>Es fühlt sich an, als würde es wieder passieren.</translation>
     </message>
     <message>
         <source>I feel that I have no control over my life.</source>
@@ -1658,7 +1658,7 @@
     </message>
     <message>
         <source>I feel stuck with these painful memories...</source>
-        <translation>Ich hänge fest in diesen Erinnerungen ...</translation>
+        <translation>Ich stecke in diesen schmerzhaften Erinnerungen fest ...</translation>
     </message>
     <message>
         <source>I feel so powerless, anxious and vulnerable</source>
@@ -1666,7 +1666,7 @@
     </message>
     <message>
         <source>It&apos;s so numb. I feel disconnected from myself.</source>
-        <translation>Alles ist taub. Ich bin von mir abgeschnitten.</translation>
+        <translation>Alles fühlt sich taub an. Ich bin von mir abgeschnitten.</translation>
     </message>
     <message>
         <source>I release the past and all these bad feelings.</source>
@@ -1682,7 +1682,7 @@
     </message>
     <message>
         <source>I feel that I&apos;m at home... I&apos;m safe.</source>
-        <translation>Ich fühle mich zu Hause ... Ich bin sicher.</translation>
+        <translation>Ich fühle mich zu Hause ... Ich bin in Sicherheit.</translation>
     </message>
     <message>
         <source>I am at ease with myself.</source>
@@ -1710,7 +1710,7 @@
     </message>
     <message>
         <source>My worries don&apos;t define me... I love and I&apos;m loved..</source>
-        <translation>Meine Sorgen sind nicht ich ... Ich liebe und werde geliebt ...</translation>
+        <translation>Meine Sorgen machen mich nicht aus ... Ich liebe und werde geliebt ...</translation>
     </message>
     <message>
         <source>I accept myself the way I am.</source>
@@ -1752,7 +1752,7 @@
     </message>
     <message>
         <source>We&apos;d like to fix this problem quickly, but we need your help.  Can %1 submit a bug report on your behalf to %2?  And, can you please take just a moment to jot down what steps we should take to reproduce the problem?</source>
-        <translation>Wir möchten dieses Problem schnell beheben, brauchen dafür aber deine Hilfe.  Darf %1 in deinem Namen einen Fehlerbericht an %2 senden?  Und magst du dir kurz einen Moment nehmen, um zu notieren, mit welchen Schritten wir das Problem nachstellen können?</translation>
+        <translation>Wir möchten dieses Problem schnell beheben, brauchen dafür aber deine Hilfe.  Darf %1 in deinem Namen einen Fehlerbericht an %2 senden?  Und magst du dir kurz Zeit nehmen, um zu notieren, mit welchen Schritten wir das Problem nachstellen können?</translation>
     </message>
     <message>
         <source>Your report is confidential, and only the information you see below is included in the report.</source>
@@ -1913,7 +1913,7 @@
     </message>
     <message>
         <source>Whenever you are ready, please click anywhere on the screen or press a spacebar or an Enter key to move to the next step.</source>
-        <translation>Wenn du so weit bist, klicke irgendwo auf den Bildschirm oder drücke die Leertaste oder die Eingabetaste, um zum nächsten Schritt zu gehen.</translation>
+        <translation>Wenn du so weit bist, klicke irgendwo auf den Bildschirm oder drücke die Leertaste oder die Enter-Taste, um zum nächsten Schritt zu gehen.</translation>
     </message>
     <message>
         <source>Please select an emotional issue you want to clear.</source>
@@ -1965,7 +1965,7 @@
     </message>
     <message>
         <source>Breathe slowly and gently tap the indicated points with the index finger and middle finger. Repeat (or use your own words): </source>
-        <translation>Atme langsam und klopfe mit Zeige- und Mittelfinger sanft auf die angezeigten Punkte. Sprich nach (oder mit deinen eigenen Worten): </translation>
+        <translation>Atme langsam und klopfe mit Zeige- und Mittelfinger sanft auf die angezeigten Punkte. Sprich nach (oder sag es mit deinen eigenen Worten): </translation>
     </message>
     <message>
         <source>Say &apos;Peace&apos; and take couple of deep breaths.</source>
@@ -2053,7 +2053,7 @@
     </message>
     <message>
         <source>The issue is gone. You are safe. Somebody loves you.</source>
-        <translation>Das Thema ist fort. Du bist sicher. Jemand liebt dich.</translation>
+        <translation>Das Thema ist fort. Du bist in Sicherheit. Jemand liebt dich.</translation>
     </message>
     <message>
         <source>Before working on the issue, you have first to tune in into the emotion associated with it.</source>
@@ -2069,7 +2069,7 @@
     </message>
     <message>
         <source>The program will guide you through two &apos;negative rounds&apos; of tapping before switching to positive mode, where actual treatment will take place.</source>
-        <translation>Das Programm führt dich durch zwei „negative Runden“, bevor es zu den positiven Runden wechselt, in denen die eigentliche Arbeit geschieht.</translation>
+        <translation>Das Programm führt dich durch zwei „negative Runden“ des Klopfens, bevor es zu den positiven Runden wechselt, in denen die eigentliche Arbeit geschieht.</translation>
     </message>
     <message>
         <source>Please go to the next step when you are ready.</source>
@@ -2276,7 +2276,7 @@
     </message>
     <message>
         <source>(Highly recommended.)</source>
-        <translation>(Sehr empfohlen.)</translation>
+        <translation>(Dringend empfohlen.)</translation>
     </message>
     <message>
         <source>Your email address, so we can contact you about this problem:</source>
@@ -2958,7 +2958,7 @@
     </message>
     <message>
         <source>&apos;N&apos;, left click, space, right or down arrow, enter, or page down</source>
-        <translation>„N“, Linksklick, Leertaste, Pfeil nach rechts oder unten, Eingabe oder Bild ab</translation>
+        <translation>„N“, Linksklick, Leertaste, Pfeil nach rechts oder unten, Enter oder Bild abwärts</translation>
     </message>
     <message>
         <source>Return to the previous step</source>
@@ -2966,7 +2966,7 @@
     </message>
     <message>
         <source>&apos;P&apos;, backspace, left or up arrow, or page up</source>
-        <translation>„P“, Rücktaste, Pfeil nach links oder oben oder Bild auf</translation>
+        <translation>„P“, Rücktaste, Pfeil nach links oder oben oder Bild aufwärts</translation>
     </message>
     <message>
         <source>Pause tapping</source>
@@ -3017,7 +3017,7 @@
     </message>
     <message>
         <source>Engine</source>
-        <translation>Sprachsystem</translation>
+        <translation>Sprachausgabe</translation>
     </message>
     <message>
         <source>Automatic</source>
@@ -3061,7 +3061,7 @@
     </message>
     <message>
         <source>&amp;Engine:</source>
-        <translation>&amp;Sprachsystem:</translation>
+        <translation>&amp;Sprachausgabe:</translation>
     </message>
     <message>
         <source>V&amp;oice:</source>
@@ -3085,7 +3085,7 @@
     </message>
     <message>
         <source>no speech engine started</source>
-        <translation>kein Sprachsystem wurde gestartet</translation>
+        <translation>es wurde keine Sprachausgabe gestartet</translation>
     </message>
     <message>
         <source>No voice could speak: %1</source>

@@ -159,7 +159,7 @@
     </message>
     <message>
         <source>Breath deeply and lightly tap with the index finger and middle finger a &apos;karate chop&apos; point, repeating the introduction sentence:</source>
-        <translation>Respira hondo y da golpecitos suaves con los dedos índice y corazón en el punto del canto de la mano, repitiendo la frase de preparación:</translation>
+        <translation>Respira hondo y da golpecitos suaves con los dedos índice y medio en el punto del canto de la mano, mientras repites la frase de preparación:</translation>
     </message>
     <message>
         <source>NA</source>
@@ -195,7 +195,7 @@
     </message>
     <message>
         <source>Rage or anger</source>
-        <translation>Ira o enfado</translation>
+        <translation>Ira o enojo</translation>
     </message>
     <message>
         <source>Self-esteem issues</source>
@@ -239,15 +239,15 @@
     </message>
     <message>
         <source>Your journal is off: nothing more will be written to it. Do you also want to delete the entries it keeps? This cannot be undone.</source>
-        <translation>Tu diario está desactivado: no se escribirá nada más en él. ¿Quieres borrar también las entradas que contiene? No se podrá deshacer.</translation>
+        <translation>Tu diario está desactivado: no se escribirá nada más en él. ¿Quieres eliminar también las entradas que contiene? No se podrá deshacer.</translation>
     </message>
     <message>
         <source>The copies kept aside because they could not be read are deleted with them: %1.</source>
-        <translation>Las copias apartadas porque no se podían leer se borran con ellas: %1.</translation>
+        <translation>Las copias apartadas porque no se podían leer se eliminan con ellas: %1.</translation>
     </message>
     <message>
         <source>The journal could not be deleted. You can delete the files %1* yourself.</source>
-        <translation>No se ha podido borrar el diario. Puedes borrar los archivos %1* por tu cuenta.</translation>
+        <translation>No se ha podido eliminar el diario. Puedes eliminar los archivos %1* por tu cuenta.</translation>
     </message>
 </context>
 <context>
@@ -262,7 +262,7 @@
     </message>
     <message>
         <source>&amp;Keep both</source>
-        <translation>Conservar &amp;ambas versiones</translation>
+        <translation>Conservar &amp;ambas</translation>
     </message>
 </context>
 <context>
@@ -482,11 +482,11 @@
     </message>
     <message>
         <source>I feel restless and tense when I go without it.</source>
-        <translation>Sin ello me siento inquieto y tenso.</translation>
+        <translation>Sin eso siento inquietud y tensión.</translation>
     </message>
     <message>
         <source>My chest tightens and my hands won&apos;t keep still.</source>
-        <translation>Se me encoge el pecho y no paro las manos.</translation>
+        <translation>Se me aprieta el pecho y las manos no se me quedan quietas.</translation>
     </message>
     <message>
         <source>I feel ashamed of how much it rules my days.</source>
@@ -494,7 +494,7 @@
     </message>
     <message>
         <source>I hide it from the people who care about me.</source>
-        <translation>Lo escondo de quienes me quieren.</translation>
+        <translation>Se lo oculto a quienes me quieren.</translation>
     </message>
     <message>
         <source>I use it to numb what I don&apos;t want to feel.</source>
@@ -506,11 +506,11 @@
     </message>
     <message>
         <source>I&apos;m afraid of who I am without it.</source>
-        <translation>Me da miedo quién soy sin ello.</translation>
+        <translation>Me da miedo quién sería sin eso.</translation>
     </message>
     <message>
         <source>I feel weak and disappointed in myself.</source>
-        <translation>Me siento débil y decepcionado conmigo.</translation>
+        <translation>Me siento débil y me decepciono.</translation>
     </message>
     <message>
         <source>This habit feels stronger than my will.</source>
@@ -530,11 +530,11 @@
     </message>
     <message>
         <source>I breathe into the tension and let my body settle.</source>
-        <translation>Respiro en la tensión y mi cuerpo se calma.</translation>
+        <translation>Llevo el aire hacia la tensión y mi cuerpo se calma.</translation>
     </message>
     <message>
         <source>I forgive myself for every time I gave in.</source>
-        <translation>Me perdono cada vez que cedí.</translation>
+        <translation>Me perdono todas las veces que cedí.</translation>
     </message>
     <message>
         <source>I am more than this habit.</source>
@@ -570,11 +570,11 @@
     </message>
     <message>
         <source>I am learning to live without leaning on it.</source>
-        <translation>Aprendo a vivir sin apoyarme en ello.</translation>
+        <translation>Aprendo a vivir sin apoyarme en eso.</translation>
     </message>
     <message>
         <source>I trust that I can get through this day.</source>
-        <translation>Confío en que puedo superar este día.</translation>
+        <translation>Confío en que podré con este día.</translation>
     </message>
     <message>
         <source>I deserve a free and peaceful life.</source>
@@ -594,11 +594,11 @@
     </message>
     <message>
         <source>I feel dizzy and I&apos;m afraid I will lose control.</source>
-        <translation>Me mareo y temo perder el control.</translation>
+        <translation>Me mareo y tengo miedo de perder el control.</translation>
     </message>
     <message>
         <source>I keep waiting for something bad to happen.</source>
-        <translation>Siempre espero que pase algo malo.</translation>
+        <translation>Vivo esperando que pase algo malo.</translation>
     </message>
     <message>
         <source>My mind jumps from one worry to the next.</source>
@@ -610,7 +610,7 @@
     </message>
     <message>
         <source>I am scared of the fear itself.</source>
-        <translation>Tengo miedo del propio miedo.</translation>
+        <translation>Tengo miedo al miedo.</translation>
     </message>
     <message>
         <source>I avoid places and people because of this panic.</source>
@@ -622,11 +622,11 @@
     </message>
     <message>
         <source>I can&apos;t sit still; I&apos;m on edge all the time.</source>
-        <translation>No puedo estarme quieto; siempre estoy en tensión.</translation>
+        <translation>No paro ni un momento; vivo con los nervios de punta.</translation>
     </message>
     <message>
         <source>I feel trapped and I want to run away.</source>
-        <translation>Me siento atrapado y quiero huir.</translation>
+        <translation>Me siento sin salida y quiero huir.</translation>
     </message>
     <message>
         <source>What if it happens again?</source>
@@ -642,11 +642,11 @@
     </message>
     <message>
         <source>I feel so tense and so alone with this.</source>
-        <translation>Me siento tan tenso y tan solo con esto.</translation>
+        <translation>Siento tanta tensión y tanta soledad con esto.</translation>
     </message>
     <message>
         <source>I breathe slowly, deeply and naturally. I remain calm.</source>
-        <translation>Respiro lenta, profunda y naturalmente. Sigo en calma.</translation>
+        <translation>Respiro despacio, hondo y con naturalidad. Mantengo la calma.</translation>
     </message>
     <message>
         <source>With every breath out my body lets go a little more.</source>
@@ -666,7 +666,7 @@
     </message>
     <message>
         <source>I feel my feet on the ground.</source>
-        <translation>Siento mis pies en el suelo.</translation>
+        <translation>Siento los pies en el suelo.</translation>
     </message>
     <message>
         <source>Feelings come and go; this one will pass too.</source>
@@ -710,11 +710,11 @@
     </message>
     <message>
         <source>I feel awful. I don&apos;t feel safe and sound.</source>
-        <translation>Me siento fatal. No me siento a salvo.</translation>
+        <translation>Me siento muy mal. No me siento a salvo.</translation>
     </message>
     <message>
         <source>Everything feels heavy and grey.</source>
-        <translation>Todo se siente pesado y gris.</translation>
+        <translation>Todo me parece pesado y gris.</translation>
     </message>
     <message>
         <source>I have no energy to get out of bed.</source>
@@ -726,11 +726,11 @@
     </message>
     <message>
         <source>I feel empty inside.</source>
-        <translation>Me siento vacío por dentro.</translation>
+        <translation>Siento un vacío por dentro.</translation>
     </message>
     <message>
         <source>My body feels tired and slow.</source>
-        <translation>Mi cuerpo está cansado y lento.</translation>
+        <translation>Siento el cuerpo pesado y sin fuerzas.</translation>
     </message>
     <message>
         <source>It&apos;s hard to think clearly or make decisions.</source>
@@ -750,15 +750,15 @@
     </message>
     <message>
         <source>I feel so alone, even with people around me.</source>
-        <translation>Me siento muy solo, incluso con gente alrededor.</translation>
+        <translation>Siento mucha soledad, aunque haya gente a mi alrededor.</translation>
     </message>
     <message>
         <source>I can&apos;t remember what it felt like to be happy.</source>
-        <translation>Ya no recuerdo qué se siente al ser feliz.</translation>
+        <translation>Ya no recuerdo lo que es ser feliz.</translation>
     </message>
     <message>
         <source>I cry for no reason, or I feel nothing at all.</source>
-        <translation>Lloro sin motivo, o no siento nada.</translation>
+        <translation>Lloro sin motivo o no siento nada.</translation>
     </message>
     <message>
         <source>The days drag on and all look the same.</source>
@@ -770,7 +770,7 @@
     </message>
     <message>
         <source>I&apos;m tired of feeling this way.</source>
-        <translation>Estoy cansado de sentirme así.</translation>
+        <translation>Me cansa sentirme así.</translation>
     </message>
     <message>
         <source>I love myself for who I am. I love myself unconditionally.</source>
@@ -786,11 +786,11 @@
     </message>
     <message>
         <source>I am gentle with myself today.</source>
-        <translation>Hoy soy amable conmigo.</translation>
+        <translation>Hoy me trato con suavidad.</translation>
     </message>
     <message>
         <source>I take one small step, and that is enough.</source>
-        <translation>Doy un pequeño paso, y es suficiente.</translation>
+        <translation>Doy un pequeño paso, y con eso basta.</translation>
     </message>
     <message>
         <source>I notice the small good things around me.</source>
@@ -810,7 +810,7 @@
     </message>
     <message>
         <source>I reach out to people who care about me.</source>
-        <translation>Busco a las personas que me quieren.</translation>
+        <translation>Me acerco a las personas que me quieren.</translation>
     </message>
     <message>
         <source>I deserve kindness, especially from myself.</source>
@@ -822,7 +822,7 @@
     </message>
     <message>
         <source>I breathe in hope and breathe out heaviness.</source>
-        <translation>Inspiro esperanza y espiro pesadez.</translation>
+        <translation>Inhalo esperanza y exhalo pesadez.</translation>
     </message>
     <message>
         <source>I am more than this feeling.</source>
@@ -838,11 +838,11 @@
     </message>
     <message>
         <source>I cannot relax beause of this terrible headache.</source>
-        <translation>No puedo relajarme por este terrible dolor de cabeza.</translation>
+        <translation>Este dolor de cabeza tan fuerte no me deja relajarme.</translation>
     </message>
     <message>
         <source>My head is pounding.</source>
-        <translation>Me late la cabeza.</translation>
+        <translation>Me martillea la cabeza.</translation>
     </message>
     <message>
         <source>There is pressure behind my eyes.</source>
@@ -854,7 +854,7 @@
     </message>
     <message>
         <source>My neck and shoulders are stiff and tight.</source>
-        <translation>El cuello y los hombros están rígidos y tensos.</translation>
+        <translation>Tengo el cuello y los hombros rígidos y tensos.</translation>
     </message>
     <message>
         <source>My jaw is clenched.</source>
@@ -870,11 +870,11 @@
     </message>
     <message>
         <source>I&apos;m tired of this pain coming back.</source>
-        <translation>Estoy harto de que este dolor vuelva.</translation>
+        <translation>Me agota que este dolor vuelva una y otra vez.</translation>
     </message>
     <message>
         <source>I&apos;m afraid it will get worse.</source>
-        <translation>Temo que empeore.</translation>
+        <translation>Tengo miedo de que empeore.</translation>
     </message>
     <message>
         <source>I feel irritable and impatient.</source>
@@ -886,7 +886,7 @@
     </message>
     <message>
         <source>I carry so much tension in my head.</source>
-        <translation>Llevo tanta tensión en la cabeza.</translation>
+        <translation>Acumulo tanta tensión en la cabeza.</translation>
     </message>
     <message>
         <source>I&apos;m worried about everything I have to do.</source>
@@ -898,11 +898,11 @@
     </message>
     <message>
         <source>I&apos;m good. I&apos;m worthy. I&apos;m safe.</source>
-        <translation>Estoy bien. Valgo. Estoy a salvo.</translation>
+        <translation>Estoy bien. Valgo mucho. Estoy a salvo.</translation>
     </message>
     <message>
         <source>I let my forehead soften.</source>
-        <translation>Dejo que mi frente se suavice.</translation>
+        <translation>Dejo que se me relaje la frente.</translation>
     </message>
     <message>
         <source>I relax the muscles around my eyes.</source>
@@ -946,7 +946,7 @@
     </message>
     <message>
         <source>My breath flows gently through my whole body.</source>
-        <translation>Mi respiración fluye suave por todo mi cuerpo.</translation>
+        <translation>Mi respiración fluye suave por todo el cuerpo.</translation>
     </message>
     <message>
         <source>I release the worries I have been holding.</source>
@@ -958,7 +958,7 @@
     </message>
     <message>
         <source>I feel lighter and more at ease.</source>
-        <translation>Me siento más ligero y tranquilo.</translation>
+        <translation>Siento más ligereza y más calma.</translation>
     </message>
     <message>
         <source>I cannot deal with my past...</source>
@@ -1002,7 +1002,7 @@
     </message>
     <message>
         <source>I cannot release this.</source>
-        <translation>No puedo liberar esto.</translation>
+        <translation>No logro liberarme de esto.</translation>
     </message>
     <message>
         <source>How to resolve this?</source>
@@ -1034,7 +1034,7 @@
     </message>
     <message>
         <source>I am strong enough to deal with this negative memory.</source>
-        <translation>Soy lo bastante fuerte para este recuerdo.</translation>
+        <translation>Tengo fuerza suficiente para afrontar este recuerdo.</translation>
     </message>
     <message>
         <source>I make peace with my past.</source>
@@ -1086,11 +1086,11 @@
     </message>
     <message>
         <source>I am so proud of myself.</source>
-        <translation>Estoy muy orgulloso de mí.</translation>
+        <translation>Siento orgullo de mí.</translation>
     </message>
     <message>
         <source>I freeze in front of the audience.</source>
-        <translation>Me quedo paralizado ante el público.</translation>
+        <translation>Ante el público me bloqueo.</translation>
     </message>
     <message>
         <source>My mind goes blank when everyone looks at me.</source>
@@ -1102,7 +1102,7 @@
     </message>
     <message>
         <source>My heart pounds and my face turns red.</source>
-        <translation>El corazón me late fuerte y me pongo rojo.</translation>
+        <translation>El corazón me late fuerte y me sonrojo.</translation>
     </message>
     <message>
         <source>My hands tremble and I don&apos;t know where to put them.</source>
@@ -1110,11 +1110,11 @@
     </message>
     <message>
         <source>I&apos;m afraid I&apos;ll forget what I wanted to say.</source>
-        <translation>Temo olvidar lo que quería decir.</translation>
+        <translation>Tengo miedo de olvidar lo que quiero decir.</translation>
     </message>
     <message>
         <source>I&apos;m sure they will judge me.</source>
-        <translation>Estoy seguro de que me juzgarán.</translation>
+        <translation>Seguro que me van a juzgar.</translation>
     </message>
     <message>
         <source>I&apos;m afraid of looking foolish.</source>
@@ -1122,15 +1122,15 @@
     </message>
     <message>
         <source>I dread speaking for days beforehand.</source>
-        <translation>Días antes ya temo tener que hablar.</translation>
+        <translation>Desde días antes me angustia tener que hablar.</translation>
     </message>
     <message>
         <source>I feel like everyone can see how nervous I am.</source>
-        <translation>Siento que todos ven lo nervioso que estoy.</translation>
+        <translation>Siento que todos notan mis nervios.</translation>
     </message>
     <message>
         <source>I&apos;d rather stay silent than speak up.</source>
-        <translation>Prefiero callar antes que hablar.</translation>
+        <translation>Prefiero callarme antes que alzar la voz.</translation>
     </message>
     <message>
         <source>I think I am not good enough to speak in public.</source>
@@ -1146,7 +1146,7 @@
     </message>
     <message>
         <source>I feel exposed and vulnerable in front of people.</source>
-        <translation>Ante la gente me siento expuesto y vulnerable.</translation>
+        <translation>Frente a la gente me siento vulnerable y sin defensas.</translation>
     </message>
     <message>
         <source>This fear holds me back at work and in life.</source>
@@ -1154,7 +1154,7 @@
     </message>
     <message>
         <source>Meaning what I say is at the heart of my presentation.</source>
-        <translation>Decir lo que siento es el corazón de mi charla.</translation>
+        <translation>Creer en lo que digo es lo esencial de mi presentación.</translation>
     </message>
     <message>
         <source>I have something worth sharing.</source>
@@ -1166,7 +1166,7 @@
     </message>
     <message>
         <source>My feet are firmly on the ground.</source>
-        <translation>Mis pies están firmes en el suelo.</translation>
+        <translation>Tengo los pies firmes en el suelo.</translation>
     </message>
     <message>
         <source>I speak slowly and clearly.</source>
@@ -1202,19 +1202,19 @@
     </message>
     <message>
         <source>I am myself when I speak.</source>
-        <translation>Cuando hablo, soy yo mismo.</translation>
+        <translation>Cuando hablo, me muestro como soy.</translation>
     </message>
     <message>
         <source>I accept a little nervousness as natural.</source>
-        <translation>Acepto un poco de nervios como algo natural.</translation>
+        <translation>Acepto que un poco de nervios es natural.</translation>
     </message>
     <message>
         <source>I enjoy connecting with people through my words.</source>
-        <translation>Disfruto conectar con la gente al hablar.</translation>
+        <translation>Disfruto de conectar con la gente a través de mis palabras.</translation>
     </message>
     <message>
         <source>I am calm and confident in front of others.</source>
-        <translation>Ante los demás me siento tranquilo y seguro.</translation>
+        <translation>Ante los demás siento calma y confianza.</translation>
     </message>
     <message>
         <source>So much anger...</source>
@@ -1222,7 +1222,7 @@
     </message>
     <message>
         <source>I feel the heat rising in my face.</source>
-        <translation>Siento el calor subiéndome a la cara.</translation>
+        <translation>Siento que el calor me sube a la cara.</translation>
     </message>
     <message>
         <source>My jaw is tight and my fists are clenched.</source>
@@ -1258,11 +1258,11 @@
     </message>
     <message>
         <source>I&apos;m angry at them and angry at myself.</source>
-        <translation>Estoy enfadado con ellos y conmigo.</translation>
+        <translation>Siento rabia hacia ellos y hacia mí.</translation>
     </message>
     <message>
         <source>I feel hurt under all this anger.</source>
-        <translation>Bajo toda esta ira me siento herido.</translation>
+        <translation>Bajo toda esta ira hay una herida.</translation>
     </message>
     <message>
         <source>This anger pushes away the people I love.</source>
@@ -1278,7 +1278,7 @@
     </message>
     <message>
         <source>I can&apos;t let this go.</source>
-        <translation>No puedo dejarlo pasar.</translation>
+        <translation>No puedo soltarlo.</translation>
     </message>
     <message>
         <source>My mind is clear and open.</source>
@@ -1290,7 +1290,7 @@
     </message>
     <message>
         <source>I let the heat in my body cool down.</source>
-        <translation>Dejo que el calor de mi cuerpo se enfríe.</translation>
+        <translation>Dejo que el calor de mi cuerpo se disipe.</translation>
     </message>
     <message>
         <source>I unclench my fists and relax my jaw.</source>
@@ -1338,7 +1338,7 @@
     </message>
     <message>
         <source>I feel calm, steady and in control.</source>
-        <translation>Me siento tranquilo, firme y en control.</translation>
+        <translation>Siento calma, firmeza y control.</translation>
     </message>
     <message>
         <source>I release this anger now.</source>
@@ -1350,7 +1350,7 @@
     </message>
     <message>
         <source>I feel I&apos;m not good enough.</source>
-        <translation>Siento que no soy suficiente.</translation>
+        <translation>Siento que no valgo lo suficiente.</translation>
     </message>
     <message>
         <source>I compare myself to others and always lose.</source>
@@ -1414,7 +1414,7 @@
     </message>
     <message>
         <source>I am enough just as I am.</source>
-        <translation>Soy suficiente tal como soy.</translation>
+        <translation>Valgo tal como soy.</translation>
     </message>
     <message>
         <source>My worth does not depend on anyone&apos;s approval.</source>
@@ -1422,11 +1422,11 @@
     </message>
     <message>
         <source>I accept compliments with a simple thank you.</source>
-        <translation>Acepto los cumplidos con un simple gracias.</translation>
+        <translation>Acepto los cumplidos con un simple «gracias».</translation>
     </message>
     <message>
         <source>I can disagree with someone and still feel secure.</source>
-        <translation>Puedo discrepar y seguir sintiéndome seguro.</translation>
+        <translation>Puedo discrepar y seguir confiando en mí.</translation>
     </message>
     <message>
         <source>My opinions matter.</source>
@@ -1466,7 +1466,7 @@
     </message>
     <message>
         <source>I am proud of who I am becoming.</source>
-        <translation>Estoy orgulloso de la persona en que me convierto.</translation>
+        <translation>Siento orgullo de la persona en la que me estoy convirtiendo.</translation>
     </message>
     <message>
         <source>I like and respect myself.</source>
@@ -1518,7 +1518,7 @@
     </message>
     <message>
         <source>I feel like a bad person.</source>
-        <translation>Me siento mala persona.</translation>
+        <translation>Me siento una mala persona.</translation>
     </message>
     <message>
         <source>I don&apos;t deserve to feel good.</source>
@@ -1550,7 +1550,7 @@
     </message>
     <message>
         <source>I accept that I am human and I make mistakes.</source>
-        <translation>Acepto que soy humano y me equivoco.</translation>
+        <translation>Acepto que soy un ser humano y que me equivoco.</translation>
     </message>
     <message>
         <source>I make amends where I can.</source>
@@ -1566,7 +1566,7 @@
     </message>
     <message>
         <source>I release the weight from my chest.</source>
-        <translation>Libero el peso de mi pecho.</translation>
+        <translation>Me quito el peso del pecho.</translation>
     </message>
     <message>
         <source>My mistake does not define who I am.</source>
@@ -1582,7 +1582,7 @@
     </message>
     <message>
         <source>I treat myself the way I would treat a friend.</source>
-        <translation>Me trato como trataría a un amigo.</translation>
+        <translation>Me trato como trataría a una persona querida.</translation>
     </message>
     <message>
         <source>I choose to do better from now on.</source>
@@ -1610,7 +1610,7 @@
     </message>
     <message>
         <source>It&apos;s so depressing... It is so immobilizing...</source>
-        <translation>Es tan deprimente... Me deja tan paralizado...</translation>
+        <translation>Es tan deprimente... Me paraliza tanto...</translation>
     </message>
     <message>
         <source>So many things reminds me about this ...</source>
@@ -1634,7 +1634,7 @@
     </message>
     <message>
         <source>All these memories... flashbacks... nightmares...</source>
-        <translation>Todos estos recuerdos... imágenes... pesadillas...</translation>
+        <translation>Todos estos recuerdos... escenas que vuelven... pesadillas...</translation>
     </message>
     <message>
         <source>It feels as if it&apos;s happening again.</source>
@@ -1650,7 +1650,7 @@
     </message>
     <message>
         <source>It feels so hopeless... It&apos;s so hard to sleep... It&apos;s so overwhelming...</source>
-        <translation>Es tan desesperante... Me cuesta tanto dormir... Me desborda...</translation>
+        <translation>Siento tanta desesperanza... Me cuesta tanto dormir... Me desborda...</translation>
     </message>
     <message>
         <source>It seems that there is no future for me...</source>
@@ -1658,15 +1658,15 @@
     </message>
     <message>
         <source>I feel stuck with these painful memories...</source>
-        <translation>Me siento atrapado en estos recuerdos dolorosos...</translation>
+        <translation>No logro salir de estos recuerdos dolorosos...</translation>
     </message>
     <message>
         <source>I feel so powerless, anxious and vulnerable</source>
-        <translation>Me siento tan impotente, ansioso y vulnerable.</translation>
+        <translation>Siento tanta impotencia, tanta ansiedad, tanta vulnerabilidad.</translation>
     </message>
     <message>
         <source>It&apos;s so numb. I feel disconnected from myself.</source>
-        <translation>Todo está tan adormecido. Me siento desconectado de mí.</translation>
+        <translation>Todo está tan adormecido. Siento que perdí el contacto conmigo.</translation>
     </message>
     <message>
         <source>I release the past and all these bad feelings.</source>
@@ -1678,7 +1678,7 @@
     </message>
     <message>
         <source>I have the strength to heal my body and mind.</source>
-        <translation>Tengo la fuerza para sanar cuerpo y mente.</translation>
+        <translation>Tengo fuerza para sanar mi cuerpo y mi mente.</translation>
     </message>
     <message>
         <source>I feel that I&apos;m at home... I&apos;m safe.</source>
@@ -1698,11 +1698,11 @@
     </message>
     <message>
         <source>I can cope with this and come back to my real self...</source>
-        <translation>Puedo con esto y volver a ser yo...</translation>
+        <translation>Puedo con esto y volver a ser quien soy...</translation>
     </message>
     <message>
         <source>I am connected to myself and others...</source>
-        <translation>Estoy conectado conmigo y con los demás...</translation>
+        <translation>Siento conexión conmigo y con los demás...</translation>
     </message>
     <message>
         <source>I trust my inner wisdom...</source>
@@ -1710,7 +1710,7 @@
     </message>
     <message>
         <source>My worries don&apos;t define me... I love and I&apos;m loved..</source>
-        <translation>Mis preocupaciones no me definen... Amo y soy amado...</translation>
+        <translation>Mis preocupaciones no me definen... Amo y me aman...</translation>
     </message>
     <message>
         <source>I accept myself the way I am.</source>
@@ -1817,7 +1817,7 @@
     </message>
     <message>
         <source>Karate chop - Left Hand</source>
-        <translation>Canto de la mano – mano izquierda</translation>
+        <translation>Canto de la mano izquierda</translation>
     </message>
     <message>
         <source>Right Hand</source>
@@ -1825,7 +1825,7 @@
     </message>
     <message>
         <source>Karate chop - Right Hand</source>
-        <translation>Canto de la mano – mano derecha</translation>
+        <translation>Canto de la mano derecha</translation>
     </message>
     <message>
         <source>Top Head</source>
@@ -1885,7 +1885,7 @@
     </message>
     <message>
         <source>Reasses SUD</source>
-        <translation>Volver a valorar el SUD</translation>
+        <translation>Reevaluar el SUD</translation>
     </message>
     <message>
         <source>Finish</source>
@@ -1905,7 +1905,7 @@
     </message>
     <message>
         <source>Expand your body - put your chest forward, head up, your feet shoulder-width apart. Keep your whole spine straight. Place your tongue against the roof of your mouth. Take as much space as you can. You have right to be here. You are in charge.</source>
-        <translation>Abre tu cuerpo: el pecho hacia delante, la cabeza alta, los pies separados a la anchura de los hombros. Mantén toda la columna recta. Apoya la lengua en el paladar. Ocupa todo el espacio que puedas. Tienes derecho a estar aquí. Tú decides.</translation>
+        <translation>Abre tu cuerpo: el pecho hacia adelante, la cabeza alta, los pies separados a la anchura de los hombros. Mantén toda la columna recta. Apoya la lengua en el paladar. Ocupa todo el espacio que puedas. Tienes derecho a estar aquí. Tú decides.</translation>
     </message>
     <message>
         <source>There is no right or wrong way of working towards achiving emotional freedom, there is only your way. You are on the right path as long as you feel the emotions you want to clear. With time you will clear your negative emotions and you&apos;ll achieve calmness and peace of mind.</source>
@@ -1945,11 +1945,11 @@
     </message>
     <message>
         <source>Breathe deeply and slowly - inhaling through the nose and out through the mouth. Slowly inhale, slowly exhale and stop for about three seconds.</source>
-        <translation>Respira hondo y despacio: inspira por la nariz y espira por la boca. Inspira despacio, espira despacio y haz una pausa de unos tres segundos.</translation>
+        <translation>Respira hondo y despacio: inhala por la nariz y exhala por la boca. Inhala despacio, exhala despacio y haz una pausa de unos tres segundos.</translation>
     </message>
     <message>
         <source>Gently tap your thymus with the index finger and middle finger for about half a minute. It doesn&apos;t matter which hand you use, left or right.</source>
-        <translation>Da golpecitos suaves sobre el timo con los dedos índice y corazón durante medio minuto. Da igual qué mano uses, la izquierda o la derecha.</translation>
+        <translation>Da golpecitos suaves sobre el timo con los dedos índice y medio durante medio minuto. Da igual qué mano uses, la izquierda o la derecha.</translation>
     </message>
     <message>
         <source>Thymus gland regulates human&apos;s body and is its energetic battery. It is located behind your sternum and between your lungs, about 2 inches below the collarbone.</source>
@@ -1965,7 +1965,7 @@
     </message>
     <message>
         <source>Breathe slowly and gently tap the indicated points with the index finger and middle finger. Repeat (or use your own words): </source>
-        <translation>Respira despacio y da golpecitos suaves en los puntos indicados con los dedos índice y corazón. Repite (o usa tus propias palabras): </translation>
+        <translation>Respira despacio y da golpecitos suaves en los puntos indicados con los dedos índice y medio. Repite (o usa tus propias palabras): </translation>
     </message>
     <message>
         <source>Say &apos;Peace&apos; and take couple of deep breaths.</source>
@@ -1981,7 +1981,7 @@
     </message>
     <message>
         <source>Watch it through the lenses of a camera. Camera doesn&apos;t judge or assign emotions.</source>
-        <translation>Mírala a través del objetivo de una cámara. Una cámara no juzga ni pone emociones.</translation>
+        <translation>Mírala a través de la lente de una cámara. Una cámara no juzga ni añade emociones.</translation>
     </message>
     <message>
         <source>Observe as this would happen to someone else. You can modify the situation - you can bring other people or beings, real of imaginary. You are in control. You can change your behavior but you cannot change behavior of people who caused harm to you.</source>
@@ -2005,7 +2005,7 @@
     </message>
     <message>
         <source>If it decreased but it is still &gt; 0, you may click the button &apos;Next&apos; and continue tapping till it reaches zero, or you may stop the session and continue it at other time.</source>
-        <translation>Si ha bajado pero sigue por encima de 0, puedes hacer clic en «Siguiente» y seguir hasta llegar a cero, o terminar la sesión y continuar en otro momento.</translation>
+        <translation>Si ha bajado pero sigue por encima de 0, puedes hacer clic en «Siguiente» y seguir dando golpecitos hasta llegar a cero, o terminar la sesión y continuar en otro momento.</translation>
     </message>
     <message>
         <source>If SUD = 0, either end the session or click the button &apos;Previous&apos; couple of times to go back to the beginning of the process and move on to the next issue.</source>
@@ -2013,11 +2013,11 @@
     </message>
     <message>
         <source>Sometimes (though very rarely) it happens that the level of the stress increases.</source>
-        <translation>A veces (aunque muy pocas) el nivel de estrés aumenta.</translation>
+        <translation>A veces (aunque es muy raro) el nivel de estrés aumenta.</translation>
     </message>
     <message>
         <source>If that&apos;s the case, stop working on that issue and try to clear some other, less intense issue. Come back to the original issue after the lighter issues are cleared.</source>
-        <translation>En ese caso, deja ese tema y prueba a liberar otro menos intenso. Vuelve al tema original cuando hayas liberado los más ligeros.</translation>
+        <translation>En ese caso, deja ese tema e intenta liberar otro menos intenso. Vuelve al tema original cuando hayas liberado los más ligeros.</translation>
     </message>
     <message>
         <source>To stop the session plese click the button &apos;Finish.</source>
@@ -2037,7 +2037,7 @@
     </message>
     <message>
         <source>Imagine energy flowing between your heart and your dan tien. As you breathe in, the energy goes up to your heart. As you breath out, the energy goes down to your dan tien.</source>
-        <translation>Imagina la energía fluyendo entre tu corazón y tu dan tien. Al inspirar, la energía sube al corazón. Al espirar, baja a tu dan tien.</translation>
+        <translation>Imagina cómo fluye la energía entre tu corazón y tu dan tien. Al inhalar, la energía sube al corazón. Al exhalar, baja a tu dan tien.</translation>
     </message>
     <message>
         <source>Send your love to the outside world, to everyone and everything.</source>
@@ -2061,7 +2061,7 @@
     </message>
     <message>
         <source>The best way is to &apos;poke&apos; oneselves to feel related experience and sensations.</source>
-        <translation>Lo mejor es «pincharte» un poco para sentir las vivencias y sensaciones relacionadas.</translation>
+        <translation>Lo mejor es darte un pequeño «empujón» para sentir las vivencias y sensaciones relacionadas.</translation>
     </message>
     <message>
         <source>(By putting yourself in the frightening situation without any negative consequences, your subonsciousness learns that anxiety isn’t appropriate.)</source>
@@ -2284,7 +2284,7 @@
     </message>
     <message>
         <source>&amp;Send Error Report</source>
-        <translation>&amp;Enviar el informe de error</translation>
+        <translation>&amp;Enviar informe de error</translation>
     </message>
     <message>
         <source>&amp;Do Not Send</source>
@@ -2292,7 +2292,7 @@
     </message>
     <message>
         <source>Uh Oh... an error occurred in %1</source>
-        <translation>Vaya... se ha producido un error en %1</translation>
+        <translation>Uy... se ha producido un error en %1</translation>
     </message>
     <message>
         <source>%1 Problem </source>
@@ -2467,11 +2467,11 @@
     </message>
     <message>
         <source>Pause tapping</source>
-        <translation>Pausar los toques</translation>
+        <translation>Pausar los golpecitos</translation>
     </message>
     <message>
         <source>Holds the tapping timer, like Esc</source>
-        <translation>Detiene el ritmo de los toques, como Esc</translation>
+        <translation>Detiene el ritmo de los golpecitos, como Esc</translation>
     </message>
     <message>
         <source>Introduction</source>
@@ -2539,11 +2539,11 @@
     </message>
     <message>
         <source>Tapping points</source>
-        <translation>Puntos de toque</translation>
+        <translation>Puntos de golpeteo</translation>
     </message>
     <message>
         <source>Body with the tapping points</source>
-        <translation>Cuerpo con los puntos de toque</translation>
+        <translation>Cuerpo con los puntos de golpeteo</translation>
     </message>
     <message>
         <source>Left hand, karate chop point</source>
@@ -2571,7 +2571,7 @@
     </message>
     <message>
         <source>Tap: %1</source>
-        <translation>Toca: %1</translation>
+        <translation>Da golpecitos en: %1</translation>
     </message>
     <message>
         <source>In your own words (optional)</source>
@@ -2587,7 +2587,7 @@
     </message>
     <message>
         <source>Rating change</source>
-        <translation>Cambio de la valoración</translation>
+        <translation>Cambio de valoración</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -2777,11 +2777,11 @@
     </message>
     <message>
         <source>Save &amp;elsewhere…</source>
-        <translation>Guardar en &amp;otro sitio…</translation>
+        <translation>Guardar en &amp;otro lugar…</translation>
     </message>
     <message>
         <source>“%1” could not be saved (%2). Everything you typed is still here: choose Save to try again, or Save elsewhere to keep it in another place.</source>
-        <translation>No se ha podido guardar «%1» (%2). Todo lo que has escrito sigue aquí: elige «Guardar» para intentarlo de nuevo o «Guardar en otro sitio» para conservarlo en otro lugar.</translation>
+        <translation>No se ha podido guardar «%1» (%2). Todo lo que has escrito sigue aquí: elige «Guardar» para intentarlo de nuevo o «Guardar en otro lugar» para conservarlo en otra parte.</translation>
     </message>
 </context>
 <context>
@@ -2958,7 +2958,7 @@
     </message>
     <message>
         <source>&apos;N&apos;, left click, space, right or down arrow, enter, or page down</source>
-        <translation>«N», clic izquierdo, espacio, flecha derecha o abajo, Intro o Av Pág</translation>
+        <translation>«N», clic izquierdo, Espacio, flecha derecha o abajo, Intro o Av Pág</translation>
     </message>
     <message>
         <source>Return to the previous step</source>
@@ -2966,11 +2966,11 @@
     </message>
     <message>
         <source>&apos;P&apos;, backspace, left or up arrow, or page up</source>
-        <translation>«P», retroceso, flecha izquierda o arriba, o Re Pág</translation>
+        <translation>«P», Borrar, flecha izquierda o arriba, o Re Pág</translation>
     </message>
     <message>
         <source>Pause tapping</source>
-        <translation>Pausar los toques</translation>
+        <translation>Pausar los golpecitos</translation>
     </message>
     <message>
         <source>Esc or Alt + A</source>

@@ -2,12 +2,18 @@
 """Checks the program's translation files against each other and against the code.
 
   check_ts.py --lupdate LUPDATE --root SOURCE_ROOT --sources LIST_FILE TS_FILE...
+  check_ts.py --wording TS_FILE...
   check_ts.py --self-test --lupdate LUPDATE
 
 Fails on an entry left unfinished, an obsolete or vanished entry, a translation that drops or adds
 a placeholder (%1, %n, ...), a text of the code that the .ts file lacks, and an entry whose text
 the code no longer has. The last two come from running lupdate over the sources into a copy of each
 file and comparing the entries, so the check sees texts exactly as lupdate does.
+
+--wording checks the words of each mindrova_<lang>.ts against the lists kept beside it (see
+wording.py): every term of glossary_<lang>.tsv translated the one way the glossary gives, and, where
+gendered_<lang>.txt exists, no line the user says or is told in the session that only fits one
+gender.
 """
 import argparse
 import os
@@ -17,6 +23,11 @@ import subprocess
 import sys
 import tempfile
 import xml.etree.ElementTree as ET
+
+sys.dont_write_bytecode = True  # keep the source tree clean
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+import wording  # noqa: E402
 
 PLACEHOLDER = re.compile(r"%L?(\d{1,2}|n)")
 
@@ -148,14 +159,27 @@ def self_test(lupdate):
 
 def main():
     parser = argparse.ArgumentParser()
-    parser.add_argument("--lupdate", required=True)
+    parser.add_argument("--lupdate")
     parser.add_argument("--root")
     parser.add_argument("--sources")
     parser.add_argument("--self-test", action="store_true")
+    parser.add_argument("--wording", action="store_true")
     parser.add_argument("ts_files", nargs="*")
     args = parser.parse_args()
+    if not args.wording and not args.lupdate:
+        parser.error("--lupdate is needed but with --wording")
     if args.self_test:
-        return self_test(args.lupdate)
+        return self_test(args.lupdate) | wording.self_test()
+    if args.wording:
+        faults = []
+        for path in args.ts_files:
+            faults += wording.check(path)
+        for fault in faults:
+            print(fault)
+        if faults:
+            print("%d fault(s) in the wording. Each names the list it breaks: the glossary or the "
+                  "gendered forms beside the file." % len(faults))
+        return 1 if faults else 0
     with open(args.sources, encoding="utf-8") as listing:
         sources = [line.strip() for line in listing if line.strip()]
     faults = check(args.ts_files, args.lupdate, args.root, sources)
