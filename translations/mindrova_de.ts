@@ -2575,7 +2575,7 @@
     </message>
     <message>
         <source>In your own words (optional)</source>
-        <translation>In deinen eigenen Worten (freiwillig)</translation>
+        <translation>In deinen eigenen Worten (optional)</translation>
     </message>
     <message>
         <source>Your words for the set-up statement, up to %1 characters</source>
@@ -2682,7 +2682,7 @@
     </message>
     <message>
         <source>In your own words (optional):</source>
-        <translation>In deinen eigenen Worten (freiwillig):</translation>
+        <translation>In deinen eigenen Worten (optional):</translation>
     </message>
     <message>
         <source>Keep a private journal</source>

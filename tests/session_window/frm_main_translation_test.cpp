@@ -91,7 +91,7 @@ const Caption kCaptions[] = {
     {"cmdPause_Bottom", "Pause", "Pause"},
     {"cmdWeb", "Feedback", "R\303\274ckmeldung"},
     {"cmdManageSessions", "Mana&ge...", "&Verwalten..."},
-    {"lblOwnWords", "In your own words (optional):", "In deinen eigenen Worten (freiwillig):"},
+    {"lblOwnWords", "In your own words (optional):", "In deinen eigenen Worten (optional):"},
     {"mnuPopUpShortcuts", "Keyboard Shortcuts", "Tastenk\303\274rzel"},
     {"mnuPopUpAbout", "About", "\303\234ber"},
     {"mnuPopUpJournalKeep", "Keep a private journal", "Privates Tagebuch f\303\274hren"},
