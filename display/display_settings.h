@@ -19,7 +19,8 @@ struct DisplaySettings {
     std::optional<bool> steadyMarkers;
     int textScalePercent = TEXT_SCALE_DEFAULT;
     Appearance appearance = Appearance::System;
-    // Empty: the language follows the desktop. Otherwise "en", "de", "es" or "fr"; taken at start-up.
+    // Empty: the language follows the desktop. Otherwise "en", "de", "es" or "fr"; taken at
+    // start-up.
     QString language;
     bool operator==(const DisplaySettings&) const = default;
 };

@@ -2025,7 +2025,7 @@
     </message>
     <message>
         <source>Take a deep breath. Place one hand on your hearth and the other one abount one inch below your belly button - this spot is called &apos;dan tien&apos;.</source>
-        <translation>Respire profondément. Pose une main sur ton cœur et l&apos;autre environ trois centimètres sous ton nombril&#xa0;: cet endroit s&apos;appelle le «&#xa0;dan tien&#xa0;».</translation>
+        <translation>Respire profondément. Pose une main sur ton cœur et l&apos;autre environ trois centimètres sous le nombril&#xa0;: c&apos;est le «&#xa0;dan tien&#xa0;».</translation>
     </message>
     <message>
         <source>Concentrate on your heart and say:</source>
@@ -2037,11 +2037,11 @@
     </message>
     <message>
         <source>Imagine energy flowing between your heart and your dan tien. As you breathe in, the energy goes up to your heart. As you breath out, the energy goes down to your dan tien.</source>
-        <translation>Imagine l&apos;énergie qui circule entre ton cœur et ton dan tien. Quand tu inspires, l&apos;énergie monte vers ton cœur. Quand tu expires, elle redescend vers ton dan tien.</translation>
+        <translation>Imagine l&apos;énergie qui circule entre ton cœur et ton dan tien. À l&apos;inspiration, elle monte vers ton cœur&#xa0;; à l&apos;expiration, elle redescend vers ton dan tien.</translation>
     </message>
     <message>
         <source>Send your love to the outside world, to everyone and everything.</source>
-        <translation>Envoie ton amour au monde extérieur, à tous les êtres et à toutes les choses.</translation>
+        <translation>Envoie ton amour au monde entier, à tous et à tout.</translation>
     </message>
     <message>
         <source>Say:</source>
@@ -2049,7 +2049,7 @@
     </message>
     <message>
         <source>&apos;I am greatful for this healing.&apos;</source>
-        <translation>«&#xa0;Je ressens de la gratitude pour cette guérison.&#xa0;»</translation>
+        <translation>«&#xa0;Merci pour cette guérison.&#xa0;»</translation>
     </message>
     <message>
         <source>The issue is gone. You are safe. Somebody loves you.</source>
@@ -2800,7 +2800,7 @@
     </message>
     <message>
         <source>&amp;Start from the issue:</source>
-        <translation>Sujet de &amp;départ&#xa0;:</translation>
+        <translation>Sujet de dé&amp;part&#xa0;:</translation>
     </message>
     <message>
         <source>Its statement and phrases are filled in for you to change.</source>

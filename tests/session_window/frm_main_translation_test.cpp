@@ -118,7 +118,7 @@ TEST_F(Translated, TheWindowsCaptionsFollowTheLanguage) {
 // The letters after '&' of the window's buttons and of the labels that lead to a control:
 // each starts one thing only.
 TEST_F(Translated, TheWindowsMnemonicsStayUniqueInEachLanguage) {
-    for (const char* language : {static_cast<const char*>(nullptr), "de", "es"}) {
+    for (const char* language : {static_cast<const char*>(nullptr), "de", "es", "fr"}) {
         SCOPED_TRACE(language ? language : "none");
         Open(language);
         ToTheIssueChoice();
@@ -147,7 +147,9 @@ TEST_F(Translated, TheShortcutsListNamesTheTranslatedAltKeys) {
         const char* language;
         const char* pauseKeys;
         const char* finishKeys;
-    } rows[] = {{"de", "Esc oder Alt + P", "Alt + A"}, {"es", "Esc o Alt + P", "Alt + F"}};
+    } rows[] = {{"de", "Esc oder Alt + P", "Alt + A"},
+                {"es", "Esc o Alt + P", "Alt + F"},
+                {"fr", "\u00c9chap ou Alt + P", "Alt + T"}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.language);
         Open(row.language);
@@ -183,7 +185,7 @@ TEST_F(Translated, EveryStepFitsTheSmallestWindowInEachLanguage) {
     const struct {
         const char* language;
         double dpi;
-    } rows[] = {{"de", 96}, {"es", 96}, {"de", 192}};
+    } rows[] = {{"de", 96}, {"es", 96}, {"fr", 96}, {"de", 192}, {"fr", 192}};
     for (const auto& row : rows) {
         SCOPED_TRACE(std::string(row.language) + " at " + std::to_string(int(row.dpi)) + " dpi");
         Open(row.language);
