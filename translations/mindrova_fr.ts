@@ -514,7 +514,7 @@
     </message>
     <message>
         <source>This habit feels stronger than my will.</source>
-        <translation>Cette habitude me semble plus forte que ma volonté.</translation>
+        <translation>Cette habitude a plus de force que ma volonté.</translation>
     </message>
     <message>
         <source>Pain is the source of my addiction; I release this pain now.</source>
@@ -546,7 +546,7 @@
     </message>
     <message>
         <source>I choose what is good for me, one&#xa0;moment&#xa0;at a time.</source>
-        <translation>Je choisis ce qui est bon pour moi, un instant après l&apos;autre.</translation>
+        <translation>Je choisis ce qui me fait du bien, un instant après l&apos;autre.</translation>
     </message>
     <message>
         <source>I give myself what I really need: rest, comfort and care.</source>
@@ -714,7 +714,7 @@
     </message>
     <message>
         <source>Everything feels heavy and grey.</source>
-        <translation>Tout me paraît lourd et gris.</translation>
+        <translation>Tout me paraît gris et pesant.</translation>
     </message>
     <message>
         <source>I have no energy to get out of bed.</source>
@@ -890,7 +890,7 @@
     </message>
     <message>
         <source>I&apos;m worried about everything I have to do.</source>
-        <translation>Tout ce que j&apos;ai à faire m&apos;inquiète.</translation>
+        <translation>Je me fais du souci pour tout ce que j&apos;ai à faire.</translation>
     </message>
     <message>
         <source>I just want this pain to stop.</source>
@@ -1102,7 +1102,7 @@
     </message>
     <message>
         <source>My heart pounds and my face turns red.</source>
-        <translation>Mon cœur bat fort et je deviens rouge.</translation>
+        <translation>Mon cœur bat à tout rompre et je deviens rouge.</translation>
     </message>
     <message>
         <source>My hands tremble and I don&apos;t know where to put them.</source>
@@ -1226,7 +1226,7 @@
     </message>
     <message>
         <source>My jaw is tight and my fists are clenched.</source>
-        <translation>J&apos;ai la mâchoire crispée et les poings serrés.</translation>
+        <translation>Ma mâchoire se crispe et je serre les poings.</translation>
     </message>
     <message>
         <source>My heart races and my breath gets short.</source>
@@ -1346,7 +1346,7 @@
     </message>
     <message>
         <source>I am worried when someone disagrees with me.</source>
-        <translation>Ça m&apos;inquiète quand quelqu&apos;un n&apos;est pas d&apos;accord avec moi.</translation>
+        <translation>Je me fais du souci quand quelqu&apos;un n&apos;est pas d&apos;accord avec moi.</translation>
     </message>
     <message>
         <source>I feel I&apos;m not good enough.</source>
@@ -1550,7 +1550,7 @@
     </message>
     <message>
         <source>I accept that I am human and I make mistakes.</source>
-        <translation>J&apos;accepte de faire des erreurs, comme tout être humain.</translation>
+        <translation>J&apos;accepte de faire des erreurs, comme tout le monde.</translation>
     </message>
     <message>
         <source>I make amends where I can.</source>
@@ -1642,7 +1642,7 @@
     </message>
     <message>
         <source>I feel that I have no control over my life.</source>
-        <translation>J&apos;ai l&apos;impression de n&apos;avoir aucune prise sur ma vie.</translation>
+        <translation>J&apos;ai l&apos;impression de ne rien maîtriser dans ma vie.</translation>
     </message>
     <message>
         <source>I want to avoid this... I am always on guard.</source>
@@ -1666,7 +1666,7 @@
     </message>
     <message>
         <source>It&apos;s so numb. I feel disconnected from myself.</source>
-        <translation>Tout est comme engourdi. J&apos;ai perdu le contact avec moi-même.</translation>
+        <translation>Tout est comme engourdi. Je n&apos;ai plus de contact avec moi-même.</translation>
     </message>
     <message>
         <source>I release the past and all these bad feelings.</source>
@@ -1881,7 +1881,7 @@
     </message>
     <message>
         <source>Finish</source>
-        <translation>Conclusion</translation>
+        <translation>Terminer</translation>
     </message>
     <message>
         <source>Explanation of Negative Sequence</source>
@@ -1961,7 +1961,7 @@
     </message>
     <message>
         <source>Continue tapping. Relax and remember to breathe slowly. Repeat (or use your own words to reframe the issue): </source>
-        <translation>Continue à tapoter. Détends-toi et pense à respirer lentement. Répète (ou reformule le sujet avec tes propres mots)&#xa0;: </translation>
+        <translation>Continue le tapotement. Détends-toi et pense à respirer lentement. Répète (ou reformule le sujet avec tes propres mots)&#xa0;: </translation>
     </message>
     <message>
         <source>Breathe slowly and gently tap the indicated points with the index finger and middle finger. Repeat (or use your own words): </source>
@@ -2005,7 +2005,7 @@
     </message>
     <message>
         <source>If it decreased but it is still &gt; 0, you may click the button &apos;Next&apos; and continue tapping till it reaches zero, or you may stop the session and continue it at other time.</source>
-        <translation>Si la note a baissé mais reste au-dessus de 0, tu peux cliquer sur «&#xa0;Suivant&#xa0;» et continuer à tapoter jusqu&apos;à ce qu&apos;elle atteigne zéro, ou arrêter la séance et la reprendre une autre fois.</translation>
+        <translation>Si la note a baissé mais reste au-dessus de 0, tu peux cliquer sur «&#xa0;Suivant&#xa0;» et poursuivre le tapotement jusqu&apos;à ce qu&apos;elle atteigne zéro, ou arrêter la séance et la reprendre une autre fois.</translation>
     </message>
     <message>
         <source>If SUD = 0, either end the session or click the button &apos;Previous&apos; couple of times to go back to the beginning of the process and move on to the next issue.</source>
@@ -2607,7 +2607,7 @@
     </message>
     <message>
         <source>Today is a good day to contact me - feel free to share with me your feedback/suggestions or just to say hi.</source>
-        <translation>Aujourd&apos;hui est un bon jour pour me contacter&#xa0;: n&apos;hésite pas à me faire part de tes commentaires et suggestions, ou simplement à me dire bonjour.</translation>
+        <translation>Aujourd&apos;hui, c&apos;est le jour idéal pour me contacter&#xa0;: n&apos;hésite pas à me faire part de tes commentaires et suggestions, ou simplement à me dire bonjour.</translation>
     </message>
     <message>
         <source>Keyboard Shortcuts</source>
@@ -2757,7 +2757,7 @@
     </message>
     <message>
         <source>Set-&amp;up statement:</source>
-        <translation>P&amp;hrase de préparation&#xa0;:</translation>
+        <translation>&amp;Phrase de préparation&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Negative lines, one a row:</source>
@@ -2765,7 +2765,7 @@
     </message>
     <message>
         <source>&amp;Positive lines, one a row:</source>
-        <translation>Phrases &amp;positives, une par ligne&#xa0;:</translation>
+        <translation>Phrases p&amp;ositives, une par ligne&#xa0;:</translation>
     </message>
     <message>
         <source>Seconds per p&amp;oint:</source>
@@ -2978,7 +2978,7 @@
     </message>
     <message>
         <source>Go to Finish</source>
-        <translation>Aller à la conclusion</translation>
+        <translation>Aller à «&#xa0;Terminer&#xa0;»</translation>
     </message>
     <message>
         <source>Alt + F</source>
