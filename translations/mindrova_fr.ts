@@ -642,7 +642,7 @@
     </message>
     <message>
         <source>I feel so tense and so alone with this.</source>
-        <translation>Tout en moi se crispe, et je vis ça dans une telle solitude.</translation>
+        <translation>Tout se crispe en moi, et je porte ça dans une telle solitude.</translation>
     </message>
     <message>
         <source>I breathe slowly, deeply and naturally. I remain calm.</source>
@@ -782,7 +782,7 @@
     </message>
     <message>
         <source>It is okay to go slowly.</source>
-        <translation>J&apos;ai le droit d&apos;aller lentement.</translation>
+        <translation>J&apos;ai le droit d&apos;avancer doucement.</translation>
     </message>
     <message>
         <source>I am gentle with myself today.</source>
@@ -850,7 +850,7 @@
     </message>
     <message>
         <source>My temples are throbbing.</source>
-        <translation>Mes tempes battent.</translation>
+        <translation>Mes tempes palpitent.</translation>
     </message>
     <message>
         <source>My neck and shoulders are stiff and tight.</source>
@@ -1058,7 +1058,7 @@
     </message>
     <message>
         <source>I am in control.</source>
-        <translation>J&apos;ai la maîtrise.</translation>
+        <translation>Je garde la maîtrise.</translation>
     </message>
     <message>
         <source>I am letting go of this negative memory.</source>
@@ -1242,7 +1242,7 @@
     </message>
     <message>
         <source>I can&apos;t stop replaying what they did.</source>
-        <translation>Je repasse sans arrêt ce qu&apos;on m&apos;a fait.</translation>
+        <translation>Je ressasse sans arrêt ce qu&apos;on m&apos;a fait.</translation>
     </message>
     <message>
         <source>I feel treated unfairly.</source>
@@ -1258,7 +1258,7 @@
     </message>
     <message>
         <source>I&apos;m angry at them and angry at myself.</source>
-        <translation>Je suis en colère contre eux et contre moi.</translation>
+        <translation>Je suis en colère contre les autres et contre moi.</translation>
     </message>
     <message>
         <source>I feel hurt under all this anger.</source>
@@ -1338,7 +1338,7 @@
     </message>
     <message>
         <source>I feel calm, steady and in control.</source>
-        <translation>Je me sens calme et stable, j&apos;ai la maîtrise.</translation>
+        <translation>Je me sens calme, stable, et je garde la maîtrise.</translation>
     </message>
     <message>
         <source>I release this anger now.</source>
@@ -1414,7 +1414,7 @@
     </message>
     <message>
         <source>I am enough just as I am.</source>
-        <translation>Je suis assez bien, comme je suis.</translation>
+        <translation>Ce que je suis suffit, tout simplement.</translation>
     </message>
     <message>
         <source>My worth does not depend on anyone&apos;s approval.</source>
@@ -1558,7 +1558,7 @@
     </message>
     <message>
         <source>I let go of what cannot be undone.</source>
-        <translation>Je lâche ce qui ne peut pas être défait.</translation>
+        <translation>Je laisse partir ce que je ne peux pas défaire.</translation>
     </message>
     <message>
         <source>I forgive myself.</source>
@@ -1981,7 +1981,7 @@
     </message>
     <message>
         <source>Watch it through the lenses of a camera. Camera doesn&apos;t judge or assign emotions.</source>
-        <translation>Regarde-la à travers l&apos;objectif d&apos;une caméra. Une caméra ne juge pas et ne prête aucune émotion.</translation>
+        <translation>Regarde-la à travers l&apos;objectif d&apos;une caméra. Une caméra ne juge pas et n&apos;attribue aucune émotion.</translation>
     </message>
     <message>
         <source>Observe as this would happen to someone else. You can modify the situation - you can bring other people or beings, real of imaginary. You are in control. You can change your behavior but you cannot change behavior of people who caused harm to you.</source>
@@ -2061,7 +2061,7 @@
     </message>
     <message>
         <source>The best way is to &apos;poke&apos; oneselves to feel related experience and sensations.</source>
-        <translation>Le mieux est de te «&#xa0;titiller&#xa0;» un peu pour ressentir l&apos;expérience et les sensations qui y sont liées.</translation>
+        <translation>Le mieux est de te «&#xa0;bousculer&#xa0;» un peu pour ressentir l&apos;expérience et les sensations qui y sont liées.</translation>
     </message>
     <message>
         <source>(By putting yourself in the frightening situation without any negative consequences, your subonsciousness learns that anxiety isn’t appropriate.)</source>
@@ -2804,7 +2804,7 @@
     </message>
     <message>
         <source>Its statement and phrases are filled in for you to change.</source>
-        <translation>Sa phrase de préparation et ses phrases sont déjà remplies&#xa0;; tu pourras les modifier.</translation>
+        <translation>Sa phrase de préparation et ses phrases sont déjà écrites pour toi&#xa0;; tu pourras les modifier.</translation>
     </message>
     <message>
         <source>&amp;OK</source>
