@@ -1,12 +1,17 @@
-// The session window in German and Spanish: its buttons, menu and shortcuts list come out
+// The session window in German, Spanish and French: its buttons, menu and shortcuts list come out
 // translated, the window's mnemonics stay unique in each language, and the longer texts still
 // show whole at the smallest window size.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QDir>
+#include <QKeySequence>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QMenu>
 #include <QSet>
 #include <QTemporaryDir>
@@ -177,6 +182,46 @@ TEST_F(Translated, TheShortcutsListNamesTheTranslatedAltKeys) {
             dialog->grab().save(
                 QDir(shots).filePath(QStringLiteral("%1 shortcuts.png").arg(row.language)));
         }
+    }
+}
+
+// The keys in the shortcuts list carry the names Qt's own translation gives them, the names the
+// desktop's menus and shortcut editors show in that language.
+TEST_F(Translated, TheShortcutsListNamesTheKeysAsQtsOwnTranslationDoes) {
+    for (const char* language : {"fr"}) {
+        SCOPED_TRACE(language);
+        QTranslator qt;
+        if (!qt.load(QStringLiteral("qtbase_") + QLatin1String(language),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+            GTEST_SKIP() << "Qt's own translations (qt6-translations-l10n) are not installed";
+        }
+        ASSERT_TRUE(QCoreApplication::installTranslator(&qt));
+        Open(language);
+        KeyboardShortcuts(window);
+        frmShortcuts* dialog = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (auto* shortcuts = qobject_cast<frmShortcuts*>(w)) dialog = shortcuts;
+        }
+        ASSERT_NE(dialog, nullptr);
+        auto* list = dialog->findChild<QTreeWidget*>("ltvShortcuts");
+        ASSERT_EQ(list->topLevelItemCount(), 5);
+        const struct {
+            int line;
+            std::vector<Qt::Key> keys;
+        } lines[] = {
+            {0, {Qt::Key_Space, Qt::Key_Right, Qt::Key_Down, Qt::Key_Enter, Qt::Key_PageDown}},
+            {1, {Qt::Key_Backspace, Qt::Key_Left, Qt::Key_Up, Qt::Key_PageUp}},
+            {2, {Qt::Key_Escape}},
+        };
+        for (const auto& line : lines) {
+            const QString keys = list->topLevelItem(line.line)->text(1);
+            for (const Qt::Key key : line.keys) {
+                const QString name = QKeySequence(key).toString(QKeySequence::NativeText);
+                EXPECT_TRUE(keys.contains(name))
+                    << keys.toStdString() << " lacks " << name.toStdString();
+            }
+        }
+        QCoreApplication::removeTranslator(&qt);
     }
 }
 
