@@ -269,11 +269,11 @@
     <name>PersonalImport</name>
     <message>
         <source>%1 was not imported. %2</source>
-        <translation>%1 n&apos;a pas été importé. %2</translation>
+        <translation>Le fichier %1 n&apos;a pas été importé. %2</translation>
     </message>
     <message>
         <source>%1 could not be imported (%2). Nothing has changed.</source>
-        <translation>%1 n&apos;a pas pu être importé (%2). Rien n&apos;a changé.</translation>
+        <translation>Le fichier %1 n&apos;a pas pu être importé (%2). Rien n&apos;a changé.</translation>
     </message>
     <message>
         <source>“%1” was imported.</source>
