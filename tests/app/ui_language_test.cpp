@@ -106,6 +106,11 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         EnvironmentCase{"de_DE_UTF8", {"LANG=de_DE.UTF-8"}, "", "de de\nLinke Augenbraue\n"},
         EnvironmentCase{"es_ES", {"LANG=es_ES"}, "", "es es\nCeja izquierda\n"},
+        EnvironmentCase{"fr_FR_UTF8", {"LANG=fr_FR.UTF-8"}, "", "fr fr\nSourcil gauche\n"},
+        EnvironmentCase{"LanguageListFrenchBeforeSpanish", {"LANGUAGE=fr:es", "LANG=es_ES.UTF-8"},
+                        "", "fr fr\nSourcil gauche\n"},
+        EnvironmentCase{"SettingFrOverGermanLocale", {"LANG=de_DE.UTF-8"},
+                        "[Display]\nLanguage=fr\n", "fr fr\nSourcil gauche\n"},
         EnvironmentCase{"en_US", {"LANG=en_US.UTF-8"}, "", "en en\nLeft Eyebrow\n"},
         EnvironmentCase{"C", {"LC_ALL=C"}, "", "en en\nLeft Eyebrow\n"},
         EnvironmentCase{"tr_TR", {"LANG=tr_TR.UTF-8"}, "", "en en\nLeft Eyebrow\n"},
