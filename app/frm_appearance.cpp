@@ -45,6 +45,7 @@ frmAppearance::frmAppearance(const DisplaySettings& settings, QWidget* parent) :
     cboLanguage->addItem(QStringLiteral("English"), QStringLiteral("en"));
     cboLanguage->addItem(QStringLiteral("Deutsch"), QStringLiteral("de"));
     cboLanguage->addItem(QString::fromUtf8("Espa\xC3\xB1ol"), QStringLiteral("es"));
+    cboLanguage->addItem(QString::fromUtf8("Fran\u00e7ais"), QStringLiteral("fr"));
     cboLanguage->setCurrentIndex(
         std::max(0, cboLanguage->findData(ValidLanguage(settings.language))));
     cboLanguage->setSizeAdjustPolicy(QComboBox::AdjustToContents);

@@ -20,7 +20,7 @@ public:
     // The choices as the controls show them now.
     Appearance ChosenAppearance() const;
     int ChosenTextScale() const;
-    // Empty for following the desktop, else "en", "de" or "es".
+    // Empty for following the desktop, else "en", "de", "es" or "fr".
     QString ChosenLanguage() const;
 
 private:

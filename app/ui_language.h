@@ -9,7 +9,7 @@
 
 namespace mindrova {
 
-// "en", "de" or "es". setting is the [Display] Language value as read (empty follows the desktop);
+// "en", "de", "es" or "fr". setting is the [Display] Language value as read (empty follows the desktop);
 // desktopLanguages as QLocale::uiLanguages() gives them, the most wanted first.
 QString ChooseUiLanguage(const QString& setting, const QStringList& desktopLanguages);
 

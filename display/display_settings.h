@@ -19,7 +19,8 @@ struct DisplaySettings {
     std::optional<bool> steadyMarkers;
     int textScalePercent = TEXT_SCALE_DEFAULT;
     Appearance appearance = Appearance::System;
-    // Empty: the language follows the desktop. Otherwise "en", "de" or "es"; taken at start-up.
+    // Empty: the language follows the desktop. Otherwise "en", "de", "es" or "fr"; taken at
+    // start-up.
     QString language;
     bool operator==(const DisplaySettings&) const = default;
 };
@@ -36,7 +37,7 @@ QString AppearanceName(Appearance appearance);
 std::optional<Appearance> ParseAppearance(const QString& name);
 
 // The languages the program speaks, as [Display] Language keeps them.
-inline constexpr const char* UI_LANGUAGES[] = {"en", "de", "es"};
+inline constexpr const char* UI_LANGUAGES[] = {"en", "de", "es", "fr"};
 // A language choice as it may be used: empty (or blank) follows the desktop, a known language is
 // kept, anything else is English, the program's own language.
 QString ValidLanguage(const QString& language);

@@ -6,8 +6,8 @@ the given size, with or without a window manager, at a scale of 1 or 2.
                                        e.g. 1366x768-wm-max, 908x557-de or 2732x1536-wm@2 (-max:
                                        maximized by the window manager; -textN: the text at N %,
                                        as Ctrl+Plus makes it; -look: -dark or -high-contrast;
-                                       -lang: -de or -es, the desktop's language, whose texts run
-                                       longer than the English ones)
+                                       -lang: -de, -es or -fr, the desktop's language, whose
+                                       texts run longer than the English ones)
 
 Fails when a shown control lies partly outside its window or the screen, when two shown texts
 overlap, or when a text is cut or elided; keeps a screenshot of every step and dialog under the
@@ -32,11 +32,11 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from harness import Failure, Session, run_with_deadline, scaled, wait_for  # noqa: E402
 
 CASE = re.compile(
-    r"^(\d+)x(\d+)(-wm)?(-max)?(?:-text(\d+))?(?:-(dark|high-contrast))?(?:-(de|es))?"
+    r"^(\d+)x(\d+)(-wm)?(-max)?(?:-text(\d+))?(?:-(dark|high-contrast))?(?:-(de|es|fr))?"
     r"(?:@(\d+))?$")
 # The desktop's locale for each language the cases run in, as a desktop set to it would have it:
 # LANGUAGE names the language wanted, LC_ALL a locale of it.
-LOCALES = {"de": "de_DE.UTF-8", "es": "es_ES.UTF-8"}
+LOCALES = {"de": "de_DE.UTF-8", "es": "es_ES.UTF-8", "fr": "fr_FR.UTF-8"}
 ENGLISH_INTRO_START = "Please sit up straight"
 # Space walks the session: the intro, the issue list, the rating, the thymus, the left hand, the
 # explanation and the first point of a negative round; the timer then moves to the next point.

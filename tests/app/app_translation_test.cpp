@@ -183,7 +183,7 @@ TEST_F(Translated, GermanDialogsSpeakGerman) {
 }
 
 TEST_F(Translated, EachDialogKeepsItsMnemonicsUniqueInEachLanguage) {
-    for (const char* language : {"de", "es"}) {
+    for (const char* language : {"de", "es", "fr"}) {
         Load(language);
         for (const DialogCase& c : kDialogs) {
             SCOPED_TRACE(std::string(language) + " " + c.name);
@@ -199,7 +199,7 @@ TEST_F(Translated, EachDialogKeepsItsMnemonicsUniqueInEachLanguage) {
 
 TEST_F(Translated, LongerTextsFitTheDialogsAtTheirOpeningSize) {
     const QString shots = qEnvironmentVariable("MINDROVA_TRANSLATION_SHOTS");
-    for (const char* language : {"de", "es"}) {
+    for (const char* language : {"de", "es", "fr"}) {
         Load(language);
         for (const DialogCase& c : kDialogs) {
             SCOPED_TRACE(std::string(language) + " " + c.name);

@@ -105,6 +105,8 @@ TEST_F(AppearanceDialog, SavesTheLanguageForTheNextStart) {
         {"nothing saved, German chosen", "", "Follow the desktop", "Deutsch", "de"},
         {"Spanish saved, desktop chosen", "es", "Espa\xC3\xB1ol", "Follow the desktop", ""},
         {"unknown saved reads as English", "xx", "English", "Espa\xC3\xB1ol", "es"},
+        {"nothing saved, French chosen", "", "Follow the desktop", "Fran\u00e7ais", "fr"},
+        {"French saved, English chosen", "fr", "Fran\u00e7ais", "English", "en"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -347,7 +347,8 @@ INSTANTIATE_TEST_SUITE_P(
     Languages, SessionEditorFit,
     ::testing::Values(FitCase{"English", nullptr, false}, FitCase{"EnglishDoubled", nullptr, true},
                       FitCase{"German", "de", false}, FitCase{"GermanDoubled", "de", true},
-                      FitCase{"Spanish", "es", false}, FitCase{"SpanishDoubled", "es", true}),
+                      FitCase{"Spanish", "es", false}, FitCase{"SpanishDoubled", "es", true},
+                      FitCase{"French", "fr", false}, FitCase{"FrenchDoubled", "fr", true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

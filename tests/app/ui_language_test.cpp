@@ -52,7 +52,11 @@ INSTANTIATE_TEST_SUITE_P(
         ChoiceCase{"NoLanguages", "", {}, "en"},
         ChoiceCase{"TurkishDesktop", "", {"tr-TR", "tr"}, "en"},
         ChoiceCase{"GarbageLanguage", "", {"garbage", "#!%", ""}, "en"},
-        ChoiceCase{"FirstSpokenOfTheList", "", {"fr-FR", "fr", "es_ES.UTF-8"}, "es"},
+        ChoiceCase{"FrenchFirstOfTheListNowFrench", "", {"fr-FR", "fr", "es_ES.UTF-8"}, "fr"},
+        ChoiceCase{"FirstSpokenOfTheList", "", {"it-IT", "it", "es_ES.UTF-8"}, "es"},
+        ChoiceCase{"FrenchDesktop", "", {"fr-FR", "fr"}, "fr"},
+        ChoiceCase{"CanadianFrenchDesktop", "", {"fr_CA.UTF-8"}, "fr"},
+        ChoiceCase{"SettingFrenchOnGermanDesktop", "fr", {"de-DE"}, "fr"},
         ChoiceCase{"EnglishBeforeGerman", "", {"en-GB", "de-DE"}, "en"},
         ChoiceCase{"SettingOverridesDesktop", "de", {"en-US", "en"}, "de"},
         ChoiceCase{"SettingEnglishOnGermanDesktop", "en", {"de-DE"}, "en"},
@@ -102,6 +106,11 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         EnvironmentCase{"de_DE_UTF8", {"LANG=de_DE.UTF-8"}, "", "de de\nLinke Augenbraue\n"},
         EnvironmentCase{"es_ES", {"LANG=es_ES"}, "", "es es\nCeja izquierda\n"},
+        EnvironmentCase{"fr_FR_UTF8", {"LANG=fr_FR.UTF-8"}, "", "fr fr\nSourcil gauche\n"},
+        EnvironmentCase{"LanguageListFrenchBeforeSpanish", {"LANGUAGE=fr:es", "LANG=es_ES.UTF-8"},
+                        "", "fr fr\nSourcil gauche\n"},
+        EnvironmentCase{"SettingFrOverGermanLocale", {"LANG=de_DE.UTF-8"},
+                        "[Display]\nLanguage=fr\n", "fr fr\nSourcil gauche\n"},
         EnvironmentCase{"en_US", {"LANG=en_US.UTF-8"}, "", "en en\nLeft Eyebrow\n"},
         EnvironmentCase{"C", {"LC_ALL=C"}, "", "en en\nLeft Eyebrow\n"},
         EnvironmentCase{"tr_TR", {"LANG=tr_TR.UTF-8"}, "", "en en\nLeft Eyebrow\n"},
@@ -155,6 +164,7 @@ TEST_F(TranslationFiles, AnUnusableFileLeavesTheProgramEnglish) {
         {"only the header", german.left(16)},
         {"not a translation", QByteArray("<?xml version=\"1.0\"?><TS></TS>")},
         {"foreign: the Spanish file under the German name", Read(Built("es"))},
+        {"foreign: the French file under the German name", Read(Built("fr"))},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -253,4 +263,29 @@ TEST_F(TranslationFiles, AGermanSessionIsAnnouncedAndRatedInGerman) {
     EXPECT_EQ(TextLanguage(), "en");
     EXPECT_EQ(StepAnnouncement(estTopHead1, RatedSession(estTopHead1)), englishPoint);
     EXPECT_EQ(englishPoint, "Point 1 of 16: Top Head. Say: I cannot deal with my past...");
+}
+
+// French as a user hears and reads it: the points, the set-up statement with the user's own words
+// once and as typed, the ratings, and the calm notice, in French, where no voice speaks French.
+TEST_F(TranslationFiles, AFrenchSessionSpeaksAndIsRatedInFrench) {
+    ASSERT_EQ(InstallUiLanguage(QStringLiteral("fr"), {kBuiltTranslations}, {}), "fr");
+    EXPECT_EQ(TextLanguage(), "fr") << "spoken guidance looks for a French voice";
+    EXPECT_EQ(GetStepDescription(estLeftHand), "Point karat\u00e9, main gauche");
+    EXPECT_EQ(GetIssueRecordName(eisGuilt), "Guilt") << "the journal keeps the English name";
+    const QString point = StepAnnouncement(estTopHead1, RatedSession(estTopHead1));
+    EXPECT_TRUE(point.startsWith("Point 1 sur 16\u00a0: Sommet de la t\u00eate. Dis\u00a0: "))
+        << point.toStdString();
+    const QString statement = GetStringForActivationStep(eisGuilt, QStringLiteral("50%1 s\u00fbr"));
+    EXPECT_TRUE(
+        statement.endsWith("M\u00eame si je porte cette culpabilit\u00e9, 50%1 s\u00fbr, "
+                           "je m'aime et je m'accepte de tout mon c\u0153ur."))
+        << statement.toStdString();
+    EXPECT_EQ(statement.count("50%1 s\u00fbr"), 1);
+    EXPECT_EQ(RatingChangeLine(estFinish, RatedSession(estFinish)),
+              "Ta note est pass\u00e9e de 7 \u00e0 3.");
+    EXPECT_TRUE(NoVoiceForTextLanguage().contains("ne parle fran\u00e7ais"))
+        << NoVoiceForTextLanguage().toStdString();
+
+    InstallUiLanguage(QStringLiteral("en"), {kBuiltTranslations}, {});
+    EXPECT_EQ(TextLanguage(), "en");
 }

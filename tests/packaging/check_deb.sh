@@ -53,7 +53,8 @@ has() { grep -qE "^$1 .* \./$2\$" <<<"$listing"; }
 has '-rwxr-xr-x' usr/bin/mindrova || fail "usr/bin/mindrova missing or not mode 755"
 for f in "usr/share/applications/$app_id.desktop" "usr/share/metainfo/$app_id.metainfo.xml" \
          "usr/share/icons/hicolor/scalable/apps/$app_id.svg" \
-         usr/share/mindrova/translations/mindrova_de.qm usr/share/mindrova/translations/mindrova_es.qm; do
+         usr/share/mindrova/translations/mindrova_de.qm usr/share/mindrova/translations/mindrova_es.qm \
+         usr/share/mindrova/translations/mindrova_fr.qm; do
     has '-rw-r--r--' "$f" || fail "$f missing or not mode 644"
 done
 outside=$(awk '{print $NF}' <<<"$listing" | grep -vE '^\./(usr/.*)?$' || true)

@@ -26,7 +26,8 @@ icon=$root/usr/share/icons/hicolor/scalable/apps/$app_id.svg
 [ -f "$root/usr/bin/mindrova" ] && [ -x "$root/usr/bin/mindrova" ] || fail "usr/bin/mindrova missing or not executable"
 # The translations where the program and AppStream look for them.
 translations=$root/usr/share/mindrova/translations
-for f in "$desktop" "$metainfo" "$icon" "$translations/mindrova_de.qm" "$translations/mindrova_es.qm"; do
+for f in "$desktop" "$metainfo" "$icon" "$translations/mindrova_de.qm" "$translations/mindrova_es.qm" \
+         "$translations/mindrova_fr.qm"; do
     [ -f "$f" ] || fail "${f#"$root"} missing"
     [ "$(stat -c %a "$f")" = 644 ] || fail "${f#"$root"} has mode $(stat -c %a "$f"), expected 644"
 done

@@ -198,7 +198,7 @@ TEST_F(InstalledTree, MetainfoNamesTheDesktopEntryProgramAndVersion) {
 TEST_F(InstalledTree, MetainfoTranslationDomainHasItsFiles) {
     const Metainfo info = ReadMetainfo(MetainfoPath());
     ASSERT_EQ(info.qtTranslationDomains, QStringList{QStringLiteral("mindrova")});
-    for (const char* language : {"de", "es"}) {
+    for (const char* language : {"de", "es", "fr"}) {
         SCOPED_TRACE(language);
         const QString file = Installed(QStringLiteral("share/mindrova/translations/mindrova_") +
                                        QLatin1String(language) + QStringLiteral(".qm"));

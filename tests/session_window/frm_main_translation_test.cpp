@@ -1,12 +1,17 @@
-// The session window in German and Spanish: its buttons, menu and shortcuts list come out
+// The session window in German, Spanish and French: its buttons, menu and shortcuts list come out
 // translated, the window's mnemonics stay unique in each language, and the longer texts still
 // show whole at the smallest window size.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QDir>
+#include <QKeySequence>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QMenu>
 #include <QSet>
 #include <QTemporaryDir>
@@ -118,7 +123,7 @@ TEST_F(Translated, TheWindowsCaptionsFollowTheLanguage) {
 // The letters after '&' of the window's buttons and of the labels that lead to a control:
 // each starts one thing only.
 TEST_F(Translated, TheWindowsMnemonicsStayUniqueInEachLanguage) {
-    for (const char* language : {static_cast<const char*>(nullptr), "de", "es"}) {
+    for (const char* language : {static_cast<const char*>(nullptr), "de", "es", "fr"}) {
         SCOPED_TRACE(language ? language : "none");
         Open(language);
         ToTheIssueChoice();
@@ -147,7 +152,9 @@ TEST_F(Translated, TheShortcutsListNamesTheTranslatedAltKeys) {
         const char* language;
         const char* pauseKeys;
         const char* finishKeys;
-    } rows[] = {{"de", "Esc oder Alt + P", "Alt + A"}, {"es", "Esc o Alt + P", "Alt + F"}};
+    } rows[] = {{"de", "Esc oder Alt + P", "Alt + A"},
+                {"es", "Esc o Alt + P", "Alt + F"},
+                {"fr", "\u00c9chap ou Alt + P", "Alt + T"}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.language);
         Open(row.language);
@@ -178,12 +185,52 @@ TEST_F(Translated, TheShortcutsListNamesTheTranslatedAltKeys) {
     }
 }
 
+// The keys in the shortcuts list carry the names Qt's own translation gives them, the names the
+// desktop's menus and shortcut editors show in that language.
+TEST_F(Translated, TheShortcutsListNamesTheKeysAsQtsOwnTranslationDoes) {
+    for (const char* language : {"fr"}) {
+        SCOPED_TRACE(language);
+        QTranslator qt;
+        if (!qt.load(QStringLiteral("qtbase_") + QLatin1String(language),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+            GTEST_SKIP() << "Qt's own translations (qt6-translations-l10n) are not installed";
+        }
+        ASSERT_TRUE(QCoreApplication::installTranslator(&qt));
+        Open(language);
+        KeyboardShortcuts(window);
+        frmShortcuts* dialog = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (auto* shortcuts = qobject_cast<frmShortcuts*>(w)) dialog = shortcuts;
+        }
+        ASSERT_NE(dialog, nullptr);
+        auto* list = dialog->findChild<QTreeWidget*>("ltvShortcuts");
+        ASSERT_EQ(list->topLevelItemCount(), 5);
+        const struct {
+            int line;
+            std::vector<Qt::Key> keys;
+        } lines[] = {
+            {0, {Qt::Key_Space, Qt::Key_Right, Qt::Key_Down, Qt::Key_Enter, Qt::Key_PageDown}},
+            {1, {Qt::Key_Backspace, Qt::Key_Left, Qt::Key_Up, Qt::Key_PageUp}},
+            {2, {Qt::Key_Escape}},
+        };
+        for (const auto& line : lines) {
+            const QString keys = list->topLevelItem(line.line)->text(1);
+            for (const Qt::Key key : line.keys) {
+                const QString name = QKeySequence(key).toString(QKeySequence::NativeText);
+                EXPECT_TRUE(keys.contains(name))
+                    << keys.toStdString() << " lacks " << name.toStdString();
+            }
+        }
+        QCoreApplication::removeTranslator(&qt);
+    }
+}
+
 // The longer texts at the smallest window: nothing cut, elided or over another at any step.
 TEST_F(Translated, EveryStepFitsTheSmallestWindowInEachLanguage) {
     const struct {
         const char* language;
         double dpi;
-    } rows[] = {{"de", 96}, {"es", 96}, {"de", 192}};
+    } rows[] = {{"de", 96}, {"es", 96}, {"fr", 96}, {"de", 192}, {"fr", 192}};
     for (const auto& row : rows) {
         SCOPED_TRACE(std::string(row.language) + " at " + std::to_string(int(row.dpi)) + " dpi");
         Open(row.language);
