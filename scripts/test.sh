@@ -9,14 +9,17 @@
 # else wants, and the tests' timing is what it would be without it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# Each phase says when it starts, in seconds since the command began.
+phase() { echo "== $1 (at ${SECONDS} s)"; }
+phase "packages"
 scripts/install-deps.sh test
 export QT_QPA_PLATFORM=offscreen
 
-echo "== dev build"
+phase "dev build"
 cmake --preset dev >/dev/null
 cmake --build --preset dev
 
-echo "== clang-tidy (beside what follows)"
+phase "clang-tidy (beside what follows)"
 tidy_log="$(mktemp "${TMPDIR:-/tmp}/mindrova-tidy.XXXXXX")"
 setsid chrt --idle 0 scripts/tidy.sh build/dev >"$tidy_log" 2>&1 &
 tidy_pid=$!
@@ -24,15 +27,15 @@ stop_tidy() { kill -- -"$tidy_pid" 2>/dev/null || true; }
 trap stop_tidy EXIT
 
 tests_failed=0
-echo "== dev tests"
+phase "dev tests"
 ctest --preset dev || tests_failed=1
-echo "== asan build"
+phase "asan build"
 cmake --preset asan >/dev/null
 cmake --build --preset asan
-echo "== asan tests"
+phase "asan tests"
 ctest --preset asan || tests_failed=1
 
-echo "== clang-tidy"
+phase "clang-tidy"
 tidy_status=0
 wait "$tidy_pid" || tidy_status=$?
 trap - EXIT
@@ -42,4 +45,5 @@ if [ "$tidy_status" -ne 0 ]; then
     echo "clang-tidy found problems (exit $tidy_status)"
     exit "$tidy_status"
 fi
+phase "done"
 exit "$tests_failed"
