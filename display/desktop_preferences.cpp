@@ -103,9 +103,16 @@ void DesktopPreferences::ReadGnomeAnimations(int timeoutMs) {
     connect(process, &QProcess::errorOccurred, this, [process](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart) process->deleteLater();
     });
-    QTimer::singleShot(timeoutMs, process, [process] {
+    // The limit belongs to the process and goes with it: a timer left behind would wake a window
+    // that waits for the user, long after gsettings has answered.
+    auto* limit = new QTimer(process);
+    limit->setSingleShot(true);
+    connect(limit, &QTimer::timeout, process, [process] {
         if (process->state() != QProcess::NotRunning) process->kill();
     });
+    connect(process, &QProcess::finished, limit, &QTimer::stop);
+    connect(process, &QProcess::errorOccurred, limit, &QTimer::stop);
+    limit->start(timeoutMs);
     process->start(mGSettingsProgram,
                    {QStringLiteral("get"), QStringLiteral("org.gnome.desktop.interface"),
                     QStringLiteral("enable-animations")});

@@ -11,65 +11,88 @@
 namespace mindrova {
 namespace {
 
-// Successor columns use kRuleT / kRuleP where the tapping-step rules decide.
-constexpr qint32 kRuleT = -1;
-constexpr qint32 kRuleP = -2;
+// Where a successor column says kByRule, the tapping-step rules of GetNextStep_Navigation and
+// GetPrevStep decide (by the round's polarity), and the table is never read.
+constexpr Step kByRule = static_cast<Step>(-1);
 
 struct StepRow {
+    Step step;
     const char* name;
     const char* description;
     qint32 length;
-    qint32 next;
-    qint32 nextNavigation;
-    qint32 previous;
+    Step next;            // where the step timer goes when the step's time is up
+    Step nextNavigation;  // where Next goes
+    Step previous;        // the step Previous starts from
 };
 
-// Indexed by step id 0..MAX_STEP; estNone has no name or description of its own.
+// One row a step, in the order of the enumeration; estNone has no name or description of its own.
 constexpr std::array<StepRow, MAX_STEP + 1> kSteps{{
-    {"", "", 2, 1, 1, 1},
-    {QT_TRANSLATE_NOOP("Steps", "Intro"), QT_TRANSLATE_NOOP("Steps", "Intro"), 0, 2, 2, 1},
-    {QT_TRANSLATE_NOOP("Steps", "Select Issue"), "", 0, 3, 3, 1},
-    {QT_TRANSLATE_NOOP("Steps", "Assign SUD"), "", 0, 4, 4, 2},
-    {QT_TRANSLATE_NOOP("Steps", "Stimulate Thymus"), "", 0, 5, 5, 3},
-    {QT_TRANSLATE_NOOP("Steps", "Left Hand"), QT_TRANSLATE_NOOP("Steps", "Karate chop - Left Hand"),
-     10, 6, 26, 4},
-    {QT_TRANSLATE_NOOP("Steps", "Right Hand"),
-     QT_TRANSLATE_NOOP("Steps", "Karate chop - Right Hand"), 10, 26, 26, 4},
-    {QT_TRANSLATE_NOOP("Steps", "Top Head"), QT_TRANSLATE_NOOP("Steps", "Top Head"), 2, 9, kRuleT,
-     kRuleP},
-    {QT_TRANSLATE_NOOP("Steps", "Top Head"), QT_TRANSLATE_NOOP("Steps", "Top Head"), 2, 18, kRuleT,
-     kRuleP},
-    {QT_TRANSLATE_NOOP("Steps", "Left Eyebrow"), QT_TRANSLATE_NOOP("Steps", "Left Eyebrow"), 2, 10,
-     kRuleT, kRuleP},
-    {QT_TRANSLATE_NOOP("Steps", "Left Eye Corner"), QT_TRANSLATE_NOOP("Steps", "Left Eye Corner"),
-     2, 11, kRuleT, kRuleP},
-    {QT_TRANSLATE_NOOP("Steps", "Left Under Eye"), QT_TRANSLATE_NOOP("Steps", "Left Under Eye"), 2,
-     12, kRuleT, kRuleP},
-    {QT_TRANSLATE_NOOP("Steps", "Under Nose"), QT_TRANSLATE_NOOP("Steps", "Under Nose"), 2, 14,
-     kRuleT, kRuleP},
-    {QT_TRANSLATE_NOOP("Steps", "Under Nose"), QT_TRANSLATE_NOOP("Steps", "Under Nose"), 2, 15,
-     kRuleT, kRuleP},
-    {QT_TRANSLATE_NOOP("Steps", "Chin"), QT_TRANSLATE_NOOP("Steps", "Chin"), 2, 16, kRuleT, kRuleP},
-    {QT_TRANSLATE_NOOP("Steps", "Chin"), QT_TRANSLATE_NOOP("Steps", "Chin"), 2, 21, kRuleT, kRuleP},
-    {QT_TRANSLATE_NOOP("Steps", "Left Collarbone"), QT_TRANSLATE_NOOP("Steps", "Left Collarbone"),
-     2, 17, kRuleT, kRuleP},
-    {QT_TRANSLATE_NOOP("Steps", "Left Under Arm"), QT_TRANSLATE_NOOP("Steps", "Left Under Arm"), 2,
-     8, kRuleT, kRuleP},
-    {QT_TRANSLATE_NOOP("Steps", "Right Eyebrow"), QT_TRANSLATE_NOOP("Steps", "Right Eyebrow"), 2,
-     19, kRuleT, kRuleP},
-    {QT_TRANSLATE_NOOP("Steps", "Right Eye Corner"), QT_TRANSLATE_NOOP("Steps", "Right Eye Corner"),
-     2, 20, kRuleT, kRuleP},
-    {QT_TRANSLATE_NOOP("Steps", "Right Under Eye"), QT_TRANSLATE_NOOP("Steps", "Right Under Eye"),
-     2, 13, kRuleT, kRuleP},
-    {QT_TRANSLATE_NOOP("Steps", "Right Collarbone"), QT_TRANSLATE_NOOP("Steps", "Right Collarbone"),
-     2, 22, kRuleT, kRuleP},
-    {QT_TRANSLATE_NOOP("Steps", "Right Under Arm"), QT_TRANSLATE_NOOP("Steps", "Right Under Arm"),
-     2, 7, kRuleT, kRuleP},
-    {QT_TRANSLATE_NOOP("Steps", "Relax"), QT_TRANSLATE_NOOP("Steps", "Relax"), 0, 7, 7, 7},
-    {QT_TRANSLATE_NOOP("Steps", "Reasses SUD"), "", 0, 7, 7, kRuleP},
-    {QT_TRANSLATE_NOOP("Steps", "Finish"), QT_TRANSLATE_NOOP("Steps", "Finish"), 0, 1, 1, 7},
-    {QT_TRANSLATE_NOOP("Steps", "Explanation of Negative Sequence"), "", 0, 7, 7, 5},
+    {estNone, "", "", 2, estIntro, estIntro, estIntro},
+    {estIntro, QT_TRANSLATE_NOOP("Steps", "Intro"), QT_TRANSLATE_NOOP("Steps", "Intro"), 0,
+     estSelectIssue, estSelectIssue, estIntro},
+    {estSelectIssue, QT_TRANSLATE_NOOP("Steps", "Select Issue"), "", 0, estAssignSUD, estAssignSUD,
+     estIntro},
+    {estAssignSUD, QT_TRANSLATE_NOOP("Steps", "Assign SUD"), "", 0, estStimulateThymus,
+     estStimulateThymus, estSelectIssue},
+    {estStimulateThymus, QT_TRANSLATE_NOOP("Steps", "Stimulate Thymus"), "", 0, estLeftHand,
+     estLeftHand, estAssignSUD},
+    {estLeftHand, QT_TRANSLATE_NOOP("Steps", "Left Hand"),
+     QT_TRANSLATE_NOOP("Steps", "Karate chop - Left Hand"), 10, estRightHand, estExplainNegative,
+     estStimulateThymus},
+    {estRightHand, QT_TRANSLATE_NOOP("Steps", "Right Hand"),
+     QT_TRANSLATE_NOOP("Steps", "Karate chop - Right Hand"), 10, estExplainNegative,
+     estExplainNegative, estStimulateThymus},
+    // The round: the left side from the top of the head down, back to the top, the right side.
+    {estTopHead1, QT_TRANSLATE_NOOP("Steps", "Top Head"), QT_TRANSLATE_NOOP("Steps", "Top Head"), 2,
+     estLeftEyebrow, kByRule, kByRule},
+    {estTopHead2, QT_TRANSLATE_NOOP("Steps", "Top Head"), QT_TRANSLATE_NOOP("Steps", "Top Head"), 2,
+     estRightEyebrow, kByRule, kByRule},
+    {estLeftEyebrow, QT_TRANSLATE_NOOP("Steps", "Left Eyebrow"),
+     QT_TRANSLATE_NOOP("Steps", "Left Eyebrow"), 2, estLeftEyeCorner, kByRule, kByRule},
+    {estLeftEyeCorner, QT_TRANSLATE_NOOP("Steps", "Left Eye Corner"),
+     QT_TRANSLATE_NOOP("Steps", "Left Eye Corner"), 2, estLeftUnderEye, kByRule, kByRule},
+    {estLeftUnderEye, QT_TRANSLATE_NOOP("Steps", "Left Under Eye"),
+     QT_TRANSLATE_NOOP("Steps", "Left Under Eye"), 2, estUnderNose1, kByRule, kByRule},
+    {estUnderNose1, QT_TRANSLATE_NOOP("Steps", "Under Nose"),
+     QT_TRANSLATE_NOOP("Steps", "Under Nose"), 2, estChin1, kByRule, kByRule},
+    {estUnderNose2, QT_TRANSLATE_NOOP("Steps", "Under Nose"),
+     QT_TRANSLATE_NOOP("Steps", "Under Nose"), 2, estChin2, kByRule, kByRule},
+    {estChin1, QT_TRANSLATE_NOOP("Steps", "Chin"), QT_TRANSLATE_NOOP("Steps", "Chin"), 2,
+     estLeftCollarbone, kByRule, kByRule},
+    {estChin2, QT_TRANSLATE_NOOP("Steps", "Chin"), QT_TRANSLATE_NOOP("Steps", "Chin"), 2,
+     estRightCollarbone, kByRule, kByRule},
+    {estLeftCollarbone, QT_TRANSLATE_NOOP("Steps", "Left Collarbone"),
+     QT_TRANSLATE_NOOP("Steps", "Left Collarbone"), 2, estLeftUnderArm, kByRule, kByRule},
+    {estLeftUnderArm, QT_TRANSLATE_NOOP("Steps", "Left Under Arm"),
+     QT_TRANSLATE_NOOP("Steps", "Left Under Arm"), 2, estTopHead2, kByRule, kByRule},
+    {estRightEyebrow, QT_TRANSLATE_NOOP("Steps", "Right Eyebrow"),
+     QT_TRANSLATE_NOOP("Steps", "Right Eyebrow"), 2, estRightEyeCorner, kByRule, kByRule},
+    {estRightEyeCorner, QT_TRANSLATE_NOOP("Steps", "Right Eye Corner"),
+     QT_TRANSLATE_NOOP("Steps", "Right Eye Corner"), 2, estRightUnderEye, kByRule, kByRule},
+    {estRightUnderEye, QT_TRANSLATE_NOOP("Steps", "Right Under Eye"),
+     QT_TRANSLATE_NOOP("Steps", "Right Under Eye"), 2, estUnderNose2, kByRule, kByRule},
+    {estRightCollarbone, QT_TRANSLATE_NOOP("Steps", "Right Collarbone"),
+     QT_TRANSLATE_NOOP("Steps", "Right Collarbone"), 2, estRightUnderArm, kByRule, kByRule},
+    {estRightUnderArm, QT_TRANSLATE_NOOP("Steps", "Right Under Arm"),
+     QT_TRANSLATE_NOOP("Steps", "Right Under Arm"), 2, estTopHead1, kByRule, kByRule},
+    {estRelax, QT_TRANSLATE_NOOP("Steps", "Relax"), QT_TRANSLATE_NOOP("Steps", "Relax"), 0,
+     estTopHead1, estTopHead1, estTopHead1},
+    {estReassessSUD, QT_TRANSLATE_NOOP("Steps", "Reasses SUD"), "", 0, estTopHead1, estTopHead1,
+     kByRule},
+    {estFinish, QT_TRANSLATE_NOOP("Steps", "Finish"), QT_TRANSLATE_NOOP("Steps", "Finish"), 0,
+     estIntro, estIntro, estTopHead1},
+    {estExplainNegative, QT_TRANSLATE_NOOP("Steps", "Explanation of Negative Sequence"), "", 0,
+     estTopHead1, estTopHead1, estLeftHand},
 }};
+
+// The table is looked up by position: every row must sit at its own step's place.
+constexpr bool RowsInStepOrder() {
+    for (std::size_t i = 0; i < kSteps.size(); ++i) {
+        if (kSteps[i].step != static_cast<Step>(i)) return false;
+    }
+    return true;
+}
+static_assert(RowsInStepOrder(), "kSteps must list the steps in the order of the enumeration");
 
 constexpr bool InTable(Step step) {
     return step >= estNone && step <= MAX_STEP;
@@ -147,7 +170,7 @@ Step GetNextStep(Step penmStep) {
             ShowPlainMessage(QCoreApplication::translate("Steps", "Next step not defined"));
             result = estIntro;
         } else {
-            result = static_cast<Step>(Row(penmStep).next);
+            result = Row(penmStep).next;
         }
         Trace(
             [&] { return QStringLiteral("End GetNextStep, lenmNextStep = ") + TraceName(result); });
@@ -176,7 +199,7 @@ Step GetNextStep_Navigation(Step penmStep, RoundState& rounds) {
             ShowPlainMessage(QCoreApplication::translate("Steps", "Next step not defined"));
             result = estIntro;
         } else {
-            result = static_cast<Step>(Row(penmStep).nextNavigation);
+            result = Row(penmStep).nextNavigation;
         }
         Trace([&] {
             return QStringLiteral("End GetNextStep_Navigation, lenmNextStep = ") +
@@ -208,7 +231,7 @@ Step GetPrevStep(Step penmStep, bool& pblnGoBackFromPositiveToNegative, RoundSta
             ShowPlainMessage(QCoreApplication::translate("Steps", "Previous step not defined"));
             result = estIntro;
         } else {
-            result = static_cast<Step>(Row(penmStep).previous);
+            result = Row(penmStep).previous;
         }
         Trace([&] {
             return QStringLiteral("Start GetPrevStep, lenmPrevStep = ") + TraceName(result);

@@ -2,12 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QDBusVariant>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTest>
 
 using namespace mindrova;
 
@@ -142,6 +145,41 @@ INSTANTIATE_TEST_SUITE_P(Desktop, CalmFallback,
                          ::testing::Values(CalmRow{"Missing", {}},
                                            CalmRow{"AnimationsOn", "echo true"},
                                            CalmRow{"Garbage", "echo '%%%'"},
+                                           CalmRow{"Fails", "echo false; exit 1"},
+                                           CalmRow{"TooSlow", "sleep 5; echo false"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Timers registered for an object and everything under it.
+int TimersUnder(const QObject* root) {
+    QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance();
+    int count = int(dispatcher->registeredTimers(const_cast<QObject*>(root)).size());
+    for (const QObject* child : root->children()) count += TimersUnder(child);
+    return count;
+}
+
+// Once gsettings is done with, however it ended, nothing of the read is left to wake the program:
+// a window that waits for the user sleeps until the user acts.
+class NothingLeftRunning : public GSettingsStandIn,
+                           public ::testing::WithParamInterface<CalmRow> {};
+
+TEST_P(NothingLeftRunning, AfterTheReadEnds) {
+    const QString program =
+        GetParam().body.isEmpty() ? folder.filePath("missing-gsettings") : Script(GetParam().body);
+    // Qt's single-shot timers hang from the event dispatcher: counted there too.
+    QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance();
+    const int before = TimersUnder(dispatcher);
+    DesktopPreferences prefs(program);
+    prefs.Start(400);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return prefs.findChildren<QProcess*>().isEmpty(); }, 10000))
+        << "gsettings was never let go";
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(TimersUnder(&prefs), 0);
+    EXPECT_EQ(TimersUnder(dispatcher), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Desktop, NothingLeftRunning,
+                         ::testing::Values(CalmRow{"Missing", {}},
+                                           CalmRow{"AnimationsOff", "echo false"},
                                            CalmRow{"Fails", "echo false; exit 1"},
                                            CalmRow{"TooSlow", "sleep 5; echo false"}),
                          [](const auto& info) { return std::string(info.param.name); });

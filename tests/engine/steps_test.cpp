@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <string>
+#include <vector>
 
 #include "fixtures/modal_recorder.h"
 #include "fixtures/step_names.h"
@@ -19,40 +21,40 @@ struct StepRowCase {
     const char* description;
     bool tapping;
     qint32 length;
-    Step next;
     friend void PrintTo(const StepRowCase& row, std::ostream* out) { *out << row.name; }
 };
 
 const StepRowCase kRows[] = {
-    {estIntro, "Intro", "Intro", false, 0, estSelectIssue},
-    {estSelectIssue, "Select Issue", "", false, 0, estAssignSUD},
-    {estAssignSUD, "Assign SUD", "", false, 0, estStimulateThymus},
-    {estStimulateThymus, "Stimulate Thymus", "", false, 0, estLeftHand},
-    {estLeftHand, "Left Hand", "Karate chop - Left Hand", false, 10, estRightHand},
-    {estRightHand, "Right Hand", "Karate chop - Right Hand", false, 10, estExplainNegative},
-    {estTopHead1, "Top Head", "Top Head", true, 2, estLeftEyebrow},
-    {estTopHead2, "Top Head", "Top Head", true, 2, estRightEyebrow},
-    {estLeftEyebrow, "Left Eyebrow", "Left Eyebrow", true, 2, estLeftEyeCorner},
-    {estLeftEyeCorner, "Left Eye Corner", "Left Eye Corner", true, 2, estLeftUnderEye},
-    {estLeftUnderEye, "Left Under Eye", "Left Under Eye", true, 2, estUnderNose1},
-    {estUnderNose1, "Under Nose", "Under Nose", true, 2, estChin1},
-    {estUnderNose2, "Under Nose", "Under Nose", true, 2, estChin2},
-    {estChin1, "Chin", "Chin", true, 2, estLeftCollarbone},
-    {estChin2, "Chin", "Chin", true, 2, estRightCollarbone},
-    {estLeftCollarbone, "Left Collarbone", "Left Collarbone", true, 2, estLeftUnderArm},
-    {estLeftUnderArm, "Left Under Arm", "Left Under Arm", true, 2, estTopHead2},
-    {estRightEyebrow, "Right Eyebrow", "Right Eyebrow", true, 2, estRightEyeCorner},
-    {estRightEyeCorner, "Right Eye Corner", "Right Eye Corner", true, 2, estRightUnderEye},
-    {estRightUnderEye, "Right Under Eye", "Right Under Eye", true, 2, estUnderNose2},
-    {estRightCollarbone, "Right Collarbone", "Right Collarbone", true, 2, estRightUnderArm},
-    {estRightUnderArm, "Right Under Arm", "Right Under Arm", true, 2, estTopHead1},
-    {estRelax, "Relax", "Relax", false, 0, estTopHead1},
-    {estReassessSUD, "Reasses SUD", "", true, 0, estTopHead1},
-    {estFinish, "Finish", "Finish", false, 0, estIntro},
-    {estExplainNegative, "Explanation of Negative Sequence", "", false, 0, estTopHead1},
+    {estIntro, "Intro", "Intro", false, 0},
+    {estSelectIssue, "Select Issue", "", false, 0},
+    {estAssignSUD, "Assign SUD", "", false, 0},
+    {estStimulateThymus, "Stimulate Thymus", "", false, 0},
+    {estLeftHand, "Left Hand", "Karate chop - Left Hand", false, 10},
+    {estRightHand, "Right Hand", "Karate chop - Right Hand", false, 10},
+    {estTopHead1, "Top Head", "Top Head", true, 2},
+    {estTopHead2, "Top Head", "Top Head", true, 2},
+    {estLeftEyebrow, "Left Eyebrow", "Left Eyebrow", true, 2},
+    {estLeftEyeCorner, "Left Eye Corner", "Left Eye Corner", true, 2},
+    {estLeftUnderEye, "Left Under Eye", "Left Under Eye", true, 2},
+    {estUnderNose1, "Under Nose", "Under Nose", true, 2},
+    {estUnderNose2, "Under Nose", "Under Nose", true, 2},
+    {estChin1, "Chin", "Chin", true, 2},
+    {estChin2, "Chin", "Chin", true, 2},
+    {estLeftCollarbone, "Left Collarbone", "Left Collarbone", true, 2},
+    {estLeftUnderArm, "Left Under Arm", "Left Under Arm", true, 2},
+    {estRightEyebrow, "Right Eyebrow", "Right Eyebrow", true, 2},
+    {estRightEyeCorner, "Right Eye Corner", "Right Eye Corner", true, 2},
+    {estRightUnderEye, "Right Under Eye", "Right Under Eye", true, 2},
+    {estRightCollarbone, "Right Collarbone", "Right Collarbone", true, 2},
+    {estRightUnderArm, "Right Under Arm", "Right Under Arm", true, 2},
+    {estRelax, "Relax", "Relax", false, 0},
+    {estReassessSUD, "Reasses SUD", "", true, 0},
+    {estFinish, "Finish", "Finish", false, 0},
+    {estExplainNegative, "Explanation of Negative Sequence", "", false, 0},
 };
 
-// One row of the step table per test, reported by the step's enumerator name.
+// The texts and lengths of each step, reported by the step's enumerator name. Where each step
+// leads is checked by walking the rules below, not row by row.
 class StepTable : public ::testing::TestWithParam<StepRowCase> {};
 
 TEST_P(StepTable, RowAnswersItsLookups) {
@@ -62,7 +64,6 @@ TEST_P(StepTable, RowAnswersItsLookups) {
     EXPECT_EQ(GetStepDescription(row.step), QString::fromUtf8(row.description));
     EXPECT_EQ(IsThisTappingStep(row.step), row.tapping);
     EXPECT_EQ(GetStepLength(row.step), row.length);
-    EXPECT_EQ(GetNextStep(row.step), row.next);
     EXPECT_TRUE(modal.messages.isEmpty());
 }
 
@@ -118,6 +119,154 @@ TEST(StepRules, AutomaticSuccessorWalksTheRoundOnce) {
     EXPECT_EQ(seen.size(), 16u);
     EXPECT_EQ(*seen.begin(), estTopHead1);
     EXPECT_EQ(*seen.rbegin(), estRightUnderArm);
+}
+
+// How a session moves on: the step's time running out, or Next in a negative or a positive round.
+enum class Move { Timer, NextNegative, NextPositive };
+
+const char* MoveName(Move move) {
+    switch (move) {
+        case Move::Timer:
+            return "timer";
+        case Move::NextNegative:
+            return "Next (negative round)";
+        case Move::NextPositive:
+            return "Next (positive round)";
+    }
+    return "?";
+}
+
+Step Take(Step step, Move move) {
+    if (move == Move::Timer) return GetNextStep(step);
+    RoundState rounds{1, move == Move::NextPositive};
+    return GetNextStep_Navigation(step, rounds);
+}
+
+std::string Chain(const std::vector<Step>& steps) {
+    std::string text;
+    for (Step step : steps) text += (text.empty() ? "" : " -> ") + StepIdName(step);
+    return text;
+}
+
+// A stretch of a session, walked from its first step by one kind of move.
+struct WalkCase {
+    const char* name;
+    Step from;
+    Move move;
+    std::vector<Step> through;  // the steps entered, in order
+    friend void PrintTo(const WalkCase& row, std::ostream* out) { *out << row.name; }
+};
+
+const WalkCase kWalks[] = {
+    // The opening: Next from the program's start through the set-up to the first point.
+    {"OpeningByNext",
+     estNone,
+     Move::NextNegative,
+     {estIntro, estSelectIssue, estAssignSUD, estStimulateThymus, estLeftHand, estExplainNegative,
+      estTopHead1}},
+    // The karate chop runs out on its own: both hands, the explanation, then the points.
+    {"KarateChopByTimer",
+     estLeftHand,
+     Move::Timer,
+     {estRightHand, estExplainNegative, estTopHead1}},
+    // One round: the left side from the top of the head down, the top again, the right side.
+    {"RoundByTimer",
+     estTopHead1,
+     Move::Timer,
+     {estLeftEyebrow, estLeftEyeCorner, estLeftUnderEye, estUnderNose1, estChin1, estLeftCollarbone,
+      estLeftUnderArm, estTopHead2, estRightEyebrow, estRightEyeCorner, estRightUnderEye,
+      estUnderNose2, estChin2, estRightCollarbone, estRightUnderArm, estTopHead1}},
+    // Next on a point of a negative round goes to relax, then tapping again.
+    {"NegativeRoundToRelax", estChin2, Move::NextNegative, {estRelax, estTopHead1}},
+    // Next on a point of a positive round asks for the SUD again, then tapping again.
+    {"PositiveRoundToReassessSUD", estChin2, Move::NextPositive, {estReassessSUD, estTopHead1}},
+    {"ReassessSUDByTimer", estReassessSUD, Move::Timer, {estTopHead1}},
+    {"RelaxByTimer", estRelax, Move::Timer, {estTopHead1}},
+    // The closing: Finish leads back to the intro, by Next or by the timer.
+    {"ClosingByNext", estFinish, Move::NextNegative, {estIntro}},
+    {"ClosingByTimer", estFinish, Move::Timer, {estIntro}},
+};
+
+class SessionWalk : public ::testing::TestWithParam<WalkCase> {};
+
+TEST_P(SessionWalk, EntersTheStepsInOrder) {
+    ModalRecorder modal;
+    const WalkCase& row = GetParam();
+    std::vector<Step> walked;
+    Step step = row.from;
+    for (std::size_t i = 0; i < row.through.size(); ++i) {
+        step = Take(step, row.move);
+        walked.push_back(step);
+    }
+    EXPECT_EQ(walked, row.through)
+        << "by " << MoveName(row.move) << " from " << StepIdName(row.from) << ": " << Chain(walked)
+        << "\nexpected: " << Chain(row.through);
+    EXPECT_TRUE(modal.messages.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Session, SessionWalk, ::testing::ValuesIn(kWalks),
+                         [](const ::testing::TestParamInfo<WalkCase>& info) {
+                             return std::string(info.param.name);
+                         });
+
+// Every step leads to a step of the procedure, whichever way the session moves on: no rule
+// marker or number outside the table ever comes out of a lookup.
+TEST(StepRules, EverySuccessorIsAStep) {
+    ModalRecorder modal;
+    for (qint32 id = estNone; id <= MAX_STEP; ++id) {
+        const Step step = static_cast<Step>(id);
+        for (Move move : {Move::Timer, Move::NextNegative, Move::NextPositive}) {
+            const Step next = Take(step, move);
+            EXPECT_TRUE(next >= estIntro && next <= MAX_STEP)
+                << StepIdName(step) << " by " << MoveName(move) << " gives " << int(next);
+        }
+        for (bool positive : {false, true}) {
+            RoundState rounds{3, positive};
+            bool backToNegative = false;
+            const Step previous = GetPrevStep(step, backToNegative, rounds);
+            EXPECT_TRUE(previous >= estIntro && previous <= MAX_STEP)
+                << "Previous on " << StepIdName(step) << " gives " << int(previous);
+        }
+    }
+    EXPECT_TRUE(modal.messages.isEmpty());
+}
+
+// From the program's start every step can be entered: by the timer, by Next in either kind of
+// round, or by Finish, which the window offers on every step.
+TEST(StepRules, EveryStepReachableFromTheStart) {
+    ModalRecorder modal;
+    std::set<Step> reached{estNone};
+    std::vector<Step> open{estNone};
+    while (!open.empty()) {
+        const Step step = open.back();
+        open.pop_back();
+        for (Step next : {Take(step, Move::Timer), Take(step, Move::NextNegative),
+                          Take(step, Move::NextPositive), estFinish}) {
+            if (reached.insert(next).second) open.push_back(next);
+        }
+    }
+    for (qint32 id = estIntro; id <= MAX_STEP; ++id) {
+        EXPECT_TRUE(reached.count(static_cast<Step>(id))) << StepIdName(static_cast<Step>(id));
+    }
+    EXPECT_TRUE(modal.messages.isEmpty());
+}
+
+// The timer alone never leaves a round: from any point it visits all sixteen once and comes back.
+TEST(StepRules, TimerKeepsEveryPointInItsRound) {
+    for (qint32 id = estTopHead1; id <= estRightUnderArm; ++id) {
+        const Step start = static_cast<Step>(id);
+        SCOPED_TRACE(StepIdName(start));
+        std::set<Step> seen;
+        Step step = start;
+        int moves = 0;
+        do {
+            EXPECT_TRUE(IsThisTappingStep(step)) << StepIdName(step);
+            EXPECT_TRUE(seen.insert(step).second) << "visited twice: " << StepIdName(step);
+            step = GetNextStep(step);
+        } while (step != start && ++moves < 17);
+        EXPECT_EQ(step, start) << "the round never came back";
+        EXPECT_EQ(seen.size(), 16u);
+    }
 }
 
 TEST(StepRules, RuleTOnEveryTappingStep) {

@@ -72,10 +72,14 @@ echo "$ldd_out"
 ! grep -q 'not found' <<<"$ldd_out" || fail "libraries not found"
 
 # Every library the binary links directly must come from a package named in Depends,
-# otherwise installing the .deb on a clean system leaves it unable to start.
+# otherwise installing the .deb on a clean system leaves it unable to start. The program's own
+# shared libraries come with it, in its private folder.
 for needed in $(readelf -d "$bin" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p'); do
     path=$(awk -v n="$needed" '$1 == n && $2 == "=>" {print $3}' <<<"$ldd_out")
     [ -n "$path" ] || fail "ldd did not resolve $needed"
+    case $(readlink -f "$path") in
+        "$(readlink -f "$root")"/*) continue ;;  # shipped in this package
+    esac
     owner=""
     for candidate in "$path" "$(readlink -f "$path")" "/usr${path#/usr}" "${path#/usr}"; do
         owner=$(dpkg -S "$candidate" 2>/dev/null | head -n1 | cut -d: -f1) && [ -n "$owner" ] && break
