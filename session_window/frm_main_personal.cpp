@@ -3,8 +3,12 @@
 //
 // Choosing a session of one's own leaves the issue options as they are: the chosen session holds
 // until the list is set back to its first entry or an issue is clicked (by mouse or arrow key),
-// which lets the issue hold again and sets the list back.
+// which lets the issue hold again and sets the list back. While it holds, the issue options and
+// the own-words field are shown disabled under a line that names the session, so that what will
+// run is plain; a click on a greyed issue still lets that issue hold again.
+#include <QEvent>
 #include <QHBoxLayout>
+#include <QMouseEvent>
 
 #include "session/session_options.h"
 #include "session_window/frm_main.h"
@@ -17,6 +21,32 @@ namespace mindrova {
 namespace {
 
 constexpr TwipRect kPersonalRow{720, 8040, 6045, 450};
+// Above the first issue option, which begins at 510.
+constexpr TwipRect kRunsInsteadLine{720, 90, 6045, 405};
+
+// A disabled option hears no click of its own: this lets a click on a greyed issue choose it, as
+// a click on it did before the session of the user's own greyed it.
+class GreyedOptionClicks : public QObject {
+public:
+    GreyedOptionClicks(QObject* parent, std::function<void(QObject*)> clicked)
+        : QObject(parent), mClicked(std::move(clicked)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget != nullptr && !widget->isEnabled() &&
+            event->type() == QEvent::MouseButtonRelease &&
+            static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
+            widget->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint())) {
+            mClicked(watched);
+            return true;
+        }
+        return false;
+    }
+
+private:
+    std::function<void(QObject*)> mClicked;
+};
 
 }  // namespace
 
@@ -61,6 +91,55 @@ void frmMain::BuildPersonalSessionRow() {
     mPersonalRow->show();
     ApplyControlRims();
     mDesignPlaces.push_back({mPersonalRow, kPersonalRow});
+
+    auto* clicks = new GreyedOptionClicks(this, [this](QObject* option) {
+        for (int i = 1; i <= ISSUE_OPTION_COUNT; ++i) {
+            if (radMode[i] == option) {
+                radMode[i]->setChecked(true);
+                radMode_Clicked(i);
+                return;
+            }
+        }
+    });
+    for (int i = 1; i <= ISSUE_OPTION_COUNT; ++i) radMode[i]->installEventFilter(clicks);
+}
+
+// The issue options and the own words are what runs unless a session of the user's own is
+// chosen: then they are greyed, and a line above them names the session that runs instead.
+void frmMain::ShowWhatRuns() {
+    const std::optional<PersonalSession>& chosen = mController.ChosenPersonalSession();
+    const bool issueRuns = !chosen.has_value();
+    for (int i = 1; i <= ISSUE_OPTION_COUNT; ++i) radMode[i]->setEnabled(issueRuns);
+    for (QWidget* w : std::initializer_list<QWidget*>{mOwnWordsCaption, mOwnWords}) {
+        if (w != nullptr) w->setEnabled(issueRuns);
+    }
+    if (mRunsInstead == nullptr) {
+        if (issueRuns) return;
+        mRunsInstead = new QLabel(fraMode);
+        mRunsInstead->setObjectName(QStringLiteral("lblRunsInstead"));
+        // A title is the user's own text: shown as typed, never read as markup.
+        mRunsInstead->setTextFormat(Qt::PlainText);
+        mRunsInstead->setFont(mOwnWordsCaption != nullptr ? mOwnWordsCaption->font()
+                                                          : UiFont(12 * mTextScales.issues));
+        mRunsInstead->setGeometry(mScale.rect(ScaledDesignPlace(mRunsInstead, kRunsInsteadLine)));
+        mDesignPlaces.push_back({mRunsInstead, kRunsInsteadLine});
+    }
+    if (issueRuns) {
+        mRunsInstead->hide();
+        return;
+    }
+    const QString line = tr("Your session \u201C%1\u201D runs instead.").arg(chosen->title);
+    mRunsInstead->setAccessibleName(line);
+    mRunsInstead->setToolTip(line);
+    // A long title gives way in its middle, so that the line stays one line above the list.
+    const QFontMetrics metrics(mRunsInstead->font());
+    const int room = mRunsInstead->width() - metrics.horizontalAdvance(line) +
+                     metrics.horizontalAdvance(chosen->title);
+    const QString shown =
+        tr("Your session \u201C%1\u201D runs instead.")
+            .arg(metrics.elidedText(chosen->title, Qt::ElideMiddle, std::max(room, 0)));
+    mRunsInstead->setText(shown);
+    mRunsInstead->show();
 }
 
 // Read afresh each time the issue list is shown, so that files placed in the folder by hand show
@@ -96,6 +175,7 @@ void frmMain::ListPersonalSessions() {
                               "and why.",
                               nullptr, int(listing.problems.size())));
         }
+        ShowWhatRuns();
     });
 }
 
@@ -105,6 +185,7 @@ void frmMain::cboPersonalSession_Changed(int index) {
     } else {
         mController.ChoosePersonalSession(std::nullopt);
     }
+    ShowWhatRuns();
 }
 
 void frmMain::radMode_Clicked(int optionIndex) {
@@ -114,19 +195,43 @@ void frmMain::radMode_Clicked(int optionIndex) {
     if (mPersonalSessions) {
         const QSignalBlocker quiet(mPersonalSessions);
         mPersonalSessions->setCurrentIndex(0);
+        ShowWhatRuns();
     }
 }
 
 void frmMain::cmdManageSessions_Click() {
     Trap({"frmMain", "cmdManageSessions_Click"}, [&] {
+        const auto& run = WindowServices().runPersonalSessions;
         const auto& manage = WindowServices().managePersonalSessions;
-        if (manage) {
+        QString start;
+        {
             const StepTimerHold hold(mController);
             const SessionState& state = mController.State();
-            manage(this, state.genmSelectedIssue, state.gstrOwnWords);
+            if (run) {
+                start = run(this, state.genmSelectedIssue, state.gstrOwnWords);
+            } else if (manage) {
+                manage(this, state.genmSelectedIssue, state.gstrOwnWords);
+            }
         }
         ListPersonalSessions();
+        if (!start.isEmpty()) StartListedSession(start);
     });
+}
+
+// Start in the My sessions dialog: the session, as its file reads now, is chosen in the list and
+// the session moves on to its first rating. A session whose file went meanwhile is not started.
+void frmMain::StartListedSession(const QString& title) {
+    for (qsizetype i = 0; i < mListedSessions.size(); ++i) {
+        if (mListedSessions[i].title != title) continue;
+        const int index = int(i) + 1;
+        {
+            const QSignalBlocker quiet(mPersonalSessions);
+            mPersonalSessions->setCurrentIndex(index);
+        }
+        cboPersonalSession_Changed(index);
+        if (mController.State().genmCurrentStep == estSelectIssue) mController.Next();
+        return;
+    }
 }
 
 void frmMain::BuildSessionOptionsMenuItem() {
