@@ -806,7 +806,9 @@ def case_my_sessions_start(program_path):
     """My sessions by keyboard alone: a line of a session edited in place and moved down with
     Alt+Down, saved, and the session started from the dialog: the window is at Assign SUD, and
     back on Select Issue the line that names the session shows it is the one chosen."""
-    with Session("my_sessions_start", program_path) as s:
+    # Under a window manager, as on a desktop: it gives the keys back to My sessions once the
+    # editor over it has closed.
+    with Session("my_sessions_start", program_path, wm=True) as s:
         data = os.path.join(s.tmp, "data")
         sessions = os.path.join(data, "Quellbrook", "Mindrova", "sessions")
         os.makedirs(sessions)
