@@ -26,10 +26,6 @@ constexpr int kRoundPoints = 16;
 constexpr int kLinesToldFrom = PERSONAL_LINES_MAX / 2;
 constexpr int kCharactersToldFrom = PERSONAL_LINE_MAX_LENGTH * 3 / 4;
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("mindrova::PersonalLinesEditor", text);
-}
-
 int Characters(const QString& text) {
     return int(text.toUcs4().size());
 }
@@ -45,7 +41,9 @@ public:
                           const QModelIndex& index) const override {
         auto* editor = new QPlainTextEdit(parent);
         editor->setObjectName(QStringLiteral("txtLineInPlace"));
-        editor->setAccessibleName(Tr("Line %1").arg(index.row() + 1));
+        editor->setAccessibleName(
+            QCoreApplication::translate("mindrova::PersonalLinesEditor", "Line %1")
+                .arg(index.row() + 1));
         editor->setFrameShape(QFrame::NoFrame);
         editor->setTabChangesFocus(true);
         editor->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
@@ -139,28 +137,38 @@ QStringList RoundPointNames() {
 QString LinePlaceText(int line, int lineCount) {
     if (line < 0) return {};
     if (line >= kRoundPoints || line >= std::max(lineCount, 1)) {
-        return Tr("%1 (not said in a full round)").arg(line + 1);
+        return QCoreApplication::translate("mindrova::PersonalLinesEditor",
+                                           "%1 (not said in a full round)")
+            .arg(line + 1);
     }
-    return Tr("%1 %2").arg(line + 1).arg(RoundPointNames().value(line));
+    return QCoreApplication::translate("mindrova::PersonalLinesEditor", "%1 %2")
+        .arg(line + 1)
+        .arg(RoundPointNames().value(line));
 }
 
 QString LinesLimitText(int lineCount, int row, int rowLength) {
     QStringList told;
     if (lineCount >= kLinesToldFrom) {
-        told << Tr("%1 of %2 lines").arg(lineCount).arg(PERSONAL_LINES_MAX);
+        told << QCoreApplication::translate("mindrova::PersonalLinesEditor", "%1 of %2 lines")
+                    .arg(lineCount)
+                    .arg(PERSONAL_LINES_MAX);
     }
     if (row >= 0 && rowLength >= kCharactersToldFrom) {
         const int left = PERSONAL_LINE_MAX_LENGTH - rowLength;
         // One character is a text of its own: with no translation loaded, %n gives no plural.
         QString text;
         if (left == 1) {
-            text = Tr("Line %1: 1 character left");
+            text = QCoreApplication::translate("mindrova::PersonalLinesEditor",
+                                               "Line %1: 1 character left");
         } else if (left == -1) {
-            text = Tr("Line %1: 1 character too many");
+            text = QCoreApplication::translate("mindrova::PersonalLinesEditor",
+                                               "Line %1: 1 character too many");
         } else if (left >= 0) {
-            text = Tr("Line %1: %2 characters left");
+            text = QCoreApplication::translate("mindrova::PersonalLinesEditor",
+                                               "Line %1: %2 characters left");
         } else {
-            text = Tr("Line %1: %2 characters too many");
+            text = QCoreApplication::translate("mindrova::PersonalLinesEditor",
+                                               "Line %1: %2 characters too many");
         }
         told << text.arg(QString::number(row + 1), QString::number(std::abs(left)));
     }
@@ -175,10 +183,13 @@ PersonalLinesEditor::PersonalLinesEditor(const char* name, const QString& access
     mList = new QTableWidget(0, 2, this);
     mList->setObjectName(base);
     mList->setAccessibleName(accessibleName);
-    mList->setAccessibleDescription(
-        Tr("Enter or F2 edits a line. Alt+Up and Alt+Down move it, Insert adds a line, Delete "
-           "removes it."));
-    mList->setHorizontalHeaderLabels({Tr("Point"), Tr("Line")});
+    mList->setAccessibleDescription(QCoreApplication::translate(
+        "mindrova::PersonalLinesEditor",
+        "Enter or F2 edits a line. Alt+Up and Alt+Down move it, Insert adds a line, Delete "
+        "removes it."));
+    mList->setHorizontalHeaderLabels(
+        {QCoreApplication::translate("mindrova::PersonalLinesEditor", "Point"),
+         QCoreApplication::translate("mindrova::PersonalLinesEditor", "Line")});
     mList->verticalHeader()->setVisible(false);
     // As wide as the longest point with its number; a line past the round wraps its note.
     mList->horizontalHeader()->setSectionResizeMode(kPlaceColumn, QHeaderView::Fixed);
@@ -213,14 +224,26 @@ PersonalLinesEditor::PersonalLinesEditor(const char* name, const QString& access
 
     // Signs rather than words: the four fit beside each other at any text size, and each is named
     // in full for a screen reader and in its tip.
-    mAdd = SmallButton(QStringLiteral("+"), base + QStringLiteral("Add"), Tr("Add a line"),
-                       Tr("Add a line (Insert)"), this);
-    mRemove = SmallButton(QStringLiteral("\u2212"), base + QStringLiteral("Remove"),
-                          Tr("Remove the line"), Tr("Remove the line (Delete)"), this);
-    mUp = SmallButton(QStringLiteral("\u2191"), base + QStringLiteral("Up"), Tr("Move the line up"),
-                      Tr("Move the line up (Alt+Up)"), this);
-    mDown = SmallButton(QStringLiteral("\u2193"), base + QStringLiteral("Down"),
-                        Tr("Move the line down"), Tr("Move the line down (Alt+Down)"), this);
+    mAdd = SmallButton(
+        QStringLiteral("+"), base + QStringLiteral("Add"),
+        QCoreApplication::translate("mindrova::PersonalLinesEditor", "Add a line"),
+        QCoreApplication::translate("mindrova::PersonalLinesEditor", "Add a line (Insert)"), this);
+    mRemove = SmallButton(
+        QStringLiteral("\u2212"), base + QStringLiteral("Remove"),
+        QCoreApplication::translate("mindrova::PersonalLinesEditor", "Remove the line"),
+        QCoreApplication::translate("mindrova::PersonalLinesEditor", "Remove the line (Delete)"),
+        this);
+    mUp = SmallButton(
+        QStringLiteral("\u2191"), base + QStringLiteral("Up"),
+        QCoreApplication::translate("mindrova::PersonalLinesEditor", "Move the line up"),
+        QCoreApplication::translate("mindrova::PersonalLinesEditor", "Move the line up (Alt+Up)"),
+        this);
+    mDown = SmallButton(
+        QStringLiteral("\u2193"), base + QStringLiteral("Down"),
+        QCoreApplication::translate("mindrova::PersonalLinesEditor", "Move the line down"),
+        QCoreApplication::translate("mindrova::PersonalLinesEditor",
+                                    "Move the line down (Alt+Down)"),
+        this);
     mLimits = new QLabel(this);
     mLimits->setObjectName(base + QStringLiteral("Limits"));
     mLimits->setTextFormat(Qt::PlainText);
@@ -398,7 +421,10 @@ void PersonalLinesEditor::Renumber() {
         for (int point = row; point < kRoundPoints && row < count; point += count) {
             points << names.value(point);
         }
-        if (points.size() > 1) place->setToolTip(Tr("Said on: %1").arg(points.join(", ")));
+        if (points.size() > 1)
+            place->setToolTip(
+                QCoreApplication::translate("mindrova::PersonalLinesEditor", "Said on: %1")
+                    .arg(points.join(", ")));
         mList->setItem(row, kPlaceColumn, place);
         if (mList->item(row, kLineColumn) == nullptr) {
             mList->setItem(row, kLineColumn, new QTableWidgetItem());
