@@ -164,6 +164,7 @@ private:
     void radMode_Clicked(int optionIndex);
     // The issue options greyed, and the session named, while a session of the user's own runs.
     void ShowWhatRuns();
+    void PlaceRunsInsteadLine();
     // Start in the My sessions dialog: that session chosen, and on to Assign SUD.
     void StartListedSession(const QString& title);
     // The gentle word under the rating scale, as the rating chosen on the step calls for it.

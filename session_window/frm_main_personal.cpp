@@ -21,31 +21,17 @@ namespace mindrova {
 namespace {
 
 constexpr TwipRect kPersonalRow{720, 8040, 6045, 450};
-// Above the first issue option, which begins at 510.
-constexpr TwipRect kRunsInsteadLine{720, 90, 6045, 405};
-
-// A disabled option hears no click of its own: this lets a click on a greyed issue choose it, as
-// a click on it did before the session of the user's own greyed it.
-class GreyedOptionClicks : public QObject {
+// A filter that hands a watched object's events to a function of the window's.
+class EventHook : public QObject {
 public:
-    GreyedOptionClicks(QObject* parent, std::function<void(QObject*)> clicked)
-        : QObject(parent), mClicked(std::move(clicked)) {}
+    EventHook(QObject* parent, std::function<bool(QObject*, QEvent*)> hook)
+        : QObject(parent), mHook(std::move(hook)) {}
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        const auto* widget = qobject_cast<QWidget*>(watched);
-        if (widget != nullptr && !widget->isEnabled() &&
-            event->type() == QEvent::MouseButtonRelease &&
-            static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
-            widget->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint())) {
-            mClicked(watched);
-            return true;
-        }
-        return false;
-    }
+    bool eventFilter(QObject* watched, QEvent* event) override { return mHook(watched, event); }
 
 private:
-    std::function<void(QObject*)> mClicked;
+    std::function<bool(QObject*, QEvent*)> mHook;
 };
 
 }  // namespace
@@ -92,16 +78,45 @@ void frmMain::BuildPersonalSessionRow() {
     ApplyControlRims();
     mDesignPlaces.push_back({mPersonalRow, kPersonalRow});
 
-    auto* clicks = new GreyedOptionClicks(this, [this](QObject* option) {
+    // A disabled option hears no click of its own: a click on a greyed issue chooses it, as a
+    // click on it did before the session of the user's own greyed it.
+    auto* clicks = new EventHook(this, [this](QObject* watched, QEvent* event) {
+        const auto* option = qobject_cast<QWidget*>(watched);
+        if (option == nullptr || option->isEnabled() ||
+            event->type() != QEvent::MouseButtonRelease) {
+            return false;
+        }
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() != Qt::LeftButton ||
+            !option->rect().contains(mouse->position().toPoint())) {
+            return false;
+        }
         for (int i = 1; i <= ISSUE_OPTION_COUNT; ++i) {
             if (radMode[i] == option) {
                 radMode[i]->setChecked(true);
                 radMode_Clicked(i);
-                return;
+                return true;
             }
         }
+        return false;
     });
     for (int i = 1; i <= ISSUE_OPTION_COUNT; ++i) radMode[i]->installEventFilter(clicks);
+}
+
+// The line stands in the gap between the last issue and the own-words caption, which a small
+// window narrows but never closes (the list keeps half its gaps): it follows the caption
+// wherever the list is laid out, and takes no row of the list's own.
+void frmMain::PlaceRunsInsteadLine() {
+    if (mRunsInstead == nullptr || mOwnWordsCaption == nullptr) return;
+    int bottom = 0;
+    for (int i = 1; i <= ISSUE_OPTION_COUNT; ++i) {
+        if (!radMode[i]->isHidden()) bottom = std::max(bottom, radMode[i]->geometry().bottom() + 1);
+    }
+    const int height = mRunsInstead->sizeHint().height();
+    const int room = mOwnWordsCaption->y() - bottom;
+    const QRect place(mOwnWordsCaption->x(), bottom + std::max(0, (room - height) / 2),
+                      mOwnWordsCaption->width(), height);
+    if (mRunsInstead->geometry() != place) mRunsInstead->setGeometry(place);
 }
 
 // The issue options and the own words are what runs unless a session of the user's own is
@@ -114,15 +129,23 @@ void frmMain::ShowWhatRuns() {
         if (w != nullptr) w->setEnabled(issueRuns);
     }
     if (mRunsInstead == nullptr) {
-        if (issueRuns) return;
+        if (issueRuns || mOwnWordsCaption == nullptr) return;
         mRunsInstead = new QLabel(fraMode);
         mRunsInstead->setObjectName(QStringLiteral("lblRunsInstead"));
         // A title is the user's own text: shown as typed, never read as markup.
         mRunsInstead->setTextFormat(Qt::PlainText);
-        mRunsInstead->setFont(mOwnWordsCaption != nullptr ? mOwnWordsCaption->font()
-                                                          : UiFont(12 * mTextScales.issues));
-        mRunsInstead->setGeometry(mScale.rect(ScaledDesignPlace(mRunsInstead, kRunsInsteadLine)));
-        mDesignPlaces.push_back({mRunsInstead, kRunsInsteadLine});
+        mRunsInstead->setFont(mOwnWordsCaption->font());
+        auto* follow = new EventHook(mRunsInstead, [this](QObject*, QEvent* event) {
+            if (event->type() == QEvent::Move || event->type() == QEvent::Resize ||
+                event->type() == QEvent::FontChange) {
+                if (event->type() == QEvent::FontChange) {
+                    mRunsInstead->setFont(mOwnWordsCaption->font());
+                }
+                PlaceRunsInsteadLine();
+            }
+            return false;
+        });
+        mOwnWordsCaption->installEventFilter(follow);
     }
     if (issueRuns) {
         mRunsInstead->hide();
@@ -131,14 +154,15 @@ void frmMain::ShowWhatRuns() {
     const QString line = tr("Your session \u201C%1\u201D runs instead.").arg(chosen->title);
     mRunsInstead->setAccessibleName(line);
     mRunsInstead->setToolTip(line);
-    // A long title gives way in its middle, so that the line stays one line above the list.
+    // A long title gives way in its middle, so that the line stays one line under the list.
     const QFontMetrics metrics(mRunsInstead->font());
-    const int room = mRunsInstead->width() - metrics.horizontalAdvance(line) +
+    const int room = mOwnWordsCaption->width() - metrics.horizontalAdvance(line) +
                      metrics.horizontalAdvance(chosen->title);
     const QString shown =
         tr("Your session \u201C%1\u201D runs instead.")
             .arg(metrics.elidedText(chosen->title, Qt::ElideMiddle, std::max(room, 0)));
     mRunsInstead->setText(shown);
+    PlaceRunsInsteadLine();
     mRunsInstead->show();
 }
 

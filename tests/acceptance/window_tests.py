@@ -820,9 +820,10 @@ def case_my_sessions_start(program_path):
         advance(p, lay, 1)  # Select Issue
         title = Layout.pixels(lay.title)
         select_issue = grab_rect(p, title)
-        # Where the line naming a chosen session stands: above the first issue, in the issue frame.
+        # Where the line naming a chosen session stands: in the issue frame, in the gap between
+        # the last issue (its bottom at 5730) and the own-words caption (at 7020).
         line = Layout.pixels((lay.right_panel[0] + lay.issue_frame[0] + 720,
-                              lay.right_panel[1] + lay.issue_frame[1] + 90, 6045, 405))
+                              lay.right_panel[1] + lay.issue_frame[1] + 5760, 6045, 1230))
         blank = ink(grab_rect(p, line))
 
         p.key("alt+g")
@@ -849,7 +850,7 @@ def case_my_sessions_start(program_path):
         wait_for(lambda: not grab_rect(p, title).same_as(select_issue), scaled(5),
                  "Start to move on from Select Issue")
         started = grab_rect(p, title)
-        # Back to Select Issue: the session is the one chosen, named above the greyed issues.
+        # Back to Select Issue: the session is the one chosen, named under the greyed issues.
         p.key("alt+p")
         wait_for(lambda: grab_rect(p, title).same_as(select_issue), scaled(5),
                  "Previous to come back to Select Issue")

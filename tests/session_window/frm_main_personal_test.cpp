@@ -334,6 +334,15 @@ TEST_P(WhatRuns, IsPlainFromTheIssueList) {
     EXPECT_EQ(line->text(), expected);
     EXPECT_EQ(line->accessibleName(), expected);
     EXPECT_TRUE(Control(window, "cboPersonalSession")->isEnabled()) << "the way back stays open";
+    // It stands between the issues and the own words, over none of them.
+    for (int i = 1; i <= 12; ++i) {
+        QWidget* option = Control(window, "radMode", i);
+        if (option->isVisible()) {
+            EXPECT_FALSE(option->geometry().intersects(line->geometry())) << "radMode(" << i << ")";
+        }
+    }
+    EXPECT_LE(line->geometry().bottom(), Control(window, "lblOwnWords")->geometry().top());
+    EXPECT_GE(line->width(), line->sizeHint().width()) << "the line is shown whole";
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, WhatRuns,
