@@ -49,8 +49,12 @@ public:
         editor->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
         editor->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         const int row = index.row();
-        connect(editor, &QPlainTextEdit::textChanged, editor,
-                [this, editor, row] { mTyped(row, Characters(editor->toPlainText())); });
+        // Its own bar would take width from the line and wrap it anew: the editor grows instead.
+        editor->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        connect(editor, &QPlainTextEdit::textChanged, editor, [this, editor, row] {
+            mTyped(row, Characters(editor->toPlainText()));
+            FitHeight(editor, editor->property("cellHeight").toInt());
+        });
         return editor;
     }
 
@@ -70,22 +74,28 @@ public:
 
     void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
                               const QModelIndex& /*index*/) const override {
-        // The whole line as it wraps, two rows at the least, so that what is typed past the edge
-        // is seen wrapping; never past the list's own bottom.
-        QRect place = option.rect;
+        editor->setGeometry(option.rect);
+        editor->setProperty("cellHeight", option.rect.height());
+        FitHeight(static_cast<QPlainTextEdit*>(editor), option.rect.height());
+    }
+
+    // The whole line as it wraps and one row more, two rows at the least, so that what is typed
+    // past the edge is seen wrapping; never past the list's own bottom.
+    static void FitHeight(QPlainTextEdit* editor, int least) {
         const QFontMetrics metrics = editor->fontMetrics();
-        const QString text = static_cast<QPlainTextEdit*>(editor)->toPlainText();
-        const int wrapped = metrics
-                                .boundingRect(QRect(0, 0, std::max(place.width() - 12, 1), 100000),
-                                              Qt::TextWordWrap | Qt::TextWrapAnywhere, text)
-                                .height();
-        const int two = 2 * metrics.lineSpacing();
-        int height = std::max(place.height(), std::max(wrapped, two) + 12);
+        const int margins = int(2 * editor->document()->documentMargin()) + 2;
+        const int wrapped =
+            metrics
+                .boundingRect(QRect(0, 0, std::max(editor->width() - margins, 1), 100000),
+                              Qt::TextWordWrap | Qt::TextWrapAnywhere, editor->toPlainText())
+                .height();
+        int height = std::max({least, wrapped + metrics.lineSpacing() + margins,
+                               2 * metrics.lineSpacing() + margins});
         if (editor->parentWidget() != nullptr) {
-            height = std::min(height, editor->parentWidget()->height() - place.top());
+            height =
+                std::max(least, std::min(height, editor->parentWidget()->height() - editor->y()));
         }
-        place.setHeight(std::max(height, place.height()));
-        editor->setGeometry(place);
+        if (height != editor->height()) editor->resize(editor->width(), height);
     }
 
 protected:
