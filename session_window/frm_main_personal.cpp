@@ -1,11 +1,11 @@
 // The session window's own sessions and pace: the row under the issue list that chooses one of
 // the user's own sessions in the issue's place, and the "Session options..." menu item.
 //
-// Choosing a session of one's own leaves the issue options as they are: the chosen session holds
-// until the list is set back to its first entry or an issue is clicked (by mouse or arrow key),
-// which lets the issue hold again and sets the list back. While it holds, the issue options and
-// the own-words field are shown disabled under a line that names the session, so that what will
-// run is plain; a click on a greyed issue still lets that issue hold again.
+// Choosing a session of one's own leaves the issue options as they are, but shown disabled, as is
+// the own-words field, with a line under the issues that names the session, so that what will
+// run is plain. The chosen session holds until the list is set back to its first entry or a
+// greyed issue is clicked, which lets the issue hold again, sets the list back and brings the
+// options back.
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QMouseEvent>
