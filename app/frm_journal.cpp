@@ -2,6 +2,7 @@
 
 #include <QBoxLayout>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -16,6 +17,7 @@
 #include <QTableView>
 
 #include "app/journal_chart.h"
+#include "app/journal_chart_marks.h"
 #include "app/text_table_model.h"
 #include "journal/journal_csv.h"
 #include "journal/journal_files.h"
@@ -33,6 +35,12 @@ QString LaterRatingsText(const QList<int>& ratings) {
     QStringList texts;
     for (const int r : ratings) texts << QString::number(r);
     return texts.join(QStringLiteral(", "));
+}
+
+// A session of less than half a minute is kept as 0 minutes: it did take some time.
+QString MinutesText(int minutes) {
+    return minutes < 1 ? QCoreApplication::translate("mindrova::frmJournal", "< 1")
+                       : QString::number(minutes);
 }
 
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption) {
@@ -187,7 +195,7 @@ void frmJournal::Reload() {
         rows << QStringList{e.started.toString(kDateFormat), e.issue,
                             QString::number(e.firstRating),  LaterRatingsText(e.laterRatings),
                             QString::number(e.lastRating()), QString::number(e.rounds),
-                            QString::number(e.minutes),      e.ownWords};
+                            MinutesText(e.minutes),          e.ownWords};
         if (!seen.contains(e.issue)) {
             seen.insert(e.issue);
             issues << e.issue;  // the most recent issue first
@@ -306,7 +314,8 @@ void frmJournal::ShowIssue(const QString& issue) {
                            : tr("%n sessions on %1, oldest first: the first and the last rating of "
                                 "each. The table below lists every entry.",
                                 nullptr, int(sessions.size()))
-                                 .arg(issue);
+                                     .arg(issue) +
+                                 QLatin1Char(' ') + ChartChangesSummary(sessions);
     mChart->setAccessibleDescription(description);
 }
 

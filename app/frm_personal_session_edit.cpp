@@ -9,11 +9,13 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
 #include "app/dialog_button.h"
 #include "app/dialog_size.h"
 #include "app/frm_personal_sessions.h"
+#include "app/personal_lines_editor.h"
 #include "personal/personal_file.h"
 #include "personal/personal_store.h"
 
@@ -39,14 +41,6 @@ QPlainTextEdit* TextBox(const char* name, const QString& accessibleName, int row
     return box;
 }
 
-QStringList Rows(const QPlainTextEdit* box) {
-    QStringList rows;
-    for (const QString& row : box->toPlainText().split(u'\n')) {
-        if (!row.trimmed().isEmpty()) rows << row.trimmed();
-    }
-    return rows;
-}
-
 QLabel* Label(const QString& text, QWidget* buddy, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setBuddy(buddy);
@@ -69,14 +63,10 @@ frmPersonalSessionEdit::frmPersonalSessionEdit(const PersonalSession& session,
     txtSetup->setPlainText(session.setup);
     // The statement is one paragraph: it may wrap, and leaves the height to the lines below.
     txtSetup->setMaximumHeight(RowsHeight(txtSetup, 4));
-    txtNegative = TextBox("txtNegative", tr("Negative lines, one a row"), 5, this);
-    txtNegative->setPlainText(session.negative.join(u'\n'));
-    txtPositive = TextBox("txtPositive", tr("Positive lines, one a row"), 5, this);
-    txtPositive->setPlainText(session.positive.join(u'\n'));
-    // A row is a line of the session, as in the file: never wrapped into two.
-    for (QPlainTextEdit* box : {txtNegative, txtPositive}) {
-        box->setLineWrapMode(QPlainTextEdit::NoWrap);
-    }
+    lstNegative = new PersonalLinesEditor("lstNegative", tr("Negative lines, one a row"), this);
+    lstNegative->SetLines(session.negative);
+    lstPositive = new PersonalLinesEditor("lstPositive", tr("Positive lines, one a row"), this);
+    lstPositive->SetLines(session.positive);
 
     spnSeconds = new QSpinBox(this);
     spnSeconds->setObjectName(QStringLiteral("spnSecondsPerPoint"));
@@ -122,10 +112,10 @@ frmPersonalSessionEdit::frmPersonalSessionEdit(const PersonalSession& session,
     form->addRow(Label(tr("&Title:"), txtTitle, this), txtTitle);
     form->addRow(Label(tr("Set-&up statement:"), txtSetup, this), txtSetup);
     auto* lines = new QGridLayout;
-    lines->addWidget(Label(tr("&Negative lines, one a row:"), txtNegative, this), 0, 0);
-    lines->addWidget(Label(tr("&Positive lines, one a row:"), txtPositive, this), 0, 1);
-    lines->addWidget(txtNegative, 1, 0);
-    lines->addWidget(txtPositive, 1, 1);
+    lines->addWidget(Label(tr("&Negative lines, one a row:"), lstNegative->List(), this), 0, 0);
+    lines->addWidget(Label(tr("&Positive lines, one a row:"), lstPositive->List(), this), 0, 1);
+    lines->addWidget(lstNegative, 1, 0);
+    lines->addWidget(lstPositive, 1, 1);
     lines->setRowStretch(1, 1);
     auto* pace = new QFormLayout;
     pace->addRow(Label(tr("Seconds per p&oint:"), spnSeconds, this), spnSeconds);
@@ -143,13 +133,10 @@ frmPersonalSessionEdit::frmPersonalSessionEdit(const PersonalSession& session,
     layout->addWidget(lblSaveProblem);
     layout->addLayout(buttons);
 
-    setTabOrder(txtTitle, txtSetup);
-    setTabOrder(txtSetup, txtNegative);
-    setTabOrder(txtNegative, txtPositive);
-    setTabOrder(txtPositive, spnSeconds);
-    setTabOrder(spnSeconds, cboRound);
-    setTabOrder(cboRound, cmdSaveElsewhere);
-    setTabOrder(cmdSaveElsewhere, cmdSave);
+    QList<QWidget*> order{txtTitle, txtSetup};
+    order << lstNegative->FocusOrder() << lstPositive->FocusOrder();
+    order << spnSeconds << cboRound << cmdSaveElsewhere << cmdSave;
+    for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
     setTabOrder(cmdSave, cmdCancel);
 
     FitOpeningSize(this, 110);
@@ -163,8 +150,8 @@ PersonalSession frmPersonalSessionEdit::Session() const {
     session.title = txtTitle->text().trimmed();
     // One paragraph: a row break typed in it is a space.
     session.setup = txtSetup->toPlainText().replace(u'\n', u' ').trimmed();
-    session.negative = Rows(txtNegative);
-    session.positive = Rows(txtPositive);
+    session.negative = lstNegative->Lines();
+    session.positive = lstPositive->Lines();
     if (spnSeconds->value() != kAsInOptions) session.secondsPerPoint = spnSeconds->value();
     if (cboRound->currentData().isValid()) {
         session.round = static_cast<RoundKind>(cboRound->currentData().toInt());

@@ -1,9 +1,9 @@
 #pragma once
 // The editor of one personal session: its title, set-up statement, the lines of the negative and
-// positive rounds (one a row) and its own pace, or the pace of the session options. Save keeps
-// the dialog open and says why, in a line above the buttons, while what is typed cannot be kept:
-// when it breaks a rule, and when its file cannot be written (then Save tries again, and Save
-// elsewhere exports it to a place the user chooses).
+// positive rounds (one a row of a list, see personal_lines_editor.h) and its own pace, or the pace
+// of the session options. Save keeps the dialog open and says why, in a line above the buttons,
+// while what is typed cannot be kept: when it breaks a rule, and when its file cannot be written
+// (then Save tries again, and Save elsewhere exports it to a place the user chooses).
 
 #include <QDialog>
 #include <QStringList>
@@ -19,6 +19,8 @@ class QPushButton;
 class QSpinBox;
 
 namespace mindrova {
+
+class PersonalLinesEditor;
 
 class frmPersonalSessionEdit : public QDialog {
     Q_OBJECT
@@ -49,8 +51,8 @@ private:
     QStringList mOtherTitles;
     QLineEdit* txtTitle = nullptr;
     QPlainTextEdit* txtSetup = nullptr;
-    QPlainTextEdit* txtNegative = nullptr;
-    QPlainTextEdit* txtPositive = nullptr;
+    PersonalLinesEditor* lstNegative = nullptr;
+    PersonalLinesEditor* lstPositive = nullptr;
     QSpinBox* spnSeconds = nullptr;
     QComboBox* cboRound = nullptr;
     QLabel* lblFault = nullptr;

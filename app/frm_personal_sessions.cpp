@@ -17,6 +17,7 @@
 #include "app/dialog_button.h"
 #include "app/dialog_size.h"
 #include "app/frm_personal_session_edit.h"
+#include "app/session_list_item.h"
 #include "personal/personal_file.h"
 #include "personal/personal_from_issue.h"
 #include "personal/personal_import.h"
@@ -122,6 +123,7 @@ frmPersonalSessions::frmPersonalSessions(const QString& folder, Issue issue,
     lstSessions->setAccessibleName(tr("Your sessions"));
     lstSessions->setMinimumWidth(24 * lstSessions->fontMetrics().averageCharWidth());
     lstSessions->installEventFilter(this);
+    lstSessions->setItemDelegate(new SessionListItemDelegate(lstSessions));
     auto* listLabel = new QLabel(tr("Your &sessions:"), this);
     listLabel->setBuddy(lstSessions);
     lblProblems = NoteLabel("lblProblems", this);
@@ -134,8 +136,11 @@ frmPersonalSessions::frmPersonalSessions(const QString& folder, Issue issue,
     QPushButton* cmdImport = DialogButton(tr("&Import\u2026"), "cmdImport", this);
     cmdExport = DialogButton(tr("E&xport\u2026"), "cmdExport", this);
     QPushButton* cmdClose = DialogButton(tr("Close"), "cmdClose", this);
+    cmdStart = DialogButton(tr("S&tart"), "cmdStart", this);
+    cmdStart->setAccessibleDescription(
+        tr("Closes this list and runs the chosen session, beginning with its rating"));
     const QList<QPushButton*> all{cmdNew,    cmdEdit,   cmdDuplicate, cmdDelete,
-                                  cmdImport, cmdExport, cmdClose};
+                                  cmdImport, cmdExport, cmdClose,     cmdStart};
     // Enter in the list edits the session chosen; no button takes Enter from it.
     for (QPushButton* b : all) b->setAutoDefault(false);
 
@@ -146,12 +151,21 @@ frmPersonalSessions::frmPersonalSessions(const QString& folder, Issue issue,
     listColumn->addWidget(lblNotice);
     auto* buttonColumn = new QVBoxLayout;
     for (QPushButton* b : all) {
-        if (b == cmdClose) buttonColumn->addStretch(1);
+        if (b == cmdClose || b == cmdStart) continue;
         buttonColumn->addWidget(b);
     }
-    auto* layout = new QHBoxLayout(this);
-    layout->addLayout(listColumn, 1);
-    layout->addLayout(buttonColumn);
+    buttonColumn->addStretch(1);
+    // Start closes the dialog as Close does, and goes on: it stands last, beside Close.
+    auto* closing = new QHBoxLayout;
+    closing->addStretch(1);
+    closing->addWidget(cmdClose);
+    closing->addWidget(cmdStart);
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(listColumn, 1);
+    columns->addLayout(buttonColumn);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(columns, 1);
+    layout->addLayout(closing);
 
     setTabOrder(lstSessions, cmdNew);
     for (qsizetype i = 1; i < all.size(); ++i) setTabOrder(all[i - 1], all[i]);
@@ -163,6 +177,7 @@ frmPersonalSessions::frmPersonalSessions(const QString& folder, Issue issue,
     connect(cmdImport, &QPushButton::clicked, this, [this] { cmdImport_Click(); });
     connect(cmdExport, &QPushButton::clicked, this, [this] { cmdExport_Click(); });
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cmdStart, &QPushButton::clicked, this, [this] { cmdStart_Click(); });
     connect(lstSessions, &QListWidget::itemDoubleClicked, this, [this] { cmdEdit_Click(); });
     connect(lstSessions, &QListWidget::currentRowChanged, this, [this] { EnableButtons(); });
 
@@ -195,7 +210,11 @@ void frmPersonalSessions::Reload(const QString& selectPath) {
     int select = -1;
     for (const PersonalSessionFile& file : mListing.sessions) {
         if (file.path == selectPath) select = lstSessions->count();
-        lstSessions->addItem(file.session.title);
+        auto* item = new QListWidgetItem(file.session.title, lstSessions);
+        item->setData(SESSION_STATEMENT_ROLE, file.session.setup);
+        // The statement is cut to one line in the list: whole in the tip and for a screen reader.
+        item->setToolTip(file.session.setup);
+        item->setData(Qt::AccessibleDescriptionRole, file.session.setup);
     }
     if (select < 0 && lstSessions->count() > 0) {
         select = std::clamp(before, 0, lstSessions->count() - 1);
@@ -224,7 +243,9 @@ void frmPersonalSessions::Reload(const QString& selectPath) {
 
 void frmPersonalSessions::EnableButtons() {
     const bool chosen = Selected() != nullptr;
-    for (QPushButton* b : {cmdEdit, cmdDuplicate, cmdDelete, cmdExport}) b->setEnabled(chosen);
+    for (QPushButton* b : {cmdEdit, cmdDuplicate, cmdDelete, cmdExport, cmdStart}) {
+        b->setEnabled(chosen);
+    }
 }
 
 void frmPersonalSessions::SetNotice(const QString& text) {
@@ -420,6 +441,15 @@ void frmPersonalSessions::cmdExport_Click() {
     });
 }
 
+void frmPersonalSessions::cmdStart_Click() {
+    Trap({"frmPersonalSessions", "cmdStart_Click"}, [&] {
+        const PersonalSessionFile* chosen = Selected();
+        if (chosen == nullptr) return;
+        mStartTitle = chosen->session.title;
+        accept();
+    });
+}
+
 SessionExport ExportPersonalSession(QWidget* parent, const PersonalSession& session) {
     const QString folder = DocumentsFolder();
     QFileDialog dialog(
@@ -447,12 +477,14 @@ SessionExport ExportPersonalSession(QWidget* parent, const PersonalSession& sess
                 .arg(session.title, QDir::toNativeSeparators(target), error)};
 }
 
-void ShowPersonalSessions(QWidget* owner, const QString& folder, Issue issue,
-                          const QString& ownWords) {
+QString ShowPersonalSessions(QWidget* owner, const QString& folder, Issue issue,
+                             const QString& ownWords) {
+    QString start;
     Trap({"frmPersonalSessions", "ShowPersonalSessions"}, [&] {
         frmPersonalSessions dialog(folder, issue, ownWords, owner);
-        RunModalDialog(dialog);
+        if (RunModalDialog(dialog) == QDialog::Accepted) start = dialog.startTitle();
     });
+    return start;
 }
 
 }  // namespace mindrova

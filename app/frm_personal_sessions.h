@@ -1,7 +1,8 @@
 #pragma once
 // The user's own sessions, listed with what can be done to them: New (from an issue), Edit,
-// Duplicate, Delete, Import and Export. Files the folder holds but that cannot be used are named
-// under the list with the reason, and are never changed or deleted here.
+// Duplicate, Delete, Import and Export, and Start, which runs the chosen one at once. Files the
+// folder holds but that cannot be used are named under the list with the reason, and are never
+// changed or deleted here.
 
 #include <QDialog>
 #include <QString>
@@ -24,6 +25,8 @@ public:
                         QWidget* parent = nullptr);
 
     const PersonalSessionListing& listing() const { return mListing; }
+    // The title of the session Start chose to run, once the dialog has closed by Start; else empty.
+    const QString& startTitle() const { return mStartTitle; }
 
     void cmdNew_Click();
     void cmdEdit_Click();
@@ -31,6 +34,7 @@ public:
     void cmdDelete_Click();
     void cmdImport_Click();
     void cmdExport_Click();
+    void cmdStart_Click();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -54,6 +58,7 @@ private:
     Issue mIssue;
     QString mOwnWords;
     PersonalSessionListing mListing;
+    QString mStartTitle;
 
     QListWidget* lstSessions = nullptr;
     QLabel* lblProblems = nullptr;
@@ -62,6 +67,7 @@ private:
     QPushButton* cmdDuplicate = nullptr;
     QPushButton* cmdDelete = nullptr;
     QPushButton* cmdExport = nullptr;
+    QPushButton* cmdStart = nullptr;
 };
 
 enum class ExportResult { Cancelled, Exported, Failed };
@@ -76,7 +82,8 @@ struct SessionExport {
 SessionExport ExportPersonalSession(QWidget* parent, const PersonalSession& session);
 
 // Runs the dialog modally over owner on the files in folder; New starts from issue and ownWords.
-void ShowPersonalSessions(QWidget* owner, const QString& folder, Issue issue,
-                          const QString& ownWords);
+// Returns the title of the session to run at once when the dialog closed by Start, else empty.
+QString ShowPersonalSessions(QWidget* owner, const QString& folder, Issue issue,
+                             const QString& ownWords);
 
 }  // namespace mindrova

@@ -6,10 +6,14 @@
 #include <QFontMetricsF>
 #include <QLegend>
 #include <QLineSeries>
+#include <QPainter>
+#include <QPainterPath>
 #include <QTextDocument>
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
+
+#include "app/journal_chart_marks.h"
 
 namespace mindrova {
 namespace {
@@ -26,6 +30,80 @@ QSizeF LabelSize(const QFont& font, const QString& text) {
     document.setDefaultFont(font);
     document.setHtml(text);
     return document.size();
+}
+
+QString KeyText(int row) {
+    switch (row) {
+        case 0:
+            return QCoreApplication::translate("mindrova::JournalChart", "First rating");
+        case 1:
+            return QCoreApplication::translate("mindrova::JournalChart", "Last rating, lower");
+        case 2:
+            return QCoreApplication::translate("mindrova::JournalChart", "Last rating, higher");
+        default:
+            return QCoreApplication::translate("mindrova::JournalChart", "Last rating, the same");
+    }
+}
+constexpr int kKeyRows = 4;
+
+// The first rating: a ring, open so that a bar or a diamond shows through it.
+void DrawRing(QPainter* painter, const QPointF& at, qreal size, const QColor& colour) {
+    painter->setPen(QPen(colour, std::max(2.0, size / 5)));
+    painter->setBrush(Qt::NoBrush);
+    painter->drawEllipse(at, size / 2, size / 2);
+}
+
+// The last rating: an arrow head whose tip is at the rating, pointing the way it went; a diamond
+// where it stayed.
+void DrawHead(QPainter* painter, const QPointF& tip, qreal size, RatingChange change,
+              const QColor& colour) {
+    painter->setPen(Qt::NoPen);
+    painter->setBrush(colour);
+    QPainterPath head;
+    const qreal half = size * 0.6;
+    if (change == RatingChange::Same) {
+        head.moveTo(tip.x(), tip.y() - half);
+        head.lineTo(tip.x() + half, tip.y());
+        head.lineTo(tip.x(), tip.y() + half);
+        head.lineTo(tip.x() - half, tip.y());
+    } else {
+        // Down the screen is a lower rating.
+        const qreal away = change == RatingChange::Lower ? -size : size;
+        head.moveTo(tip);
+        head.lineTo(tip.x() - half, tip.y() + away);
+        head.lineTo(tip.x() + half, tip.y() + away);
+    }
+    head.closeSubpath();
+    painter->drawPath(head);
+}
+
+QColor ChangeColour(const ChartMarkColours& colours, RatingChange change) {
+    switch (change) {
+        case RatingChange::Lower:
+            return colours.lower;
+        case RatingChange::Higher:
+            return colours.higher;
+        case RatingChange::Same:
+            break;
+    }
+    return colours.same;
+}
+
+void DrawPair(QPainter* painter, const QPointF& first, const QPointF& last, qreal size,
+              RatingChange change, const ChartMarkColours& colours) {
+    const QColor colour = ChangeColour(colours, change);
+    if (change != RatingChange::Same) {
+        // The bar runs from the ring to the base of the head, so neither hides it.
+        const qreal toward = last.y() > first.y() ? 1 : -1;
+        const QPointF from(first.x(), first.y() + toward * size / 2);
+        const QPointF to(last.x(), last.y() - toward * size);
+        if ((to.y() - from.y()) * toward > 0) {
+            painter->setPen(QPen(colour, colours.barWidth, Qt::SolidLine, Qt::FlatCap));
+            painter->drawLine(from, to);
+        }
+    }
+    DrawHead(painter, last, size, change, colour);
+    DrawRing(painter, first, size + (change == RatingChange::Same ? size / 2 : 0), colours.first);
 }
 
 }  // namespace
@@ -93,10 +171,11 @@ void FollowPalette(QChart* chart, const QPalette& palette) {
 
 JournalChart::JournalChart(QWidget* parent) : QChartView(parent) {
     auto* chart = new QChart;
-    chart->setMargins(QMargins(4, 4, 4, 4));
     chart->setBackgroundRoundness(0);
-    // Beside the plot rather than above it: the height goes to the ratings scale.
+    // The chart's own key would show the two series hidden below: the key drawn beside the plot
+    // shows the marks as they are drawn. Beside rather than above: the height goes to the scale.
     chart->legend()->setAlignment(Qt::AlignRight);
+    chart->legend()->hide();
 
     auto* first = new QLineSeries(chart);
     first->setName(QCoreApplication::translate("mindrova::JournalChart", "First rating"));
@@ -113,13 +192,16 @@ JournalChart::JournalChart(QWidget* parent) : QChartView(parent) {
     mSessionAxis->setRange(-0.5, 0.5);
     chart->addAxis(mSessionAxis, Qt::AlignBottom);
     chart->addAxis(rating, Qt::AlignLeft);
+    // The series hold the ratings and place them on the axes; the pairs are drawn over them.
     for (QLineSeries* series : {first, last}) {
         series->setPointsVisible(true);
         chart->addSeries(series);
         series->attachAxis(mSessionAxis);
         series->attachAxis(rating);
+        series->setVisible(false);
     }
     setChart(chart);
+    chart->setMargins(QMargins(4, 4, 4 + int(std::ceil(KeyWidth())), 4));
     setRenderHint(QPainter::Antialiasing);
     FollowPalette(chart, QApplication::palette());
 
@@ -132,14 +214,86 @@ JournalChart::JournalChart(QWidget* parent) : QChartView(parent) {
     setMinimumHeight(int(std::ceil(plot + below + 8 + 2 * frameWidth() + 4)));
     // Wide enough for two dates along the bottom beside the scale and the legend.
     const qreal label = LabelSize(font, QStringLiteral("0000-00-00<br>00:00:00")).width();
-    const qreal side = LabelSize(font, last->name()).width();
-    setMinimumWidth(int(std::ceil(3 * (label + 2 * kLabelPadding) + 2 * side + 4 * line)));
+    setMinimumWidth(int(std::ceil(3 * (label + 2 * kLabelPadding) + KeyWidth() + 4 * line)));
 
     // Once the plot has its size, the labels are chosen for it. Queued: the axis must not change
     // while the chart is in the middle of its own layout.
     connect(
         chart, &QChart::plotAreaChanged, this, [this] { PlaceSessionLabels(); },
         Qt::QueuedConnection);
+}
+
+// The colour the marks stand on: the palette's own in the dark themes; the light theme paints
+// white, whatever its brush says.
+QColor JournalChart::MarksBackground() const {
+    return chart()->theme() == QChart::ChartThemeDark ? chart()->backgroundBrush().color()
+                                                      : QColor(Qt::white);
+}
+
+qreal JournalChart::MarkSize() const {
+    return std::max(9.0, std::round(QFontMetricsF(font()).height() * 0.7));
+}
+
+qreal JournalChart::KeyWidth() const {
+    const QFontMetricsF metrics(font());
+    qreal widest = 0;
+    for (int row = 0; row < kKeyRows; ++row) {
+        widest = std::max(widest, metrics.horizontalAdvance(KeyText(row)));
+    }
+    return 2 * MarkSize() + widest + 3 * kLabelPadding;
+}
+
+void JournalChart::DrawKey(QPainter* painter) const {
+    const ChartMarkColours colours = ChartMarkColoursOn(MarksBackground());
+    const QFontMetricsF metrics(font());
+    const qreal size = MarkSize();
+    const qreal row = std::max(metrics.height(), 2 * size) + kLabelPadding;
+    const QRectF plot = chart()->mapRectToScene(chart()->plotArea());
+    const qreal left = chart()->mapRectToScene(chart()->rect()).right() - KeyWidth();
+    qreal top = plot.center().y() - kKeyRows * row / 2;
+    QColor text = Qt::black;
+    if (!chart()->axes().isEmpty()) text = chart()->axes().constFirst()->labelsColor();
+    for (int i = 0; i < kKeyRows; ++i, top += row) {
+        const QPointF mark(left + size, top + row / 2);
+        if (i == 0) {
+            DrawRing(painter, mark, size, colours.first);
+        } else {
+            const auto change = static_cast<RatingChange>(i - 1);
+            DrawHead(painter,
+                     QPointF(mark.x(), mark.y() + (change == RatingChange::Lower    ? size / 2
+                                                   : change == RatingChange::Higher ? -size / 2
+                                                                                    : 0)),
+                     size, change, ChangeColour(colours, change));
+        }
+        painter->setPen(text);
+        painter->drawText(QRectF(left + 2 * size + kLabelPadding, top, KeyWidth(), row),
+                          Qt::AlignLeft | Qt::AlignVCenter, KeyText(i));
+    }
+}
+
+void JournalChart::drawForeground(QPainter* painter, const QRectF& rect) {
+    QChartView::drawForeground(painter, rect);
+    const QList<QAbstractSeries*> series = chart()->series();
+    if (series.isEmpty()) return;
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing);
+    painter->setFont(font());
+    const ChartMarkColours colours = ChartMarkColoursOn(MarksBackground());
+    const qreal size = MarkSize();
+    const QRectF plot = chart()->mapRectToScene(chart()->plotArea());
+    painter->save();
+    painter->setClipRect(plot.adjusted(-size, -size, size, size));
+    for (qsizetype i = 0; i < mSessions.size(); ++i) {
+        const JournalEntry& e = mSessions.at(i);
+        const QPointF first = chart()->mapToScene(
+            chart()->mapToPosition(QPointF(qreal(i), e.firstRating), series.constFirst()));
+        const QPointF last = chart()->mapToScene(
+            chart()->mapToPosition(QPointF(qreal(i), e.lastRating()), series.constFirst()));
+        DrawPair(painter, first, last, size, ChangeOf(e), colours);
+    }
+    painter->restore();
+    DrawKey(painter);
+    painter->restore();
 }
 
 void JournalChart::ShowSessions(const QList<JournalEntry>& sessions) {
@@ -167,6 +321,7 @@ void JournalChart::ShowSessions(const QList<JournalEntry>& sessions) {
     mPlaced = SessionAxisLayout{};
     mPlaced.from = 1;  // never a real layout: the labels are placed anew
     PlaceSessionLabels();
+    viewport()->update();
 }
 
 QString JournalChart::SessionLabel(int index) const {

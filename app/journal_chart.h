@@ -1,7 +1,8 @@
 #pragma once
 // The chart of one issue's sessions: each session its own place along the bottom, oldest on the
 // left, however close in time, labelled by its date and time wherever a label fits whole; the
-// first and last rating of each on a 0 to 10 scale with every whole number labelled.
+// first and last rating of each on a 0 to 10 scale with every whole number labelled, drawn as one
+// pair at the session's place (see journal_chart_marks.h), with a key to the marks beside it.
 
 #include <QChartView>
 #include <QList>
@@ -32,7 +33,16 @@ public:
     void ShowSessions(const QList<JournalEntry>& sessions);
     const QList<JournalEntry>& Sessions() const { return mSessions; }
 
+protected:
+    // The pairs and their key, over the chart: two series of lines from one session to the next
+    // would read as a trend between sessions, and two sessions would draw an X.
+    void drawForeground(QPainter* painter, const QRectF& rect) override;
+
 private:
+    QColor MarksBackground() const;
+    qreal MarkSize() const;
+    qreal KeyWidth() const;
+    void DrawKey(QPainter* painter) const;
     void PlaceSessionLabels();
     QString SessionLabel(int index) const;
 

@@ -3,11 +3,11 @@
 #include <memory>
 
 #include "app/frm_about.h"
-#include "app/journal_services.h"
 #include "app/frm_appearance.h"
 #include "app/frm_personal_sessions.h"
 #include "app/frm_session_options.h"
 #include "app/frm_voice.h"
+#include "app/journal_services.h"
 #include "app/web_pages.h"
 #include "display/desktop_preferences.h"
 #include "journal/journal_store.h"
@@ -35,9 +35,9 @@ void InstallSessionWindowServices() {
     WindowServices().listPersonalSessions = [] {
         return ListPersonalSessions(PersonalSessionsFolder());
     };
-    WindowServices().managePersonalSessions = [](QWidget* owner, Issue issue,
-                                                 const QString& ownWords) {
-        ShowPersonalSessions(owner, PersonalSessionsFolder(), issue, ownWords);
+    WindowServices().runPersonalSessions = [](QWidget* owner, Issue issue,
+                                              const QString& ownWords) {
+        return ShowPersonalSessions(owner, PersonalSessionsFolder(), issue, ownWords);
     };
     WindowServices().showSessionOptionsDialog = [](QWidget* owner) {
         return ShowSessionOptionsDialog(owner);

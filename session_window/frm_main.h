@@ -162,6 +162,11 @@ private:
     void cmdManageSessions_Click();
     // An issue clicked: the issue holds again.
     void radMode_Clicked(int optionIndex);
+    // The issue options greyed, and the session named, while a session of the user's own runs.
+    void ShowWhatRuns();
+    void PlaceRunsInsteadLine();
+    // Start in the My sessions dialog: that session chosen, and on to Assign SUD.
+    void StartListedSession(const QString& title);
     // The gentle word under the rating scale, as the rating chosen on the step calls for it.
     void BuildGentleWord();
     void ShowGentleWord(bool stepBeingEntered);
@@ -214,6 +219,7 @@ private:
     QPushButton* mManageSessions = nullptr;
     QLabel* mSessionsNotice = nullptr;       // files of the sessions folder that were refused
     QList<PersonalSession> mListedSessions;  // as the list offers them after its first entry
+    QLabel* mRunsInstead = nullptr;          // "Your session ... runs instead.", made on first use
     QLabel* mGentleWord = nullptr;
     GentleWordOnce mGentleWordOnce;
     QAction* mnuPopUpSessionOptions = nullptr;

@@ -34,7 +34,12 @@ struct SessionWindowServices {
     // modally; it starts from the issue on Select Issue and the own words typed. Empty: no
     // sessions (tests give their own).
     std::function<PersonalSessionListing()> listPersonalSessions;
-    std::function<void(QWidget* owner, Issue issue, const QString& ownWords)> managePersonalSessions;
+    std::function<void(QWidget* owner, Issue issue, const QString& ownWords)>
+        managePersonalSessions;
+    // The same dialog with its Start button: returns the title of the session the user chose to
+    // run at once, or an empty text. Where it is given, the window uses it in place of the above.
+    std::function<QString(QWidget* owner, Issue issue, const QString& ownWords)>
+        runPersonalSessions;
     // Runs the Session options dialog modally; true when it saved new choices to the settings file.
     std::function<bool(QWidget* owner)> showSessionOptionsDialog;
     // Makes the voice of spoken guidance; empty means the desktop's own engines. Tests put a

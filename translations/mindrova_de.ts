@@ -2109,6 +2109,22 @@
         <source>Rating</source>
         <translation>Einschätzung</translation>
     </message>
+    <message>
+        <source>Last rating, lower</source>
+        <translation>Letzte Einschätzung, niedriger</translation>
+    </message>
+    <message>
+        <source>Last rating, higher</source>
+        <translation>Letzte Einschätzung, höher</translation>
+    </message>
+    <message>
+        <source>Last rating, the same</source>
+        <translation>Letzte Einschätzung, gleich</translation>
+    </message>
+    <message>
+        <source>Lower at the end: %1, higher: %2, the same: %3. The newest went from %4 to %5.</source>
+        <translation>Am Ende niedriger: %1, höher: %2, gleich: %3. Die neueste ging von %4 auf %5.</translation>
+    </message>
 </context>
 <context>
     <name>mindrova::JournalRecorder</name>
@@ -2131,6 +2147,89 @@
     <message>
         <source>Your journal needs attention: see Journal... in the menu.</source>
         <translation>Dein Tagebuch braucht Aufmerksamkeit: Schau im Menü unter „Tagebuch...“.</translation>
+    </message>
+</context>
+<context>
+    <name>mindrova::PersonalLinesEditor</name>
+    <message>
+        <source>Line %1</source>
+        <translation>Satz %1</translation>
+    </message>
+    <message>
+        <source>%1 (not said in a full round)</source>
+        <translation>%1 (in einer vollen Runde nicht gesagt)</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 lines</source>
+        <translation>%1 von %2 Sätzen</translation>
+    </message>
+    <message>
+        <source>Line %1: 1 character left</source>
+        <translation>Satz %1: noch 1 Zeichen</translation>
+    </message>
+    <message>
+        <source>Line %1: 1 character too many</source>
+        <translation>Satz %1: 1 Zeichen zu viel</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 characters left</source>
+        <translation>Satz %1: noch %2 Zeichen</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 characters too many</source>
+        <translation>Satz %1: %2 Zeichen zu viel</translation>
+    </message>
+    <message>
+        <source>Enter or F2 edits a line. Alt+Up and Alt+Down move it, Insert adds a line, Delete removes it.</source>
+        <translation>Eingabe oder F2 bearbeitet einen Satz. Alt+Pfeil nach oben und Alt+Pfeil nach unten verschieben ihn, Einfg fügt einen Satz hinzu, Entf entfernt ihn.</translation>
+    </message>
+    <message>
+        <source>Point</source>
+        <translation>Punkt</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Satz</translation>
+    </message>
+    <message>
+        <source>Add a line</source>
+        <translation>Satz hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add a line (Insert)</source>
+        <translation>Satz hinzufügen (Einfg)</translation>
+    </message>
+    <message>
+        <source>Remove the line</source>
+        <translation>Satz entfernen</translation>
+    </message>
+    <message>
+        <source>Remove the line (Delete)</source>
+        <translation>Satz entfernen (Entf)</translation>
+    </message>
+    <message>
+        <source>Move the line up</source>
+        <translation>Satz nach oben verschieben</translation>
+    </message>
+    <message>
+        <source>Move the line up (Alt+Up)</source>
+        <translation>Satz nach oben verschieben (Alt+Pfeil nach oben)</translation>
+    </message>
+    <message>
+        <source>Move the line down</source>
+        <translation>Satz nach unten verschieben</translation>
+    </message>
+    <message>
+        <source>Move the line down (Alt+Down)</source>
+        <translation>Satz nach unten verschieben (Alt+Pfeil nach unten)</translation>
+    </message>
+    <message>
+        <source>Said on: %1</source>
+        <translation>Gesagt bei: %1</translation>
     </message>
 </context>
 <context>
@@ -2458,6 +2557,10 @@
         <source>The journal could not be exported to %1. Nothing in the journal has changed.</source>
         <translation>Das Tagebuch ließ sich nicht nach %1 exportieren. Am Tagebuch hat sich nichts geändert.</translation>
     </message>
+    <message>
+        <source>&lt; 1</source>
+        <translation>&lt; 1</translation>
+    </message>
 </context>
 <context>
     <name>mindrova::frmMain</name>
@@ -2692,6 +2795,10 @@
         <source>Journal...</source>
         <translation>Tagebuch...</translation>
     </message>
+    <message>
+        <source>Your session “%1” runs instead.</source>
+        <translation>Stattdessen läuft deine Sitzung „%1“.</translation>
+    </message>
 </context>
 <context>
     <name>mindrova::frmPersonalSessionEdit</name>
@@ -2909,6 +3016,14 @@
     <message>
         <source>The file %1 of “%2” was changed or deleted after you opened it here, perhaps in another copy of Mindrova. Overwrite it with what you typed, or keep both (what you typed as “%3”)?</source>
         <translation>Die Datei %1 von „%2“ wurde geändert oder gelöscht, nachdem du sie hier geöffnet hast, vielleicht in einem zweiten laufenden Mindrova. Möchtest du sie mit deiner Eingabe überschreiben oder beide behalten (deine Eingabe als „%3“)?</translation>
+    </message>
+    <message>
+        <source>S&amp;tart</source>
+        <translation>S&amp;tarten</translation>
+    </message>
+    <message>
+        <source>Closes this list and runs the chosen session, beginning with its rating</source>
+        <translation>Schließt diese Liste und startet die gewählte Sitzung, beginnend mit ihrer Einschätzung</translation>
     </message>
 </context>
 <context>

@@ -2109,6 +2109,22 @@
         <source>Rating</source>
         <translation>Valoración</translation>
     </message>
+    <message>
+        <source>Last rating, lower</source>
+        <translation>Última valoración, más baja</translation>
+    </message>
+    <message>
+        <source>Last rating, higher</source>
+        <translation>Última valoración, más alta</translation>
+    </message>
+    <message>
+        <source>Last rating, the same</source>
+        <translation>Última valoración, igual</translation>
+    </message>
+    <message>
+        <source>Lower at the end: %1, higher: %2, the same: %3. The newest went from %4 to %5.</source>
+        <translation>Más baja al final: %1, más alta: %2, igual: %3. La más reciente pasó de %4 a %5.</translation>
+    </message>
 </context>
 <context>
     <name>mindrova::JournalRecorder</name>
@@ -2131,6 +2147,89 @@
     <message>
         <source>Your journal needs attention: see Journal... in the menu.</source>
         <translation>Tu diario necesita atención: consulta «Diario...» en el menú.</translation>
+    </message>
+</context>
+<context>
+    <name>mindrova::PersonalLinesEditor</name>
+    <message>
+        <source>Line %1</source>
+        <translation>Frase %1</translation>
+    </message>
+    <message>
+        <source>%1 (not said in a full round)</source>
+        <translation>%1 (no se dice en una ronda completa)</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 lines</source>
+        <translation>%1 de %2 frases</translation>
+    </message>
+    <message>
+        <source>Line %1: 1 character left</source>
+        <translation>Frase %1: queda 1 carácter</translation>
+    </message>
+    <message>
+        <source>Line %1: 1 character too many</source>
+        <translation>Frase %1: 1 carácter de más</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 characters left</source>
+        <translation>Frase %1: quedan %2 caracteres</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 characters too many</source>
+        <translation>Frase %1: %2 caracteres de más</translation>
+    </message>
+    <message>
+        <source>Enter or F2 edits a line. Alt+Up and Alt+Down move it, Insert adds a line, Delete removes it.</source>
+        <translation>Intro o F2 edita una frase. Alt+Flecha arriba y Alt+Flecha abajo la mueven, Insert añade una frase y Supr la quita.</translation>
+    </message>
+    <message>
+        <source>Point</source>
+        <translation>Punto</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Frase</translation>
+    </message>
+    <message>
+        <source>Add a line</source>
+        <translation>Añadir una frase</translation>
+    </message>
+    <message>
+        <source>Add a line (Insert)</source>
+        <translation>Añadir una frase (Insert)</translation>
+    </message>
+    <message>
+        <source>Remove the line</source>
+        <translation>Quitar la frase</translation>
+    </message>
+    <message>
+        <source>Remove the line (Delete)</source>
+        <translation>Quitar la frase (Supr)</translation>
+    </message>
+    <message>
+        <source>Move the line up</source>
+        <translation>Subir la frase</translation>
+    </message>
+    <message>
+        <source>Move the line up (Alt+Up)</source>
+        <translation>Subir la frase (Alt+Flecha arriba)</translation>
+    </message>
+    <message>
+        <source>Move the line down</source>
+        <translation>Bajar la frase</translation>
+    </message>
+    <message>
+        <source>Move the line down (Alt+Down)</source>
+        <translation>Bajar la frase (Alt+Flecha abajo)</translation>
+    </message>
+    <message>
+        <source>Said on: %1</source>
+        <translation>Se dice en: %1</translation>
     </message>
 </context>
 <context>
@@ -2458,6 +2557,10 @@
         <source>The journal could not be exported to %1. Nothing in the journal has changed.</source>
         <translation>No se ha podido exportar el diario a %1. No ha cambiado nada en el diario.</translation>
     </message>
+    <message>
+        <source>&lt; 1</source>
+        <translation>&lt; 1</translation>
+    </message>
 </context>
 <context>
     <name>mindrova::frmMain</name>
@@ -2692,6 +2795,10 @@
         <source>Journal...</source>
         <translation>Diario...</translation>
     </message>
+    <message>
+        <source>Your session “%1” runs instead.</source>
+        <translation>En su lugar se usa tu sesión «%1».</translation>
+    </message>
 </context>
 <context>
     <name>mindrova::frmPersonalSessionEdit</name>
@@ -2909,6 +3016,14 @@
     <message>
         <source>The file %1 of “%2” was changed or deleted after you opened it here, perhaps in another copy of Mindrova. Overwrite it with what you typed, or keep both (what you typed as “%3”)?</source>
         <translation>El archivo %1 de «%2» ha cambiado o se ha eliminado después de que lo abrieras aquí, quizá en otra copia de Mindrova abierta a la vez. ¿Quieres sobrescribirlo con lo que has escrito o conservar ambas versiones (lo que has escrito como «%3»)?</translation>
+    </message>
+    <message>
+        <source>S&amp;tart</source>
+        <translation>&amp;Comenzar</translation>
+    </message>
+    <message>
+        <source>Closes this list and runs the chosen session, beginning with its rating</source>
+        <translation>Cierra esta lista e inicia la sesión elegida, empezando por su valoración</translation>
     </message>
 </context>
 <context>

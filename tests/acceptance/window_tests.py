@@ -5,6 +5,7 @@ checks on what a person would see.
     window_tests.py PROGRAM CASE     (CASE as in CASES below, or "all")
 """
 
+import json
 import os
 import sys
 import tempfile
@@ -785,6 +786,84 @@ def case_personal_session(program_path):
                           "(the session's own pace)" % span, {"after": p.grab()})
 
 
+START_SESSION = """{"format": 1, "title": "Fear of flying",
+ "setup": "Even though my hands sweat when the plane takes off, I love and accept myself.",
+ "negative": ["My hands are wet.", "The engines roar.", "The doors close."],
+ "positive": ["I am safe in my seat."]}
+"""
+
+
+def wait_dialogs(s, program, count, what):
+    """Waits until count windows other than the session window are mapped; returns them."""
+    def shown():
+        dialogs = s.dialogs(exclude={program.window})
+        return dialogs if len(dialogs) == count else None
+    return wait_for(shown, scaled(10), what) if count else wait_for(
+        lambda: not s.dialogs(exclude={program.window}), scaled(10), what)
+
+
+def case_my_sessions_start(program_path):
+    """My sessions by keyboard alone: a line of a session edited in place and moved down with
+    Alt+Down, saved, and the session started from the dialog: the window is at Assign SUD, and
+    back on Select Issue the line that names the session shows it is the one chosen."""
+    # Under a window manager, as on a desktop: it gives the keys back to My sessions once the
+    # editor over it has closed.
+    with Session("my_sessions_start", program_path, wm=True) as s:
+        data = os.path.join(s.tmp, "data")
+        sessions = os.path.join(data, "Quellbrook", "Mindrova", "sessions")
+        os.makedirs(sessions)
+        path = os.path.join(sessions, "fear-of-flying.json")
+        with open(path, "w", encoding="utf-8") as f:
+            f.write(START_SESSION)
+        p = s.start(extra_env={"XDG_DATA_HOME": data})
+        lay = layout_of(p)
+        advance(p, lay, 1)  # Select Issue
+        title = Layout.pixels(lay.title)
+        select_issue = grab_rect(p, title)
+        # Where the line naming a chosen session stands: in the issue frame, in the gap between
+        # the last issue (its bottom at 5730) and the own-words caption (at 7020).
+        line = Layout.pixels((lay.right_panel[0] + lay.issue_frame[0] + 720,
+                              lay.right_panel[1] + lay.issue_frame[1] + 5760, 6045, 1230))
+        blank = ink(grab_rect(p, line))
+
+        p.key("alt+g")
+        wait_dialogs(s, p, 1, "the My sessions dialog")
+        p.key("Return")  # the first session is chosen: Enter edits it
+        wait_dialogs(s, p, 2, "the session editor over My sessions")
+        # Title, statement, then the negative lines; Enter opens the first where it stands.
+        p.key("Tab", "Tab", "Return")
+        time.sleep(scaled(0.3))
+        s.xdotool("type", "--delay", "20", " And cold.")
+        p.key("Return", "alt+Down", "alt+s")
+        wait_dialogs(s, p, 1, "the editor to close on Save")
+        with open(path, encoding="utf-8") as f:
+            saved = json.load(f)
+        expected = ["The engines roar.", "My hands are wet. And cold.", "The doors close."]
+        if saved.get("negative") != expected:
+            raise Failure("the saved negative lines are %r, expected %r"
+                          % (saved.get("negative"), expected), {"dialog": p.grab()})
+        if saved.get("title") != "Fear of flying" or saved.get("format") != 1:
+            raise Failure("the saved session changed more than its lines: %r" % saved)
+
+        p.key("alt+t")
+        wait_dialogs(s, p, 0, "Start to close My sessions")
+        wait_for(lambda: not grab_rect(p, title).same_as(select_issue), scaled(5),
+                 "Start to move on from Select Issue")
+        started = grab_rect(p, title)
+        # Back to Select Issue: the session is the one chosen, named under the greyed issues.
+        p.key("alt+p")
+        wait_for(lambda: grab_rect(p, title).same_as(select_issue), scaled(5),
+                 "Previous to come back to Select Issue")
+        named = wait_for(lambda: ink(grab_rect(p, line)) > blank + 40, scaled(5),
+                         "the line naming the chosen session above the issues")
+        if not named:
+            raise Failure("no line names the chosen session", {"select-issue": p.grab()})
+        # Next again reaches the very step Start reached: Assign SUD follows Select Issue.
+        p.key("space")
+        wait_for(lambda: grab_rect(p, title).same_as(started), scaled(5),
+                 "Next to reach the step Start had reached (Assign SUD)")
+
+
 CASES = {
     "opening_geometry": (case_opening_geometry, 40),
     "intro_click": (case_intro_click, 40),
@@ -804,6 +883,7 @@ CASES = {
     "menu_keys": (case_menu_keys, 40),
     "menu_click": (case_menu_click, 40),
     "personal_session": (case_personal_session, 50),
+    "my_sessions_start": (case_my_sessions_start, 60),
 }
 
 

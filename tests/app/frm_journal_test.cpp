@@ -20,6 +20,7 @@
 #include <QTest>
 
 #include "app/journal_chart.h"
+#include "app/journal_chart_marks.h"
 #include "app/journal_services.h"
 #include "app/message_boxes.h"
 #include "fixtures/modal_recorder.h"
@@ -29,6 +30,7 @@
 #include "journal/journal_recorder.h"
 #include "journal/journal_setting.h"
 #include "session_window/frm_main.h"
+#include "session_window/window_look.h"
 #include "support/settings_store.h"
 
 using namespace mindrova;
@@ -499,6 +501,141 @@ TEST_F(JournalSwitch, OnIsSavedAndOffAsksWhetherToDeleteWhatIsKept) {
     EXPECT_EQ(modal.messages.size(), 2);
     delete window;
     EXPECT_EQ(CurrentJournalRecorder(), nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+// Each session is its own pair: the marks at a session's place carry the colour of the way its
+// rating went, and between two sessions nothing is drawn, where two lines from one session to the
+// next crossed in an X.
+TEST_F(JournalWindow, EachSessionIsAPairAndTwoSessionsDrawNoX) {
+    const QDateTime start(QDate(2026, 11, 1), QTime(18, 30));
+    Save({Session(0, start, 9, {1}), Session(1, start.addDays(1), 1, {9}),
+          Session(2, start.addDays(2), 5, {5})});
+    frmJournal w(path);
+    w.resize(1000, 720);
+    w.show();
+    Settle();
+    auto* chart = Find<JournalChart>(w, "chtJournal");
+    const QImage shown = chart->viewport()->grab().toImage();
+    const ChartMarkColours colours = ChartMarkColoursOn(QColor(Qt::white));  // the light look
+    QAbstractSeries* series = chart->chart()->series().at(0);
+    const auto at = [&](qreal session, qreal rating) {
+        const QPointF scene = chart->chart()->mapToScene(
+            chart->chart()->mapToPosition(QPointF(session, rating), series));
+        return chart->mapFromScene(scene);
+    };
+    const auto near = [](const QColor& a, const QColor& b) {
+        return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+                   std::abs(a.blue() - b.blue()) <
+               40;
+    };
+    const struct {
+        const char* name;
+        qreal session;
+        qreal rating;
+        QColor expected;
+    } marks[] = {
+        {"the first session's bar, lower", 0, 5, colours.lower},
+        {"the second session's bar, higher", 1, 5, colours.higher},
+        {"the third session's diamond, the same", 2, 5, colours.same},
+    };
+    for (const auto& m : marks) {
+        SCOPED_TRACE(m.name);
+        const QPoint p = at(m.session, m.rating);
+        EXPECT_TRUE(near(shown.pixelColor(p), m.expected))
+            << shown.pixelColor(p).name().toStdString() << " at " << p.x() << "," << p.y();
+    }
+    const QColor between = shown.pixelColor(at(0.5, 5));
+    for (const QColor& mark : {colours.lower, colours.higher, colours.same, colours.first}) {
+        EXPECT_FALSE(near(between, mark)) << "something is drawn between two sessions";
+    }
+    EXPECT_TRUE(chart->accessibleDescription().contains(QStringLiteral(
+        "Lower at the end: 1, higher: 1, the same: 1. The newest went from 5 to 5.")))
+        << chart->accessibleDescription().toStdString();
+}
+
+struct MarkColoursRow {
+    const char* name;
+    QColor background;
+    friend void PrintTo(const MarkColoursRow& r, std::ostream* out) { *out << r.name; }
+};
+
+class JournalChartMarks : public ::testing::TestWithParam<MarkColoursRow> {};
+
+// Every mark stands out from the chart's background by 3:1 at the least, as non-text marks
+// must; better and worse differ in shape too, so the colours need not tell them alone.
+TEST_P(JournalChartMarks, StandOutFromTheBackground) {
+    const ChartMarkColours colours = ChartMarkColoursOn(GetParam().background);
+    const struct {
+        const char* name;
+        QColor colour;
+    } marks[] = {{"first", colours.first},
+                 {"lower", colours.lower},
+                 {"higher", colours.higher},
+                 {"same", colours.same}};
+    for (const auto& m : marks) {
+        EXPECT_GE(ContrastRatio(m.colour, GetParam().background), 3.0) << m.name;
+    }
+    EXPECT_NE(colours.lower, colours.higher);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, JournalChartMarks,
+                         ::testing::Values(MarkColoursRow{"Light", QColor(Qt::white)},
+                                           MarkColoursRow{"Dark", QColor(28, 29, 32)},
+                                           MarkColoursRow{"DarkGrey", QColor(53, 53, 53)},
+                                           MarkColoursRow{"HighContrast", QColor(Qt::black)}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct ChangeRow {
+    const char* name;
+    int first;
+    QList<int> later;
+    RatingChange change;
+    friend void PrintTo(const ChangeRow& r, std::ostream* out) { *out << r.name; }
+};
+
+class JournalChartChange : public ::testing::TestWithParam<ChangeRow> {};
+
+// The last rating decides, not the lowest or the highest on the way.
+TEST_P(JournalChartChange, IsReadFromTheFirstAndTheLastRating) {
+    JournalEntry e;
+    e.firstRating = GetParam().first;
+    e.laterRatings = GetParam().later;
+    EXPECT_EQ(ChangeOf(e), GetParam().change);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, JournalChartChange,
+    ::testing::Values(ChangeRow{"Lower", 8, {3}, RatingChange::Lower},
+                      ChangeRow{"Higher", 2, {6}, RatingChange::Higher},
+                      ChangeRow{"NeverRatedAgain", 5, {}, RatingChange::Same},
+                      ChangeRow{"DownThenBackUp", 6, {2, 6}, RatingChange::Same},
+                      ChangeRow{"UpThenDownBelow", 6, {9, 4}, RatingChange::Lower}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A session shorter than half a minute is kept as 0 minutes; it is shown as less than one.
+TEST_F(JournalWindow, ASessionUnderAMinuteShowsLessThanOne) {
+    const struct {
+        const char* name;
+        int minutes;
+        const char* shown;
+    } rows[] = {{"none", 0, "< 1"}, {"one", 1, "1"}, {"many", 42, "42"}};
+    QList<JournalEntry> entries;
+    for (int i = 0; i < 3; ++i) {
+        JournalEntry e = Entry(QString::number(i), "Guilt", 3 - i, 5, {2});
+        e.minutes = rows[i].minutes;
+        entries << e;
+    }
+    Save(entries);
+    frmJournal w(path);
+    auto* table = Find<QTableView>(w, "tblJournal");
+    for (int i = 0; i < 3; ++i) {
+        SCOPED_TRACE(rows[i].name);
+        EXPECT_EQ(Cell(table, i, "Minutes"), QString::fromUtf8(rows[i].shown));
+    }
 }
 
 }  // namespace

@@ -19,6 +19,7 @@
 
 #include "app/frm_personal_session_edit.h"
 #include "app/frm_personal_sessions.h"
+#include "app/personal_lines_editor.h"
 #include "fixtures/find_control.h"
 #include "fixtures/full_file_system.h"
 #include "fixtures/modal_recorder.h"
@@ -62,13 +63,14 @@ void Put(const QString& path, const PersonalSession& session) {
 
 void Type(QObject& editor) {
     Control<QPlainTextEdit>(&editor, "txtSetup")->setPlainText(kTypedSetup);
-    Control<QPlainTextEdit>(&editor, "txtNegative")->setPlainText(kTypedLines);
+    Control<PersonalLinesEditor>(&editor, "lstNegativeEditor")->SetLines(kTypedLines.split(u'\n'));
 }
 
 // What the editor holds is what was typed: nothing was cleared or put back.
 void ExpectStillTyped(QObject& editor) {
     EXPECT_EQ(Control<QPlainTextEdit>(&editor, "txtSetup")->toPlainText(), kTypedSetup);
-    EXPECT_EQ(Control<QPlainTextEdit>(&editor, "txtNegative")->toPlainText(), kTypedLines);
+    EXPECT_EQ(Control<PersonalLinesEditor>(&editor, "lstNegativeEditor")->Rows().join(u'\n'),
+              kTypedLines);
 }
 
 class SessionEditorSave : public ::testing::Test {

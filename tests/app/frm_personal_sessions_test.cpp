@@ -14,12 +14,15 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <sys/stat.h>
 
 #include "app/frm_personal_session_edit.h"
+#include "app/personal_lines_editor.h"
+#include "app/session_list_item.h"
 #include "fixtures/find_control.h"
 #include "fixtures/modal_recorder.h"
 #include "fixtures/qstring_printer.h"
@@ -36,8 +39,18 @@ namespace {
 constexpr QSize kSmallestWindow(908, 557);
 
 PersonalSession Session(const QString& title) {
-    return {title, QStringLiteral("Even though I fly, I love and accept myself."),
-            {QStringLiteral("My hands are wet.")}, {QStringLiteral("I am safe.")}, {}, {}};
+    return {title,
+            QStringLiteral("Even though I fly, I love and accept myself."),
+            {QStringLiteral("My hands are wet.")},
+            {QStringLiteral("I am safe.")},
+            {},
+            {}};
+}
+
+// The lines of one kind in the editor, as a person leaves them in its list.
+void TypeLines(QObject& editor, const char* list, const QStringList& rows) {
+    auto* lines = Control<PersonalLinesEditor>(&editor, QLatin1String(list) + "Editor");
+    if (lines != nullptr) lines->SetLines(rows);
 }
 
 QStringList Items(const QListWidget* list) {
@@ -191,17 +204,17 @@ TEST_F(PersonalSessionsDialog, SaveRefusesWhatCannotBeKeptWithTheReasonInline) {
          [](QObject& d) { Control<QLineEdit>(&d, "txtTitle")->setText(" exams "); },
          "You already have a session called \u201CExams\u201D"},
         {"no positive lines",
-         [](QObject& d) { Control<QPlainTextEdit>(&d, "txtPositive")->setPlainText("\n \n"); },
+         [](QObject& d) {
+             TypeLines(d, "lstPositive", {"", " "});
+         },
          "There are 0 positive lines"},
         {"a line too long",
          [](QObject& d) {
-             Control<QPlainTextEdit>(&d, "txtNegative")->setPlainText("a\n" + QString(201, u'x'));
+             TypeLines(d, "lstNegative", {"a", QString(201, u'x')});
          },
          "The negative line 2 is longer than 200 characters."},
         {"a direction override",
-         [](QObject& d) {
-             Control<QPlainTextEdit>(&d, "txtSetup")->setPlainText("I \u202Efly");
-         },
+         [](QObject& d) { Control<QPlainTextEdit>(&d, "txtSetup")->setPlainText("I \u202Efly"); },
          "The set-up statement holds a control character"},
     };
     frmPersonalSessions dialog(folder, eisGuilt, {});
@@ -226,8 +239,9 @@ TEST_F(PersonalSessionsDialog, SaveRefusesWhatCannotBeKeptWithTheReasonInline) {
 
     // Blank rows are dropped and a row break in the statement is a space; the file keeps its name.
     modal.setNextDialog([](QObject& d) {
-        Control<QPlainTextEdit>(&d, "txtNegative")->setPlainText("  One. \n\nTwo.\n");
-        Control<QPlainTextEdit>(&d, "txtSetup")->setPlainText("Even though I fly,\nI accept myself.");
+        TypeLines(d, "lstNegative", {"  One. ", "", "Two.", ""});
+        Control<QPlainTextEdit>(&d, "txtSetup")
+            ->setPlainText("Even though I fly,\nI accept myself.");
         Control<QPushButton>(&d, "cmdSave")->click();
         return static_cast<QDialog&>(d).result();
     });
@@ -336,8 +350,8 @@ TEST_F(PersonalSessionsDialog, WorksByKeyboard) {
         }
         order << at->objectName();
     }
-    EXPECT_EQ(order, QStringList({"lstSessions", "cmdNew", "cmdEdit", "cmdDuplicate",
-                                  "cmdDelete", "cmdImport", "cmdExport", "cmdClose"}));
+    EXPECT_EQ(order, QStringList({"lstSessions", "cmdNew", "cmdEdit", "cmdDuplicate", "cmdDelete",
+                                  "cmdImport", "cmdExport", "cmdClose"}));
 
     // Enter on the list edits the chosen session; Delete asks to delete it.
     modal.setNextDialog([](QObject& d) {
@@ -368,7 +382,8 @@ TEST_F(PersonalSessionsDialog, WorksByKeyboard) {
 
 TEST_F(PersonalSessionsDialog, FitInTheSmallestWindowAtNormalAndDoubleTextSize) {
     for (int i = 0; i < 12; ++i) Put(QStringLiteral("bad%1.json").arg(i), QByteArray("x"));
-    for (int i = 0; i < 40; ++i) Put(QStringLiteral("s%1.json").arg(i), Session(QString::number(i)));
+    for (int i = 0; i < 40; ++i)
+        Put(QStringLiteral("s%1.json").arg(i), Session(QString::number(i)));
     for (const bool doubled : {false, true}) {
         SCOPED_TRACE(doubled ? "200 %" : "100 %");
         frmPersonalSessions dialog(folder, eisGuilt, {});
@@ -395,6 +410,172 @@ TEST_F(PersonalSessionsDialog, FitInTheSmallestWindowAtNormalAndDoubleTextSize) 
             }
             d->hide();
         }
+    }
+}
+
+// Start closes the dialog at once with the chosen session to run, by its button and by its key;
+// with nothing chosen it is not offered, and Close starts nothing.
+struct StartRow {
+    const char* name;
+    int row;  // chosen in the list; -1 for none
+    std::function<void(frmPersonalSessions&)> press;
+    bool accepted;
+    const char* started;
+    friend void PrintTo(const StartRow& r, std::ostream* out) { *out << r.name; }
+};
+
+class StartFromTheDialog : public PersonalSessionsDialog,
+                           public ::testing::WithParamInterface<StartRow> {};
+
+TEST_P(StartFromTheDialog, ClosesItWithTheChosenSession) {
+    Put("a.json", Session("Exams"));
+    Put("b.json", Session("Fear of flying"));
+    frmPersonalSessions dialog(folder, eisGuilt, {});
+    dialog.show();
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog)) << "mnemonics reach the active window";
+    auto* list = Control<QListWidget>(&dialog, "lstSessions");
+    list->setCurrentRow(GetParam().row);
+    GetParam().press(dialog);
+    EXPECT_EQ(dialog.result() == QDialog::Accepted, GetParam().accepted);
+    EXPECT_EQ(dialog.isVisible(), !GetParam().accepted);
+    EXPECT_EQ(dialog.startTitle(), QString::fromUtf8(GetParam().started));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, StartFromTheDialog,
+    ::testing::Values(
+        StartRow{"TheButton", 1,
+                 [](frmPersonalSessions& d) { Control<QPushButton>(&d, "cmdStart")->click(); },
+                 true, "Fear of flying"},
+        StartRow{"AltT", 0,
+                 [](frmPersonalSessions& d) {
+                     QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &d,
+                                     Qt::Key_T, Qt::AltModifier);
+                     // A mnemonic presses its button as a click shown on the screen: a moment
+                     // later, once the button has been seen down.
+                     EXPECT_TRUE(QTest::qWaitFor([&d] { return !d.isVisible(); }));
+                 },
+                 true, "Exams"},
+        StartRow{"AltTFromNew", 0,
+                 [](frmPersonalSessions& d) {
+                     Control(&d, "cmdNew")->setFocus();
+                     QTest::keyClick(QApplication::focusWidget(), Qt::Key_T, Qt::AltModifier);
+                     EXPECT_TRUE(QTest::qWaitFor([&d] { return !d.isVisible(); }));
+                 },
+                 true, "Exams"},
+        StartRow{"NothingChosen", -1,
+                 [](frmPersonalSessions& d) {
+                     auto* start = Control<QPushButton>(&d, "cmdStart");
+                     EXPECT_FALSE(start->isEnabled());
+                     start->click();
+                 },
+                 false, ""},
+        StartRow{"CloseStartsNothing", 1,
+                 [](frmPersonalSessions& d) { Control<QPushButton>(&d, "cmdClose")->click(); },
+                 true, ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(PersonalSessionsDialog, EachSessionShowsItsStatementUnderItsTitle) {
+    PersonalSession flying = Session("Fear of flying");
+    flying.setup = QStringLiteral("Even though my hands are wet, I accept myself.");
+    Put("b.json", flying);
+    Put("a.json", Session("Exams"));
+    frmPersonalSessions dialog(folder, eisGuilt, {});
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    auto* list = Control<QListWidget>(&dialog, "lstSessions");
+    ASSERT_EQ(list->count(), 2);
+    QListWidgetItem* item = list->item(1);
+    EXPECT_EQ(item->text(), QStringLiteral("Fear of flying")) << "the title stays the item's text";
+    EXPECT_EQ(item->data(SESSION_STATEMENT_ROLE).toString(), flying.setup);
+    EXPECT_EQ(item->data(Qt::AccessibleDescriptionRole).toString(), flying.setup);
+    EXPECT_EQ(item->toolTip(), flying.setup) << "whole where the row cuts it";
+    const QFontMetrics metrics(list->font());
+    EXPECT_GE(list->visualItemRect(item).height(), 2 * metrics.height())
+        << "room for the title and the statement under it";
+}
+
+// An existing session opened and saved, or a line moved and moved back, is written byte for
+// byte as it was read; a line moved is written in its new place and nothing else changes.
+struct KeepRow {
+    const char* name;
+    std::function<void(QObject& editor)> change;
+    std::function<PersonalSession(PersonalSession)> expected;
+    friend void PrintTo(const KeepRow& r, std::ostream* out) { *out << r.name; }
+};
+
+class EditorKeepsTheFile : public PersonalSessionsDialog,
+                           public ::testing::WithParamInterface<KeepRow> {};
+
+PersonalSession ThreeLines() {
+    PersonalSession s = Session("Flying");
+    s.negative = {"One.", "Two.", "Three."};
+    s.secondsPerPoint = 3;
+    return s;
+}
+
+void MoveDown(QObject& editor, int row) {
+    auto* list = Control<QTableWidget>(&editor, "lstNegative");
+    list->setCurrentCell(row, 1);
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Down, Qt::AltModifier);
+}
+
+TEST_P(EditorKeepsTheFile, AsReadOrWithTheLineMoved) {
+    const QString path = Put("b.json", ThreeLines());
+    const QByteArray before = Bytes(path);
+    frmPersonalSessions dialog(folder, eisGuilt, {});
+    modal.setNextDialog([&](QObject& d) {
+        static_cast<QWidget&>(d).show();
+        GetParam().change(d);
+        Control<QPushButton>(&d, "cmdSave")->click();
+        return static_cast<QDialog&>(d).result();
+    });
+    Control<QPushButton>(&dialog, "cmdEdit")->click();
+    const PersonalSession expected = GetParam().expected(ThreeLines());
+    EXPECT_EQ(Bytes(path), PersonalSessionJson(expected));
+    if (expected == ThreeLines()) {
+        EXPECT_EQ(Bytes(path), before);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, EditorKeepsTheFile,
+    ::testing::Values(KeepRow{"Unchanged", [](QObject&) {}, [](PersonalSession s) { return s; }},
+                      KeepRow{"MovedAndBack",
+                              [](QObject& d) {
+                                  MoveDown(d, 0);
+                                  auto* list = Control<QTableWidget>(&d, "lstNegative");
+                                  QTest::keyClick(list, Qt::Key_Up, Qt::AltModifier);
+                              },
+                              [](PersonalSession s) { return s; }},
+                      KeepRow{"SecondMovedDown", [](QObject& d) { MoveDown(d, 1); },
+                              [](PersonalSession s) {
+                                  s.negative = {"One.", "Three.", "Two."};
+                                  return s;
+                              }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Tab runs through the editor in the order it is read: each list, then its own buttons.
+TEST_F(PersonalSessionsDialog, TheEditorIsReadInOrderByKeyboard) {
+    frmPersonalSessionEdit editor(ThreeLines(), {});
+    editor.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&editor));
+    Control(&editor, "txtTitle")->setFocus();
+    QStringList order;
+    for (int i = 0; i < 15; ++i) {
+        order << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    // The first line is chosen: it cannot move up, so its button is passed over.
+    EXPECT_EQ(order, QStringList({"txtTitle", "txtSetup", "lstNegative", "lstNegativeAdd",
+                                  "lstNegativeRemove", "lstNegativeDown", "lstPositive",
+                                  "lstPositiveAdd", "lstPositiveRemove", "spnSecondsPerPoint",
+                                  "cboRound", "cmdSave", "cmdCancel", "txtTitle", "txtSetup"}));
+    for (const char* name : {"lstNegative", "lstPositive", "lstNegativeAdd", "lstNegativeUp",
+                             "lstNegativeDown", "lstNegativeRemove"}) {
+        EXPECT_FALSE(Control(&editor, name)->accessibleName().isEmpty()) << name;
     }
 }
 

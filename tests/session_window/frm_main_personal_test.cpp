@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 
 #include "fixtures/fake_speaker.h"
 #include "fixtures/find_control.h"
@@ -54,6 +55,7 @@ protected:
         mindrova::testing::CloseSessionWindow(window);
         WindowServices().listPersonalSessions = nullptr;
         WindowServices().managePersonalSessions = nullptr;
+        WindowServices().runPersonalSessions = nullptr;
         WindowServices().makeSpeaker = nullptr;
         SetSettingsFolder({});
     }
@@ -277,10 +279,138 @@ TEST_F(GentleWordShown, AHigherLaterRatingShowsItAndANewPieceOfWorkMayAgain) {
     window->controller().Next();
     ASSERT_EQ(Current(), estAssignSUD);
     EXPECT_TRUE(Word()->isVisible()) << "the 9 chosen last is still chosen";
-    EXPECT_EQ(speaker->said.last(),
-              UntimedStepSpeech(estAssignSUD, window->controller().State()) + "\n\n" +
-                  GentleWordText());
+    EXPECT_EQ(speaker->said.last(), UntimedStepSpeech(estAssignSUD, window->controller().State()) +
+                                        "\n\n" + GentleWordText());
     EXPECT_EQ(TimesSaid(), 2);
 }
+
+// While a session of the user's own is chosen the issue options and the own words are greyed
+// under a line that names it; whichever way the issue comes back, they come back.
+class WhatRuns;
+
+struct WhatRunsRow {
+    const char* name;
+    std::function<void(WhatRuns& t)> act;
+    const char* chosen;  // the session chosen afterwards, or "<none>"
+    friend void PrintTo(const WhatRunsRow& r, std::ostream* out) { *out << r.name; }
+};
+
+class WhatRuns : public PersonalRow, public ::testing::WithParamInterface<WhatRunsRow> {
+public:
+    void Choose(int index) {
+        List()->setCurrentIndex(index);
+        emit List()->activated(index);
+    }
+    void ClickIssue(int optionIndex) {
+        QWidget* issue = Control(window, "radMode", optionIndex);
+        QTest::mouseClick(issue, Qt::LeftButton, {}, QPoint(8, issue->height() / 2));
+    }
+    // The chosen session's file is gone when the issue list is shown again.
+    void FirstFileGoneAndBack() {
+        listing.sessions.removeFirst();
+        window->controller().Previous();
+        window->controller().Next();
+    }
+};
+
+TEST_P(WhatRuns, IsPlainFromTheIssueList) {
+    ToSelectIssue();
+    GetParam().act(*this);
+    ASSERT_EQ(Chosen(), GetParam().chosen);
+    const bool issueRuns = Chosen() == "<none>";
+    for (int i = 1; i <= 12; ++i) {
+        EXPECT_EQ(Control(window, "radMode", i)->isEnabled(), issueRuns) << "radMode(" << i << ")";
+    }
+    EXPECT_EQ(Control(window, "txtOwnWords")->isEnabled(), issueRuns);
+    EXPECT_EQ(Control(window, "lblOwnWords")->isEnabled(), issueRuns);
+    auto* line = window->findChild<QLabel*>("lblRunsInstead");
+    if (issueRuns) {
+        EXPECT_TRUE(line == nullptr || !line->isVisible());
+        return;
+    }
+    ASSERT_NE(line, nullptr);
+    EXPECT_TRUE(line->isVisible());
+    const QString expected = "Your session \u201C" + Chosen() + "\u201D runs instead.";
+    EXPECT_EQ(line->text(), expected);
+    EXPECT_EQ(line->accessibleName(), expected);
+    EXPECT_TRUE(Control(window, "cboPersonalSession")->isEnabled()) << "the way back stays open";
+    // It stands between the issues and the own words, over none of them.
+    for (int i = 1; i <= 12; ++i) {
+        QWidget* option = Control(window, "radMode", i);
+        if (option->isVisible()) {
+            EXPECT_FALSE(option->geometry().intersects(line->geometry())) << "radMode(" << i << ")";
+        }
+    }
+    EXPECT_LE(line->geometry().bottom(), Control(window, "lblOwnWords")->geometry().top());
+    EXPECT_GE(line->width(), line->sizeHint().width()) << "the line is shown whole";
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, WhatRuns,
+                         ::testing::Values(WhatRunsRow{"NothingChosen", [](WhatRuns&) {}, "<none>"},
+                                           WhatRunsRow{"ASessionChosen",
+                                                       [](WhatRuns& t) { t.Choose(1); },
+                                                       "Fear of flying"},
+                                           WhatRunsRow{"AnotherChosen",
+                                                       [](WhatRuns& t) {
+                                                           t.Choose(1);
+                                                           t.Choose(2);
+                                                       },
+                                                       "Spiders"},
+                                           WhatRunsRow{"BackToTheIssueAbove",
+                                                       [](WhatRuns& t) {
+                                                           t.Choose(1);
+                                                           t.Choose(0);
+                                                       },
+                                                       "<none>"},
+                                           WhatRunsRow{"AGreyedIssueClicked",
+                                                       [](WhatRuns& t) {
+                                                           t.Choose(1);
+                                                           t.ClickIssue(3);
+                                                       },
+                                                       "<none>"},
+                                           WhatRunsRow{"ItsFileGone",
+                                                       [](WhatRuns& t) {
+                                                           t.Choose(1);
+                                                           t.FirstFileGoneAndBack();
+                                                       },
+                                                       "<none>"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Start in the My sessions dialog runs the session at once: it is chosen in the list and the
+// window is at Assign SUD. A session whose file went meanwhile is not started; Close starts
+// nothing.
+struct StartRow {
+    const char* name;
+    const char* started;  // what the dialog answered
+    Step step;
+    const char* chosen;
+    friend void PrintTo(const StartRow& r, std::ostream* out) { *out << r.name; }
+};
+
+class StartFromMySessions : public PersonalRow, public ::testing::WithParamInterface<StartRow> {};
+
+TEST_P(StartFromMySessions, RunsTheSessionAtOnce) {
+    int runs = 0;
+    WindowServices().runPersonalSessions = [&](QWidget* owner, Issue, const QString&) {
+        ++runs;
+        EXPECT_EQ(owner, window);
+        return QString::fromUtf8(GetParam().started);
+    };
+    ToSelectIssue();
+    Control<QPushButton>(window, "cmdManageSessions")->click();
+    WindowServices().runPersonalSessions = nullptr;
+    EXPECT_EQ(runs, 1);
+    EXPECT_EQ(Current(), GetParam().step);
+    EXPECT_EQ(Chosen(), GetParam().chosen);
+    EXPECT_EQ(List()->currentText(),
+              Chosen() == "<none>" ? QStringLiteral("The issue above") : Chosen());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, StartFromMySessions,
+    ::testing::Values(StartRow{"Started", "Spiders", estAssignSUD, "Spiders"},
+                      StartRow{"ClosedWithoutStart", "", estSelectIssue, "<none>"},
+                      StartRow{"ItsFileWentMeanwhile", "Heights", estSelectIssue, "<none>"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
