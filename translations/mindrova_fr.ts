@@ -2109,6 +2109,22 @@
         <source>Rating</source>
         <translation>Note</translation>
     </message>
+    <message>
+        <source>Last rating, lower</source>
+        <translation>Dernière évaluation, plus basse</translation>
+    </message>
+    <message>
+        <source>Last rating, higher</source>
+        <translation>Dernière évaluation, plus haute</translation>
+    </message>
+    <message>
+        <source>Last rating, the same</source>
+        <translation>Dernière évaluation, inchangée</translation>
+    </message>
+    <message>
+        <source>Lower at the end: %1, higher: %2, the same: %3. The newest went from %4 to %5.</source>
+        <translation>Plus bas à la fin&#xa0;: %1, plus haut&#xa0;: %2, inchangé&#xa0;: %3. La plus récente est passée de %4 à %5.</translation>
+    </message>
 </context>
 <context>
     <name>mindrova::JournalRecorder</name>
@@ -2131,6 +2147,89 @@
     <message>
         <source>Your journal needs attention: see Journal... in the menu.</source>
         <translation>Ton journal demande ton attention&#xa0;: ouvre «&#xa0;Journal...&#xa0;» dans le menu.</translation>
+    </message>
+</context>
+<context>
+    <name>mindrova::PersonalLinesEditor</name>
+    <message>
+        <source>Line %1</source>
+        <translation>Phrase %1</translation>
+    </message>
+    <message>
+        <source>%1 (not said in a full round)</source>
+        <translation>%1 (pas dite dans une ronde complète)</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 lines</source>
+        <translation>%1 phrases sur %2</translation>
+    </message>
+    <message>
+        <source>Line %1: 1 character left</source>
+        <translation>Phrase %1&#xa0;: encore 1 caractère</translation>
+    </message>
+    <message>
+        <source>Line %1: 1 character too many</source>
+        <translation>Phrase %1&#xa0;: 1 caractère de trop</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 characters left</source>
+        <translation>Phrase %1&#xa0;: encore %2 caractères</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 characters too many</source>
+        <translation>Phrase %1&#xa0;: %2 caractères de trop</translation>
+    </message>
+    <message>
+        <source>Enter or F2 edits a line. Alt+Up and Alt+Down move it, Insert adds a line, Delete removes it.</source>
+        <translation>Entrée ou F2 modifie une phrase. Alt+Haut et Alt+Bas la déplacent, Inser ajoute une phrase, Suppr l&apos;enlève.</translation>
+    </message>
+    <message>
+        <source>Point</source>
+        <translation>Point</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Phrase</translation>
+    </message>
+    <message>
+        <source>Add a line</source>
+        <translation>Ajouter une phrase</translation>
+    </message>
+    <message>
+        <source>Add a line (Insert)</source>
+        <translation>Ajouter une phrase (Inser)</translation>
+    </message>
+    <message>
+        <source>Remove the line</source>
+        <translation>Enlever la phrase</translation>
+    </message>
+    <message>
+        <source>Remove the line (Delete)</source>
+        <translation>Enlever la phrase (Suppr)</translation>
+    </message>
+    <message>
+        <source>Move the line up</source>
+        <translation>Monter la phrase</translation>
+    </message>
+    <message>
+        <source>Move the line up (Alt+Up)</source>
+        <translation>Monter la phrase (Alt+Haut)</translation>
+    </message>
+    <message>
+        <source>Move the line down</source>
+        <translation>Descendre la phrase</translation>
+    </message>
+    <message>
+        <source>Move the line down (Alt+Down)</source>
+        <translation>Descendre la phrase (Alt+Bas)</translation>
+    </message>
+    <message>
+        <source>Said on: %1</source>
+        <translation>Dite sur&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -2458,6 +2557,10 @@
         <source>The journal could not be exported to %1. Nothing in the journal has changed.</source>
         <translation>Le journal n&apos;a pas pu être exporté vers %1. Rien n&apos;a changé dans le journal.</translation>
     </message>
+    <message>
+        <source>&lt; 1</source>
+        <translation>&lt; 1</translation>
+    </message>
 </context>
 <context>
     <name>mindrova::frmMain</name>
@@ -2692,6 +2795,10 @@
         <source>Journal...</source>
         <translation>Journal...</translation>
     </message>
+    <message>
+        <source>Your session “%1” runs instead.</source>
+        <translation>C&apos;est ta séance «&#xa0;%1&#xa0;» qui se déroule à la place.</translation>
+    </message>
 </context>
 <context>
     <name>mindrova::frmPersonalSessionEdit</name>
@@ -2909,6 +3016,14 @@
     <message>
         <source>“%1” could not be exported to %2 (%3).</source>
         <translation>La séance «&#xa0;%1&#xa0;» n&apos;a pas pu être exportée vers %2 (%3).</translation>
+    </message>
+    <message>
+        <source>S&amp;tart</source>
+        <translation>&amp;Lancer</translation>
+    </message>
+    <message>
+        <source>Closes this list and runs the chosen session, beginning with its rating</source>
+        <translation>Ferme cette liste et lance la séance choisie, en commençant par son évaluation</translation>
     </message>
 </context>
 <context>
