@@ -108,6 +108,7 @@ void frmMain::BuildControls() {
     lblIntro->setForegroundRole(QPalette::Text);
     BuildRatingLines();
     BuildGentleWord();
+    BuildContentScrollBars();
 
     tmrSteps.setTimerType(Qt::PreciseTimer);
     connect(&tmrSteps, &QTimer::timeout, this, [this] { mController.tmrSteps_Timer(); });
