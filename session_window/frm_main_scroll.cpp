@@ -4,6 +4,7 @@
 // own, so that at every size the design holds the window is exactly as before, and a click on
 // its bare background still reaches the window. The bars only show where the window is smaller.
 #include <QApplication>
+#include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
 #include <QWheelEvent>
@@ -41,6 +42,11 @@ void frmMain::BuildContentScrollBars() {
 }
 
 QSize frmMain::RoomForClient() const {
+    // The room is measured in the screen's pixels and the designed size in the window's: until
+    // the window follows its screen's scale (FollowScreenDpi; a window between two screens, or
+    // given a scale of its own) the two do not compare, and the design stands.
+    const QScreen* s = screen();
+    if (s == nullptr || s->logicalDotsPerInchX() != mScale.logicalDpi()) return {};
     const QRect usable = UsableGeometryFor(this);
     if (usable.isEmpty()) return {};
     return usable.size() - (frameGeometry().size() - size());
