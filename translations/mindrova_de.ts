@@ -2692,6 +2692,14 @@
         <source>Journal...</source>
         <translation>Tagebuch...</translation>
     </message>
+    <message>
+        <source>Scroll the window up and down</source>
+        <translation>Fenster nach oben und unten scrollen</translation>
+    </message>
+    <message>
+        <source>Scroll the window left and right</source>
+        <translation>Fenster nach links und rechts scrollen</translation>
+    </message>
 </context>
 <context>
     <name>mindrova::frmPersonalSessionEdit</name>

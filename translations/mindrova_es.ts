@@ -2692,6 +2692,14 @@
         <source>Journal...</source>
         <translation>Diario...</translation>
     </message>
+    <message>
+        <source>Scroll the window up and down</source>
+        <translation>Desplazar la ventana hacia arriba y hacia abajo</translation>
+    </message>
+    <message>
+        <source>Scroll the window left and right</source>
+        <translation>Desplazar la ventana a la izquierda y a la derecha</translation>
+    </message>
 </context>
 <context>
     <name>mindrova::frmPersonalSessionEdit</name>
