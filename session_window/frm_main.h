@@ -141,6 +141,7 @@ private:
     // Which bars show and the size the content is laid out at, for the window's size now.
     ContentFit FitContentToWindow();
     void ScrollContentTo(QPoint offset);
+    void RaiseContentBars();
     // A control that takes the keyboard focus is scrolled into view.
     void ShowFocusedControl(QWidget* focused);
     // Where the content's lower edge (the status bar's upper edge as designed) lies in the

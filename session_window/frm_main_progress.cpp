@@ -164,6 +164,7 @@ void frmMain::PlaceRatingLines() {
     const int top = std::min(closing.top() + std::max(0, textHeight) + mScale.px(120), lowest);
     mRatingChangeLine->setGeometry(closing.left(), top, closing.width(), lineHeight);
     mRatingChangeLine->raise();
+    RaiseContentBars();
 }
 
 void frmMain::BuildJournalMenuItems() {

@@ -87,9 +87,15 @@ ContentFit frmMain::FitContentToWindow() {
             b.bar->setValue(b.value);
         }
         if (b.bar->isHidden() == b.shown) b.bar->setVisible(b.shown);
-        if (b.shown) b.bar->raise();
     }
     return mContentFit;
+}
+
+// Over every control of the content, the toolbar and the floating texts included.
+void frmMain::RaiseContentBars() {
+    for (QScrollBar* bar : {mScrollRight, mScrollBottom}) {
+        if (!bar->isHidden()) bar->raise();
+    }
 }
 
 void frmMain::ScrollContentTo(QPoint offset) {

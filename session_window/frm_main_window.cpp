@@ -303,6 +303,7 @@ void frmMain::ApplyLayout() {
             picStatusBar->raise();
         }
     }
+    RaiseContentBars();
 }
 
 void frmMain::CloseUpIssueList() {
