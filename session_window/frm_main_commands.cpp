@@ -173,8 +173,8 @@ void frmMain::Form_Unload() {
     if (!isMinimized()) {
         SavedWindow saved = SavedWindowOf(frameGeometry(), windowState(), mScale);
         saved.placeKnown = PlatformPlacesWindows(QGuiApplication::platformName());
-        // A window the screen forced below its designed size is saved at that size, so that a
-        // start on a screen that holds the design never opens it cut (SavedWithinDesign).
+        // A window the screen forced below its designed size is saved at the designed size, so
+        // that a start on a screen that holds the design never opens it cut (SavedWithinDesign).
         const QSize frameExtra = frameGeometry().size() - size();
         saved =
             SavedWithinDesign(saved, mScale.twips(mDesignedMinimum.width() + frameExtra.width()),

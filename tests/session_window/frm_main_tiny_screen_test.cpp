@@ -172,6 +172,22 @@ TEST_F(TinyScreen, ASizeOtherThanAskedIsTakenWithoutAskingAgain) {
     EXPECT_EQ(InWindow(Control(window, "picStatusBar")).bottom(), window->rect().bottom());
 }
 
+// The screen's area changes under an open window it no longer holds (as after a change of
+// resolution): the window is fitted into it again, asks for no more than it has, and scrolls.
+TEST_F(TinyScreen, AWindowTheChangedScreenNoLongerHoldsIsFittedAndScrolls) {
+    QScreen* screen = window->screen();
+    const QRect area = screen->availableGeometry();
+    window->setGeometry(QRect(area.topLeft() + QPoint(100, 60), QSize(1300, 900)));
+    ASSERT_FALSE(area.contains(window->frameGeometry()));
+    emit screen->availableGeometryChanged(area);
+    EXPECT_TRUE(area.contains(window->frameGeometry()))
+        << window->frameGeometry().width() << "x" << window->frameGeometry().height() << "+"
+        << window->frameGeometry().x() << "+" << window->frameGeometry().y();
+    EXPECT_LE(window->minimumHeight(), area.height());
+    EXPECT_TRUE(Bar("scrContentVertical")->isVisible());
+    ExpectFootOnScreen();
+}
+
 struct SaveRow {
     const char* name;
     QSize client;  // as the platform gave it at the close
