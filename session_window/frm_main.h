@@ -147,7 +147,8 @@ private:
     // Where the content's lower edge (the status bar's upper edge as designed) lies in the
     // window: the window's status bar, unless the content is taller than the window shows.
     int ContentFoot() const;
-    // The client area the screen has room for: its usable area less the window's frame.
+    // The client area the screen has room for, less the window's frame: its available area
+    // where the window places itself, its usable area where the platform places it.
     QSize RoomForClient() const;
     // The issue list closes up its gaps where the panel is lower than the list.
     void CloseUpIssueList();

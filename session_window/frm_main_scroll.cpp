@@ -47,9 +47,15 @@ QSize frmMain::RoomForClient() const {
     // given a scale of its own) the two do not compare, and the design stands.
     const QScreen* s = screen();
     if (s == nullptr || s->logicalDotsPerInchX() != mScale.logicalDpi()) return {};
-    const QRect usable = UsableGeometryFor(this);
-    if (usable.isEmpty()) return {};
-    return usable.size() - (frameGeometry().size() - size());
+    // Where the window places itself (X11), the panels' room gives way before the design does:
+    // a window kept within the whole available area still has its foot on the screen
+    // (OpeningPlace). Where the compositor places it (Wayland), it goes under the panels there
+    // may be, and only the usable area is sure to show it whole.
+    const QRect room = PlatformPlacesWindows(QGuiApplication::platformName())
+                           ? s->availableGeometry()
+                           : UsableGeometry(*s);
+    if (room.isEmpty()) return {};
+    return room.size() - (frameGeometry().size() - size());
 }
 
 ContentFit frmMain::FitContentToWindow() {
