@@ -58,6 +58,9 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent) {
 }
 
 frmMain::~frmMain() {
+    // The controls that go with the window move the focus as they go: no longer this window's
+    // to follow.
+    disconnect(mFocusConnection);
     tmrSteps.stop();
     qApp->removeEventFilter(this);
     // The voice brings its engine to rest while every part of the window is still whole: the

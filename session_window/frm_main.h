@@ -245,6 +245,7 @@ private:
     QPoint mScroll;                       // how far the content is turned, in pixels
     QScrollBar* mScrollRight = nullptr;   // "scrContentVertical"
     QScrollBar* mScrollBottom = nullptr;  // "scrContentHorizontal"
+    QMetaObject::Connection mFocusConnection;
 
     // Controls, named as the window's design names them; tests reach them by object name.
     QWidget* picToolBar = nullptr;

@@ -37,8 +37,8 @@ void frmMain::BuildContentScrollBars() {
             [this](int value) { ScrollContentTo(QPoint(mScroll.x(), value)); });
     connect(mScrollBottom, &QScrollBar::valueChanged, this,
             [this](int value) { ScrollContentTo(QPoint(value, mScroll.y())); });
-    connect(qApp, &QApplication::focusChanged, this,
-            [this](QWidget*, QWidget* now) { ShowFocusedControl(now); });
+    mFocusConnection = connect(qApp, &QApplication::focusChanged, this,
+                               [this](QWidget*, QWidget* now) { ShowFocusedControl(now); });
 }
 
 QSize frmMain::RoomForClient() const {
