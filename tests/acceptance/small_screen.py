@@ -317,6 +317,7 @@ def case_wayland(program):
             return run.on_screen(rect, report)
 
         walk = Walk(s, run.probe, settled_on_screen, run.key, run.click)
+        walk.shots = 1  # after the opening's own
         # A place on the screen only from a report that matches the window there.
         walk.settled = run.laid_out
         walk.menu_button(run.desktop)
