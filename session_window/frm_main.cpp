@@ -58,6 +58,9 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent) {
 }
 
 frmMain::~frmMain() {
+    // The controls that go with the window move the focus as they go: no longer this window's
+    // to follow.
+    disconnect(mFocusConnection);
     tmrSteps.stop();
     qApp->removeEventFilter(this);
     // The voice brings its engine to rest while every part of the window is still whole: the
@@ -108,6 +111,7 @@ void frmMain::BuildControls() {
     lblIntro->setForegroundRole(QPalette::Text);
     BuildRatingLines();
     BuildGentleWord();
+    BuildContentScrollBars();
 
     tmrSteps.setTimerType(Qt::PreciseTimer);
     connect(&tmrSteps, &QTimer::timeout, this, [this] { mController.tmrSteps_Timer(); });

@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSet>
 #include <QTimer>
 #include <QToolButton>
@@ -30,6 +31,7 @@
 #include "session/window_fit.h"
 #include "session/window_layout.h"
 #include "session/window_position.h"
+#include "session/window_shortfall.h"
 #include "session_window/marker_picture.h"
 
 namespace mindrova {
@@ -77,6 +79,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // Turns the content where the window is smaller than its designed smallest size.
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     // SessionView
@@ -129,7 +133,23 @@ private:
     TwipRect FittedOnScreen(const TwipRect& outer) const;
     // A normal window that its screen no longer holds is shrunk and moved onto it.
     void FitToChangedScreen();
+    // The designed smallest size, lowered where the screen has less room for the window.
     void ApplyMinimumSize();
+    // The scroll bars over the content, shown only in a window smaller than its designed
+    // smallest size (frm_main_scroll.cpp).
+    void BuildContentScrollBars();
+    // Which bars show and the size the content is laid out at, for the window's size now.
+    ContentFit FitContentToWindow();
+    void ScrollContentTo(QPoint offset);
+    void RaiseContentBars();
+    // A control that takes the keyboard focus is scrolled into view.
+    void ShowFocusedControl(QWidget* focused);
+    // Where the content's lower edge (the status bar's upper edge as designed) lies in the
+    // window: the window's status bar, unless the content is taller than the window shows.
+    int ContentFoot() const;
+    // The client area the screen has room for, less the window's frame: its available area
+    // where the window places itself, its usable area where the platform places it.
+    QSize RoomForClient() const;
     // The issue list closes up its gaps where the panel is lower than the list.
     void CloseUpIssueList();
     void FitIntroText();
@@ -225,7 +245,13 @@ private:
     QAction* mnuPopUpSessionOptions = nullptr;
     QAction* mJournalKeep = nullptr;
     QAction* mJournalOpen = nullptr;
-    StatusNotices* mNotices = nullptr;  // a child of the status bar
+    StatusNotices* mNotices = nullptr;    // a child of the status bar
+    QSize mDesignedMinimum;               // the client size at which every control has room
+    ContentFit mContentFit;               // as the window's size has it now
+    QPoint mScroll;                       // how far the content is turned, in pixels
+    QScrollBar* mScrollRight = nullptr;   // "scrContentVertical"
+    QScrollBar* mScrollBottom = nullptr;  // "scrContentHorizontal"
+    QMetaObject::Connection mFocusConnection;
 
     // Controls, named as the window's design names them; tests reach them by object name.
     QWidget* picToolBar = nullptr;

@@ -160,10 +160,11 @@ void frmMain::PlaceRatingLines() {
     const QRect closing = lblIntro->geometry();
     const int textHeight = std::min(closing.height(), lblIntro->heightForWidth(closing.width()));
     const int lineHeight = mScale.px(495 * mTextScales.text);
-    const int lowest = height() - mScale.px(STATUSBAR_HEIGHT) - lineHeight;
+    const int lowest = ContentFoot() - lineHeight;
     const int top = std::min(closing.top() + std::max(0, textHeight) + mScale.px(120), lowest);
     mRatingChangeLine->setGeometry(closing.left(), top, closing.width(), lineHeight);
     mRatingChangeLine->raise();
+    RaiseContentBars();
 }
 
 void frmMain::BuildJournalMenuItems() {

@@ -96,6 +96,8 @@ bool frmMain::event(QEvent* event) {
     // the frame is counted in it. The user's own first move or key ends the watch.
     switch (event->type()) {
         case QEvent::Show:
+            // The frame is known now, and with it the room the screen has for the client.
+            ApplyMinimumSize();
             if (mOpeningSizePending) {
                 mOpeningSizePending = false;
                 mWatchFrame = !isMaximized() && !isFullScreen();
@@ -218,9 +220,11 @@ void frmMain::resizeEvent(QResizeEvent* event) {
 
 void frmMain::ArrangeControls() {
     // Laid out from the client area: under a window manager the frame is part of the outer size
-    // and would push the status bar and the lower Pause button past the bottom edge.
-    const double clientWidth = mScale.twips(width());
-    const double clientHeight = mScale.twips(height());
+    // and would push the status bar and the lower Pause button past the bottom edge. A window
+    // smaller than its designed smallest size lays its content out at that size, and scrolls it.
+    const ContentFit fit = FitContentToWindow();
+    const double clientWidth = mScale.twips(fit.content.width());
+    const double clientHeight = mScale.twips(fit.content.height() + mScale.px(STATUSBAR_HEIGHT));
     const TextScales text = TextScalesFor(mTextScalePercent, clientWidth, clientHeight);
     ApplyTextScales(text);
     const double titleHeight = InitialLayout().lblSegmentTitle.height * text.text;
@@ -236,6 +240,7 @@ void frmMain::ArrangeControls() {
         }
     }
     // The pictures draw their outline and markers at their share of the window's scale.
+    if (fit.content.width() != width()) PlaceStatusBarControls(mLayout, mScale.twips(width()));
     const PictureScales share = PictureScalesFor(clientWidth, clientHeight, text.text);
     picShape->setScale(TwipScale(mScale.logicalDpi() * share.body));
     for (MarkerPicture* hand : {picHandLeft, picHandRight}) {
@@ -247,7 +252,10 @@ void frmMain::ArrangeControls() {
 void frmMain::ApplyLayout() {
     const int toolbar = mScale.px(TOOLBAR_HEIGHT);
     const int status = mScale.px(STATUSBAR_HEIGHT);
-    picToolBar->setGeometry(0, 0, width(), toolbar);
+    // The content is placed where its scroll offset puts it; the status bar stays at the
+    // window's foot.
+    const QPoint turned = -mScroll;
+    picToolBar->setGeometry(turned.x(), turned.y(), mContentFit.content.width(), toolbar);
     picStatusBar->setGeometry(0, height() - status, width(), status);
     const struct {
         QWidget* widget;
@@ -271,7 +279,8 @@ void frmMain::ApplyLayout() {
         {cmdWeb, mLayout.cmdWeb},
     };
     for (const auto& p : placements) {
-        const QRect target = mScale.rect(p.rect);
+        const bool inStatusBar = p.widget->parentWidget() == picStatusBar;
+        const QRect target = mScale.rect(p.rect).translated(inStatusBar ? QPoint() : turned);
         if (p.widget->geometry() != target) p.widget->setGeometry(target);
     }
     WidenForCaption(cmdWeb);
@@ -294,6 +303,7 @@ void frmMain::ApplyLayout() {
             picStatusBar->raise();
         }
     }
+    RaiseContentBars();
 }
 
 void frmMain::CloseUpIssueList() {
@@ -323,7 +333,7 @@ void frmMain::FitIntroText() {
     if (mTextScales.text > 1) FitLargerIntroText();
     const int designHeight = mScale.px(mLayout.lblIntro.height);
     const int needed = std::max(designHeight, lblIntro->heightForWidth(lblIntro->width()));
-    const int room = height() - mScale.px(STATUSBAR_HEIGHT) - lblIntro->y();
+    const int room = ContentFoot() - lblIntro->y();
     const int fitted = std::max(designHeight, std::min(needed, room));
     if (fitted != lblIntro->height()) lblIntro->resize(lblIntro->width(), fitted);
 }
@@ -356,7 +366,7 @@ double GrowFontToFit(QLabel* label, double currentShare, double wanted,
 void frmMain::FitLargerIntroText() {
     const double wanted = mTextScales.text;
     // The closing text keeps room for the line under it.
-    const int room = height() - mScale.px(STATUSBAR_HEIGHT) - lblIntro->y() -
+    const int room = ContentFoot() - lblIntro->y() -
                      mScale.px((RATING_CHANGE_GAP + RATING_LINE_HEIGHT) * wanted);
     mIntroTextShare = GrowFontToFit(lblIntro, mIntroTextShare, wanted, [&](const QFont& font) {
         const QRect needed = QFontMetrics(font).boundingRect(
@@ -390,6 +400,7 @@ void frmMain::FitAfterRestore() {
         return;
     }
     mFitAfterRestore = false;
+    ApplyMinimumSize();
     const TwipRect outer = OuterGeometry();
     const TwipRect fitted = FittedOnScreen(outer);
     if (!(fitted == outer)) SetOuterGeometry(fitted);
@@ -397,7 +408,12 @@ void frmMain::FitAfterRestore() {
 
 void frmMain::ApplyMinimumSize() {
     const TwipSize least = MinimumClientSize();
-    setMinimumSize(mScale.px(least.width), mScale.px(least.height));
+    mDesignedMinimum = QSize(mScale.px(least.width), mScale.px(least.height));
+    // Never more than the screen has room for: a window manager or a compositor would cut it,
+    // or keep its foot (the status bar and the menu) below the screen. The content scrolls
+    // instead (FitContentToWindow).
+    const QSize minimum = WindowMinimum(mDesignedMinimum, RoomForClient());
+    if (minimum != minimumSize()) setMinimumSize(minimum);
 }
 
 // The screen's available area, less the panels' room where the platform hides the panels.
@@ -418,6 +434,9 @@ TwipRect frmMain::FittedOnScreen(const TwipRect& outer) const {
 }
 
 void frmMain::FitToChangedScreen() {
+    // A screen that grew gives the window its designed smallest size back; one that shrank
+    // lowers it. Asked once for each change, whatever size the platform then gives.
+    ApplyMinimumSize();
     if (!isVisible() ||
         (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))) {
         return;
@@ -447,6 +466,7 @@ TwipRect frmMain::UsableAreaOf(const QScreen& s) const {
 
 // The opening size where the screen can hold it; else the screen's free area, centred in it.
 void frmMain::ApplyOpeningSize() {
+    ApplyMinimumSize();
     const TwipRect outer = OuterGeometry();
     const TwipRect wanted{outer.left, outer.top, OPENING_OUTER_WIDTH, OPENING_OUTER_HEIGHT};
     const TwipRect fitted = FittedOnScreen(wanted);

@@ -2799,6 +2799,14 @@
         <source>Your session “%1” runs instead.</source>
         <translation>Stattdessen läuft deine Sitzung „%1“.</translation>
     </message>
+    <message>
+        <source>Scroll the window up and down</source>
+        <translation>Fenster nach oben und unten scrollen</translation>
+    </message>
+    <message>
+        <source>Scroll the window left and right</source>
+        <translation>Fenster nach links und rechts scrollen</translation>
+    </message>
 </context>
 <context>
     <name>mindrova::frmPersonalSessionEdit</name>

@@ -2799,6 +2799,14 @@
         <source>Your session “%1” runs instead.</source>
         <translation>En su lugar se usa tu sesión «%1».</translation>
     </message>
+    <message>
+        <source>Scroll the window up and down</source>
+        <translation>Desplazar la ventana hacia arriba y hacia abajo</translation>
+    </message>
+    <message>
+        <source>Scroll the window left and right</source>
+        <translation>Desplazar la ventana a la izquierda y a la derecha</translation>
+    </message>
 </context>
 <context>
     <name>mindrova::frmPersonalSessionEdit</name>
