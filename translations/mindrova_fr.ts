@@ -2799,6 +2799,14 @@
         <source>Your session “%1” runs instead.</source>
         <translation>C&apos;est ta séance «&#xa0;%1&#xa0;» qui se déroule à la place.</translation>
     </message>
+    <message>
+        <source>Scroll the window up and down</source>
+        <translation>Faire défiler la fenêtre vers le haut ou le bas</translation>
+    </message>
+    <message>
+        <source>Scroll the window left and right</source>
+        <translation>Faire défiler la fenêtre vers la gauche ou la droite</translation>
+    </message>
 </context>
 <context>
     <name>mindrova::frmPersonalSessionEdit</name>
