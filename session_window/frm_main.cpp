@@ -8,6 +8,8 @@
 #include "engine/issues.h"
 #include "engine/steps.h"
 #include "session_window/option_button.h"
+#include "session_window/closing_word.h"
+#include "session_window/round_follow.h"
 #include "session_window/status_notices.h"
 #include "session_window/window_announcer.h"
 #include "session_window/window_display.h"
@@ -108,6 +110,7 @@ void frmMain::BuildControls() {
     lblIntro->setForegroundRole(QPalette::Text);
     BuildRatingLines();
     BuildGentleWord();
+    mClosingWord = std::make_unique<ClosingWord>(*this);
 
     tmrSteps.setTimerType(Qt::PreciseTimer);
     connect(&tmrSteps, &QTimer::timeout, this, [this] { mController.tmrSteps_Timer(); });
@@ -409,6 +412,7 @@ void frmMain::ApplyLook() {
     PaintDotsGreenOrRed(mGreenDots);
     cmdNav->setIcon(LookIcon(QStringLiteral(":/resources/menu.svg"), CurrentLook()));
     cmdPause_Bottom->setIcon(LookIcon(QStringLiteral(":/resources/pause.svg"), CurrentLook()));
+    if (mRoundFollow) mRoundFollow->Relayout();
 }
 
 void frmMain::SetModesCaptions() {

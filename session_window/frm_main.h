@@ -38,6 +38,8 @@ class StatusNotices;
 class WindowSpeech;
 class WindowDisplay;
 class WindowAnnouncer;
+class RoundFollow;
+class ClosingWord;
 
 class frmMain : public QWidget, public SessionView, private PositionedWindow {
     Q_OBJECT
@@ -185,6 +187,8 @@ private:
     std::unique_ptr<WindowSpeech> mSpeech;
     std::unique_ptr<WindowDisplay> mDisplay;
     std::unique_ptr<WindowAnnouncer> mAnnouncer;
+    std::unique_ptr<RoundFollow> mRoundFollow;
+    std::unique_ptr<ClosingWord> mClosingWord;
     QTimer tmrSteps;
     TwipScale mScale;
     WindowLayout mLayout;

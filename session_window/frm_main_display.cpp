@@ -6,6 +6,7 @@
 #include "session/step_presentation.h"
 #include "session_window/frm_main.h"
 #include "session_window/status_notices.h"
+#include "session_window/round_follow.h"
 #include "session_window/window_look.h"
 #include "support/error_trap.h"
 #include "support/trace_log.h"
@@ -92,6 +93,7 @@ void frmMain::ShowStepTexts(Step step) {
         SetCaption(lblLeftFrame, text, tr("Instructions"));
     }
     ShowRatingLines(step);
+    if (mRoundFollow) mRoundFollow->StepShown();
 }
 
 QString frmMain::GetSegmentTitle(Step step) {

@@ -6,6 +6,7 @@
 #include "session/gentle_word.h"
 #include "session/own_words.h"
 #include "session/rating_lines.h"
+#include "session_window/closing_word.h"
 #include "session_window/frm_main.h"
 #include "session_window/window_announcer.h"
 #include "session_window/window_fonts.h"
@@ -82,6 +83,7 @@ void frmMain::ShowRatingLines(Step step) {
     const SessionState& state = mController.State();
     ShowLine(mFirstRatingLine, FirstRatingLine(step, state));
     ShowLine(mRatingChangeLine, RatingChangeLine(step, state));
+    mClosingWord->Show(state);
     PlaceRatingLines();
     mGentleWordOnce.StepEntered(step);
     ShowGentleWord(true);
@@ -114,7 +116,8 @@ void frmMain::ShowGentleWord(bool stepBeingEntered) {
         mGentleWord->setHidden(true);
     }
     if (mSpeech && (stepBeingEntered || first)) {
-        mSpeech->SetStepLine(shown ? GentleWordText() : QString(), stepBeingEntered);
+        const bool said = shown || ClosingCallsForGentleWord(state);
+        mSpeech->SetStepLine(said ? GentleWordText() : QString(), stepBeingEntered);
     }
     // A screen reader hears it where the user is, as they choose the rating.
     if (first && !stepBeingEntered && mAnnouncer) mAnnouncer->Announce(GentleWordText());
@@ -164,6 +167,8 @@ void frmMain::PlaceRatingLines() {
     const int top = std::min(closing.top() + std::max(0, textHeight) + mScale.px(120), lowest);
     mRatingChangeLine->setGeometry(closing.left(), top, closing.width(), lineHeight);
     mRatingChangeLine->raise();
+    mClosingWord->Place(mRatingChangeLine->geometry(), height() - mScale.px(STATUSBAR_HEIGHT),
+                        12 * mTextScales.text * font().pointSizeF() / 9.0);
 }
 
 void frmMain::BuildJournalMenuItems() {

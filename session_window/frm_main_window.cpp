@@ -13,6 +13,7 @@
 #include <functional>
 
 #include "session_window/frm_main.h"
+#include "session_window/round_follow.h"
 
 namespace mindrova {
 
@@ -284,6 +285,7 @@ void frmMain::ApplyLayout() {
     lblIntro->raise();
     PlaceRatingLines();
     PlaceGentleWord();
+    if (mRoundFollow) mRoundFollow->Relayout();
     picToolBar->raise();
     picStatusBar->raise();
     cmdPause_Bottom->raise();
