@@ -7,6 +7,7 @@
 #include "session_window/frm_main.h"
 #include "session_window/status_notices.h"
 #include "session_window/round_follow.h"
+#include "session_window/whole_lines.h"
 #include "session_window/window_look.h"
 #include "support/error_trap.h"
 #include "support/trace_log.h"
@@ -91,6 +92,7 @@ void frmMain::ShowStepTexts(Step step) {
         // A new step's instructions are read from their beginning.
         if (lblLeftFrame->text() != text) scrLeftFrame->verticalScrollBar()->setValue(0);
         SetCaption(lblLeftFrame, text, tr("Instructions"));
+        ShowWholeLines(*scrLeftFrame, *lblLeftFrame, mScale.rect(mLayout.lblLeftFrame).height());
     }
     ShowRatingLines(step);
     if (mRoundFollow) mRoundFollow->StepShown();

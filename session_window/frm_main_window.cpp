@@ -14,6 +14,7 @@
 
 #include "session_window/frm_main.h"
 #include "session_window/round_follow.h"
+#include "session_window/whole_lines.h"
 
 namespace mindrova {
 
@@ -276,6 +277,7 @@ void frmMain::ApplyLayout() {
         if (p.widget->geometry() != target) p.widget->setGeometry(target);
     }
     WidenForCaption(cmdWeb);
+    ShowWholeLines(*scrLeftFrame, *lblLeftFrame, mScale.rect(mLayout.lblLeftFrame).height());
     // The intro text floats over the panels; the docked bars stay above it so that the menu and
     // the clock stay reachable in a small window. The lower Pause button sits over the middle of
     // the status bar, unless the window is so narrow that it would cover the bar's controls.

@@ -52,19 +52,6 @@ constexpr ShortcutRow ROWS[] = {
      QT_TRANSLATE_NOOP("mindrova::frmShortcuts", "Alt + F")},
     {QT_TRANSLATE_NOOP("mindrova::frmShortcuts", "Turn spoken guidance on or off"),
      QT_TRANSLATE_NOOP("mindrova::frmShortcuts", "'V'")},
-    {QT_TRANSLATE_NOOP("mindrova::frmShortcuts", "Open the menu"),
-     QT_TRANSLATE_NOOP("mindrova::frmShortcuts", "Menu key or Shift + F10")},
-    {QT_TRANSLATE_NOOP("mindrova::frmShortcuts", "Larger text"),
-     QT_TRANSLATE_NOOP("mindrova::frmShortcuts", "Ctrl + Plus")},
-    {QT_TRANSLATE_NOOP("mindrova::frmShortcuts", "Smaller text"),
-     QT_TRANSLATE_NOOP("mindrova::frmShortcuts", "Ctrl + Minus")},
-    {QT_TRANSLATE_NOOP("mindrova::frmShortcuts", "Text back to its usual size"),
-     QT_TRANSLATE_NOOP("mindrova::frmShortcuts", "Ctrl + 0")},
-    // The mnemonics of the row under the issue list: a translation names its own letters.
-    {QT_TRANSLATE_NOOP("mindrova::frmShortcuts", "Choose one of my sessions (issue list)"),
-     QT_TRANSLATE_NOOP("mindrova::frmShortcuts", "Alt + M")},
-    {QT_TRANSLATE_NOOP("mindrova::frmShortcuts", "Manage my sessions (issue list)"),
-     QT_TRANSLATE_NOOP("mindrova::frmShortcuts", "Alt + G")},
 };
 
 // The open dialog, forgotten as soon as it starts closing so that a closing one is never
