@@ -1760,6 +1760,21 @@
     </message>
 </context>
 <context>
+    <name>Rounds</name>
+    <message>
+        <source>Point %1 of %2</source>
+        <translation>Punkt %1 von %2</translation>
+    </message>
+    <message>
+        <source>Point %1 of %2 · Round %3</source>
+        <translation>Punkt %1 von %2 · Runde %3</translation>
+    </message>
+    <message>
+        <source>Point %1 of %2 · Round %3 of %4</source>
+        <translation>Punkt %1 von %2 · Runde %3 von %4</translation>
+    </message>
+</context>
+<context>
     <name>ShellExecute</name>
     <message>
         <source>Error: %1. %2</source>
@@ -2149,6 +2164,17 @@
     </message>
 </context>
 <context>
+    <name>mindrova::RoundFollow</name>
+    <message>
+        <source>Place in the round</source>
+        <translation>Stelle in der Runde</translation>
+    </message>
+    <message>
+        <source>Follow the round</source>
+        <translation>Der Runde folgen</translation>
+    </message>
+</context>
+<context>
     <name>mindrova::WindowDisplay</name>
     <message>
         <source>Steady markers</source>
@@ -2250,6 +2276,14 @@
     <message>
         <source>&amp;Language:</source>
         <translation>&amp;Sprache:</translation>
+    </message>
+    <message>
+        <source>&amp;Follow the round</source>
+        <translation>Der Runde &amp;folgen</translation>
+    </message>
+    <message>
+        <source>On each tapping point the line to say stands out and its place in the round shows</source>
+        <translation>An jedem Klopfpunkt ist der Satz hervorgehoben, den du sagst, und du siehst, wo du in der Runde bist</translation>
     </message>
 </context>
 <context>

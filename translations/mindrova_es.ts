@@ -1760,6 +1760,21 @@
     </message>
 </context>
 <context>
+    <name>Rounds</name>
+    <message>
+        <source>Point %1 of %2</source>
+        <translation>Punto %1 de %2</translation>
+    </message>
+    <message>
+        <source>Point %1 of %2 · Round %3</source>
+        <translation>Punto %1 de %2 · Ronda %3</translation>
+    </message>
+    <message>
+        <source>Point %1 of %2 · Round %3 of %4</source>
+        <translation>Punto %1 de %2 · Ronda %3 de %4</translation>
+    </message>
+</context>
+<context>
     <name>ShellExecute</name>
     <message>
         <source>Error: %1. %2</source>
@@ -2149,6 +2164,17 @@
     </message>
 </context>
 <context>
+    <name>mindrova::RoundFollow</name>
+    <message>
+        <source>Place in the round</source>
+        <translation>Posición en la ronda</translation>
+    </message>
+    <message>
+        <source>Follow the round</source>
+        <translation>Seguir la ronda</translation>
+    </message>
+</context>
+<context>
     <name>mindrova::WindowDisplay</name>
     <message>
         <source>Steady markers</source>
@@ -2250,6 +2276,14 @@
     <message>
         <source>&amp;Language:</source>
         <translation>&amp;Idioma:</translation>
+    </message>
+    <message>
+        <source>&amp;Follow the round</source>
+        <translation>&amp;Seguir la ronda</translation>
+    </message>
+    <message>
+        <source>On each tapping point the line to say stands out and its place in the round shows</source>
+        <translation>En cada punto de toque se resalta la frase que dices y ves en qué parte de la ronda estás</translation>
     </message>
 </context>
 <context>
