@@ -95,7 +95,7 @@ void frmMain::ShowStepTexts(Step step) {
         ShowWholeLines(*scrLeftFrame, *lblLeftFrame, mScale.rect(mLayout.lblLeftFrame).height());
     }
     ShowRatingLines(step);
-    if (mRoundFollow) mRoundFollow->StepShown();
+    if (mRoundFollow) mRoundFollow->StepShown(text, !TextGoesOnIntroLabel(step));
 }
 
 QString frmMain::GetSegmentTitle(Step step) {

@@ -102,9 +102,8 @@ void RoundFollow::SetEnabled(bool on) {
     Show();
 }
 
-void RoundFollow::StepShown() {
-    // The window has just put the step's plain text on the label.
-    if (mInstructions.textFormat() == Qt::PlainText) mPlainText = mInstructions.text();
+void RoundFollow::StepShown(const QString& instructions, bool onInstructions) {
+    if (onInstructions) mPlainText = instructions;
     Show();
 }
 

@@ -44,8 +44,9 @@ public:
     void Toggle();
     // A choice made elsewhere (the Appearance dialog), already saved: shown at once.
     void SetEnabled(bool on);
-    // The step's texts have just been put on the window.
-    void StepShown();
+    // The step's texts have just been put on the window: `instructions` is the plain text the
+    // instructions label was given, where the step's text went there (not on the intro's label).
+    void StepShown(const QString& instructions, bool onInstructions);
     // The window was laid out again or took another look: the position line is placed under the
     // point's name again, and the said line recoloured and kept in view.
     void Relayout();
