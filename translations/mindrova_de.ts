@@ -3042,6 +3042,54 @@
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
+    <message>
+        <source>Open the menu</source>
+        <translation>Menü öffnen</translation>
+    </message>
+    <message>
+        <source>Menu key or Shift + F10</source>
+        <translation>Menütaste oder Umschalt + F10</translation>
+    </message>
+    <message>
+        <source>Larger text</source>
+        <translation>Größere Schrift</translation>
+    </message>
+    <message>
+        <source>Ctrl + Plus</source>
+        <translation>Strg + Plus</translation>
+    </message>
+    <message>
+        <source>Smaller text</source>
+        <translation>Kleinere Schrift</translation>
+    </message>
+    <message>
+        <source>Ctrl + Minus</source>
+        <translation>Strg + Minus</translation>
+    </message>
+    <message>
+        <source>Usual text size</source>
+        <translation>Normale Schriftgröße</translation>
+    </message>
+    <message>
+        <source>Ctrl + 0</source>
+        <translation>Strg + 0</translation>
+    </message>
+    <message>
+        <source>Choose one of my sessions</source>
+        <translation>Eine meiner Sitzungen wählen</translation>
+    </message>
+    <message>
+        <source>Alt + M (on the issue list)</source>
+        <translation>Alt + M (in der Themenliste)</translation>
+    </message>
+    <message>
+        <source>Manage my sessions</source>
+        <translation>Meine Sitzungen verwalten</translation>
+    </message>
+    <message>
+        <source>Alt + G (on the issue list)</source>
+        <translation>Alt + V (in der Themenliste)</translation>
+    </message>
 </context>
 <context>
     <name>mindrova::frmVoice</name>

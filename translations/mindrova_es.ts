@@ -3042,6 +3042,54 @@
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
+    <message>
+        <source>Open the menu</source>
+        <translation>Abrir el menú</translation>
+    </message>
+    <message>
+        <source>Menu key or Shift + F10</source>
+        <translation>Tecla de menú o Mayús + F10</translation>
+    </message>
+    <message>
+        <source>Larger text</source>
+        <translation>Texto más grande</translation>
+    </message>
+    <message>
+        <source>Ctrl + Plus</source>
+        <translation>Ctrl + Más</translation>
+    </message>
+    <message>
+        <source>Smaller text</source>
+        <translation>Texto más pequeño</translation>
+    </message>
+    <message>
+        <source>Ctrl + Minus</source>
+        <translation>Ctrl + Menos</translation>
+    </message>
+    <message>
+        <source>Usual text size</source>
+        <translation>Tamaño de texto normal</translation>
+    </message>
+    <message>
+        <source>Ctrl + 0</source>
+        <translation>Ctrl + 0</translation>
+    </message>
+    <message>
+        <source>Choose one of my sessions</source>
+        <translation>Elegir una de mis sesiones</translation>
+    </message>
+    <message>
+        <source>Alt + M (on the issue list)</source>
+        <translation>Alt + M (en la lista de temas)</translation>
+    </message>
+    <message>
+        <source>Manage my sessions</source>
+        <translation>Gestionar mis sesiones</translation>
+    </message>
+    <message>
+        <source>Alt + G (on the issue list)</source>
+        <translation>Alt + G (en la lista de temas)</translation>
+    </message>
 </context>
 <context>
     <name>mindrova::frmVoice</name>
