@@ -1,5 +1,6 @@
 #include "session_window/closing_word.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <algorithm>
 
@@ -20,6 +21,13 @@ ClosingWord::ClosingWord(QWidget& window) {
 
 bool ClosingWord::Shown() const {
     return !lblClosingGentleWord->isHidden();
+}
+
+int ClosingWord::HeightFor(const SessionState& state, int width, double pointSize) {
+    if (!ClosingCallsForGentleWord(state) || width <= 0) return 0;
+    return QFontMetrics(UiFont(pointSize))
+        .boundingRect(QRect(0, 0, width, 1 << 20), Qt::TextWordWrap, GentleWordText())
+        .height();
 }
 
 void ClosingWord::Show(const SessionState& state) {

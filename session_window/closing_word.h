@@ -21,6 +21,9 @@ public:
     // its font smaller again where the room under the line is too low at the size wanted.
     void Place(const QRect& changeLine, int bottom, double pointSize);
     bool Shown() const;
+    // The height the word takes at this width and size where the state calls for it, else 0:
+    // the closing text leaves that room under it.
+    static int HeightFor(const SessionState& state, int width, double pointSize);
 
 private:
     QLabel* lblClosingGentleWord = nullptr;

@@ -253,6 +253,7 @@ private:
     QLabel* lblSplit = nullptr;
     QToolButton* cmdPause_Bottom = nullptr;
     QLabel* lblIntro = nullptr;
+    QScrollArea* scrIntro = nullptr;  // scrolls the intro and closing texts the window cannot hold
     QMenu* mnuPopUp = nullptr;
     QAction* mnuPopUpShortcuts = nullptr;
     QAction* mnuPopUpAbout = nullptr;

@@ -53,6 +53,7 @@ void frmMain::DisplayStep(Step step) {
             picHandRight->setVisible(v.hands);
             picShape->setVisible(v.picShape);
             lblIntro->setVisible(v.lblIntro);
+            scrIntro->setVisible(v.lblIntro);
             ShowStepTexts(step);
             if (TraceEnabled) {
                 WriteLog(QStringLiteral("End DisplayStep, penmStep = ") + GetStepTraceName(step));

@@ -160,15 +160,17 @@ void frmMain::PlaceRatingLines() {
         if (mTextScales.text > 1 || mFirstRatingShare != 1) FitLargerLines();
     }
     if (mRatingChangeLine->isHidden()) return;
-    const QRect closing = lblIntro->geometry();
-    const int textHeight = std::min(closing.height(), lblIntro->heightForWidth(closing.width()));
+    const QRect closing = scrIntro->geometry();
+    const int textHeight = std::min(closing.height(), lblIntro->heightForWidth(lblIntro->width()));
     const int lineHeight = mScale.px(495 * mTextScales.text);
-    const int lowest = height() - mScale.px(STATUSBAR_HEIGHT) - lineHeight;
+    const double wordSize = 12 * mTextScales.text * font().pointSizeF() / 9.0;
+    const int lowest = height() - mScale.px(STATUSBAR_HEIGHT) - lineHeight -
+                       ClosingWord::HeightFor(mController.State(), closing.width(), wordSize);
     const int top = std::min(closing.top() + std::max(0, textHeight) + mScale.px(120), lowest);
     mRatingChangeLine->setGeometry(closing.left(), top, closing.width(), lineHeight);
     mRatingChangeLine->raise();
     mClosingWord->Place(mRatingChangeLine->geometry(), height() - mScale.px(STATUSBAR_HEIGHT),
-                        12 * mTextScales.text * font().pointSizeF() / 9.0);
+                        wordSize);
 }
 
 void frmMain::BuildJournalMenuItems() {

@@ -150,7 +150,8 @@ TEST_F(Keys, PopupMenuItems) {
     for (QAction* a : menu->actions()) captions << (a->isSeparator() ? "-" : a->text());
     EXPECT_EQ(captions, QStringList({"Keyboard Shortcuts", "About", "Keep a private journal",
                                      "Journal...", "Spoken guidance", "Voice...", "Steady markers",
-                                     "Appearance...", "Session options...", "-", "Exit"}));
+                                     "Follow the round", "Appearance...", "Session options...",
+                                     "-", "Exit"}));
 
     QTest::mouseClick(Control(window, "cmdNav"), Qt::LeftButton);
     EXPECT_TRUE(menu->isVisible());
