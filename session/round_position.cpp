@@ -12,10 +12,10 @@ QString RoundPositionText(const SessionState& state) {
     if (point < 0) return {};
     const QString number = QString::number(point + 1);
     const QString count = QString::number(PointsPerRound(state.gPace.round));
-    const qint32 round = state.gblnPositiveSequence ? state.glngRoundCount - NEGATIVE_ROUNDS
-                                                    : state.glngRoundCount;
-    const bool known = state.gblnPositiveSequence ? round >= 1
-                                                  : round >= 1 && round <= NEGATIVE_ROUNDS;
+    const qint32 round =
+        state.gblnPositiveSequence ? state.glngRoundCount - NEGATIVE_ROUNDS : state.glngRoundCount;
+    const bool known =
+        state.gblnPositiveSequence ? round >= 1 : round >= 1 && round <= NEGATIVE_ROUNDS;
     if (!known) {
         return QCoreApplication::translate("Rounds", "Point %1 of %2").arg(number, count);
     }

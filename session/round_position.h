@@ -12,6 +12,9 @@ namespace mindrova {
 
 // The negative rounds are always two; the positive ones run until the user moves on.
 inline constexpr int NEGATIVE_ROUNDS = 2;
+// The room kept under the point's name for the line with its place in the round, in twips at
+// the usual text size.
+inline constexpr double ROUND_POSITION_LINE_HEIGHT = 360;
 
 // "Point 4 of 16 · Round 1" in a positive round, counted from the first positive one;
 // "Point 4 of 16 · Round 1 of 2" in a negative round. Without a round number where the count

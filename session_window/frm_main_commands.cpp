@@ -37,7 +37,9 @@ void frmMain::BuildPopupMenu() {
                      }});
     mRoundFollow = std::make_unique<RoundFollow>(
         mController, *mnuPopUp, mnuPopUp->findChild<QAction*>(QStringLiteral("mnuPopUpAppearance")),
-        *lblLeftFrame, *scrLeftFrame, *lblCurrentPoint);
+        *lblLeftFrame, *scrLeftFrame, *lblCurrentPoint, [this] {
+            if (!isMinimized()) ArrangeControls();
+        });
     BuildSessionOptionsMenuItem();
     mAnnouncer = std::make_unique<WindowAnnouncer>(
         *this, mController, [this] { return mSpeech && mSpeech->Enabled(); });

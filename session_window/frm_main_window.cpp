@@ -15,6 +15,7 @@
 #include <functional>
 
 #include "session/rating_lines.h"
+#include "session/round_position.h"
 #include "session_window/closing_word.h"
 #include "session_window/frm_main.h"
 #include "session_window/round_follow.h"
@@ -235,18 +236,21 @@ void frmMain::ArrangeControls() {
     ApplyTextScales(text);
     const double titleHeight = InitialLayout().lblSegmentTitle.height * text.text;
     mLayout.lblSegmentTitle.height = titleHeight;
-    ArrangeControlsToFit(mLayout, clientWidth, clientHeight, text);
+    // Following the round, a line under the point's name tells its place.
+    const double below =
+        mRoundFollow && mRoundFollow->Enabled() ? ROUND_POSITION_LINE_HEIGHT * text.text : 0;
+    ArrangeControlsToFit(mLayout, clientWidth, clientHeight, text, below);
     // A larger title wraps where the panel is too narrow for it, and takes the room it needs.
     if (text.text > 1) {
         const double needed =
             mScale.twips(lblSegmentTitle->heightForWidth(mScale.px(mLayout.lblSegmentTitle.width)));
         if (needed > titleHeight) {
             mLayout.lblSegmentTitle.height = needed;
-            ArrangeControlsToFit(mLayout, clientWidth, clientHeight, text);
+            ArrangeControlsToFit(mLayout, clientWidth, clientHeight, text, below);
         }
     }
     // The pictures draw their outline and markers at their share of the window's scale.
-    const PictureScales share = PictureScalesFor(clientWidth, clientHeight, text.text);
+    const PictureScales share = PictureScalesFor(clientWidth, clientHeight, text.text, below);
     picShape->setScale(TwipScale(mScale.logicalDpi() * share.body));
     for (MarkerPicture* hand : {picHandLeft, picHandRight}) {
         hand->setScale(TwipScale(mScale.logicalDpi() * share.hands));

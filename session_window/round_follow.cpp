@@ -10,6 +10,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <algorithm>
+#include <utility>
 
 #include "display/display_settings.h"
 #include "session/round_position.h"
@@ -36,7 +37,8 @@ bool IsLight(const QColor& colour) {
 QString Paragraph(const QString& line, const QColor& colour, bool said) {
     if (line.isEmpty()) return QStringLiteral("<p style=\"margin:0\">&nbsp;</p>");
     return QStringLiteral(
-               "<p style=\"margin:0; white-space:pre-wrap\"><span style=\"color:%1;%2\">%3</span></p>")
+               "<p style=\"margin:0; white-space:pre-wrap\"><span "
+               "style=\"color:%1;%2\">%3</span></p>")
         .arg(colour.name(), said ? QStringLiteral(" font-weight:700;") : QString(),
              line.toHtmlEscaped());
 }
@@ -67,11 +69,13 @@ QColor DimmedOn(const QColor& text, const QColor& background, double least) {
 }
 
 RoundFollow::RoundFollow(SessionController& controller, QMenu& menu, QAction* before,
-                         QLabel& instructions, QScrollArea& area, QLabel& pointName)
+                         QLabel& instructions, QScrollArea& area, QLabel& pointName,
+                         std::function<void()> layOut)
     : mController(controller),
       mInstructions(instructions),
       mArea(area),
       mPointName(pointName),
+      mLayOut(std::move(layOut)),
       mEnabled(LoadDisplaySettings().followRound) {
     mnuPopUpFollowRound = new QAction(tr(FOLLOW_ROUND_ITEM), &menu);
     mnuPopUpFollowRound->setObjectName(QStringLiteral("mnuPopUpFollowRound"));
@@ -99,6 +103,7 @@ void RoundFollow::SetEnabled(bool on) {
     mnuPopUpFollowRound->setChecked(on);
     if (on == mEnabled) return;
     mEnabled = on;
+    if (mLayOut) mLayOut();
     Show();
 }
 
@@ -143,7 +148,8 @@ void RoundFollow::Show() {
             const QColor dimmed = DimmedOn(text, background, least);
             QString html;
             for (int i = 0; i < lines.lines.size(); ++i) {
-                html += Paragraph(lines.lines[i], i == lines.said ? round : dimmed, i == lines.said);
+                html +=
+                    Paragraph(lines.lines[i], i == lines.said ? round : dimmed, i == lines.said);
             }
             mSaidLine = lines.lines[lines.said];
             mInstructions.setTextFormat(Qt::RichText);

@@ -7,6 +7,7 @@
 #include <QColor>
 #include <QObject>
 #include <QString>
+#include <functional>
 
 #include "session_window/window_look.h"
 
@@ -36,8 +37,9 @@ class RoundFollow : public QObject {
 public:
     // Adds the checkable menu item before `before` and takes the saved choice. The position
     // line is made as a sibling of the point's name.
+    // layOut lays the window out again: the picture makes room under the point's name.
     RoundFollow(SessionController& controller, QMenu& menu, QAction* before, QLabel& instructions,
-                QScrollArea& area, QLabel& pointName);
+                QScrollArea& area, QLabel& pointName, std::function<void()> layOut);
 
     bool Enabled() const { return mEnabled; }
     // The menu item: the choice is saved and shown at once.
@@ -65,6 +67,7 @@ private:
     QLabel& mInstructions;
     QScrollArea& mArea;
     QLabel& mPointName;
+    std::function<void()> mLayOut;
     QLabel* lblRoundPosition = nullptr;
     QAction* mnuPopUpFollowRound = nullptr;
     bool mEnabled = false;

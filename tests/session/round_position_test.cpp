@@ -39,16 +39,16 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         PositionRow{"FirstPointOfTheFirstNegativeRound", estTopHead1, RoundKind::Full, false, 1,
                     "Point 1 of 16 \xC2\xB7 Round 1 of 2"},
-        PositionRow{"FourthPointOfTheSecondNegativeRound", estLeftUnderEye, RoundKind::Full,
-                    false, 2, "Point 4 of 16 \xC2\xB7 Round 2 of 2"},
+        PositionRow{"FourthPointOfTheSecondNegativeRound", estLeftUnderEye, RoundKind::Full, false,
+                    2, "Point 4 of 16 \xC2\xB7 Round 2 of 2"},
         PositionRow{"SecondTopHeadIsTheNinthPoint", estTopHead2, RoundKind::Full, true, 3,
                     "Point 9 of 16 \xC2\xB7 Round 1"},
         PositionRow{"LastPointOfAFullRound", estRightUnderArm, RoundKind::Full, true, 3,
                     "Point 16 of 16 \xC2\xB7 Round 1"},
         PositionRow{"PositiveRoundsCountFromTheirFirst", estChin1, RoundKind::Full, true, 7,
                     "Point 6 of 16 \xC2\xB7 Round 5"},
-        PositionRow{"OneSideRightSideCountsAgain", estRightEyebrow, RoundKind::OneSide, false,
-                    2, "Point 2 of 8 \xC2\xB7 Round 2 of 2"},
+        PositionRow{"OneSideRightSideCountsAgain", estRightEyebrow, RoundKind::OneSide, false, 2,
+                    "Point 2 of 8 \xC2\xB7 Round 2 of 2"},
         PositionRow{"OneSideLeftSide", estLeftUnderArm, RoundKind::OneSide, true, 4,
                     "Point 8 of 8 \xC2\xB7 Round 2"},
         PositionRow{"NegativeBeforeAnyRoundWasCounted", estTopHead1, RoundKind::Full, false, 0,
@@ -84,15 +84,14 @@ TEST_P(SaidLine, IsTheBlocksLineForThePoint) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, SaidLine,
-    ::testing::Values(
-        LinesRow{"FirstPointFirstLine", "Repeat: \n\nA\nB\nC", 0, 2},
-        LinesRow{"ThirdPointThirdLine", "Repeat: \n\nA\nB\nC", 2, 4},
-        LinesRow{"BlockStartsAgain", "Repeat: \n\nA\nB\nC", 4, 3},
-        LinesRow{"EmptyLinesInTheBlockAreNotSaid", "Repeat: \n\nA\n\n  \nB", 1, 5},
-        LinesRow{"OneLineBlock", "Repeat: \n\nOnly", 15, 2},
-        LinesRow{"NoBlock", "Say 'Peace' and take a deep breath.", 0, -1},
-        LinesRow{"EmptyBlock", "Repeat: \n\n\n", 0, -1},
-        LinesRow{"NoPoint", "Repeat: \n\nA\nB", -1, -1}),
+    ::testing::Values(LinesRow{"FirstPointFirstLine", "Repeat: \n\nA\nB\nC", 0, 2},
+                      LinesRow{"ThirdPointThirdLine", "Repeat: \n\nA\nB\nC", 2, 4},
+                      LinesRow{"BlockStartsAgain", "Repeat: \n\nA\nB\nC", 4, 3},
+                      LinesRow{"EmptyLinesInTheBlockAreNotSaid", "Repeat: \n\nA\n\n  \nB", 1, 5},
+                      LinesRow{"OneLineBlock", "Repeat: \n\nOnly", 15, 2},
+                      LinesRow{"NoBlock", "Say 'Peace' and take a deep breath.", 0, -1},
+                      LinesRow{"EmptyBlock", "Repeat: \n\n\n", 0, -1},
+                      LinesRow{"NoPoint", "Repeat: \n\nA\nB", -1, -1}),
     [](const ::testing::TestParamInfo<LinesRow>& info) { return std::string(info.param.name); });
 
 // Across both rounds of every polarity, the line that stands out is the one the voice and the
@@ -106,7 +105,8 @@ TEST(SaidLine, IsTheLineSpokenGuidanceSays) {
             for (int s = estTopHead1; s <= estRightUnderArm; ++s) {
                 state.genmCurrentStep = static_cast<Step>(s);
                 const int point = PointIndexInRound(state);
-                SCOPED_TRACE(::testing::Message() << "positive " << positive << ", point " << point);
+                SCOPED_TRACE(::testing::Message()
+                             << "positive " << positive << ", point " << point);
                 const QString shown = QString(StepInstructionsText(state.genmCurrentStep, state))
                                           .replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
                 const FollowedLines lines = LinesToFollow(shown, point);

@@ -19,7 +19,7 @@ namespace {
 
 struct ClosingRow {
     const char* name;
-    int first;              // the rating on Assign SUD
+    int first;               // the rating on Assign SUD
     std::vector<int> later;  // each rating on Reassess SUD, in order
     bool shown;
     friend void PrintTo(const ClosingRow& row, std::ostream* out) { *out << row.name; }
@@ -83,14 +83,15 @@ TEST_P(ClosingWordShown, OnlyWhereTheLastRatingIsHigher) {
     EXPECT_EQ(shown, 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, ClosingWordShown,
-    ::testing::Values(ClosingRow{"RoseOnce", 4, {6}, true},
-                      ClosingRow{"FellThenRose", 5, {2, 7}, true},
-                      ClosingRow{"RoseThenFell", 5, {7, 3}, false},
-                      ClosingRow{"Fell", 6, {2}, false},
-                      ClosingRow{"Stayed", 6, {6}, false},
-                      ClosingRow{"NotRatedAgain", 3, {}, false}),
-    [](const ::testing::TestParamInfo<ClosingRow>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Rows, ClosingWordShown,
+                         ::testing::Values(ClosingRow{"RoseOnce", 4, {6}, true},
+                                           ClosingRow{"FellThenRose", 5, {2, 7}, true},
+                                           ClosingRow{"RoseThenFell", 5, {7, 3}, false},
+                                           ClosingRow{"Fell", 6, {2}, false},
+                                           ClosingRow{"Stayed", 6, {6}, false},
+                                           ClosingRow{"NotRatedAgain", 3, {}, false}),
+                         [](const ::testing::TestParamInfo<ClosingRow>& info) {
+                             return std::string(info.param.name);
+                         });
 
 }  // namespace

@@ -82,13 +82,13 @@ TEST_P(IntroScale, TakesTheWholeScaleOnComfortableLines) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, IntroScale,
-    ::testing::Values(IntroRow{"IntroAsDrawn", estIntro, QSize(1152, 733), 100, false},
-                      IntroRow{"ClosingAsDrawn", estFinish, QSize(1152, 733), 100, false},
-                      IntroRow{"IntroTwiceOnAWideScreen", estIntro, QSize(1920, 1000), 200, false},
-                      IntroRow{"IntroTwiceOnALaptop", estIntro, QSize(1366, 700), 200, true},
-                      IntroRow{"ClosingTwiceOnASmallScreen", estFinish, QSize(1024, 540), 200,
-                               true},
-                      IntroRow{"IntroAndAHalfOnAWideScreen", estIntro, QSize(1920, 1000), 150, false}),
+    ::testing::Values(
+        IntroRow{"IntroAsDrawn", estIntro, QSize(1152, 733), 100, false},
+        IntroRow{"ClosingAsDrawn", estFinish, QSize(1152, 733), 100, false},
+        IntroRow{"IntroTwiceOnAWideScreen", estIntro, QSize(1920, 1000), 200, false},
+        IntroRow{"IntroTwiceOnALaptop", estIntro, QSize(1366, 700), 200, true},
+        IntroRow{"ClosingTwiceOnASmallScreen", estFinish, QSize(1024, 540), 200, true},
+        IntroRow{"IntroAndAHalfOnAWideScreen", estIntro, QSize(1920, 1000), 150, false}),
     [](const ::testing::TestParamInfo<IntroRow>& info) { return std::string(info.param.name); });
 
 }  // namespace

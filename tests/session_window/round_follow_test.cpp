@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QLabel>
 #include <QScrollArea>
@@ -13,7 +14,6 @@
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextDocument>
-#include <QAbstractTextDocumentLayout>
 
 #include "display/display_settings.h"
 #include "engine/rounds.h"
@@ -49,7 +49,8 @@ std::vector<ShownLine> ShownLines(const QLabel* label) {
         ShownLine line{block.text(), label->palette().color(label->foregroundRole()), false};
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextCharFormat format = it.fragment().charFormat();
-            if (format.foreground().style() != Qt::NoBrush) line.colour = format.foreground().color();
+            if (format.foreground().style() != Qt::NoBrush)
+                line.colour = format.foreground().color();
             line.bold = format.fontWeight() >= QFont::Bold;
         }
         lines.push_back(line);
@@ -70,7 +71,9 @@ protected:
         SetSettingsFolder({});
     }
     void Open(bool follow) {
-        if (follow) ASSERT_TRUE(SaveFollowRound(true));
+        if (follow) {
+            ASSERT_TRUE(SaveFollowRound(true));
+        }
         window = mindrova::testing::OpenSessionWindow();
     }
     SessionController& Session() { return window->controller(); }
@@ -102,6 +105,19 @@ protected:
     }
     QColor Background() {
         return Instructions()->palette().color(Instructions()->backgroundRole());
+    }
+
+    // The place stands under the point's name, not over it, inside the panel, and the picture
+    // ends above the name.
+    void ExpectPlaceUnderTheName() {
+        const auto* name = Control<QLabel>(window, "lblCurrentPoint");
+        const int nameTextBottom =
+            name->y() + (name->height() + QFontMetrics(name->font()).height()) / 2;
+        EXPECT_GE(Position()->y(), nameTextBottom) << "under the point's name";
+        EXPECT_LE(Position()->geometry().bottom(), Position()->parentWidget()->height() - 1)
+            << "inside the panel";
+        EXPECT_GE(Position()->height(), QFontMetrics(Position()->font()).height());
+        EXPECT_LE(Control(window, "picShape")->geometry().bottom(), name->y());
     }
 
     QTemporaryDir folder;
@@ -137,7 +153,7 @@ TEST_P(FollowedPoints, TheSaidLineStandsOutAndThePlaceShows) {
     EXPECT_TRUE(Position()->isVisibleTo(window));
     EXPECT_EQ(Position()->text(), QString::fromUtf8(row.position));
     EXPECT_EQ(Position()->accessibleName(), QString::fromUtf8(row.position));
-    EXPECT_GE(Position()->y(), Control(window, "lblCurrentPoint")->y()) << "under the point's name";
+    ExpectPlaceUnderTheName();
 
     const std::vector<ShownLine> lines = ShownLines(Instructions());
     QStringList bold;
@@ -152,7 +168,8 @@ TEST_P(FollowedPoints, TheSaidLineStandsOutAndThePlaceShows) {
         EXPECT_GE(ContrastRatio(line.colour, Background()), 4.5);
         if (line.bold) {
             // The round's colour: red while the rounds are negative, green once positive.
-            EXPECT_EQ(line.colour.green() > line.colour.red(), row.positive) << line.colour.name().toStdString();
+            EXPECT_EQ(line.colour.green() > line.colour.red(), row.positive)
+                << line.colour.name().toStdString();
         } else {
             EXPECT_LT(ContrastRatio(line.colour, Background()), ContrastRatio(text, Background()))
                 << "dimmed";
@@ -174,21 +191,20 @@ TEST_P(FollowedPoints, OffTheScreenIsAsDesigned) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, FollowedPoints,
-    ::testing::Values(
-        PointRow{"NegativeRoundOneFirstPoint", RoundKind::Full, 0, 0,
-                 "Point 1 of 16 \xC2\xB7 Round 1 of 2", NegativeLine(0), false},
-        PointRow{"NegativeRoundOneFourthPoint", RoundKind::Full, 0, 3,
-                 "Point 4 of 16 \xC2\xB7 Round 1 of 2", NegativeLine(0), false},
-        PointRow{"NegativeRoundOneFifthPoint", RoundKind::Full, 0, 4,
-                 "Point 5 of 16 \xC2\xB7 Round 1 of 2", NegativeLine(1), false},
-        PointRow{"NegativeRoundTwoLastPoint", RoundKind::Full, 1, 15,
-                 "Point 16 of 16 \xC2\xB7 Round 2 of 2", NegativeLine(0), false},
-        PointRow{"PositiveRoundOneSecondPoint", RoundKind::Full, 2, 1,
-                 "Point 2 of 16 \xC2\xB7 Round 1", PositiveLine(1), true},
-        PointRow{"PositiveRoundTwoSixthPoint", RoundKind::Full, 3, 5,
-                 "Point 6 of 16 \xC2\xB7 Round 2", PositiveLine(0), true},
-        PointRow{"OneSideNegativeRoundTwoThirdPoint", RoundKind::OneSide, 1, 2,
-                 "Point 3 of 8 \xC2\xB7 Round 2 of 2", NegativeLine(2), false}),
+    ::testing::Values(PointRow{"NegativeRoundOneFirstPoint", RoundKind::Full, 0, 0,
+                               "Point 1 of 16 \xC2\xB7 Round 1 of 2", NegativeLine(0), false},
+                      PointRow{"NegativeRoundOneFourthPoint", RoundKind::Full, 0, 3,
+                               "Point 4 of 16 \xC2\xB7 Round 1 of 2", NegativeLine(0), false},
+                      PointRow{"NegativeRoundOneFifthPoint", RoundKind::Full, 0, 4,
+                               "Point 5 of 16 \xC2\xB7 Round 1 of 2", NegativeLine(1), false},
+                      PointRow{"NegativeRoundTwoLastPoint", RoundKind::Full, 1, 15,
+                               "Point 16 of 16 \xC2\xB7 Round 2 of 2", NegativeLine(0), false},
+                      PointRow{"PositiveRoundOneSecondPoint", RoundKind::Full, 2, 1,
+                               "Point 2 of 16 \xC2\xB7 Round 1", PositiveLine(1), true},
+                      PointRow{"PositiveRoundTwoSixthPoint", RoundKind::Full, 3, 5,
+                               "Point 6 of 16 \xC2\xB7 Round 2", PositiveLine(0), true},
+                      PointRow{"OneSideNegativeRoundTwoThirdPoint", RoundKind::OneSide, 1, 2,
+                               "Point 3 of 8 \xC2\xB7 Round 2 of 2", NegativeLine(2), false}),
     [](const ::testing::TestParamInfo<PointRow>& info) { return std::string(info.param.name); });
 
 // The menu item turns it on and off at once, on the point shown, and keeps the choice.
@@ -255,6 +271,36 @@ TEST_F(FollowTheRound, TheSaidLineIsKeptInView) {
     EXPECT_LE(line.bottom(), bar->value() + area->viewport()->height());
 }
 
+struct SizeRow {
+    const char* name;
+    QSize client;
+    int textScale;
+    friend void PrintTo(const SizeRow& row, std::ostream* out) { *out << row.name; }
+};
+
+class FollowedSizes : public FollowTheRound, public ::testing::WithParamInterface<SizeRow> {};
+
+// The picture makes room for the place under the name in every window, the text larger or not.
+TEST_P(FollowedSizes, ThePlaceHasRoomUnderTheName) {
+    Open(true);
+    window->SetTextScalePercent(GetParam().textScale);
+    window->resize(GetParam().client.expandedTo(window->minimumSize()));
+    ReachPoint(MakePersonalSession(3, 5, 1), 0, 7);
+    if (HasFatalFailure()) return;
+    ASSERT_TRUE(Position()->isVisibleTo(window));
+    ExpectPlaceUnderTheName();
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, FollowedSizes,
+                         ::testing::Values(SizeRow{"Smallest", QSize(0, 0), 100},
+                                           SizeRow{"SmallScreen", QSize(1024, 540), 100},
+                                           SizeRow{"Laptop", QSize(1366, 700), 100},
+                                           SizeRow{"SmallScreenLargestText", QSize(1024, 540), 200},
+                                           SizeRow{"WideLargestText", QSize(1920, 1000), 200}),
+                         [](const ::testing::TestParamInfo<SizeRow>& info) {
+                             return std::string(info.param.name);
+                         });
+
 struct LookRow {
     const char* name;
     Look look;
@@ -284,11 +330,13 @@ TEST_P(FollowedLooks, EveryLineStaysReadable) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Looks, FollowedLooks,
-    ::testing::Values(LookRow{"Light", Look::Light}, LookRow{"Dark", Look::Dark},
-                      LookRow{"HighContrast", Look::HighContrast}),
-    [](const ::testing::TestParamInfo<LookRow>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Looks, FollowedLooks,
+                         ::testing::Values(LookRow{"Light", Look::Light},
+                                           LookRow{"Dark", Look::Dark},
+                                           LookRow{"HighContrast", Look::HighContrast}),
+                         [](const ::testing::TestParamInfo<LookRow>& info) {
+                             return std::string(info.param.name);
+                         });
 
 struct ColourRow {
     const char* name;
@@ -304,7 +352,9 @@ TEST_P(FollowColours, ReadAtTheLeastContrastAndNoMore) {
     const ColourRow& row = GetParam();
     const QColor readable = ReadableOn(row.wanted, row.background, row.least);
     EXPECT_GE(ContrastRatio(readable, row.background), row.least);
-    if (ContrastRatio(row.wanted, row.background) >= row.least) EXPECT_EQ(readable, row.wanted);
+    if (ContrastRatio(row.wanted, row.background) >= row.least) {
+        EXPECT_EQ(readable, row.wanted);
+    }
     const QColor dimmed = DimmedOn(row.wanted, row.background, row.least);
     if (ContrastRatio(row.wanted, row.background) >= row.least) {
         EXPECT_GE(ContrastRatio(dimmed, row.background), row.least);
