@@ -30,8 +30,7 @@ void frmMain::BuildPopupMenu() {
     mSpeech = std::make_unique<WindowSpeech>(*this, mController, *mnuPopUp, mnuPopUpSep, *mNotices);
     mDisplay = std::make_unique<WindowDisplay>(
         *this, mController, *mnuPopUp, mnuPopUpSep,
-        DisplayHooks{[this] { ApplyLook(); },
-                     [this](int percent) { SetTextScalePercent(percent); },
+        DisplayHooks{[this] { ApplyLook(); }, [this](int percent) { SetTextScalePercent(percent); },
                      [this](bool follow) {
                          if (mRoundFollow) mRoundFollow->SetEnabled(follow);
                      }});

@@ -354,8 +354,8 @@ void frmMain::FitIntroText() {
         if (top != scrIntro->y()) scrIntro->move(scrIntro->x(), top);
     }
     const int room = bottom - scrIntro->y();
-    const int least = mTextScales.text > 1 ? QFontMetrics(lblIntro->font()).lineSpacing()
-                                           : designHeight;
+    const int least =
+        mTextScales.text > 1 ? QFontMetrics(lblIntro->font()).lineSpacing() : designHeight;
     const int fitted = std::max(least, std::min(needed, room));
     if (fitted != scrIntro->height()) scrIntro->resize(scrIntro->width(), fitted);
     ShowWholeLines(*scrIntro, *lblIntro, fitted);

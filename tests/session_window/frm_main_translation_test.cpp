@@ -171,11 +171,11 @@ TEST_F(Translated, TheShortcutsListNamesTheTranslatedAltKeys) {
         EXPECT_TRUE(list->topLevelItem(3)->text(1).endsWith(underlined("cmdFinish")));
         // The row under the issue list: its caption's and its button's underlined letters.
         ToTheIssueChoice();
-        EXPECT_TRUE(list->topLevelItem(9)->text(1).startsWith(
-            QStringLiteral("Alt + ") + underlined("lblPersonalSession")))
+        EXPECT_TRUE(list->topLevelItem(9)->text(1).startsWith(QStringLiteral("Alt + ") +
+                                                              underlined("lblPersonalSession")))
             << list->topLevelItem(9)->text(1).toStdString();
-        EXPECT_TRUE(list->topLevelItem(10)->text(1).startsWith(
-            QStringLiteral("Alt + ") + underlined("cmdManageSessions")))
+        EXPECT_TRUE(list->topLevelItem(10)->text(1).startsWith(QStringLiteral("Alt + ") +
+                                                               underlined("cmdManageSessions")))
             << list->topLevelItem(10)->text(1).toStdString();
         QCoreApplication::processEvents();
         const QStringList problems = LayoutProblems(dialog);
