@@ -116,8 +116,7 @@ void frmMain::ShowGentleWord(bool stepBeingEntered) {
         mGentleWord->setHidden(true);
     }
     if (mSpeech && (stepBeingEntered || first)) {
-        const bool said = shown || ClosingCallsForGentleWord(state);
-        mSpeech->SetStepLine(said ? GentleWordText() : QString(), stepBeingEntered);
+        mSpeech->SetStepLine(shown ? GentleWordText() : QString(), stepBeingEntered);
     }
     // A screen reader hears it where the user is, as they choose the rating.
     if (first && !stepBeingEntered && mAnnouncer) mAnnouncer->Announce(GentleWordText());
