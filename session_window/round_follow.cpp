@@ -118,7 +118,6 @@ void RoundFollow::Relayout() {
 }
 
 void RoundFollow::ShowPlain() {
-    mSaidLine.clear();
     if (!lblRoundPosition->isHidden()) lblRoundPosition->setHidden(true);
     if (mInstructions.textFormat() != Qt::PlainText) {
         mInstructions.setTextFormat(Qt::PlainText);
@@ -151,7 +150,6 @@ void RoundFollow::Show() {
                 html +=
                     Paragraph(lines.lines[i], i == lines.said ? round : dimmed, i == lines.said);
             }
-            mSaidLine = lines.lines[lines.said];
             mInstructions.setTextFormat(Qt::RichText);
             if (mInstructions.text() != html) mInstructions.setText(html);
             KeepInView(lines.said);

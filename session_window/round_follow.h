@@ -53,10 +53,6 @@ public:
     // point's name again, and the said line recoloured and kept in view.
     void Relayout();
 
-    // The line said on the current point as the instructions show it; empty while nothing
-    // stands out.
-    QString SaidLine() const { return mSaidLine; }
-
 private:
     void Show();
     void ShowPlain();
@@ -72,7 +68,6 @@ private:
     QAction* mnuPopUpFollowRound = nullptr;
     bool mEnabled = false;
     QString mPlainText;  // the instructions as the window put them, before any line stood out
-    QString mSaidLine;
 };
 
 }  // namespace mindrova
