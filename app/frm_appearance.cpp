@@ -1,5 +1,6 @@
 #include "app/frm_appearance.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -54,6 +55,12 @@ frmAppearance::frmAppearance(const DisplaySettings& settings, QWidget* parent) :
     languageNote->setObjectName(QStringLiteral("lblLanguageNote"));
     cboLanguage->setAccessibleDescription(languageNote->text());
 
+    chkFollowRound = new QCheckBox(tr("&Follow the round"), this);
+    chkFollowRound->setObjectName(QStringLiteral("chkFollowRound"));
+    chkFollowRound->setAccessibleDescription(
+        tr("On each tapping point the line to say stands out and its place in the round shows"));
+    chkFollowRound->setChecked(settings.followRound);
+
     auto* lookLabel = new QLabel(tr("&Appearance:"), this);
     lookLabel->setBuddy(cboAppearance);
     auto* sizeLabel = new QLabel(tr("&Text size:"), this);
@@ -69,6 +76,7 @@ frmAppearance::frmAppearance(const DisplaySettings& settings, QWidget* parent) :
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     form->addRow(lookLabel, cboAppearance);
     form->addRow(sizeLabel, spnTextSize);
+    form->addRow(nullptr, chkFollowRound);
     form->addRow(languageLabel, cboLanguage);
     form->addRow(nullptr, languageNote);
     auto* buttons = new QHBoxLayout;
@@ -82,7 +90,8 @@ frmAppearance::frmAppearance(const DisplaySettings& settings, QWidget* parent) :
     layout->addStretch(1);
     layout->addLayout(buttons);
     setTabOrder(cboAppearance, spnTextSize);
-    setTabOrder(spnTextSize, cboLanguage);
+    setTabOrder(spnTextSize, chkFollowRound);
+    setTabOrder(chkFollowRound, cboLanguage);
     setTabOrder(cboLanguage, cmdOK);
     setTabOrder(cmdOK, cmdCancel);
 
@@ -98,6 +107,10 @@ int frmAppearance::ChosenTextScale() const {
     return ValidTextScale(spnTextSize->value());
 }
 
+bool frmAppearance::ChosenFollowRound() const {
+    return chkFollowRound->isChecked();
+}
+
 QString frmAppearance::ChosenLanguage() const {
     return ValidLanguage(cboLanguage->currentData().toString());
 }
@@ -110,7 +123,8 @@ bool ShowAppearanceDialog(QWidget* owner) {
         const bool look = SaveAppearance(dialog.ChosenAppearance());
         const bool size = SaveTextScale(dialog.ChosenTextScale());
         const bool language = SaveLanguage(dialog.ChosenLanguage());
-        saved = look || size || language;
+        const bool follow = SaveFollowRound(dialog.ChosenFollowRound());
+        saved = look || size || language || follow;
     });
     return saved;
 }

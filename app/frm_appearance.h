@@ -7,6 +7,7 @@
 
 #include "display/display_settings.h"
 
+class QCheckBox;
 class QComboBox;
 class QSpinBox;
 
@@ -22,11 +23,13 @@ public:
     int ChosenTextScale() const;
     // Empty for following the desktop, else "en", "de", "es" or "fr".
     QString ChosenLanguage() const;
+    bool ChosenFollowRound() const;
 
 private:
     QComboBox* cboAppearance = nullptr;
     QSpinBox* spnTextSize = nullptr;
     QComboBox* cboLanguage = nullptr;
+    QCheckBox* chkFollowRound = nullptr;
 };
 
 // Runs the dialog modally from the saved choices and saves what the user confirms; true when the

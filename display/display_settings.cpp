@@ -71,11 +71,17 @@ DisplaySettings LoadDisplaySettings() {
     s.appearance = ParseAppearance(appearance).value_or(Appearance::System);
     s.language = ValidLanguage(ReadStringValue(RegistryRoot::HKEY_CURRENT_USER, DisplayKey(),
                                                QStringLiteral("Language"), {}));
+    // Only 1 turns it on: anything else is the window as it always was.
+    s.followRound = ReadNumber("FollowRound", 0) == 1;
     return s;
 }
 
 bool SaveSteadyMarkers(bool steady) {
     return SaveNumber("SteadyMarkers", steady ? 1 : 0);
+}
+
+bool SaveFollowRound(bool follow) {
+    return SaveNumber("FollowRound", follow ? 1 : 0);
 }
 
 bool SaveTextScale(int percent) {

@@ -22,6 +22,8 @@ struct DisplaySettings {
     // Empty: the language follows the desktop. Otherwise "en", "de", "es" or "fr"; taken at
     // start-up.
     QString language;
+    // On a tapping point the line said there stands out and the point's place in its round shows.
+    bool followRound = false;
     bool operator==(const DisplaySettings&) const = default;
 };
 
@@ -31,6 +33,7 @@ bool SaveSteadyMarkers(bool steady);
 bool SaveTextScale(int percent);
 bool SaveAppearance(Appearance appearance);
 bool SaveLanguage(const QString& language);
+bool SaveFollowRound(bool follow);
 
 // "system", "light", "dark", "high-contrast" as the settings file keeps them.
 QString AppearanceName(Appearance appearance);

@@ -24,6 +24,11 @@ bool RatingCallsForGentleWord(Step step, qint16 firstRating, qint16 chosenRating
     return false;
 }
 
+bool ClosingCallsForGentleWord(const SessionState& state) {
+    return state.genmCurrentStep == estFinish && state.gintFirstSUD >= 0 &&
+           !state.gintLaterSUDs.isEmpty() && state.gintLaterSUDs.last() > state.gintFirstSUD;
+}
+
 void GentleWordOnce::StepEntered(Step step) {
     mShownOnStep = false;
     if (step == estSelectIssue) mGiven = false;

@@ -7,6 +7,7 @@
 #include <QtGlobal>
 
 #include "engine/steps.h"
+#include "session/session_state.h"
 
 namespace mindrova {
 
@@ -17,6 +18,10 @@ QString GentleWordText();
 // rating becomes the first rating; on Reassess SUD it is a later one, set against the first
 // (-1 while none was taken). Any other step never calls for it.
 bool RatingCallsForGentleWord(Step step, qint16 firstRating, qint16 chosenRating);
+
+// Whether the closing exercise shows the word beside its own last lines: the user rated again
+// and the last rating is higher than the first, so the issue did not go.
+bool ClosingCallsForGentleWord(const SessionState& state);
 
 // Keeps the word to once in a piece of work.
 class GentleWordOnce {

@@ -100,9 +100,11 @@ std::vector<double> ClosedUpTops(const std::vector<Row>& rows, double available)
     return tops;
 }
 
-PictureScales PictureScalesFor(double clientWidth, double clientHeight, double captionScale) {
+PictureScales PictureScalesFor(double clientWidth, double clientHeight, double captionScale,
+                               double belowCaption) {
     const WindowLayout drawn = InitialLayout();
-    const double captionRoom = kCaptionGap + drawn.lblCurrentPoint.height * captionScale;
+    const double captionRoom =
+        kCaptionGap + drawn.lblCurrentPoint.height * captionScale + belowCaption;
     const double shown = ShownRightPanelWidth(clientWidth);
     PictureScales scales;
     // Centred in a panel that runs past the client: both halves must stay in the shown part.
@@ -143,9 +145,10 @@ TextScales TextScalesFor(int percent, double clientWidth, double clientHeight) {
 }
 
 void ArrangeControlsToFit(WindowLayout& layout, double clientWidth, double clientHeight,
-                          const TextScales& text) {
+                          const TextScales& text, double belowCaption) {
     const WindowLayout drawn = InitialLayout();
-    const PictureScales scales = PictureScalesFor(clientWidth, clientHeight, text.text);
+    const PictureScales scales =
+        PictureScalesFor(clientWidth, clientHeight, text.text, belowCaption);
     layout.lblCurrentPoint.height = drawn.lblCurrentPoint.height * text.text;
     layout.fraMode.width = drawn.fraMode.width * text.issues;
     layout.fraMode.height = drawn.fraMode.height * text.issues;
@@ -184,7 +187,8 @@ void ArrangeControlsToFit(WindowLayout& layout, double clientWidth, double clien
     TwipRect& shape = layout.picShape;
     TwipRect& caption = layout.lblCurrentPoint;
     const double panel = layout.picRightFrame.height;
-    const double lowest = RoundTwips(panel - shape.height - kCaptionGap - caption.height);
+    const double lowest =
+        RoundTwips(panel - shape.height - kCaptionGap - caption.height - belowCaption);
     if (std::isfinite(lowest) && shape.top > lowest) {
         shape.top = std::max(0.0, lowest);
         caption.top = shape.bottom() + kCaptionGap;

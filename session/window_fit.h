@@ -64,8 +64,10 @@ struct PictureScales {
     bool operator==(const PictureScales&) const = default;
 };
 // captionScale is the share the point's caption has grown by with larger text: the body picture
-// leaves room for the taller caption.
-PictureScales PictureScalesFor(double clientWidth, double clientHeight, double captionScale = 1);
+// leaves room for the taller caption, and for belowCaption twips more under it (a line that
+// follows the round).
+PictureScales PictureScalesFor(double clientWidth, double clientHeight, double captionScale = 1,
+                               double belowCaption = 0);
 
 // How far the window's texts grow with larger text (1: as drawn). The step texts, the title and
 // the point's caption take the chosen share; the issue list and the SUD scale take it as far as
@@ -85,8 +87,9 @@ TextScales TextScalesFor(int percent, double clientWidth, double clientHeight);
 // With larger text the point's caption and the option frames grow by their share (the title's
 // height is the window's to measure: a long title wraps). The issue rows keep the left panel's
 // margin (300) from the window's right edge, the frame moving left as far as its rows allow.
+// belowCaption keeps that many twips free under the caption, inside the panel.
 void ArrangeControlsToFit(WindowLayout& layout, double clientWidth, double clientHeight,
-                          const TextScales& text = {});
+                          const TextScales& text = {}, double belowCaption = 0);
 
 // The lower Pause button fills the gap between the panels and the status bar, centred under the
 // divider, its lower edge on the bar's upper edge: it never straddles the bar, nor covers a panel.

@@ -7,7 +7,9 @@
 #include "display/display_settings.h"
 #include "engine/issues.h"
 #include "engine/steps.h"
+#include "session_window/closing_word.h"
 #include "session_window/option_button.h"
+#include "session_window/round_follow.h"
 #include "session_window/status_notices.h"
 #include "session_window/window_announcer.h"
 #include "session_window/window_display.h"
@@ -101,7 +103,17 @@ void frmMain::BuildControls() {
     cmdPause_Bottom->setAccessibleDescription(tr("Holds the tapping timer, like Esc"));
     connect(cmdPause_Bottom, &QToolButton::clicked, this, [this] { mController.Pause(); });
 
-    lblIntro = new QLabel(this);
+    // Like the instructions, the intro and closing texts scroll where the window cannot hold them
+    // (larger text in a small window); the label keeps its name, text and clicks.
+    scrIntro = new QScrollArea(this);
+    scrIntro->setObjectName(QStringLiteral("scrIntro"));
+    scrIntro->setFrameShape(QFrame::NoFrame);
+    scrIntro->setFocusPolicy(Qt::NoFocus);
+    scrIntro->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scrIntro->setWidgetResizable(true);
+    scrIntro->setBackgroundRole(QPalette::Base);
+    scrIntro->viewport()->setBackgroundRole(QPalette::Base);
+    lblIntro = new QLabel;
     lblIntro->setObjectName(QStringLiteral("lblIntro"));
     lblIntro->setFont(UiFont(14.25));
     lblIntro->setAccessibleName(tr("Introduction"));
@@ -109,9 +121,11 @@ void frmMain::BuildControls() {
     lblIntro->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblIntro->setBackgroundRole(QPalette::Base);
     lblIntro->setForegroundRole(QPalette::Text);
+    scrIntro->setWidget(lblIntro);
     BuildRatingLines();
     BuildGentleWord();
     BuildContentScrollBars();
+    mClosingWord = std::make_unique<ClosingWord>(*this);
 
     tmrSteps.setTimerType(Qt::PreciseTimer);
     connect(&tmrSteps, &QTimer::timeout, this, [this] { mController.tmrSteps_Timer(); });
@@ -390,7 +404,8 @@ void frmMain::SetColors() {
 
 void frmMain::ApplyControlRims() {
     const QColor rim = ColoursFor(CurrentLook()).controlRim;
-    QList<QWidget*> controls{mOwnWords, mPersonalSessions, scrLeftFrame->verticalScrollBar()};
+    QList<QWidget*> controls{mOwnWords, mPersonalSessions, scrLeftFrame->verticalScrollBar(),
+                             scrIntro->verticalScrollBar()};
     for (int i = 1; i <= ISSUE_OPTION_COUNT; ++i) controls << radMode[i];
     for (QRadioButton* option : radSUD) controls << option;
     for (QWidget* control : controls) {
@@ -413,6 +428,7 @@ void frmMain::ApplyLook() {
     PaintDotsGreenOrRed(mGreenDots);
     cmdNav->setIcon(LookIcon(QStringLiteral(":/resources/menu.svg"), CurrentLook()));
     cmdPause_Bottom->setIcon(LookIcon(QStringLiteral(":/resources/pause.svg"), CurrentLook()));
+    if (mRoundFollow) mRoundFollow->Relayout();
 }
 
 void frmMain::SetModesCaptions() {

@@ -40,6 +40,8 @@ class StatusNotices;
 class WindowSpeech;
 class WindowDisplay;
 class WindowAnnouncer;
+class RoundFollow;
+class ClosingWord;
 
 class frmMain : public QWidget, public SessionView, private PositionedWindow {
     Q_OBJECT
@@ -210,6 +212,8 @@ private:
     std::unique_ptr<WindowSpeech> mSpeech;
     std::unique_ptr<WindowDisplay> mDisplay;
     std::unique_ptr<WindowAnnouncer> mAnnouncer;
+    std::unique_ptr<RoundFollow> mRoundFollow;
+    std::unique_ptr<ClosingWord> mClosingWord;
     QTimer tmrSteps;
     TwipScale mScale;
     WindowLayout mLayout;
@@ -281,6 +285,7 @@ private:
     QLabel* lblSplit = nullptr;
     QToolButton* cmdPause_Bottom = nullptr;
     QLabel* lblIntro = nullptr;
+    QScrollArea* scrIntro = nullptr;  // scrolls the intro and closing texts the window cannot hold
     QMenu* mnuPopUp = nullptr;
     QAction* mnuPopUpShortcuts = nullptr;
     QAction* mnuPopUpAbout = nullptr;

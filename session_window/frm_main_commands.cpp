@@ -7,6 +7,7 @@
 
 #include "session_window/frm_main.h"
 #include "session_window/frm_shortcuts.h"
+#include "session_window/round_follow.h"
 #include "session_window/window_announcer.h"
 #include "session_window/window_display.h"
 #include "session_window/window_services.h"
@@ -29,8 +30,15 @@ void frmMain::BuildPopupMenu() {
     mSpeech = std::make_unique<WindowSpeech>(*this, mController, *mnuPopUp, mnuPopUpSep, *mNotices);
     mDisplay = std::make_unique<WindowDisplay>(
         *this, mController, *mnuPopUp, mnuPopUpSep,
-        DisplayHooks{[this] { ApplyLook(); },
-                     [this](int percent) { SetTextScalePercent(percent); }});
+        DisplayHooks{[this] { ApplyLook(); }, [this](int percent) { SetTextScalePercent(percent); },
+                     [this](bool follow) {
+                         if (mRoundFollow) mRoundFollow->SetEnabled(follow);
+                     }});
+    mRoundFollow = std::make_unique<RoundFollow>(
+        mController, *mnuPopUp, mnuPopUp->findChild<QAction*>(QStringLiteral("mnuPopUpAppearance")),
+        *lblLeftFrame, *scrLeftFrame, *lblCurrentPoint, [this] {
+            if (!isMinimized()) ArrangeControls();
+        });
     BuildSessionOptionsMenuItem();
     mAnnouncer = std::make_unique<WindowAnnouncer>(
         *this, mController, [this] { return mSpeech && mSpeech->Enabled(); });

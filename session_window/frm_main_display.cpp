@@ -5,7 +5,9 @@
 #include "session/line_breaks.h"
 #include "session/step_presentation.h"
 #include "session_window/frm_main.h"
+#include "session_window/round_follow.h"
 #include "session_window/status_notices.h"
+#include "session_window/whole_lines.h"
 #include "session_window/window_look.h"
 #include "support/error_trap.h"
 #include "support/trace_log.h"
@@ -51,6 +53,7 @@ void frmMain::DisplayStep(Step step) {
             picHandRight->setVisible(v.hands);
             picShape->setVisible(v.picShape);
             lblIntro->setVisible(v.lblIntro);
+            scrIntro->setVisible(v.lblIntro);
             ShowStepTexts(step);
             if (TraceEnabled) {
                 WriteLog(QStringLiteral("End DisplayStep, penmStep = ") + GetStepTraceName(step));
@@ -90,8 +93,10 @@ void frmMain::ShowStepTexts(Step step) {
         // A new step's instructions are read from their beginning.
         if (lblLeftFrame->text() != text) scrLeftFrame->verticalScrollBar()->setValue(0);
         SetCaption(lblLeftFrame, text, tr("Instructions"));
+        ShowWholeLines(*scrLeftFrame, *lblLeftFrame, mScale.rect(mLayout.lblLeftFrame).height());
     }
     ShowRatingLines(step);
+    if (mRoundFollow) mRoundFollow->StepShown(text, !TextGoesOnIntroLabel(step));
 }
 
 QString frmMain::GetSegmentTitle(Step step) {

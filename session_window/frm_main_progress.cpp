@@ -6,6 +6,7 @@
 #include "session/gentle_word.h"
 #include "session/own_words.h"
 #include "session/rating_lines.h"
+#include "session_window/closing_word.h"
 #include "session_window/frm_main.h"
 #include "session_window/window_announcer.h"
 #include "session_window/window_fonts.h"
@@ -82,6 +83,7 @@ void frmMain::ShowRatingLines(Step step) {
     const SessionState& state = mController.State();
     ShowLine(mFirstRatingLine, FirstRatingLine(step, state));
     ShowLine(mRatingChangeLine, RatingChangeLine(step, state));
+    mClosingWord->Show(state);
     PlaceRatingLines();
     mGentleWordOnce.StepEntered(step);
     ShowGentleWord(true);
@@ -157,13 +159,16 @@ void frmMain::PlaceRatingLines() {
         if (mTextScales.text > 1 || mFirstRatingShare != 1) FitLargerLines();
     }
     if (mRatingChangeLine->isHidden()) return;
-    const QRect closing = lblIntro->geometry();
-    const int textHeight = std::min(closing.height(), lblIntro->heightForWidth(closing.width()));
+    const QRect closing = scrIntro->geometry();
+    const int textHeight = std::min(closing.height(), lblIntro->heightForWidth(lblIntro->width()));
     const int lineHeight = mScale.px(495 * mTextScales.text);
-    const int lowest = ContentFoot() - lineHeight;
+    const double wordSize = 12 * mTextScales.text * font().pointSizeF() / 9.0;
+    const int lowest = ContentFoot() - lineHeight -
+                       ClosingWord::HeightFor(mController.State(), closing.width(), wordSize);
     const int top = std::min(closing.top() + std::max(0, textHeight) + mScale.px(120), lowest);
     mRatingChangeLine->setGeometry(closing.left(), top, closing.width(), lineHeight);
     mRatingChangeLine->raise();
+    mClosingWord->Place(mRatingChangeLine->geometry(), ContentFoot(), wordSize);
     RaiseContentBars();
 }
 

@@ -7,14 +7,25 @@
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
 #include <functional>
 
+#include "session/rating_lines.h"
+#include "session/round_position.h"
+#include "session_window/closing_word.h"
 #include "session_window/frm_main.h"
+#include "session_window/round_follow.h"
+#include "session_window/whole_lines.h"
 
 namespace mindrova {
+
+// Characters on a line of the larger intro and closing texts: long enough to read on, short
+// enough for the eye to find the next line.
+constexpr int COMFORTABLE_LINE_LENGTH = 70;
 
 namespace {
 
@@ -229,19 +240,22 @@ void frmMain::ArrangeControls() {
     ApplyTextScales(text);
     const double titleHeight = InitialLayout().lblSegmentTitle.height * text.text;
     mLayout.lblSegmentTitle.height = titleHeight;
-    ArrangeControlsToFit(mLayout, clientWidth, clientHeight, text);
+    // Following the round, a line under the point's name tells its place.
+    const double below =
+        mRoundFollow && mRoundFollow->Enabled() ? ROUND_POSITION_LINE_HEIGHT * text.text : 0;
+    ArrangeControlsToFit(mLayout, clientWidth, clientHeight, text, below);
     // A larger title wraps where the panel is too narrow for it, and takes the room it needs.
     if (text.text > 1) {
         const double needed =
             mScale.twips(lblSegmentTitle->heightForWidth(mScale.px(mLayout.lblSegmentTitle.width)));
         if (needed > titleHeight) {
             mLayout.lblSegmentTitle.height = needed;
-            ArrangeControlsToFit(mLayout, clientWidth, clientHeight, text);
+            ArrangeControlsToFit(mLayout, clientWidth, clientHeight, text, below);
         }
     }
     // The pictures draw their outline and markers at their share of the window's scale.
     if (fit.content.width() != width()) PlaceStatusBarControls(mLayout, mScale.twips(width()));
-    const PictureScales share = PictureScalesFor(clientWidth, clientHeight, text.text);
+    const PictureScales share = PictureScalesFor(clientWidth, clientHeight, text.text, below);
     picShape->setScale(TwipScale(mScale.logicalDpi() * share.body));
     for (MarkerPicture* hand : {picHandLeft, picHandRight}) {
         hand->setScale(TwipScale(mScale.logicalDpi() * share.hands));
@@ -261,7 +275,7 @@ void frmMain::ApplyLayout() {
         QWidget* widget;
         const TwipRect& rect;
     } placements[] = {
-        {lblIntro, mLayout.lblIntro},
+        {scrIntro, mLayout.lblIntro},
         {picLeftFrame, mLayout.picLeftFrame},
         {picRightFrame, mLayout.picRightFrame},
         {lblSplit, mLayout.lblSplit},
@@ -284,15 +298,17 @@ void frmMain::ApplyLayout() {
         if (p.widget->geometry() != target) p.widget->setGeometry(target);
     }
     WidenForCaption(cmdWeb);
+    ShowWholeLines(*scrLeftFrame, *lblLeftFrame, mScale.rect(mLayout.lblLeftFrame).height());
     // The intro text floats over the panels; the docked bars stay above it so that the menu and
     // the clock stay reachable in a small window. The lower Pause button sits over the middle of
     // the status bar, unless the window is so narrow that it would cover the bar's controls.
     CloseUpIssueList();
     FitIntroText();
     FitLargerLines();
-    lblIntro->raise();
+    scrIntro->raise();
     PlaceRatingLines();
     PlaceGentleWord();
+    if (mRoundFollow) mRoundFollow->Relayout();
     picToolBar->raise();
     picStatusBar->raise();
     cmdPause_Bottom->raise();
@@ -326,16 +342,33 @@ void frmMain::CloseUpIssueList() {
 }
 
 // The intro and closing texts run a little past their box in some fonts: the box grows down to
-// hold them, never over the status bar. Only a shown text is measured; it is not cheap.
+// hold them, never over the status bar. Only a shown text is measured; it is not cheap. Larger,
+// the box rises toward the toolbar before the text scrolls, and the closing text keeps room for
+// the lines under it.
 void frmMain::FitIntroText() {
     if (mIntroTextShare != 1 && mTextScales.text == 1) FitLargerIntroText();
     if (!lblIntro->isVisibleTo(this)) return;
     if (mTextScales.text > 1) FitLargerIntroText();
     const int designHeight = mScale.px(mLayout.lblIntro.height);
-    const int needed = std::max(designHeight, lblIntro->heightForWidth(lblIntro->width()));
-    const int room = ContentFoot() - lblIntro->y();
-    const int fitted = std::max(designHeight, std::min(needed, room));
-    if (fitted != lblIntro->height()) lblIntro->resize(lblIntro->width(), fitted);
+    const int needed = std::max(designHeight, lblIntro->heightForWidth(scrIntro->width()));
+    int bottom = ContentFoot();
+    const SessionState& state = mController.State();
+    if (mTextScales.text > 1 && !RatingChangeLine(state.genmCurrentStep, state).isEmpty()) {
+        bottom -= mScale.px((RATING_CHANGE_GAP + RATING_LINE_HEIGHT) * mTextScales.text) +
+                  ClosingWord::HeightFor(state, scrIntro->width(),
+                                         12 * mTextScales.text * font().pointSizeF() / 9.0);
+    }
+    if (mTextScales.text > 1) {
+        const int highest = mScale.px(TOOLBAR_HEIGHT + 150);
+        const int top = std::max(highest, std::min(scrIntro->y(), bottom - needed));
+        if (top != scrIntro->y()) scrIntro->move(scrIntro->x(), top);
+    }
+    const int room = bottom - scrIntro->y();
+    const int least =
+        mTextScales.text > 1 ? QFontMetrics(lblIntro->font()).lineSpacing() : designHeight;
+    const int fitted = std::max(least, std::min(needed, room));
+    if (fitted != scrIntro->height()) scrIntro->resize(scrIntro->width(), fitted);
+    ShowWholeLines(*scrIntro, *lblIntro, fitted);
 }
 
 namespace {
@@ -361,18 +394,25 @@ double GrowFontToFit(QLabel* label, double currentShare, double wanted,
 
 }  // namespace
 
-// Larger intro and closing texts grow only as far as the window holds them: their box never
-// reaches over the status bar, nor over the line under the closing text.
+// Larger intro and closing texts take the whole scale, as the step texts do, on lines of a
+// comfortable length in the middle of the window; what the window cannot hold scrolls.
 void frmMain::FitLargerIntroText() {
     const double wanted = mTextScales.text;
-    // The closing text keeps room for the line under it.
-    const int room = ContentFoot() - lblIntro->y() -
-                     mScale.px((RATING_CHANGE_GAP + RATING_LINE_HEIGHT) * wanted);
-    mIntroTextShare = GrowFontToFit(lblIntro, mIntroTextShare, wanted, [&](const QFont& font) {
-        const QRect needed = QFontMetrics(font).boundingRect(
-            QRect(0, 0, lblIntro->width(), 1 << 20), Qt::TextWordWrap, lblIntro->text());
-        return needed.height() <= room;
-    });
+    if (mIntroTextShare != wanted) {
+        QFont font = lblIntro->font();
+        font.setPointSizeF(font.pointSizeF() / mIntroTextShare * wanted);
+        lblIntro->setFont(font);
+        mIntroTextShare = wanted;
+    }
+    if (wanted <= 1) return;
+    const int comfortable =
+        COMFORTABLE_LINE_LENGTH * QFontMetrics(lblIntro->font()).averageCharWidth() +
+        scrIntro->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const QRect box = scrIntro->geometry();
+    if (box.width() > comfortable) {
+        scrIntro->setGeometry(box.left() + (box.width() - comfortable) / 2, box.top(), comfortable,
+                              box.height());
+    }
 }
 
 // The point's name and the first rating are one line each: larger, they grow only as far as

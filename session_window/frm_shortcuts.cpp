@@ -52,6 +52,19 @@ constexpr ShortcutRow ROWS[] = {
      QT_TRANSLATE_NOOP("mindrova::frmShortcuts", "Alt + F")},
     {QT_TRANSLATE_NOOP("mindrova::frmShortcuts", "Turn spoken guidance on or off"),
      QT_TRANSLATE_NOOP("mindrova::frmShortcuts", "'V'")},
+    {QT_TRANSLATE_NOOP("mindrova::frmShortcuts", "Open the menu"),
+     QT_TRANSLATE_NOOP("mindrova::frmShortcuts", "Menu key or Shift + F10")},
+    {QT_TRANSLATE_NOOP("mindrova::frmShortcuts", "Larger text"),
+     QT_TRANSLATE_NOOP("mindrova::frmShortcuts", "Ctrl + Plus")},
+    {QT_TRANSLATE_NOOP("mindrova::frmShortcuts", "Smaller text"),
+     QT_TRANSLATE_NOOP("mindrova::frmShortcuts", "Ctrl + Minus")},
+    {QT_TRANSLATE_NOOP("mindrova::frmShortcuts", "Usual text size"),
+     QT_TRANSLATE_NOOP("mindrova::frmShortcuts", "Ctrl + 0")},
+    // The mnemonics of the row under the issue list: a translation names its own letters.
+    {QT_TRANSLATE_NOOP("mindrova::frmShortcuts", "Choose one of my sessions"),
+     QT_TRANSLATE_NOOP("mindrova::frmShortcuts", "Alt + M (on the issue list)")},
+    {QT_TRANSLATE_NOOP("mindrova::frmShortcuts", "Manage my sessions"),
+     QT_TRANSLATE_NOOP("mindrova::frmShortcuts", "Alt + G (on the issue list)")},
 };
 
 // The open dialog, forgotten as soon as it starts closing so that a closing one is never
@@ -178,6 +191,9 @@ void frmShortcuts::FitToContent() {
     picBottom->setGeometry(0, height - bottom, width, bottom);
     const QRect close = cmdCancel->geometry();
     cmdCancel->move(width - scale.px(CLOSE_RIGHT_MARGIN) - close.width(), close.top());
+    // The list decided on its scroll bar at the design's height, before its rows had room: it
+    // decides again now.
+    ltvShortcuts->doItemsLayout();
 }
 
 void frmShortcuts::Form_Activate() {

@@ -77,6 +77,7 @@ void WindowDisplay::ShowAppearanceDialog() {
         mSettings.textScalePercent = saved.textScalePercent;
         ApplyLook();
         if (mHooks.textScaleChanged) mHooks.textScaleChanged(saved.textScalePercent);
+        if (mHooks.followRoundChanged) mHooks.followRoundChanged(saved.followRound);
     });
 }
 

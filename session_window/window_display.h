@@ -27,6 +27,7 @@ inline constexpr const char* APPEARANCE_ITEM =
 struct DisplayHooks {
     std::function<void()> lookChanged;
     std::function<void(int percent)> textScaleChanged;
+    std::function<void(bool follow)> followRoundChanged;
 };
 
 class WindowDisplay : public QObject {

@@ -1760,6 +1760,21 @@
     </message>
 </context>
 <context>
+    <name>Rounds</name>
+    <message>
+        <source>Point %1 of %2</source>
+        <translation>Punkt %1 von %2</translation>
+    </message>
+    <message>
+        <source>Point %1 of %2 · Round %3</source>
+        <translation>Punkt %1 von %2 · Runde %3</translation>
+    </message>
+    <message>
+        <source>Point %1 of %2 · Round %3 of %4</source>
+        <translation>Punkt %1 von %2 · Runde %3 von %4</translation>
+    </message>
+</context>
+<context>
     <name>ShellExecute</name>
     <message>
         <source>Error: %1. %2</source>
@@ -2248,6 +2263,17 @@
     </message>
 </context>
 <context>
+    <name>mindrova::RoundFollow</name>
+    <message>
+        <source>Place in the round</source>
+        <translation>Stelle in der Runde</translation>
+    </message>
+    <message>
+        <source>Follow the round</source>
+        <translation>Der Runde folgen</translation>
+    </message>
+</context>
+<context>
     <name>mindrova::WindowDisplay</name>
     <message>
         <source>Steady markers</source>
@@ -2349,6 +2375,14 @@
     <message>
         <source>&amp;Language:</source>
         <translation>&amp;Sprache:</translation>
+    </message>
+    <message>
+        <source>&amp;Follow the round</source>
+        <translation>Der Runde &amp;folgen</translation>
+    </message>
+    <message>
+        <source>On each tapping point the line to say stands out and its place in the round shows</source>
+        <translation>An jedem Klopfpunkt ist der Satz hervorgehoben, den du sagst, und du siehst, wo du in der Runde bist</translation>
     </message>
 </context>
 <context>
@@ -3130,6 +3164,54 @@
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Open the menu</source>
+        <translation>Menü öffnen</translation>
+    </message>
+    <message>
+        <source>Menu key or Shift + F10</source>
+        <translation>Menütaste oder Umschalt + F10</translation>
+    </message>
+    <message>
+        <source>Larger text</source>
+        <translation>Größere Schrift</translation>
+    </message>
+    <message>
+        <source>Ctrl + Plus</source>
+        <translation>Strg + Plus</translation>
+    </message>
+    <message>
+        <source>Smaller text</source>
+        <translation>Kleinere Schrift</translation>
+    </message>
+    <message>
+        <source>Ctrl + Minus</source>
+        <translation>Strg + Minus</translation>
+    </message>
+    <message>
+        <source>Usual text size</source>
+        <translation>Normale Schriftgröße</translation>
+    </message>
+    <message>
+        <source>Ctrl + 0</source>
+        <translation>Strg + 0</translation>
+    </message>
+    <message>
+        <source>Choose one of my sessions</source>
+        <translation>Eine meiner Sitzungen wählen</translation>
+    </message>
+    <message>
+        <source>Alt + M (on the issue list)</source>
+        <translation>Alt + M (in der Themenliste)</translation>
+    </message>
+    <message>
+        <source>Manage my sessions</source>
+        <translation>Meine Sitzungen verwalten</translation>
+    </message>
+    <message>
+        <source>Alt + G (on the issue list)</source>
+        <translation>Alt + V (in der Themenliste)</translation>
     </message>
 </context>
 <context>

@@ -1760,6 +1760,21 @@
     </message>
 </context>
 <context>
+    <name>Rounds</name>
+    <message>
+        <source>Point %1 of %2</source>
+        <translation>Punto %1 de %2</translation>
+    </message>
+    <message>
+        <source>Point %1 of %2 · Round %3</source>
+        <translation>Punto %1 de %2 · Ronda %3</translation>
+    </message>
+    <message>
+        <source>Point %1 of %2 · Round %3 of %4</source>
+        <translation>Punto %1 de %2 · Ronda %3 de %4</translation>
+    </message>
+</context>
+<context>
     <name>ShellExecute</name>
     <message>
         <source>Error: %1. %2</source>
@@ -2248,6 +2263,17 @@
     </message>
 </context>
 <context>
+    <name>mindrova::RoundFollow</name>
+    <message>
+        <source>Place in the round</source>
+        <translation>Posición en la ronda</translation>
+    </message>
+    <message>
+        <source>Follow the round</source>
+        <translation>Seguir la ronda</translation>
+    </message>
+</context>
+<context>
     <name>mindrova::WindowDisplay</name>
     <message>
         <source>Steady markers</source>
@@ -2349,6 +2375,14 @@
     <message>
         <source>&amp;Language:</source>
         <translation>&amp;Idioma:</translation>
+    </message>
+    <message>
+        <source>&amp;Follow the round</source>
+        <translation>&amp;Seguir la ronda</translation>
+    </message>
+    <message>
+        <source>On each tapping point the line to say stands out and its place in the round shows</source>
+        <translation>En cada punto de toque se resalta la frase que dices y ves en qué parte de la ronda estás</translation>
     </message>
 </context>
 <context>
@@ -3130,6 +3164,54 @@
     <message>
         <source>Close</source>
         <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Open the menu</source>
+        <translation>Abrir el menú</translation>
+    </message>
+    <message>
+        <source>Menu key or Shift + F10</source>
+        <translation>Tecla de menú o Mayús + F10</translation>
+    </message>
+    <message>
+        <source>Larger text</source>
+        <translation>Texto más grande</translation>
+    </message>
+    <message>
+        <source>Ctrl + Plus</source>
+        <translation>Ctrl + Más</translation>
+    </message>
+    <message>
+        <source>Smaller text</source>
+        <translation>Texto más pequeño</translation>
+    </message>
+    <message>
+        <source>Ctrl + Minus</source>
+        <translation>Ctrl + Menos</translation>
+    </message>
+    <message>
+        <source>Usual text size</source>
+        <translation>Tamaño de texto normal</translation>
+    </message>
+    <message>
+        <source>Ctrl + 0</source>
+        <translation>Ctrl + 0</translation>
+    </message>
+    <message>
+        <source>Choose one of my sessions</source>
+        <translation>Elegir una de mis sesiones</translation>
+    </message>
+    <message>
+        <source>Alt + M (on the issue list)</source>
+        <translation>Alt + M (en la lista de temas)</translation>
+    </message>
+    <message>
+        <source>Manage my sessions</source>
+        <translation>Gestionar mis sesiones</translation>
+    </message>
+    <message>
+        <source>Alt + G (on the issue list)</source>
+        <translation>Alt + G (en la lista de temas)</translation>
     </message>
 </context>
 <context>

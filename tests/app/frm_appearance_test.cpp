@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -162,6 +163,43 @@ TEST_F(AppearanceDialog, TheMenuItemAppliesTheSavedLookAndTextSize) {
               QColor(252, 252, 252));
     EXPECT_EQ(window->markerColour(2), kMarkerRed);
     mindrova::testing::CloseSessionWindow(window);
+}
+
+// "Follow the round" starts from the saved choice, is saved by OK only, and the window follows
+// the saved choice at once.
+TEST_F(AppearanceDialog, FollowTheRoundIsSavedAndTakenAtOnce) {
+    const struct {
+        const char* name;
+        bool saved;
+        bool ok;
+        bool kept;
+    } cases[] = {
+        {"turned on", false, true, true},
+        {"turned on, then Cancel", false, false, false},
+        {"turned off", true, true, false},
+    };
+    WindowServices().showAppearanceDialog = [](QWidget* owner) {
+        return ShowAppearanceDialog(owner);
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(SaveFollowRound(c.saved));
+        frmMain* window = mindrova::testing::OpenSessionWindow();
+        auto* item = Control<QAction>(window, "mnuPopUpFollowRound");
+        EXPECT_EQ(item->isChecked(), c.saved);
+        modal.setNextDialog([&c](QObject& d) {
+            auto* box = Control<QCheckBox>(&static_cast<frmAppearance&>(d), "chkFollowRound");
+            EXPECT_EQ(box->isChecked(), c.saved);
+            EXPECT_EQ(box->text(), "&Follow the round");
+            EXPECT_FALSE(box->accessibleDescription().isEmpty());
+            box->setChecked(!c.saved);
+            return int(c.ok ? QDialog::Accepted : QDialog::Rejected);
+        });
+        Control<QAction>(window, "mnuPopUpAppearance")->trigger();
+        EXPECT_EQ(LoadDisplaySettings().followRound, c.kept);
+        EXPECT_EQ(item->isChecked(), c.kept) << "the menu item shows the choice at once";
+        mindrova::testing::CloseSessionWindow(window);
+    }
 }
 
 TEST_F(AppearanceDialog, DialogsKeepTheirContrastInTheDarkLooks) {

@@ -86,8 +86,23 @@ INSTANTIATE_TEST_SUITE_P(
                       OddFile{"SteadyText", "[Display]\nSteadyMarkers=maybe\n"},
                       OddFile{"UnknownAppearance", "[Display]\nAppearance=sepia\n"},
                       OddFile{"EmptyAppearance", "[Display]\nAppearance=\n"},
-                      OddFile{"UnparsableFile", "[Display\nTextScale=150\x01\xff\n"}),
+                      OddFile{"UnparsableFile", "[Display\nTextScale=150\x01\xff\n"},
+                      OddFile{"FollowRoundTwo", "[Display]\nFollowRound=2\n"},
+                      OddFile{"FollowRoundNegative", "[Display]\nFollowRound=-1\n"},
+                      OddFile{"FollowRoundText", "[Display]\nFollowRound=yes\n"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Following the round is off until the user turns it on, and off again when they turn it off.
+TEST_F(DisplaySettingsFile, FollowRoundIsKeptAsOneOrZero) {
+    EXPECT_FALSE(LoadDisplaySettings().followRound);
+    ASSERT_TRUE(SaveFollowRound(true));
+    EXPECT_TRUE(LoadDisplaySettings().followRound);
+    EXPECT_EQ(QSettings(ConfPath(), QSettings::IniFormat).value("Display/FollowRound").toString(),
+              "1");
+    ASSERT_TRUE(SaveFollowRound(false));
+    EXPECT_FALSE(LoadDisplaySettings().followRound);
+    EXPECT_EQ(LoadDisplaySettings(), DisplaySettings{});
+}
 
 TEST(AppearanceNames, RoundTripAndRefuseTheUnknown) {
     for (Appearance a :

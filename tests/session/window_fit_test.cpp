@@ -96,6 +96,47 @@ TEST(ArrangeToFit, LiftsThePictureSoThatItsCaptionShowsWhole) {
     EXPECT_DOUBLE_EQ(l.cmdPause_Bottom.bottom(), 747 * 15 - STATUSBAR_HEIGHT);
 }
 
+struct BelowCaptionRow {
+    const char* name;
+    double width;
+    double height;
+    double textShare;
+    double below;
+    friend void PrintTo(const BelowCaptionRow& row, std::ostream* out) { *out << row.name; }
+};
+
+class RoomBelowCaption : public ::testing::TestWithParam<BelowCaptionRow> {};
+
+// Room kept under the point's caption (a line that follows the round): the caption and that room
+// end inside the panel, the caption right under the picture; without it nothing moves.
+TEST_P(RoomBelowCaption, StaysInsideThePanel) {
+    const BelowCaptionRow& row = GetParam();
+    TextScales text;
+    text.text = row.textShare;
+    WindowLayout with = InitialLayout();
+    WindowLayout without = InitialLayout();
+    ArrangeControlsToFit(with, row.width, row.height, text, row.below);
+    ArrangeControlsToFit(without, row.width, row.height, text);
+    EXPECT_LE(with.lblCurrentPoint.bottom() + row.below, with.picRightFrame.height + 1e-6);
+    EXPECT_DOUBLE_EQ(with.lblCurrentPoint.top, with.picShape.bottom() + 150);
+    EXPECT_LE(with.picShape.height, without.picShape.height);
+    EXPECT_EQ(PictureScalesFor(row.width, row.height, row.textShare, 0),
+              PictureScalesFor(row.width, row.height, row.textShare));
+    WindowLayout none = InitialLayout();
+    ArrangeControlsToFit(none, row.width, row.height, text, 0);
+    EXPECT_EQ(none.picShape, without.picShape) << "no room asked, the layout as before";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, RoomBelowCaption,
+    ::testing::Values(BelowCaptionRow{"Laptop", 1366 * 15, 700 * 15, 1, 360},
+                      BelowCaptionRow{"SmallScreen", 1024 * 15, 540 * 15, 1, 360},
+                      BelowCaptionRow{"SmallScreenLargestText", 1024 * 15, 540 * 15, 2, 720},
+                      BelowCaptionRow{"Designed", 17280, 11715, 1, 360}),
+    [](const ::testing::TestParamInfo<BelowCaptionRow>& info) {
+        return std::string(info.param.name);
+    });
+
 // Larger text: the texts take the chosen share; the option frames as far as the right panel
 // holds them, their rows and units grown alike; unusable shares change nothing.
 TEST(TextScales, GrowTheOptionFramesOnlyAsFarAsThePanelHoldsThem) {

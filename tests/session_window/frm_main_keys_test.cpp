@@ -148,9 +148,10 @@ TEST_F(Keys, PopupMenuItems) {
     ASSERT_NE(menu, nullptr);
     QStringList captions;
     for (QAction* a : menu->actions()) captions << (a->isSeparator() ? "-" : a->text());
-    EXPECT_EQ(captions, QStringList({"Keyboard Shortcuts", "About", "Keep a private journal",
-                                     "Journal...", "Spoken guidance", "Voice...", "Steady markers",
-                                     "Appearance...", "Session options...", "-", "Exit"}));
+    EXPECT_EQ(captions,
+              QStringList({"Keyboard Shortcuts", "About", "Keep a private journal", "Journal...",
+                           "Spoken guidance", "Voice...", "Steady markers", "Follow the round",
+                           "Appearance...", "Session options...", "-", "Exit"}));
 
     QTest::mouseClick(Control(window, "cmdNav"), Qt::LeftButton);
     EXPECT_TRUE(menu->isVisible());

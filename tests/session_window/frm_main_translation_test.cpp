@@ -104,6 +104,7 @@ const Caption kCaptions[] = {
     {"mnuPopUpSpeech", "Spoken guidance", "Gesprochene Anleitung"},
     {"mnuPopUpVoice", "Voice...", "Stimme..."},
     {"mnuPopUpSteadyMarkers", "Steady markers", "Ruhige Markierungen"},
+    {"mnuPopUpFollowRound", "Follow the round", "Der Runde folgen"},
     {"mnuPopUpAppearance", "Appearance...", "Darstellung..."},
     {"mnuPopUpSessionOptions", "Session options...", "Sitzungsoptionen..."},
     {"mnuPopUpExit", "Exit", "Beenden"},
@@ -165,7 +166,8 @@ TEST_F(Translated, TheShortcutsListNamesTheTranslatedAltKeys) {
         }
         ASSERT_NE(dialog, nullptr);
         auto* list = dialog->findChild<QTreeWidget*>("ltvShortcuts");
-        ASSERT_EQ(list->topLevelItemCount(), 5);
+        // The design's five rows and the six keys added since.
+        ASSERT_EQ(list->topLevelItemCount(), 11);
         EXPECT_EQ(list->topLevelItem(2)->text(1), row.pauseKeys);
         EXPECT_EQ(list->topLevelItem(3)->text(1), row.finishKeys);
         const auto underlined = [&](const char* name) {
@@ -174,6 +176,14 @@ TEST_F(Translated, TheShortcutsListNamesTheTranslatedAltKeys) {
         };
         EXPECT_TRUE(list->topLevelItem(2)->text(1).endsWith(underlined("cmdPause")));
         EXPECT_TRUE(list->topLevelItem(3)->text(1).endsWith(underlined("cmdFinish")));
+        // The row under the issue list: its caption's and its button's underlined letters.
+        ToTheIssueChoice();
+        EXPECT_TRUE(list->topLevelItem(9)->text(1).startsWith(QStringLiteral("Alt + ") +
+                                                              underlined("lblPersonalSession")))
+            << list->topLevelItem(9)->text(1).toStdString();
+        EXPECT_TRUE(list->topLevelItem(10)->text(1).startsWith(QStringLiteral("Alt + ") +
+                                                               underlined("cmdManageSessions")))
+            << list->topLevelItem(10)->text(1).toStdString();
         QCoreApplication::processEvents();
         const QStringList problems = LayoutProblems(dialog);
         EXPECT_TRUE(problems.isEmpty()) << problems.join("\n").toStdString();

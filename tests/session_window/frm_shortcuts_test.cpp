@@ -13,6 +13,7 @@
 #include <QTest>
 #include <QTreeWidget>
 
+#include <iterator>
 #include <memory>
 
 #include "session/twips.h"
@@ -175,9 +176,17 @@ TEST_F(ShortcutsDialog, ColumnsAndRows) {
         {"Pause tapping", "Esc or Alt + A", "row 71", "row 72"},
         {"Go to Finish", "Alt + F", "row 81", "row 82"},
         {"Turn spoken guidance on or off", "'V'", "row 91", "row 92"},
+        // The keys added since, after the design's rows.
+        {"Open the menu", "Menu key or Shift + F10", "row 101", "row 102"},
+        {"Larger text", "Ctrl + Plus", "row 111", "row 112"},
+        {"Smaller text", "Ctrl + Minus", "row 121", "row 122"},
+        {"Usual text size", "Ctrl + 0", "row 131", "row 132"},
+        {"Choose one of my sessions", "Alt + M (on the issue list)", "row 141", "row 142"},
+        {"Manage my sessions", "Alt + G (on the issue list)", "row 151", "row 152"},
     };
-    ASSERT_EQ(list->topLevelItemCount(), 5);
-    for (int i = 0; i < 5; ++i) {
+    const int count = int(std::size(rows));
+    ASSERT_EQ(list->topLevelItemCount(), count);
+    for (int i = 0; i < count; ++i) {
         const QTreeWidgetItem* item = list->topLevelItem(i);
         EXPECT_EQ(item->text(0), rows[i].action) << i;
         EXPECT_EQ(item->text(1), rows[i].keys) << i;
@@ -284,7 +293,8 @@ TEST_F(ShortcutsDialog, AfterClosingANewOneIsBuilt) {
     EXPECT_TRUE(first.isNull());
     ASSERT_FALSE(second.isNull());
     EXPECT_TRUE(second->isVisible());
-    EXPECT_EQ(second->findChild<QTreeWidget*>("ltvShortcuts")->topLevelItemCount(), 5);
+    // Every row again: the design's five and the six keys added since.
+    EXPECT_EQ(second->findChild<QTreeWidget*>("ltvShortcuts")->topLevelItemCount(), 11);
 }
 
 TEST_F(ShortcutsDialog, WithoutAnOwner) {
