@@ -1760,6 +1760,21 @@
     </message>
 </context>
 <context>
+    <name>Rounds</name>
+    <message>
+        <source>Point %1 of %2</source>
+        <translation>Point %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Point %1 of %2 · Round %3</source>
+        <translation>Point %1 sur %2 · Ronde %3</translation>
+    </message>
+    <message>
+        <source>Point %1 of %2 · Round %3 of %4</source>
+        <translation>Point %1 sur %2 · Ronde %3 sur %4</translation>
+    </message>
+</context>
+<context>
     <name>ShellExecute</name>
     <message>
         <source>Error: %1. %2</source>
@@ -2248,6 +2263,17 @@
     </message>
 </context>
 <context>
+    <name>mindrova::RoundFollow</name>
+    <message>
+        <source>Place in the round</source>
+        <translation>Place dans la ronde</translation>
+    </message>
+    <message>
+        <source>Follow the round</source>
+        <translation>Suivre la ronde</translation>
+    </message>
+</context>
+<context>
     <name>mindrova::WindowDisplay</name>
     <message>
         <source>Steady markers</source>
@@ -2349,6 +2375,14 @@
     <message>
         <source>&amp;Cancel</source>
         <translation>A&amp;nnuler</translation>
+    </message>
+    <message>
+        <source>&amp;Follow the round</source>
+        <translation>S&amp;uivre la ronde</translation>
+    </message>
+    <message>
+        <source>On each tapping point the line to say stands out and its place in the round shows</source>
+        <translation>Sur chaque point de tapotement, la phrase à dire ressort et sa place dans la ronde s&apos;affiche</translation>
     </message>
 </context>
 <context>
@@ -3130,6 +3164,54 @@
     <message>
         <source>Close</source>
         <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Open the menu</source>
+        <translation>Ouvrir le menu</translation>
+    </message>
+    <message>
+        <source>Menu key or Shift + F10</source>
+        <translation>Touche Menu ou Maj + F10</translation>
+    </message>
+    <message>
+        <source>Larger text</source>
+        <translation>Texte plus grand</translation>
+    </message>
+    <message>
+        <source>Ctrl + Plus</source>
+        <translation>Ctrl + Plus</translation>
+    </message>
+    <message>
+        <source>Smaller text</source>
+        <translation>Texte plus petit</translation>
+    </message>
+    <message>
+        <source>Ctrl + Minus</source>
+        <translation>Ctrl + Moins</translation>
+    </message>
+    <message>
+        <source>Usual text size</source>
+        <translation>Taille de texte habituelle</translation>
+    </message>
+    <message>
+        <source>Ctrl + 0</source>
+        <translation>Ctrl + 0</translation>
+    </message>
+    <message>
+        <source>Choose one of my sessions</source>
+        <translation>Choisir une de mes séances</translation>
+    </message>
+    <message>
+        <source>Alt + M (on the issue list)</source>
+        <translation>Alt + M (sur la liste des sujets)</translation>
+    </message>
+    <message>
+        <source>Manage my sessions</source>
+        <translation>Gérer mes séances</translation>
+    </message>
+    <message>
+        <source>Alt + G (on the issue list)</source>
+        <translation>Alt + G (sur la liste des sujets)</translation>
     </message>
 </context>
 <context>
