@@ -2200,7 +2200,7 @@
     </message>
     <message>
         <source>Enter or F2 edits a line. Alt+Up and Alt+Down move it, Insert adds a line, Delete removes it.</source>
-        <translation>Eingabe oder F2 bearbeitet einen Satz. Alt+Pfeil nach oben und Alt+Pfeil nach unten verschieben ihn, Einfg fügt einen Satz hinzu, Entf entfernt ihn.</translation>
+        <translation>Enter oder F2 bearbeitet einen Satz. Alt+Pfeil nach oben und Alt+Pfeil nach unten verschieben ihn, Einfg fügt einen Satz hinzu, Entf entfernt ihn.</translation>
     </message>
     <message>
         <source>Point</source>

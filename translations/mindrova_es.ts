@@ -2382,7 +2382,7 @@
     </message>
     <message>
         <source>On each tapping point the line to say stands out and its place in the round shows</source>
-        <translation>En cada punto de toque se resalta la frase que dices y ves en qué parte de la ronda estás</translation>
+        <translation>En cada punto de golpeteo se resalta la frase que dices y ves en qué parte de la ronda estás</translation>
     </message>
 </context>
 <context>

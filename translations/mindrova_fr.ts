@@ -2126,15 +2126,15 @@
     </message>
     <message>
         <source>Last rating, lower</source>
-        <translation>Dernière évaluation, plus basse</translation>
+        <translation>Dernière note, plus basse</translation>
     </message>
     <message>
         <source>Last rating, higher</source>
-        <translation>Dernière évaluation, plus haute</translation>
+        <translation>Dernière note, plus haute</translation>
     </message>
     <message>
         <source>Last rating, the same</source>
-        <translation>Dernière évaluation, inchangée</translation>
+        <translation>Dernière note, inchangée</translation>
     </message>
     <message>
         <source>Lower at the end: %1, higher: %2, the same: %3. The newest went from %4 to %5.</source>
@@ -3065,7 +3065,7 @@
     </message>
     <message>
         <source>Closes this list and runs the chosen session, beginning with its rating</source>
-        <translation>Ferme cette liste et lance la séance choisie, en commençant par son évaluation</translation>
+        <translation>Ferme cette liste et lance la séance choisie, en commençant par sa note</translation>
     </message>
 </context>
 <context>
