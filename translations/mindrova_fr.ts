@@ -2180,7 +2180,7 @@
     </message>
     <message>
         <source>%1 of %2 lines</source>
-        <translation>%1 phrases sur %2</translation>
+        <translation>%1/%2 phrases</translation>
     </message>
     <message>
         <source>Line %1: 1 character left</source>

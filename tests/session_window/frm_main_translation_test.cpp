@@ -214,7 +214,8 @@ TEST_F(Translated, TheShortcutsListNamesTheKeysAsQtsOwnTranslationDoes) {
         }
         ASSERT_NE(dialog, nullptr);
         auto* list = dialog->findChild<QTreeWidget*>("ltvShortcuts");
-        ASSERT_EQ(list->topLevelItemCount(), 5);
+        // The design's five rows come first; the keys added since follow them.
+        ASSERT_GE(list->topLevelItemCount(), 5);
         const struct {
             int line;
             std::vector<Qt::Key> keys;
