@@ -37,6 +37,10 @@ public:
     LineDelegate(QObject* parent, std::function<void(int row, int length)> typed)
         : QStyledItemDelegate(parent), mTyped(std::move(typed)) {}
 
+    // The list it tells goes away first: an editor still open then commits its line on its way
+    // out, and nobody is left to hear how long it is.
+    void Forget() { mTyped = nullptr; }
+
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& /*option*/,
                           const QModelIndex& index) const override {
         auto* editor = new QPlainTextEdit(parent);
@@ -52,7 +56,7 @@ public:
         // Its own bar would take width from the line and wrap it anew: the editor grows instead.
         editor->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         connect(editor, &QPlainTextEdit::textChanged, editor, [this, editor, row] {
-            mTyped(row, Characters(editor->toPlainText()));
+            if (mTyped) mTyped(row, Characters(editor->toPlainText()));
             FitHeight(editor, editor->property("cellHeight").toInt());
         });
         return editor;
@@ -185,6 +189,16 @@ QString LinesLimitText(int lineCount, int row, int rowLength) {
     return told.join(QStringLiteral(" \u00B7 "));
 }
 
+// A line still being edited is committed when the window closes around it, after this object's
+// own part is gone: nothing may reach back into it then.
+PersonalLinesEditor::~PersonalLinesEditor() {
+    mList->disconnect(this);
+    mList->horizontalHeader()->disconnect(this);
+    mList->removeEventFilter(this);
+    mList->viewport()->removeEventFilter(this);
+    static_cast<LineDelegate*>(mLineDelegate)->Forget();
+}
+
 PersonalLinesEditor::PersonalLinesEditor(const char* name, const QString& accessibleName,
                                          QWidget* parent)
     : QWidget(parent) {
@@ -222,9 +236,9 @@ PersonalLinesEditor::PersonalLinesEditor(const char* name, const QString& access
     mList->setTabKeyNavigation(false);
     mList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     mList->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
-    mList->setItemDelegateForColumn(
-        kLineColumn,
-        new LineDelegate(this, [this](int row, int length) { ShowLimits(row, length); }));
+    mLineDelegate =
+        new LineDelegate(this, [this](int row, int length) { ShowLimits(row, length); });
+    mList->setItemDelegateForColumn(kLineColumn, mLineDelegate);
     mList->installEventFilter(this);
     mList->viewport()->installEventFilter(this);
     const int rowHeight = mList->fontMetrics().lineSpacing() + 8;

@@ -8,6 +8,7 @@
 
 class QLabel;
 class QPushButton;
+class QStyledItemDelegate;
 class QTableWidget;
 
 namespace mindrova {
@@ -30,6 +31,7 @@ public:
     // name: the list's object name ("lstNegative"); its buttons and limit line are named after
     // it. accessibleName: what a screen reader calls the list.
     PersonalLinesEditor(const char* name, const QString& accessibleName, QWidget* parent);
+    ~PersonalLinesEditor() override;
 
     void SetLines(const QStringList& lines);
     // Every row as it stands, blank ones too.
@@ -54,6 +56,7 @@ private:
     void FitRows();
 
     QTableWidget* mList = nullptr;
+    QStyledItemDelegate* mLineDelegate = nullptr;
     QPushButton* mAdd = nullptr;
     QPushButton* mRemove = nullptr;
     QPushButton* mUp = nullptr;
