@@ -67,7 +67,7 @@ void frmMain::BuildPersonalSessionRow() {
 // up; the session chosen before stays chosen, as it reads now, while its file is still there.
 void frmMain::ListPersonalSessions() {
     Trap({"frmMain", "ListPersonalSessions"}, [&] {
-        const auto& list = WindowServices().listPersonalSessions;
+        const auto& list = mServices.listPersonalSessions;
         const PersonalSessionListing listing = list ? list() : PersonalSessionListing{};
         const std::optional<PersonalSession>& chosen = mController.ChosenPersonalSession();
         mListedSessions.clear();
@@ -119,7 +119,7 @@ void frmMain::radMode_Clicked(int optionIndex) {
 
 void frmMain::cmdManageSessions_Click() {
     Trap({"frmMain", "cmdManageSessions_Click"}, [&] {
-        const auto& manage = WindowServices().managePersonalSessions;
+        const auto& manage = mServices.managePersonalSessions;
         if (manage) {
             const StepTimerHold hold(mController);
             const SessionState& state = mController.State();
@@ -140,7 +140,7 @@ void frmMain::BuildSessionOptionsMenuItem() {
 
 void frmMain::ShowSessionOptionsDialog() {
     Trap({"frmMain", "mnuPopUpSessionOptions_Click"}, [&] {
-        const auto& show = WindowServices().showSessionOptionsDialog;
+        const auto& show = mServices.showSessionOptionsDialog;
         if (!show) return;
         bool saved = false;
         {

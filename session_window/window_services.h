@@ -1,6 +1,7 @@
 #pragma once
-// What the session window asks of the application around it. The application installs these
-// at start-up; until then the About item, the Feedback button and the journal items do nothing.
+// What the session window asks of the application around it. The application fills these in and
+// hands them to the window it makes; an empty one does nothing (the About item, the Feedback
+// button and the journal items stay quiet), so tests give only what they drive.
 
 #include <functional>
 #include <memory>
@@ -34,7 +35,8 @@ struct SessionWindowServices {
     // modally; it starts from the issue on Select Issue and the own words typed. Empty: no
     // sessions (tests give their own).
     std::function<PersonalSessionListing()> listPersonalSessions;
-    std::function<void(QWidget* owner, Issue issue, const QString& ownWords)> managePersonalSessions;
+    std::function<void(QWidget* owner, Issue issue, const QString& ownWords)>
+        managePersonalSessions;
     // Runs the Session options dialog modally; true when it saved new choices to the settings file.
     std::function<bool(QWidget* owner)> showSessionOptionsDialog;
     // Makes the voice of spoken guidance; empty means the desktop's own engines. Tests put a
@@ -44,8 +46,5 @@ struct SessionWindowServices {
     // of the desktop (tests, which must not depend on the desktop they run on).
     std::function<std::unique_ptr<DesktopPreferences>()> makeDesktopPreferences;
 };
-
-// The one set of services for the process.
-SessionWindowServices& WindowServices();
 
 }  // namespace mindrova

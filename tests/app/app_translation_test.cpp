@@ -28,6 +28,7 @@
 #include "fixtures/modal_recorder.h"
 #include "fixtures/qstring_printer.h"
 #include "fixtures/qt_application.h"
+#include "fixtures/settings_folder.h"
 #include "personal/personal_file.h"
 #include "support/program_version.h"
 #include "support/settings_store.h"
@@ -117,22 +118,15 @@ QStringList CutTexts(const QWidget& dialog) {
 
 class Translated : public ::testing::Test {
 protected:
-    void SetUp() override {
-        mindrova::testing::Application();
-        ASSERT_TRUE(folder.isValid());
-        SetSettingsFolder(folder.path());
-    }
-    void TearDown() override {
-        QCoreApplication::removeTranslator(&translator);
-        SetSettingsFolder({});
-    }
+    void SetUp() override { mindrova::testing::Application(); }
+    void TearDown() override { QCoreApplication::removeTranslator(&translator); }
     void Load(const char* language) {
         const QString file =
             QStringLiteral(APP_TRANSLATIONS_DIR "/mindrova_%1.qm").arg(QLatin1String(language));
         ASSERT_TRUE(translator.load(file)) << file.toStdString();
         ASSERT_TRUE(QCoreApplication::installTranslator(&translator));
     }
-    QTemporaryDir folder;
+    mindrova::testing::SettingsFolder folder;
     QTranslator translator;
     mindrova::testing::ModalRecorder modal;
 };

@@ -16,6 +16,7 @@
 #include "fixtures/modal_recorder.h"
 #include "fixtures/open_session_window.h"
 #include "fixtures/qstring_printer.h"
+#include "fixtures/settings_folder.h"
 #include "fixtures/visit_session_steps.h"
 #include "session_window/frm_main.h"
 #include "session_window/frm_shortcuts.h"
@@ -28,15 +29,10 @@ namespace {
 
 class Translated : public ::testing::Test {
 protected:
-    void SetUp() override {
-        mindrova::testing::Application();
-        ASSERT_TRUE(folder.isValid());
-        SetSettingsFolder(folder.path());
-    }
+    void SetUp() override { mindrova::testing::Application(); }
     void TearDown() override {
         if (window != nullptr) mindrova::testing::CloseSessionWindow(window);
         QCoreApplication::removeTranslator(&translator);
-        SetSettingsFolder({});
     }
     // The window reads its texts as it is made, so the translation comes first.
     void Open(const char* language) {
@@ -68,7 +64,7 @@ protected:
         return item != nullptr ? item->text() : QStringLiteral("(no %1)").arg(name);
     }
 
-    QTemporaryDir folder;
+    mindrova::testing::SettingsFolder folder;
     QTranslator translator;
     mindrova::testing::ModalRecorder modal;
     frmMain* window = nullptr;
