@@ -13,6 +13,7 @@
 #include <QTranslator>
 #include <QTreeWidget>
 
+#include "fixtures/installed_translation.h"
 #include "fixtures/modal_recorder.h"
 #include "fixtures/open_session_window.h"
 #include "fixtures/qstring_printer.h"
@@ -32,18 +33,15 @@ protected:
     void SetUp() override { mindrova::testing::Application(); }
     void TearDown() override {
         if (window != nullptr) mindrova::testing::CloseSessionWindow(window);
-        QCoreApplication::removeTranslator(&translator);
+        translation.Remove();
     }
     // The window reads its texts as it is made, so the translation comes first.
     void Open(const char* language) {
         if (window != nullptr) mindrova::testing::CloseSessionWindow(window);
         window = nullptr;
-        QCoreApplication::removeTranslator(&translator);
+        translation.Remove();
         if (language != nullptr) {
-            const QString file = QStringLiteral(SESSION_WINDOW_TRANSLATIONS_DIR "/mindrova_%1.qm")
-                                     .arg(QLatin1String(language));
-            ASSERT_TRUE(translator.load(file)) << file.toStdString();
-            ASSERT_TRUE(QCoreApplication::installTranslator(&translator));
+            ASSERT_TRUE(translation.Install(language));
         }
         window = mindrova::testing::OpenSessionWindow();
     }
@@ -65,7 +63,8 @@ protected:
     }
 
     mindrova::testing::SettingsFolder folder;
-    QTranslator translator;
+    mindrova::testing::InstalledTranslation translation{
+        QStringLiteral(SESSION_WINDOW_TRANSLATIONS_DIR)};
     mindrova::testing::ModalRecorder modal;
     frmMain* window = nullptr;
 };
