@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <limits>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -73,6 +74,7 @@ struct RoundCase {
     const char* name;
     double in;
     double out;
+    friend void PrintTo(const RoundCase& row, std::ostream* out) { *out << row.name; }
 };
 
 class RoundTwipsTest : public ::testing::TestWithParam<RoundCase> {};
@@ -128,6 +130,7 @@ struct FeedbackCase {
     const char* name;
     double width;
     double left;
+    friend void PrintTo(const FeedbackCase& row, std::ostream* out) { *out << row.name; }
 };
 
 class FeedbackPlace : public ::testing::TestWithParam<FeedbackCase> {};
@@ -150,6 +153,7 @@ struct IntroCase {
     const char* name;
     double w, h;
     double left, top;
+    friend void PrintTo(const IntroCase& row, std::ostream* out) { *out << row.name; }
 };
 
 class IntroPlace : public ::testing::TestWithParam<IntroCase> {};
@@ -178,6 +182,7 @@ struct TitleCase {
     double w;
     double titleWidth;
     double textWidth;
+    friend void PrintTo(const TitleCase& row, std::ostream* out) { *out << row.name; }
 };
 
 class TitleAndInstructions : public ::testing::TestWithParam<TitleCase> {};
@@ -203,6 +208,7 @@ INSTANTIATE_TEST_SUITE_P(WindowLayoutTest, TitleAndInstructions,
 struct SizeCase {
     const char* name;
     double w, h;
+    friend void PrintTo(const SizeCase& row, std::ostream* out) { *out << row.name; }
 };
 
 class InstructionsKeepPlace : public ::testing::TestWithParam<SizeCase> {};
@@ -236,6 +242,7 @@ struct RightPanelCase {
     double shapeLeft, shapeTop;
     double sudLeft, sudTop;
     double pointTop;
+    friend void PrintTo(const RightPanelCase& row, std::ostream* out) { *out << row.name; }
 };
 
 class RightPanel : public ::testing::TestWithParam<RightPanelCase> {};
@@ -264,6 +271,7 @@ struct HandsCase {
     const char* name;
     double w, h;
     double leftX, rightX, y;
+    friend void PrintTo(const HandsCase& row, std::ostream* out) { *out << row.name; }
 };
 
 class Hands : public ::testing::TestWithParam<HandsCase> {};
@@ -351,6 +359,7 @@ TEST(WindowLayoutTest, HugeWindowStillFollowsTheRules) {
 struct ScaleCase {
     const char* name;
     double dpi;
+    friend void PrintTo(const ScaleCase& row, std::ostream* out) { *out << row.name; }
 };
 
 class PixelRectangles : public ::testing::TestWithParam<ScaleCase> {};
