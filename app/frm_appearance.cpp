@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "app/dialog_button.h"
+#include "app/dialog_button_row.h"
 #include "support/error_trap.h"
 #include "support/modal_seam.h"
 
@@ -70,7 +71,6 @@ frmAppearance::frmAppearance(const DisplaySettings& settings, QWidget* parent) :
 
     QPushButton* cmdOK = DialogButton(tr("&OK"), "cmdOK", this);
     QPushButton* cmdCancel = DialogButton(tr("&Cancel"), "cmdCancel", this);
-    cmdOK->setDefault(true);
 
     auto* form = new QFormLayout;
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
@@ -79,10 +79,7 @@ frmAppearance::frmAppearance(const DisplaySettings& settings, QWidget* parent) :
     form->addRow(nullptr, chkFollowRound);
     form->addRow(languageLabel, cboLanguage);
     form->addRow(nullptr, languageNote);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
+    QHBoxLayout* buttons = AcceptCancelRow(*this, cmdOK, cmdCancel);
     auto* layout = new QVBoxLayout(this);
     // The dialog takes the size its content needs, in any font and text size.
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -94,9 +91,6 @@ frmAppearance::frmAppearance(const DisplaySettings& settings, QWidget* parent) :
     setTabOrder(chkFollowRound, cboLanguage);
     setTabOrder(cboLanguage, cmdOK);
     setTabOrder(cmdOK, cmdCancel);
-
-    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 Appearance frmAppearance::ChosenAppearance() const {

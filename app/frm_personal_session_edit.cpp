@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "app/dialog_button.h"
+#include "app/dialog_button_row.h"
 #include "app/dialog_size.h"
 #include "app/frm_personal_sessions.h"
 #include "app/personal_lines_editor.h"
@@ -105,7 +106,6 @@ frmPersonalSessionEdit::frmPersonalSessionEdit(const PersonalSession& session,
     cmdSaveElsewhere->setHidden(true);
     QPushButton* cmdSave = DialogButton(tr("&Save"), "cmdSave", this);
     QPushButton* cmdCancel = DialogButton(tr("Cancel"), "cmdCancel", this);
-    cmdSave->setDefault(true);
 
     auto* form = new QFormLayout;
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
@@ -120,11 +120,7 @@ frmPersonalSessionEdit::frmPersonalSessionEdit(const PersonalSession& session,
     auto* pace = new QFormLayout;
     pace->addRow(Label(tr("Seconds per p&oint:"), spnSeconds, this), spnSeconds);
     pace->addRow(Label(tr("&Round:"), cboRound, this), cboRound);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(cmdSaveElsewhere);
-    buttons->addWidget(cmdSave);
-    buttons->addWidget(cmdCancel);
+    QHBoxLayout* buttons = AcceptCancelRow(*this, cmdSave, cmdCancel, {cmdSaveElsewhere});
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addLayout(lines, 1);
@@ -140,8 +136,6 @@ frmPersonalSessionEdit::frmPersonalSessionEdit(const PersonalSession& session,
     setTabOrder(cmdSave, cmdCancel);
 
     FitOpeningSize(this, 110);
-    connect(cmdSave, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(cmdSaveElsewhere, &QPushButton::clicked, this, [this] { cmdSaveElsewhere_Click(); });
 }
 

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "app/dialog_button.h"
+#include "app/dialog_button_row.h"
 #include "session/session_options.h"
 #include "support/error_trap.h"
 #include "support/modal_seam.h"
@@ -41,16 +42,12 @@ frmSessionOptions::frmSessionOptions(const SessionPace& pace, QWidget* parent) :
 
     QPushButton* cmdOK = DialogButton(tr("&OK"), "cmdOK", this);
     QPushButton* cmdCancel = DialogButton(tr("&Cancel"), "cmdCancel", this);
-    cmdOK->setDefault(true);
 
     auto* form = new QFormLayout;
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     form->addRow(secondsLabel, spnSecondsPerPoint);
     form->addRow(roundLabel, cboRound);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
+    QHBoxLayout* buttons = AcceptCancelRow(*this, cmdOK, cmdCancel);
     auto* layout = new QVBoxLayout(this);
     // The dialog takes the size its content needs, in any font and text size.
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -60,9 +57,6 @@ frmSessionOptions::frmSessionOptions(const SessionPace& pace, QWidget* parent) :
     setTabOrder(spnSecondsPerPoint, cboRound);
     setTabOrder(cboRound, cmdOK);
     setTabOrder(cmdOK, cmdCancel);
-
-    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 SessionPace frmSessionOptions::ChosenPace() const {

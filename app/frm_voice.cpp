@@ -12,9 +12,9 @@
 #include <QVoice>
 
 #include "app/dialog_button.h"
+#include "app/dialog_button_row.h"
 #include "session/text_language.h"
 #include "session_window/qt_speaker.h"
-#include "session_window/window_services.h"
 #include "session_window/window_speech.h"
 #include "support/error_trap.h"
 #include "support/modal_seam.h"
@@ -125,7 +125,6 @@ void frmVoice::BuildControls() {
     // As the program's other dialogs: captioned buttons on the right, OK the default.
     QPushButton* cmdOK = DialogButton(tr("&OK"), "cmdOK", this);
     QPushButton* cmdCancel = DialogButton(tr("&Cancel"), "cmdCancel", this);
-    cmdOK->setDefault(true);
 
     auto* rate = new QHBoxLayout;
     rate->addWidget(sldRate, 1);
@@ -139,10 +138,7 @@ void frmVoice::BuildControls() {
     form->addRow(BuddyLabel(tr("V&oice:"), cboVoice, this), cboVoice);
     form->addRow(BuddyLabel(tr("&Rate:"), sldRate, this), rate);
     form->addRow(BuddyLabel(tr("Vo&lume:"), sldVolume, this), volume);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
+    QHBoxLayout* buttons = AcceptCancelRow(*this, cmdOK, cmdCancel);
     // Room for the sliders to be moved finely, in any font and text size.
     const int character = fontMetrics().horizontalAdvance(QLatin1Char('x'));
     sldRate->setMinimumWidth(30 * character);
@@ -171,8 +167,6 @@ void frmVoice::BuildControls() {
     connect(sldRate, &QSlider::valueChanged, this, [this] { ShowValues(); });
     connect(sldVolume, &QSlider::valueChanged, this, [this] { ShowValues(); });
     connect(cmdSample, &QPushButton::clicked, this, [this] { SpeakSample(); });
-    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void frmVoice::ShowValues() {
@@ -263,7 +257,7 @@ QString VoiceSampleText() {
                                        "is how your guidance will sound.");
 }
 
-bool ShowVoiceDialog(QWidget* owner) {
+bool ShowVoiceDialog(QWidget* owner, frmVoice::SpeakerFactory makeSpeaker) {
     bool saved = false;
     Trap({"frmVoice", "ShowVoiceDialog"}, [&] {
         const auto voices = [](const QString& engine) {
@@ -275,8 +269,9 @@ bool ShowVoiceDialog(QWidget* owner) {
             delete tts;
             return names;
         };
-        const auto speaker = [](const SpeechSettings& settings) -> std::unique_ptr<Speaker> {
-            if (WindowServices().makeSpeaker) return WindowServices().makeSpeaker(settings);
+        const auto speaker =
+            [&makeSpeaker](const SpeechSettings& settings) -> std::unique_ptr<Speaker> {
+            if (makeSpeaker) return makeSpeaker(settings);
             return QtSpeaker::Create(settings);
         };
         frmVoice dialog(LoadSpeechSettings(), QTextToSpeech::availableEngines(), voices, speaker,

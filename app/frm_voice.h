@@ -66,7 +66,7 @@ private:
 };
 
 // Runs the dialog with the saved choices and the desktop's engines; saves and returns true when
-// the user pressed OK.
-bool ShowVoiceDialog(QWidget* owner);
+// the user pressed OK. The sample speaks with makeSpeaker; empty means the desktop's own engines.
+bool ShowVoiceDialog(QWidget* owner, frmVoice::SpeakerFactory makeSpeaker = {});
 
 }  // namespace mindrova

@@ -17,32 +17,16 @@
 namespace mindrova {
 namespace {
 
-// The recorder of the open session window and the window's notice for the journal.
-struct AttachedJournal {
-    QPointer<JournalRecorder> recorder;
-    QPointer<frmMain> window;
-    QPointer<QLabel> notice;
-};
-
-AttachedJournal& Attached() {
-    static AttachedJournal attached;
-    return attached;
-}
-
 using RunJournalWindow = void (*)(const QString& filePath, QWidget* owner, const QString& problem);
-
-QString& JournalWindowFolder() {
-    static QString folder;
-    return folder;
-}
 
 // Beside the program in the build, in its library folder once installed. QLibrary adds the
 // platform's own file name ending.
-RunJournalWindow LoadJournalWindow(QString* tried) {
+// The module, once loaded, stays loaded for the rest of the process.
+RunJournalWindow LoadJournalWindow(const QString& moduleFolder, QString* tried) {
     static RunJournalWindow run = nullptr;
     if (run) return run;
-    const QString folder = JournalWindowFolder().isEmpty() ? QCoreApplication::applicationDirPath()
-                                                           : JournalWindowFolder();
+    const QString folder =
+        moduleFolder.isEmpty() ? QCoreApplication::applicationDirPath() : moduleFolder;
     for (const QString& candidate :
          {folder + QStringLiteral("/mindrova_journal_window"),
           folder + QStringLiteral("/" MINDROVA_JOURNAL_WINDOW_DIR "/mindrova_journal_window")}) {
@@ -68,13 +52,11 @@ QString FileNames(const QStringList& paths) {
 
 }  // namespace
 
-void SetJournalWindowFolder(const QString& folder) {
-    JournalWindowFolder() = folder;
-}
+WindowJournal::WindowJournal(QString filePath) : mFilePath(std::move(filePath)) {}
 
-void ShowJournalWindow(const QString& filePath, QWidget* owner) {
+void WindowJournal::ShowWindow(QWidget* owner) {
     QString tried;
-    const RunJournalWindow run = LoadJournalWindow(&tried);
+    const RunJournalWindow run = LoadJournalWindow(mModuleFolder, &tried);
     if (!run) {
         Tell(QCoreApplication::translate(
                  "JournalServices",
@@ -86,24 +68,26 @@ void ShowJournalWindow(const QString& filePath, QWidget* owner) {
     // The writer finishes what it was given and lets go of the file: the window shows the newest
     // entry, and it alone may find the file damaged and keep it aside.
     QString problem;
-    if (JournalRecorder* recorder = CurrentJournalRecorder()) {
+    if (JournalRecorder* recorder = Recorder()) {
         recorder->CloseFile();
         problem = recorder->ProblemText();
     }
-    run(filePath, owner, problem);
+    run(mFilePath, owner, problem);
     // The window has said it in full.
-    const AttachedJournal& attached = Attached();
-    if (!problem.isEmpty() && attached.window && attached.notice) {
-        attached.window->notices().Hide(attached.notice);
-    }
+    if (!problem.isEmpty() && mWindow && mNotice) mWindow->notices().Hide(mNotice);
 }
 
-JournalRecorder* CurrentJournalRecorder() {
-    return Attached().recorder.data();
+JournalRecorder* WindowJournal::Recorder() const {
+    return mRecorder.data();
 }
 
-void AttachJournal(frmMain& window, const QString& filePath) {
-    auto* recorder = new JournalRecorder(filePath, &window);
+bool WindowJournal::Kept() const {
+    const JournalRecorder* recorder = Recorder();
+    return recorder ? recorder->Enabled() : JournalEnabledSetting();
+}
+
+void WindowJournal::Attach(frmMain& window) {
+    auto* recorder = new JournalRecorder(mFilePath, &window);
     recorder->SetEnabled(JournalEnabledSetting());
     window.controller().AddListener(recorder);
     QLabel* notice = window.notices().AddNotice(
@@ -112,11 +96,14 @@ void AttachJournal(frmMain& window, const QString& filePath) {
     QObject::connect(
         recorder, &JournalRecorder::problemNoticed, notice,
         [&window, notice](const QString& text) { window.notices().Show(notice, text); });
-    Attached() = {recorder, &window, notice};
+    mRecorder = recorder;
+    mWindow = &window;
+    mNotice = notice;
 }
 
-bool SetJournalKept(bool on, QWidget* /*owner*/, const QString& filePath) {
-    JournalRecorder* recorder = CurrentJournalRecorder();
+bool WindowJournal::SetKept(bool on, QWidget* /*owner*/) {
+    const QString& filePath = mFilePath;
+    JournalRecorder* recorder = Recorder();
     const bool saved = SaveJournalEnabledSetting(on);
     if (on && !saved) {
         // Kept on for this session alone, the menu would say on while the next start says off.
@@ -165,17 +152,13 @@ bool SetJournalKept(bool on, QWidget* /*owner*/, const QString& filePath) {
     return false;
 }
 
-void InstallJournalServices(const QString& filePath) {
-    SessionWindowServices& services = WindowServices();
-    // What this session does: the settings file may not have taken the last choice.
-    services.journalEnabled = [] {
-        const JournalRecorder* recorder = CurrentJournalRecorder();
-        return recorder ? recorder->Enabled() : JournalEnabledSetting();
+void WindowJournal::OfferTo(const std::shared_ptr<WindowJournal>& journal,
+                            SessionWindowServices& services) {
+    services.journalEnabled = [journal] { return journal->Kept(); };
+    services.setJournalEnabled = [journal](bool on, QWidget* owner) {
+        return journal->SetKept(on, owner);
     };
-    services.setJournalEnabled = [filePath](bool on, QWidget* owner) {
-        return SetJournalKept(on, owner, filePath);
-    };
-    services.showJournal = [filePath](QWidget* owner) { ShowJournalWindow(filePath, owner); };
+    services.showJournal = [journal](QWidget* owner) { journal->ShowWindow(owner); };
 }
 
 }  // namespace mindrova

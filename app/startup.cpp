@@ -12,7 +12,6 @@
 #include "display/desktop_preferences.h"
 #include "journal/journal_store.h"
 #include "session_window/frm_main.h"
-#include "session_window/window_services.h"
 #include "support/error_trap.h"
 #include "support/file_system_helper.h"
 #include "support/report_address.h"
@@ -22,34 +21,31 @@ namespace mindrova {
 
 QPointer<frmMain> MainWindowRef;
 
-void InstallSessionWindowServices() {
-    WindowServices().showAbout = [] { ShowAboutBox(); };
-    WindowServices().openFeedbackPage = [](QWidget* owner) {
+SessionWindowServices MakeSessionWindowServices(const std::shared_ptr<WindowJournal>& journal) {
+    SessionWindowServices services;
+    services.showAbout = [] { ShowAboutBox(); };
+    services.openFeedbackPage = [](QWidget* owner) {
         OpenWebPage(owner, ContactPageAddress(), false);
     };
-    InstallJournalServices(JournalStore::DefaultPath());
-    WindowServices().showVoiceDialog = [](QWidget* owner) { return ShowVoiceDialog(owner); };
-    WindowServices().showAppearanceDialog = [](QWidget* owner) {
-        return ShowAppearanceDialog(owner);
-    };
-    WindowServices().listPersonalSessions = [] {
-        return ListPersonalSessions(PersonalSessionsFolder());
-    };
-    WindowServices().runPersonalSessions = [](QWidget* owner, Issue issue,
-                                              const QString& ownWords) {
+    WindowJournal::OfferTo(journal, services);
+    services.showVoiceDialog = [](QWidget* owner) { return ShowVoiceDialog(owner); };
+    services.showAppearanceDialog = [](QWidget* owner) { return ShowAppearanceDialog(owner); };
+    services.listPersonalSessions = [] { return ListPersonalSessions(PersonalSessionsFolder()); };
+    services.runPersonalSessions = [](QWidget* owner, Issue issue, const QString& ownWords) {
         return ShowPersonalSessions(owner, PersonalSessionsFolder(), issue, ownWords);
     };
-    WindowServices().showSessionOptionsDialog = [](QWidget* owner) {
+    services.showSessionOptionsDialog = [](QWidget* owner) {
         return ShowSessionOptionsDialog(owner);
     };
-    WindowServices().makeDesktopPreferences = [] { return std::make_unique<DesktopPreferences>(); };
+    services.makeDesktopPreferences = [] { return std::make_unique<DesktopPreferences>(); };
+    return services;
 }
 
 int ExitCodeFor(StartupOutcome outcome) {
     return outcome == StartupOutcome::WindowFailed ? 1 : 0;
 }
 
-StartupOutcome StartUp(const std::function<frmMain*()>& createWindow) {
+StartupOutcome StartUp(const std::function<frmMain*(SessionWindowServices)>& createWindow) {
     constexpr TrapSite kSite{"modMain", "Main"};
     const int checkpoint = 0;
     bool declined = false;
@@ -65,16 +61,16 @@ StartupOutcome StartUp(const std::function<frmMain*()>& createWindow) {
         &checkpoint);
     if (declined) return StartupOutcome::SecondCopyDeclined;
 
-    InstallSessionWindowServices();
+    const auto journal = std::make_shared<WindowJournal>(JournalStore::DefaultPath());
 
     // A window that cannot be made would fail again on every retry: report it once and end.
     bool shown = false;
     Trap(
         kSite,
         [&] {
-            std::unique_ptr<frmMain> window(createWindow());
+            std::unique_ptr<frmMain> window(createWindow(MakeSessionWindowServices(journal)));
             if (!window) throw Fault(91, "Object variable or With block variable not set");
-            AttachJournal(*window, JournalStore::DefaultPath());
+            journal->Attach(*window);
             window->show();
             MainWindowRef = window.release();
             shown = true;
@@ -84,7 +80,7 @@ StartupOutcome StartUp(const std::function<frmMain*()>& createWindow) {
 }
 
 StartupOutcome Main() {
-    return StartUp([] { return new frmMain; });
+    return StartUp([](SessionWindowServices services) { return new frmMain(std::move(services)); });
 }
 
 }  // namespace mindrova

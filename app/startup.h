@@ -3,10 +3,14 @@
 
 #include <QPointer>
 #include <functional>
+#include <memory>
+
+#include "session_window/window_services.h"
 
 namespace mindrova {
 
 class frmMain;
+class WindowJournal;
 
 // The one session window; it deletes itself when it closes.
 extern QPointer<frmMain> MainWindowRef;
@@ -17,15 +21,17 @@ enum class StartupOutcome {
     WindowFailed,        // the session window could not be made; reported once
 };
 
-// Lets the session window open the About box and the contact page, which live above it.
-void InstallSessionWindowServices();
+// What the session window is handed: the About box, the contact page, the dialogs, the user's
+// own sessions and the desktop, which live above it, and journal's menu items.
+SessionWindowServices MakeSessionWindowServices(const std::shared_ptr<WindowJournal>& journal);
 
 // What the process returns when start-up does not reach the event loop.
 int ExitCodeFor(StartupOutcome outcome);
 
 StartupOutcome Main();
 
-// Main with the session window made by createWindow, so a failing window can be tried.
-StartupOutcome StartUp(const std::function<frmMain*()>& createWindow);
+// Main with the session window made by createWindow from the services it is handed, so a
+// failing window can be tried.
+StartupOutcome StartUp(const std::function<frmMain*(SessionWindowServices)>& createWindow);
 
 }  // namespace mindrova

@@ -43,8 +43,9 @@ double Median(std::vector<double> values) {
 
 // Milliseconds from Next on the intro to Select Issue shown and painted, median of `times`.
 double OpenSelectIssue(const QString& folder, int times) {
-    WindowServices().listPersonalSessions = [folder] { return ListPersonalSessions(folder); };
-    frmMain window;
+    SessionWindowServices services;
+    services.listPersonalSessions = [folder] { return ListPersonalSessions(folder); };
+    frmMain window(std::move(services));
     window.show();
     QEvent activate(QEvent::WindowActivate);
     QApplication::sendEvent(&window, &activate);
@@ -79,8 +80,9 @@ int main(int argc, char* argv[]) {
     QTextStream out(stdout);
     const double a = Median(without);
     const double b = Median(with);
-    out << QString("Select Issue opened (%1, median of %2 x 3): no sessions %3 ms, %4 files %5 ms, "
-                   "%6 ms more (aim: under 50)\n")
+    out << QString(
+               "Select Issue opened (%1, median of %2 x 3): no sessions %3 ms, %4 files %5 ms, "
+               "%6 ms more (aim: under 50)\n")
                .arg(QGuiApplication::platformName())
                .arg(times)
                .arg(a, 0, 'f', 2)

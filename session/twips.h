@@ -21,6 +21,10 @@ public:
         const int top = px(r.top);
         return QRect(left, top, px(r.right()) - left, px(r.bottom()) - top);
     }
+    // A rectangle of pixels (a window's frame, a screen's area) in twips, unrounded.
+    TwipRect twips(const QRect& r) const {
+        return {twips(r.x()), twips(r.y()), twips(r.width()), twips(r.height())};
+    }
 
 private:
     double mPixelsPerTwip;

@@ -53,9 +53,8 @@ SavedWindowState StateOf(Qt::WindowStates states) {
 
 SavedWindow SavedWindowOf(const QRect& frameGeometry, Qt::WindowStates states,
                           const TwipScale& scale) {
-    return {scale.twips(frameGeometry.x()), scale.twips(frameGeometry.y()),
-            scale.twips(frameGeometry.width()), scale.twips(frameGeometry.height()),
-            StateOf(states)};
+    const TwipRect frame = scale.twips(frameGeometry);
+    return {frame.left, frame.top, frame.width, frame.height, StateOf(states)};
 }
 
 bool PlatformPlacesWindows(QStringView platformName) {

@@ -44,7 +44,8 @@ const char* DesignIssueCaption(int index) {
 
 }  // namespace
 
-frmMain::frmMain(QWidget* parent) : QWidget(parent) {
+frmMain::frmMain(SessionWindowServices services, QWidget* parent)
+    : QWidget(parent), mServices(std::move(services)) {
     setObjectName(QStringLiteral("frmMain"));
     setAttribute(Qt::WA_DeleteOnClose);
     if (const QScreen* s = screen()) mScale = TwipScale(s->logicalDotsPerInchX());
@@ -332,7 +333,7 @@ void frmMain::Form_Load() {
             lblIntro->setText(
                 QString(GetIntroText()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
             line = 40;
-            SetFormPosition(*this);
+            SetFormPosition(mGeometry);
             line = 50;
             ArrangeControls();
             line = 60;
@@ -351,9 +352,9 @@ void frmMain::Form_Load() {
                 ApplyOpeningSize();
             } else {
                 mOpeningSizePending = false;
-                const TwipRect opening =
-                    FittedOnScreen({OuterGeometry().left, OuterGeometry().top, OPENING_OUTER_WIDTH,
-                                    OPENING_OUTER_HEIGHT});
+                const TwipRect opening = mGeometry.FittedOnScreen(
+                    {mGeometry.OuterGeometry().left, mGeometry.OuterGeometry().top,
+                     OPENING_OUTER_WIDTH, OPENING_OUTER_HEIGHT});
                 setGeometry(mScale.rect(opening));
                 setWindowState(windowState() | Qt::WindowMaximized);
                 // The frame is not known yet: the restored window is fitted once it has one.

@@ -33,6 +33,8 @@
 #include "session/window_position.h"
 #include "session/window_shortfall.h"
 #include "session_window/marker_picture.h"
+#include "session_window/window_geometry.h"
+#include "session_window/window_services.h"
 
 namespace mindrova {
 
@@ -43,10 +45,11 @@ class WindowAnnouncer;
 class RoundFollow;
 class ClosingWord;
 
-class frmMain : public QWidget, public SessionView, private PositionedWindow {
+class frmMain : public QWidget, public SessionView {
     Q_OBJECT
 public:
-    explicit frmMain(QWidget* parent = nullptr);
+    // services: what the application around the window offers it; empty ones do nothing.
+    explicit frmMain(SessionWindowServices services = {}, QWidget* parent = nullptr);
     ~frmMain() override;
 
     SessionController& controller() { return mController; }
@@ -125,14 +128,8 @@ private:
     QString GetSegmentTitle(Step step);
     QString GetStepInstructions(Step step);
     void ApplyLayout();
-    void SetOuterSizeTwips(double width, double height);
     // The opening outer size, shrunk to fit and centred where the screen's free area is smaller.
     void ApplyOpeningSize();
-    TwipRect AvailableArea() const;
-    TwipRect UsableAreaOf(const QScreen& screen) const;
-    // The screen's available area as the platform tells it.
-    TwipRect RawAvailableArea() const;
-    TwipRect FittedOnScreen(const TwipRect& outer) const;
     // A normal window that its screen no longer holds is shrunk and moved onto it.
     void FitToChangedScreen();
     // The designed smallest size, lowered where the screen has less room for the window.
@@ -200,13 +197,7 @@ private:
     void mnuPopUpJournalKeep_Toggled(bool on);
     void ToggleSpokenGuidance();
 
-    // PositionedWindow
-    QSizeF ScreenSize() const override;
-    TwipRect OuterGeometry() const override;
-    void SetOuterGeometry(const TwipRect& geometry) override;
-    void Maximize() override;
-    ScreenAreas Screens() const override;
-
+    SessionWindowServices mServices;
     SessionController mController{*this};
     // Declared after the controller, so that it leaves the controller's listeners first.
     std::unique_ptr<WindowSpeech> mSpeech;
@@ -216,6 +207,7 @@ private:
     std::unique_ptr<ClosingWord> mClosingWord;
     QTimer tmrSteps;
     TwipScale mScale;
+    WindowGeometry mGeometry{*this, mScale};
     WindowLayout mLayout;
     int mTextScalePercent = 100;
     bool mGreenDots = false;       // the markers' colour as PaintDotsGreenOrRed last set it

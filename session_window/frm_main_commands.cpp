@@ -27,9 +27,10 @@ void frmMain::BuildPopupMenu() {
     mnuPopUpAbout->setObjectName(QStringLiteral("mnuPopUpAbout"));
     BuildJournalMenuItems();
     mnuPopUpSep = mnuPopUp->addSeparator();
-    mSpeech = std::make_unique<WindowSpeech>(*this, mController, *mnuPopUp, mnuPopUpSep, *mNotices);
+    mSpeech = std::make_unique<WindowSpeech>(*this, mController, *mnuPopUp, mnuPopUpSep, *mNotices,
+                                             mServices);
     mDisplay = std::make_unique<WindowDisplay>(
-        *this, mController, *mnuPopUp, mnuPopUpSep,
+        *this, mController, *mnuPopUp, mnuPopUpSep, mServices,
         DisplayHooks{[this] { ApplyLook(); }, [this](int percent) { SetTextScalePercent(percent); },
                      [this](bool follow) {
                          if (mRoundFollow) mRoundFollow->SetEnabled(follow);
@@ -52,7 +53,7 @@ void frmMain::BuildPopupMenu() {
     // The menu opens without a nested event loop, so the session's ticks go on behind it.
     connect(cmdNav, &QToolButton::clicked, this, [this] { OpenPopupMenuAboveButton(); });
     connect(cmdWeb, &QPushButton::clicked, this, [this] {
-        if (WindowServices().openFeedbackPage) WindowServices().openFeedbackPage(this);
+        if (mServices.openFeedbackPage) mServices.openFeedbackPage(this);
     });
 }
 
@@ -82,7 +83,7 @@ void frmMain::OpenPopupMenuFromKeyboard() {
 void frmMain::mnuPopUpAbout_Click() {
     Trap({"frmMain", "mnuPopUpAbout_Click"}, [&] {
         const StepTimerHold hold(mController);
-        if (WindowServices().showAbout) WindowServices().showAbout();
+        if (mServices.showAbout) mServices.showAbout();
     });
 }
 
@@ -195,44 +196,6 @@ void frmMain::Form_Unload() {
         if (other == this || !other->isVisible()) continue;
         Trap({"frmMain", "Form_Unload"}, [&] { other->close(); });
     }
-}
-
-QSizeF frmMain::ScreenSize() const {
-    const QScreen* s = screen();
-    const QSize size = s ? s->geometry().size() : QSize(1024, 768);
-    return {mScale.twips(size.width()), mScale.twips(size.height())};
-}
-
-TwipRect frmMain::OuterGeometry() const {
-    const QRect r = frameGeometry();
-    return {mScale.twips(r.x()), mScale.twips(r.y()), mScale.twips(r.width()),
-            mScale.twips(r.height())};
-}
-
-void frmMain::SetOuterGeometry(const TwipRect& geometry) {
-    const QSize frameExtra = frameGeometry().size() - size();
-    move(mScale.px(geometry.left), mScale.px(geometry.top));
-    resize(std::max(1, mScale.px(geometry.width) - frameExtra.width()),
-           std::max(1, mScale.px(geometry.height) - frameExtra.height()));
-}
-
-ScreenAreas frmMain::Screens() const {
-    const auto twips = [this](const QRect& r) {
-        return TwipRect{mScale.twips(r.x()), mScale.twips(r.y()), mScale.twips(r.width()),
-                        mScale.twips(r.height())};
-    };
-    ScreenAreas areas;
-    for (const QScreen* s : QGuiApplication::screens()) {
-        areas.screens.push_back(twips(s->geometry()));
-    }
-    if (const QScreen* primary = QGuiApplication::primaryScreen()) {
-        areas.primaryAvailable = UsableAreaOf(*primary);
-    }
-    return areas;
-}
-
-void frmMain::Maximize() {
-    setWindowState(windowState() | Qt::WindowMaximized);
 }
 
 }  // namespace mindrova

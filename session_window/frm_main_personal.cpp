@@ -170,7 +170,7 @@ void frmMain::ShowWhatRuns() {
 // up; the session chosen before stays chosen, as it reads now, while its file is still there.
 void frmMain::ListPersonalSessions() {
     Trap({"frmMain", "ListPersonalSessions"}, [&] {
-        const auto& list = WindowServices().listPersonalSessions;
+        const auto& list = mServices.listPersonalSessions;
         const PersonalSessionListing listing = list ? list() : PersonalSessionListing{};
         const std::optional<PersonalSession>& chosen = mController.ChosenPersonalSession();
         mListedSessions.clear();
@@ -225,8 +225,8 @@ void frmMain::radMode_Clicked(int optionIndex) {
 
 void frmMain::cmdManageSessions_Click() {
     Trap({"frmMain", "cmdManageSessions_Click"}, [&] {
-        const auto& run = WindowServices().runPersonalSessions;
-        const auto& manage = WindowServices().managePersonalSessions;
+        const auto& run = mServices.runPersonalSessions;
+        const auto& manage = mServices.managePersonalSessions;
         QString start;
         {
             const StepTimerHold hold(mController);
@@ -269,7 +269,7 @@ void frmMain::BuildSessionOptionsMenuItem() {
 
 void frmMain::ShowSessionOptionsDialog() {
     Trap({"frmMain", "mnuPopUpSessionOptions_Click"}, [&] {
-        const auto& show = WindowServices().showSessionOptionsDialog;
+        const auto& show = mServices.showSessionOptionsDialog;
         if (!show) return;
         bool saved = false;
         {

@@ -180,7 +180,7 @@ void frmMain::BuildJournalMenuItems() {
     mJournalOpen->setObjectName(QStringLiteral("mnuPopUpJournal"));
     // The check mirrors the saved setting each time the menu opens.
     connect(mnuPopUp, &QMenu::aboutToShow, this, [this] {
-        const auto& enabled = WindowServices().journalEnabled;
+        const auto& enabled = mServices.journalEnabled;
         mJournalKeep->setChecked(enabled && enabled());
     });
     connect(mJournalKeep, &QAction::triggered, this,
@@ -189,13 +189,13 @@ void frmMain::BuildJournalMenuItems() {
     connect(mJournalOpen, &QAction::triggered, this, [this] {
         Trap({"frmMain", "mnuPopUpJournal_Click"}, [&] {
             const StepTimerHold hold(mController);
-            if (WindowServices().showJournal) WindowServices().showJournal(this);
+            if (mServices.showJournal) mServices.showJournal(this);
         });
     });
 }
 
 void frmMain::mnuPopUpJournalKeep_Toggled(bool on) {
-    const auto& setEnabled = WindowServices().setJournalEnabled;
+    const auto& setEnabled = mServices.setJournalEnabled;
     const bool now = setEnabled ? setEnabled(on, this) : false;
     mJournalKeep->setChecked(now);
 }

@@ -10,15 +10,6 @@
 #include "session_window/frm_main.h"
 
 namespace mindrova {
-namespace {
-
-TwipRect TwipsOf(const QRect& r, const TwipScale& scale) {
-    return {scale.twips(r.x()), scale.twips(r.y()), scale.twips(r.width()),
-            scale.twips(r.height())};
-}
-
-}  // namespace
-
 // The controls that keep the place they were built with (the toolbar's buttons, the options and
 // their captions); everything else is placed by ArrangeControls.
 void frmMain::RecordDesignPlaces() {
@@ -29,8 +20,7 @@ void frmMain::RecordDesignPlaces() {
     }
     for (QWidget* widget : fixed) {
         // The Feedback button is placed by ArrangeControls.
-        if (widget != cmdWeb)
-            mDesignPlaces.push_back({widget, TwipsOf(widget->geometry(), mScale)});
+        if (widget != cmdWeb) mDesignPlaces.push_back({widget, mScale.twips(widget->geometry())});
     }
 }
 

@@ -140,11 +140,11 @@ bool frmMain::event(QEvent* event) {
                 ArrangeControls();
                 // Nor may that size have left the window on no screen at all.
                 if (!isMaximized() && !isFullScreen()) {
-                    const TwipRect outer = OuterGeometry();
-                    const TwipRect kept =
-                        KeepOnAScreen(outer, Screens(), QSizeF(outer.width, outer.height));
+                    const TwipRect outer = mGeometry.OuterGeometry();
+                    const TwipRect kept = KeepOnAScreen(outer, mGeometry.Screens(),
+                                                        QSizeF(outer.width, outer.height));
                     if (kept.left != outer.left || kept.top != outer.top) {
-                        move(mScale.px(kept.left), mScale.px(kept.top));
+                        mGeometry.MoveTo(kept.left, kept.top);
                     }
                 }
             }
@@ -441,9 +441,9 @@ void frmMain::FitAfterRestore() {
     }
     mFitAfterRestore = false;
     ApplyMinimumSize();
-    const TwipRect outer = OuterGeometry();
-    const TwipRect fitted = FittedOnScreen(outer);
-    if (!(fitted == outer)) SetOuterGeometry(fitted);
+    const TwipRect outer = mGeometry.OuterGeometry();
+    const TwipRect fitted = mGeometry.FittedOnScreen(outer);
+    if (!(fitted == outer)) mGeometry.SetOuterGeometry(fitted);
 }
 
 void frmMain::ApplyMinimumSize() {
@@ -456,23 +456,6 @@ void frmMain::ApplyMinimumSize() {
     if (minimum != minimumSize()) setMinimumSize(minimum);
 }
 
-// The screen's available area, less the panels' room where the platform hides the panels.
-TwipRect frmMain::AvailableArea() const {
-    const QScreen* s = screen();
-    if (s == nullptr) s = QGuiApplication::primaryScreen();
-    if (s == nullptr) return {};
-    return UsableAreaOf(*s);
-}
-
-// An outer rectangle fitted into the usable area, or at the window's smallest size into the
-// available one where the usable area cannot hold that (OpeningPlace).
-TwipRect frmMain::FittedOnScreen(const TwipRect& outer) const {
-    const QSize frameExtra = frameGeometry().size() - size();
-    const TwipSize least{mScale.twips(minimumWidth() + frameExtra.width()),
-                         mScale.twips(minimumHeight() + frameExtra.height())};
-    return OpeningPlace(outer, AvailableArea(), RawAvailableArea(), least);
-}
-
 void frmMain::FitToChangedScreen() {
     // A screen that grew gives the window its designed smallest size back; one that shrank
     // lowers it. Asked once for each change, whatever size the platform then gives.
@@ -481,45 +464,21 @@ void frmMain::FitToChangedScreen() {
         (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))) {
         return;
     }
-    const TwipRect outer = OuterGeometry();
-    const TwipRect fitted = FittedOnScreen(outer);
-    if (!(fitted == outer)) SetOuterGeometry(fitted);
-}
-
-TwipRect frmMain::RawAvailableArea() const {
-    const QScreen* s = screen();
-    if (s == nullptr) s = QGuiApplication::primaryScreen();
-    if (s == nullptr) return {};
-    const QRect r = s->availableGeometry();
-    return {mScale.twips(r.x()), mScale.twips(r.y()), mScale.twips(r.width()),
-            mScale.twips(r.height())};
-}
-
-TwipRect frmMain::UsableAreaOf(const QScreen& s) const {
-    const auto twips = [this](const QRect& r) {
-        return TwipRect{mScale.twips(r.x()), mScale.twips(r.y()), mScale.twips(r.width()),
-                        mScale.twips(r.height())};
-    };
-    return UsableArea(twips(s.geometry()), twips(s.availableGeometry()),
-                      QGuiApplication::platformName());
+    const TwipRect outer = mGeometry.OuterGeometry();
+    const TwipRect fitted = mGeometry.FittedOnScreen(outer);
+    if (!(fitted == outer)) mGeometry.SetOuterGeometry(fitted);
 }
 
 // The opening size where the screen can hold it; else the screen's free area, centred in it.
 void frmMain::ApplyOpeningSize() {
     ApplyMinimumSize();
-    const TwipRect outer = OuterGeometry();
+    const TwipRect outer = mGeometry.OuterGeometry();
     const TwipRect wanted{outer.left, outer.top, OPENING_OUTER_WIDTH, OPENING_OUTER_HEIGHT};
-    const TwipRect fitted = FittedOnScreen(wanted);
+    const TwipRect fitted = mGeometry.FittedOnScreen(wanted);
     if (fitted.left != wanted.left || fitted.top != wanted.top) {
-        move(mScale.px(fitted.left), mScale.px(fitted.top));
+        mGeometry.MoveTo(fitted.left, fitted.top);
     }
-    SetOuterSizeTwips(fitted.width, fitted.height);
-}
-
-// Gives the window an outer size in twips, frame included where the platform draws one.
-void frmMain::SetOuterSizeTwips(double width, double height) {
-    const QSize frameExtra = frameGeometry().size() - size();
-    resize(mScale.px(width) - frameExtra.width(), mScale.px(height) - frameExtra.height());
+    mGeometry.SetOuterSize(fitted.width, fitted.height);
 }
 
 }  // namespace mindrova

@@ -12,14 +12,10 @@ namespace mindrova {
 QRect UsableGeometry(const QScreen& screen) {
     // The panels' room is in twips, so that it grows with the screen's logical DPI.
     const TwipScale scale(screen.logicalDotsPerInchY() > 0 ? screen.logicalDotsPerInchY() : 96.0);
-    const auto twips = [&scale](const QRect& r) {
-        return TwipRect{scale.twips(r.x()), scale.twips(r.y()), scale.twips(r.width()),
-                        scale.twips(r.height())};
-    };
     const QRect available = screen.availableGeometry();
-    const TwipRect usable =
-        UsableArea(twips(screen.geometry()), twips(available), QGuiApplication::platformName());
-    return usable == twips(available) ? available : scale.rect(usable);
+    const TwipRect usable = UsableArea(scale.twips(screen.geometry()), scale.twips(available),
+                                       QGuiApplication::platformName());
+    return usable == scale.twips(available) ? available : scale.rect(usable);
 }
 
 QRect UsableGeometryFor(const QWidget* widget) {

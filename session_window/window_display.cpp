@@ -14,9 +14,11 @@
 namespace mindrova {
 
 WindowDisplay::WindowDisplay(QWidget& window, SessionController& controller, QMenu& menu,
-                             QAction* before, DisplayHooks hooks)
+                             QAction* before, const SessionWindowServices& services,
+                             DisplayHooks hooks)
     : mWindow(window),
       mController(controller),
+      mServices(services),
       mHooks(std::move(hooks)),
       mSettings(LoadDisplaySettings()) {
     mnuPopUpSteadyMarkers = new QAction(tr(STEADY_MARKERS_ITEM), &menu);
@@ -68,7 +70,7 @@ void WindowDisplay::ApplyLook() {
 
 void WindowDisplay::ShowAppearanceDialog() {
     Trap({"frmMain", "mnuPopUpAppearance_Click"}, [&] {
-        const auto& show = WindowServices().showAppearanceDialog;
+        const auto& show = mServices.showAppearanceDialog;
         if (!show) return;
         const StepTimerHold hold(mController);
         if (!show(&mWindow)) return;
@@ -88,8 +90,8 @@ void WindowDisplay::ApplySteadyMarkers() {
 }
 
 void WindowDisplay::AskTheDesktop() {
-    if (!WindowServices().makeDesktopPreferences) return;
-    mDesktop = WindowServices().makeDesktopPreferences();
+    if (!mServices.makeDesktopPreferences) return;
+    mDesktop = mServices.makeDesktopPreferences();
     if (!mDesktop) return;
     connect(mDesktop.get(), &DesktopPreferences::reducedMotionChanged, this,
             [this](bool reduced) { SetDesktopReducedMotion(reduced); });

@@ -9,6 +9,7 @@
 
 #include "display/desktop_preferences.h"
 #include "display/display_settings.h"
+#include "session_window/window_services.h"
 
 class QAction;
 class QMenu;
@@ -36,9 +37,10 @@ public:
     // Adds the menu item before `before` and applies the saved choices. The desktop is asked
     // only once the window has first been painted, and only when the application provides it.
     // A look chosen in the settings file is applied at once, before the window is shown; the
-    // system's look waits for the desktop's answer.
+    // system's look waits for the desktop's answer. services (the desktop and the Appearance
+    // dialog) must outlive this object.
     WindowDisplay(QWidget& window, SessionController& controller, QMenu& menu, QAction* before,
-                  DisplayHooks hooks = {});
+                  const SessionWindowServices& services, DisplayHooks hooks = {});
     ~WindowDisplay() override;
 
     // The menu item: the user's own choice from now on, saved.
@@ -61,6 +63,7 @@ private:
 
     QWidget& mWindow;
     SessionController& mController;
+    const SessionWindowServices& mServices;
     QAction* mnuPopUpSteadyMarkers = nullptr;
     QAction* mnuPopUpAppearance = nullptr;
     DisplayHooks mHooks;

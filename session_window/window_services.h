@@ -1,6 +1,7 @@
 #pragma once
-// What the session window asks of the application around it. The application installs these
-// at start-up; until then the About item, the Feedback button and the journal items do nothing.
+// What the session window asks of the application around it. The application fills these in and
+// hands them to the window it makes; an empty one does nothing (the About item, the Feedback
+// button and the journal items stay quiet), so tests give only what they drive.
 
 #include <functional>
 #include <memory>
@@ -49,8 +50,5 @@ struct SessionWindowServices {
     // of the desktop (tests, which must not depend on the desktop they run on).
     std::function<std::unique_ptr<DesktopPreferences>()> makeDesktopPreferences;
 };
-
-// The one set of services for the process.
-SessionWindowServices& WindowServices();
 
 }  // namespace mindrova

@@ -18,10 +18,12 @@
 namespace mindrova {
 
 WindowSpeech::WindowSpeech(QWidget& window, SessionController& controller, QMenu& menu,
-                           QAction* before, StatusNotices& notices)
+                           QAction* before, StatusNotices& notices,
+                           const SessionWindowServices& services)
     : mWindow(window),
       mController(controller),
       mNotices(notices),
+      mServices(services),
       mSettings(LoadSpeechSettings()),
       mGuidance(controller.State(), [this] { return MakeSpeaker(); }) {
     mnuPopUpSpeech = new QAction(tr(SPOKEN_GUIDANCE_ITEM), &menu);
@@ -105,14 +107,14 @@ void WindowSpeech::SetEnabled(bool on, bool save) {
 
 void WindowSpeech::OpenVoiceDialog() {
     Trap({"frmMain", "mnuPopUpVoice_Click"}, [&] {
-        if (!WindowServices().showVoiceDialog) return;
+        if (!mServices.showVoiceDialog) return;
         // As with the About box, the session waits while the dialog is open, and the guidance
         // falls silent so that the sample can be heard.
         bool saved = false;
         {
             const StepTimerHold hold(mController);
             if (Speaker* speaker = mGuidance.CurrentSpeaker()) speaker->Stop();
-            saved = WindowServices().showVoiceDialog(&mWindow);
+            saved = mServices.showVoiceDialog(&mWindow);
         }
         if (!saved) return;
         const bool enabled = mSettings.enabled;
@@ -127,7 +129,7 @@ void WindowSpeech::OpenVoiceDialog() {
 }
 
 std::unique_ptr<Speaker> WindowSpeech::MakeSpeaker() {
-    if (WindowServices().makeSpeaker) return WindowServices().makeSpeaker(mSettings);
+    if (mServices.makeSpeaker) return mServices.makeSpeaker(mSettings);
     return QtSpeaker::Create(mSettings);
 }
 

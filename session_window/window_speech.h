@@ -9,6 +9,7 @@
 #include "session/speech_settings.h"
 #include "session/spoken_guidance.h"
 #include "session_window/status_notices.h"
+#include "session_window/window_services.h"
 
 class QAction;
 class QLabel;
@@ -32,9 +33,10 @@ class WindowSpeech : public QObject {
 public:
     // Adds the menu items before `before` and its notice to the status bar's notices. Reads the
     // saved choices; guidance saved as on starts once the window has first been painted. The
-    // controller holds the step timer while the Voice dialog is open.
+    // controller holds the step timer while the Voice dialog is open. services (the voice and
+    // the Voice dialog) must outlive this object.
     WindowSpeech(QWidget& window, SessionController& controller, QMenu& menu, QAction* before,
-                 StatusNotices& notices);
+                 StatusNotices& notices, const SessionWindowServices& services);
     ~WindowSpeech() override;
 
     // The V key and the menu item: turns guidance on or off and saves the choice.
@@ -63,6 +65,7 @@ private:
     QWidget& mWindow;
     SessionController& mController;
     StatusNotices& mNotices;
+    const SessionWindowServices& mServices;
     QMenu* mMenu = nullptr;
     QAction* mnuPopUpSpeech = nullptr;
     QAction* mnuPopUpVoice = nullptr;

@@ -25,9 +25,11 @@
 #include "app/frm_session_options.h"
 #include "app/frm_voice.h"
 #include "fixtures/fake_speaker.h"
+#include "fixtures/installed_translation.h"
 #include "fixtures/modal_recorder.h"
 #include "fixtures/qstring_printer.h"
 #include "fixtures/qt_application.h"
+#include "fixtures/settings_folder.h"
 #include "personal/personal_file.h"
 #include "support/program_version.h"
 #include "support/settings_store.h"
@@ -117,23 +119,10 @@ QStringList CutTexts(const QWidget& dialog) {
 
 class Translated : public ::testing::Test {
 protected:
-    void SetUp() override {
-        mindrova::testing::Application();
-        ASSERT_TRUE(folder.isValid());
-        SetSettingsFolder(folder.path());
-    }
-    void TearDown() override {
-        QCoreApplication::removeTranslator(&translator);
-        SetSettingsFolder({});
-    }
-    void Load(const char* language) {
-        const QString file =
-            QStringLiteral(APP_TRANSLATIONS_DIR "/mindrova_%1.qm").arg(QLatin1String(language));
-        ASSERT_TRUE(translator.load(file)) << file.toStdString();
-        ASSERT_TRUE(QCoreApplication::installTranslator(&translator));
-    }
-    QTemporaryDir folder;
-    QTranslator translator;
+    void SetUp() override { mindrova::testing::Application(); }
+    void Load(const char* language) { ASSERT_TRUE(translation.Install(language)); }
+    mindrova::testing::SettingsFolder folder;
+    mindrova::testing::InstalledTranslation translation{QStringLiteral(APP_TRANSLATIONS_DIR)};
     mindrova::testing::ModalRecorder modal;
 };
 
@@ -193,7 +182,7 @@ TEST_F(Translated, EachDialogKeepsItsMnemonicsUniqueInEachLanguage) {
             EXPECT_EQ(QSet<QString>(keys.cbegin(), keys.cend()).size(), keys.size())
                 << keys.join(' ').toStdString();
         }
-        QCoreApplication::removeTranslator(&translator);
+        translation.Remove();
     }
 }
 
@@ -214,7 +203,7 @@ TEST_F(Translated, LongerTextsFitTheDialogsAtTheirOpeningSize) {
                     QDir(shots).filePath(QStringLiteral("%1 %2.png").arg(language, c.name)));
             }
         }
-        QCoreApplication::removeTranslator(&translator);
+        translation.Remove();
     }
 }
 

@@ -17,6 +17,7 @@
 #include "fixtures/find_control.h"
 #include "fixtures/modal_recorder.h"
 #include "fixtures/open_session_window.h"
+#include "fixtures/settings_folder.h"
 #include "fixtures/text_contrast.h"
 #include "session_window/window_look.h"
 #include "session_window/window_services.h"
@@ -29,18 +30,9 @@ namespace {
 
 class AppearanceDialog : public ::testing::Test {
 protected:
-    void SetUp() override {
-        mindrova::testing::Application();
-        ASSERT_TRUE(folder.isValid());
-        SetSettingsFolder(folder.path());
-        WindowServices().makeDesktopPreferences = nullptr;
-    }
-    void TearDown() override {
-        WindowServices().showAppearanceDialog = nullptr;
-        ApplyApplicationLook(Look::Light);
-        SetSettingsFolder({});
-    }
-    QTemporaryDir folder;
+    void SetUp() override { mindrova::testing::Application(); }
+    void TearDown() override { ApplyApplicationLook(Look::Light); }
+    mindrova::testing::SettingsFolder folder;
     mindrova::testing::ModalRecorder modal;
 };
 
@@ -131,10 +123,9 @@ TEST_F(AppearanceDialog, SavesTheLanguageForTheNextStart) {
 
 // The menu item runs the dialog with the session's clock held, and what it saved shows at once.
 TEST_F(AppearanceDialog, TheMenuItemAppliesTheSavedLookAndTextSize) {
-    WindowServices().showAppearanceDialog = [](QWidget* owner) {
-        return ShowAppearanceDialog(owner);
-    };
-    frmMain* window = mindrova::testing::OpenSessionWindow();
+    SessionWindowServices services;
+    services.showAppearanceDialog = [](QWidget* owner) { return ShowAppearanceDialog(owner); };
+    frmMain* window = mindrova::testing::OpenSessionWindow(std::move(services));
     modal.setNextDialog([window](QObject& d) {
         EXPECT_FALSE(window->stepTimer().isActive()) << "the clock is held";
         auto& dialog = static_cast<frmAppearance&>(d);
@@ -178,13 +169,12 @@ TEST_F(AppearanceDialog, FollowTheRoundIsSavedAndTakenAtOnce) {
         {"turned on, then Cancel", false, false, false},
         {"turned off", true, true, false},
     };
-    WindowServices().showAppearanceDialog = [](QWidget* owner) {
-        return ShowAppearanceDialog(owner);
-    };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         ASSERT_TRUE(SaveFollowRound(c.saved));
-        frmMain* window = mindrova::testing::OpenSessionWindow();
+        SessionWindowServices services;
+        services.showAppearanceDialog = [](QWidget* owner) { return ShowAppearanceDialog(owner); };
+        frmMain* window = mindrova::testing::OpenSessionWindow(std::move(services));
         auto* item = Control<QAction>(window, "mnuPopUpFollowRound");
         EXPECT_EQ(item->isChecked(), c.saved);
         modal.setNextDialog([&c](QObject& d) {
@@ -203,12 +193,14 @@ TEST_F(AppearanceDialog, FollowTheRoundIsSavedAndTakenAtOnce) {
 }
 
 TEST_F(AppearanceDialog, DialogsKeepTheirContrastInTheDarkLooks) {
-    for (const auto& [look, least] : {std::pair{Look::Dark, 4.5}, std::pair{Look::HighContrast, 7.0}}) {
+    for (const auto& [look, least] :
+         {std::pair{Look::Dark, 4.5}, std::pair{Look::HighContrast, 7.0}}) {
         SCOPED_TRACE(look == Look::Dark ? "dark" : "high contrast");
         ApplyApplicationLook(look);
         frmAppearance appearance(DisplaySettings{});
-        frmVoice voice(SpeechSettings{}, {"flite"}, [](const QString&) { return QStringList{}; },
-                       [](const SpeechSettings&) { return std::unique_ptr<Speaker>(); });
+        frmVoice voice(
+            SpeechSettings{}, {"flite"}, [](const QString&) { return QStringList{}; },
+            [](const SpeechSettings&) { return std::unique_ptr<Speaker>(); });
         for (QWidget* dialog : std::initializer_list<QWidget*>{&appearance, &voice}) {
             EXPECT_LT(dialog->palette().color(QPalette::Window).lightness(), 64);
             const QStringList problems = mindrova::testing::TextContrastProblems(dialog, least);

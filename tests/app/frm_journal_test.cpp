@@ -472,18 +472,19 @@ protected:
 
 TEST_F(JournalSwitch, OnIsSavedAndOffAsksWhetherToDeleteWhatIsKept) {
     auto* window = new frmMain;
-    AttachJournal(*window, path);
-    JournalRecorder* recorder = CurrentJournalRecorder();
+    WindowJournal journal(path);
+    journal.Attach(*window);
+    JournalRecorder* recorder = journal.Recorder();
     ASSERT_NE(recorder, nullptr);
     EXPECT_FALSE(recorder->Enabled()) << "off by default";
 
-    EXPECT_TRUE(SetJournalKept(true, window, path));
+    EXPECT_TRUE(journal.SetKept(true, window));
     EXPECT_TRUE(JournalEnabledSetting());
     EXPECT_TRUE(recorder->Enabled());
 
     Fill();
     modal.setNextAnswer(MessageAnswer::No);
-    EXPECT_FALSE(SetJournalKept(false, window, path));
+    EXPECT_FALSE(journal.SetKept(false, window));
     EXPECT_FALSE(JournalEnabledSetting());
     EXPECT_FALSE(recorder->Enabled());
     ASSERT_EQ(modal.messages.size(), 1);
@@ -491,16 +492,16 @@ TEST_F(JournalSwitch, OnIsSavedAndOffAsksWhetherToDeleteWhatIsKept) {
     EXPECT_TRUE(QFile::exists(path)) << "kept when the user says no";
 
     modal.setNextAnswer(MessageAnswer::Yes);
-    SetJournalKept(false, window, path);
+    journal.SetKept(false, window);
     EXPECT_FALSE(QFile::exists(path));
     EXPECT_FALSE(QFile::exists(path + QStringLiteral("-wal")));
     EXPECT_EQ(modal.messages.size(), 2);
 
     // With nothing kept there is nothing to ask.
-    SetJournalKept(false, window, path);
+    journal.SetKept(false, window);
     EXPECT_EQ(modal.messages.size(), 2);
     delete window;
-    EXPECT_EQ(CurrentJournalRecorder(), nullptr);
+    EXPECT_EQ(journal.Recorder(), nullptr);
 }
 
 }  // namespace

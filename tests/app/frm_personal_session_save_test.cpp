@@ -22,6 +22,7 @@
 #include "app/personal_lines_editor.h"
 #include "fixtures/find_control.h"
 #include "fixtures/full_file_system.h"
+#include "fixtures/installed_translation.h"
 #include "fixtures/modal_recorder.h"
 #include "fixtures/qstring_printer.h"
 #include "fixtures/qt_application.h"
@@ -302,17 +303,13 @@ struct FitCase {
 
 class SessionEditorFit : public SessionEditorSave, public ::testing::WithParamInterface<FitCase> {
 protected:
-    void TearDown() override { QCoreApplication::removeTranslator(&translator); }
-    QTranslator translator;
+    mindrova::testing::InstalledTranslation translation{QStringLiteral(APP_TRANSLATIONS_DIR)};
 };
 
 TEST_P(SessionEditorFit, TheReasonAndSaveElsewhereFitTheSmallestWindow) {
     const FitCase& c = GetParam();
     if (c.language) {
-        const QString file =
-            QStringLiteral(APP_TRANSLATIONS_DIR "/mindrova_%1.qm").arg(QLatin1String(c.language));
-        ASSERT_TRUE(translator.load(file)) << file.toStdString();
-        ASSERT_TRUE(QCoreApplication::installTranslator(&translator));
+        ASSERT_TRUE(translation.Install(c.language));
     }
     // The longest session offered, and a reason as long as the system gives.
     frmPersonalSessionEdit editor(PersonalSessionFromIssue(eisAddictionsObsessions, {}), {});

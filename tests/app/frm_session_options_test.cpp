@@ -16,6 +16,7 @@
 #include "fixtures/find_control.h"
 #include "fixtures/modal_recorder.h"
 #include "fixtures/open_session_window.h"
+#include "fixtures/settings_folder.h"
 #include "session/session_options.h"
 #include "session_window/window_services.h"
 #include "support/settings_store.h"
@@ -27,19 +28,11 @@ namespace {
 
 class SessionOptionsDialog : public ::testing::Test {
 protected:
-    void SetUp() override {
-        mindrova::testing::Application();
-        ASSERT_TRUE(folder.isValid());
-        SetSettingsFolder(folder.path());
-    }
-    void TearDown() override {
-        WindowServices().showSessionOptionsDialog = nullptr;
-        SetSettingsFolder({});
-    }
+    void SetUp() override { mindrova::testing::Application(); }
     QSettings File() const {
         return QSettings(folder.filePath("Quellbrook/Mindrova.conf"), QSettings::IniFormat);
     }
-    QTemporaryDir folder;
+    mindrova::testing::SettingsFolder folder;
     mindrova::testing::ModalRecorder modal;
 };
 
@@ -102,10 +95,11 @@ TEST_F(SessionOptionsDialog, TheWindowGivesTheSessionTheSavedPace) {
         file.setValue("Session/SecondsPerPoint", 6);
         file.setValue("Session/Round", "half");
     }
-    WindowServices().showSessionOptionsDialog = [](QWidget* owner) {
+    SessionWindowServices services;
+    services.showSessionOptionsDialog = [](QWidget* owner) {
         return ShowSessionOptionsDialog(owner);
     };
-    frmMain* window = mindrova::testing::OpenSessionWindow();
+    frmMain* window = mindrova::testing::OpenSessionWindow(std::move(services));
     EXPECT_EQ(window->controller().Pace(), (SessionPace{6, RoundKind::Full}));
     auto* item = Control<QAction>(window, "mnuPopUpSessionOptions");
     EXPECT_EQ(item->text(), "Session options...");

@@ -16,6 +16,7 @@
 #include "fixtures/modal_recorder.h"
 #include "fixtures/qstring_printer.h"
 #include "fixtures/qt_application.h"
+#include "fixtures/settings_folder.h"
 #include "session_window/window_services.h"
 #include "support/settings_store.h"
 
@@ -27,15 +28,7 @@ namespace {
 
 class VoiceDialog : public ::testing::Test {
 protected:
-    void SetUp() override {
-        mindrova::testing::Application();
-        ASSERT_TRUE(folder.isValid());
-        SetSettingsFolder(folder.path());
-    }
-    void TearDown() override {
-        WindowServices().makeSpeaker = nullptr;
-        SetSettingsFolder({});
-    }
+    void SetUp() override { mindrova::testing::Application(); }
 
     std::unique_ptr<frmVoice> Make(const SpeechSettings& settings) {
         return std::make_unique<frmVoice>(
@@ -62,7 +55,7 @@ protected:
     }
 
     ModalRecorder modal;
-    QTemporaryDir folder;
+    mindrova::testing::SettingsFolder folder;
     QStringList listed;
     int made = 0;
     SpeechSettings sampleWith;
@@ -165,7 +158,9 @@ TEST_F(VoiceDialog, TheRateAndVolumeAreShownBesideTheirSliders) {
         int volume;
         const char* rateText;
         const char* volumeText;
-    } rows[] = {{-20, 65, "-20", "65%"}, {0, 100, "0", "100%"}, {45, 0, "+45", "0%"},
+    } rows[] = {{-20, 65, "-20", "65%"},
+                {0, 100, "0", "100%"},
+                {45, 0, "+45", "0%"},
                 {-100, 5, "-100", "5%"}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.rateText);
@@ -179,13 +174,13 @@ TEST_F(VoiceDialog, TheRateAndVolumeAreShownBesideTheirSliders) {
 // The dialog is laid out for its content: nothing is narrower than it needs, and the sliders
 // have room to be moved finely.
 TEST_F(VoiceDialog, FitsItsContent) {
-    auto dialog = Make({false, "espeak-with-a-rather-long-name", "a voice with a long name", 0, 80});
+    auto dialog =
+        Make({false, "espeak-with-a-rather-long-name", "a voice with a long name", 0, 80});
     dialog->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
     for (QWidget* child : dialog->findChildren<QWidget*>()) {
         if (!child->isVisible() || child->objectName().startsWith("qt_")) continue;
-        SCOPED_TRACE(child->objectName().toStdString() + " " +
-                     child->metaObject()->className());
+        SCOPED_TRACE(child->objectName().toStdString() + " " + child->metaObject()->className());
         EXPECT_GE(child->width(), child->minimumSizeHint().width());
         EXPECT_TRUE(dialog->rect().contains(child->geometry()));
     }
@@ -204,8 +199,9 @@ TEST_F(VoiceDialog, TheSampleIsSpokenWithTheChoicesShownNow) {
     button->click();
     ASSERT_EQ(made, 1);
     EXPECT_EQ(sampleWith.ratePercent, 30);
-    EXPECT_EQ(sample->said, QStringList{"Breathe slowly and gently tap the indicated points. This is "
-                                       "how your guidance will sound."});
+    EXPECT_EQ(sample->said,
+              QStringList{"Breathe slowly and gently tap the indicated points. This is "
+                          "how your guidance will sound."});
     EXPECT_DOUBLE_EQ(sample->rate, 0.3);
     button->click();
     EXPECT_EQ(made, 1) << "the same engine says it again";
@@ -257,10 +253,9 @@ TEST_P(SampleLanguage, TheSampleSpeaksTheTextsLanguageOrNotAtAll) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, SampleLanguage,
-    ::testing::Values(
-        SampleLanguageRow{"GermanVoiceFound", {"en", "de"}, {}, true, "de"},
-        SampleLanguageRow{"OnlyEnglishVoicesStaySilent", {"en"}, {}, false, "de"},
-        SampleLanguageRow{"AChosenVoiceIsKept", {"en"}, "kal", true, ""}),
+    ::testing::Values(SampleLanguageRow{"GermanVoiceFound", {"en", "de"}, {}, true, "de"},
+                      SampleLanguageRow{"OnlyEnglishVoicesStaySilent", {"en"}, {}, false, "de"},
+                      SampleLanguageRow{"AChosenVoiceIsKept", {"en"}, "kal", true, ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(VoiceDialog, NoEngineForTheSampleSaysWhyWithoutABox) {
@@ -283,7 +278,8 @@ TEST_F(VoiceDialog, NoEngineForTheSampleSaysWhyWithoutABox) {
     QCoreApplication::sendPostedEvents();
     EXPECT_GE(notice->height(), notice->heightForWidth(notice->width()));
     for (auto* box : dialog->findChildren<QComboBox*>()) {
-        EXPECT_GE(box->height(), box->minimumSizeHint().height()) << box->objectName().toStdString();
+        EXPECT_GE(box->height(), box->minimumSizeHint().height())
+            << box->objectName().toStdString();
     }
     sampleState = SpeakerState::Ready;
     button->click();
@@ -317,7 +313,7 @@ TEST_F(VoiceDialog, AnEngineFailingWhileItSpeaksTheSampleShowsTheNotice) {
 
 TEST_F(VoiceDialog, OkSavesTheChoicesAndCancelKeepsTheOldOnes) {
     ASSERT_TRUE(SaveSpeechSettings({true, "", "", 0, 80}));
-    WindowServices().makeSpeaker = [](const SpeechSettings&) {
+    const frmVoice::SpeakerFactory speaker = [](const SpeechSettings&) {
         return std::unique_ptr<Speaker>(new FakeSpeaker);
     };
     modal.setNextDialog([](QObject& object) {
@@ -326,7 +322,7 @@ TEST_F(VoiceDialog, OkSavesTheChoicesAndCancelKeepsTheOldOnes) {
         dialog.findChild<QSlider*>("sldRate")->setValue(-60);
         return int(QDialog::Rejected);
     });
-    EXPECT_FALSE(ShowVoiceDialog(nullptr));
+    EXPECT_FALSE(ShowVoiceDialog(nullptr, speaker));
     EXPECT_EQ(LoadSpeechSettings(), (SpeechSettings{true, "", "", 0, 80}));
 
     modal.setNextDialog([](QObject& object) {
@@ -336,7 +332,7 @@ TEST_F(VoiceDialog, OkSavesTheChoicesAndCancelKeepsTheOldOnes) {
         dialog.findChild<QSlider*>("sldRate")->setValue(-60);
         return int(QDialog::Accepted);
     });
-    EXPECT_TRUE(ShowVoiceDialog(nullptr));
+    EXPECT_TRUE(ShowVoiceDialog(nullptr, speaker));
     EXPECT_EQ(LoadSpeechSettings(), (SpeechSettings{true, "", "", -60, 40}));
     EXPECT_EQ(modal.dialogsRun, 2);
 }

@@ -45,8 +45,8 @@ protected:
             e.firstRating = 6;
             ASSERT_TRUE(store.Save(e));
         }
+        journal = std::make_shared<WindowJournal>(path);
     }
-    void TearDown() override { SetJournalWindowFolder({}); }
 
     QList<JournalEntry> Entries() const {
         JournalStore store(path);
@@ -56,13 +56,14 @@ protected:
 
     QTemporaryDir dir;
     QString path;
+    std::shared_ptr<WindowJournal> journal;
     ModalRecorder modal;
 };
 
 // Runs before the module is loaded: once loaded it stays loaded.
 TEST_F(JournalModule, AMissingModuleIsToldCalmlyAndTheJournalIsLeftAlone) {
-    SetJournalWindowFolder(dir.path());
-    ShowJournalWindow(path, nullptr);
+    journal->SetModuleFolder(dir.path());
+    journal->ShowWindow(nullptr);
     EXPECT_EQ(modal.dialogsRun, 0);
     ASSERT_EQ(modal.messages.size(), 1);
     EXPECT_TRUE(modal.messages[0].text.startsWith(
@@ -73,14 +74,14 @@ TEST_F(JournalModule, AMissingModuleIsToldCalmlyAndTheJournalIsLeftAlone) {
 }
 
 TEST_F(JournalModule, TheModuleShowsTheJournalThroughTheProgramsModalSeam) {
-    SetJournalWindowFolder(QStringLiteral(JOURNAL_WINDOW_FOLDER));
+    journal->SetModuleFolder(QStringLiteral(JOURNAL_WINDOW_FOLDER));
     int rows = -1;
     modal.setNextDialog([&](QObject& dialog) {
         auto* table = dialog.findChild<QTableView*>(QStringLiteral("tblJournal"));
         rows = table ? table->model()->rowCount() : -2;
         return 0;
     });
-    ShowJournalWindow(path, nullptr);
+    journal->ShowWindow(nullptr);
     EXPECT_EQ(modal.dialogsRun, 1);
     EXPECT_EQ(rows, 3);
     EXPECT_TRUE(modal.messages.isEmpty());
@@ -95,7 +96,7 @@ struct DeleteAllCase {
 class DeleteAll : public JournalModule, public ::testing::WithParamInterface<DeleteAllCase> {};
 
 TEST_P(DeleteAll, AlsoListsAndDeletesTheCopiesKeptAside) {
-    SetJournalWindowFolder(QStringLiteral(JOURNAL_WINDOW_FOLDER));
+    journal->SetModuleFolder(QStringLiteral(JOURNAL_WINDOW_FOLDER));
     if (!GetParam().journalKept) {
         ASSERT_TRUE(DeleteJournalFiles(path, false));
     }
@@ -111,7 +112,7 @@ TEST_P(DeleteAll, AlsoListsAndDeletesTheCopiesKeptAside) {
         Control<QPushButton>(&dialog, QStringLiteral("cmdJournalDeleteAll"))->click();
         return 0;
     });
-    ShowJournalWindow(path, nullptr);
+    journal->ShowWindow(nullptr);
     ASSERT_EQ(modal.messages.size(), 1);
     EXPECT_TRUE(modal.messages[0].text.contains(QStringLiteral("cannot be undone")));
     EXPECT_TRUE(modal.messages[0].text.contains(QFileInfo(copy).fileName()))
@@ -161,11 +162,11 @@ protected:
     void SetUp() override {
         JournalModule::SetUp();
         SetSettingsFolder(dir.filePath(QStringLiteral("settings")));
-        SetJournalWindowFolder(QStringLiteral(JOURNAL_WINDOW_FOLDER));
-        InstallJournalServices(path);
-        window = mindrova::testing::OpenSessionWindow();
-        AttachJournal(*window, path);
-        recorder = CurrentJournalRecorder();
+        journal->SetModuleFolder(QStringLiteral(JOURNAL_WINDOW_FOLDER));
+        WindowJournal::OfferTo(journal, served);
+        window = mindrova::testing::OpenSessionWindow(served);
+        journal->Attach(*window);
+        recorder = journal->Recorder();
         ASSERT_NE(recorder, nullptr);
         recorder->SetEnabled(true);
     }
@@ -194,6 +195,7 @@ protected:
         return window->findChild<QLabel*>(QStringLiteral("lblJournalNotice"));
     }
 
+    SessionWindowServices served;  // as the window has them
     frmMain* window = nullptr;
     JournalRecorder* recorder = nullptr;
 };
@@ -234,7 +236,7 @@ TEST_F(JournalInSession, ADamagedJournalIsAStatusBarNoticeAndNeverTakesTheSessio
         }
         return 0;
     });
-    ShowJournalWindow(path, window);
+    journal->ShowWindow(window);
     EXPECT_TRUE(shown.contains(QStringLiteral("kept unchanged as"))) << shown.toStdString();
     EXPECT_EQ(shown, recorder->ProblemText());
     EXPECT_FALSE(Notice()->isVisibleTo(window));
@@ -257,7 +259,7 @@ TEST_F(JournalInSession, TheWindowShowsTheNewestEntryAndWhatItDeletesStaysDelete
         }
         return 0;
     });
-    ShowJournalWindow(path, window);
+    journal->ShowWindow(window);
     EXPECT_EQ(rows, 4) << "the entry written a moment ago is shown";
 
     for (int i = 0; i < 2 && Current() != estReassessSUD; ++i) window->controller().Next();
@@ -288,17 +290,17 @@ TEST_P(UnsavedChoice, LeavesTheMenuAsTheNextStartWillBeOrSaysSo) {
     const UnsavedChoiceCase& c = GetParam();
     recorder->SetEnabled(false);
     if (c.savedOnBefore) {
-        ASSERT_TRUE(SetJournalKept(true, window, path));
+        ASSERT_TRUE(journal->SetKept(true, window));
     }
     // A file stands where the settings folder would be: nothing can be saved.
     const QString blocked = dir.filePath(QStringLiteral("blocked"));
     QFile(blocked).open(QIODevice::WriteOnly);
     SetSettingsFolder(blocked);
-    const bool kept = SetJournalKept(c.turnOn, window, path);
+    const bool kept = journal->SetKept(c.turnOn, window);
     EXPECT_FALSE(kept);
     EXPECT_FALSE(recorder->Enabled()) << "nothing is written against the user's wish";
-    ASSERT_TRUE(WindowServices().journalEnabled);
-    EXPECT_FALSE(WindowServices().journalEnabled()) << "the menu says what this session does";
+    ASSERT_TRUE(served.journalEnabled);
+    EXPECT_FALSE(served.journalEnabled()) << "the menu says what this session does";
     ASSERT_GE(modal.messages.size(), 1);
     EXPECT_TRUE(modal.messages[0].text.contains(QLatin1String(c.told)))
         << modal.messages[0].text.toStdString();

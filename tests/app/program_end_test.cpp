@@ -23,6 +23,7 @@
 #include "fixtures/fake_speaker.h"
 #include "fixtures/modal_recorder.h"
 #include "fixtures/open_session_window.h"
+#include "fixtures/settings_folder.h"
 #include "session/speech_settings.h"
 #include "session_window/frm_main.h"
 #include "session_window/window_services.h"
@@ -113,9 +114,7 @@ const CloseCase kCloses[] = {
 class ProgramEndTest : public ::testing::TestWithParam<std::tuple<VoiceCase, CloseCase>> {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(folder.isValid());
-        SetSettingsFolder(folder.path());
-        WindowServices().makeSpeaker = [this](const SpeechSettings&) -> std::unique_ptr<Speaker> {
+        services.makeSpeaker = [this](const SpeechSettings&) -> std::unique_ptr<Speaker> {
             ++speakersMade;
             if (Row().voice == Voice::NoEngine) return nullptr;
             auto made = std::make_unique<FakeSpeaker>();
@@ -129,8 +128,6 @@ protected:
     }
     void TearDown() override {
         if (window) mindrova::testing::CloseSessionWindow(window);
-        WindowServices().makeSpeaker = nullptr;
-        SetSettingsFolder({});
     }
     const VoiceCase& Row() const { return std::get<0>(GetParam()); }
     CloseWay Way() const { return std::get<1>(GetParam()).way; }
@@ -162,7 +159,8 @@ protected:
     }
 
     ModalRecorder modal;
-    QTemporaryDir folder;
+    mindrova::testing::SettingsFolder folder;
+    SessionWindowServices services;  // the voice the window is handed
     frmMain* window = nullptr;
     FakeSpeaker* speaker = nullptr;
     int speakersMade = 0;
@@ -176,7 +174,7 @@ TEST_P(ProgramEndTest, TheVoiceLetsGoThenTheDeadlineStartsAndTheEventLoopEnds) {
     SpeechSettings settings;
     settings.enabled = Row().voice != Voice::Off;
     ASSERT_TRUE(SaveSpeechSettings(settings));
-    window = mindrova::testing::OpenSessionWindow();
+    window = mindrova::testing::OpenSessionWindow(services);
     EndProgramWithWindow(*window, Recording());
     if (Row().voice != Voice::NotYetStarted) {
         // Guidance saved as on starts from the event loop once the window was first painted.

@@ -6,13 +6,13 @@
 #include <QTemporaryDir>
 #include <stdexcept>
 
-#include "support/file_system_helper.h"
-#include "support/single_instance.h"
-#include "fixtures/qstring_printer.h"
-#include "session_window/frm_main.h"
 #include "fixtures/modal_recorder.h"
+#include "fixtures/qstring_printer.h"
 #include "fixtures/qt_application.h"
+#include "session_window/frm_main.h"
+#include "support/file_system_helper.h"
 #include "support/settings_store.h"
+#include "support/single_instance.h"
 
 using namespace mindrova;
 using mindrova::testing::ModalRecorder;
@@ -86,10 +86,11 @@ TEST_F(Startup, SecondCopyAsks) {
 TEST_F(Startup, WindowThatCannotBeMadeIsReportedOnceAndEndsTheProgram) {
     const struct {
         const char* name;
-        std::function<frmMain*()> create;
+        std::function<frmMain*(SessionWindowServices)> create;
     } cases[] = {
-        {"throws", []() -> frmMain* { throw std::runtime_error("no window today"); }},
-        {"nothing", []() -> frmMain* { return nullptr; }},
+        {"throws",
+         [](SessionWindowServices) -> frmMain* { throw std::runtime_error("no window today"); }},
+        {"nothing", [](SessionWindowServices) -> frmMain* { return nullptr; }},
     };
     for (const auto& c : cases) {
         reports.reports.clear();

@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 
 #include "fixtures/qstring_printer.h"
+#include "fixtures/settings_folder.h"
 #include "support/settings_store.h"
 
 using namespace mindrova;
@@ -16,12 +17,6 @@ namespace {
 
 class DisplaySettingsFile : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(folder.isValid());
-        SetSettingsFolder(folder.path());
-    }
-    void TearDown() override { SetSettingsFolder({}); }
-
     QString ConfPath() const { return folder.filePath("Quellbrook/Mindrova.conf"); }
     void WriteConf(const QByteArray& bytes) const {
         ASSERT_TRUE(QDir().mkpath(folder.filePath("Quellbrook")));
@@ -30,7 +25,7 @@ protected:
         file.write(bytes);
     }
 
-    QTemporaryDir folder;
+    mindrova::testing::SettingsFolder folder;
 };
 
 TEST_F(DisplaySettingsFile, NothingSavedIsTheWindowAsItWas) {

@@ -1,6 +1,7 @@
 // The pace kept in [Session] of the settings file: what reads back, and that anything unusable
 // reads calmly as the procedure's own pace.
 #include "session/session_options.h"
+#include "fixtures/settings_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -24,13 +25,8 @@ struct LoadRow {
 
 class SessionOptionsLoad : public ::testing::TestWithParam<LoadRow> {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(folder.isValid());
-        SetSettingsFolder(folder.path());
-    }
-    void TearDown() override { SetSettingsFolder({}); }
     QString File() const { return folder.filePath("Quellbrook/Mindrova.conf"); }
-    QTemporaryDir folder;
+    mindrova::testing::SettingsFolder folder;
 };
 
 TEST_P(SessionOptionsLoad, ReadsTheFileOrFallsBackCalmly) {
@@ -47,23 +43,20 @@ TEST_P(SessionOptionsLoad, ReadsTheFileOrFallsBackCalmly) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, SessionOptionsLoad,
-    ::testing::Values(
-        LoadRow{"Missing", {}, {}, 2, RoundKind::Full},
-        LoadRow{"Chosen", 5, "one-side", 5, RoundKind::OneSide},
-        LoadRow{"Slowest", 10, "full", 10, RoundKind::Full},
-        LoadRow{"Fastest", 1, " One-Side ", 1, RoundKind::OneSide},
-        LoadRow{"Zero", 0, {}, 2, RoundKind::Full},
-        LoadRow{"Eleven", 11, {}, 2, RoundKind::Full},
-        LoadRow{"Negative", -3, {}, 2, RoundKind::Full},
-        LoadRow{"NotANumber", "abc", {}, 2, RoundKind::Full},
-        LoadRow{"UnknownRound", 3, "half", 3, RoundKind::Full},
-        LoadRow{"EmptyRound", {}, "", 2, RoundKind::Full}),
+    ::testing::Values(LoadRow{"Missing", {}, {}, 2, RoundKind::Full},
+                      LoadRow{"Chosen", 5, "one-side", 5, RoundKind::OneSide},
+                      LoadRow{"Slowest", 10, "full", 10, RoundKind::Full},
+                      LoadRow{"Fastest", 1, " One-Side ", 1, RoundKind::OneSide},
+                      LoadRow{"Zero", 0, {}, 2, RoundKind::Full},
+                      LoadRow{"Eleven", 11, {}, 2, RoundKind::Full},
+                      LoadRow{"Negative", -3, {}, 2, RoundKind::Full},
+                      LoadRow{"NotANumber", "abc", {}, 2, RoundKind::Full},
+                      LoadRow{"UnknownRound", 3, "half", 3, RoundKind::Full},
+                      LoadRow{"EmptyRound", {}, "", 2, RoundKind::Full}),
     [](const ::testing::TestParamInfo<LoadRow>& info) { return std::string(info.param.name); });
 
 TEST(SessionOptionsSave, WritesTheNamesTheFileKeepsAndReadsThemBack) {
-    QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
-    SetSettingsFolder(folder.path());
+    mindrova::testing::SettingsFolder folder;
     EXPECT_TRUE(SaveSessionOptions({7, RoundKind::OneSide}));
     const QSettings file(folder.filePath("Quellbrook/Mindrova.conf"), QSettings::IniFormat);
     EXPECT_EQ(file.value("Session/SecondsPerPoint").toInt(), 7);
@@ -71,7 +64,6 @@ TEST(SessionOptionsSave, WritesTheNamesTheFileKeepsAndReadsThemBack) {
     EXPECT_EQ(LoadSessionOptions(), (SessionPace{7, RoundKind::OneSide}));
     EXPECT_TRUE(SaveSessionOptions({42, RoundKind::Full})) << "an unusable pace saves the default";
     EXPECT_EQ(LoadSessionOptions(), (SessionPace{2, RoundKind::Full}));
-    SetSettingsFolder({});
 }
 
 }  // namespace

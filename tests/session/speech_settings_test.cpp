@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 
 #include "fixtures/qstring_printer.h"
+#include "fixtures/settings_folder.h"
 #include "support/settings_store.h"
 
 using namespace mindrova;
@@ -24,12 +25,6 @@ namespace {
 
 class SpeechSettingsFile : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(folder.isValid());
-        SetSettingsFolder(folder.path());
-    }
-    void TearDown() override { SetSettingsFolder({}); }
-
     QString ConfPath() const { return folder.filePath("Quellbrook/Mindrova.conf"); }
     void WriteConf(const QByteArray& bytes) const {
         ASSERT_TRUE(QDir().mkpath(folder.filePath("Quellbrook")));
@@ -38,7 +33,7 @@ protected:
         file.write(bytes);
     }
 
-    QTemporaryDir folder;
+    mindrova::testing::SettingsFolder folder;
 };
 
 TEST_F(SpeechSettingsFile, NothingSavedReadsOffWithTheDefaultsAndWritesNothing) {
@@ -109,8 +104,11 @@ const SpeechSettings kChosen{true, "flite", "kal16", -35, 60};
 
 QByteArray ChosenFileWith(const char* key, const QByteArray& value) {
     QByteArray speech;
-    const QList<std::pair<const char*, QByteArray>> lines{
-        {"Enabled", "1"}, {"Engine", "flite"}, {"Rate", "-35"}, {"Voice", "kal16"}, {"Volume", "60"}};
+    const QList<std::pair<const char*, QByteArray>> lines{{"Enabled", "1"},
+                                                          {"Engine", "flite"},
+                                                          {"Rate", "-35"},
+                                                          {"Voice", "kal16"},
+                                                          {"Volume", "60"}};
     for (const auto& [name, chosen] : lines) {
         speech += QByteArray(name) + "=" + (qstrcmp(name, key) == 0 ? value : chosen) + "\n";
     }
@@ -157,7 +155,9 @@ INSTANTIATE_TEST_SUITE_P(
                       HostileCase{"TenThousandLetters", QByteArray(10000, 'x')},
                       HostileCase{"Nul", QByteArray("fl\0ite", 6)},
                       HostileCase{"InvalidUtf8", "\xff\xfe\xc3"},
-                      HostileCase{"DirectionOverride", "\xe2\x80\xae" "etilf"},
+                      HostileCase{"DirectionOverride",
+                                  "\xe2\x80\xae"
+                                  "etilf"},
                       HostileCase{"EscapedControl", "\"a\\x1b[2Jb\""}),
     [](const auto& info) { return std::string(info.param.name); });
 

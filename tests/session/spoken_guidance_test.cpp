@@ -18,8 +18,8 @@
 using namespace mindrova;
 using mindrova::testing::FakeSessionView;
 using mindrova::testing::FakeSpeaker;
-using mindrova::testing::ModalRecorder;
 using mindrova::testing::MakePersonalSession;
+using mindrova::testing::ModalRecorder;
 using mindrova::testing::NegativeLine;
 using mindrova::testing::PositiveLine;
 
@@ -151,9 +151,16 @@ TEST_F(Guidance, IntroAndFinishHaveNoTitleAndSpeakTheirText) {
     EXPECT_TRUE(speaker->said.back().startsWith("Take a deep breath. Place one hand"));
 }
 
+// The karate chop says the set-up statement on both hands and nothing else: the issue's, with the
+// user's own words, or a personal session's in its place, and the issue's again once the
+// personal session is let go.
+enum class Personal { None, Chosen, ChosenThenNone };
+
 struct StatementCase {
     const char* name;
     Issue issue;
+    const char* ownWords;  // empty: none typed
+    Personal personal;
     QString statement;
     friend void PrintTo(const StatementCase& c, std::ostream* out) { *out << c.name; }
 };
@@ -161,25 +168,37 @@ struct StatementCase {
 class KarateChop : public Guidance, public ::testing::WithParamInterface<StatementCase> {};
 
 TEST_P(KarateChop, BothHandsSpeakTheSetupStatementOnly) {
-    ChooseIssue(GetParam().issue);
+    const StatementCase& c = GetParam();
+    ChooseIssue(c.issue);
+    if (*c.ownWords) {
+        ASSERT_TRUE(controller.SetOwnWords(QString::fromUtf8(c.ownWords)));
+    }
+    if (c.personal != Personal::None) controller.ChoosePersonalSession(MakePersonalSession(2, 2));
+    if (c.personal == Personal::ChosenThenNone) controller.ChoosePersonalSession(std::nullopt);
     guidance.SetEnabled(true);
     NextTimes(3);
     ASSERT_EQ(Current(), estLeftHand);
-    EXPECT_EQ(speaker->said.back(), GetParam().statement);
-    EXPECT_EQ(SaidOnNextPoint(), GetParam().statement);
+    EXPECT_EQ(speaker->said.back(), c.statement);
+    EXPECT_EQ(SaidOnNextPoint(), c.statement);
     EXPECT_EQ(Current(), estRightHand);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Issues, KarateChop,
     ::testing::Values(
-        StatementCase{"NegativeMemory", eisNegativeMemory, kNegativeMemoryStatement},
-        StatementCase{"Headaches", eisHeadaches,
+        StatementCase{"NegativeMemory", eisNegativeMemory, "", Personal::None,
+                      kNegativeMemoryStatement},
+        StatementCase{"Headaches", eisHeadaches, "", Personal::None,
                       "Even though I have this headache I love and accept myself with all my "
                       "heart."},
-        StatementCase{"AddictionTwoSpacesKept", eisAddictionsObsessions,
+        StatementCase{"AddictionTwoSpacesKept", eisAddictionsObsessions, "", Personal::None,
                       "Even though I have this addiction (obsession) [your problem here]  I love "
-                      "and accept myself with all my heart."}),
+                      "and accept myself with all my heart."},
+        StatementCase{"PersonalStatement", eisNegativeMemory, "the lake", Personal::Chosen,
+                      mindrova::testing::kPersonalSetup},
+        StatementCase{"BackToTheIssue", eisNegativeMemory, "the lake", Personal::ChosenThenNone,
+                      "Even though I have this negative memory, the lake, I love and "
+                      "accept myself with all my heart."}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Guidance, TheSetupStatementSpeaksTheUsersOwnWords) {
@@ -481,10 +500,10 @@ INSTANTIATE_TEST_SUITE_P(
         VoiceLanguageCase{"GermanTakesAGermanVoice", "de", "", {"en", "de"}, true, "voice:de"},
         VoiceLanguageCase{"SpanishTakesASpanishVoice", "es", "", {"es"}, true, "voice:es"},
         VoiceLanguageCase{"FrenchTakesAFrenchVoice", "fr", "", {"en", "fr"}, true, "voice:fr"},
-        VoiceLanguageCase{"FrenchWithEnglishVoicesOnlyStaysSilent", "fr", "", {"en"}, false,
-                          "voice:fr"},
-        VoiceLanguageCase{"GermanWithEnglishVoicesOnlyStaysSilent", "de", "", {"en"}, false,
-                          "voice:de"},
+        VoiceLanguageCase{
+            "FrenchWithEnglishVoicesOnlyStaysSilent", "fr", "", {"en"}, false, "voice:fr"},
+        VoiceLanguageCase{
+            "GermanWithEnglishVoicesOnlyStaysSilent", "de", "", {"en"}, false, "voice:de"},
         VoiceLanguageCase{"AVoiceTheUserChoseIsKept", "de", "kal", {"en"}, true, ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -513,38 +532,6 @@ TEST_F(Guidance, ANewEngineChoiceTakesOverTheCurrentStep) {
 }
 
 // ---- Personal sessions ----------------------------------------------------------------------
-
-struct PersonalStatementCase {
-    const char* name;
-    bool backToTheIssue;  // the personal session is chosen, then none
-    QString statement;
-    friend void PrintTo(const PersonalStatementCase& c, std::ostream* out) { *out << c.name; }
-};
-
-class PersonalKarateChop : public Guidance,
-                           public ::testing::WithParamInterface<PersonalStatementCase> {};
-
-TEST_P(PersonalKarateChop, BothHandsSpeakTheStatementInPlaceOfTheIssuesWithOwnWords) {
-    ChooseIssue(eisNegativeMemory);
-    ASSERT_TRUE(controller.SetOwnWords(QStringLiteral("the lake")));
-    controller.ChoosePersonalSession(MakePersonalSession(2, 2));
-    if (GetParam().backToTheIssue) controller.ChoosePersonalSession(std::nullopt);
-    guidance.SetEnabled(true);
-    NextTimes(3);
-    ASSERT_EQ(Current(), estLeftHand);
-    EXPECT_EQ(speaker->said.back(), GetParam().statement);
-    EXPECT_EQ(SaidOnNextPoint(), GetParam().statement);
-    EXPECT_EQ(Current(), estRightHand);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Statements, PersonalKarateChop,
-    ::testing::Values(
-        PersonalStatementCase{"PersonalStatement", false, mindrova::testing::kPersonalSetup},
-        PersonalStatementCase{"BackToTheIssue", true,
-                              "Even though I have this negative memory, the lake, I love and "
-                              "accept myself with all my heart."}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 struct PersonalLinesCase {
     const char* name;
@@ -624,8 +611,8 @@ struct PacedSpeechCase {
     const char* name;
     int seconds;
     int lineLength;
-    bool lineSaid;   // else the point's name
-    bool faster;     // said above the user's pace
+    bool lineSaid;  // else the point's name
+    bool faster;    // said above the user's pace
     friend void PrintTo(const PacedSpeechCase& c, std::ostream* out) { *out << c.name; }
 };
 
@@ -648,10 +635,8 @@ TEST_P(PacedSpeech, APhraseFitsThePointsOwnLength) {
 
 INSTANTIATE_TEST_SUITE_P(
     Paces, PacedSpeech,
-    ::testing::Values(PacedSpeechCase{"TenSecondsSayALongLineAtTheUsersPace", 10, 100, true,
-                                      false},
-                      PacedSpeechCase{"TwoSecondsCannotFitItAndNameThePoint", 2, 100, false,
-                                      false},
+    ::testing::Values(PacedSpeechCase{"TenSecondsSayALongLineAtTheUsersPace", 10, 100, true, false},
+                      PacedSpeechCase{"TwoSecondsCannotFitItAndNameThePoint", 2, 100, false, false},
                       PacedSpeechCase{"OneSecondSaysAShortLineFaster", 1, 20, true, true},
                       PacedSpeechCase{"OneSecondCannotFitAMiddleLine", 1, 30, false, false}),
     [](const auto& info) { return std::string(info.param.name); });

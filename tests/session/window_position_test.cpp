@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "fixtures/modal_recorder.h"
+#include "fixtures/settings_folder.h"
 #include "fixtures/trace_capture.h"
 #include "support/file_system_helper.h"
 #include "support/settings_store.h"
@@ -44,12 +45,6 @@ qint32 Stored(const char* name) {
 
 class WindowPositionStore : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(folder.isValid());
-        SetSettingsFolder(folder.path());
-    }
-    void TearDown() override { SetSettingsFolder({}); }
-
     void WriteConf(std::string_view bytes) const {
         ASSERT_TRUE(QDir().mkpath(folder.filePath("Quellbrook")));
         QFile file(folder.filePath("Quellbrook/Mindrova.conf"));
@@ -57,7 +52,7 @@ protected:
         file.write(bytes.data(), qint64(bytes.size()));
     }
 
-    QTemporaryDir folder;
+    mindrova::testing::SettingsFolder folder;
     ReportRecorder reports;
 };
 

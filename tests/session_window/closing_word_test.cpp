@@ -5,13 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
-#include <QTemporaryDir>
 
-#include "fixtures/open_session_window.h"
 #include "fixtures/qstring_printer.h"
+#include "fixtures/session_window_test.h"
+#include "fixtures/settings_folder.h"
 #include "session/gentle_word.h"
-#include "session_window/window_services.h"
-#include "support/settings_store.h"
 
 using namespace mindrova;
 
@@ -25,21 +23,10 @@ struct ClosingRow {
     friend void PrintTo(const ClosingRow& row, std::ostream* out) { *out << row.name; }
 };
 
-class ClosingWordShown : public ::testing::TestWithParam<ClosingRow> {
+class ClosingWordShown : public mindrova::testing::SessionWindowTest,
+                         public ::testing::WithParamInterface<ClosingRow> {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(folder.isValid());
-        SetSettingsFolder(folder.path());
-        WindowServices().makeDesktopPreferences = nullptr;
-        window = mindrova::testing::OpenSessionWindow();
-    }
-    void TearDown() override {
-        mindrova::testing::CloseSessionWindow(window);
-        SetSettingsFolder({});
-    }
-    Step Current() { return window->controller().State().genmCurrentStep; }
-    QTemporaryDir folder;
-    frmMain* window = nullptr;
+    mindrova::testing::SettingsFolder folder;
 };
 
 TEST_P(ClosingWordShown, OnlyWhereTheLastRatingIsHigher) {

@@ -6,7 +6,7 @@
 #include <QTest>
 
 #include "fixtures/modal_recorder.h"
-#include "fixtures/open_session_window.h"
+#include "fixtures/session_window_test.h"
 #include "session/session_listener.h"
 #include "session_window/frm_main.h"
 
@@ -19,22 +19,21 @@ struct StepCounter : SessionListener {
     void StepEntered(Step, const SessionState&) override { ++entered; }
 };
 
-class Clicks : public ::testing::Test {
+class Clicks : public mindrova::testing::SessionWindowTest {
 protected:
     void SetUp() override {
-        window = mindrova::testing::OpenSessionWindow();
+        SessionWindowTest::SetUp();
         window->controller().AddListener(&steps);
     }
     void TearDown() override {
         window->controller().RemoveListener(&steps);
-        mindrova::testing::CloseSessionWindow(window);
+        SessionWindowTest::TearDown();
     }
 
     QWidget* Find(const char* name) const {
         if (QLatin1String(name) == QLatin1String("frmMain")) return window;
         return window->findChild<QWidget*>(QLatin1String(name));
     }
-    Step Current() const { return window->controller().State().genmCurrentStep; }
     void GoTo(Step step) {
         for (int i = 0; i < 40 && Current() != step; ++i) window->controller().Next();
         ASSERT_EQ(Current(), step);
@@ -56,7 +55,6 @@ protected:
 
     mindrova::testing::ModalRecorder modal;
     StepCounter steps;
-    frmMain* window = nullptr;
 };
 
 TEST_F(Clicks, OnlyTheListedPlacesAdvance) {

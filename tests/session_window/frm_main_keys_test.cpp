@@ -9,7 +9,8 @@
 #include "display/display_settings.h"
 #include "fixtures/find_control.h"
 #include "fixtures/modal_recorder.h"
-#include "fixtures/open_session_window.h"
+#include "fixtures/session_window_test.h"
+#include "fixtures/settings_folder.h"
 #include "session_window/frm_main.h"
 #include "session_window/frm_shortcuts.h"
 #include "session_window/window_services.h"
@@ -21,16 +22,13 @@ using mindrova::testing::ModalRecorder;
 
 namespace {
 
-class Keys : public ::testing::Test {
+class Keys : public mindrova::testing::SessionWindowTest {
 protected:
-    void SetUp() override { window = mindrova::testing::OpenSessionWindow(); }
-    void TearDown() override { mindrova::testing::CloseSessionWindow(window); }
     // A key as the user presses it: to whichever control has the focus.
     void Press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : window;
         QTest::keyClick(target, Qt::Key(key), modifiers);
     }
-    Step Current() const { return window->controller().State().genmCurrentStep; }
     // The session's pause, checked against what the toolbar shows.
     bool Paused() const {
         const bool paused = window->controller().Paused();
@@ -44,7 +42,6 @@ protected:
     }
 
     ModalRecorder modal;
-    frmMain* window = nullptr;
 };
 
 TEST_F(Keys, NextKeysWithAnyModifierMoveOnAndFocusNext) {
@@ -270,13 +267,15 @@ INSTANTIATE_TEST_SUITE_P(Ways, MenuAbove,
                          });
 
 TEST_F(Keys, AboutHoldsARunningRoundAndLeavesAPausedOneAlone) {
-    ToTappingPoint();
     bool timerDuringAbout = true;
     int aboutShown = 0;
-    WindowServices().showAbout = [&] {
+    SessionWindowServices services;
+    services.showAbout = [&] {
         ++aboutShown;
         timerDuringAbout = window->stepTimer().isActive();
     };
+    Reopen(std::move(services));
+    ToTappingPoint();
     Control<QAction>(window, "mnuPopUpAbout")->trigger();
     EXPECT_EQ(aboutShown, 1);
     EXPECT_FALSE(timerDuringAbout);
@@ -287,7 +286,6 @@ TEST_F(Keys, AboutHoldsARunningRoundAndLeavesAPausedOneAlone) {
     EXPECT_EQ(aboutShown, 2);
     EXPECT_FALSE(window->stepTimer().isActive());
     EXPECT_TRUE(Paused());
-    WindowServices().showAbout = nullptr;
 }
 
 TEST_F(Keys, ExitFromTheMenuClosesTheWindow) {
@@ -306,9 +304,7 @@ namespace {
 // Ctrl+Plus (or Ctrl+=), Ctrl+Minus and Ctrl+0 size the text in steps, within 100..200 %, and the
 // size is kept for the next start; while paused they only resume, as every key does.
 TEST(TextSizeKeys, StepWithinTheRangeAreSavedAndOnlyResumeWhilePaused) {
-    QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
-    SetSettingsFolder(folder.path());
+    mindrova::testing::SettingsFolder folder;
     mindrova::testing::ModalRecorder modal;
     frmMain* window = mindrova::testing::OpenSessionWindow();
     const auto press = [window](int key) {
@@ -345,7 +341,6 @@ TEST(TextSizeKeys, StepWithinTheRangeAreSavedAndOnlyResumeWhilePaused) {
     press(Qt::Key_0);
     EXPECT_EQ(window->TextScalePercent(), TEXT_SCALE_DEFAULT) << "the next Ctrl+0 sizes again";
     mindrova::testing::CloseSessionWindow(window);
-    SetSettingsFolder(QString());
 }
 
 }  // namespace

@@ -13,7 +13,7 @@
 #include <set>
 
 #include "fixtures/modal_recorder.h"
-#include "fixtures/open_session_window.h"
+#include "fixtures/session_window_test.h"
 #include "fixtures/visit_session_steps.h"
 #include "session_window/frm_main.h"
 #include "session_window/layout_check.h"
@@ -23,16 +23,12 @@ using namespace mindrova;
 
 namespace {
 
-class Layout : public ::testing::Test {
+class Layout : public mindrova::testing::SessionWindowTest {
 protected:
-    void SetUp() override { window = mindrova::testing::OpenSessionWindow(); }
-    void TearDown() override { mindrova::testing::CloseSessionWindow(window); }
-
     template <typename T = QWidget>
     T* Find(const char* name) const {
         return window->findChild<T*>(QLatin1String(name));
     }
-    Step Current() const { return window->controller().State().genmCurrentStep; }
     QRect InWindow(const QWidget* w) const {
         return QRect(w->mapTo(window, QPoint(0, 0)), w->size());
     }
@@ -62,7 +58,6 @@ protected:
     }
 
     mindrova::testing::ModalRecorder modal;
-    frmMain* window = nullptr;
 };
 
 TEST_F(Layout, TheMinimumSizeComesFromTheLayoutArithmetic) {
@@ -100,7 +95,10 @@ TEST_F(Layout, OwnSessionsAndTheGentleWordFitAtTheMinimumSize) {
     flying.negative = {"My hands are wet."};
     flying.positive = {"I am safe in my seat."};
     listing.sessions = {{"/sessions/flying.json", flying}};
-    WindowServices().listPersonalSessions = [listing] { return listing; };
+    SessionWindowServices services;
+    services.listPersonalSessions = [listing] { return listing; };
+    delete window;
+    window = mindrova::testing::OpenSessionWindow(services);
     for (const auto& [dpi, text] : {std::pair{96.0, 100}, std::pair{96.0, 200},
                                     std::pair{192.0, 150}, std::pair{192.0, 200}}) {
         SCOPED_TRACE("dpi " + std::to_string(dpi) + ", text " + std::to_string(text) + " %");
@@ -121,17 +119,18 @@ TEST_F(Layout, OwnSessionsAndTheGentleWordFitAtTheMinimumSize) {
         ExpectNothingWrongShown();
         // Below the scale, inside the panel.
         EXPECT_GE(InWindow(Find("lblGentleWord")).top(), InWindow(Find("fraSUD_2")).bottom());
-        EXPECT_LE(InWindow(Find("lblGentleWord")).bottom(), InWindow(Find("picRightFrame")).bottom());
+        EXPECT_LE(InWindow(Find("lblGentleWord")).bottom(),
+                  InWindow(Find("picRightFrame")).bottom());
         delete window;
-        window = mindrova::testing::OpenSessionWindow();
+        window = mindrova::testing::OpenSessionWindow(services);
     }
-    WindowServices().listPersonalSessions = nullptr;
 }
 
 // A maximized window on the commonest laptop screen (the client under a title bar) and a few
 // sizes on the way up to the opening size.
 TEST_F(Layout, CommonScreensShowEveryStepWhole) {
-    for (const QSize size : {QSize(1366, 741), QSize(1280, 693), QSize(1014, 570), QSize(1920, 1053)}) {
+    for (const QSize size :
+         {QSize(1366, 741), QSize(1280, 693), QSize(1014, 570), QSize(1920, 1053)}) {
         SCOPED_TRACE(std::to_string(size.width()) + "x" + std::to_string(size.height()));
         window->resize(size);
         ASSERT_EQ(window->size(), size);
@@ -235,7 +234,8 @@ TEST_F(Layout, AnotherScaleResizesControlsFontsPicturesAndMarkers) {
     for (const char* name : fixed) places[name] = Find(name)->geometry();
     for (const char* name : fonts) points[name] = Find(name)->font().pointSizeF();
     const QSize client = window->size();
-    const QRect marker = Find<MarkerPicture>("picShape")->markerRect(window->controller().CurrentDot());
+    const QRect marker =
+        Find<MarkerPicture>("picShape")->markerRect(window->controller().CurrentDot());
     const QSize picture = Find("picShape")->size();
     const QSize pauseIcon = Find<QToolButton>("cmdPause_Bottom")->iconSize();
 
@@ -269,7 +269,8 @@ TEST_F(Layout, AnotherScaleResizesControlsFontsPicturesAndMarkers) {
         EXPECT_DOUBLE_EQ(Find(name)->font().pointSizeF(), points[name]) << name;
     }
     EXPECT_EQ(window->size(), client);
-    EXPECT_EQ(Find<MarkerPicture>("picShape")->markerRect(window->controller().CurrentDot()), marker);
+    EXPECT_EQ(Find<MarkerPicture>("picShape")->markerRect(window->controller().CurrentDot()),
+              marker);
 }
 
 TEST_F(Layout, AScaleThatMeansNothingIsIgnored) {

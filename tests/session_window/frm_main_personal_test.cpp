@@ -13,7 +13,8 @@
 #include "fixtures/fake_speaker.h"
 #include "fixtures/find_control.h"
 #include "fixtures/modal_recorder.h"
-#include "fixtures/open_session_window.h"
+#include "fixtures/session_window_test.h"
+#include "fixtures/settings_folder.h"
 #include "session/gentle_word.h"
 #include "session/spoken_texts.h"
 #include "session_window/window_services.h"
@@ -34,32 +35,28 @@ PersonalSessionFile SessionFile(const QString& title, const QString& line = "My 
     return {"/sessions/" + title + ".json", s};
 }
 
-class PersonalRow : public ::testing::Test {
+class PersonalRow : public mindrova::testing::SessionWindowTest {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(folder.isValid());
-        SetSettingsFolder(folder.path());
         listing.sessions = {SessionFile("Fear of flying"), SessionFile("Spiders")};
-        WindowServices().listPersonalSessions = [this] {
+        SessionWindowTest::SetUp();
+    }
+    SessionWindowServices Services() override {
+        SessionWindowServices services;
+        services.listPersonalSessions = [this] {
             ++listings;
             return listing;
         };
-        WindowServices().makeSpeaker = [this](const SpeechSettings&) {
+        services.managePersonalSessions = [this](QWidget* owner, Issue issue, const QString& own) {
+            if (manage) manage(owner, issue, own);
+        };
+        services.makeSpeaker = [this](const SpeechSettings&) {
             auto made = std::make_unique<FakeSpeaker>();
             speaker = made.get();
             return std::unique_ptr<Speaker>(std::move(made));
         };
-        window = mindrova::testing::OpenSessionWindow();
+        return services;
     }
-    void TearDown() override {
-        mindrova::testing::CloseSessionWindow(window);
-        WindowServices().listPersonalSessions = nullptr;
-        WindowServices().managePersonalSessions = nullptr;
-        WindowServices().runPersonalSessions = nullptr;
-        WindowServices().makeSpeaker = nullptr;
-        SetSettingsFolder({});
-    }
-    Step Current() const { return window->controller().State().genmCurrentStep; }
     QComboBox* List() const { return Control<QComboBox>(window, "cboPersonalSession"); }
     QStringList Entries() const {
         QStringList entries;
@@ -84,11 +81,12 @@ protected:
     }
 
     mindrova::testing::ModalRecorder modal;
-    QTemporaryDir folder;
+    mindrova::testing::SettingsFolder folder;
     PersonalSessionListing listing;
     int listings = 0;
+    // What the My sessions dialog does in a test that opens it.
+    std::function<void(QWidget* owner, Issue issue, const QString& ownWords)> manage;
     FakeSpeaker* speaker = nullptr;
-    frmMain* window = nullptr;
 };
 
 TEST_F(PersonalRow, ListsTheSessionsAndChoosingOneTellsTheController) {
@@ -109,7 +107,7 @@ TEST_F(PersonalRow, ListsTheSessionsAndChoosingOneTellsTheController) {
 // on to the button and Alt+G presses it.
 TEST_F(PersonalRow, EverythingGoesByKeyboard) {
     int managed = 0;
-    WindowServices().managePersonalSessions = [&](QWidget* owner, Issue issue, const QString& own) {
+    manage = [&](QWidget* owner, Issue issue, const QString& own) {
         ++managed;
         EXPECT_EQ(owner, window);
         EXPECT_EQ(issue, window->controller().State().genmSelectedIssue);
@@ -195,7 +193,7 @@ TEST_F(PersonalRow, RefusedFilesAreToldCalmlyInTheStatusBar) {
 }
 
 TEST_F(PersonalRow, WithoutSessionsTheListOffersOnlyTheIssue) {
-    WindowServices().listPersonalSessions = nullptr;
+    listing = {};  // an empty sessions folder
     ToSelectIssue();
     EXPECT_EQ(Entries(), QStringList({"The issue above"}));
     EXPECT_EQ(Chosen(), "<none>");
@@ -387,18 +385,23 @@ struct StartRow {
     friend void PrintTo(const StartRow& r, std::ostream* out) { *out << r.name; }
 };
 
-class StartFromMySessions : public PersonalRow, public ::testing::WithParamInterface<StartRow> {};
+class StartFromMySessions : public PersonalRow, public ::testing::WithParamInterface<StartRow> {
+protected:
+    SessionWindowServices Services() override {
+        SessionWindowServices services = PersonalRow::Services();
+        services.runPersonalSessions = [this](QWidget* owner, Issue, const QString&) {
+            ++runs;
+            EXPECT_EQ(owner, window);
+            return QString::fromUtf8(GetParam().started);
+        };
+        return services;
+    }
+    int runs = 0;
+};
 
 TEST_P(StartFromMySessions, RunsTheSessionAtOnce) {
-    int runs = 0;
-    WindowServices().runPersonalSessions = [&](QWidget* owner, Issue, const QString&) {
-        ++runs;
-        EXPECT_EQ(owner, window);
-        return QString::fromUtf8(GetParam().started);
-    };
     ToSelectIssue();
     Control<QPushButton>(window, "cmdManageSessions")->click();
-    WindowServices().runPersonalSessions = nullptr;
     EXPECT_EQ(runs, 1);
     EXPECT_EQ(Current(), GetParam().step);
     EXPECT_EQ(Chosen(), GetParam().chosen);

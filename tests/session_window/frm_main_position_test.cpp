@@ -7,9 +7,10 @@
 #include <QTemporaryDir>
 #include <algorithm>
 
-#include "session_window/frm_main.h"
 #include "fixtures/modal_recorder.h"
 #include "fixtures/qt_application.h"
+#include "fixtures/settings_folder.h"
+#include "session_window/frm_main.h"
 #include "support/settings_store.h"
 
 using namespace mindrova;
@@ -18,12 +19,7 @@ namespace {
 
 class Position : public ::testing::Test {
 protected:
-    void SetUp() override {
-        mindrova::testing::Application();
-        ASSERT_TRUE(folder.isValid());
-        SetSettingsFolder(folder.path());
-    }
-    void TearDown() override { SetSettingsFolder(QString()); }
+    void SetUp() override { mindrova::testing::Application(); }
 
     QString File() const { return folder.path() + "/Quellbrook/Mindrova.conf"; }
     qint32 Stored(const char* name) const {
@@ -38,7 +34,7 @@ protected:
         w->close();  // deletes itself
     }
 
-    QTemporaryDir folder;
+    mindrova::testing::SettingsFolder folder;
     mindrova::testing::ModalRecorder modal;
 };
 

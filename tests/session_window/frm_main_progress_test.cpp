@@ -8,8 +8,8 @@
 
 #include "engine/issues.h"
 #include "fixtures/modal_recorder.h"
-#include "fixtures/open_session_window.h"
 #include "fixtures/qstring_printer.h"
+#include "fixtures/session_window_test.h"
 #include "session_window/frm_main.h"
 #include "session_window/window_services.h"
 
@@ -18,16 +18,14 @@ using mindrova::testing::ModalRecorder;
 
 namespace {
 
-class Progress : public ::testing::Test {
+class Progress : public mindrova::testing::SessionWindowTest {
 protected:
     void SetUp() override {
-        window = mindrova::testing::OpenSessionWindow();
+        SessionWindowTest::SetUp();
         firstLine = window->findChild<QLabel*>(QStringLiteral("lblFirstRating"));
         changeLine = window->findChild<QLabel*>(QStringLiteral("lblRatingChange"));
         ASSERT_TRUE(firstLine && changeLine);
     }
-    void TearDown() override { mindrova::testing::CloseSessionWindow(window); }
-    Step Current() const { return window->controller().State().genmCurrentStep; }
     QString Instructions() const {
         return window->findChild<QLabel*>(QStringLiteral("lblLeftFrame"))->text();
     }
@@ -40,7 +38,6 @@ protected:
     }
 
     ModalRecorder modal;
-    frmMain* window = nullptr;
     QLineEdit* field = nullptr;
     QLabel* firstLine = nullptr;
     QLabel* changeLine = nullptr;
@@ -223,18 +220,23 @@ TEST_F(Progress, JournalItemsFollowTheInstalledServices) {
     keep->trigger();
     EXPECT_FALSE(keep->isChecked());
 
-    SessionWindowServices saved = WindowServices();
+    // A window handed the journal's services follows them.
     bool kept = false;
     int opened = 0;
-    WindowServices().journalEnabled = [&] { return kept; };
-    WindowServices().setJournalEnabled = [&](bool on, QWidget*) { return kept = on; };
-    WindowServices().showJournal = [&](QWidget*) { ++opened; };
+    SessionWindowServices services;
+    services.journalEnabled = [&] { return kept; };
+    services.setJournalEnabled = [&](bool on, QWidget*) { return kept = on; };
+    services.showJournal = [&](QWidget*) { ++opened; };
+    frmMain* served = mindrova::testing::OpenSessionWindow(std::move(services));
+    keep = served->findChild<QAction*>(QStringLiteral("mnuPopUpJournalKeep"));
+    open = served->findChild<QAction*>(QStringLiteral("mnuPopUpJournal"));
+    ASSERT_TRUE(keep && open);
     keep->trigger();
     EXPECT_TRUE(kept);
     EXPECT_TRUE(keep->isChecked());
     open->trigger();
     EXPECT_EQ(opened, 1);
-    WindowServices() = saved;
+    mindrova::testing::CloseSessionWindow(served);
 }
 
 }  // namespace

@@ -12,10 +12,11 @@
 #include "fixtures/find_control.h"
 #include "fixtures/modal_recorder.h"
 #include "fixtures/open_session_window.h"
+#include "fixtures/settings_folder.h"
+#include "session/session_listener.h"
 #include "session_window/frm_main.h"
 #include "session_window/frm_shortcuts.h"
 #include "session_window/layout_check.h"
-#include "session/session_listener.h"
 #include "support/settings_store.h"
 
 using namespace mindrova;
@@ -234,9 +235,7 @@ TEST_F(RandomInput, ClicksAnywhereMoveAtMostOneStepEach) {
 // opens on a screen and works.
 TEST(RandomSavedPosition, TheWindowAlwaysOpensOnAScreen) {
     mindrova::testing::Application();
-    QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
-    SetSettingsFolder(folder.path());
+    mindrova::testing::SettingsFolder folder;
     mindrova::testing::ModalRecorder modal;
     QRandomGenerator random(20261210);
     const qint32 extremes[] = {
@@ -265,7 +264,6 @@ TEST(RandomSavedPosition, TheWindowAlwaysOpensOnAScreen) {
         EXPECT_EQ(w->controller().State().genmCurrentStep, estSelectIssue);
         delete w;  // closing would save this place over the next run's
     }
-    SetSettingsFolder(QString());
     EXPECT_TRUE(modal.texts().isEmpty()) << modal.texts().join(" | ").toStdString();
 }
 

@@ -8,6 +8,7 @@
 #include "display/display_settings.h"
 #include "fixtures/modal_recorder.h"
 #include "fixtures/open_session_window.h"
+#include "fixtures/settings_folder.h"
 #include "fixtures/visit_session_steps.h"
 #include "session_window/frm_main.h"
 #include "session_window/layout_check.h"
@@ -19,12 +20,7 @@ namespace {
 
 class SmallScreen : public ::testing::Test {
 protected:
-    void SetUp() override {
-        mindrova::testing::Application();
-        ASSERT_TRUE(folder.isValid());
-        SetSettingsFolder(folder.path());
-    }
-    void TearDown() override { SetSettingsFolder(QString()); }
+    void SetUp() override { mindrova::testing::Application(); }
 
     static void Save(qint32 left, qint32 top, qint32 width, qint32 height, qint32 state) {
         const char* names[] = {"Left", "Top", "Width", "Height", "State"};
@@ -35,7 +31,7 @@ protected:
         }
     }
 
-    QTemporaryDir folder;
+    mindrova::testing::SettingsFolder folder;
     mindrova::testing::ModalRecorder modal;
 };
 

@@ -5,7 +5,7 @@
 #include <QTest>
 
 #include "fixtures/modal_recorder.h"
-#include "fixtures/open_session_window.h"
+#include "fixtures/session_window_test.h"
 #include "fixtures/visit_session_steps.h"
 #include "session/step_presentation.h"
 
@@ -14,11 +14,8 @@ using mindrova::testing::ModalRecorder;
 
 namespace {
 
-class Window : public ::testing::Test {
+class Window : public mindrova::testing::SessionWindowTest {
 protected:
-    void SetUp() override { window = mindrova::testing::OpenSessionWindow(); }
-    void TearDown() override { mindrova::testing::CloseSessionWindow(window); }
-
     template <typename T = QWidget>
     T* Find(const char* name) const {
         if (QLatin1String(name) == QLatin1String("frmMain")) return qobject_cast<T*>(window);
@@ -30,7 +27,6 @@ protected:
             window->controller().tmrSteps_Timer();
         }
     }
-    Step Current() const { return window->controller().State().genmCurrentStep; }
     bool Shown(const char* name) const { return Find(name)->isVisibleTo(window); }
     QString Text(const char* name) const { return Find<QLabel>(name)->text(); }
     // Step texts as the labels show them: line feeds only.
@@ -44,7 +40,6 @@ protected:
     }
 
     ModalRecorder modal;
-    frmMain* window = nullptr;
 };
 
 TEST_F(Window, EveryControlExistsWithItsNameCaptionAndAccessibleName) {

@@ -6,14 +6,14 @@
 
 #include <QScreen>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QWindow>
 #include <string>
 
 #include "fixtures/find_control.h"
 #include "fixtures/modal_recorder.h"
-#include "fixtures/open_session_window.h"
+#include "fixtures/session_window_test.h"
+#include "fixtures/settings_folder.h"
 #include "session/window_fit.h"
 #include "session_window/frm_main.h"
 #include "support/settings_store.h"
@@ -23,18 +23,11 @@ using mindrova::testing::Control;
 
 namespace {
 
-class TinyScreen : public ::testing::Test {
+class TinyScreen : public mindrova::testing::SessionWindowTest {
 protected:
     void SetUp() override {
-        mindrova::testing::Application();
-        ASSERT_TRUE(folder.isValid());
-        SetSettingsFolder(folder.path());
-        window = mindrova::testing::OpenSessionWindow();
+        SessionWindowTest::SetUp();
         ASSERT_EQ(window->screen()->geometry().size(), QSize(800, 480));
-    }
-    void TearDown() override {
-        delete window;
-        SetSettingsFolder(QString());
     }
 
     QScrollBar* Bar(const char* name) const { return Control<QScrollBar>(window, name); }
@@ -63,9 +56,8 @@ protected:
         }
     }
 
-    QTemporaryDir folder;
+    mindrova::testing::SettingsFolder folder;
     mindrova::testing::ModalRecorder modal;
-    frmMain* window = nullptr;
 };
 
 TEST_F(TinyScreen, TheWindowStaysOnTheScreenAndItsContentScrolls) {

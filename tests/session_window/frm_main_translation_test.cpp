@@ -18,9 +18,11 @@
 #include <QTranslator>
 #include <QTreeWidget>
 
+#include "fixtures/installed_translation.h"
 #include "fixtures/modal_recorder.h"
 #include "fixtures/open_session_window.h"
 #include "fixtures/qstring_printer.h"
+#include "fixtures/settings_folder.h"
 #include "fixtures/visit_session_steps.h"
 #include "session_window/frm_main.h"
 #include "session_window/frm_shortcuts.h"
@@ -33,26 +35,18 @@ namespace {
 
 class Translated : public ::testing::Test {
 protected:
-    void SetUp() override {
-        mindrova::testing::Application();
-        ASSERT_TRUE(folder.isValid());
-        SetSettingsFolder(folder.path());
-    }
+    void SetUp() override { mindrova::testing::Application(); }
     void TearDown() override {
         if (window != nullptr) mindrova::testing::CloseSessionWindow(window);
-        QCoreApplication::removeTranslator(&translator);
-        SetSettingsFolder({});
+        translation.Remove();
     }
     // The window reads its texts as it is made, so the translation comes first.
     void Open(const char* language) {
         if (window != nullptr) mindrova::testing::CloseSessionWindow(window);
         window = nullptr;
-        QCoreApplication::removeTranslator(&translator);
+        translation.Remove();
         if (language != nullptr) {
-            const QString file = QStringLiteral(SESSION_WINDOW_TRANSLATIONS_DIR "/mindrova_%1.qm")
-                                     .arg(QLatin1String(language));
-            ASSERT_TRUE(translator.load(file)) << file.toStdString();
-            ASSERT_TRUE(QCoreApplication::installTranslator(&translator));
+            ASSERT_TRUE(translation.Install(language));
         }
         window = mindrova::testing::OpenSessionWindow();
     }
@@ -73,8 +67,9 @@ protected:
         return item != nullptr ? item->text() : QStringLiteral("(no %1)").arg(name);
     }
 
-    QTemporaryDir folder;
-    QTranslator translator;
+    mindrova::testing::SettingsFolder folder;
+    mindrova::testing::InstalledTranslation translation{
+        QStringLiteral(SESSION_WINDOW_TRANSLATIONS_DIR)};
     mindrova::testing::ModalRecorder modal;
     frmMain* window = nullptr;
 };

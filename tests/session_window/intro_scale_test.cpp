@@ -6,13 +6,11 @@
 #include <QLabel>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QTemporaryDir>
 
 #include "fixtures/find_control.h"
-#include "fixtures/open_session_window.h"
+#include "fixtures/session_window_test.h"
+#include "fixtures/settings_folder.h"
 #include "session/window_fit.h"
-#include "session_window/window_services.h"
-#include "support/settings_store.h"
 
 using namespace mindrova;
 using mindrova::testing::Control;
@@ -28,20 +26,10 @@ struct IntroRow {
     friend void PrintTo(const IntroRow& row, std::ostream* out) { *out << row.name; }
 };
 
-class IntroScale : public ::testing::TestWithParam<IntroRow> {
+class IntroScale : public mindrova::testing::SessionWindowTest,
+                   public ::testing::WithParamInterface<IntroRow> {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(folder.isValid());
-        SetSettingsFolder(folder.path());
-        WindowServices().makeDesktopPreferences = nullptr;
-        window = mindrova::testing::OpenSessionWindow();
-    }
-    void TearDown() override {
-        mindrova::testing::CloseSessionWindow(window);
-        SetSettingsFolder({});
-    }
-    QTemporaryDir folder;
-    frmMain* window = nullptr;
+    mindrova::testing::SettingsFolder folder;
 };
 
 TEST_P(IntroScale, TakesTheWholeScaleOnComfortableLines) {

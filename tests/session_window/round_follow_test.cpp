@@ -11,7 +11,6 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextDocument>
 
@@ -21,9 +20,9 @@
 #include "fixtures/open_session_window.h"
 #include "fixtures/personal_sessions.h"
 #include "fixtures/qstring_printer.h"
+#include "fixtures/settings_folder.h"
 #include "session/step_presentation.h"
 #include "session_window/window_look.h"
-#include "session_window/window_services.h"
 #include "support/settings_store.h"
 
 using namespace mindrova;
@@ -60,15 +59,9 @@ std::vector<ShownLine> ShownLines(const QLabel* label) {
 
 class FollowTheRound : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(folder.isValid());
-        SetSettingsFolder(folder.path());
-        WindowServices().makeDesktopPreferences = nullptr;
-    }
     void TearDown() override {
         if (window) mindrova::testing::CloseSessionWindow(window);
         ApplyApplicationLook(Look::Light);
-        SetSettingsFolder({});
     }
     void Open(bool follow) {
         if (follow) {
@@ -120,7 +113,7 @@ protected:
         EXPECT_LE(Control(window, "picShape")->geometry().bottom(), name->y());
     }
 
-    QTemporaryDir folder;
+    mindrova::testing::SettingsFolder folder;
     frmMain* window = nullptr;
 };
 

@@ -15,6 +15,7 @@
 #include "app/frm_voice.h"
 #include "fixtures/modal_recorder.h"
 #include "fixtures/open_session_window.h"
+#include "fixtures/settings_folder.h"
 #include "session/speech_settings.h"
 #include "session/text_language.h"
 #include "session_window/frm_main.h"
@@ -49,21 +50,21 @@ protected:
         if (!QTextToSpeech::availableEngines().contains(QStringLiteral("flite"))) {
             GTEST_SKIP() << "the flite engine is not installed";
         }
-        ASSERT_TRUE(folder.isValid());
-        SetSettingsFolder(folder.path());
         ASSERT_TRUE(SaveSpeechSettings({false, "flite", "", 0, 80}));
-        // The real engine, kept in sight so that its states can be watched.
-        WindowServices().makeSpeaker = [this](const SpeechSettings& settings) {
+        window = mindrova::testing::OpenSessionWindow(Services());
+    }
+    // The real engine, kept in sight so that its states can be watched.
+    SessionWindowServices Services() {
+        SessionWindowServices services;
+        services.makeSpeaker = [this](const SpeechSettings& settings) {
             auto made = QtSpeaker::Create(settings);
             speaker = made.get();
             return std::unique_ptr<Speaker>(std::move(made));
         };
-        window = mindrova::testing::OpenSessionWindow();
+        return services;
     }
     void TearDown() override {
         if (window) mindrova::testing::CloseSessionWindow(window);
-        WindowServices().makeSpeaker = nullptr;
-        SetSettingsFolder({});
         SetTextLanguage(QStringLiteral("en"));
     }
     void Press(int key) { QTest::keyClick(window, Qt::Key(key)); }
@@ -75,7 +76,7 @@ protected:
     }
 
     ModalRecorder modal;
-    QTemporaryDir folder;
+    mindrova::testing::SettingsFolder folder;
     frmMain* window = nullptr;
     QtSpeaker* speaker = nullptr;
 };
@@ -120,7 +121,7 @@ TEST_F(FliteGuidance, SpeaksTheSetupStatementPausesWithEscAndFallsSilentWhenTurn
 TEST_F(FliteGuidance, GermanTextsFindNoVoiceAndStaySilentWithACalmNotice) {
     mindrova::testing::CloseSessionWindow(window);
     SetTextLanguage(QStringLiteral("de"));
-    window = mindrova::testing::OpenSessionWindow();
+    window = mindrova::testing::OpenSessionWindow(Services());
     for (int i = 0; i < 4; ++i) window->controller().Next();
     Press(Qt::Key_V);
     ASSERT_NE(speaker, nullptr);
@@ -229,7 +230,7 @@ TEST_F(FliteGuidance, ClosingTheWindowWhileALongTextIsReadNeverCrashes) {
         SCOPED_TRACE(::testing::Message() << "close " << round << ", way " << int(end));
         if (window == nullptr) {
             ASSERT_TRUE(SaveSpeechSettings({false, "flite", "", 0, 80}));
-            window = mindrova::testing::OpenSessionWindow();
+            window = mindrova::testing::OpenSessionWindow(Services());
         }
         window->controller().cmdFinish_Click();
         Press(Qt::Key_V);

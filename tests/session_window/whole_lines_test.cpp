@@ -8,12 +8,10 @@
 #include <QLabel>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QTemporaryDir>
 
 #include "fixtures/find_control.h"
-#include "fixtures/open_session_window.h"
-#include "session_window/window_services.h"
-#include "support/settings_store.h"
+#include "fixtures/session_window_test.h"
+#include "fixtures/settings_folder.h"
 
 using namespace mindrova;
 using mindrova::testing::Control;
@@ -28,20 +26,10 @@ struct AreaRow {
     friend void PrintTo(const AreaRow& row, std::ostream* out) { *out << row.name; }
 };
 
-class WholeLines : public ::testing::TestWithParam<AreaRow> {
+class WholeLines : public mindrova::testing::SessionWindowTest,
+                   public ::testing::WithParamInterface<AreaRow> {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(folder.isValid());
-        SetSettingsFolder(folder.path());
-        WindowServices().makeDesktopPreferences = nullptr;
-        window = mindrova::testing::OpenSessionWindow();
-    }
-    void TearDown() override {
-        mindrova::testing::CloseSessionWindow(window);
-        SetSettingsFolder({});
-    }
-    QTemporaryDir folder;
-    frmMain* window = nullptr;
+    mindrova::testing::SettingsFolder folder;
 };
 
 TEST_P(WholeLines, TheAreaEndsOnALineAndScrollsByLines) {

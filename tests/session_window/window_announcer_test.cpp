@@ -9,8 +9,9 @@
 #include <QTest>
 
 #include "fixtures/fake_speaker.h"
-#include "fixtures/open_session_window.h"
 #include "fixtures/personal_sessions.h"
+#include "fixtures/session_window_test.h"
+#include "fixtures/settings_folder.h"
 #include "session/step_announcement.h"
 #include "session_window/frm_main.h"
 #include "session_window/window_services.h"
@@ -20,20 +21,9 @@ using namespace mindrova;
 
 namespace {
 
-class ScreenReader : public ::testing::Test {
+class ScreenReader : public mindrova::testing::SessionWindowTest {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(folder.isValid());
-        SetSettingsFolder(folder.path());
-        window = mindrova::testing::OpenSessionWindow();
-    }
-    void TearDown() override {
-        mindrova::testing::CloseSessionWindow(window);
-        WindowServices().makeSpeaker = nullptr;
-        SetSettingsFolder({});
-    }
     SessionController& Controller() { return window->controller(); }
-    Step Current() const { return window->controller().State().genmCurrentStep; }
     QWidget* Focused() const { return QApplication::focusWidget(); }
     // What the screen reader reads on the focused control once the step change is over.
     QString Heard() const {
@@ -45,8 +35,7 @@ protected:
         for (int i = 0; i < 300 && Current() == step; ++i) Controller().tmrSteps_Timer();
     }
 
-    QTemporaryDir folder;
-    frmMain* window = nullptr;
+    mindrova::testing::SettingsFolder folder;
 };
 
 TEST_F(ScreenReader, EachStepChangeIsHeardOnTheFocusedControl) {
@@ -89,9 +78,11 @@ TEST_F(ScreenReader, EveryPointOfARoundIsHeardWithWhatToSay) {
 }
 
 TEST_F(ScreenReader, WithSpokenGuidanceOnThePointsAreLeftToTheVoice) {
-    WindowServices().makeSpeaker = [](const SpeechSettings&) {
+    SessionWindowServices services;
+    services.makeSpeaker = [](const SpeechSettings&) {
         return std::unique_ptr<Speaker>(std::make_unique<mindrova::testing::FakeSpeaker>());
     };
+    Reopen(std::move(services));
     QTest::keyClick(Focused() ? Focused() : window, Qt::Key_V);
     for (int i = 0; i < 6; ++i) Controller().Next();
     ASSERT_EQ(Current(), estTopHead1);
@@ -159,31 +150,28 @@ TEST_P(AnnouncementText, SaysWhereTheSessionIs) {
 
 INSTANTIATE_TEST_SUITE_P(
     Steps, AnnouncementText,
-    ::testing::Values(AnnouncementRow{"Intro", estIntro, false, "Step: Intro"},
-                      AnnouncementRow{"Reassess", estReassessSUD, false, "Step: Reasses SUD"},
-                      AnnouncementRow{"KarateChop", estLeftHand, false,
-                                      "Step: Affirmation Statement, Karate chop - Left Hand"},
-                      AnnouncementRow{"Finish", estFinish, false, "Step: Finish"},
-                      AnnouncementRow{"FirstPoint", estTopHead1, false,
-                                      "Point 1 of 16: Top Head. Say: ..."},
-                      AnnouncementRow{"PositivePoint", estRightUnderArm, true,
-                                      "Point 16 of 16: Right Under Arm. Say: ..."},
-                      AnnouncementRow{"PersonalLine", estLeftEyeCorner, false,
-                                      "Point 3 of 16: Left Eye Corner. Say: Heavy 1.",
-                                      RoundKind::Full, 2},
-                      AnnouncementRow{"OneSideLeft", estLeftUnderArm, true,
-                                      "Point 8 of 8: Left Under Arm. Say: Light 8.",
-                                      RoundKind::OneSide, 32},
-                      AnnouncementRow{"OneSideRightStartsAgain", estTopHead2, false,
-                                      "Point 1 of 8: Top Head. Say: Heavy 1.", RoundKind::OneSide,
-                                      32},
-                      AnnouncementRow{"OneSideRightCycles", estChin2, false,
-                                      "Point 6 of 8: Chin. Say: Heavy 3.", RoundKind::OneSide, 3},
-                      AnnouncementRow{"OneSideKarateChopAsBefore", estRightHand, false,
-                                      "Step: Affirmation Statement, Karate chop - Right Hand",
-                                      RoundKind::OneSide, 3},
-                      AnnouncementRow{"None", estNone, false, ""},
-                      AnnouncementRow{"PastTheEnd", static_cast<Step>(99), false, ""}),
+    ::testing::Values(
+        AnnouncementRow{"Intro", estIntro, false, "Step: Intro"},
+        AnnouncementRow{"Reassess", estReassessSUD, false, "Step: Reasses SUD"},
+        AnnouncementRow{"KarateChop", estLeftHand, false,
+                        "Step: Affirmation Statement, Karate chop - Left Hand"},
+        AnnouncementRow{"Finish", estFinish, false, "Step: Finish"},
+        AnnouncementRow{"FirstPoint", estTopHead1, false, "Point 1 of 16: Top Head. Say: ..."},
+        AnnouncementRow{"PositivePoint", estRightUnderArm, true,
+                        "Point 16 of 16: Right Under Arm. Say: ..."},
+        AnnouncementRow{"PersonalLine", estLeftEyeCorner, false,
+                        "Point 3 of 16: Left Eye Corner. Say: Heavy 1.", RoundKind::Full, 2},
+        AnnouncementRow{"OneSideLeft", estLeftUnderArm, true,
+                        "Point 8 of 8: Left Under Arm. Say: Light 8.", RoundKind::OneSide, 32},
+        AnnouncementRow{"OneSideRightStartsAgain", estTopHead2, false,
+                        "Point 1 of 8: Top Head. Say: Heavy 1.", RoundKind::OneSide, 32},
+        AnnouncementRow{"OneSideRightCycles", estChin2, false, "Point 6 of 8: Chin. Say: Heavy 3.",
+                        RoundKind::OneSide, 3},
+        AnnouncementRow{"OneSideKarateChopAsBefore", estRightHand, false,
+                        "Step: Affirmation Statement, Karate chop - Right Hand", RoundKind::OneSide,
+                        3},
+        AnnouncementRow{"None", estNone, false, ""},
+        AnnouncementRow{"PastTheEnd", static_cast<Step>(99), false, ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 
 #include "fixtures/open_session_window.h"
+#include "fixtures/settings_folder.h"
 #include "session_window/frm_main.h"
 #include "session_window/window_services.h"
 #include "support/settings_store.h"
@@ -19,14 +20,8 @@ namespace {
 
 class SteadyMarkersWindow : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(folder.isValid());
-        SetSettingsFolder(folder.path());
-    }
     void TearDown() override {
         if (window) mindrova::testing::CloseSessionWindow(window);
-        WindowServices().makeDesktopPreferences = nullptr;
-        SetSettingsFolder({});
     }
     QString ConfPath() const { return folder.filePath("Quellbrook/Mindrova.conf"); }
     void Save(const char* key, const QVariant& value) {
@@ -41,14 +36,14 @@ protected:
         file.write(QByteArray("#!/bin/sh\necho ") + answer + "\n");
         file.close();
         file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        WindowServices().makeDesktopPreferences = [this, path] {
+        services.makeDesktopPreferences = [this, path] {
             auto made = std::make_unique<DesktopPreferences>(path);
             desktop = made.get();
             return made;
         };
     }
     void Open() {
-        window = mindrova::testing::OpenSessionWindow();
+        window = mindrova::testing::OpenSessionWindow(services);
         QCoreApplication::processEvents();
         QCoreApplication::sendPostedEvents();
     }
@@ -75,7 +70,8 @@ protected:
         return pattern;
     }
 
-    QTemporaryDir folder;
+    SessionWindowServices services;  // the desktop, where the test gives one
+    mindrova::testing::SettingsFolder folder;
     frmMain* window = nullptr;
     DesktopPreferences* desktop = nullptr;
 };

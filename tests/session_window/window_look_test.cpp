@@ -17,6 +17,7 @@
 #include "display/display_settings.h"
 #include "fixtures/modal_recorder.h"
 #include "fixtures/open_session_window.h"
+#include "fixtures/settings_folder.h"
 #include "fixtures/text_contrast.h"
 #include "fixtures/visit_session_steps.h"
 #include "session_window/frm_main.h"
@@ -58,17 +59,9 @@ TEST(ContrastRatio, MatchesTheGuidelinesFormula) {
 
 class Looks : public ::testing::Test {
 protected:
-    void SetUp() override {
-        mindrova::testing::Application();
-        ASSERT_TRUE(folder.isValid());
-        SetSettingsFolder(folder.path());
-        WindowServices().makeDesktopPreferences = nullptr;
-    }
-    void TearDown() override {
-        ApplyApplicationLook(Look::Light);
-        SetSettingsFolder(QString());
-    }
-    QTemporaryDir folder;
+    void SetUp() override { mindrova::testing::Application(); }
+    void TearDown() override { ApplyApplicationLook(Look::Light); }
+    mindrova::testing::SettingsFolder folder;
     mindrova::testing::ModalRecorder modal;
 };
 
@@ -111,13 +104,14 @@ TEST_F(Looks, SystemFollowsTheDesktopsColourScheme) {
         SCOPED_TRACE(c.name);
         ASSERT_TRUE(SaveAppearance(c.saved));
         DesktopPreferences* desktop = nullptr;
-        WindowServices().makeDesktopPreferences = [&] {
+        SessionWindowServices services;
+        services.makeDesktopPreferences = [&] {
             // A gsettings that is not there: the desktop answers only what the test says.
             auto made = std::make_unique<DesktopPreferences>(folder.filePath("no-gsettings"));
             desktop = made.get();
             return made;
         };
-        frmMain* window = mindrova::testing::OpenSessionWindow();
+        frmMain* window = mindrova::testing::OpenSessionWindow(std::move(services));
         const Look before = CurrentLook();
         QCoreApplication::processEvents();
         QCoreApplication::sendPostedEvents();
@@ -131,7 +125,6 @@ TEST_F(Looks, SystemFollowsTheDesktopsColourScheme) {
         EXPECT_EQ(CurrentLook(), c.saved == Appearance::System ? Look::Light : c.onDarkDesktop);
         delete window;
         ApplyApplicationLook(Look::Light);
-        WindowServices().makeDesktopPreferences = nullptr;
     }
 }
 

@@ -15,6 +15,7 @@
 #include "fixtures/modal_recorder.h"
 #include "fixtures/open_session_window.h"
 #include "fixtures/qstring_printer.h"
+#include "fixtures/settings_folder.h"
 #include "session/speech_settings.h"
 #include "session/text_language.h"
 #include "session_window/frm_main.h"
@@ -29,28 +30,29 @@ namespace {
 
 class WindowSpeechTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(folder.isValid());
-        SetSettingsFolder(folder.path());
-        WindowServices().makeSpeaker = [this](const SpeechSettings& settings) {
-            ++speakersMade;
-            madeWith = settings;
-            auto made = std::make_unique<FakeSpeaker>();
-            made->state = engineState;
-            made->errorText = engineError;
-            speaker = made.get();
-            return std::unique_ptr<Speaker>(std::move(made));
-        };
-    }
     void TearDown() override {
         if (window) mindrova::testing::CloseSessionWindow(window);
-        WindowServices().makeSpeaker = nullptr;
-        WindowServices().showVoiceDialog = nullptr;
-        SetSettingsFolder({});
         SetTextLanguage("en");
     }
+    // The window speaks with a recording speaker unless the test asks for the desktop's engines,
+    // and its Voice dialog is voiceDialog as the test sets it then.
     void Open() {
-        window = mindrova::testing::OpenSessionWindow();
+        SessionWindowServices services;
+        if (!desktopEngines) {
+            services.makeSpeaker = [this](const SpeechSettings& settings) {
+                ++speakersMade;
+                madeWith = settings;
+                auto made = std::make_unique<FakeSpeaker>();
+                made->state = engineState;
+                made->errorText = engineError;
+                speaker = made.get();
+                return std::unique_ptr<Speaker>(std::move(made));
+            };
+        }
+        services.showVoiceDialog = [this](QWidget* owner) {
+            return voiceDialog ? voiceDialog(owner) : false;
+        };
+        window = mindrova::testing::OpenSessionWindow(std::move(services));
         // A saved "on" starts from the event loop once the window was first exposed.
         QCoreApplication::processEvents();
         QCoreApplication::sendPostedEvents();
@@ -72,7 +74,9 @@ protected:
     }
 
     ModalRecorder modal;
-    QTemporaryDir folder;
+    mindrova::testing::SettingsFolder folder;
+    bool desktopEngines = false;
+    std::function<bool(QWidget* owner)> voiceDialog;
     frmMain* window = nullptr;
     int speakersMade = 0;
     SpeechSettings madeWith;
@@ -186,7 +190,7 @@ TEST_F(WindowSpeechTest, NoVoiceForTheTextsLanguageStaysSilentUntilTheUserChoose
     EXPECT_TRUE(speaker->said.isEmpty());
     EXPECT_EQ(SavedValue("Enabled").toInt(), 1) << "the wish is kept for a later start";
 
-    WindowServices().showVoiceDialog = [](QWidget*) {
+    voiceDialog = [](QWidget*) {
         SpeechSettings chosen = LoadSpeechSettings();
         chosen.voice = "kal";
         return SaveSpeechSettings(chosen);
@@ -203,7 +207,7 @@ TEST_F(WindowSpeechTest, NoVoiceForTheTextsLanguageStaysSilentUntilTheUserChoose
 TEST_F(WindowSpeechTest, AnEngineNameFromTheSettingsIsShownAsPlainText) {
     const QString hostile = "<h1>Please call 555-0100</h1><img src=x>";
     ASSERT_TRUE(SaveSpeechSettings({false, hostile, "", 0, 80}));
-    WindowServices().makeSpeaker = nullptr;  // the desktop's engines: this one is not installed
+    desktopEngines = true;  // this one is not installed
     Open();
     Press(Qt::Key_V);
     ASSERT_TRUE(Notice()->isVisible());
@@ -271,7 +275,7 @@ TEST_F(WindowSpeechTest, VoiceChoicesTakeEffectOnTheNextWords) {
     Press(Qt::Key_V);
     ASSERT_TRUE(window->stepTimer().isActive());
     int dialogs = 0;
-    WindowServices().showVoiceDialog = [&](QWidget* owner) {
+    voiceDialog = [&](QWidget* owner) {
         ++dialogs;
         EXPECT_EQ(owner, window);
         EXPECT_FALSE(window->stepTimer().isActive()) << "the session waits";
@@ -289,7 +293,7 @@ TEST_F(WindowSpeechTest, VoiceChoicesTakeEffectOnTheNextWords) {
     EXPECT_EQ(speaker->said.size(), 1) << "the current step again, in the new voice";
     EXPECT_TRUE(window->stepTimer().isActive());
     // A cancelled dialog changes nothing.
-    WindowServices().showVoiceDialog = [](QWidget*) { return false; };
+    voiceDialog = [](QWidget*) { return false; };
     Item("mnuPopUpVoice")->trigger();
     EXPECT_EQ(speakersMade, 2);
 }

@@ -1,0 +1,51 @@
+#pragma once
+// The session window's place on its screens, in twips: what the stored position, the opening
+// size and the fitting rules of session/window_fit.h read and set. The window's frame is counted
+// wherever the platform draws one.
+
+#include <QSizeF>
+
+#include "session/twips.h"
+#include "session/window_fit.h"
+#include "session/window_position.h"
+
+class QScreen;
+class QWidget;
+
+namespace mindrova {
+
+class WindowGeometry : public PositionedWindow {
+public:
+    // scale: the window's own, which changes with its screen's DPI; both outlive this object.
+    WindowGeometry(QWidget& window, const TwipScale& scale) : mWindow(window), mScale(scale) {}
+
+    // PositionedWindow
+    QSizeF ScreenSize() const override;
+    TwipRect OuterGeometry() const override;
+    void SetOuterGeometry(const TwipRect& geometry) override;
+    void Maximize() override;
+    ScreenAreas Screens() const override;
+
+    // The window's screen's available area, less the panels' room where the platform hides the
+    // panels.
+    TwipRect AvailableArea() const;
+    // That area as the platform tells it.
+    TwipRect RawAvailableArea() const;
+    TwipRect UsableAreaOf(const QScreen& screen) const;
+    // An outer rectangle fitted into the usable area, or at the window's smallest size into the
+    // available one where the usable area cannot hold that (OpeningPlace).
+    TwipRect FittedOnScreen(const TwipRect& outer) const;
+    // Moves the window's frame to this place, its size unchanged.
+    void MoveTo(double left, double top);
+    // Gives the window an outer size, its place unchanged.
+    void SetOuterSize(double width, double height);
+
+private:
+    QSize FrameExtra() const;
+    const QScreen* CurrentScreen() const;
+
+    QWidget& mWindow;
+    const TwipScale& mScale;
+};
+
+}  // namespace mindrova
