@@ -184,10 +184,8 @@ void frmMain::Form_Unload() {
         saved.placeKnown = PlatformPlacesWindows(QGuiApplication::platformName());
         // A window the screen forced below its designed size is saved at the designed size, so
         // that a start on a screen that holds the design never opens it cut (SavedWithinDesign).
-        const QSize frameExtra = frameGeometry().size() - size();
-        saved =
-            SavedWithinDesign(saved, mScale.twips(mDesignedMinimum.width() + frameExtra.width()),
-                              mScale.twips(mDesignedMinimum.height() + frameExtra.height()));
+        const TwipSize designed = mGeometry.OuterSizeOf(mDesignedMinimum);
+        saved = SavedWithinDesign(saved, designed.width, designed.height);
         FormPos_Save(saved);
     }
     const QWidgetList windows = QApplication::topLevelWidgets();

@@ -55,7 +55,7 @@ QSize frmMain::RoomForClient() const {
                            ? s->availableGeometry()
                            : UsableGeometry(*s);
     if (room.isEmpty()) return {};
-    return room.size() - (frameGeometry().size() - size());
+    return room.size() - mGeometry.FrameExtra();
 }
 
 ContentFit frmMain::FitContentToWindow() {

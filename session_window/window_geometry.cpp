@@ -63,11 +63,14 @@ TwipRect WindowGeometry::UsableAreaOf(const QScreen& s) const {
                       QGuiApplication::platformName());
 }
 
+TwipSize WindowGeometry::OuterSizeOf(const QSize& client) const {
+    const QSize outer = client + FrameExtra();
+    return {mScale.twips(outer.width()), mScale.twips(outer.height())};
+}
+
 TwipRect WindowGeometry::FittedOnScreen(const TwipRect& outer) const {
-    const QSize frameExtra = FrameExtra();
-    const TwipSize least{mScale.twips(mWindow.minimumWidth() + frameExtra.width()),
-                         mScale.twips(mWindow.minimumHeight() + frameExtra.height())};
-    return OpeningPlace(outer, AvailableArea(), RawAvailableArea(), least);
+    return OpeningPlace(outer, AvailableArea(), RawAvailableArea(),
+                        OuterSizeOf(mWindow.minimumSize()));
 }
 
 void WindowGeometry::MoveTo(double left, double top) {

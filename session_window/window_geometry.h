@@ -3,6 +3,7 @@
 // size and the fitting rules of session/window_fit.h read and set. The window's frame is counted
 // wherever the platform draws one.
 
+#include <QSize>
 #include <QSizeF>
 
 #include "session/twips.h"
@@ -39,9 +40,13 @@ public:
     void MoveTo(double left, double top);
     // Gives the window an outer size, its place unchanged.
     void SetOuterSize(double width, double height);
+    // What the frame adds to the window's client area, in pixels; none where the platform draws
+    // no frame.
+    QSize FrameExtra() const;
+    // The outer size, frame included, of a window whose client area has this size in pixels.
+    TwipSize OuterSizeOf(const QSize& client) const;
 
 private:
-    QSize FrameExtra() const;
     const QScreen* CurrentScreen() const;
 
     QWidget& mWindow;
