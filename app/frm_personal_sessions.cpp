@@ -15,6 +15,7 @@
 #include <QStandardPaths>
 
 #include "app/dialog_button.h"
+#include "app/dialog_button_row.h"
 #include "app/dialog_size.h"
 #include "app/frm_personal_session_edit.h"
 #include "app/session_list_item.h"
@@ -87,20 +88,13 @@ Issue AskStartingIssue(QWidget* parent, Issue preselected) {
     QPushButton* cancel =
         DialogButton(QCoreApplication::translate("mindrova::frmPersonalSessions", "Cancel"),
                      "cmdCancel", &dialog);
-    ok->setDefault(true);
     auto* form = new QFormLayout;
     form->addRow(label, issues);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(&dialog);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addLayout(form);
     layout->addWidget(note);
-    layout->addLayout(buttons);
-    QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
-    QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
+    layout->addLayout(AcceptCancelRow(dialog, ok, cancel));
     if (RunModalDialog(dialog) != QDialog::Accepted) return eisNone;
     return static_cast<Issue>(issues->currentData().toInt());
 }

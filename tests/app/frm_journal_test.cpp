@@ -26,6 +26,7 @@
 #include "fixtures/modal_recorder.h"
 #include "fixtures/qstring_printer.h"
 #include "fixtures/qt_application.h"
+#include "fixtures/settings_folder.h"
 #include "journal/journal_csv.h"
 #include "journal/journal_recorder.h"
 #include "journal/journal_setting.h"
@@ -463,11 +464,7 @@ TEST_F(JournalWindow, ADamagedJournalIsKeptAsideAndSaidSo) {
 
 class JournalSwitch : public JournalWindow {
 protected:
-    void SetUp() override {
-        JournalWindow::SetUp();
-        SetSettingsFolder(dir.filePath(QStringLiteral("settings")));
-    }
-    void TearDown() override { SetSettingsFolder({}); }
+    mindrova::testing::SettingsFolder settings;
 };
 
 TEST_F(JournalSwitch, OnIsSavedAndOffAsksWhetherToDeleteWhatIsKept) {
