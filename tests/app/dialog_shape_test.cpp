@@ -4,6 +4,8 @@
 // the default, then Cancel), Enter or the accepting button accepting and Escape or Cancel leaving.
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
+
 #include <QDialog>
 #include <QLabel>
 #include <QPushButton>
@@ -64,7 +66,7 @@ const DialogShape kShapes[] = {
     {"Appearance",
      [] { return std::make_unique<frmAppearance>(DisplaySettings{}); },
      "Appearance",
-     {"cboAppearance", "spnTextSize", "cboLanguage", "cmdOK", "cmdCancel"},
+     {"cboAppearance", "spnTextSize", "chkFollowRound", "cboLanguage", "cmdOK", "cmdCancel"},
      {"&Appearance:", "&Language:", "&Text size:"},
      {"cmdOK", "cmdCancel"},
      "cmdOK",
@@ -80,8 +82,9 @@ const DialogShape kShapes[] = {
     {"EditASession",
      [] { return std::make_unique<frmPersonalSessionEdit>(Titled(), QStringList{}); },
      "Edit a session",
-     {"txtTitle", "txtSetup", "txtNegative", "txtPositive", "spnSecondsPerPoint", "cboRound",
-      "cmdSave", "cmdCancel"},
+     {"txtTitle", "txtSetup", "lstNegative", "lstNegativeAdd", "lstNegativeRemove", "lstNegativeUp",
+      "lstNegativeDown", "lstPositive", "lstPositiveAdd", "lstPositiveRemove", "lstPositiveUp",
+      "lstPositiveDown", "spnSecondsPerPoint", "cboRound", "cmdSave", "cmdCancel"},
      {"&Negative lines, one a row:", "&Positive lines, one a row:", "&Round:", "&Title:",
       "Seconds per p&oint:", "Set-&up statement:"},
      {"cmdSaveElsewhere", "cmdSave", "cmdCancel"},
@@ -106,7 +109,11 @@ TEST_P(Shape, EveryControlIsNamedLabelledAndReachedByTabInReadingOrder) {
     for (const char* name : c.tabOrder) {
         auto* control = Control(dialog.get(), name);
         ASSERT_NE(control, nullptr);
-        EXPECT_FALSE(control->accessibleName().isEmpty()) << name;
+        // A check box is named by its own caption, as assistive tools read it.
+        const auto* box = qobject_cast<QCheckBox*>(control);
+        EXPECT_FALSE(control->accessibleName().isEmpty() &&
+                     (box == nullptr || box->text().isEmpty()))
+            << name;
         EXPECT_NE(control->focusPolicy() & Qt::TabFocus, 0) << name;
         controls << control;
     }
