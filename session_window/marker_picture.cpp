@@ -9,7 +9,7 @@
 namespace mindrova {
 
 MarkerPicture::MarkerPicture(const QString& svgResource, QWidget* parent)
-    : QWidget(parent), mRenderer(svgResource) {
+    : QWidget(parent), mSvgResource(svgResource) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAutoFillBackground(false);
 }
@@ -95,6 +95,10 @@ void MarkerPicture::paintEvent(QPaintEvent* event) {
             cachePainter.setPen(Qt::NoPen);
             cachePainter.setBrush(cardColour());
             cachePainter.drawRoundedRect(QRectF(QPointF(0, 0), QSizeF(size())), radius, radius);
+        }
+        if (!mLoaded) {
+            mLoaded = true;
+            mRenderer.load(mSvgResource);
         }
         mRenderer.render(&cachePainter, QRectF(QPointF(0, 0), QSizeF(size())));
     }

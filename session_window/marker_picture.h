@@ -45,6 +45,9 @@ public:
     void setOnCard(bool onCard);
     bool onCard() const { return mOnCard; }
     static QColor cardColour() { return QColor(250, 250, 250); }
+    // Whether the drawing has been read: only once the picture is first painted, so that a
+    // window whose opening step shows no picture never parses one.
+    bool pictureLoaded() const { return mLoaded; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -54,7 +57,9 @@ private:
     Marker* find(int index);
     const Marker* find(int index) const;
 
-    QSvgRenderer mRenderer;
+    QString mSvgResource;
+    QSvgRenderer mRenderer;  // empty until the first paint reads mSvgResource
+    bool mLoaded = false;
     QPixmap mCache;  // the picture at the current size and pixel ratio
     TwipScale mScale;
     std::vector<Marker> mMarkers;
