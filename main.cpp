@@ -8,11 +8,11 @@
 #include "app/display_presence.h"
 #include "app/error_report_dialog.h"
 #include "app/layout_probe.h"
-#include "app/message_boxes.h"
+#include "support/ui/message_boxes.h"
 #include "app/program_end.h"
 #include "app/startup.h"
 #include "app/ui_language.h"
-#include "session_window/frm_main.h"
+#include "window/ui/frm_main.h"
 
 namespace {
 

@@ -5,10 +5,10 @@
 #include <QVBoxLayout>
 
 #include "app/about_texts.h"
-#include "app/center_form.h"
-#include "app/dialog_size.h"
+#include "support/ui/center_form.h"
+#include "support/ui/dialog_size.h"
 #include "app/web_pages.h"
-#include "session_window/window_fonts.h"
+#include "support/ui/window_fonts.h"
 #include "support/modal_seam.h"
 #include "support/program_version.h"
 #include "support/report_address.h"

@@ -9,7 +9,7 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "session_window/layout_check.h"
+#include "window/ui/layout_check.h"
 #include "support/whole_file.h"
 
 namespace mindrova {

@@ -1,7 +1,7 @@
 #pragma once
 // A test hook for the screen-matrix acceptance test: with MINDROVA_LAYOUT_PROBE naming a file,
 // the program writes there, a few times a second, what every shown window looks like to
-// LayoutProblems (session_window/layout_check.h) and where its named controls and menu items
+// LayoutProblems (window/ui/layout_check.h) and where its named controls and menu items
 // are. A person never sets it; without it nothing of this runs.
 
 namespace mindrova {

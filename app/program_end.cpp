@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <thread>
 
-#include "session_window/frm_main.h"
+#include "window/ui/frm_main.h"
 #include "support/single_instance.h"
 
 #include <unistd.h>

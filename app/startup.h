@@ -5,7 +5,7 @@
 #include <functional>
 #include <memory>
 
-#include "session_window/window_services.h"
+#include "window/ui/window_services.h"
 
 namespace mindrova {
 

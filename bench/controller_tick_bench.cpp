@@ -5,7 +5,7 @@
 #include "fixtures/fake_session_view.h"
 #include "fixtures/fake_speaker.h"
 #include "session/session_controller.h"
-#include "session/spoken_guidance.h"
+#include "speech/spoken_guidance.h"
 
 using namespace mindrova;
 

@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
-#include "app/frm_journal.h"
+#include "journal/ui/frm_journal.h"
 #include "journal/journal_store.h"
 
 using namespace mindrova;

@@ -14,8 +14,8 @@
 #include "personal/personal_file.h"
 #include "personal/personal_from_issue.h"
 #include "personal/personal_store.h"
-#include "session_window/frm_main.h"
-#include "session_window/window_services.h"
+#include "window/ui/frm_main.h"
+#include "window/ui/window_services.h"
 
 using namespace mindrova;
 

@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "session_window/frm_main.h"
+#include "window/ui/frm_main.h"
 
 using namespace mindrova;
 

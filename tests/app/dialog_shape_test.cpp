@@ -14,10 +14,10 @@
 #include <memory>
 #include <vector>
 
-#include "app/frm_appearance.h"
-#include "app/frm_personal_session_edit.h"
-#include "app/frm_session_options.h"
-#include "app/frm_voice.h"
+#include "display/ui/frm_appearance.h"
+#include "personal/ui/frm_personal_session_edit.h"
+#include "session/ui/frm_session_options.h"
+#include "speech/ui/frm_voice.h"
 #include "fixtures/fake_speaker.h"
 #include "fixtures/find_control.h"
 #include "fixtures/qt_application.h"

@@ -17,9 +17,9 @@
 #include <optional>
 #include <ostream>
 
-#include "app/frm_personal_session_edit.h"
-#include "app/frm_personal_sessions.h"
-#include "app/personal_lines_editor.h"
+#include "personal/ui/frm_personal_session_edit.h"
+#include "personal/ui/frm_personal_sessions.h"
+#include "personal/ui/personal_lines_editor.h"
 #include "fixtures/find_control.h"
 #include "fixtures/full_file_system.h"
 #include "fixtures/installed_translation.h"
@@ -28,7 +28,7 @@
 #include "fixtures/qt_application.h"
 #include "personal/personal_file.h"
 #include "personal/personal_from_issue.h"
-#include "session_window/layout_check.h"
+#include "window/ui/layout_check.h"
 
 using namespace mindrova;
 using mindrova::testing::Control;

@@ -24,9 +24,9 @@
 #include "fixtures/modal_recorder.h"
 #include "fixtures/open_session_window.h"
 #include "fixtures/settings_folder.h"
-#include "session/speech_settings.h"
-#include "session_window/frm_main.h"
-#include "session_window/window_services.h"
+#include "speech/speech_settings.h"
+#include "window/ui/frm_main.h"
+#include "window/ui/window_services.h"
 #include "support/settings_store.h"
 #include "support/single_instance.h"
 

@@ -9,7 +9,7 @@
 #include "fixtures/modal_recorder.h"
 #include "fixtures/qstring_printer.h"
 #include "fixtures/qt_application.h"
-#include "session_window/frm_main.h"
+#include "window/ui/frm_main.h"
 #include "support/file_system_helper.h"
 #include "support/settings_store.h"
 #include "support/single_instance.h"

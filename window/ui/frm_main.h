@@ -1,0 +1,288 @@
+#pragma once
+// The session window: toolbar, the two panels with the step's texts and pictures, the status
+// bar. It shows what the session controller tells it through SessionView.
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSet>
+#include <QTimer>
+#include <QToolButton>
+#include <QWidget>
+#include <array>
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include "personal/personal_store.h"
+#include "session/gentle_word.h"
+#include "session/key_rules.h"
+#include "session/point_markers.h"
+#include "session/session_controller.h"
+#include "window/twips.h"
+#include "window/window_fit.h"
+#include "window/window_layout.h"
+#include "window/window_position.h"
+#include "window/window_shortfall.h"
+#include "window/ui/marker_picture.h"
+#include "window/ui/window_geometry.h"
+#include "window/ui/window_services.h"
+
+namespace mindrova {
+
+class StatusNotices;
+class WindowSpeech;
+class WindowDisplay;
+class WindowAnnouncer;
+class RoundFollow;
+class ClosingWord;
+
+class frmMain : public QWidget, public SessionView {
+    Q_OBJECT
+public:
+    // services: what the application around the window offers it; empty ones do nothing.
+    explicit frmMain(SessionWindowServices services = {}, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    SessionController& controller() { return mController; }
+    const WindowLayout& layoutTwips() const { return mLayout; }
+    const TwipScale& scale() const { return mScale; }
+    QTimer& stepTimer() { return tmrSteps; }
+    // The calm notices in the status bar, for the parts of the program that follow the session.
+    StatusNotices& notices() { return *mNotices; }
+    // The marker's visibility and colour wherever it is painted (indexes 1..16; 0 is thymus).
+    bool markerShown(int index) const;
+    QColor markerColour(int index) const;
+    // Turns every twip length into pixels again for a screen of this logical DPI.
+    void SetLogicalDpi(double dpi);
+    // Larger text, 100..200 %: the window is laid out again at once. Anything else reads as 100.
+    void SetTextScalePercent(int percent);
+    int TextScalePercent() const { return mTextScalePercent; }
+    // Takes the application's current look: the bars, the panels, the pictures and markers.
+    void ApplyLook();
+    // The program ends with this window: the voice lets go of its engine at once instead of
+    // bringing it to rest, and the end of the process takes the engine (Speaker::Abandon).
+    // Returns whether an engine was left running.
+    bool AbandonSpeech();
+
+signals:
+    // The window has closed, whichever way (Alt+X, Exit, the close box), and saved its
+    // position; it is deleted when the event loop next runs.
+    void closed();
+
+protected:
+    bool event(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    // Turns the content where the window is smaller than its designed smallest size.
+    void wheelEvent(QWheelEvent* event) override;
+
+private:
+    // SessionView
+    void SetStepTimerEnabled(bool enabled) override;
+    bool StepTimerEnabled() const override { return tmrSteps.isActive(); }
+    void SetControlVisible(SessionControl control, bool visible) override;
+    void SetControlEnabled(SessionControl control, bool enabled) override;
+    void SelectSUDOption(int index) override;
+    void SelectIssueOption(int optionIndex) override;
+    void DisplayStep(Step step) override;
+    void UpdateTimeElapsed(qint32 seconds) override;
+    void ShowMarker(qint32 index, bool shown) override;
+    void PaintDotsGreenOrRed(bool green) override;
+    void CloseWindow() override;
+
+    MarkerPicture* markerPicture(int index) const;
+    void ArrangeControls();
+    void AdvanceOnClick();
+    // Returns true when the key was consumed.
+    bool Form_KeyDown(const QKeyEvent& event);
+    // A click on the menu button: the menu opens above it.
+    void OpenPopupMenuAboveButton();
+    // The Menu key and Shift+F10: the menu opens above its button with the first item chosen.
+    void OpenPopupMenuFromKeyboard();
+    void mnuPopUpAbout_Click();
+
+    void BuildControls();
+    void BuildToolbar();
+    void BuildStatusBar();
+    void BuildPanels();
+    void BuildIssueFrame();
+    void BuildSUDFrame();
+    void Form_Load();
+    void SetFormCaption();
+    void SetColors();
+    void ApplyControlRims();
+    void SetModesCaptions();
+    void HideAllDots();
+    void ShowStepTexts(Step step);
+    QString GetSegmentTitle(Step step);
+    QString GetStepInstructions(Step step);
+    void ApplyLayout();
+    // The opening outer size, shrunk to fit and centred where the screen's free area is smaller.
+    void ApplyOpeningSize();
+    // A normal window that its screen no longer holds is shrunk and moved onto it.
+    void FitToChangedScreen();
+    // The designed smallest size, lowered where the screen has less room for the window.
+    void ApplyMinimumSize();
+    // The scroll bars over the content, shown only in a window smaller than its designed
+    // smallest size (frm_main_scroll.cpp).
+    void BuildContentScrollBars();
+    // Which bars show and the size the content is laid out at, for the window's size now.
+    ContentFit FitContentToWindow();
+    void ScrollContentTo(QPoint offset);
+    void RaiseContentBars();
+    // A control that takes the keyboard focus is scrolled into view.
+    void ShowFocusedControl(QWidget* focused);
+    // Where the content's lower edge (the status bar's upper edge as designed) lies in the
+    // window: the window's status bar, unless the content is taller than the window shows.
+    int ContentFoot() const;
+    // The client area the screen has room for, less the window's frame: its available area
+    // where the window places itself, its usable area where the platform places it.
+    QSize RoomForClient() const;
+    // The issue list closes up its gaps where the panel is lower than the list.
+    void CloseUpIssueList();
+    void FitIntroText();
+    void FitLargerIntroText();
+    void FitLargerLines();
+    void FitAfterRestore();
+    QAbstractButton* ControlButton(SessionControl control) const;
+    void SyncBottomPause();
+    void StopTimer() { tmrSteps.stop(); }
+    void BuildPopupMenu();
+    void MoveFocusAfterKey(KeyCommand command);
+    void Form_QueryUnload();
+    void Form_Unload();
+    void RecordDesignPlaces();
+    // Where a control of the option frames goes with its frame's share of larger text.
+    TwipRect ScaledDesignPlace(const QWidget* widget, const TwipRect& place) const;
+    void ApplyTextScales(const TextScales& scales);
+    // Ctrl+Plus, Ctrl+Minus, Ctrl+0: the new share is saved.
+    void StepTextScale(KeyCommand command);
+    void FollowScreenDpi();
+    // The own-words field under the issue list and the two rating lines.
+    void BuildOwnWordsField();
+    void BuildRatingLines();
+    void ShowRatingLines(Step step);
+    void PlaceRatingLines();
+    // The row under the issue list that chooses one of the user's own sessions instead.
+    void BuildPersonalSessionRow();
+    void ListPersonalSessions();
+    void cboPersonalSession_Changed(int index);
+    void cmdManageSessions_Click();
+    // An issue clicked: the issue holds again.
+    void radMode_Clicked(int optionIndex);
+    // The issue options greyed, and the session named, while a session of the user's own runs.
+    void ShowWhatRuns();
+    void PlaceRunsInsteadLine();
+    // Start in the My sessions dialog: that session chosen, and on to Assign SUD.
+    void StartListedSession(const QString& title);
+    // The gentle word under the rating scale, as the rating chosen on the step calls for it.
+    void BuildGentleWord();
+    void ShowGentleWord(bool stepBeingEntered);
+    void PlaceGentleWord();
+    void RatingChosen();
+    void BuildSessionOptionsMenuItem();
+    void ShowSessionOptionsDialog();
+    void BuildJournalMenuItems();
+    void mnuPopUpJournalKeep_Toggled(bool on);
+    void ToggleSpokenGuidance();
+
+    SessionWindowServices mServices;
+    SessionController mController{*this};
+    // Declared after the controller, so that it leaves the controller's listeners first.
+    std::unique_ptr<WindowSpeech> mSpeech;
+    std::unique_ptr<WindowDisplay> mDisplay;
+    std::unique_ptr<WindowAnnouncer> mAnnouncer;
+    std::unique_ptr<RoundFollow> mRoundFollow;
+    std::unique_ptr<ClosingWord> mClosingWord;
+    QTimer tmrSteps;
+    TwipScale mScale;
+    WindowGeometry mGeometry{*this, mScale};
+    WindowLayout mLayout;
+    int mTextScalePercent = 100;
+    bool mGreenDots = false;       // the markers' colour as PaintDotsGreenOrRed last set it
+    bool mResumedByCtrl = false;   // Ctrl resumed the session and is still held
+    double mIntroTextShare = 1;    // how far the intro's font has grown with larger text
+    double mPointTextShare = 1;    // and the point's name
+    double mFirstRatingShare = 1;  // and the first rating
+    TextScales mTextScales;        // as the fonts and the option frames have them now
+    bool mOpeningSizePending = true;
+    bool mWatchFrame = false;
+    bool mFitAfterRestore = false;
+    bool mStartActivationPending = true;
+    bool mDoubleClickPending = false;  // between a double-click and the next press
+    QSet<QObject*> mClickTargets;
+    std::vector<std::pair<QPointer<QWidget>, TwipRect>> mDesignPlaces;
+    QPointer<QScreen> mWatchedScreen;
+    QMetaObject::Connection mDpiConnection;
+    QMetaObject::Connection mAreaConnection;
+    QLabel* mOwnWordsCaption = nullptr;
+    QLineEdit* mOwnWords = nullptr;
+    QLabel* mFirstRatingLine = nullptr;
+    QLabel* mRatingChangeLine = nullptr;
+    QWidget* mPersonalRow = nullptr;
+    QComboBox* mPersonalSessions = nullptr;
+    QPushButton* mManageSessions = nullptr;
+    QLabel* mSessionsNotice = nullptr;       // files of the sessions folder that were refused
+    QList<PersonalSession> mListedSessions;  // as the list offers them after its first entry
+    QLabel* mRunsInstead = nullptr;          // "Your session ... runs instead.", made on first use
+    QLabel* mGentleWord = nullptr;
+    GentleWordOnce mGentleWordOnce;
+    QAction* mnuPopUpSessionOptions = nullptr;
+    QAction* mJournalKeep = nullptr;
+    QAction* mJournalOpen = nullptr;
+    StatusNotices* mNotices = nullptr;    // a child of the status bar
+    QSize mDesignedMinimum;               // the client size at which every control has room
+    ContentFit mContentFit;               // as the window's size has it now
+    QPoint mScroll;                       // how far the content is turned, in pixels
+    QScrollBar* mScrollRight = nullptr;   // "scrContentVertical"
+    QScrollBar* mScrollBottom = nullptr;  // "scrContentHorizontal"
+    QMetaObject::Connection mFocusConnection;
+
+    // Controls, named as the window's design names them; tests reach them by object name.
+    QWidget* picToolBar = nullptr;
+    QPushButton* cmdExit = nullptr;
+    std::array<QPushButton*, 2> cmdNavig{};
+    QPushButton* cmdPause = nullptr;
+    QPushButton* cmdFinish = nullptr;
+    QPushButton* cmdResume = nullptr;
+    QPushButton* cmdWeb = nullptr;
+    QWidget* picStatusBar = nullptr;
+    QToolButton* cmdNav = nullptr;
+    QLabel* lblTime_New = nullptr;
+    QWidget* picLeftFrame = nullptr;
+    QLabel* lblSegmentTitle = nullptr;
+    QLabel* lblLeftFrame = nullptr;
+    QScrollArea* scrLeftFrame = nullptr;  // scrolls the instructions a small panel cannot hold
+    QWidget* picRightFrame = nullptr;
+    MarkerPicture* picShape = nullptr;
+    QLabel* lblCurrentPoint = nullptr;
+    MarkerPicture* picHandLeft = nullptr;
+    MarkerPicture* picHandRight = nullptr;
+    QWidget* fraMode = nullptr;
+    std::array<QRadioButton*, 13> radMode{};  // 1..12
+    QWidget* fraSUD_2 = nullptr;
+    std::array<QRadioButton*, 11> radSUD{};
+    std::array<QLabel*, 11> lblSUDUnit{};
+    QLabel* lblSplit = nullptr;
+    QToolButton* cmdPause_Bottom = nullptr;
+    QLabel* lblIntro = nullptr;
+    QScrollArea* scrIntro = nullptr;  // scrolls the intro and closing texts the window cannot hold
+    QMenu* mnuPopUp = nullptr;
+    QAction* mnuPopUpShortcuts = nullptr;
+    QAction* mnuPopUpAbout = nullptr;
+    QAction* mnuPopUpSep = nullptr;
+    QAction* mnuPopUpExit = nullptr;
+};
+
+}  // namespace mindrova

@@ -1,0 +1,199 @@
+// The session window's keyboard, popup menu, web button and closing.
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QScreen>
+#include <algorithm>
+
+#include "window/ui/frm_main.h"
+#include "window/ui/frm_shortcuts.h"
+#include "window/ui/round_follow.h"
+#include "window/ui/window_announcer.h"
+#include "window/ui/window_display.h"
+#include "window/ui/window_services.h"
+#include "window/ui/window_speech.h"
+#include "support/error_trap.h"
+#include "support/file_system_helper.h"
+
+namespace mindrova {
+
+void frmMain::BuildPopupMenu() {
+    mnuPopUp = new QMenu(this);
+    mnuPopUp->setObjectName(QStringLiteral("mnuPopUp"));
+    mnuPopUp->setAccessibleName(tr("Menu"));
+    mnuPopUpShortcuts = mnuPopUp->addAction(tr("Keyboard Shortcuts"));
+    mnuPopUpShortcuts->setObjectName(QStringLiteral("mnuPopUpShortcuts"));
+    mnuPopUpAbout = mnuPopUp->addAction(tr("About"));
+    mnuPopUpAbout->setObjectName(QStringLiteral("mnuPopUpAbout"));
+    BuildJournalMenuItems();
+    mnuPopUpSep = mnuPopUp->addSeparator();
+    mSpeech = std::make_unique<WindowSpeech>(*this, mController, *mnuPopUp, mnuPopUpSep, *mNotices,
+                                             mServices);
+    mDisplay = std::make_unique<WindowDisplay>(
+        *this, mController, *mnuPopUp, mnuPopUpSep, mServices,
+        DisplayHooks{[this] { ApplyLook(); }, [this](int percent) { SetTextScalePercent(percent); },
+                     [this](bool follow) {
+                         if (mRoundFollow) mRoundFollow->SetEnabled(follow);
+                     }});
+    mRoundFollow = std::make_unique<RoundFollow>(
+        mController, *mnuPopUp, mnuPopUp->findChild<QAction*>(QStringLiteral("mnuPopUpAppearance")),
+        *lblLeftFrame, *scrLeftFrame, *lblCurrentPoint, [this] {
+            if (!isMinimized()) ArrangeControls();
+        });
+    BuildSessionOptionsMenuItem();
+    mAnnouncer = std::make_unique<WindowAnnouncer>(
+        *this, mController, [this] { return mSpeech && mSpeech->Enabled(); });
+    mnuPopUpSep->setObjectName(QStringLiteral("mnuPopUpSep"));
+    mnuPopUpExit = mnuPopUp->addAction(tr("Exit"));
+    mnuPopUpExit->setObjectName(QStringLiteral("mnuPopUpExit"));
+
+    connect(mnuPopUpShortcuts, &QAction::triggered, this, [this] { KeyboardShortcuts(this); });
+    connect(mnuPopUpAbout, &QAction::triggered, this, [this] { mnuPopUpAbout_Click(); });
+    connect(mnuPopUpExit, &QAction::triggered, this, [this] { mController.Exit(); });
+    // The menu opens without a nested event loop, so the session's ticks go on behind it.
+    connect(cmdNav, &QToolButton::clicked, this, [this] { OpenPopupMenuAboveButton(); });
+    connect(cmdWeb, &QPushButton::clicked, this, [this] {
+        if (mServices.openFeedbackPage) mServices.openFeedbackPage(this);
+    });
+}
+
+void frmMain::ToggleSpokenGuidance() {
+    if (mSpeech) mSpeech->Toggle();
+}
+
+// The button sits at the right end of the status bar, at the window's bottom: opened downward,
+// the menu would run off the screen (or over a panel), so it opens above the button, by a click
+// or a key alike, its right edge on the button's so that it stays over the window. Qt keeps it on
+// the screen where it knows where the window is; a Wayland client does not, and there the menu
+// must not need moving.
+void frmMain::OpenPopupMenuAboveButton() {
+    const QSize menu = mnuPopUp->sizeHint();
+    const QPoint corner = cmdNav->mapToGlobal(QPoint(0, 0));
+    const int left =
+        std::max(corner.x() + cmdNav->width() - menu.width(), mapToGlobal(QPoint(0, 0)).x());
+    mnuPopUp->popup(QPoint(left, corner.y() - menu.height()));
+}
+
+void frmMain::OpenPopupMenuFromKeyboard() {
+    OpenPopupMenuAboveButton();
+    const QList<QAction*> items = mnuPopUp->actions();
+    if (!items.isEmpty()) mnuPopUp->setActiveAction(items.first());
+}
+
+void frmMain::mnuPopUpAbout_Click() {
+    Trap({"frmMain", "mnuPopUpAbout_Click"}, [&] {
+        const StepTimerHold hold(mController);
+        if (mServices.showAbout) mServices.showAbout();
+    });
+}
+
+bool frmMain::Form_KeyDown(const QKeyEvent& event) {
+    const int key = event.key();
+    // On an option button the arrows and Space choose among the options, as a keyboard user
+    // expects; everywhere else they are the session's keys.
+    QWidget* focus = QApplication::focusWidget();
+    const bool onOption = qobject_cast<QRadioButton*>(focus) != nullptr && !mController.Paused();
+    if (onOption && (key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up ||
+                     key == Qt::Key_Down || key == Qt::Key_Space)) {
+        return false;
+    }
+    const bool typing = focus != nullptr && (focus == mOwnWords || focus == mPersonalSessions);
+    // The button beside the list of the user's own sessions takes Space and Enter as a button
+    // does; the session's keys go on working everywhere else.
+    if (focus != nullptr && focus == mManageSessions &&
+        (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        return false;
+    }
+    KeyDecision decision = DecideKeyDown(key, mController.PauseAvailable(), mController.Paused(),
+                                         mController.State().genmCurrentStep, typing,
+                                         event.modifiers().testFlag(Qt::ShiftModifier),
+                                         event.modifiers().testFlag(Qt::ControlModifier));
+    // Ctrl pressed while paused resumes; the Plus, Minus or 0 of the same chord is part of that
+    // one key press and sizes nothing.
+    const bool textSize = decision.command == KeyCommand::TextLarger ||
+                          decision.command == KeyCommand::TextSmaller ||
+                          decision.command == KeyCommand::TextDefault;
+    if (textSize && mResumedByCtrl) decision = {true, KeyCommand::None};
+    if (key == Qt::Key_Control) mResumedByCtrl = decision.command == KeyCommand::Resume;
+    switch (decision.command) {
+        case KeyCommand::Pause:
+            mController.Pause();
+            break;
+        case KeyCommand::Resume:
+            mController.Resume();
+            break;
+        case KeyCommand::Next:
+            mController.Next();
+            break;
+        case KeyCommand::Previous:
+            mController.Previous();
+            break;
+        case KeyCommand::ToggleSpeech:
+            ToggleSpokenGuidance();
+            break;
+        case KeyCommand::OpenMenu:
+            OpenPopupMenuFromKeyboard();
+            break;
+        case KeyCommand::TextLarger:
+        case KeyCommand::TextSmaller:
+        case KeyCommand::TextDefault:
+            StepTextScale(decision.command);
+            break;
+        case KeyCommand::None:
+            break;
+    }
+    MoveFocusAfterKey(decision.command);
+    return decision.consumed;
+}
+
+void frmMain::MoveFocusAfterKey(KeyCommand command) {
+    const auto choice = FocusAfterKey(command, mController.State().genmCurrentStep,
+                                      mController.SelectedSUD(), mController.PreviousEnabled());
+    if (!choice) return;
+    QWidget* target = cmdNavig[1];
+    if (choice->target == FocusTarget::SUDOption && choice->sudIndex >= 0 &&
+        choice->sudIndex < SUD_OPTION_COUNT) {
+        target = radSUD[choice->sudIndex];
+    } else if (choice->target == FocusTarget::PreviousButton) {
+        target = cmdNavig[0];
+    }
+    target->setFocus(Qt::OtherFocusReason);
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    Form_QueryUnload();
+    Form_Unload();
+    QWidget::closeEvent(event);
+    if (event->isAccepted()) emit closed();
+}
+
+bool frmMain::AbandonSpeech() {
+    return mSpeech && mSpeech->Abandon();
+}
+
+void frmMain::Form_QueryUnload() {
+    mController.EndSession();
+    FileSystemHelper.reset();
+}
+
+// Each step runs even when one before it failed: a failure never keeps the window open.
+void frmMain::Form_Unload() {
+    // FormPos_Save traps its own failures.
+    if (!isMinimized()) {
+        SavedWindow saved = SavedWindowOf(frameGeometry(), windowState(), mScale);
+        saved.placeKnown = PlatformPlacesWindows(QGuiApplication::platformName());
+        // A window the screen forced below its designed size is saved at the designed size, so
+        // that a start on a screen that holds the design never opens it cut (SavedWithinDesign).
+        const TwipSize designed = mGeometry.OuterSizeOf(mDesignedMinimum);
+        saved = SavedWithinDesign(saved, designed.width, designed.height);
+        FormPos_Save(saved);
+    }
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (auto it = windows.crbegin(); it != windows.crend(); ++it) {
+        QWidget* other = *it;
+        if (other == this || !other->isVisible()) continue;
+        Trap({"frmMain", "Form_Unload"}, [&] { other->close(); });
+    }
+}
+
+}  // namespace mindrova
