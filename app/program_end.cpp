@@ -27,7 +27,7 @@ void EndProgramWithWindow(frmMain& window, ProgramEnd end) {
     QObject::connect(
         &window, &frmMain::closed, &window,
         [&window, end = std::move(end)] {
-            gEngineLeftRunning = window.AbandonSpeech();
+            gEngineLeftRunning = window.Abandon();
             if (end.armDeadline) end.armDeadline(0, PROGRAM_END_DEADLINE_MS);
             if (end.endEventLoop) end.endEventLoop(0);
         },

@@ -1,7 +1,9 @@
 #include "app/startup.h"
 
 #include <memory>
+#include <utility>
 
+#include "app/feature_parts.h"
 #include "app/frm_about.h"
 #include "display/ui/frm_appearance.h"
 #include "personal/ui/frm_personal_sessions.h"
@@ -27,17 +29,24 @@ SessionWindowServices MakeSessionWindowServices(const std::shared_ptr<WindowJour
     services.openFeedbackPage = [](QWidget* owner) {
         OpenWebPage(owner, ContactPageAddress(), false);
     };
-    WindowJournal::OfferTo(journal, services);
-    services.showVoiceDialog = [](QWidget* owner) { return ShowVoiceDialog(owner); };
-    services.showAppearanceDialog = [](QWidget* owner) { return ShowAppearanceDialog(owner); };
-    services.listPersonalSessions = [] { return ListPersonalSessions(PersonalSessionsFolder()); };
-    services.runPersonalSessions = [](QWidget* owner, Issue issue, const QString& ownWords) {
-        return ShowPersonalSessions(owner, PersonalSessionsFolder(), issue, ownWords);
-    };
     services.showSessionOptionsDialog = [](QWidget* owner) {
         return ShowSessionOptionsDialog(owner);
     };
-    services.makeDesktopPreferences = [] { return std::make_unique<DesktopPreferences>(); };
+    FeatureServices features;
+    features.journal = WindowJournal::ItemsOf(journal);
+    features.speech.showVoiceDialog = [](QWidget* owner) { return ShowVoiceDialog(owner); };
+    features.display.showAppearanceDialog = [](QWidget* owner) {
+        return ShowAppearanceDialog(owner);
+    };
+    features.display.makeDesktopPreferences = [] { return std::make_unique<DesktopPreferences>(); };
+    features.personal.listPersonalSessions = [] {
+        return ListPersonalSessions(PersonalSessionsFolder());
+    };
+    features.personal.runPersonalSessions = [](QWidget* owner, Issue issue,
+                                               const QString& ownWords) {
+        return ShowPersonalSessions(owner, PersonalSessionsFolder(), issue, ownWords);
+    };
+    services.parts = FeatureParts(std::move(features));
     return services;
 }
 

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "app/feature_parts.h"
 #include "personal/personal_file.h"
 #include "personal/personal_from_issue.h"
 #include "personal/personal_store.h"
@@ -43,8 +44,10 @@ double Median(std::vector<double> values) {
 
 // Milliseconds from Next on the intro to Select Issue shown and painted, median of `times`.
 double OpenSelectIssue(const QString& folder, int times) {
+    FeatureServices features;
+    features.personal.listPersonalSessions = [folder] { return ListPersonalSessions(folder); };
     SessionWindowServices services;
-    services.listPersonalSessions = [folder] { return ListPersonalSessions(folder); };
+    services.parts = FeatureParts(std::move(features));
     frmMain window(std::move(services));
     window.show();
     QEvent activate(QEvent::WindowActivate);

@@ -56,16 +56,12 @@ QString ValidLanguage(const QString& language) {
     return QString::fromLatin1(UI_LANGUAGES[0]);
 }
 
-int ValidTextScale(int percent) {
-    return percent >= TEXT_SCALE_MIN && percent <= TEXT_SCALE_MAX ? percent : TEXT_SCALE_DEFAULT;
-}
-
 DisplaySettings LoadDisplaySettings() {
     DisplaySettings s;
     // Only 0 and 1 are a choice; anything else leaves the markers to the desktop.
     const qint32 steady = ReadNumber("SteadyMarkers", -1);
     if (steady == 0 || steady == 1) s.steadyMarkers = steady == 1;
-    s.textScalePercent = ValidTextScale(ReadNumber("TextScale", TEXT_SCALE_DEFAULT));
+    s.textScalePercent = LoadTextScale();
     const QString appearance = ReadStringValue(RegistryRoot::HKEY_CURRENT_USER, DisplayKey(),
                                                QStringLiteral("Appearance"), {});
     s.appearance = ParseAppearance(appearance).value_or(Appearance::System);
@@ -82,10 +78,6 @@ bool SaveSteadyMarkers(bool steady) {
 
 bool SaveFollowRound(bool follow) {
     return SaveNumber("FollowRound", follow ? 1 : 0);
-}
-
-bool SaveTextScale(int percent) {
-    return SaveNumber("TextScale", ValidTextScale(percent));
 }
 
 bool SaveAppearance(Appearance appearance) {

@@ -5,14 +5,11 @@
 #include <QString>
 #include <optional>
 
+#include "window/text_size.h"
+
 namespace mindrova {
 
 enum class Appearance { System, Light, Dark, HighContrast };
-
-inline constexpr int TEXT_SCALE_MIN = 100;
-inline constexpr int TEXT_SCALE_MAX = 200;
-inline constexpr int TEXT_SCALE_DEFAULT = 100;
-inline constexpr int TEXT_SCALE_STEP = 10;
 
 struct DisplaySettings {
     // Unset: the markers follow the desktop's wish for less motion.
@@ -28,9 +25,9 @@ struct DisplaySettings {
 };
 
 DisplaySettings LoadDisplaySettings();
-// Each returns false when the value could not be written.
+// Each returns false when the value could not be written. The text size is the window's own
+// (window/text_size.h).
 bool SaveSteadyMarkers(bool steady);
-bool SaveTextScale(int percent);
 bool SaveAppearance(Appearance appearance);
 bool SaveLanguage(const QString& language);
 bool SaveFollowRound(bool follow);
@@ -44,8 +41,5 @@ inline constexpr const char* UI_LANGUAGES[] = {"en", "de", "es", "fr"};
 // A language choice as it may be used: empty (or blank) follows the desktop, a known language is
 // kept, anything else is English, the program's own language.
 QString ValidLanguage(const QString& language);
-
-// A text scale as it may be used: TEXT_SCALE_DEFAULT for anything outside 100..200.
-int ValidTextScale(int percent);
 
 }  // namespace mindrova

@@ -2142,6 +2142,17 @@
     </message>
 </context>
 <context>
+    <name>mindrova::JournalMenuItems</name>
+    <message>
+        <source>Keep a private journal</source>
+        <translation>Privates Tagebuch führen</translation>
+    </message>
+    <message>
+        <source>Journal...</source>
+        <translation>Tagebuch...</translation>
+    </message>
+</context>
+<context>
     <name>mindrova::JournalRecorder</name>
     <message>
         <source>Your journal could not be read, so a new one has been started. The old file is kept unchanged as %1.</source>
@@ -2245,6 +2256,52 @@
     <message>
         <source>Said on: %1</source>
         <translation>Gesagt bei: %1</translation>
+    </message>
+</context>
+<context>
+    <name>mindrova::PersonalSessionRow</name>
+    <message>
+        <source>&amp;My sessions:</source>
+        <translation>&amp;Meine Sitzungen:</translation>
+    </message>
+    <message>
+        <source>My sessions</source>
+        <translation>Meine Sitzungen</translation>
+    </message>
+    <message>
+        <source>One of your own sessions in place of the issue above</source>
+        <translation>Eine deiner eigenen Sitzungen anstelle des Themas oben</translation>
+    </message>
+    <message>
+        <source>Mana&amp;ge...</source>
+        <translation>&amp;Verwalten...</translation>
+    </message>
+    <message>
+        <source>Manage my sessions</source>
+        <translation>Meine Sitzungen verwalten</translation>
+    </message>
+    <message>
+        <source>Make, edit, duplicate, delete, import and export your own sessions</source>
+        <translation>Eigene Sitzungen anlegen, bearbeiten, duplizieren, löschen, importieren und exportieren</translation>
+    </message>
+    <message>
+        <source>My sessions notice</source>
+        <translation>Hinweis zu meinen Sitzungen</translation>
+    </message>
+    <message>
+        <source>Your session “%1” runs instead.</source>
+        <translation>Stattdessen läuft deine Sitzung „%1“.</translation>
+    </message>
+    <message>
+        <source>The issue above</source>
+        <translation>Das Thema oben</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of your session files could not be read. Manage... shows which and why.</source>
+        <translation>
+            <numerusform>%n deiner Sitzungsdateien konnte nicht gelesen werden. „Verwalten...“ zeigt, welche und warum.</numerusform>
+            <numerusform>%n deiner Sitzungsdateien konnten nicht gelesen werden. „Verwalten...“ zeigt, welche und warum.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2775,63 +2832,12 @@
         <translation>Über</translation>
     </message>
     <message>
-        <source>&amp;My sessions:</source>
-        <translation>&amp;Meine Sitzungen:</translation>
-    </message>
-    <message>
-        <source>My sessions</source>
-        <translation>Meine Sitzungen</translation>
-    </message>
-    <message>
-        <source>One of your own sessions in place of the issue above</source>
-        <translation>Eine deiner eigenen Sitzungen anstelle des Themas oben</translation>
-    </message>
-    <message>
-        <source>Mana&amp;ge...</source>
-        <translation>&amp;Verwalten...</translation>
-    </message>
-    <message>
-        <source>Manage my sessions</source>
-        <translation>Meine Sitzungen verwalten</translation>
-    </message>
-    <message>
-        <source>Make, edit, duplicate, delete, import and export your own sessions</source>
-        <translation>Eigene Sitzungen anlegen, bearbeiten, duplizieren, löschen, importieren und exportieren</translation>
-    </message>
-    <message>
-        <source>My sessions notice</source>
-        <translation>Hinweis zu meinen Sitzungen</translation>
-    </message>
-    <message>
-        <source>The issue above</source>
-        <translation>Das Thema oben</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n of your session files could not be read. Manage... shows which and why.</source>
-        <translation>
-            <numerusform>%n deiner Sitzungsdateien konnte nicht gelesen werden. „Verwalten...“ zeigt, welche und warum.</numerusform>
-            <numerusform>%n deiner Sitzungsdateien konnten nicht gelesen werden. „Verwalten...“ zeigt, welche und warum.</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>Session options...</source>
         <translation>Sitzungsoptionen...</translation>
     </message>
     <message>
         <source>In your own words (optional):</source>
         <translation>In deinen eigenen Worten (optional):</translation>
-    </message>
-    <message>
-        <source>Keep a private journal</source>
-        <translation>Privates Tagebuch führen</translation>
-    </message>
-    <message>
-        <source>Journal...</source>
-        <translation>Tagebuch...</translation>
-    </message>
-    <message>
-        <source>Your session “%1” runs instead.</source>
-        <translation>Stattdessen läuft deine Sitzung „%1“.</translation>
     </message>
     <message>
         <source>Scroll the window up and down</source>

@@ -2142,6 +2142,17 @@
     </message>
 </context>
 <context>
+    <name>mindrova::JournalMenuItems</name>
+    <message>
+        <source>Keep a private journal</source>
+        <translation>Llevar un diario privado</translation>
+    </message>
+    <message>
+        <source>Journal...</source>
+        <translation>Diario...</translation>
+    </message>
+</context>
+<context>
     <name>mindrova::JournalRecorder</name>
     <message>
         <source>Your journal could not be read, so a new one has been started. The old file is kept unchanged as %1.</source>
@@ -2245,6 +2256,52 @@
     <message>
         <source>Said on: %1</source>
         <translation>Se dice en: %1</translation>
+    </message>
+</context>
+<context>
+    <name>mindrova::PersonalSessionRow</name>
+    <message>
+        <source>&amp;My sessions:</source>
+        <translation>&amp;Mis sesiones:</translation>
+    </message>
+    <message>
+        <source>My sessions</source>
+        <translation>Mis sesiones</translation>
+    </message>
+    <message>
+        <source>One of your own sessions in place of the issue above</source>
+        <translation>Una de tus propias sesiones en lugar del tema de arriba</translation>
+    </message>
+    <message>
+        <source>Mana&amp;ge...</source>
+        <translation>&amp;Gestionar...</translation>
+    </message>
+    <message>
+        <source>Manage my sessions</source>
+        <translation>Gestionar mis sesiones</translation>
+    </message>
+    <message>
+        <source>Make, edit, duplicate, delete, import and export your own sessions</source>
+        <translation>Crea, edita, duplica, elimina, importa y exporta tus propias sesiones</translation>
+    </message>
+    <message>
+        <source>My sessions notice</source>
+        <translation>Aviso de mis sesiones</translation>
+    </message>
+    <message>
+        <source>Your session “%1” runs instead.</source>
+        <translation>En su lugar se usa tu sesión «%1».</translation>
+    </message>
+    <message>
+        <source>The issue above</source>
+        <translation>El tema de arriba</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of your session files could not be read. Manage... shows which and why.</source>
+        <translation>
+            <numerusform>No se pudo leer %n de tus archivos de sesión. «Gestionar...» muestra cuál y por qué.</numerusform>
+            <numerusform>No se pudieron leer %n de tus archivos de sesión. «Gestionar...» muestra cuáles y por qué.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2775,63 +2832,12 @@
         <translation>Acerca de</translation>
     </message>
     <message>
-        <source>&amp;My sessions:</source>
-        <translation>&amp;Mis sesiones:</translation>
-    </message>
-    <message>
-        <source>My sessions</source>
-        <translation>Mis sesiones</translation>
-    </message>
-    <message>
-        <source>One of your own sessions in place of the issue above</source>
-        <translation>Una de tus propias sesiones en lugar del tema de arriba</translation>
-    </message>
-    <message>
-        <source>Mana&amp;ge...</source>
-        <translation>&amp;Gestionar...</translation>
-    </message>
-    <message>
-        <source>Manage my sessions</source>
-        <translation>Gestionar mis sesiones</translation>
-    </message>
-    <message>
-        <source>Make, edit, duplicate, delete, import and export your own sessions</source>
-        <translation>Crea, edita, duplica, elimina, importa y exporta tus propias sesiones</translation>
-    </message>
-    <message>
-        <source>My sessions notice</source>
-        <translation>Aviso de mis sesiones</translation>
-    </message>
-    <message>
-        <source>The issue above</source>
-        <translation>El tema de arriba</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n of your session files could not be read. Manage... shows which and why.</source>
-        <translation>
-            <numerusform>No se pudo leer %n de tus archivos de sesión. «Gestionar...» muestra cuál y por qué.</numerusform>
-            <numerusform>No se pudieron leer %n de tus archivos de sesión. «Gestionar...» muestra cuáles y por qué.</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>Session options...</source>
         <translation>Opciones de sesión...</translation>
     </message>
     <message>
         <source>In your own words (optional):</source>
         <translation>Con tus propias palabras (opcional):</translation>
-    </message>
-    <message>
-        <source>Keep a private journal</source>
-        <translation>Llevar un diario privado</translation>
-    </message>
-    <message>
-        <source>Journal...</source>
-        <translation>Diario...</translation>
-    </message>
-    <message>
-        <source>Your session “%1” runs instead.</source>
-        <translation>En su lugar se usa tu sesión «%1».</translation>
     </message>
     <message>
         <source>Scroll the window up and down</source>

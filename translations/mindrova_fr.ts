@@ -2142,6 +2142,17 @@
     </message>
 </context>
 <context>
+    <name>mindrova::JournalMenuItems</name>
+    <message>
+        <source>Keep a private journal</source>
+        <translation>Tenir un journal privé</translation>
+    </message>
+    <message>
+        <source>Journal...</source>
+        <translation>Journal...</translation>
+    </message>
+</context>
+<context>
     <name>mindrova::JournalRecorder</name>
     <message>
         <source>Your journal could not be read, so a new one has been started. The old file is kept unchanged as %1.</source>
@@ -2245,6 +2256,52 @@
     <message>
         <source>Said on: %1</source>
         <translation>Dite sur&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>mindrova::PersonalSessionRow</name>
+    <message>
+        <source>&amp;My sessions:</source>
+        <translation>&amp;Mes séances&#xa0;:</translation>
+    </message>
+    <message>
+        <source>My sessions</source>
+        <translation>Mes séances</translation>
+    </message>
+    <message>
+        <source>One of your own sessions in place of the issue above</source>
+        <translation>Une de tes propres séances à la place du sujet ci-dessus</translation>
+    </message>
+    <message>
+        <source>Mana&amp;ge...</source>
+        <translation>&amp;Gérer...</translation>
+    </message>
+    <message>
+        <source>Manage my sessions</source>
+        <translation>Gérer mes séances</translation>
+    </message>
+    <message>
+        <source>Make, edit, duplicate, delete, import and export your own sessions</source>
+        <translation>Crée, modifie, duplique, supprime, importe et exporte tes propres séances</translation>
+    </message>
+    <message>
+        <source>My sessions notice</source>
+        <translation>Information sur mes séances</translation>
+    </message>
+    <message>
+        <source>Your session “%1” runs instead.</source>
+        <translation>C&apos;est ta séance «&#xa0;%1&#xa0;» qui se déroule à la place.</translation>
+    </message>
+    <message>
+        <source>The issue above</source>
+        <translation>Le sujet ci-dessus</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of your session files could not be read. Manage... shows which and why.</source>
+        <translation>
+            <numerusform>%n de tes fichiers de séance n&apos;a pas pu être lu. «&#xa0;Gérer...&#xa0;» montre lequel et pourquoi.</numerusform>
+            <numerusform>%n de tes fichiers de séance n&apos;ont pas pu être lus. «&#xa0;Gérer...&#xa0;» montre lesquels et pourquoi.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2759,45 +2816,6 @@
         <translation>Tapote&#xa0;: %1</translation>
     </message>
     <message>
-        <source>&amp;My sessions:</source>
-        <translation>&amp;Mes séances&#xa0;:</translation>
-    </message>
-    <message>
-        <source>My sessions</source>
-        <translation>Mes séances</translation>
-    </message>
-    <message>
-        <source>One of your own sessions in place of the issue above</source>
-        <translation>Une de tes propres séances à la place du sujet ci-dessus</translation>
-    </message>
-    <message>
-        <source>Mana&amp;ge...</source>
-        <translation>&amp;Gérer...</translation>
-    </message>
-    <message>
-        <source>Manage my sessions</source>
-        <translation>Gérer mes séances</translation>
-    </message>
-    <message>
-        <source>Make, edit, duplicate, delete, import and export your own sessions</source>
-        <translation>Crée, modifie, duplique, supprime, importe et exporte tes propres séances</translation>
-    </message>
-    <message>
-        <source>My sessions notice</source>
-        <translation>Information sur mes séances</translation>
-    </message>
-    <message>
-        <source>The issue above</source>
-        <translation>Le sujet ci-dessus</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n of your session files could not be read. Manage... shows which and why.</source>
-        <translation>
-            <numerusform>%n de tes fichiers de séance n&apos;a pas pu être lu. «&#xa0;Gérer...&#xa0;» montre lequel et pourquoi.</numerusform>
-            <numerusform>%n de tes fichiers de séance n&apos;ont pas pu être lus. «&#xa0;Gérer...&#xa0;» montre lesquels et pourquoi.</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>Session options...</source>
         <translation>Options de séance...</translation>
     </message>
@@ -2820,18 +2838,6 @@
     <message>
         <source>Rating change</source>
         <translation>Évolution de la note</translation>
-    </message>
-    <message>
-        <source>Keep a private journal</source>
-        <translation>Tenir un journal privé</translation>
-    </message>
-    <message>
-        <source>Journal...</source>
-        <translation>Journal...</translation>
-    </message>
-    <message>
-        <source>Your session “%1” runs instead.</source>
-        <translation>C&apos;est ta séance «&#xa0;%1&#xa0;» qui se déroule à la place.</translation>
     </message>
     <message>
         <source>Scroll the window up and down</source>

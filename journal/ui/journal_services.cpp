@@ -152,13 +152,14 @@ bool WindowJournal::SetKept(bool on, QWidget* /*owner*/) {
     return false;
 }
 
-void WindowJournal::OfferTo(const std::shared_ptr<WindowJournal>& journal,
-                            SessionWindowServices& services) {
+JournalItemServices WindowJournal::ItemsOf(const std::shared_ptr<WindowJournal>& journal) {
+    JournalItemServices services;
     services.journalEnabled = [journal] { return journal->Kept(); };
     services.setJournalEnabled = [journal](bool on, QWidget* owner) {
         return journal->SetKept(on, owner);
     };
     services.showJournal = [journal](QWidget* owner) { journal->ShowWindow(owner); };
+    return services;
 }
 
 }  // namespace mindrova

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "journal/journal_recorder.h"
+#include "journal/ui/journal_menu_items.h"
 
 class QWidget;
 
@@ -15,7 +16,6 @@ namespace mindrova {
 
 class frmMain;
 class JournalRecorder;
-struct SessionWindowServices;
 
 // The journal of one session window: the recorder that follows it, the menu's switch, and the
 // journal window. It is shared by the window's services and start-up, and outlives neither.
@@ -47,10 +47,8 @@ public:
     // The writer lets go of the file first, and the window shows the latest problem in full.
     void ShowWindow(QWidget* owner);
 
-    // The window's journal items (journalEnabled, setJournalEnabled, showJournal) answered by
-    // journal, which the services keep alive.
-    static void OfferTo(const std::shared_ptr<WindowJournal>& journal,
-                        SessionWindowServices& services);
+    // The window's journal items answered by journal, which the services keep alive.
+    static JournalItemServices ItemsOf(const std::shared_ptr<WindowJournal>& journal);
 
 private:
     QString mFilePath;

@@ -15,7 +15,7 @@
 #include "support/ui/dialog_button_row.h"
 #include "session/text_language.h"
 #include "speech/qt_speaker.h"
-#include "window/ui/window_speech.h"
+#include "speech/ui/window_speech.h"
 #include "support/error_trap.h"
 #include "support/modal_seam.h"
 

@@ -160,7 +160,7 @@ protected:
 
     ModalRecorder modal;
     mindrova::testing::SettingsFolder folder;
-    SessionWindowServices services;  // the voice the window is handed
+    mindrova::testing::TestWindowServices services;  // the voice the window is handed
     frmMain* window = nullptr;
     FakeSpeaker* speaker = nullptr;
     int speakersMade = 0;

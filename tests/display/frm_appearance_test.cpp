@@ -123,7 +123,7 @@ TEST_F(AppearanceDialog, SavesTheLanguageForTheNextStart) {
 
 // The menu item runs the dialog with the session's clock held, and what it saved shows at once.
 TEST_F(AppearanceDialog, TheMenuItemAppliesTheSavedLookAndTextSize) {
-    SessionWindowServices services;
+    mindrova::testing::TestWindowServices services;
     services.showAppearanceDialog = [](QWidget* owner) { return ShowAppearanceDialog(owner); };
     frmMain* window = mindrova::testing::OpenSessionWindow(std::move(services));
     modal.setNextDialog([window](QObject& d) {
@@ -172,7 +172,7 @@ TEST_F(AppearanceDialog, FollowTheRoundIsSavedAndTakenAtOnce) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         ASSERT_TRUE(SaveFollowRound(c.saved));
-        SessionWindowServices services;
+        mindrova::testing::TestWindowServices services;
         services.showAppearanceDialog = [](QWidget* owner) { return ShowAppearanceDialog(owner); };
         frmMain* window = mindrova::testing::OpenSessionWindow(std::move(services));
         auto* item = Control<QAction>(window, "mnuPopUpFollowRound");

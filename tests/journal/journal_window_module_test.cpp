@@ -163,8 +163,12 @@ protected:
         JournalModule::SetUp();
         SetSettingsFolder(dir.filePath(QStringLiteral("settings")));
         journal->SetModuleFolder(QStringLiteral(JOURNAL_WINDOW_FOLDER));
-        WindowJournal::OfferTo(journal, served);
-        window = mindrova::testing::OpenSessionWindow(served);
+        served = WindowJournal::ItemsOf(journal);
+        mindrova::testing::TestWindowServices services;
+        services.journalEnabled = served.journalEnabled;
+        services.setJournalEnabled = served.setJournalEnabled;
+        services.showJournal = served.showJournal;
+        window = mindrova::testing::OpenSessionWindow(services);
         journal->Attach(*window);
         recorder = journal->Recorder();
         ASSERT_NE(recorder, nullptr);
@@ -195,7 +199,7 @@ protected:
         return window->findChild<QLabel*>(QStringLiteral("lblJournalNotice"));
     }
 
-    SessionWindowServices served;  // as the window has them
+    JournalItemServices served;  // as the window has them
     frmMain* window = nullptr;
     JournalRecorder* recorder = nullptr;
 };

@@ -95,7 +95,7 @@ TEST_F(SessionOptionsDialog, TheWindowGivesTheSessionTheSavedPace) {
         file.setValue("Session/SecondsPerPoint", 6);
         file.setValue("Session/Round", "half");
     }
-    SessionWindowServices services;
+    mindrova::testing::TestWindowServices services;
     services.showSessionOptionsDialog = [](QWidget* owner) {
         return ShowSessionOptionsDialog(owner);
     };

@@ -269,7 +269,7 @@ INSTANTIATE_TEST_SUITE_P(Ways, MenuAbove,
 TEST_F(Keys, AboutHoldsARunningRoundAndLeavesAPausedOneAlone) {
     bool timerDuringAbout = true;
     int aboutShown = 0;
-    SessionWindowServices services;
+    mindrova::testing::TestWindowServices services;
     services.showAbout = [&] {
         ++aboutShown;
         timerDuringAbout = window->stepTimer().isActive();

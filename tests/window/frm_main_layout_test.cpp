@@ -95,7 +95,7 @@ TEST_F(Layout, OwnSessionsAndTheGentleWordFitAtTheMinimumSize) {
     flying.negative = {"My hands are wet."};
     flying.positive = {"I am safe in my seat."};
     listing.sessions = {{"/sessions/flying.json", flying}};
-    SessionWindowServices services;
+    mindrova::testing::TestWindowServices services;
     services.listPersonalSessions = [listing] { return listing; };
     delete window;
     window = mindrova::testing::OpenSessionWindow(services);

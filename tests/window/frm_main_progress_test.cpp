@@ -223,7 +223,7 @@ TEST_F(Progress, JournalItemsFollowTheInstalledServices) {
     // A window handed the journal's services follows them.
     bool kept = false;
     int opened = 0;
-    SessionWindowServices services;
+    mindrova::testing::TestWindowServices services;
     services.journalEnabled = [&] { return kept; };
     services.setJournalEnabled = [&](bool on, QWidget*) { return kept = on; };
     services.showJournal = [&](QWidget*) { ++opened; };

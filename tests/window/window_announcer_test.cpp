@@ -78,7 +78,7 @@ TEST_F(ScreenReader, EveryPointOfARoundIsHeardWithWhatToSay) {
 }
 
 TEST_F(ScreenReader, WithSpokenGuidanceOnThePointsAreLeftToTheVoice) {
-    SessionWindowServices services;
+    mindrova::testing::TestWindowServices services;
     services.makeSpeaker = [](const SpeechSettings&) {
         return std::unique_ptr<Speaker>(std::make_unique<mindrova::testing::FakeSpeaker>());
     };

@@ -22,6 +22,7 @@
 #include "fixtures/visit_session_steps.h"
 #include "window/ui/frm_main.h"
 #include "window/ui/frm_shortcuts.h"
+#include "display/ui/window_display.h"
 #include "window/ui/window_look.h"
 #include "window/ui/window_services.h"
 #include "support/settings_store.h"
@@ -104,7 +105,7 @@ TEST_F(Looks, SystemFollowsTheDesktopsColourScheme) {
         SCOPED_TRACE(c.name);
         ASSERT_TRUE(SaveAppearance(c.saved));
         DesktopPreferences* desktop = nullptr;
-        SessionWindowServices services;
+        mindrova::testing::TestWindowServices services;
         services.makeDesktopPreferences = [&] {
             // A gsettings that is not there: the desktop answers only what the test says.
             auto made = std::make_unique<DesktopPreferences>(folder.filePath("no-gsettings"));

@@ -4,18 +4,15 @@
 #include <QScreen>
 #include <QScrollBar>
 
-#include "display/display_settings.h"
+#include "window/text_size.h"
 #include "engine/issues.h"
 #include "engine/steps.h"
 #include "window/ui/closing_word.h"
 #include "support/ui/option_button.h"
-#include "window/ui/round_follow.h"
 #include "window/ui/status_notices.h"
 #include "window/ui/window_announcer.h"
-#include "window/ui/window_display.h"
 #include "support/ui/window_fonts.h"
 #include "window/ui/window_look.h"
-#include "window/ui/window_speech.h"
 #include "support/error_trap.h"
 
 namespace mindrova {
@@ -50,7 +47,7 @@ frmMain::frmMain(SessionWindowServices services, QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose);
     if (const QScreen* s = screen()) mScale = TwipScale(s->logicalDotsPerInchX());
     mLayout = InitialLayout();
-    mTextScalePercent = LoadDisplaySettings().textScalePercent;
+    mTextScalePercent = LoadTextScale();
     ApplyMinimumSize();
     resize(mScale.px(DESIGN_CLIENT_WIDTH), mScale.px(DESIGN_CLIENT_HEIGHT));
     BuildControls();
@@ -66,9 +63,9 @@ frmMain::~frmMain() {
     disconnect(mFocusConnection);
     tmrSteps.stop();
     qApp->removeEventFilter(this);
-    // The voice brings its engine to rest while every part of the window is still whole: the
-    // events that run meanwhile may reach it.
-    mSpeech.reset();
+    // The parts go while every control of the window is still whole: a voice bringing its
+    // engine to rest lets events run, and they may reach the window.
+    mParts.clear();
 }
 
 static QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
@@ -271,7 +268,7 @@ void frmMain::BuildIssueFrame() {
         option->setFont(UiFont(14.25));
         option->setHidden(true);
         radMode[i] = option;
-        connect(option, &QRadioButton::clicked, this, [this, i] { radMode_Clicked(i); });
+        connect(option, &QRadioButton::clicked, this, [this, i] { ChooseIssue(i); });
     }
     double top = 510;
     for (int index : kVisibleIssueOrder) {
@@ -405,8 +402,9 @@ void frmMain::SetColors() {
 
 void frmMain::ApplyControlRims() {
     const QColor rim = ColoursFor(CurrentLook()).controlRim;
-    QList<QWidget*> controls{mOwnWords, mPersonalSessions, scrLeftFrame->verticalScrollBar(),
+    QList<QWidget*> controls{mOwnWords, scrLeftFrame->verticalScrollBar(),
                              scrIntro->verticalScrollBar()};
+    for (const QPointer<QWidget>& control : mRimmedControls) controls << control.data();
     for (int i = 1; i <= ISSUE_OPTION_COUNT; ++i) controls << radMode[i];
     for (QRadioButton* option : radSUD) controls << option;
     for (QWidget* control : controls) {
@@ -429,7 +427,7 @@ void frmMain::ApplyLook() {
     PaintDotsGreenOrRed(mGreenDots);
     cmdNav->setIcon(LookIcon(QStringLiteral(":/resources/menu.svg"), CurrentLook()));
     cmdPause_Bottom->setIcon(LookIcon(QStringLiteral(":/resources/pause.svg"), CurrentLook()));
-    if (mRoundFollow) mRoundFollow->Relayout();
+    for (const auto& part : mParts) part->Relayout();
 }
 
 void frmMain::SetModesCaptions() {

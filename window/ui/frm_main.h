@@ -3,7 +3,6 @@
 // bar. It shows what the session controller tells it through SessionView.
 
 #include <QAction>
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -22,7 +21,6 @@
 #include <utility>
 #include <vector>
 
-#include "personal/personal_store.h"
 #include "session/gentle_word.h"
 #include "session/key_rules.h"
 #include "session/point_markers.h"
@@ -39,10 +37,7 @@
 namespace mindrova {
 
 class StatusNotices;
-class WindowSpeech;
-class WindowDisplay;
 class WindowAnnouncer;
-class RoundFollow;
 class ClosingWord;
 
 class frmMain : public QWidget, public SessionView {
@@ -68,10 +63,35 @@ public:
     int TextScalePercent() const { return mTextScalePercent; }
     // Takes the application's current look: the bars, the panels, the pictures and markers.
     void ApplyLook();
-    // The program ends with this window: the voice lets go of its engine at once instead of
-    // bringing it to rest, and the end of the process takes the engine (Speaker::Abandon).
-    // Returns whether an engine was left running.
-    bool AbandonSpeech();
+    // The program ends with this window: its parts let go of what still sounds at once instead
+    // of bringing it to rest, and the end of the process takes it. Returns whether an engine was
+    // left running.
+    bool Abandon();
+
+    // For the features' parts of the window (window_part.h): the menu and the place before which
+    // their items go, the step's instructions and their scroll area, the point's name, and
+    // laying the window out again.
+    QMenu& menu() { return *mnuPopUp; }
+    QAction* partItemsEnd() const { return mnuPopUpSep; }
+    QLabel& instructionsLabel() { return *lblLeftFrame; }
+    QScrollArea& instructionsArea() { return *scrLeftFrame; }
+    QLabel& pointNameLabel() { return *lblCurrentPoint; }
+    void LayOutAgain();
+    // The issue list's frame, its options (1..12) and the own-words field under it, which exist
+    // from the first time Select Issue shows.
+    QWidget& issueFrame() { return *fraMode; }
+    QRadioButton& issueOption(int optionIndex) { return *radMode.at(optionIndex); }
+    QLabel* ownWordsCaption() const { return mOwnWordsCaption; }
+    QLineEdit* ownWords() const { return mOwnWords; }
+    // What a click on an issue option does.
+    void ChooseIssue(int optionIndex);
+    // The font of the issue list's rows for this designed size in points, with the list's share
+    // of larger text.
+    QFont IssueListFont(double points) const;
+    // A part's row in the issue frame: placed at its designed place in twips, closed up with the
+    // list and grown with its text; the controls named take the look's rim.
+    void AddIssueListRow(QWidget& row, const TwipRect& designPlace,
+                         const QList<QWidget*>& rimmed);
 
 signals:
     // The window has closed, whichever way (Alt+X, Exit, the close box), and saved its
@@ -174,18 +194,6 @@ private:
     void BuildRatingLines();
     void ShowRatingLines(Step step);
     void PlaceRatingLines();
-    // The row under the issue list that chooses one of the user's own sessions instead.
-    void BuildPersonalSessionRow();
-    void ListPersonalSessions();
-    void cboPersonalSession_Changed(int index);
-    void cmdManageSessions_Click();
-    // An issue clicked: the issue holds again.
-    void radMode_Clicked(int optionIndex);
-    // The issue options greyed, and the session named, while a session of the user's own runs.
-    void ShowWhatRuns();
-    void PlaceRunsInsteadLine();
-    // Start in the My sessions dialog: that session chosen, and on to Assign SUD.
-    void StartListedSession(const QString& title);
     // The gentle word under the rating scale, as the rating chosen on the step calls for it.
     void BuildGentleWord();
     void ShowGentleWord(bool stepBeingEntered);
@@ -193,17 +201,16 @@ private:
     void RatingChosen();
     void BuildSessionOptionsMenuItem();
     void ShowSessionOptionsDialog();
-    void BuildJournalMenuItems();
-    void mnuPopUpJournalKeep_Toggled(bool on);
-    void ToggleSpokenGuidance();
+    void MakeParts();
+    // The first part that takes a key the window leaves to them.
+    void GiveKeyToParts(KeyCommand command);
+    bool PartSpeaksSteps() const;
 
     SessionWindowServices mServices;
     SessionController mController{*this};
-    // Declared after the controller, so that it leaves the controller's listeners first.
-    std::unique_ptr<WindowSpeech> mSpeech;
-    std::unique_ptr<WindowDisplay> mDisplay;
+    // Declared after the controller, so that they leave the controller's listeners first.
+    std::vector<std::unique_ptr<WindowPart>> mParts;
     std::unique_ptr<WindowAnnouncer> mAnnouncer;
-    std::unique_ptr<RoundFollow> mRoundFollow;
     std::unique_ptr<ClosingWord> mClosingWord;
     QTimer tmrSteps;
     TwipScale mScale;
@@ -230,17 +237,11 @@ private:
     QLineEdit* mOwnWords = nullptr;
     QLabel* mFirstRatingLine = nullptr;
     QLabel* mRatingChangeLine = nullptr;
-    QWidget* mPersonalRow = nullptr;
-    QComboBox* mPersonalSessions = nullptr;
-    QPushButton* mManageSessions = nullptr;
-    QLabel* mSessionsNotice = nullptr;       // files of the sessions folder that were refused
-    QList<PersonalSession> mListedSessions;  // as the list offers them after its first entry
-    QLabel* mRunsInstead = nullptr;          // "Your session ... runs instead.", made on first use
+    QList<QPointer<QWidget>> mIssueListRows;  // the parts' rows, grown with the list's text
+    QList<QPointer<QWidget>> mRimmedControls;  // the parts' controls that take the look's rim
     QLabel* mGentleWord = nullptr;
     GentleWordOnce mGentleWordOnce;
     QAction* mnuPopUpSessionOptions = nullptr;
-    QAction* mJournalKeep = nullptr;
-    QAction* mJournalOpen = nullptr;
     StatusNotices* mNotices = nullptr;    // a child of the status bar
     QSize mDesignedMinimum;               // the client size at which every control has room
     ContentFit mContentFit;               // as the window's size has it now

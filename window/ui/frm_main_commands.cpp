@@ -1,17 +1,16 @@
-// The session window's keyboard, popup menu, web button and closing.
+// The session window's keyboard, popup menu (and the features' parts whose items are in it), the
+// Session options item, the web button and closing.
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QScreen>
 #include <algorithm>
 
+#include "session/session_options.h"
 #include "window/ui/frm_main.h"
 #include "window/ui/frm_shortcuts.h"
-#include "window/ui/round_follow.h"
 #include "window/ui/window_announcer.h"
-#include "window/ui/window_display.h"
 #include "window/ui/window_services.h"
-#include "window/ui/window_speech.h"
 #include "support/error_trap.h"
 #include "support/file_system_helper.h"
 
@@ -25,24 +24,11 @@ void frmMain::BuildPopupMenu() {
     mnuPopUpShortcuts->setObjectName(QStringLiteral("mnuPopUpShortcuts"));
     mnuPopUpAbout = mnuPopUp->addAction(tr("About"));
     mnuPopUpAbout->setObjectName(QStringLiteral("mnuPopUpAbout"));
-    BuildJournalMenuItems();
     mnuPopUpSep = mnuPopUp->addSeparator();
-    mSpeech = std::make_unique<WindowSpeech>(*this, mController, *mnuPopUp, mnuPopUpSep, *mNotices,
-                                             mServices);
-    mDisplay = std::make_unique<WindowDisplay>(
-        *this, mController, *mnuPopUp, mnuPopUpSep, mServices,
-        DisplayHooks{[this] { ApplyLook(); }, [this](int percent) { SetTextScalePercent(percent); },
-                     [this](bool follow) {
-                         if (mRoundFollow) mRoundFollow->SetEnabled(follow);
-                     }});
-    mRoundFollow = std::make_unique<RoundFollow>(
-        mController, *mnuPopUp, mnuPopUp->findChild<QAction*>(QStringLiteral("mnuPopUpAppearance")),
-        *lblLeftFrame, *scrLeftFrame, *lblCurrentPoint, [this] {
-            if (!isMinimized()) ArrangeControls();
-        });
+    MakeParts();
     BuildSessionOptionsMenuItem();
-    mAnnouncer = std::make_unique<WindowAnnouncer>(
-        *this, mController, [this] { return mSpeech && mSpeech->Enabled(); });
+    mAnnouncer = std::make_unique<WindowAnnouncer>(*this, mController,
+                                                   [this] { return PartSpeaksSteps(); });
     mnuPopUpSep->setObjectName(QStringLiteral("mnuPopUpSep"));
     mnuPopUpExit = mnuPopUp->addAction(tr("Exit"));
     mnuPopUpExit->setObjectName(QStringLiteral("mnuPopUpExit"));
@@ -57,8 +43,28 @@ void frmMain::BuildPopupMenu() {
     });
 }
 
-void frmMain::ToggleSpokenGuidance() {
-    if (mSpeech) mSpeech->Toggle();
+// Each part adds its menu items before the separator, so that they follow one another in the
+// order the application gives the parts.
+void frmMain::MakeParts() {
+    for (const WindowPartMaker& make : mServices.parts) {
+        if (!make) continue;
+        if (std::unique_ptr<WindowPart> part = make(*this)) mParts.push_back(std::move(part));
+    }
+}
+
+void frmMain::GiveKeyToParts(KeyCommand command) {
+    for (const auto& part : mParts) {
+        if (part->TakeKey(command)) return;
+    }
+}
+
+bool frmMain::PartSpeaksSteps() const {
+    return std::any_of(mParts.begin(), mParts.end(),
+                       [](const auto& part) { return part->SpeaksSteps(); });
+}
+
+void frmMain::LayOutAgain() {
+    if (!isMinimized()) ArrangeControls();
 }
 
 // The button sits at the right end of the status bar, at the window's bottom: opened downward,
@@ -80,6 +86,28 @@ void frmMain::OpenPopupMenuFromKeyboard() {
     if (!items.isEmpty()) mnuPopUp->setActiveAction(items.first());
 }
 
+void frmMain::BuildSessionOptionsMenuItem() {
+    mnuPopUpSessionOptions = new QAction(tr("Session options..."), mnuPopUp);
+    mnuPopUpSessionOptions->setObjectName(QStringLiteral("mnuPopUpSessionOptions"));
+    mnuPopUp->insertAction(mnuPopUpSep, mnuPopUpSessionOptions);
+    connect(mnuPopUpSessionOptions, &QAction::triggered, this,
+            [this] { ShowSessionOptionsDialog(); });
+    mController.SetPace(LoadSessionOptions());
+}
+
+void frmMain::ShowSessionOptionsDialog() {
+    Trap({"frmMain", "mnuPopUpSessionOptions_Click"}, [&] {
+        const auto& show = mServices.showSessionOptionsDialog;
+        if (!show) return;
+        bool saved = false;
+        {
+            const StepTimerHold hold(mController);
+            saved = show(this);
+        }
+        if (saved) mController.SetPace(LoadSessionOptions());
+    });
+}
+
 void frmMain::mnuPopUpAbout_Click() {
     Trap({"frmMain", "mnuPopUpAbout_Click"}, [&] {
         const StepTimerHold hold(mController);
@@ -97,11 +125,16 @@ bool frmMain::Form_KeyDown(const QKeyEvent& event) {
                      key == Qt::Key_Down || key == Qt::Key_Space)) {
         return false;
     }
-    const bool typing = focus != nullptr && (focus == mOwnWords || focus == mPersonalSessions);
-    // The button beside the list of the user's own sessions takes Space and Enter as a button
-    // does; the session's keys go on working everywhere else.
-    if (focus != nullptr && focus == mManageSessions &&
-        (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)) {
+    const bool typing =
+        focus != nullptr &&
+        (focus == mOwnWords || std::any_of(mParts.begin(), mParts.end(), [focus](const auto& part) {
+             return part->TypesIn(focus);
+         }));
+    // A part's button (beside the list of the user's own sessions) takes Space and Enter as a
+    // button does; the session's keys go on working everywhere else.
+    if (focus != nullptr && std::any_of(mParts.begin(), mParts.end(), [focus, key](const auto& part) {
+            return part->KeepsKey(focus, key);
+        })) {
         return false;
     }
     KeyDecision decision = DecideKeyDown(key, mController.PauseAvailable(), mController.Paused(),
@@ -129,7 +162,7 @@ bool frmMain::Form_KeyDown(const QKeyEvent& event) {
             mController.Previous();
             break;
         case KeyCommand::ToggleSpeech:
-            ToggleSpokenGuidance();
+            GiveKeyToParts(decision.command);
             break;
         case KeyCommand::OpenMenu:
             OpenPopupMenuFromKeyboard();
@@ -167,8 +200,10 @@ void frmMain::closeEvent(QCloseEvent* event) {
     if (event->isAccepted()) emit closed();
 }
 
-bool frmMain::AbandonSpeech() {
-    return mSpeech && mSpeech->Abandon();
+bool frmMain::Abandon() {
+    bool leftRunning = false;
+    for (const auto& part : mParts) leftRunning = part->Abandon() || leftRunning;
+    return leftRunning;
 }
 
 void frmMain::Form_QueryUnload() {

@@ -5,7 +5,6 @@
 #include "session/line_breaks.h"
 #include "session/step_presentation.h"
 #include "window/ui/frm_main.h"
-#include "window/ui/round_follow.h"
 #include "window/ui/status_notices.h"
 #include "window/ui/whole_lines.h"
 #include "window/ui/window_look.h"
@@ -65,13 +64,7 @@ void frmMain::DisplayStep(Step step) {
 void frmMain::ShowStepTexts(Step step) {
     if (step == estSelectIssue && mOwnWords == nullptr) {
         BuildOwnWordsField();
-        BuildPersonalSessionRow();
         CloseUpIssueList();
-    }
-    if (step == estSelectIssue) {
-        ListPersonalSessions();
-    } else if (mSessionsNotice != nullptr && !mSessionsNotice->isHidden()) {
-        mNotices->Hide(mSessionsNotice);
     }
     const QString point = GetStepDescription(step);
     SetCaption(lblCurrentPoint, point, tr("Current point"));
@@ -96,7 +89,7 @@ void frmMain::ShowStepTexts(Step step) {
         ShowWholeLines(*scrLeftFrame, *lblLeftFrame, mScale.rect(mLayout.lblLeftFrame).height());
     }
     ShowRatingLines(step);
-    if (mRoundFollow) mRoundFollow->StepShown(text, !TextGoesOnIntroLabel(step));
+    for (const auto& part : mParts) part->StepShown(text, !TextGoesOnIntroLabel(step));
 }
 
 QString frmMain::GetSegmentTitle(Step step) {

@@ -1,5 +1,6 @@
-// The session window's own words and ratings: the field under the issue list, the two lines that
-// remind the user of their ratings, and the journal's menu items.
+// The session window's own words and ratings: the field under the issue list (and the parts' rows
+// under it), the two lines that remind the user of their ratings, and the gentle word under the
+// rating scale.
 #include <QValidator>
 #include <algorithm>
 
@@ -11,7 +12,6 @@
 #include "window/ui/window_announcer.h"
 #include "support/ui/window_fonts.h"
 #include "window/ui/window_services.h"
-#include "window/ui/window_speech.h"
 #include "support/error_trap.h"
 
 namespace mindrova {
@@ -65,6 +65,27 @@ void frmMain::BuildOwnWordsField() {
     mDesignPlaces.push_back({mOwnWords, kField});
 }
 
+// Choosing an issue means working on it: the controller lets go of a chosen session of the
+// user's own, and the parts hear of it.
+void frmMain::ChooseIssue(int optionIndex) {
+    mController.radMode_Click(optionIndex);
+    for (const auto& part : mParts) part->IssueChosen();
+}
+
+QFont frmMain::IssueListFont(double points) const {
+    return UiFont(points * mTextScales.issues * font().pointSizeF() / 9.0);
+}
+
+void frmMain::AddIssueListRow(QWidget& row, const TwipRect& designPlace,
+                              const QList<QWidget*>& rimmed) {
+    row.setGeometry(mScale.rect(ScaledDesignPlace(&row, designPlace)));
+    mDesignPlaces.push_back({&row, designPlace});
+    mIssueListRows << &row;
+    for (QWidget* control : rimmed) mRimmedControls << control;
+    ApplyControlRims();
+    CloseUpIssueList();
+}
+
 void frmMain::BuildRatingLines() {
     mFirstRatingLine = new QLabel(picRightFrame);
     mFirstRatingLine->setObjectName(QStringLiteral("lblFirstRating"));
@@ -115,8 +136,9 @@ void frmMain::ShowGentleWord(bool stepBeingEntered) {
     } else if (!mGentleWord->isHidden()) {
         mGentleWord->setHidden(true);
     }
-    if (mSpeech && (stepBeingEntered || first)) {
-        mSpeech->SetStepLine(shown ? GentleWordText() : QString(), stepBeingEntered);
+    if (stepBeingEntered || first) {
+        const QString line = shown ? GentleWordText() : QString();
+        for (const auto& part : mParts) part->StepLineShown(line, stepBeingEntered);
     }
     // A screen reader hears it where the user is, as they choose the rating.
     if (first && !stepBeingEntered && mAnnouncer) mAnnouncer->Announce(GentleWordText());
@@ -170,34 +192,6 @@ void frmMain::PlaceRatingLines() {
     mRatingChangeLine->raise();
     mClosingWord->Place(mRatingChangeLine->geometry(), ContentFoot(), wordSize);
     RaiseContentBars();
-}
-
-void frmMain::BuildJournalMenuItems() {
-    mJournalKeep = mnuPopUp->addAction(tr("Keep a private journal"));
-    mJournalKeep->setObjectName(QStringLiteral("mnuPopUpJournalKeep"));
-    mJournalKeep->setCheckable(true);
-    mJournalOpen = mnuPopUp->addAction(tr("Journal..."));
-    mJournalOpen->setObjectName(QStringLiteral("mnuPopUpJournal"));
-    // The check mirrors the saved setting each time the menu opens.
-    connect(mnuPopUp, &QMenu::aboutToShow, this, [this] {
-        const auto& enabled = mServices.journalEnabled;
-        mJournalKeep->setChecked(enabled && enabled());
-    });
-    connect(mJournalKeep, &QAction::triggered, this,
-            [this](bool on) { mnuPopUpJournalKeep_Toggled(on); });
-    // Like the About box, the journal window holds the session's clock while it is open.
-    connect(mJournalOpen, &QAction::triggered, this, [this] {
-        Trap({"frmMain", "mnuPopUpJournal_Click"}, [&] {
-            const StepTimerHold hold(mController);
-            if (mServices.showJournal) mServices.showJournal(this);
-        });
-    });
-}
-
-void frmMain::mnuPopUpJournalKeep_Toggled(bool on) {
-    const auto& setEnabled = mServices.setJournalEnabled;
-    const bool now = setEnabled ? setEnabled(on, this) : false;
-    mJournalKeep->setChecked(now);
 }
 
 }  // namespace mindrova

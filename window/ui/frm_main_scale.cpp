@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-#include "display/display_settings.h"
+#include "window/text_size.h"
 #include "window/ui/frm_main.h"
 
 namespace mindrova {
@@ -110,7 +110,7 @@ void frmMain::ApplyTextScales(const TextScales& scales) {
     for (int i = 1; i <= ISSUE_OPTION_COUNT; ++i) grow(radMode[i], old.issues, scales.issues);
     grow(mOwnWordsCaption, old.issues, scales.issues);
     grow(mOwnWords, old.issues, scales.issues);
-    grow(mPersonalRow, old.issues, scales.issues);
+    for (const QPointer<QWidget>& row : mIssueListRows) grow(row, old.issues, scales.issues);
     for (QLabel* unit : lblSUDUnit) grow(unit, old.sud, scales.sud);
     // The titles wrap rather than run past a narrow panel once they are larger.
     lblSegmentTitle->setWordWrap(scales.text > 1);

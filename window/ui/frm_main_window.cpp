@@ -15,10 +15,8 @@
 #include <functional>
 
 #include "session/rating_lines.h"
-#include "session/round_position.h"
 #include "window/ui/closing_word.h"
 #include "window/ui/frm_main.h"
-#include "window/ui/round_follow.h"
 #include "window/ui/whole_lines.h"
 
 namespace mindrova {
@@ -240,9 +238,9 @@ void frmMain::ArrangeControls() {
     ApplyTextScales(text);
     const double titleHeight = InitialLayout().lblSegmentTitle.height * text.text;
     mLayout.lblSegmentTitle.height = titleHeight;
-    // Following the round, a line under the point's name tells its place.
-    const double below =
-        mRoundFollow && mRoundFollow->Enabled() ? ROUND_POSITION_LINE_HEIGHT * text.text : 0;
+    // A part may place a line under the point's name (following the round, its place).
+    double below = 0;
+    for (const auto& part : mParts) below += part->HeightUnderPointName() * text.text;
     ArrangeControlsToFit(mLayout, clientWidth, clientHeight, text, below);
     // A larger title wraps where the panel is too narrow for it, and takes the room it needs.
     if (text.text > 1) {
@@ -308,7 +306,7 @@ void frmMain::ApplyLayout() {
     scrIntro->raise();
     PlaceRatingLines();
     PlaceGentleWord();
-    if (mRoundFollow) mRoundFollow->Relayout();
+    for (const auto& part : mParts) part->Relayout();
     picToolBar->raise();
     picStatusBar->raise();
     cmdPause_Bottom->raise();

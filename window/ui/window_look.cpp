@@ -122,20 +122,6 @@ QIcon LookIcon(const QString& resource, Look look) {
     return tinted;
 }
 
-Look ResolveLook(Appearance chosen, DesktopColorScheme desktop) {
-    switch (chosen) {
-        case Appearance::Light:
-            return Look::Light;
-        case Appearance::Dark:
-            return Look::Dark;
-        case Appearance::HighContrast:
-            return Look::HighContrast;
-        case Appearance::System:
-            break;
-    }
-    return desktop == DesktopColorScheme::Dark ? Look::Dark : Look::Light;
-}
-
 LookColours ColoursFor(Look look) {
     switch (look) {
         case Look::Dark:

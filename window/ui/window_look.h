@@ -9,15 +9,9 @@
 #include <QPalette>
 #include <QString>
 
-#include "display/desktop_preferences.h"
-#include "display/display_settings.h"
-
 namespace mindrova {
 
 enum class Look { Light, Dark, HighContrast };
-
-// "system" follows the desktop's colour scheme: dark where it asks for dark, else light.
-Look ResolveLook(Appearance chosen, DesktopColorScheme desktop);
 
 struct LookColours {
     QColor bars;     // toolbar and status bar

@@ -37,7 +37,7 @@ protected:
     // The window speaks with a recording speaker unless the test asks for the desktop's engines,
     // and its Voice dialog is voiceDialog as the test sets it then.
     void Open() {
-        SessionWindowServices services;
+        mindrova::testing::TestWindowServices services;
         if (!desktopEngines) {
             services.makeSpeaker = [this](const SpeechSettings& settings) {
                 ++speakersMade;

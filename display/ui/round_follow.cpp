@@ -1,4 +1,4 @@
-#include "window/ui/round_follow.h"
+#include "display/ui/round_follow.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QAction>

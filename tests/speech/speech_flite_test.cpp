@@ -21,7 +21,7 @@
 #include "window/ui/frm_main.h"
 #include "speech/qt_speaker.h"
 #include "window/ui/window_services.h"
-#include "window/ui/window_speech.h"
+#include "speech/ui/window_speech.h"
 #include "support/settings_store.h"
 
 using namespace mindrova;
@@ -54,8 +54,8 @@ protected:
         window = mindrova::testing::OpenSessionWindow(Services());
     }
     // The real engine, kept in sight so that its states can be watched.
-    SessionWindowServices Services() {
-        SessionWindowServices services;
+    mindrova::testing::TestWindowServices Services() {
+        mindrova::testing::TestWindowServices services;
         services.makeSpeaker = [this](const SpeechSettings& settings) {
             auto made = QtSpeaker::Create(settings);
             speaker = made.get();

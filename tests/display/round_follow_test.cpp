@@ -1,7 +1,7 @@
 // "Follow the round": on a tapping point the line said there stands out in the instructions and
 // the point's place in its round shows under its name; off, the window is exactly as designed.
 // The step timer is driven by calling its tick.
-#include "window/ui/round_follow.h"
+#include "display/ui/round_follow.h"
 
 #include <gtest/gtest.h>
 

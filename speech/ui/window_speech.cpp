@@ -1,4 +1,4 @@
-#include "window/ui/window_speech.h"
+#include "speech/ui/window_speech.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -7,25 +7,32 @@
 #include <QLabel>
 #include <QMenu>
 #include <QWindow>
+#include <utility>
 
 #include "session/session_controller.h"
 #include "session/text_language.h"
 #include "speech/qt_speaker.h"
+#include "window/ui/frm_main.h"
 #include "window/ui/status_notices.h"
-#include "window/ui/window_services.h"
 #include "support/error_trap.h"
 
 namespace mindrova {
 
-WindowSpeech::WindowSpeech(QWidget& window, SessionController& controller, QMenu& menu,
-                           QAction* before, StatusNotices& notices,
-                           const SessionWindowServices& services)
+WindowPartMaker SpokenGuidancePart(SpeechServices services) {
+    return [services = std::move(services)](frmMain& window) -> std::unique_ptr<WindowPart> {
+        return std::make_unique<WindowSpeech>(window, services);
+    };
+}
+
+WindowSpeech::WindowSpeech(frmMain& window, SpeechServices services)
     : mWindow(window),
-      mController(controller),
-      mNotices(notices),
-      mServices(services),
+      mController(window.controller()),
+      mNotices(window.notices()),
+      mServices(std::move(services)),
       mSettings(LoadSpeechSettings()),
-      mGuidance(controller.State(), [this] { return MakeSpeaker(); }) {
+      mGuidance(mController.State(), [this] { return MakeSpeaker(); }) {
+    QMenu& menu = window.menu();
+    QAction* before = window.partItemsEnd();
     mnuPopUpSpeech = new QAction(tr(SPOKEN_GUIDANCE_ITEM), &menu);
     mnuPopUpSpeech->setObjectName(QStringLiteral("mnuPopUpSpeech"));
     mnuPopUpSpeech->setCheckable(true);
@@ -46,7 +53,7 @@ WindowSpeech::WindowSpeech(QWidget& window, SessionController& controller, QMenu
     menu.installEventFilter(this);
 
     lblSpeechNotice =
-        notices.AddNotice(QStringLiteral("lblSpeechNotice"), tr("Spoken guidance notice"));
+        mNotices.AddNotice(QStringLiteral("lblSpeechNotice"), tr("Spoken guidance notice"));
 
     mGuidance.SetPreferredRate(mSettings.Rate());
     mGuidance.SetVoiceLanguage(VoiceLanguageWanted(mSettings.voice));
@@ -89,6 +96,12 @@ bool WindowSpeech::Abandon() {
         if (QWindow* handle = mWindow.windowHandle()) handle->removeEventFilter(this);
     }
     return mGuidance.AbandonSpeaker();
+}
+
+bool WindowSpeech::TakeKey(KeyCommand command) {
+    if (command != KeyCommand::ToggleSpeech) return false;
+    Toggle();
+    return true;
 }
 
 void WindowSpeech::Toggle() {

@@ -70,7 +70,7 @@ protected:
         return pattern;
     }
 
-    SessionWindowServices services;  // the desktop, where the test gives one
+    mindrova::testing::TestWindowServices services;  // the desktop, where the test gives one
     mindrova::testing::SettingsFolder folder;
     frmMain* window = nullptr;
     DesktopPreferences* desktop = nullptr;

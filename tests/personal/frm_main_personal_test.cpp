@@ -41,8 +41,8 @@ protected:
         listing.sessions = {SessionFile("Fear of flying"), SessionFile("Spiders")};
         SessionWindowTest::SetUp();
     }
-    SessionWindowServices Services() override {
-        SessionWindowServices services;
+    mindrova::testing::TestWindowServices Services() override {
+        mindrova::testing::TestWindowServices services;
         services.listPersonalSessions = [this] {
             ++listings;
             return listing;
@@ -387,8 +387,8 @@ struct StartRow {
 
 class StartFromMySessions : public PersonalRow, public ::testing::WithParamInterface<StartRow> {
 protected:
-    SessionWindowServices Services() override {
-        SessionWindowServices services = PersonalRow::Services();
+    mindrova::testing::TestWindowServices Services() override {
+        mindrova::testing::TestWindowServices services = PersonalRow::Services();
         services.runPersonalSessions = [this](QWidget* owner, Issue, const QString&) {
             ++runs;
             EXPECT_EQ(owner, window);

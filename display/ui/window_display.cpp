@@ -1,4 +1,4 @@
-#include "window/ui/window_display.h"
+#include "display/ui/window_display.h"
 
 #include <QAction>
 #include <QMenu>
@@ -6,21 +6,41 @@
 #include <QWindow>
 #include <utility>
 
+#include "display/ui/round_follow.h"
+#include "session/round_position.h"
 #include "session/session_controller.h"
-#include "window/ui/window_look.h"
-#include "window/ui/window_services.h"
+#include "window/ui/frm_main.h"
 #include "support/error_trap.h"
 
 namespace mindrova {
 
-WindowDisplay::WindowDisplay(QWidget& window, SessionController& controller, QMenu& menu,
-                             QAction* before, const SessionWindowServices& services,
-                             DisplayHooks hooks)
+Look ResolveLook(Appearance chosen, DesktopColorScheme desktop) {
+    switch (chosen) {
+        case Appearance::Light:
+            return Look::Light;
+        case Appearance::Dark:
+            return Look::Dark;
+        case Appearance::HighContrast:
+            return Look::HighContrast;
+        case Appearance::System:
+            break;
+    }
+    return desktop == DesktopColorScheme::Dark ? Look::Dark : Look::Light;
+}
+
+WindowPartMaker DisplayChoicesPart(DisplayServices services) {
+    return [services = std::move(services)](frmMain& window) -> std::unique_ptr<WindowPart> {
+        return std::make_unique<WindowDisplay>(window, services);
+    };
+}
+
+WindowDisplay::WindowDisplay(frmMain& window, DisplayServices services)
     : mWindow(window),
-      mController(controller),
-      mServices(services),
-      mHooks(std::move(hooks)),
+      mController(window.controller()),
+      mServices(std::move(services)),
       mSettings(LoadDisplaySettings()) {
+    QMenu& menu = window.menu();
+    QAction* before = window.partItemsEnd();
     mnuPopUpSteadyMarkers = new QAction(tr(STEADY_MARKERS_ITEM), &menu);
     mnuPopUpSteadyMarkers->setObjectName(QStringLiteral("mnuPopUpSteadyMarkers"));
     mnuPopUpSteadyMarkers->setCheckable(true);
@@ -32,11 +52,28 @@ WindowDisplay::WindowDisplay(QWidget& window, SessionController& controller, QMe
     connect(mnuPopUpAppearance, &QAction::triggered, this, [this] { ShowAppearanceDialog(); });
     ApplySteadyMarkers();
     if (ResolveLook(mSettings.appearance, mDesktopScheme) != Look::Light) ApplyLook();
+    mRoundFollow = std::make_unique<RoundFollow>(
+        mController, menu, mnuPopUpAppearance, window.instructionsLabel(),
+        window.instructionsArea(), window.pointNameLabel(), [&window] { window.LayOutAgain(); });
     // Reading the desktop starts a process and a D-Bus call; the opening window does not wait.
     window.installEventFilter(this);
 }
 
 WindowDisplay::~WindowDisplay() = default;
+
+void WindowDisplay::StepShown(const QString& instructions, bool onInstructions) {
+    mRoundFollow->StepShown(instructions, onInstructions);
+}
+
+void WindowDisplay::Relayout() {
+    // The window takes its saved look while this part is still being made.
+    if (mRoundFollow) mRoundFollow->Relayout();
+}
+
+// Following the round, a line under the point's name tells its place.
+double WindowDisplay::HeightUnderPointName() const {
+    return mRoundFollow && mRoundFollow->Enabled() ? ROUND_POSITION_LINE_HEIGHT : 0;
+}
 
 bool WindowDisplay::SteadyMarkers() const {
     return mSettings.steadyMarkers.value_or(mDesktopReducedMotion);
@@ -65,7 +102,7 @@ void WindowDisplay::ApplyLook() {
     const Look look = ResolveLook(mSettings.appearance, mDesktopScheme);
     if (look == CurrentLook()) return;
     ApplyApplicationLook(look);
-    if (mHooks.lookChanged) mHooks.lookChanged();
+    mWindow.ApplyLook();
 }
 
 void WindowDisplay::ShowAppearanceDialog() {
@@ -78,8 +115,8 @@ void WindowDisplay::ShowAppearanceDialog() {
         mSettings.appearance = saved.appearance;
         mSettings.textScalePercent = saved.textScalePercent;
         ApplyLook();
-        if (mHooks.textScaleChanged) mHooks.textScaleChanged(saved.textScalePercent);
-        if (mHooks.followRoundChanged) mHooks.followRoundChanged(saved.followRound);
+        mWindow.SetTextScalePercent(saved.textScalePercent);
+        mRoundFollow->SetEnabled(saved.followRound);
     });
 }
 
