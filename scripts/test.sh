@@ -26,14 +26,30 @@ tidy_pid=$!
 stop_tidy() { kill -- -"$tidy_pid" 2>/dev/null || true; }
 trap stop_tidy EXIT
 
+# Each run's list of failed tests is kept, so that it can be told again at the very end, where a
+# reader of the log's last lines finds it.
+failed_list="$(mktemp "${TMPDIR:-/tmp}/mindrova-failed.XXXXXX")"
+run_tests() {
+    local preset=$1 log
+    log="$(mktemp "${TMPDIR:-/tmp}/mindrova-ctest.XXXXXX")"
+    local status=0
+    ctest --preset "$preset" 2>&1 | tee "$log" || status=$?
+    if [ "$status" -ne 0 ]; then
+        tests_failed=1
+        sed -n '/The following tests FAILED:/,$p' "$log" | grep -E '^\s+[0-9]+ - ' |
+            sed "s/^/$preset: /" >>"$failed_list" || true
+    fi
+    rm -f "$log"
+}
+
 tests_failed=0
 phase "dev tests"
-ctest --preset dev || tests_failed=1
+run_tests dev
 phase "asan build"
 cmake --preset asan >/dev/null
 cmake --build --preset asan
 phase "asan tests"
-ctest --preset asan || tests_failed=1
+run_tests asan
 
 phase "clang-tidy"
 tidy_status=0
@@ -41,6 +57,17 @@ wait "$tidy_pid" || tidy_status=$?
 trap - EXIT
 cat "$tidy_log"
 rm -f "$tidy_log"
+if [ "$tests_failed" -ne 0 ]; then
+    # Once more, each failed test alone with its whole output, for the end of the log.
+    echo "== failed tests"
+    cat "$failed_list"
+    while read -r preset number _ name _; do
+        preset=${preset%:}
+        echo "== $preset: $name again, alone"
+        ctest --preset "$preset" -I "$number,$number" 2>&1 | tail -n 80 || true
+    done <"$failed_list"
+fi
+rm -f "$failed_list"
 if [ "$tidy_status" -ne 0 ]; then
     echo "clang-tidy found problems (exit $tidy_status)"
     exit "$tidy_status"
