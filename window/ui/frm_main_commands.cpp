@@ -1,7 +1,5 @@
-// The session window's keyboard, popup menu (and the features' parts whose items are in it), the
-// Session options item, the web button and closing.
+// The session window's keyboard, popup menu, the Session options item and the web button.
 #include <QApplication>
-#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QScreen>
 #include <algorithm>
@@ -12,7 +10,6 @@
 #include "window/ui/window_announcer.h"
 #include "window/ui/window_services.h"
 #include "support/error_trap.h"
-#include "support/file_system_helper.h"
 
 namespace mindrova {
 
@@ -41,30 +38,6 @@ void frmMain::BuildPopupMenu() {
     connect(cmdWeb, &QPushButton::clicked, this, [this] {
         if (mServices.openFeedbackPage) mServices.openFeedbackPage(this);
     });
-}
-
-// Each part adds its menu items before the separator, so that they follow one another in the
-// order the application gives the parts.
-void frmMain::MakeParts() {
-    for (const WindowPartMaker& make : mServices.parts) {
-        if (!make) continue;
-        if (std::unique_ptr<WindowPart> part = make(*this)) mParts.push_back(std::move(part));
-    }
-}
-
-void frmMain::GiveKeyToParts(KeyCommand command) {
-    for (const auto& part : mParts) {
-        if (part->TakeKey(command)) return;
-    }
-}
-
-bool frmMain::PartSpeaksSteps() const {
-    return std::any_of(mParts.begin(), mParts.end(),
-                       [](const auto& part) { return part->SpeaksSteps(); });
-}
-
-void frmMain::LayOutAgain() {
-    if (!isMinimized()) ArrangeControls();
 }
 
 // The button sits at the right end of the status bar, at the window's bottom: opened downward,
@@ -191,44 +164,6 @@ void frmMain::MoveFocusAfterKey(KeyCommand command) {
         target = cmdNavig[0];
     }
     target->setFocus(Qt::OtherFocusReason);
-}
-
-void frmMain::closeEvent(QCloseEvent* event) {
-    Form_QueryUnload();
-    Form_Unload();
-    QWidget::closeEvent(event);
-    if (event->isAccepted()) emit closed();
-}
-
-bool frmMain::Abandon() {
-    bool leftRunning = false;
-    for (const auto& part : mParts) leftRunning = part->Abandon() || leftRunning;
-    return leftRunning;
-}
-
-void frmMain::Form_QueryUnload() {
-    mController.EndSession();
-    FileSystemHelper.reset();
-}
-
-// Each step runs even when one before it failed: a failure never keeps the window open.
-void frmMain::Form_Unload() {
-    // FormPos_Save traps its own failures.
-    if (!isMinimized()) {
-        SavedWindow saved = SavedWindowOf(frameGeometry(), windowState(), mScale);
-        saved.placeKnown = PlatformPlacesWindows(QGuiApplication::platformName());
-        // A window the screen forced below its designed size is saved at the designed size, so
-        // that a start on a screen that holds the design never opens it cut (SavedWithinDesign).
-        const TwipSize designed = mGeometry.OuterSizeOf(mDesignedMinimum);
-        saved = SavedWithinDesign(saved, designed.width, designed.height);
-        FormPos_Save(saved);
-    }
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    for (auto it = windows.crbegin(); it != windows.crend(); ++it) {
-        QWidget* other = *it;
-        if (other == this || !other->isVisible()) continue;
-        Trap({"frmMain", "Form_Unload"}, [&] { other->close(); });
-    }
 }
 
 }  // namespace mindrova

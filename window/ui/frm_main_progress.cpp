@@ -1,6 +1,5 @@
-// The session window's own words and ratings: the field under the issue list (and the parts' rows
-// under it), the two lines that remind the user of their ratings, and the gentle word under the
-// rating scale.
+// The session window's own words and ratings: the field under the issue list, the two lines that
+// remind the user of their ratings, and the gentle word under the rating scale.
 #include <QValidator>
 #include <algorithm>
 
@@ -63,27 +62,6 @@ void frmMain::BuildOwnWordsField() {
     ApplyControlRims();
     mDesignPlaces.push_back({mOwnWordsCaption, kCaption});
     mDesignPlaces.push_back({mOwnWords, kField});
-}
-
-// Choosing an issue means working on it: the controller lets go of a chosen session of the
-// user's own, and the parts hear of it.
-void frmMain::ChooseIssue(int optionIndex) {
-    mController.radMode_Click(optionIndex);
-    for (const auto& part : mParts) part->IssueChosen();
-}
-
-QFont frmMain::IssueListFont(double points) const {
-    return UiFont(points * mTextScales.issues * font().pointSizeF() / 9.0);
-}
-
-void frmMain::AddIssueListRow(QWidget& row, const TwipRect& designPlace,
-                              const QList<QWidget*>& rimmed) {
-    row.setGeometry(mScale.rect(ScaledDesignPlace(&row, designPlace)));
-    mDesignPlaces.push_back({&row, designPlace});
-    mIssueListRows << &row;
-    for (QWidget* control : rimmed) mRimmedControls << control;
-    ApplyControlRims();
-    CloseUpIssueList();
 }
 
 void frmMain::BuildRatingLines() {
