@@ -1,6 +1,5 @@
 #include <QApplication>
 #include <QCoreApplication>
-#include <QIcon>
 #include <QProcessEnvironment>
 
 #include <cstdio>
@@ -34,7 +33,6 @@ int Run(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Mindrova"));
     QApplication::setOrganizationName(QStringLiteral("Quellbrook"));
     QGuiApplication::setDesktopFileName(QStringLiteral("com.example.Mindrova"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/resources/app_icon.svg")));
     // Before any window or message exists, so that every text comes out in one language.
     mindrova::InstallUiLanguage();
     mindrova::InstallModalHandlers();

@@ -1,5 +1,7 @@
 #include "app/startup.h"
 
+#include <QApplication>
+#include <QIcon>
 #include <memory>
 #include <utility>
 
@@ -15,6 +17,7 @@
 #include "journal/journal_store.h"
 #include "window/ui/frm_main.h"
 #include "support/error_trap.h"
+#include "support/ui/after_first_paint.h"
 #include "support/file_system_helper.h"
 #include "support/report_address.h"
 #include "support/single_instance.h"
@@ -81,6 +84,11 @@ StartupOutcome StartUp(const std::function<frmMain*(SessionWindowServices)>& cre
             if (!window) throw Fault(91, "Object variable or With block variable not set");
             journal->Attach(*window);
             window->show();
+            // Drawing the icon at every size the window manager may ask for takes longer than
+            // anything else the opening window does; a window painted first wants none of it.
+            AfterFirstPaint(*window, [] {
+                QApplication::setWindowIcon(QIcon(QStringLiteral(":/resources/app_icon.svg")));
+            });
             MainWindowRef = window.release();
             shown = true;
         },

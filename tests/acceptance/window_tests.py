@@ -183,6 +183,11 @@ def case_opening_geometry(program_path):
         titles = [w.name for w in s.main_windows()]
         if titles != ["Mindrova"]:
             raise Failure("expected one main window titled Mindrova, saw %s" % titles)
+        # The icon is drawn just after the first paint: the window manager has it soon after.
+        def icon():
+            value = s.x.property(p.window, "_NET_WM_ICON", 6)  # CARDINAL
+            return value if value and len(value) > 2 and value[0] > 0 and value[1] > 0 else None
+        wait_for(icon, scaled(5), "the window's icon (_NET_WM_ICON)")
 
 
 def case_intro_click(program_path):
