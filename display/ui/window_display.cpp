@@ -29,9 +29,7 @@ Look ResolveLook(Appearance chosen, DesktopColorScheme desktop) {
 }
 
 WindowPartMaker DisplayChoicesPart(DisplayServices services) {
-    return [services = std::move(services)](frmMain& window) -> std::unique_ptr<WindowPart> {
-        return std::make_unique<WindowDisplay>(window, services);
-    };
+    return MakerOf<WindowDisplay>(std::move(services));
 }
 
 WindowDisplay::WindowDisplay(frmMain& window, DisplayServices services)

@@ -11,9 +11,7 @@
 
 namespace mindrova {
 WindowPartMaker JournalItemsPart(JournalItemServices services) {
-    return [services = std::move(services)](frmMain& window) -> std::unique_ptr<WindowPart> {
-        return std::make_unique<JournalMenuItems>(window, services);
-    };
+    return MakerOf<JournalMenuItems>(std::move(services));
 }
 
 JournalMenuItems::JournalMenuItems(frmMain& window, JournalItemServices services)

@@ -38,9 +38,7 @@ private:
 }  // namespace
 
 WindowPartMaker PersonalSessionsPart(PersonalRowServices services) {
-    return [services = std::move(services)](frmMain& window) -> std::unique_ptr<WindowPart> {
-        return std::make_unique<PersonalSessionRow>(window, services);
-    };
+    return MakerOf<PersonalSessionRow>(std::move(services));
 }
 
 PersonalSessionRow::PersonalSessionRow(frmMain& window, PersonalRowServices services)

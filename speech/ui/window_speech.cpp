@@ -19,9 +19,7 @@
 namespace mindrova {
 
 WindowPartMaker SpokenGuidancePart(SpeechServices services) {
-    return [services = std::move(services)](frmMain& window) -> std::unique_ptr<WindowPart> {
-        return std::make_unique<WindowSpeech>(window, services);
-    };
+    return MakerOf<WindowSpeech>(std::move(services));
 }
 
 WindowSpeech::WindowSpeech(frmMain& window, SpeechServices services)

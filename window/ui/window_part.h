@@ -7,6 +7,7 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <utility>
 
 #include "session/key_rules.h"
 
@@ -54,5 +55,13 @@ public:
 
 // Makes one part for the window being built; it is called once its controls and menu exist.
 using WindowPartMaker = std::function<std::unique_ptr<WindowPart>(frmMain& window)>;
+
+// The maker of a part made as Part(window, services), each window given its own copy.
+template <typename Part, typename Services>
+WindowPartMaker MakerOf(Services services) {
+    return [services = std::move(services)](frmMain& window) -> std::unique_ptr<WindowPart> {
+        return std::make_unique<Part>(window, services);
+    };
+}
 
 }  // namespace mindrova
