@@ -22,7 +22,8 @@ namespace {
 
 constexpr TwipRect kPersonalRow{720, 8040, 6045, 450};
 
-// A filter that hands a watched object's events to a function of the row's.
+// A filter that hands a watched object's events to a function of the row's. It is the row's
+// child: it goes with the row, which the window lets go of before its own controls.
 class EventHook : public QObject {
 public:
     EventHook(QObject* parent, std::function<bool(QObject*, QEvent*)> hook)
@@ -105,7 +106,7 @@ void PersonalSessionRow::Build() {
 
     // A disabled option hears no click of its own: a click on a greyed issue chooses it, as a
     // click on it did before the session of the user's own greyed it.
-    auto* clicks = new EventHook(mRow, [this](QObject* watched, QEvent* event) {
+    auto* clicks = new EventHook(this, [this](QObject* watched, QEvent* event) {
         auto* option = qobject_cast<QRadioButton*>(watched);
         if (option == nullptr || option->isEnabled() ||
             event->type() != QEvent::MouseButtonRelease) {
@@ -163,7 +164,7 @@ void PersonalSessionRow::ShowWhatRuns() {
         // A title is the user's own text: shown as typed, never read as markup.
         mRunsInstead->setTextFormat(Qt::PlainText);
         mRunsInstead->setFont(caption->font());
-        auto* follow = new EventHook(mRunsInstead, [this, caption](QObject*, QEvent* event) {
+        auto* follow = new EventHook(this, [this, caption](QObject*, QEvent* event) {
             if (event->type() == QEvent::Move || event->type() == QEvent::Resize ||
                 event->type() == QEvent::FontChange) {
                 if (event->type() == QEvent::FontChange) mRunsInstead->setFont(caption->font());
