@@ -2305,6 +2305,29 @@
     </message>
 </context>
 <context>
+    <name>mindrova::ProgressPanel</name>
+    <message>
+        <source>In your own words (optional):</source>
+        <translation>In deinen eigenen Worten (optional):</translation>
+    </message>
+    <message>
+        <source>In your own words (optional)</source>
+        <translation>In deinen eigenen Worten (optional)</translation>
+    </message>
+    <message>
+        <source>Your words for the set-up statement, up to %1 characters</source>
+        <translation>Deine Worte für den Einstimmungssatz, bis zu %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>First rating</source>
+        <translation>Erste Einschätzung</translation>
+    </message>
+    <message>
+        <source>Rating change</source>
+        <translation>Veränderung der Einschätzung</translation>
+    </message>
+</context>
+<context>
     <name>mindrova::QtSpeaker</name>
     <message>
         <source>the speech engine &quot;%1&quot; is not installed</source>
@@ -2768,22 +2791,6 @@
         <translation>Klopfen: %1</translation>
     </message>
     <message>
-        <source>In your own words (optional)</source>
-        <translation>In deinen eigenen Worten (optional)</translation>
-    </message>
-    <message>
-        <source>Your words for the set-up statement, up to %1 characters</source>
-        <translation>Deine Worte für den Einstimmungssatz, bis zu %1 Zeichen</translation>
-    </message>
-    <message>
-        <source>First rating</source>
-        <translation>Erste Einschätzung</translation>
-    </message>
-    <message>
-        <source>Rating change</source>
-        <translation>Veränderung der Einschätzung</translation>
-    </message>
-    <message>
         <source>E&amp;xit</source>
         <translation>&amp;Beenden</translation>
     </message>
@@ -2834,10 +2841,6 @@
     <message>
         <source>Session options...</source>
         <translation>Sitzungsoptionen...</translation>
-    </message>
-    <message>
-        <source>In your own words (optional):</source>
-        <translation>In deinen eigenen Worten (optional):</translation>
     </message>
     <message>
         <source>Scroll the window up and down</source>

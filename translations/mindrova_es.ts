@@ -2305,6 +2305,29 @@
     </message>
 </context>
 <context>
+    <name>mindrova::ProgressPanel</name>
+    <message>
+        <source>In your own words (optional):</source>
+        <translation>Con tus propias palabras (opcional):</translation>
+    </message>
+    <message>
+        <source>In your own words (optional)</source>
+        <translation>Con tus propias palabras (opcional)</translation>
+    </message>
+    <message>
+        <source>Your words for the set-up statement, up to %1 characters</source>
+        <translation>Tus palabras para la frase de preparación, hasta %1 caracteres</translation>
+    </message>
+    <message>
+        <source>First rating</source>
+        <translation>Primera valoración</translation>
+    </message>
+    <message>
+        <source>Rating change</source>
+        <translation>Cambio de valoración</translation>
+    </message>
+</context>
+<context>
     <name>mindrova::QtSpeaker</name>
     <message>
         <source>the speech engine &quot;%1&quot; is not installed</source>
@@ -2768,22 +2791,6 @@
         <translation>Da golpecitos en: %1</translation>
     </message>
     <message>
-        <source>In your own words (optional)</source>
-        <translation>Con tus propias palabras (opcional)</translation>
-    </message>
-    <message>
-        <source>Your words for the set-up statement, up to %1 characters</source>
-        <translation>Tus palabras para la frase de preparación, hasta %1 caracteres</translation>
-    </message>
-    <message>
-        <source>First rating</source>
-        <translation>Primera valoración</translation>
-    </message>
-    <message>
-        <source>Rating change</source>
-        <translation>Cambio de valoración</translation>
-    </message>
-    <message>
         <source>E&amp;xit</source>
         <translation>Sa&amp;lir</translation>
     </message>
@@ -2834,10 +2841,6 @@
     <message>
         <source>Session options...</source>
         <translation>Opciones de sesión...</translation>
-    </message>
-    <message>
-        <source>In your own words (optional):</source>
-        <translation>Con tus propias palabras (opcional):</translation>
     </message>
     <message>
         <source>Scroll the window up and down</source>

@@ -2305,6 +2305,29 @@
     </message>
 </context>
 <context>
+    <name>mindrova::ProgressPanel</name>
+    <message>
+        <source>In your own words (optional):</source>
+        <translation>Avec tes propres mots (facultatif)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>In your own words (optional)</source>
+        <translation>Avec tes propres mots (facultatif)</translation>
+    </message>
+    <message>
+        <source>Your words for the set-up statement, up to %1 characters</source>
+        <translation>Tes mots pour la phrase de préparation, jusqu&apos;à %1 caractères</translation>
+    </message>
+    <message>
+        <source>First rating</source>
+        <translation>Première note</translation>
+    </message>
+    <message>
+        <source>Rating change</source>
+        <translation>Évolution de la note</translation>
+    </message>
+</context>
+<context>
     <name>mindrova::QtSpeaker</name>
     <message>
         <source>the speech engine &quot;%1&quot; is not installed</source>
@@ -2818,26 +2841,6 @@
     <message>
         <source>Session options...</source>
         <translation>Options de séance...</translation>
-    </message>
-    <message>
-        <source>In your own words (optional):</source>
-        <translation>Avec tes propres mots (facultatif)&#xa0;:</translation>
-    </message>
-    <message>
-        <source>In your own words (optional)</source>
-        <translation>Avec tes propres mots (facultatif)</translation>
-    </message>
-    <message>
-        <source>Your words for the set-up statement, up to %1 characters</source>
-        <translation>Tes mots pour la phrase de préparation, jusqu&apos;à %1 caractères</translation>
-    </message>
-    <message>
-        <source>First rating</source>
-        <translation>Première note</translation>
-    </message>
-    <message>
-        <source>Rating change</source>
-        <translation>Évolution de la note</translation>
     </message>
     <message>
         <source>Scroll the window up and down</source>

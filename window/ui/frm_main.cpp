@@ -4,16 +4,16 @@
 #include <QScreen>
 #include <QScrollBar>
 
-#include "window/text_size.h"
 #include "engine/issues.h"
 #include "engine/steps.h"
-#include "window/ui/closing_word.h"
+#include "support/error_trap.h"
 #include "support/ui/option_button.h"
+#include "support/ui/window_fonts.h"
+#include "window/text_size.h"
+#include "window/ui/progress_panel.h"
 #include "window/ui/status_notices.h"
 #include "window/ui/window_announcer.h"
-#include "support/ui/window_fonts.h"
 #include "window/ui/window_look.h"
-#include "support/error_trap.h"
 
 namespace mindrova {
 namespace {
@@ -120,10 +120,17 @@ void frmMain::BuildControls() {
     lblIntro->setBackgroundRole(QPalette::Base);
     lblIntro->setForegroundRole(QPalette::Text);
     scrIntro->setWidget(lblIntro);
-    BuildRatingLines();
-    BuildGentleWord();
+    mProgress = std::make_unique<ProgressPanel>(*this, *picRightFrame, mController,
+                                                [this] { return ProgressPlacesNow(); });
+    connect(mProgress.get(), &ProgressPanel::lineShown, this,
+            [this](const QString& line, bool stepBeingEntered) {
+                for (const auto& part : mParts) part->StepLineShown(line, stepBeingEntered);
+            });
+    // A screen reader hears it where the user is, as they choose the rating.
+    connect(mProgress.get(), &ProgressPanel::announce, this, [this](const QString& text) {
+        if (mAnnouncer) mAnnouncer->Announce(text);
+    });
     BuildContentScrollBars();
-    mClosingWord = std::make_unique<ClosingWord>(*this);
 
     tmrSteps.setTimerType(Qt::PreciseTimer);
     connect(&tmrSteps, &QTimer::timeout, this, [this] { mController.tmrSteps_Timer(); });
@@ -304,7 +311,7 @@ void frmMain::BuildSUDFrame() {
         radSUD[i] = option;
         connect(option, &QRadioButton::clicked, this, [this, i] {
             mController.radSUD_Click(i);
-            RatingChosen();
+            mProgress->RatingChosen();
         });
     }
 }
@@ -402,8 +409,7 @@ void frmMain::SetColors() {
 
 void frmMain::ApplyControlRims() {
     const QColor rim = ColoursFor(CurrentLook()).controlRim;
-    QList<QWidget*> controls{mOwnWords, scrLeftFrame->verticalScrollBar(),
-                             scrIntro->verticalScrollBar()};
+    QList<QWidget*> controls{scrLeftFrame->verticalScrollBar(), scrIntro->verticalScrollBar()};
     for (const QPointer<QWidget>& control : mRimmedControls) controls << control.data();
     for (int i = 1; i <= ISSUE_OPTION_COUNT; ++i) controls << radMode[i];
     for (QRadioButton* option : radSUD) controls << option;

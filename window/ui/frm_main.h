@@ -21,24 +21,24 @@
 #include <utility>
 #include <vector>
 
-#include "session/gentle_word.h"
 #include "session/key_rules.h"
 #include "session/point_markers.h"
 #include "session/session_controller.h"
 #include "window/twips.h"
+#include "window/ui/marker_picture.h"
+#include "window/ui/window_geometry.h"
+#include "window/ui/window_services.h"
 #include "window/window_fit.h"
 #include "window/window_layout.h"
 #include "window/window_position.h"
 #include "window/window_shortfall.h"
-#include "window/ui/marker_picture.h"
-#include "window/ui/window_geometry.h"
-#include "window/ui/window_services.h"
 
 namespace mindrova {
 
 class StatusNotices;
 class WindowAnnouncer;
-class ClosingWord;
+class ProgressPanel;
+struct ProgressPlaces;
 
 class frmMain : public QWidget, public SessionView {
     Q_OBJECT
@@ -81,8 +81,8 @@ public:
     // from the first time Select Issue shows.
     QWidget& issueFrame() { return *fraMode; }
     QRadioButton& issueOption(int optionIndex) { return *radMode.at(optionIndex); }
-    QLabel* ownWordsCaption() const { return mOwnWordsCaption; }
-    QLineEdit* ownWords() const { return mOwnWords; }
+    QLabel* ownWordsCaption() const;
+    QLineEdit* ownWords() const;
     // What a click on an issue option does.
     void ChooseIssue(int optionIndex);
     // The font of the issue list's rows for this designed size in points, with the list's share
@@ -90,8 +90,7 @@ public:
     QFont IssueListFont(double points) const;
     // A part's row in the issue frame: placed at its designed place in twips, closed up with the
     // list and grown with its text; the controls named take the look's rim.
-    void AddIssueListRow(QWidget& row, const TwipRect& designPlace,
-                         const QList<QWidget*>& rimmed);
+    void AddIssueListRow(QWidget& row, const TwipRect& designPlace, const QList<QWidget*>& rimmed);
 
 signals:
     // The window has closed, whichever way (Alt+X, Exit, the close box), and saved its
@@ -189,16 +188,9 @@ private:
     // Ctrl+Plus, Ctrl+Minus, Ctrl+0: the new share is saved.
     void StepTextScale(KeyCommand command);
     void FollowScreenDpi();
-    // The own-words field under the issue list and the two rating lines.
-    void BuildOwnWordsField();
-    void BuildRatingLines();
-    void ShowRatingLines(Step step);
-    void PlaceRatingLines();
-    // The gentle word under the rating scale, as the rating chosen on the step calls for it.
-    void BuildGentleWord();
-    void ShowGentleWord(bool stepBeingEntered);
-    void PlaceGentleWord();
-    void RatingChosen();
+    // The own words, the rating lines and the gentle words where the layout has room for them.
+    ProgressPlaces ProgressPlacesNow() const;
+    void PlaceProgress();
     void BuildSessionOptionsMenuItem();
     void ShowSessionOptionsDialog();
     void MakeParts();
@@ -211,7 +203,7 @@ private:
     // Declared after the controller, so that they leave the controller's listeners first.
     std::vector<std::unique_ptr<WindowPart>> mParts;
     std::unique_ptr<WindowAnnouncer> mAnnouncer;
-    std::unique_ptr<ClosingWord> mClosingWord;
+    std::unique_ptr<ProgressPanel> mProgress;
     QTimer tmrSteps;
     TwipScale mScale;
     WindowGeometry mGeometry{*this, mScale};
@@ -233,14 +225,8 @@ private:
     QPointer<QScreen> mWatchedScreen;
     QMetaObject::Connection mDpiConnection;
     QMetaObject::Connection mAreaConnection;
-    QLabel* mOwnWordsCaption = nullptr;
-    QLineEdit* mOwnWords = nullptr;
-    QLabel* mFirstRatingLine = nullptr;
-    QLabel* mRatingChangeLine = nullptr;
-    QList<QPointer<QWidget>> mIssueListRows;  // the parts' rows, grown with the list's text
+    QList<QPointer<QWidget>> mIssueListRows;   // the parts' rows, grown with the list's text
     QList<QPointer<QWidget>> mRimmedControls;  // the parts' controls that take the look's rim
-    QLabel* mGentleWord = nullptr;
-    GentleWordOnce mGentleWordOnce;
     QAction* mnuPopUpSessionOptions = nullptr;
     StatusNotices* mNotices = nullptr;    // a child of the status bar
     QSize mDesignedMinimum;               // the client size at which every control has room

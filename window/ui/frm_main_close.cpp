@@ -3,9 +3,9 @@
 #include <QApplication>
 #include <QCloseEvent>
 
-#include "window/ui/frm_main.h"
 #include "support/error_trap.h"
 #include "support/file_system_helper.h"
+#include "window/ui/frm_main.h"
 
 namespace mindrova {
 

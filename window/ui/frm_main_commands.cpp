@@ -5,11 +5,11 @@
 #include <algorithm>
 
 #include "session/session_options.h"
+#include "support/error_trap.h"
 #include "window/ui/frm_main.h"
 #include "window/ui/frm_shortcuts.h"
 #include "window/ui/window_announcer.h"
 #include "window/ui/window_services.h"
-#include "support/error_trap.h"
 
 namespace mindrova {
 
@@ -24,8 +24,8 @@ void frmMain::BuildPopupMenu() {
     mnuPopUpSep = mnuPopUp->addSeparator();
     MakeParts();
     BuildSessionOptionsMenuItem();
-    mAnnouncer = std::make_unique<WindowAnnouncer>(*this, mController,
-                                                   [this] { return PartSpeaksSteps(); });
+    mAnnouncer =
+        std::make_unique<WindowAnnouncer>(*this, mController, [this] { return PartSpeaksSteps(); });
     mnuPopUpSep->setObjectName(QStringLiteral("mnuPopUpSep"));
     mnuPopUpExit = mnuPopUp->addAction(tr("Exit"));
     mnuPopUpExit->setObjectName(QStringLiteral("mnuPopUpExit"));
@@ -98,16 +98,15 @@ bool frmMain::Form_KeyDown(const QKeyEvent& event) {
                      key == Qt::Key_Down || key == Qt::Key_Space)) {
         return false;
     }
-    const bool typing =
-        focus != nullptr &&
-        (focus == mOwnWords || std::any_of(mParts.begin(), mParts.end(), [focus](const auto& part) {
-             return part->TypesIn(focus);
-         }));
+    const bool typing = focus != nullptr &&
+                        (focus == ownWords() ||
+                         std::any_of(mParts.begin(), mParts.end(),
+                                     [focus](const auto& part) { return part->TypesIn(focus); }));
     // A part's button (beside the list of the user's own sessions) takes Space and Enter as a
     // button does; the session's keys go on working everywhere else.
-    if (focus != nullptr && std::any_of(mParts.begin(), mParts.end(), [focus, key](const auto& part) {
-            return part->KeepsKey(focus, key);
-        })) {
+    if (focus != nullptr &&
+        std::any_of(mParts.begin(), mParts.end(),
+                    [focus, key](const auto& part) { return part->KeepsKey(focus, key); })) {
         return false;
     }
     KeyDecision decision = DecideKeyDown(key, mController.PauseAvailable(), mController.Paused(),

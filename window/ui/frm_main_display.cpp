@@ -4,12 +4,13 @@
 
 #include "session/line_breaks.h"
 #include "session/step_presentation.h"
+#include "support/error_trap.h"
+#include "support/trace_log.h"
 #include "window/ui/frm_main.h"
+#include "window/ui/progress_panel.h"
 #include "window/ui/status_notices.h"
 #include "window/ui/whole_lines.h"
 #include "window/ui/window_look.h"
-#include "support/error_trap.h"
-#include "support/trace_log.h"
 
 namespace mindrova {
 namespace {
@@ -62,10 +63,7 @@ void frmMain::DisplayStep(Step step) {
 }
 
 void frmMain::ShowStepTexts(Step step) {
-    if (step == estSelectIssue && mOwnWords == nullptr) {
-        BuildOwnWordsField();
-        CloseUpIssueList();
-    }
+    if (step == estSelectIssue) mProgress->BuildOwnWords();
     const QString point = GetStepDescription(step);
     SetCaption(lblCurrentPoint, point, tr("Current point"));
     // Without a point the caption has nothing to say: hidden, a screen reader does not report an
@@ -88,7 +86,8 @@ void frmMain::ShowStepTexts(Step step) {
         SetCaption(lblLeftFrame, text, tr("Instructions"));
         ShowWholeLines(*scrLeftFrame, *lblLeftFrame, mScale.rect(mLayout.lblLeftFrame).height());
     }
-    ShowRatingLines(step);
+    mProgress->StepEntered(step);
+    PlaceProgress();
     for (const auto& part : mParts) part->StepShown(text, !TextGoesOnIntroLabel(step));
 }
 

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "window/ui/frm_main.h"
+#include "window/ui/progress_panel.h"
 
 namespace mindrova {
 
@@ -134,7 +135,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
         for (int i = 0; i < SUD_OPTION_COUNT; ++i) {
             if (watched == lblSUDUnit[i]) {
                 mController.lblSUDUnit_Click(i);
-                RatingChosen();
+                mProgress->RatingChosen();
                 return true;
             }
         }

@@ -15,10 +15,10 @@
 #include "session/rating_lines.h"
 #include "window/ui/closing_word.h"
 #include "window/ui/frm_main.h"
+#include "window/ui/progress_panel.h"
 #include "window/ui/whole_lines.h"
 
 namespace mindrova {
-
 
 // Characters on a line of the larger intro and closing texts: long enough to read on, short
 // enough for the eye to find the next line.
@@ -120,8 +120,7 @@ void frmMain::ApplyLayout() {
     FitIntroText();
     FitLargerLines();
     scrIntro->raise();
-    PlaceRatingLines();
-    PlaceGentleWord();
+    PlaceProgress();
     for (const auto& part : mParts) part->Relayout();
     picToolBar->raise();
     picStatusBar->raise();
@@ -132,6 +131,26 @@ void frmMain::ApplyLayout() {
         if (pause.intersects(control->geometry().translated(picStatusBar->pos()))) {
             picStatusBar->raise();
         }
+    }
+    RaiseContentBars();
+}
+
+ProgressPlaces frmMain::ProgressPlacesNow() const {
+    // The window's own font (9 points as built) carries the share of another screen's scale.
+    return {mScale,
+            mLayout.fraSUD_2,
+            mLayout.picRightFrame.height,
+            mTextScales,
+            font().pointSizeF() / 9.0,
+            lblIntro,
+            scrIntro->geometry(),
+            ContentFoot()};
+}
+
+void frmMain::PlaceProgress() {
+    mProgress->Place();
+    if (mProgress->FirstRatingShown() && (mTextScales.text > 1 || mFirstRatingShare != 1)) {
+        FitLargerLines();
     }
     RaiseContentBars();
 }
@@ -235,7 +254,8 @@ void frmMain::FitLargerLines() {
     const struct {
         QLabel* label;
         double* share;
-    } lines[] = {{lblCurrentPoint, &mPointTextShare}, {mFirstRatingLine, &mFirstRatingShare}};
+    } lines[] = {{lblCurrentPoint, &mPointTextShare},
+                 {&mProgress->firstRatingLine(), &mFirstRatingShare}};
     for (const auto& line : lines) {
         if (mTextScales.text == 1 && *line.share == 1) continue;
         const int room = line.label->contentsRect().width();

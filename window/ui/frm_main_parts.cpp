@@ -8,6 +8,7 @@
 
 #include "support/ui/window_fonts.h"
 #include "window/ui/frm_main.h"
+#include "window/ui/progress_panel.h"
 #include "window/ui/window_services.h"
 
 namespace mindrova {
@@ -41,6 +42,14 @@ void frmMain::LayOutAgain() {
 void frmMain::ChooseIssue(int optionIndex) {
     mController.radMode_Click(optionIndex);
     for (const auto& part : mParts) part->IssueChosen();
+}
+
+QLabel* frmMain::ownWordsCaption() const {
+    return mProgress->ownWordsCaption();
+}
+
+QLineEdit* frmMain::ownWords() const {
+    return mProgress->ownWords();
 }
 
 QFont frmMain::IssueListFont(double points) const {

@@ -8,6 +8,7 @@
 
 #include "window/text_size.h"
 #include "window/ui/frm_main.h"
+#include "window/ui/progress_panel.h"
 
 namespace mindrova {
 // The controls that keep the place they were built with (the toolbar's buttons, the options and
@@ -103,13 +104,11 @@ void frmMain::ApplyTextScales(const TextScales& scales) {
     };
     // The intro, the point's name and the first rating grow as far as their boxes allow, when
     // they are laid out.
-    for (QWidget* text :
-         std::initializer_list<QWidget*>{lblSegmentTitle, lblLeftFrame, mRatingChangeLine}) {
+    for (QWidget* text : std::initializer_list<QWidget*>{lblSegmentTitle, lblLeftFrame,
+                                                         &mProgress->ratingChangeLine()}) {
         grow(text, old.text, scales.text);
     }
     for (int i = 1; i <= ISSUE_OPTION_COUNT; ++i) grow(radMode[i], old.issues, scales.issues);
-    grow(mOwnWordsCaption, old.issues, scales.issues);
-    grow(mOwnWords, old.issues, scales.issues);
     for (const QPointer<QWidget>& row : mIssueListRows) grow(row, old.issues, scales.issues);
     for (QLabel* unit : lblSUDUnit) grow(unit, old.sud, scales.sud);
     // The titles wrap rather than run past a narrow panel once they are larger.

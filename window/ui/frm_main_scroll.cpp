@@ -9,8 +9,8 @@
 #include <QStyle>
 #include <QWheelEvent>
 
-#include "window/ui/frm_main.h"
 #include "support/ui/usable_area.h"
+#include "window/ui/frm_main.h"
 
 namespace mindrova {
 namespace {
