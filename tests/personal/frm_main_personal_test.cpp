@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -17,8 +18,8 @@
 #include "fixtures/settings_folder.h"
 #include "session/gentle_word.h"
 #include "session/spoken_texts.h"
-#include "window/ui/window_services.h"
 #include "support/settings_store.h"
+#include "window/ui/window_services.h"
 
 using namespace mindrova;
 using mindrova::testing::Control;

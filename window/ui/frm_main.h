@@ -2,19 +2,11 @@
 // The session window: toolbar, the two panels with the step's texts and pictures, the status
 // bar. It shows what the session controller tells it through SessionView.
 
-#include <QAction>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
 #include <QPointer>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
-#include <QScrollArea>
 #include <QScrollBar>
 #include <QSet>
 #include <QTimer>
-#include <QToolButton>
 #include <QWidget>
 #include <array>
 #include <memory>
@@ -25,13 +17,15 @@
 #include "session/point_markers.h"
 #include "session/session_controller.h"
 #include "window/twips.h"
-#include "window/ui/marker_picture.h"
+#include "window/ui/frm_main_controls.h"
 #include "window/ui/window_geometry.h"
 #include "window/ui/window_services.h"
 #include "window/window_fit.h"
 #include "window/window_layout.h"
 #include "window/window_position.h"
 #include "window/window_shortfall.h"
+
+class QLineEdit;
 
 namespace mindrova {
 
@@ -40,7 +34,7 @@ class WindowAnnouncer;
 class ProgressPanel;
 struct ProgressPlaces;
 
-class frmMain : public QWidget, public SessionView {
+class frmMain : public QWidget, public SessionView, private frmMainControls {
     Q_OBJECT
 public:
     // services: what the application around the window offers it; empty ones do nothing.
@@ -235,41 +229,6 @@ private:
     QScrollBar* mScrollRight = nullptr;   // "scrContentVertical"
     QScrollBar* mScrollBottom = nullptr;  // "scrContentHorizontal"
     QMetaObject::Connection mFocusConnection;
-
-    // Controls, named as the window's design names them; tests reach them by object name.
-    QWidget* picToolBar = nullptr;
-    QPushButton* cmdExit = nullptr;
-    std::array<QPushButton*, 2> cmdNavig{};
-    QPushButton* cmdPause = nullptr;
-    QPushButton* cmdFinish = nullptr;
-    QPushButton* cmdResume = nullptr;
-    QPushButton* cmdWeb = nullptr;
-    QWidget* picStatusBar = nullptr;
-    QToolButton* cmdNav = nullptr;
-    QLabel* lblTime_New = nullptr;
-    QWidget* picLeftFrame = nullptr;
-    QLabel* lblSegmentTitle = nullptr;
-    QLabel* lblLeftFrame = nullptr;
-    QScrollArea* scrLeftFrame = nullptr;  // scrolls the instructions a small panel cannot hold
-    QWidget* picRightFrame = nullptr;
-    MarkerPicture* picShape = nullptr;
-    QLabel* lblCurrentPoint = nullptr;
-    MarkerPicture* picHandLeft = nullptr;
-    MarkerPicture* picHandRight = nullptr;
-    QWidget* fraMode = nullptr;
-    std::array<QRadioButton*, 13> radMode{};  // 1..12
-    QWidget* fraSUD_2 = nullptr;
-    std::array<QRadioButton*, 11> radSUD{};
-    std::array<QLabel*, 11> lblSUDUnit{};
-    QLabel* lblSplit = nullptr;
-    QToolButton* cmdPause_Bottom = nullptr;
-    QLabel* lblIntro = nullptr;
-    QScrollArea* scrIntro = nullptr;  // scrolls the intro and closing texts the window cannot hold
-    QMenu* mnuPopUp = nullptr;
-    QAction* mnuPopUpShortcuts = nullptr;
-    QAction* mnuPopUpAbout = nullptr;
-    QAction* mnuPopUpSep = nullptr;
-    QAction* mnuPopUpExit = nullptr;
 };
 
 }  // namespace mindrova

@@ -1,6 +1,7 @@
 // The session window's keyboard, popup menu, the Session options item and the web button.
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QScreen>
 #include <algorithm>
 
