@@ -7,6 +7,7 @@
 #include "engine/issues.h"
 #include "engine/steps.h"
 #include "support/error_trap.h"
+#include "support/ui/measured_label.h"
 #include "support/ui/option_button.h"
 #include "support/ui/window_fonts.h"
 #include "window/text_size.h"
@@ -111,7 +112,7 @@ void frmMain::BuildControls() {
     scrIntro->setWidgetResizable(true);
     scrIntro->setBackgroundRole(QPalette::Base);
     scrIntro->viewport()->setBackgroundRole(QPalette::Base);
-    lblIntro = new QLabel;
+    lblIntro = new MeasuredLabel;
     lblIntro->setObjectName(QStringLiteral("lblIntro"));
     lblIntro->setFont(UiFont(14.25));
     lblIntro->setAccessibleName(tr("Introduction"));
@@ -209,7 +210,7 @@ void frmMain::BuildPanels() {
     scrLeftFrame->setWidgetResizable(true);
     scrLeftFrame->setBackgroundRole(QPalette::Base);
     scrLeftFrame->viewport()->setBackgroundRole(QPalette::Base);
-    lblLeftFrame = new QLabel(tr("Text"));
+    lblLeftFrame = new MeasuredLabel(tr("Text"));
     lblLeftFrame->setObjectName(QStringLiteral("lblLeftFrame"));
     lblLeftFrame->setFont(UiFont(14.25));
     lblLeftFrame->setAccessibleName(tr("Instructions"));
