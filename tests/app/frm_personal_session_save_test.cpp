@@ -17,22 +17,25 @@
 #include <optional>
 #include <ostream>
 
-#include "personal/ui/frm_personal_session_edit.h"
-#include "personal/ui/frm_personal_sessions.h"
-#include "personal/ui/personal_lines_editor.h"
 #include "fixtures/find_control.h"
 #include "fixtures/full_file_system.h"
 #include "fixtures/installed_translation.h"
 #include "fixtures/modal_recorder.h"
+#include "fixtures/personal_sessions.h"
 #include "fixtures/qstring_printer.h"
 #include "fixtures/qt_application.h"
 #include "personal/personal_file.h"
 #include "personal/personal_from_issue.h"
+#include "personal/ui/frm_personal_session_edit.h"
+#include "personal/ui/frm_personal_sessions.h"
+#include "personal/ui/personal_lines_editor.h"
 #include "window/ui/layout_check.h"
 
 using namespace mindrova;
 using mindrova::testing::Control;
+using mindrova::testing::FileBytes;
 using mindrova::testing::FullFileSystem;
+using mindrova::testing::PutSessionFile;
 
 namespace {
 
@@ -49,17 +52,6 @@ PersonalSession Typed(const QString& title) {
     PersonalSession session = Session(title, kTypedSetup);
     session.negative = kTypedLines.split(u'\n');
     return session;
-}
-
-QByteArray Bytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void Put(const QString& path, const PersonalSession& session) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(PersonalSessionJson(session));
 }
 
 void Type(QObject& editor) {
@@ -95,8 +87,10 @@ TEST_P(SessionEditorOnAFullDisk, StaysOpenWithEverythingTypedAndSavesOnceThereIs
     const QString folder = fs.FilePath(QStringLiteral("sessions"));
     ASSERT_TRUE(QDir().mkdir(folder));
     const QString keep = QDir(folder).filePath(QStringLiteral("keep.json"));
-    if (GetParam().existing) Put(keep, Session(QStringLiteral("Keep me"), "As saved before."));
-    const QByteArray before = Bytes(keep);
+    if (GetParam().existing) {
+        PutSessionFile(keep, Session(QStringLiteral("Keep me"), "As saved before."));
+    }
+    const QByteArray before = FileBytes(keep);
     ASSERT_TRUE(fs.Fill());
 
     frmPersonalSessions dialog(folder, eisGuilt, {});
@@ -119,7 +113,7 @@ TEST_P(SessionEditorOnAFullDisk, StaysOpenWithEverythingTypedAndSavesOnceThereIs
         EXPECT_TRUE(problem->text().contains(QStringLiteral("No space left on device")));
         EXPECT_EQ(problem->accessibleName(), problem->text());
         EXPECT_FALSE(elsewhere->isHidden());
-        EXPECT_EQ(Bytes(keep), before) << "the file on disk is as it was";
+        EXPECT_EQ(FileBytes(keep), before) << "the file on disk is as it was";
         EXPECT_TRUE(modal.messages.isEmpty()) << "said in the editor, not in a box after it";
 
         fs.Free();
@@ -149,8 +143,8 @@ TEST_F(SessionEditorSave, SaveElsewhereExportsWhatIsTypedAndKeepsTheEditorOpen) 
     const QString folder = fs.FilePath(QStringLiteral("sessions"));
     ASSERT_TRUE(QDir().mkdir(folder));
     const QString keep = QDir(folder).filePath(QStringLiteral("keep.json"));
-    Put(keep, Session(QStringLiteral("Keep me"), "As saved before."));
-    const QByteArray before = Bytes(keep);
+    PutSessionFile(keep, Session(QStringLiteral("Keep me"), "As saved before."));
+    const QByteArray before = FileBytes(keep);
     ASSERT_TRUE(fs.Fill());
     QTemporaryDir elsewhere;
     const QString target = elsewhere.filePath(QStringLiteral("rescued.json"));
@@ -173,8 +167,8 @@ TEST_F(SessionEditorSave, SaveElsewhereExportsWhatIsTypedAndKeepsTheEditorOpen) 
     });
     Control<QPushButton>(&dialog, "cmdEdit")->click();
     EXPECT_EQ(modal.dialogsRun, 2);
-    EXPECT_EQ(Bytes(target), PersonalSessionJson(Typed(QStringLiteral("Keep me"))));
-    EXPECT_EQ(Bytes(keep), before);
+    EXPECT_EQ(FileBytes(target), PersonalSessionJson(Typed(QStringLiteral("Keep me"))));
+    EXPECT_EQ(FileBytes(keep), before);
 }
 
 // What another copy of the program does to the file while the editor is open, and the answer
@@ -197,7 +191,7 @@ TEST_P(SessionEditorConflict, OverwritesAChangedFileOnlyWhenTheUserSaysSo) {
     QTemporaryDir dir;
     const QString folder = dir.path();
     const QString keep = QDir(folder).filePath(QStringLiteral("keep.json"));
-    Put(keep, Session(QStringLiteral("Keep me"), "As saved before."));
+    PutSessionFile(keep, Session(QStringLiteral("Keep me"), "As saved before."));
     const PersonalSession other = Session(QStringLiteral("Keep me"), "Saved by the other copy.");
 
     frmPersonalSessions dialog(folder, eisGuilt, {});
@@ -205,7 +199,7 @@ TEST_P(SessionEditorConflict, OverwritesAChangedFileOnlyWhenTheUserSaysSo) {
     modal.setNextDialog([&](QObject& d) {
         auto& editor = static_cast<frmPersonalSessionEdit&>(d);
         Type(d);
-        if (c.change == ConflictCase::Changed) Put(keep, other);
+        if (c.change == ConflictCase::Changed) PutSessionFile(keep, other);
         if (c.change == ConflictCase::Deleted) QFile::remove(keep);
         Control<QPushButton>(&d, "cmdSave")->click();
         if (!c.saved) {
@@ -230,9 +224,9 @@ TEST_P(SessionEditorConflict, OverwritesAChangedFileOnlyWhenTheUserSaysSo) {
     }
     const QByteArray typed = PersonalSessionJson(Typed(QStringLiteral("Keep me")));
     if (c.typedInPlace) {
-        EXPECT_EQ(Bytes(keep), typed);
+        EXPECT_EQ(FileBytes(keep), typed);
     } else if (c.change == ConflictCase::Changed) {
-        EXPECT_EQ(Bytes(keep), PersonalSessionJson(other)) << "the other copy's words are kept";
+        EXPECT_EQ(FileBytes(keep), PersonalSessionJson(other)) << "the other copy's words are kept";
     }
     QStringList titles;
     for (const PersonalSessionFile& file : dialog.listing().sessions) {
@@ -269,7 +263,7 @@ TEST_F(SessionEditorSave, AnOverwriteTheDiskRefusedIsTriedAgainWithoutAskingTwic
     const QString folder = fs.FilePath(QStringLiteral("sessions"));
     ASSERT_TRUE(QDir().mkdir(folder));
     const QString keep = QDir(folder).filePath(QStringLiteral("keep.json"));
-    Put(keep, Session(QStringLiteral("Keep me"), "As saved before."));
+    PutSessionFile(keep, Session(QStringLiteral("Keep me"), "As saved before."));
     const PersonalSession other = Session(QStringLiteral("Keep me"), "Saved by the other copy.");
 
     frmPersonalSessions dialog(folder, eisGuilt, {});
@@ -277,18 +271,18 @@ TEST_F(SessionEditorSave, AnOverwriteTheDiskRefusedIsTriedAgainWithoutAskingTwic
     modal.setNextDialog([&](QObject& d) {
         auto& editor = static_cast<frmPersonalSessionEdit&>(d);
         Type(d);
-        Put(keep, other);
+        PutSessionFile(keep, other);
         EXPECT_TRUE(fs.Fill());
         Control<QPushButton>(&d, "cmdSave")->click();
         EXPECT_NE(editor.result(), int(QDialog::Accepted));
-        EXPECT_EQ(Bytes(keep), PersonalSessionJson(other));
+        EXPECT_EQ(FileBytes(keep), PersonalSessionJson(other));
         fs.Free();
         Control<QPushButton>(&d, "cmdSave")->click();
         return editor.result();
     });
     Control<QPushButton>(&dialog, "cmdEdit")->click();
     EXPECT_EQ(modal.messages.size(), 1) << "the user's Overwrite still holds";
-    EXPECT_EQ(Bytes(keep), PersonalSessionJson(Typed(QStringLiteral("Keep me"))));
+    EXPECT_EQ(FileBytes(keep), PersonalSessionJson(Typed(QStringLiteral("Keep me"))));
 }
 
 // The session window's smallest size: the editor over it must show its reason whole in it.

@@ -20,32 +20,28 @@
 
 #include <sys/stat.h>
 
-#include "personal/ui/frm_personal_session_edit.h"
-#include "personal/ui/personal_lines_editor.h"
-#include "personal/ui/session_list_item.h"
 #include "fixtures/find_control.h"
 #include "fixtures/modal_recorder.h"
+#include "fixtures/personal_sessions.h"
 #include "fixtures/qstring_printer.h"
 #include "fixtures/qt_application.h"
 #include "personal/personal_file.h"
 #include "personal/personal_from_issue.h"
+#include "personal/ui/frm_personal_session_edit.h"
+#include "personal/ui/personal_lines_editor.h"
+#include "personal/ui/session_list_item.h"
 
 using namespace mindrova;
 using mindrova::testing::Control;
+using mindrova::testing::FileBytes;
+using mindrova::testing::PutSessionFile;
+using mindrova::testing::TitledSession;
+using mindrova::testing::WriteTestFile;
 
 namespace {
 
 // The session window's smallest size: a dialog over it must fit in it.
 constexpr QSize kSmallestWindow(908, 557);
-
-PersonalSession Session(const QString& title) {
-    return {title,
-            QStringLiteral("Even though I fly, I love and accept myself."),
-            {QStringLiteral("My hands are wet.")},
-            {QStringLiteral("I am safe.")},
-            {},
-            {}};
-}
 
 // The lines of one kind in the editor, as a person leaves them in its list.
 void TypeLines(QObject& editor, const char* list, const QStringList& rows) {
@@ -82,19 +78,9 @@ protected:
         folder = dir.filePath(QStringLiteral("sessions"));
         ASSERT_TRUE(QDir().mkpath(folder));
     }
-    QString Put(const QString& name, const QByteArray& bytes) {
-        const QString path = QDir(folder).filePath(name);
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return path;
-    }
-    QString Put(const QString& name, const PersonalSession& session) {
-        return Put(name, PersonalSessionJson(session));
-    }
-    static QByteArray Bytes(const QString& path) {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    template <typename Content>
+    QString Put(const QString& name, const Content& content) {
+        return PutSessionFile(QDir(folder).filePath(name), content);
     }
     QTemporaryDir dir;
     QString folder;
@@ -102,8 +88,8 @@ protected:
 };
 
 TEST_F(PersonalSessionsDialog, ListsTheSessionsAndNamesEachRefusedFileWithItsReason) {
-    Put("b.json", Session("Flying"));
-    Put("a.json", Session("Exams"));
+    Put("b.json", TitledSession("Flying"));
+    Put("a.json", TitledSession("Exams"));
     const QString bad = Put("bad.json", QByteArray());
     frmPersonalSessions dialog(folder, eisGuilt, {});
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("My sessions"));
@@ -188,8 +174,8 @@ TEST_F(PersonalSessionsDialog, NewStartsFromTheChosenIssueWithTheOwnWordsAndSave
 }
 
 TEST_F(PersonalSessionsDialog, SaveRefusesWhatCannotBeKeptWithTheReasonInline) {
-    Put("a.json", Session("Exams"));
-    const QString flying = Put("b.json", Session("Flying"));
+    Put("a.json", TitledSession("Exams"));
+    const QString flying = Put("b.json", TitledSession("Flying"));
     const struct {
         const char* name;
         std::function<void(QObject&)> type;
@@ -234,7 +220,8 @@ TEST_F(PersonalSessionsDialog, SaveRefusesWhatCannotBeKeptWithTheReasonInline) {
             return int(QDialog::Rejected);
         });
         Control<QPushButton>(&dialog, "cmdEdit")->click();
-        EXPECT_EQ(Bytes(flying), PersonalSessionJson(Session("Flying"))) << "the file is unchanged";
+        EXPECT_EQ(FileBytes(flying), PersonalSessionJson(TitledSession("Flying")))
+            << "the file is unchanged";
     }
 
     // Blank rows are dropped and a row break in the statement is a space; the file keeps its name.
@@ -253,7 +240,7 @@ TEST_F(PersonalSessionsDialog, SaveRefusesWhatCannotBeKeptWithTheReasonInline) {
 }
 
 TEST_F(PersonalSessionsDialog, DeleteAsksFirstWithCancelTheDefault) {
-    const QString path = Put("a.json", Session("Exams"));
+    const QString path = Put("a.json", TitledSession("Exams"));
     frmPersonalSessions dialog(folder, eisGuilt, {});
     modal.setNextAnswer(MessageAnswer::Cancel);
     Control<QPushButton>(&dialog, "cmdDelete")->click();
@@ -269,26 +256,22 @@ TEST_F(PersonalSessionsDialog, DeleteAsksFirstWithCancelTheDefault) {
 }
 
 TEST_F(PersonalSessionsDialog, DuplicateMakesACopyUnderAFreeTitle) {
-    Put("a.json", Session("Exams"));
-    Put("b.json", Session("Exams (2)"));
+    Put("a.json", TitledSession("Exams"));
+    Put("b.json", TitledSession("Exams (2)"));
     frmPersonalSessions dialog(folder, eisGuilt, {});
     Control<QPushButton>(&dialog, "cmdDuplicate")->click();
     ASSERT_EQ(dialog.listing().sessions.size(), 3);
     EXPECT_TRUE(dialog.listing().problems.isEmpty());
     auto* list = Control<QListWidget>(&dialog, "lstSessions");
     EXPECT_EQ(list->currentItem()->text(), QStringLiteral("Exams (3)")) << "the copy is chosen";
-    PersonalSession copy = Session("Exams (3)");
+    PersonalSession copy = TitledSession("Exams (3)");
     EXPECT_EQ(dialog.listing().sessions[list->currentRow()].session, copy);
 }
 
 TEST_F(PersonalSessionsDialog, ImportAndExportGoThroughTheFileDialog) {
     QTemporaryDir elsewhere;
     const QString source = elsewhere.filePath("shared.json");
-    {
-        QFile file(source);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(PersonalSessionJson(Session("Shared")));
-    }
+    ASSERT_TRUE(WriteTestFile(source, PersonalSessionJson(TitledSession("Shared"))));
     frmPersonalSessions dialog(folder, eisGuilt, {});
     modal.setNextDialog([&](QObject& d) {
         auto& files = static_cast<QFileDialog&>(d);
@@ -302,11 +285,7 @@ TEST_F(PersonalSessionsDialog, ImportAndExportGoThroughTheFileDialog) {
 
     // A file that cannot be used is named with its reason in a box, and nothing is added.
     const QString broken = elsewhere.filePath("broken.json");
-    {
-        QFile file(broken);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("{\"format\": 2}");
-    }
+    ASSERT_TRUE(WriteTestFile(broken, "{\"format\": 2}"));
     modal.setNextDialog([&](QObject& d) {
         static_cast<QFileDialog&>(d).selectFile(broken);
         return int(QDialog::Accepted);
@@ -326,7 +305,7 @@ TEST_F(PersonalSessionsDialog, ImportAndExportGoThroughTheFileDialog) {
         return int(QDialog::Accepted);
     });
     Control<QPushButton>(&dialog, "cmdExport")->click();
-    EXPECT_EQ(Bytes(target), PersonalSessionJson(Session("Shared")));
+    EXPECT_EQ(FileBytes(target), PersonalSessionJson(TitledSession("Shared")));
     struct stat info {};
     ASSERT_EQ(::stat(QFile::encodeName(target).constData(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0600u);
@@ -334,7 +313,7 @@ TEST_F(PersonalSessionsDialog, ImportAndExportGoThroughTheFileDialog) {
 }
 
 TEST_F(PersonalSessionsDialog, WorksByKeyboard) {
-    Put("a.json", Session("Exams"));
+    Put("a.json", TitledSession("Exams"));
     frmPersonalSessions dialog(folder, eisGuilt, {});
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
@@ -365,7 +344,7 @@ TEST_F(PersonalSessionsDialog, WorksByKeyboard) {
     EXPECT_EQ(modal.messages.size(), 1);
 
     // Every field of the editor has a label that leads to it by its letter.
-    frmPersonalSessionEdit editor(Session("Exams"), {});
+    frmPersonalSessionEdit editor(TitledSession("Exams"), {});
     QStringList mnemonics;
     for (QLabel* label : editor.findChildren<QLabel*>()) {
         if (!label->buddy()) continue;
@@ -383,7 +362,7 @@ TEST_F(PersonalSessionsDialog, WorksByKeyboard) {
 TEST_F(PersonalSessionsDialog, FitInTheSmallestWindowAtNormalAndDoubleTextSize) {
     for (int i = 0; i < 12; ++i) Put(QStringLiteral("bad%1.json").arg(i), QByteArray("x"));
     for (int i = 0; i < 40; ++i)
-        Put(QStringLiteral("s%1.json").arg(i), Session(QString::number(i)));
+        Put(QStringLiteral("s%1.json").arg(i), TitledSession(QString::number(i)));
     for (const bool doubled : {false, true}) {
         SCOPED_TRACE(doubled ? "200 %" : "100 %");
         frmPersonalSessions dialog(folder, eisGuilt, {});
@@ -428,8 +407,8 @@ class StartFromTheDialog : public PersonalSessionsDialog,
                            public ::testing::WithParamInterface<StartRow> {};
 
 TEST_P(StartFromTheDialog, ClosesItWithTheChosenSession) {
-    Put("a.json", Session("Exams"));
-    Put("b.json", Session("Fear of flying"));
+    Put("a.json", TitledSession("Exams"));
+    Put("b.json", TitledSession("Fear of flying"));
     frmPersonalSessions dialog(folder, eisGuilt, {});
     dialog.show();
     dialog.activateWindow();
@@ -477,10 +456,10 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(PersonalSessionsDialog, EachSessionShowsItsStatementUnderItsTitle) {
-    PersonalSession flying = Session("Fear of flying");
+    PersonalSession flying = TitledSession("Fear of flying");
     flying.setup = QStringLiteral("Even though my hands are wet, I accept myself.");
     Put("b.json", flying);
-    Put("a.json", Session("Exams"));
+    Put("a.json", TitledSession("Exams"));
     frmPersonalSessions dialog(folder, eisGuilt, {});
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
@@ -509,7 +488,7 @@ class EditorKeepsTheFile : public PersonalSessionsDialog,
                            public ::testing::WithParamInterface<KeepRow> {};
 
 PersonalSession ThreeLines() {
-    PersonalSession s = Session("Flying");
+    PersonalSession s = TitledSession("Flying");
     s.negative = {"One.", "Two.", "Three."};
     s.secondsPerPoint = 3;
     return s;
@@ -524,7 +503,7 @@ void MoveDown(QObject& editor, int row) {
 
 TEST_P(EditorKeepsTheFile, AsReadOrWithTheLineMoved) {
     const QString path = Put("b.json", ThreeLines());
-    const QByteArray before = Bytes(path);
+    const QByteArray before = FileBytes(path);
     frmPersonalSessions dialog(folder, eisGuilt, {});
     modal.setNextDialog([&](QObject& d) {
         static_cast<QWidget&>(d).show();
@@ -534,9 +513,9 @@ TEST_P(EditorKeepsTheFile, AsReadOrWithTheLineMoved) {
     });
     Control<QPushButton>(&dialog, "cmdEdit")->click();
     const PersonalSession expected = GetParam().expected(ThreeLines());
-    EXPECT_EQ(Bytes(path), PersonalSessionJson(expected));
+    EXPECT_EQ(FileBytes(path), PersonalSessionJson(expected));
     if (expected == ThreeLines()) {
-        EXPECT_EQ(Bytes(path), before);
+        EXPECT_EQ(FileBytes(path), before);
     }
 }
 

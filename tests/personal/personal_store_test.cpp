@@ -12,6 +12,7 @@
 #include <sys/stat.h>
 
 #include "fixtures/modal_recorder.h"
+#include "fixtures/personal_sessions.h"
 #include "fixtures/qstring_printer.h"
 #include "personal/personal_file.h"
 #include "personal/personal_from_issue.h"
@@ -20,18 +21,17 @@
 #include "session/spoken_texts.h"
 
 using namespace mindrova;
+using mindrova::testing::FileBytes;
+using mindrova::testing::PutSessionFile;
+using mindrova::testing::TitledSession;
+using mindrova::testing::WriteTestFile;
 
 namespace {
 
-PersonalSession Session(const QString& title) {
-    return {title, QStringLiteral("Even though I fly, I love and accept myself."),
-            {QStringLiteral("My hands are wet.")}, {QStringLiteral("I am safe.")}, {}, {}};
-}
-
 QByteArray With10000Lines() {
     QByteArrayList lines(10000, "\"a\"");
-    return "{\"format\": 1, \"title\": \"t\", \"setup\": \"s\", \"negative\": [" +
-           lines.join(",") + "], \"positive\": [\"p\"]}";
+    return "{\"format\": 1, \"title\": \"t\", \"setup\": \"s\", \"negative\": [" + lines.join(",") +
+           "], \"positive\": [\"p\"]}";
 }
 
 std::vector<Issue> TenIssues() {
@@ -41,28 +41,18 @@ std::vector<Issue> TenIssues() {
 
 class SessionsFolder : public ::testing::Test {
 protected:
-    QString Put(const QString& name, const QByteArray& bytes) {
-        const QString path = dir.filePath(name);
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return path;
-    }
-    QString Put(const QString& name, const PersonalSession& session) {
-        return Put(name, PersonalSessionJson(session));
-    }
-    static QByteArray Bytes(const QString& path) {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    template <typename Content>
+    QString Put(const QString& name, const Content& content) {
+        return PutSessionFile(dir.filePath(name), content);
     }
     QTemporaryDir dir;
     mindrova::testing::ModalRecorder modal;
 };
 
 TEST_F(SessionsFolder, ListsGoodFilesByTitleAndNamesEveryRefusedOne) {
-    Put(QStringLiteral("a.json"), Session(QStringLiteral("Beta")));
-    Put(QStringLiteral("b.json"), Session(QStringLiteral("alpha")));
-    const QString twin = Put(QStringLiteral("c.json"), Session(QStringLiteral(" ALPHA")));
+    Put(QStringLiteral("a.json"), TitledSession(QStringLiteral("Beta")));
+    Put(QStringLiteral("b.json"), TitledSession(QStringLiteral("alpha")));
+    const QString twin = Put(QStringLiteral("c.json"), TitledSession(QStringLiteral(" ALPHA")));
     Put(QStringLiteral("d.json"), QByteArray());
     Put(QStringLiteral("notes.txt"), "not a session");
     Put(QStringLiteral(".hidden.json"), "{");
@@ -75,14 +65,17 @@ TEST_F(SessionsFolder, ListsGoodFilesByTitleAndNamesEveryRefusedOne) {
     EXPECT_EQ(titles, QStringList({"alpha", "Beta"}));
     EXPECT_EQ(listing.sessions.first().path, QDir(dir.path()).absoluteFilePath("b.json"));
     QStringList problems;
-    for (const PersonalSessionProblem& p : listing.problems) problems << PersonalSessionProblemText(p);
+    for (const PersonalSessionProblem& p : listing.problems)
+        problems << PersonalSessionProblemText(p);
     ASSERT_EQ(problems.size(), 4) << problems.join("\n").toStdString();
-    EXPECT_TRUE(problems[0].startsWith("broken.json: The file is a link")) << problems[0].toStdString();
-    EXPECT_EQ(problems[1],
-              QStringLiteral("c.json: Its title \u201C ALPHA\u201D is already the title of b.json."));
+    EXPECT_TRUE(problems[0].startsWith("broken.json: The file is a link"))
+        << problems[0].toStdString();
+    EXPECT_EQ(
+        problems[1],
+        QStringLiteral("c.json: Its title \u201C ALPHA\u201D is already the title of b.json."));
     EXPECT_EQ(problems[2], QStringLiteral("d.json: The file is empty."));
     EXPECT_TRUE(problems[3].startsWith("link.json: The file is a link"));
-    EXPECT_EQ(Bytes(twin), PersonalSessionJson(Session(QStringLiteral(" ALPHA"))))
+    EXPECT_EQ(FileBytes(twin), PersonalSessionJson(TitledSession(QStringLiteral(" ALPHA"))))
         << "a refused file is left as it was";
     EXPECT_TRUE(QFileInfo::exists(dir.filePath("d.json")));
 }
@@ -91,7 +84,7 @@ TEST_F(SessionsFolder, AFileDroppedInShowsUpOnTheNextListingAndNoFolderIsNoSessi
     EXPECT_TRUE(ListPersonalSessions(dir.filePath("missing")).sessions.isEmpty());
     EXPECT_FALSE(QFileInfo::exists(dir.filePath("missing"))) << "listing makes no folder";
     EXPECT_TRUE(ListPersonalSessions(dir.path()).sessions.isEmpty());
-    Put(QStringLiteral("by-hand.json"), Session(QStringLiteral("By hand")));
+    Put(QStringLiteral("by-hand.json"), TitledSession(QStringLiteral("By hand")));
     ASSERT_EQ(ListPersonalSessions(dir.path()).sessions.size(), 1);
 }
 
@@ -117,37 +110,31 @@ TEST_F(SessionsFolder, NewFilesAreNamedFromTheTitleInsideTheFolderAndNeverReplac
 
     const QString folder = dir.filePath(QStringLiteral("data/sessions"));
     QString error;
-    const QString path = SaveNewPersonalSession(folder, Session(QStringLiteral("x")), &error);
+    const QString path = SaveNewPersonalSession(folder, TitledSession(QStringLiteral("x")), &error);
     ASSERT_FALSE(path.isEmpty()) << error.toStdString();
     struct stat info {};
     ASSERT_EQ(::stat(QFile::encodeName(folder).constData(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0700u);
-    EXPECT_EQ(Bytes(dir.filePath("fear-of-flying.json")), "damaged");
+    EXPECT_EQ(FileBytes(dir.filePath("fear-of-flying.json")), "damaged");
 }
 
 TEST_F(SessionsFolder, ImportWritesAFileOfOurOwnAndAsksBeforeReplacing) {
     QTemporaryDir elsewhere;
     const QString folder = dir.filePath(QStringLiteral("sessions"));
     const QString source = elsewhere.filePath(QStringLiteral("from-a-friend.json"));
-    {
-        QFile file(source);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        // Compact, with a byte order mark: the copy is written as we write every file.
-        file.write("\xEF\xBB\xBF{\"format\":1,\"title\":\"Flying\",\"setup\":\"S.\","
-                   "\"negative\":[\"N.\"],\"positive\":[\"P.\"]}");
-    }
+    // Compact, with a byte order mark: the copy is written as we write every file.
+    ASSERT_TRUE(WriteTestFile(source,
+                              "\xEF\xBB\xBF{\"format\":1,\"title\":\"Flying\",\"setup\":\"S.\","
+                              "\"negative\":[\"N.\"],\"positive\":[\"P.\"]}"));
     ImportOutcome first = ImportPersonalSession(folder, source);
     ASSERT_EQ(first.result, ImportResult::Imported) << first.message.toStdString();
     PersonalSession flying{QStringLiteral("Flying"), QStringLiteral("S."), {"N."}, {"P."}, {}, {}};
-    EXPECT_EQ(Bytes(first.path), PersonalSessionJson(flying));
+    EXPECT_EQ(FileBytes(first.path), PersonalSessionJson(flying));
     EXPECT_TRUE(modal.messages.isEmpty());
 
-    {
-        QFile file(source);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(PersonalSessionJson({QStringLiteral("FLYING"), QStringLiteral("New."), {"N."},
-                                        {"P."}, 4, RoundKind::OneSide}));
-    }
+    const PersonalSession renamed{
+        QStringLiteral("FLYING"), QStringLiteral("New."), {"N."}, {"P."}, 4, RoundKind::OneSide};
+    ASSERT_TRUE(WriteTestFile(source, PersonalSessionJson(renamed)));
     for (const MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Yes}) {
         SCOPED_TRACE(answer == MessageAnswer::Yes ? "replace" : "keep");
         modal.messages.clear();
@@ -180,7 +167,7 @@ TEST_F(SessionsFolder, ARefusedImportNamesTheFileAndItsReasonAndChangesNothing) 
     EXPECT_TRUE(outcome.message.contains(source)) << outcome.message.toStdString();
     EXPECT_TRUE(outcome.message.contains(QStringLiteral("There are 10000 negative lines")));
     EXPECT_FALSE(QFileInfo::exists(folder));
-    EXPECT_EQ(Bytes(source), With10000Lines());
+    EXPECT_EQ(FileBytes(source), With10000Lines());
 }
 
 class FromIssue : public ::testing::TestWithParam<Issue> {};
@@ -192,7 +179,8 @@ TEST_P(FromIssue, CarriesTheIssuesNameStatementAndOneLinePerPointAsTheSessionSho
         const PersonalSession session = PersonalSessionFromIssue(issue, words);
         EXPECT_EQ(session.title, GetIssueName(issue));
         EXPECT_TRUE(session.setup.startsWith(QStringLiteral("Even though ")));
-        EXPECT_TRUE(session.setup.endsWith(QStringLiteral("I love and accept myself with all my heart.")));
+        EXPECT_TRUE(
+            session.setup.endsWith(QStringLiteral("I love and accept myself with all my heart.")));
         EXPECT_TRUE(GetStringForActivationStep(issue, words).endsWith(session.setup));
         EXPECT_EQ(session.setup.contains(QStringLiteral("the dark")), !words.isEmpty());
         EXPECT_FALSE(session.secondsPerPoint);
