@@ -25,10 +25,10 @@
 #include "fixtures/open_session_window.h"
 #include "fixtures/settings_folder.h"
 #include "speech/speech_settings.h"
-#include "window/ui/frm_main.h"
-#include "window/ui/window_services.h"
 #include "support/settings_store.h"
 #include "support/single_instance.h"
+#include "window/ui/frm_main.h"
+#include "window/ui/window_services.h"
 
 using namespace mindrova;
 using mindrova::testing::FakeSpeaker;
@@ -205,7 +205,7 @@ TEST_P(ProgramEndTest, TheVoiceLetsGoThenTheDeadlineStartsAndTheEventLoopEnds) {
         QCoreApplication::processEvents();
         EXPECT_EQ(speakersMade, 0) << "guidance does not start once the program is ending";
     }
-    const QSettings saved(folder.filePath("Quellbrook/Mindrova.conf"), QSettings::IniFormat);
+    const QSettings saved(folder.ConfPath(), QSettings::IniFormat);
     EXPECT_TRUE(saved.contains("WindowPosition/Left")) << "the position is saved at the close";
 
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

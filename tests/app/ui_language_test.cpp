@@ -13,13 +13,14 @@
 
 #include "engine/issues.h"
 #include "engine/steps.h"
+#include "fixtures/qstring_printer.h"
+#include "fixtures/qt_application.h"
+#include "fixtures/settings_folder.h"
 #include "session/gentle_word.h"
 #include "session/rating_lines.h"
 #include "session/step_announcement.h"
 #include "session/step_presentation.h"
 #include "session/text_language.h"
-#include "fixtures/qstring_printer.h"
-#include "fixtures/qt_application.h"
 
 using namespace mindrova;
 
@@ -48,8 +49,7 @@ INSTANTIATE_TEST_SUITE_P(
         ChoiceCase{"GermanDesktop", "", {"de-DE", "de"}, "de"},
         ChoiceCase{"SpanishDesktop", "", {"es-ES", "es"}, "es"},
         ChoiceCase{"EnglishDesktop", "", {"en-US", "en"}, "en"},
-        ChoiceCase{"CLocale", "", {"C"}, "en"},
-        ChoiceCase{"NoLanguages", "", {}, "en"},
+        ChoiceCase{"CLocale", "", {"C"}, "en"}, ChoiceCase{"NoLanguages", "", {}, "en"},
         ChoiceCase{"TurkishDesktop", "", {"tr-TR", "tr"}, "en"},
         ChoiceCase{"GarbageLanguage", "", {"garbage", "#!%", ""}, "en"},
         ChoiceCase{"FrenchFirstOfTheListNowFrench", "", {"fr-FR", "fr", "es_ES.UTF-8"}, "fr"},
@@ -81,10 +81,7 @@ TEST_P(StartingEnvironment, ChoosesAndLoadsTheLanguage) {
     QTemporaryDir settings;
     ASSERT_TRUE(settings.isValid());
     if (*c.settings != '\0') {
-        ASSERT_TRUE(QDir().mkpath(settings.filePath("Quellbrook")));
-        QFile conf(settings.filePath("Quellbrook/Mindrova.conf"));
-        ASSERT_TRUE(conf.open(QIODevice::WriteOnly));
-        conf.write(c.settings);
+        ASSERT_TRUE(mindrova::testing::WriteConfIn(settings.path(), c.settings));
     }
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) {
@@ -107,23 +104,35 @@ INSTANTIATE_TEST_SUITE_P(
         EnvironmentCase{"de_DE_UTF8", {"LANG=de_DE.UTF-8"}, "", "de de\nLinke Augenbraue\n"},
         EnvironmentCase{"es_ES", {"LANG=es_ES"}, "", "es es\nCeja izquierda\n"},
         EnvironmentCase{"fr_FR_UTF8", {"LANG=fr_FR.UTF-8"}, "", "fr fr\nSourcil gauche\n"},
-        EnvironmentCase{"LanguageListFrenchBeforeSpanish", {"LANGUAGE=fr:es", "LANG=es_ES.UTF-8"},
-                        "", "fr fr\nSourcil gauche\n"},
-        EnvironmentCase{"SettingFrOverGermanLocale", {"LANG=de_DE.UTF-8"},
-                        "[Display]\nLanguage=fr\n", "fr fr\nSourcil gauche\n"},
+        EnvironmentCase{"LanguageListFrenchBeforeSpanish",
+                        {"LANGUAGE=fr:es", "LANG=es_ES.UTF-8"},
+                        "",
+                        "fr fr\nSourcil gauche\n"},
+        EnvironmentCase{"SettingFrOverGermanLocale",
+                        {"LANG=de_DE.UTF-8"},
+                        "[Display]\nLanguage=fr\n",
+                        "fr fr\nSourcil gauche\n"},
         EnvironmentCase{"en_US", {"LANG=en_US.UTF-8"}, "", "en en\nLeft Eyebrow\n"},
         EnvironmentCase{"C", {"LC_ALL=C"}, "", "en en\nLeft Eyebrow\n"},
         EnvironmentCase{"tr_TR", {"LANG=tr_TR.UTF-8"}, "", "en en\nLeft Eyebrow\n"},
-        EnvironmentCase{"LanguageGarbage", {"LANGUAGE=garbage", "LANG=C"}, "",
-                        "en en\nLeft Eyebrow\n"},
-        EnvironmentCase{"LanguageListBeforeLang", {"LANGUAGE=es:de", "LANG=de_DE.UTF-8"}, "",
+        EnvironmentCase{
+            "LanguageGarbage", {"LANGUAGE=garbage", "LANG=C"}, "", "en en\nLeft Eyebrow\n"},
+        EnvironmentCase{"LanguageListBeforeLang",
+                        {"LANGUAGE=es:de", "LANG=de_DE.UTF-8"},
+                        "",
                         "es es\nCeja izquierda\n"},
-        EnvironmentCase{"SettingDeOverEnglishLocale", {"LANG=en_US.UTF-8"},
-                        "[Display]\nLanguage=de\n", "de de\nLinke Augenbraue\n"},
-        EnvironmentCase{"UnknownSettingOnGermanLocale", {"LANG=de_DE.UTF-8"},
-                        "[Display]\nLanguage=xx-klingon\n", "en en\nLeft Eyebrow\n"},
-        EnvironmentCase{"EmptySettingFollowsDesktop", {"LANG=es_ES.UTF-8"},
-                        "[Display]\nLanguage=\n", "es es\nCeja izquierda\n"}),
+        EnvironmentCase{"SettingDeOverEnglishLocale",
+                        {"LANG=en_US.UTF-8"},
+                        "[Display]\nLanguage=de\n",
+                        "de de\nLinke Augenbraue\n"},
+        EnvironmentCase{"UnknownSettingOnGermanLocale",
+                        {"LANG=de_DE.UTF-8"},
+                        "[Display]\nLanguage=xx-klingon\n",
+                        "en en\nLeft Eyebrow\n"},
+        EnvironmentCase{"EmptySettingFollowsDesktop",
+                        {"LANG=es_ES.UTF-8"},
+                        "[Display]\nLanguage=\n",
+                        "es es\nCeja izquierda\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 class TranslationFiles : public ::testing::Test {
@@ -210,8 +219,9 @@ TEST_F(TranslationFiles, AGermanSessionSpeaksGerman) {
                     .startsWith("Schmerz nährt meine Sucht; ich lasse ihn jetzt los.\r\n"));
     // The user's words go in once, exactly as typed, even when they look like a placeholder.
     const QString statement = GetStringForActivationStep(eisGuilt, QStringLiteral("50%1 sicher"));
-    EXPECT_TRUE(statement.endsWith("Auch wenn ich diese Schuldgefühle habe, 50%1 sicher, liebe und "
-                                   "akzeptiere ich mich von ganzem Herzen."))
+    EXPECT_TRUE(
+        statement.endsWith("Auch wenn ich diese Schuldgefühle habe, 50%1 sicher, liebe und "
+                           "akzeptiere ich mich von ganzem Herzen."))
         << statement.toStdString();
     EXPECT_EQ(statement.count("50%1 sicher"), 1);
 
@@ -256,8 +266,7 @@ TEST_F(TranslationFiles, AGermanSessionIsAnnouncedAndRatedInGerman) {
     EXPECT_TRUE(GentleWordText().startsWith("Wenn dir das gerade zu viel ist"));
 
     ASSERT_EQ(InstallUiLanguage(QStringLiteral("es"), {kBuiltTranslations}, {}), "es");
-    EXPECT_EQ(RatingChangeLine(estFinish, RatedSession(estFinish)),
-              "Tu valoración pasó de 7 a 3.");
+    EXPECT_EQ(RatingChangeLine(estFinish, RatedSession(estFinish)), "Tu valoración pasó de 7 a 3.");
 
     InstallUiLanguage(QStringLiteral("en"), {kBuiltTranslations}, {});
     EXPECT_EQ(TextLanguage(), "en");

@@ -10,9 +10,9 @@
 
 #include "fixtures/open_session_window.h"
 #include "fixtures/settings_folder.h"
+#include "support/settings_store.h"
 #include "window/ui/frm_main.h"
 #include "window/ui/window_services.h"
-#include "support/settings_store.h"
 
 using namespace mindrova;
 
@@ -23,7 +23,7 @@ protected:
     void TearDown() override {
         if (window) mindrova::testing::CloseSessionWindow(window);
     }
-    QString ConfPath() const { return folder.filePath("Quellbrook/Mindrova.conf"); }
+    QString ConfPath() const { return folder.ConfPath(); }
     void Save(const char* key, const QVariant& value) {
         QSettings conf(ConfPath(), QSettings::IniFormat);
         conf.setValue(key, value);

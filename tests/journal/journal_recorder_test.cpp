@@ -15,6 +15,7 @@
 #include "fixtures/personal_sessions.h"
 #include "fixtures/qstring_printer.h"
 #include "fixtures/qt_application.h"
+#include "fixtures/settings_folder.h"
 #include "journal/journal_setting.h"
 #include "session/session_controller.h"
 #include "support/settings_store.h"
@@ -167,17 +168,17 @@ TEST_P(RecordingWork, TheEntryNamesWhatTheSessionWorkedOnAndCountsItsRounds) {
     EXPECT_EQ(entries[0].laterRatings, (QList<int>{4}));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, RecordingWork,
-    ::testing::Values(
-        WorkCase{"IssueAsBefore", false, false, RoundKind::Full, "Negative memory", "the lake", 2},
-        WorkCase{"PersonalTitleWithoutOwnWords", true, false, RoundKind::Full, "Fear of flying",
-                 "", 2},
-        WorkCase{"OneSideCountsEachSideAsARound", true, false, RoundKind::OneSide,
-                 "Fear of flying", "", 3},
-        WorkCase{"BackToTheIssue", true, true, RoundKind::OneSide, "Negative memory", "the lake",
-                 3}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Rows, RecordingWork,
+                         ::testing::Values(WorkCase{"IssueAsBefore", false, false, RoundKind::Full,
+                                                    "Negative memory", "the lake", 2},
+                                           WorkCase{"PersonalTitleWithoutOwnWords", true, false,
+                                                    RoundKind::Full, "Fear of flying", "", 2},
+                                           WorkCase{"OneSideCountsEachSideAsARound", true, false,
+                                                    RoundKind::OneSide, "Fear of flying", "", 3},
+                                           WorkCase{"BackToTheIssue", true, true,
+                                                    RoundKind::OneSide, "Negative memory",
+                                                    "the lake", 3}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Recording, FinishWithoutARatingWritesNothing) {
     recorder->SetEnabled(true);
@@ -377,9 +378,8 @@ TEST(JournalSettingTest, OffUnlessSavedOnInItsOwnGroup) {
     EXPECT_FALSE(JournalEnabledSetting());
     ASSERT_TRUE(SaveJournalEnabledSetting(true));
     EXPECT_TRUE(JournalEnabledSetting());
-    QFile file(dir.filePath(QStringLiteral("Quellbrook/Mindrova.conf")));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray text = file.readAll();
+    const QByteArray text = mindrova::testing::FileBytes(mindrova::testing::ConfPathIn(dir.path()));
+    ASSERT_FALSE(text.isEmpty());
     EXPECT_TRUE(text.contains("[Journal]")) << text.toStdString();
     EXPECT_TRUE(text.contains("Enabled=1")) << text.toStdString();
     ASSERT_TRUE(SaveJournalEnabledSetting(false));
@@ -399,12 +399,8 @@ class JournalSettingHostile : public ::testing::TestWithParam<HostileSetting> {}
 TEST_P(JournalSettingHostile, KeepsTheJournalOnAndTheNextChoiceIsSaved) {
     QTemporaryDir dir;
     SetSettingsFolder(dir.path());
-    ASSERT_TRUE(QDir().mkpath(dir.filePath(QStringLiteral("Quellbrook"))));
-    {
-        QFile file(dir.filePath(QStringLiteral("Quellbrook/Mindrova.conf")));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("[Journal]\nEnabled=" + GetParam().value + "\n");
-    }
+    ASSERT_TRUE(mindrova::testing::WriteConfIn(dir.path(),
+                                               "[Journal]\nEnabled=" + GetParam().value + "\n"));
     EXPECT_TRUE(JournalEnabledSetting());
     ASSERT_TRUE(SaveJournalEnabledSetting(false));
     EXPECT_FALSE(JournalEnabledSetting());

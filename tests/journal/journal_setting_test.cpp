@@ -9,6 +9,7 @@
 
 #include <string>
 
+#include "fixtures/settings_folder.h"
 #include "fixtures/unprivileged_user.h"
 #include "support/settings_store.h"
 
@@ -31,12 +32,9 @@ protected:
         current = path;
         SetSettingsFolder(path);
     }
-    QString ConfPath() const { return current + "/Quellbrook/Mindrova.conf"; }
+    QString ConfPath() const { return mindrova::testing::ConfPathIn(current); }
     void WriteConf(const QByteArray& bytes) const {
-        ASSERT_TRUE(QDir().mkpath(current + "/Quellbrook"));
-        QFile file(ConfPath());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
+        mindrova::testing::WriteConfIn(current, bytes);
     }
     // What a later run reads: a parse of a copy of the file, not QSettings' cache.
     QString EnabledOnDisk() const {
@@ -61,7 +59,8 @@ struct SwitchCase {
     friend void PrintTo(const SwitchCase& c, std::ostream* out) { *out << c.name; }
 };
 
-class JournalSwitch : public JournalSettingFile, public ::testing::WithParamInterface<SwitchCase> {};
+class JournalSwitch : public JournalSettingFile,
+                      public ::testing::WithParamInterface<SwitchCase> {};
 
 // A choice that reads is kept; one that cannot be read keeps the journal on, also after the
 // next rewrite of the file and in the run after that.
@@ -127,9 +126,7 @@ TEST_F(JournalSettingFile, AFileCutAnywhereNeverTurnsTheJournalOff) {
               SAVE_SUCCEEDED);
     ASSERT_EQ(SaveDWordValue(RegistryRoot::HKEY_CURRENT_USER, kWindowPosition, "Top", 45),
               SAVE_SUCCEEDED);
-    QFile whole(ConfPath());
-    ASSERT_TRUE(whole.open(QIODevice::ReadOnly));
-    const QByteArray bytes = whole.readAll();
+    const QByteArray bytes = mindrova::testing::FileBytes(ConfPath());
     ASSERT_TRUE(bytes.startsWith("[Journal]\nEnabled=1\n")) << bytes.data();
 
     for (qsizetype cut = 0; cut <= bytes.size(); ++cut) {

@@ -18,8 +18,8 @@
 #include "fixtures/open_session_window.h"
 #include "fixtures/settings_folder.h"
 #include "session/session_options.h"
-#include "window/ui/window_services.h"
 #include "support/settings_store.h"
+#include "window/ui/window_services.h"
 
 using namespace mindrova;
 using mindrova::testing::Control;
@@ -29,9 +29,7 @@ namespace {
 class SessionOptionsDialog : public ::testing::Test {
 protected:
     void SetUp() override { mindrova::testing::Application(); }
-    QSettings File() const {
-        return QSettings(folder.filePath("Quellbrook/Mindrova.conf"), QSettings::IniFormat);
-    }
+    QSettings File() const { return QSettings(folder.ConfPath(), QSettings::IniFormat); }
     mindrova::testing::SettingsFolder folder;
     mindrova::testing::ModalRecorder modal;
 };

@@ -25,7 +25,7 @@ struct LoadRow {
 
 class SessionOptionsLoad : public ::testing::TestWithParam<LoadRow> {
 protected:
-    QString File() const { return folder.filePath("Quellbrook/Mindrova.conf"); }
+    QString File() const { return folder.ConfPath(); }
     mindrova::testing::SettingsFolder folder;
 };
 
@@ -58,7 +58,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(SessionOptionsSave, WritesTheNamesTheFileKeepsAndReadsThemBack) {
     mindrova::testing::SettingsFolder folder;
     EXPECT_TRUE(SaveSessionOptions({7, RoundKind::OneSide}));
-    const QSettings file(folder.filePath("Quellbrook/Mindrova.conf"), QSettings::IniFormat);
+    const QSettings file(folder.ConfPath(), QSettings::IniFormat);
     EXPECT_EQ(file.value("Session/SecondsPerPoint").toInt(), 7);
     EXPECT_EQ(file.value("Session/Round").toString(), "one-side");
     EXPECT_EQ(LoadSessionOptions(), (SessionPace{7, RoundKind::OneSide}));

@@ -25,13 +25,8 @@ namespace {
 
 class SpeechSettingsFile : public ::testing::Test {
 protected:
-    QString ConfPath() const { return folder.filePath("Quellbrook/Mindrova.conf"); }
-    void WriteConf(const QByteArray& bytes) const {
-        ASSERT_TRUE(QDir().mkpath(folder.filePath("Quellbrook")));
-        QFile file(ConfPath());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
+    QString ConfPath() const { return folder.ConfPath(); }
+    void WriteConf(const QByteArray& bytes) const { folder.WriteConf(bytes); }
 
     mindrova::testing::SettingsFolder folder;
 };

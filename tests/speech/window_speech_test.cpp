@@ -16,11 +16,11 @@
 #include "fixtures/open_session_window.h"
 #include "fixtures/qstring_printer.h"
 #include "fixtures/settings_folder.h"
-#include "speech/speech_settings.h"
 #include "session/text_language.h"
+#include "speech/speech_settings.h"
+#include "support/settings_store.h"
 #include "window/ui/frm_main.h"
 #include "window/ui/window_services.h"
-#include "support/settings_store.h"
 
 using namespace mindrova;
 using mindrova::testing::FakeSpeaker;
@@ -69,7 +69,7 @@ protected:
         return resume && resume->isVisibleTo(window);
     }
     QVariant SavedValue(const char* name) const {
-        return QSettings(folder.filePath("Quellbrook/Mindrova.conf"), QSettings::IniFormat)
+        return QSettings(folder.ConfPath(), QSettings::IniFormat)
             .value(QStringLiteral("Speech/") + QLatin1String(name));
     }
 

@@ -13,6 +13,7 @@
 #include <limits>
 #include <string_view>
 
+#include "fixtures/settings_folder.h"
 #include "fixtures/unprivileged_user.h"
 
 namespace mindrova {
@@ -39,13 +40,9 @@ protected:
     }
 
     QString Path(const QString& relative) const { return folder_.filePath(relative); }
-    QString ConfPath() const { return Path("Quellbrook/Mindrova.conf"); }
-
+    QString ConfPath() const { return testing::ConfPathIn(folder_.path()); }
     void WriteConf(std::string_view bytes) const {
-        ASSERT_TRUE(QDir().mkpath(Path("Quellbrook")));
-        QFile file(ConfPath());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes.data(), qint64(bytes.size()));
+        testing::WriteConfIn(folder_.path(), QByteArray(bytes.data(), qsizetype(bytes.size())));
     }
 
     QStringList Files() const {
@@ -102,9 +99,7 @@ TEST_F(SettingsStoreTest, MissingFileGroupOrValueReadsDefaultAndCreatesNothing) 
 TEST_F(SettingsStoreTest, WriteCreatesTheFileInTheOrganizationFolder) {
     EXPECT_EQ(Save("Left", -120), SAVE_SUCCEEDED);
     EXPECT_EQ(Files(), QStringList{"Quellbrook/Mindrova.conf"});
-    QFile file(ConfPath());
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), "[WindowPosition]\nLeft=-120\n");
+    EXPECT_EQ(testing::FileBytes(ConfPath()), "[WindowPosition]\nLeft=-120\n");
 }
 
 TEST_F(SettingsStoreTest, DefaultFolderFollowsXdgConfigHome) {
@@ -249,9 +244,7 @@ TEST_F(SettingsStoreTest, RepairKeepsEveryValueThatStillReads) {
                                           {"WindowPosition/Top", "abc"},
                                           {"WindowPosition/Width", "300"}};
     EXPECT_EQ(ReadFromDisk(), expected);
-    QFile file(ConfPath());
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(file.readAll().contains("Y=a, b\n"));
+    EXPECT_TRUE(testing::FileBytes(ConfPath()).contains("Y=a, b\n"));
 }
 
 struct SwitchWord {
@@ -312,16 +305,16 @@ INSTANTIATE_TEST_SUITE_P(
                  false},
         LostCase{"CutBeforeItsPlace", "[Speech]\nEngine=flite\n[Window", "WindowPosition", "Left",
                  true},
-        LostCase{"JunkBetweenItsNeighbours", "[Speech]\nEngine=x\n%%\nVolume=3\n", "Speech",
-                 "Rate", true},
+        LostCase{"JunkBetweenItsNeighbours", "[Speech]\nEngine=x\n%%\nVolume=3\n", "Speech", "Rate",
+                 true},
         LostCase{"JunkElsewhere", "[Journal]\nEnabled=1\n[Speech]\nEngine=x\n%%\n", "Journal",
                  "Other", false},
         LostCase{"EmptyGroup", "[Journal]\n[Speech]\nVolume=3\n", "Journal", "Enabled", true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SettingsStoreTest, NothingIsLostWithoutAFile) {
-    EXPECT_FALSE(
-        ValueMayHaveBeenLost(RegistryRoot::HKEY_CURRENT_USER, kWindowPosition, QStringLiteral("Left")));
+    EXPECT_FALSE(ValueMayHaveBeenLost(RegistryRoot::HKEY_CURRENT_USER, kWindowPosition,
+                                      QStringLiteral("Left")));
 }
 
 // The file cut short at every byte keeps, through a read and the next write, every value whose
@@ -338,25 +331,21 @@ TEST_F(SettingsStoreTest, AFileCutAnywhereKeepsEveryLineThatSurvived) {
     for (const char* name : {"Left", "Top", "Width", "Height"}) {
         ASSERT_EQ(Save(name, 1234), SAVE_SUCCEEDED);
     }
-    QFile whole(ConfPath());
-    ASSERT_TRUE(whole.open(QIODevice::ReadOnly));
-    const QByteArray bytes = whole.readAll();
+    const QByteArray bytes = testing::FileBytes(ConfPath());
+    ASSERT_FALSE(bytes.isEmpty());
 
     for (qsizetype cut = 0; cut <= bytes.size(); ++cut) {
         SCOPED_TRACE(::testing::Message() << "cut at " << cut << ": " << bytes.left(cut).data());
         // A folder of its own for each cut, out of reach of QSettings' cache of the last one.
         const QString folder = Path(QString("cut%1").arg(cut));
-        ASSERT_TRUE(QDir().mkpath(folder + "/Quellbrook"));
+        ASSERT_TRUE(testing::WriteConfIn(folder, bytes.left(cut)));
         SetSettingsFolder(folder);
-        QFile file(folder + "/Quellbrook/Mindrova.conf");
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes.left(cut));
-        file.close();
 
         // The lines that survived whole, by group and name.
         QMap<QString, QString> survived;
         QString group;
-        for (const QByteArray& line : bytes.left(cut).split('\n').mid(0, bytes.left(cut).count('\n'))) {
+        for (const QByteArray& line :
+             bytes.left(cut).split('\n').mid(0, bytes.left(cut).count('\n'))) {
             if (line.startsWith('[')) group = QString::fromUtf8(line.mid(1, line.size() - 2));
             const qsizetype equals = line.indexOf('=');
             if (equals > 0) survived[group + "/" + line.left(equals)] = line.mid(equals + 1);
@@ -383,7 +372,7 @@ TEST_F(SettingsStoreTest, AFileCutAnywhereKeepsEveryLineThatSurvived) {
         checkSurvivors("after the next write");
         // What a later run reads: a parse of the rewritten file, not the cache.
         const QString copy = folder + "/copy.ini";
-        ASSERT_TRUE(QFile::copy(file.fileName(), copy));
+        ASSERT_TRUE(QFile::copy(testing::ConfPathIn(folder), copy));
         QSettings later(copy, QSettings::IniFormat);
         EXPECT_EQ(later.status(), QSettings::NoError);
         for (auto it = survived.cbegin(); it != survived.cend(); ++it) {

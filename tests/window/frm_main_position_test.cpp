@@ -10,10 +10,11 @@
 #include "fixtures/modal_recorder.h"
 #include "fixtures/qt_application.h"
 #include "fixtures/settings_folder.h"
-#include "window/ui/frm_main.h"
 #include "support/settings_store.h"
+#include "window/ui/frm_main.h"
 
 using namespace mindrova;
+using mindrova::testing::FileBytes;
 
 namespace {
 
@@ -21,7 +22,7 @@ class Position : public ::testing::Test {
 protected:
     void SetUp() override { mindrova::testing::Application(); }
 
-    QString File() const { return folder.path() + "/Quellbrook/Mindrova.conf"; }
+    QString File() const { return folder.ConfPath(); }
     qint32 Stored(const char* name) const {
         return ReadDWordValue(RegistryRoot::HKEY_CURRENT_USER,
                               QString(PROGRAM_KEY) + WINDOW_POSITION_SUBKEY, name, -999999);
@@ -91,10 +92,7 @@ TEST_F(Position, APlaceOnNoScreenIsCentredOnThePrimaryScreen) {
             SaveDWordValue(RegistryRoot::HKEY_CURRENT_USER,
                            QString(PROGRAM_KEY) + WINDOW_POSITION_SUBKEY, name, value);
         }
-        const QByteArray saved = [&] {
-            QFile f(File());
-            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-        }();
+        const QByteArray saved = FileBytes(File());
         auto* w = new frmMain;
         w->show();
         const QRect frame = w->frameGeometry();
@@ -108,26 +106,20 @@ TEST_F(Position, APlaceOnNoScreenIsCentredOnThePrimaryScreen) {
         } else {
             EXPECT_EQ(frame.left(), scale.px(c.left));
         }
-        QFile unchanged(File());
-        ASSERT_TRUE(unchanged.open(QIODevice::ReadOnly));
-        EXPECT_EQ(unchanged.readAll(), saved) << "nothing is written before the window closes";
+        EXPECT_EQ(FileBytes(File(), "<unreadable>"), saved)
+            << "nothing is written before the window closes";
         w->close();
     }
 }
 
 TEST_F(Position, MinimizedCloseWritesNothing) {
     OpenAndClose([](frmMain& w) { w.move(40, 30); });
-    const QByteArray before = [&] {
-        QFile f(File());
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }();
+    const QByteArray before = FileBytes(File());
     OpenAndClose([](frmMain& w) {
         w.move(400, 300);
         w.showMinimized();
     });
-    QFile after(File());
-    ASSERT_TRUE(after.open(QIODevice::ReadOnly));
-    EXPECT_EQ(after.readAll(), before);
+    EXPECT_EQ(FileBytes(File(), "<unreadable>"), before);
 }
 
 TEST_F(Position, DamagedSettingsOpenCentredAndAreWrittenCleanOnClose) {
@@ -140,11 +132,7 @@ TEST_F(Position, DamagedSettingsOpenCentredAndAreWrittenCleanOnClose) {
     };
     for (const QByteArray& content : damaged) {
         SCOPED_TRACE(content.toHex().toStdString());
-        QDir().mkpath(folder.path() + "/Quellbrook");
-        QFile f(File());
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(content);
-        f.close();
+        ASSERT_TRUE(folder.WriteConf(content));
 
         auto* w = new frmMain;
         w->show();

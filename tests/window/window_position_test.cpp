@@ -46,10 +46,7 @@ qint32 Stored(const char* name) {
 class WindowPositionStore : public ::testing::Test {
 protected:
     void WriteConf(std::string_view bytes) const {
-        ASSERT_TRUE(QDir().mkpath(folder.filePath("Quellbrook")));
-        QFile file(folder.filePath("Quellbrook/Mindrova.conf"));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(bytes.data(), qint64(bytes.size()));
+        folder.WriteConf(QByteArray(bytes.data(), qsizetype(bytes.size())));
     }
 
     mindrova::testing::SettingsFolder folder;
@@ -90,7 +87,7 @@ TEST_F(WindowPositionStore, MaximizedCloseKeepsTheEarlierNormalPlace) {
 
 TEST_F(WindowPositionStore, MinimizedWritesNothing) {
     FormPos_Save({-48000, -48000, 2400, 540, SavedWindowState::Minimized});
-    EXPECT_FALSE(QFile::exists(folder.filePath("Quellbrook/Mindrova.conf")));
+    EXPECT_FALSE(QFile::exists(folder.ConfPath()));
 
     FormPos_Save({300, 450, 16000, 10000, SavedWindowState::Normal});
     FormPos_Save({-48000, -48000, 2400, 540, SavedWindowState::Minimized});
