@@ -24,6 +24,7 @@
 #include "personal/personal_store.h"
 #include "support/settings_store.h"
 
+#include "fixtures/test_files.h"
 #include "fixtures/unix_socket.h"
 
 namespace mindrova {
@@ -93,14 +94,10 @@ mode_t TypeAt(const QString& path) {
     return ::lstat(QFile::encodeName(path).constData(), &info) == 0 ? (info.st_mode & S_IFMT) : 0;
 }
 
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
+using testing::WriteTestFile;
 
 void WriteSession(const QString& path) {
-    WriteFile(path, PersonalSessionJson(testing::MakePersonalSession(4, 4)));
+    WriteTestFile(path, PersonalSessionJson(testing::MakePersonalSession(4, 4)));
 }
 
 struct Reader {
@@ -115,7 +112,7 @@ const QString kWindowPosition = QString(PROGRAM_KEY) + WINDOW_POSITION_SUBKEY;
 
 const Reader kReaders[] = {
     {"settings", "config/Quellbrook/Mindrova.conf",
-     [](const QString& path) { WriteFile(path, "[WindowPosition]\nLeft=5\n"); },
+     [](const QString& path) { WriteTestFile(path, "[WindowPosition]\nLeft=5\n"); },
      [](Kind kind, const QString& folder, const QString&) {
          SetSettingsFolder(folder + "/config");
          const auto read = [] {

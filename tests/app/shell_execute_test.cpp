@@ -10,9 +10,10 @@
 #include <QTest>
 #include <csignal>
 
-#include "fixtures/qstring_printer.h"
 #include "fixtures/modal_recorder.h"
+#include "fixtures/qstring_printer.h"
 #include "fixtures/qt_application.h"
+#include "fixtures/test_files.h"
 #include "fixtures/url_recorder.h"
 
 using namespace mindrova;
@@ -29,11 +30,8 @@ protected:
     }
     QString MakeFile(const QString& name, QFileDevice::Permissions permissions = {}) {
         const QString path = temp.filePath(name);
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("#!/bin/sh\n");
-        file.close();
-        if (permissions) file.setPermissions(permissions);
+        mindrova::testing::WriteTestFile(path, "#!/bin/sh\n");
+        if (permissions) QFile::setPermissions(path, permissions);
         return path;
     }
 

@@ -16,6 +16,7 @@
 #include "fixtures/qstring_printer.h"
 #include "fixtures/qt_application.h"
 #include "fixtures/settings_folder.h"
+#include "fixtures/test_files.h"
 #include "session/gentle_word.h"
 #include "session/rating_lines.h"
 #include "session/step_announcement.h"
@@ -148,20 +149,14 @@ protected:
         return kBuiltTranslations + QStringLiteral("/mindrova_") + language + ".qm";
     }
     void Plant(const QByteArray& bytes) const {
-        QFile file(folder.filePath("mindrova_de.qm"));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-    static QByteArray Read(const QString& path) {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        mindrova::testing::WriteTestFile(folder.filePath("mindrova_de.qm"), bytes);
     }
 
     QTemporaryDir folder;
 };
 
 TEST_F(TranslationFiles, AnUnusableFileLeavesTheProgramEnglish) {
-    const QByteArray german = Read(Built("de"));
+    const QByteArray german = mindrova::testing::FileBytes(Built("de"));
     ASSERT_GT(german.size(), 1000) << "the build makes the German translation";
     const struct {
         const char* name;
@@ -172,8 +167,10 @@ TEST_F(TranslationFiles, AnUnusableFileLeavesTheProgramEnglish) {
         {"truncated", german.left(german.size() / 2)},
         {"only the header", german.left(16)},
         {"not a translation", QByteArray("<?xml version=\"1.0\"?><TS></TS>")},
-        {"foreign: the Spanish file under the German name", Read(Built("es"))},
-        {"foreign: the French file under the German name", Read(Built("fr"))},
+        {"foreign: the Spanish file under the German name",
+         mindrova::testing::FileBytes(Built("es"))},
+        {"foreign: the French file under the German name",
+         mindrova::testing::FileBytes(Built("fr"))},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

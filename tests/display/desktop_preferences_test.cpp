@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "fixtures/test_files.h"
+
 using namespace mindrova;
 
 namespace {
@@ -94,11 +96,7 @@ protected:
     }
     QString Script(const QByteArray& body) {
         const QString path = folder.filePath("gsettings");
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("#!/bin/sh\n" + body + "\n");
-        file.close();
-        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        mindrova::testing::WriteTestScript(path, body);
         return path;
     }
     QTemporaryDir folder;

@@ -10,6 +10,7 @@
 
 #include "fixtures/open_session_window.h"
 #include "fixtures/settings_folder.h"
+#include "fixtures/test_files.h"
 #include "support/settings_store.h"
 #include "window/ui/frm_main.h"
 #include "window/ui/window_services.h"
@@ -31,11 +32,7 @@ protected:
     // The desktop answers through a stand-in for gsettings printing enable-animations.
     void DesktopAnimations(const char* answer) {
         const QString path = folder.filePath("gsettings");
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray("#!/bin/sh\necho ") + answer + "\n");
-        file.close();
-        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        ASSERT_TRUE(mindrova::testing::WriteTestScript(path, QByteArray("echo ") + answer));
         services.makeDesktopPreferences = [this, path] {
             auto made = std::make_unique<DesktopPreferences>(path);
             desktop = made.get();

@@ -19,20 +19,21 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "journal/ui/journal_chart.h"
-#include "journal/ui/journal_chart_marks.h"
-#include "journal/ui/journal_services.h"
-#include "support/ui/message_boxes.h"
 #include "fixtures/modal_recorder.h"
 #include "fixtures/qstring_printer.h"
 #include "fixtures/qt_application.h"
 #include "fixtures/settings_folder.h"
+#include "fixtures/test_files.h"
 #include "journal/journal_csv.h"
 #include "journal/journal_recorder.h"
 #include "journal/journal_setting.h"
+#include "journal/ui/journal_chart.h"
+#include "journal/ui/journal_chart_marks.h"
+#include "journal/ui/journal_services.h"
+#include "support/settings_store.h"
+#include "support/ui/message_boxes.h"
 #include "window/ui/frm_main.h"
 #include "window/ui/window_look.h"
-#include "support/settings_store.h"
 
 using namespace mindrova;
 using mindrova::testing::ModalRecorder;
@@ -446,10 +447,7 @@ TEST_F(JournalWindow, ADamagedJournalIsKeptAsideAndSaidSo) {
     // A folder name that would be markup if the window read it as rich text.
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("<b>x")));
     path = dir.filePath(QStringLiteral("<b>x/journal.sqlite"));
-    QFile junk(path);
-    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
-    junk.write(QByteArray(8192, 'j'));
-    junk.close();
+    ASSERT_TRUE(mindrova::testing::WriteTestFile(path, QByteArray(8192, 'j')));
     frmJournal w(path);
     EXPECT_TRUE(Find<QLabel>(w, "lblJournalStatus")->text().contains(QStringLiteral("kept as")));
     for (const QLabel* label : w.findChildren<QLabel*>()) {

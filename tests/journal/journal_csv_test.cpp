@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 
 #include "fixtures/qstring_printer.h"
+#include "fixtures/test_files.h"
 
 using namespace mindrova;
 
@@ -129,10 +130,8 @@ TEST(JournalCsvFileTest, AnExportReplacesTheFileWholeAndPrivately) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString path = dir.filePath(QStringLiteral("journal.csv"));
-    QFile old(path);
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write("an older, longer export that must not survive in part");
-    old.close();
+    ASSERT_TRUE(mindrova::testing::WriteTestFile(
+        path, "an older, longer export that must not survive in part"));
     ASSERT_TRUE(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                                 QFileDevice::ReadOther | QFileDevice::ReadGroup));
     const OpenUmask everyone;

@@ -16,6 +16,7 @@
 #include "fixtures/qstring_printer.h"
 #include "fixtures/qt_application.h"
 #include "fixtures/settings_folder.h"
+#include "fixtures/test_files.h"
 #include "journal/journal_setting.h"
 #include "session/session_controller.h"
 #include "support/settings_store.h"
@@ -242,9 +243,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(FaultCase{"NotADatabase",
                                 [](const QString& path) {
                                     MakeFolderFor(path);
-                                    QFile f(path);
-                                    f.open(QIODevice::WriteOnly);
-                                    f.write(QByteArray(5000, 'z'));
+                                    mindrova::testing::WriteTestFile(path, QByteArray(5000, 'z'));
                                 },
                                 2, "kept unchanged as"},
                       FaultCase{"NewerLayout",
@@ -264,18 +263,15 @@ INSTANTIATE_TEST_SUITE_P(
                       FaultCase{"FolderCannotBeMade",
                                 [](const QString& path) {
                                     // A file where the folder should be.
-                                    QFile f(QFileInfo(path).absolutePath());
-                                    f.open(QIODevice::WriteOnly);
+                                    mindrova::testing::WriteTestFile(
+                                        QFileInfo(path).absolutePath());
                                 },
                                 -1, "could not be written just now"}),
     [](const ::testing::TestParamInfo<FaultCase>& info) { return std::string(info.param.name); });
 
 TEST_F(Recording, EntriesThatFailedAreWrittenOnceTheFileCanBeWrittenAgain) {
     const QString folder = QFileInfo(path).absolutePath();
-    {
-        QFile blocker(folder);
-        ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    }
+    ASSERT_TRUE(mindrova::testing::WriteTestFile(folder));
     recorder->SetEnabled(true);
     ToReassess(9);
     controller.radSUD_Click(6);
@@ -349,12 +345,8 @@ INSTANTIATE_TEST_SUITE_P(
                       // entry goes there whole.
                       WindowCase{"FileKeptAsideByTheWindow",
                                  [](const QString& path) {
-                                     {
-                                         QFile file(path);
-                                         ASSERT_TRUE(
-                                             file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-                                         file.write(QByteArray(4096, 'd'));
-                                     }
+                                     ASSERT_TRUE(mindrova::testing::WriteTestFile(
+                                         path, QByteArray(4096, 'd')));
                                      JournalStore store(path);
                                      ASSERT_TRUE(store.Open());
                                      ASSERT_EQ(store.Problem(), JournalProblem::Damaged);

@@ -17,6 +17,7 @@
 
 #include "fixtures/qstring_printer.h"
 #include "fixtures/qt_application.h"
+#include "fixtures/test_files.h"
 #include "fixtures/unprivileged_user.h"
 #include "journal/journal_files.h"
 #include "journal/journal_schema.h"
@@ -76,11 +77,7 @@ public:
     QStringList KeptAside() const {
         return QDir(dir.path()).entryList({QStringLiteral("journal.damaged-*.sqlite")});
     }
-    void WriteFile(const QByteArray& bytes) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
+    void WriteFile(const QByteArray& bytes) { mindrova::testing::WriteTestFile(path, bytes); }
 
     QTemporaryDir dir;
     QString path;
@@ -221,9 +218,7 @@ TEST_F(Journal, WithoutAWriteAheadLogTheRollbackJournalIsSyncedAndDeletedWithThe
     EXPECT_EQ(store.LoadAll().size(), 1);
     store.Close();
     // A rollback journal left behind when the program was killed in the middle of a write.
-    QFile hot(path + QStringLiteral("-journal"));
-    ASSERT_TRUE(hot.open(QIODevice::WriteOnly));
-    hot.close();
+    ASSERT_TRUE(mindrova::testing::WriteTestFile(path + QStringLiteral("-journal")));
     EXPECT_TRUE(DeleteJournalFiles(path, false));
     for (const QString& file : CompanionFiles(path)) {
         EXPECT_FALSE(QFile::exists(file)) << file.toStdString();
@@ -421,9 +416,7 @@ TEST_F(Journal, NewerLayoutIsLeftAsItIs) {
 
 TEST_F(Journal, AFolderThatCannotBeMadeLeavesTheJournalUnavailable) {
     // A file stands where the folder would go.
-    QFile blocker(dir.filePath(QStringLiteral("data")));
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
+    ASSERT_TRUE(mindrova::testing::WriteTestFile(dir.filePath(QStringLiteral("data"))));
     JournalStore store(dir.filePath(QStringLiteral("data/Mindrova/journal.sqlite")));
     EXPECT_FALSE(store.Open());
     EXPECT_EQ(store.Problem(), JournalProblem::Unavailable);

@@ -10,18 +10,19 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "journal/ui/journal_services.h"
 #include "fixtures/find_control.h"
 #include "fixtures/modal_recorder.h"
 #include "fixtures/open_session_window.h"
 #include "fixtures/qt_application.h"
+#include "fixtures/test_files.h"
 #include "journal/journal_files.h"
 #include "journal/journal_recorder.h"
 #include "journal/journal_setting.h"
 #include "journal/journal_store.h"
+#include "journal/ui/journal_services.h"
+#include "support/settings_store.h"
 #include "window/ui/status_notices.h"
 #include "window/ui/window_services.h"
-#include "support/settings_store.h"
 
 using namespace mindrova;
 using mindrova::testing::Control;
@@ -103,9 +104,7 @@ TEST_P(DeleteAll, AlsoListsAndDeletesTheCopiesKeptAside) {
     const QString copy = dir.filePath(QStringLiteral("journal.damaged-20261201-101500.sqlite"));
     for (const QString& file :
          {copy, copy + QStringLiteral("-wal"), copy + QStringLiteral("-shm")}) {
-        QFile f(file);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("old entries");
+        ASSERT_TRUE(mindrova::testing::WriteTestFile(file, "old entries"));
     }
     modal.setNextDialog([&](QObject& dialog) {
         modal.setNextAnswer(MessageAnswer::Yes);
@@ -205,11 +204,7 @@ protected:
 };
 
 TEST_F(JournalInSession, ADamagedJournalIsAStatusBarNoticeAndNeverTakesTheSessionsKeys) {
-    {
-        QFile junk(path);
-        ASSERT_TRUE(junk.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        junk.write(QByteArray(6000, 'j'));
-    }
+    ASSERT_TRUE(mindrova::testing::WriteTestFile(path, QByteArray(6000, 'j')));
     QFile::remove(path + QStringLiteral("-wal"));
     QFile::remove(path + QStringLiteral("-shm"));
     ToReassess(8);

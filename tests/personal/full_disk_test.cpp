@@ -12,6 +12,7 @@
 #include "fixtures/modal_recorder.h"
 #include "fixtures/personal_sessions.h"
 #include "fixtures/qstring_printer.h"
+#include "fixtures/test_files.h"
 #include "journal/journal_csv.h"
 #include "personal/personal_file.h"
 #include "personal/personal_import.h"
@@ -123,8 +124,7 @@ QStringList Names(const FullFileSystem& fs) {
 }
 
 QByteArray Bytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+    return testing::FileBytes(path, "<unreadable>");
 }
 
 class FullDiskWriter : public ::testing::TestWithParam<WriterCase> {};
@@ -147,9 +147,7 @@ TEST_P(FullDiskWriter, KeepsTheOldFileWholeSaysWhyAndWritesOnceThereIsSpace) {
                                ? PersonalSessionJson(older)
                                : QByteArray(2000, 'o');
     if (writer.existing) {
-        QFile file(fs.FilePath(writer.existing));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        ASSERT_EQ(file.write(old), old.size());
+        ASSERT_TRUE(testing::WriteTestFile(fs.FilePath(writer.existing), old));
     }
     const QStringList before = Names(fs);
     ASSERT_TRUE(fs.Fill()) << "the file system still takes bytes";

@@ -11,6 +11,7 @@
 #include <sys/stat.h>
 
 #include "fixtures/qstring_printer.h"
+#include "fixtures/test_files.h"
 
 using namespace mindrova;
 
@@ -54,7 +55,8 @@ QByteArray Lines(int count, const QByteArray& line = "\"a\"") {
 
 QByteArray Text(const QString& text) {
     QByteArray out = "\"";
-    for (const QChar c : text) out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QChar(u'0')).toLatin1();
+    for (const QChar c : text)
+        out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QChar(u'0')).toLatin1();
     return out + "\"";
 }
 
@@ -74,15 +76,12 @@ TEST_P(RefusedFile, IsRefusedWithItsReasonAndLeftAsItWas) {
     const BadFile& c = GetParam();
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("bad.json"));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(c.bytes);
-    file.close();
+    ASSERT_TRUE(mindrova::testing::WriteTestFile(path, c.bytes));
     const PersonalSessionRead read = ReadPersonalSessionFile(path);
     EXPECT_FALSE(read.session.has_value());
     EXPECT_TRUE(read.reason.contains(c.reason)) << read.reason.toStdString();
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), c.bytes) << "the file is untouched";
+    EXPECT_EQ(mindrova::testing::FileBytes(path, "<unreadable>"), c.bytes)
+        << "the file is untouched";
 }
 
 const QByteArray kLong201 = Text(QString(201, u'x'));
@@ -127,10 +126,8 @@ INSTANTIATE_TEST_SUITE_P(
                 "The title holds a control character"},
         BadFile{"DirectionIsolate", With("setup", "\"I \\u2066fly\""),
                 "set-up statement holds a control character"},
-        BadFile{"ZeroWidthSpace", With("positive", "[\"a\\u200Bb\"]"),
-                "holds a control character"},
-        BadFile{"HalfASurrogate", With("positive", "[\"a\\ud800b\"]"),
-                "holds a control character"},
+        BadFile{"ZeroWidthSpace", With("positive", "[\"a\\u200Bb\"]"), "holds a control character"},
+        BadFile{"HalfASurrogate", With("positive", "[\"a\\ud800b\"]"), "holds a control character"},
         BadFile{"SecondsTooMany", With("secondsPerPoint", "11"), "from 1 to 10"},
         BadFile{"SecondsNone", With("secondsPerPoint", "0"), "from 1 to 10"},
         BadFile{"SecondsFraction", With("secondsPerPoint", "2.5"), "from 1 to 10"},
@@ -143,9 +140,9 @@ TEST(PersonalFile, TheIssuesExampleReadsWithItsPace) {
     const PersonalSessionRead read = ParsePersonalSession(kExample);
     ASSERT_TRUE(read.session) << read.reason.toStdString();
     EXPECT_EQ(read.session->title, QStringLiteral("Fear of flying"));
-    EXPECT_EQ(read.session->negative,
-              QStringList({"My hands are wet.", "The engines roar."}));
-    EXPECT_EQ(read.session->positive, QStringList({"I am safe in my seat.", "I can breathe slowly."}));
+    EXPECT_EQ(read.session->negative, QStringList({"My hands are wet.", "The engines roar."}));
+    EXPECT_EQ(read.session->positive,
+              QStringList({"I am safe in my seat.", "I can breathe slowly."}));
     EXPECT_EQ(read.session->secondsPerPoint, 2);
     EXPECT_EQ(read.session->round, RoundKind::Full);
 }
@@ -175,15 +172,13 @@ TEST(PersonalFile, TheLimitsThemselvesAreAccepted) {
 TEST(PersonalFile, LinksAndFoldersAreRefusedWithoutFollowingThem) {
     QTemporaryDir dir;
     const QString target = dir.filePath(QStringLiteral("real.json"));
-    QFile real(target);
-    ASSERT_TRUE(real.open(QIODevice::WriteOnly));
-    real.write(kExample);
-    real.close();
+    ASSERT_TRUE(mindrova::testing::WriteTestFile(target, kExample));
     const QString link = dir.filePath(QStringLiteral("link.json"));
     ASSERT_TRUE(QFile::link(target, link));
     const PersonalSessionRead read = ReadPersonalSessionFile(link);
     EXPECT_FALSE(read.session);
-    EXPECT_TRUE(read.reason.contains(QStringLiteral("link to another file"))) << read.reason.toStdString();
+    EXPECT_TRUE(read.reason.contains(QStringLiteral("link to another file")))
+        << read.reason.toStdString();
     EXPECT_TRUE(QFileInfo(link).isSymLink()) << "the link is left where it is";
 
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder.json")));
@@ -226,14 +221,15 @@ TEST(PersonalFile, WrittenPrivatelyInTheReadersOrderAndReadBackTheSame) {
         EXPECT_GE(at.last(), 0) << key;
     }
     EXPECT_TRUE(std::is_sorted(at.begin(), at.end())) << json.toStdString();
-    EXPECT_TRUE(json.contains("        \"Two\xC2\xA0words.\"\n    ]")) << "one line a row, as UTF-8";
+    EXPECT_TRUE(json.contains("        \"Two\xC2\xA0words.\"\n    ]"))
+        << "one line a row, as UTF-8";
 }
 
 TEST(PersonalFile, AWriteThatCannotBeMadeSaysWhy) {
     PersonalSession session{QStringLiteral("x"), QStringLiteral("y"), {"a"}, {"b"}, {}, {}};
     QString error;
-    EXPECT_FALSE(WritePersonalSessionFile(QStringLiteral("/nonexistent/folder/x.json"), session,
-                                          &error));
+    EXPECT_FALSE(
+        WritePersonalSessionFile(QStringLiteral("/nonexistent/folder/x.json"), session, &error));
     EXPECT_FALSE(error.isEmpty());
 }
 

@@ -19,6 +19,7 @@
 
 #include "support/regular_file.h"
 
+#include "fixtures/test_files.h"
 #include "fixtures/unix_socket.h"
 
 namespace mindrova {
@@ -37,14 +38,7 @@ QString SaveText(const QString& name, const QString& value) {
 }
 
 QByteArray Bytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void WriteBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
-    ASSERT_EQ(file.write(bytes), bytes.size());
+    return testing::FileBytes(path, "<unreadable>");
 }
 
 using mindrova::testing::MakeSocket;
@@ -129,7 +123,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(SettingsFile, ALinkToAFileIsReadAndWrittenThroughAndStaysALink) {
     const QString real = folder_.filePath("dotfiles/mindrova.conf");
     ASSERT_TRUE(QDir().mkpath(folder_.filePath("dotfiles")));
-    WriteBytes(real, "[WindowPosition]\nLeft=5\n");
+    testing::WriteTestFile(real, "[WindowPosition]\nLeft=5\n");
     ASSERT_TRUE(QDir().mkpath(Folder()));
     ASSERT_TRUE(QFile::link(real, ConfPath()));
     EXPECT_EQ(Read("Left", -1), 5);
@@ -167,7 +161,7 @@ TEST_F(SettingsFile, TheFolderAndTheFileAreTheOwnersAloneFromTheFirstWrite) {
 TEST_F(SettingsFile, AFolderThatWasThereKeepsItsModeAndAnOpenFileBecomesPrivate) {
     ASSERT_TRUE(QDir().mkpath(Folder()));
     ASSERT_EQ(::chmod(QFile::encodeName(Folder()).constData(), 0755), 0);
-    WriteBytes(ConfPath(), "[WindowPosition]\nLeft=5\n");
+    testing::WriteTestFile(ConfPath(), "[WindowPosition]\nLeft=5\n");
     ASSERT_EQ(::chmod(QFile::encodeName(ConfPath()).constData(), 0644), 0);
     EXPECT_EQ(Save("Left", 6), SAVE_SUCCEEDED);
     EXPECT_EQ(ModeOf(Folder()) & 07777, 0755u);

@@ -9,8 +9,9 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "fixtures/qstring_printer.h"
 #include "fixtures/modal_recorder.h"
+#include "fixtures/qstring_printer.h"
+#include "fixtures/test_files.h"
 
 using namespace mindrova;
 using mindrova::testing::ModalRecorder;
@@ -176,10 +177,7 @@ TEST_F(SingleInstance, GarbageInTheLockFileIsNoRunningCopy) {
           QByteArray(100000, '\xff')}) {
         ReleaseInstanceLock();
         QFile::remove(lockPath);
-        QFile file(lockPath);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(content);
-        file.close();
+        ASSERT_TRUE(mindrova::testing::WriteTestFile(lockPath, content));
         EXPECT_FALSE(CheckPreviousInstance()) << content.left(20).toStdString();
         EXPECT_TRUE(modal.messages.isEmpty());
     }

@@ -10,6 +10,7 @@
 
 #include "engine/steps.h"
 #include "fixtures/modal_recorder.h"
+#include "fixtures/test_files.h"
 #include "fixtures/trace_capture.h"
 #include "support/file_system_helper.h"
 
@@ -117,8 +118,7 @@ TEST_F(TraceLog, FullDiskGivesItsMessageAndTheProgramGoesOn) {
 }
 
 TEST_F(TraceLog, FolderThatCannotBeMadeIsSilent) {
-    QFile blocker(folder + "-blocker");
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(mindrova::testing::WriteTestFile(folder + "-blocker"));
     SetTraceLogSetup({folder + "-blocker/Log", [this] { return clock; }});
     WriteLog("lost");
     EXPECT_TRUE(modal.messages.isEmpty());
