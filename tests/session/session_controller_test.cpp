@@ -9,8 +9,8 @@
 #include <utility>
 #include <vector>
 
-#include "fixtures/fake_session_view.h"
 #include "engine/rounds.h"
+#include "fixtures/fake_session_view.h"
 #include "fixtures/modal_recorder.h"
 #include "fixtures/personal_sessions.h"
 #include "fixtures/step_names.h"
@@ -385,6 +385,12 @@ void ExpectLanding(const LandingRow& row, bool forward, const SessionPace& pace)
     EXPECT_TRUE(s.modal.messages.isEmpty());
 }
 
+// A row's name, and which command it issues.
+std::string LandingName(const ::testing::TestParamInfo<std::tuple<LandingRow, bool>>& info) {
+    return std::string(std::get<0>(info.param).name) +
+           (std::get<1>(info.param) ? "_Next" : "_Previous");
+}
+
 TEST_P(WhereCommandsLand, FromRow) {
     const auto& [row, forward] = GetParam();
     ExpectLanding(row, forward, SessionPace{});
@@ -392,10 +398,7 @@ TEST_P(WhereCommandsLand, FromRow) {
 
 INSTANTIATE_TEST_SUITE_P(EveryRow, WhereCommandsLand,
                          ::testing::Combine(::testing::ValuesIn(LandingRows()), ::testing::Bool()),
-                         [](const ::testing::TestParamInfo<std::tuple<LandingRow, bool>>& info) {
-                             return std::string(std::get<0>(info.param).name) +
-                                    (std::get<1>(info.param) ? "_Next" : "_Previous");
-                         });
+                         LandingName);
 
 // With one side a round, the commands land where they land with full rounds, from the left
 // side and from the right side alike.
@@ -420,8 +423,7 @@ std::vector<LandingRow> OneSideLandingRows() {
     return rows;
 }
 
-class WhereOneSideCommandsLand
-    : public ::testing::TestWithParam<std::tuple<LandingRow, bool>> {};
+class WhereOneSideCommandsLand : public ::testing::TestWithParam<std::tuple<LandingRow, bool>> {};
 
 TEST_P(WhereOneSideCommandsLand, FromRow) {
     const auto& [row, forward] = GetParam();
@@ -431,10 +433,7 @@ TEST_P(WhereOneSideCommandsLand, FromRow) {
 INSTANTIATE_TEST_SUITE_P(EveryRow, WhereOneSideCommandsLand,
                          ::testing::Combine(::testing::ValuesIn(OneSideLandingRows()),
                                             ::testing::Bool()),
-                         [](const ::testing::TestParamInfo<std::tuple<LandingRow, bool>>& info) {
-                             return std::string(std::get<0>(info.param).name) +
-                                    (std::get<1>(info.param) ? "_Next" : "_Previous");
-                         });
+                         LandingName);
 
 TEST_F(Session, PreviousFromTheFirstStepsAndTheButtonState) {
     controller.Previous();
@@ -549,17 +548,17 @@ TEST_P(TimerHolds, TheTimerRunsExactlyWhenTheSessionWantsItAndNothingHolds) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, TimerHolds,
-    ::testing::Values(
-        TimerHoldCase{"RoundHeldThenReleasedRunsAgain", true, "HR", true},
-        TimerHoldCase{"IntroHeldThenReleasedStillWaits", false, "HR", false},
-        TimerHoldCase{"NestedHoldsRunOnlyAfterTheLastRelease", true, "HHR", false},
-        TimerHoldCase{"NestedHoldsBothReleased", true, "HHRR", true},
-        TimerHoldCase{"PausedWhileHeldStaysPaused", true, "HPR", false},
-        TimerHoldCase{"ResumedWhileHeldRunsOnRelease", true, "PHSR", true},
-        TimerHoldCase{"TimedStepEnteredWhileHeldRunsOnRelease", false, "NNNHNR", true},
-        TimerHoldCase{"UntimedStepEnteredWhileHeldWaits", true, "HNR", false},
-        TimerHoldCase{"ReleaseWithoutHoldChangesNothing", true, "RR", true},
-        TimerHoldCase{"ExtraReleaseDoesNotCancelTheNextHold", true, "RHPS", false}),
+    ::testing::Values(TimerHoldCase{"RoundHeldThenReleasedRunsAgain", true, "HR", true},
+                      TimerHoldCase{"IntroHeldThenReleasedStillWaits", false, "HR", false},
+                      TimerHoldCase{"NestedHoldsRunOnlyAfterTheLastRelease", true, "HHR", false},
+                      TimerHoldCase{"NestedHoldsBothReleased", true, "HHRR", true},
+                      TimerHoldCase{"PausedWhileHeldStaysPaused", true, "HPR", false},
+                      TimerHoldCase{"ResumedWhileHeldRunsOnRelease", true, "PHSR", true},
+                      TimerHoldCase{"TimedStepEnteredWhileHeldRunsOnRelease", false, "NNNHNR",
+                                    true},
+                      TimerHoldCase{"UntimedStepEnteredWhileHeldWaits", true, "HNR", false},
+                      TimerHoldCase{"ReleaseWithoutHoldChangesNothing", true, "RR", true},
+                      TimerHoldCase{"ExtraReleaseDoesNotCancelTheNextHold", true, "RHPS", false}),
     [](const ::testing::TestParamInfo<TimerHoldCase>& info) { return info.param.name; });
 
 TEST_F(Session, NextInMidSecondKeepsTheMillisecondCount) {
@@ -795,9 +794,9 @@ using mindrova::testing::MakePersonalSession;
 
 // The points in the order the timer visits them, from the first Top Head.
 constexpr Step kRoundOrder[16] = {
-    estTopHead1,   estLeftEyebrow,  estLeftEyeCorner,  estLeftUnderEye,
-    estUnderNose1, estChin1,        estLeftCollarbone, estLeftUnderArm,
-    estTopHead2,   estRightEyebrow, estRightEyeCorner, estRightUnderEye,
+    estTopHead1,   estLeftEyebrow,  estLeftEyeCorner,   estLeftUnderEye,
+    estUnderNose1, estChin1,        estLeftCollarbone,  estLeftUnderArm,
+    estTopHead2,   estRightEyebrow, estRightEyeCorner,  estRightUnderEye,
     estUnderNose2, estChin2,        estRightCollarbone, estRightUnderArm};
 
 // The blink from a point's first tick: shown eleven ticks, hidden eleven, whatever its length.
@@ -862,18 +861,30 @@ TEST_P(PacedSession, EveryPointLastsThePaceBlinksInItsRhythmAndRoundsCountAsThey
 
 INSTANTIATE_TEST_SUITE_P(
     Paces, PacedSession,
-    ::testing::Values(
-        PaceCase{"DefaultsAsBefore", {}, std::nullopt, 2, RoundKind::Full},
-        PaceCase{"OneSecond", {1, RoundKind::Full}, std::nullopt, 1, RoundKind::Full},
-        PaceCase{"TenSeconds", {10, RoundKind::Full}, std::nullopt, 10, RoundKind::Full},
-        PaceCase{"OneSideAtTheDefaultSeconds", {2, RoundKind::OneSide}, std::nullopt, 2,
-                 RoundKind::OneSide},
-        PaceCase{"PersonalPaceWinsOverTheOptions", {10, RoundKind::Full},
-                 MakePersonalSession(3, 3, 1, RoundKind::OneSide), 1, RoundKind::OneSide},
-        PaceCase{"PersonalWithoutPaceTakesTheOptions", {5, RoundKind::OneSide},
-                 MakePersonalSession(3, 3), 5, RoundKind::OneSide},
-        PaceCase{"OptionsOutOfRangeAreBounded", {25, RoundKind::Full}, std::nullopt, 10,
-                 RoundKind::Full}),
+    ::testing::Values(PaceCase{"DefaultsAsBefore", {}, std::nullopt, 2, RoundKind::Full},
+                      PaceCase{"OneSecond", {1, RoundKind::Full}, std::nullopt, 1, RoundKind::Full},
+                      PaceCase{
+                          "TenSeconds", {10, RoundKind::Full}, std::nullopt, 10, RoundKind::Full},
+                      PaceCase{"OneSideAtTheDefaultSeconds",
+                               {2, RoundKind::OneSide},
+                               std::nullopt,
+                               2,
+                               RoundKind::OneSide},
+                      PaceCase{"PersonalPaceWinsOverTheOptions",
+                               {10, RoundKind::Full},
+                               MakePersonalSession(3, 3, 1, RoundKind::OneSide),
+                               1,
+                               RoundKind::OneSide},
+                      PaceCase{"PersonalWithoutPaceTakesTheOptions",
+                               {5, RoundKind::OneSide},
+                               MakePersonalSession(3, 3),
+                               5,
+                               RoundKind::OneSide},
+                      PaceCase{"OptionsOutOfRangeAreBounded",
+                               {25, RoundKind::Full},
+                               std::nullopt,
+                               10,
+                               RoundKind::Full}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Session, APaceChosenInMidPointReachesThatPointAtOnce) {
@@ -979,8 +990,8 @@ TEST(SeededRandomPace, StepsAndTicksFollowTheChosenPaceToTheTick) {
     };
 
     for (int action = 0; action < 5000; ++action) {
-        SCOPED_TRACE(::testing::Message() << "action " << action << " at "
-                                          << StepIdName(state.genmCurrentStep));
+        SCOPED_TRACE(::testing::Message()
+                     << "action " << action << " at " << StepIdName(state.genmCurrentStep));
         const int kind = random.bounded(20);
         const qsizetype shownBefore = view.displayed.size();
         if (kind < 9) {
@@ -1051,7 +1062,8 @@ TEST(SeededRandomPace, StepsAndTicksFollowTheChosenPaceToTheTick) {
                 } else {
                     personal = MakePersonalSession(
                         random.bounded(1, 33), random.bounded(1, 33),
-                        random.bounded(2) ? std::optional<int>(random.bounded(1, 11)) : std::nullopt,
+                        random.bounded(2) ? std::optional<int>(random.bounded(1, 11))
+                                          : std::nullopt,
                         random.bounded(2) ? std::optional<RoundKind>(randomPace().round)
                                           : std::nullopt);
                 }

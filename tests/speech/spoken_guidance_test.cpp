@@ -10,10 +10,10 @@
 #include "fixtures/personal_sessions.h"
 #include "fixtures/qstring_printer.h"
 #include "session/session_controller.h"
-#include "speech/speech_timing.h"
 #include "session/spoken_texts.h"
 #include "session/step_presentation.h"
 #include "session/text_language.h"
+#include "speech/speech_timing.h"
 
 using namespace mindrova;
 using mindrova::testing::FakeSessionView;
@@ -69,6 +69,12 @@ protected:
         controller.Next();  // explanation
         controller.Next();  // top head
         ASSERT_EQ(Current(), estTopHead1);
+    }
+    // The issue's session at the first point of round 1, spoken guidance on.
+    void SpeakFromFirstRound(Issue issue = eisNegativeMemory) {
+        ChooseIssue(issue);
+        ReachFirstRound();
+        guidance.SetEnabled(true);
     }
     // Ticks to the next step and returns what it said.
     QString SaidOnNextPoint() {
@@ -266,9 +272,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Guidance, ALongPhraseIsSaidFasterAndOneTooLongGivesThePointsName) {
-    ChooseIssue(eisPTSDTrauma);
-    ReachFirstRound();
-    guidance.SetEnabled(true);
+    SpeakFromFirstRound(eisPTSDTrauma);
     const double budget = GetStepLength(estTopHead1) * POINT_SPEECH_SHARE;
     const QStringList lines = PhraseLines(estTopHead1, controller.State());
     int faster = 0;
@@ -299,9 +303,7 @@ TEST_F(Guidance, ALongPhraseIsSaidFasterAndOneTooLongGivesThePointsName) {
 
 TEST_F(Guidance, AnEngineWithoutFasterRatesSaysTheNameOfEveryPointThatDoesNotFit) {
     rates.maximum = 0.0;
-    ChooseIssue(eisNegativeMemory);
-    ReachFirstRound();
-    guidance.SetEnabled(true);
+    SpeakFromFirstRound();
     // "I cannot deal with my past..." needs more than the normal pace.
     EXPECT_EQ(speaker->said.back(), "Top Head");
 }
@@ -322,9 +324,7 @@ TEST_F(Guidance, EveryStepChangeSaysTheNewTextInTheSameTick) {
 }
 
 TEST_F(Guidance, PauseAndResumeFollowTheSessionAndSayNothingNew) {
-    ChooseIssue(eisNegativeMemory);
-    ReachFirstRound();
-    guidance.SetEnabled(true);
+    SpeakFromFirstRound();
     speaker->calls.clear();
     controller.Pause();
     EXPECT_EQ(speaker->State(), SpeakerState::Paused);
@@ -346,9 +346,7 @@ TEST_F(Guidance, TurnedOnWhilePausedWaitsForResumeThenSpeaksTheCurrentStep) {
 }
 
 TEST_F(Guidance, TurningOffStopsAndLaterStepsStaySilent) {
-    ChooseIssue(eisNegativeMemory);
-    ReachFirstRound();
-    guidance.SetEnabled(true);
+    SpeakFromFirstRound();
     guidance.Toggle();
     EXPECT_FALSE(guidance.Enabled());
     EXPECT_EQ(speaker->calls.back(), "stop");
@@ -362,9 +360,7 @@ TEST_F(Guidance, TurningOffStopsAndLaterStepsStaySilent) {
 }
 
 TEST_F(Guidance, ExitStopsTheVoice) {
-    ChooseIssue(eisNegativeMemory);
-    ReachFirstRound();
-    guidance.SetEnabled(true);
+    SpeakFromFirstRound();
     controller.EndSession();
     EXPECT_EQ(speaker->calls.back(), "stop");
 }
@@ -372,9 +368,7 @@ TEST_F(Guidance, ExitStopsTheVoice) {
 // The program ends: the speaker lets go of its engine, and nothing afterwards reaches it or
 // makes another, whatever the user or the session does meanwhile.
 TEST_F(Guidance, AbandonedSpeakerHearsNothingMoreAndNoOtherIsMade) {
-    ChooseIssue(eisNegativeMemory);
-    ReachFirstRound();
-    guidance.SetEnabled(true);
+    SpeakFromFirstRound();
     EXPECT_TRUE(guidance.AbandonSpeaker());
     ASSERT_EQ(speaker->calls.back(), "abandon");
     const QStringList calls = speaker->calls;
@@ -415,9 +409,7 @@ TEST_P(MissingEngine, TellsOnceStaysOffAndTheSessionGoesOn) {
     factoryFails = c.factoryFails;
     initialState = c.state;
     initialError = c.error;
-    ChooseIssue(eisNegativeMemory);
-    ReachFirstRound();
-    guidance.SetEnabled(true);
+    SpeakFromFirstRound();
     EXPECT_FALSE(guidance.Enabled());
     EXPECT_EQ(told, QStringList{c.reason});
     EXPECT_EQ(guidance.UnavailableReason(), c.reason);
@@ -508,9 +500,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Guidance, AnEngineFailingLaterTurnsGuidanceOffAndTellsOnce) {
-    ChooseIssue(eisNegativeMemory);
-    ReachFirstRound();
-    guidance.SetEnabled(true);
+    SpeakFromFirstRound();
     speaker->Fail("No audio device available");
     EXPECT_FALSE(guidance.Enabled());
     EXPECT_EQ(told, QStringList{"No audio device available"});
