@@ -2111,6 +2111,17 @@
     </message>
 </context>
 <context>
+    <name>mindrova::ContentScroll</name>
+    <message>
+        <source>Scroll the window up and down</source>
+        <translation>Fenster nach oben und unten scrollen</translation>
+    </message>
+    <message>
+        <source>Scroll the window left and right</source>
+        <translation>Fenster nach links und rechts scrollen</translation>
+    </message>
+</context>
+<context>
     <name>mindrova::JournalChart</name>
     <message>
         <source>First rating</source>
@@ -2841,14 +2852,6 @@
     <message>
         <source>Session options...</source>
         <translation>Sitzungsoptionen...</translation>
-    </message>
-    <message>
-        <source>Scroll the window up and down</source>
-        <translation>Fenster nach oben und unten scrollen</translation>
-    </message>
-    <message>
-        <source>Scroll the window left and right</source>
-        <translation>Fenster nach links und rechts scrollen</translation>
     </message>
 </context>
 <context>

@@ -2111,6 +2111,17 @@
     </message>
 </context>
 <context>
+    <name>mindrova::ContentScroll</name>
+    <message>
+        <source>Scroll the window up and down</source>
+        <translation>Desplazar la ventana hacia arriba y hacia abajo</translation>
+    </message>
+    <message>
+        <source>Scroll the window left and right</source>
+        <translation>Desplazar la ventana a la izquierda y a la derecha</translation>
+    </message>
+</context>
+<context>
     <name>mindrova::JournalChart</name>
     <message>
         <source>First rating</source>
@@ -2841,14 +2852,6 @@
     <message>
         <source>Session options...</source>
         <translation>Opciones de sesión...</translation>
-    </message>
-    <message>
-        <source>Scroll the window up and down</source>
-        <translation>Desplazar la ventana hacia arriba y hacia abajo</translation>
-    </message>
-    <message>
-        <source>Scroll the window left and right</source>
-        <translation>Desplazar la ventana a la izquierda y a la derecha</translation>
     </message>
 </context>
 <context>

@@ -2111,6 +2111,17 @@
     </message>
 </context>
 <context>
+    <name>mindrova::ContentScroll</name>
+    <message>
+        <source>Scroll the window up and down</source>
+        <translation>Faire défiler la fenêtre vers le haut ou le bas</translation>
+    </message>
+    <message>
+        <source>Scroll the window left and right</source>
+        <translation>Faire défiler la fenêtre vers la gauche ou la droite</translation>
+    </message>
+</context>
+<context>
     <name>mindrova::JournalChart</name>
     <message>
         <source>First rating</source>
@@ -2841,14 +2852,6 @@
     <message>
         <source>Session options...</source>
         <translation>Options de séance...</translation>
-    </message>
-    <message>
-        <source>Scroll the window up and down</source>
-        <translation>Faire défiler la fenêtre vers le haut ou le bas</translation>
-    </message>
-    <message>
-        <source>Scroll the window left and right</source>
-        <translation>Faire défiler la fenêtre vers la gauche ou la droite</translation>
     </message>
 </context>
 <context>

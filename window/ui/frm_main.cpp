@@ -11,6 +11,7 @@
 #include "support/ui/option_button.h"
 #include "support/ui/window_fonts.h"
 #include "window/text_size.h"
+#include "window/ui/content_scroll.h"
 #include "window/ui/progress_panel.h"
 #include "window/ui/status_notices.h"
 #include "window/ui/window_announcer.h"
@@ -61,7 +62,7 @@ frmMain::frmMain(SessionWindowServices services, QWidget* parent)
 frmMain::~frmMain() {
     // The controls that go with the window move the focus as they go: no longer this window's
     // to follow.
-    disconnect(mFocusConnection);
+    mContentScroll->StopFollowingFocus();
     tmrSteps.stop();
     qApp->removeEventFilter(this);
     // The parts go while every control of the window is still whole: a voice bringing its
@@ -131,7 +132,7 @@ void frmMain::BuildControls() {
     connect(mProgress.get(), &ProgressPanel::announce, this, [this](const QString& text) {
         if (mAnnouncer) mAnnouncer->Announce(text);
     });
-    BuildContentScrollBars();
+    mContentScroll = std::make_unique<ContentScroll>(*this, *picStatusBar, mScale);
 
     tmrSteps.setTimerType(Qt::PreciseTimer);
     connect(&tmrSteps, &QTimer::timeout, this, [this] { mController.tmrSteps_Timer(); });

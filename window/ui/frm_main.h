@@ -4,7 +4,6 @@
 
 #include <QPointer>
 #include <QScreen>
-#include <QScrollBar>
 #include <QSet>
 #include <QTimer>
 #include <QWidget>
@@ -23,7 +22,6 @@
 #include "window/window_fit.h"
 #include "window/window_layout.h"
 #include "window/window_position.h"
-#include "window/window_shortfall.h"
 
 class QLineEdit;
 
@@ -32,6 +30,7 @@ namespace mindrova {
 class StatusNotices;
 class WindowAnnouncer;
 class ProgressPanel;
+class ContentScroll;
 struct ProgressPlaces;
 
 class frmMain : public QWidget, public SessionView, private frmMainControls {
@@ -147,18 +146,6 @@ private:
     void FitToChangedScreen();
     // The designed smallest size, lowered where the screen has less room for the window.
     void ApplyMinimumSize();
-    // The scroll bars over the content, shown only in a window smaller than its designed
-    // smallest size (frm_main_scroll.cpp).
-    void BuildContentScrollBars();
-    // Which bars show and the size the content is laid out at, for the window's size now.
-    ContentFit FitContentToWindow();
-    void ScrollContentTo(QPoint offset);
-    void RaiseContentBars();
-    // A control that takes the keyboard focus is scrolled into view.
-    void ShowFocusedControl(QWidget* focused);
-    // Where the content's lower edge (the status bar's upper edge as designed) lies in the
-    // window: the window's status bar, unless the content is taller than the window shows.
-    int ContentFoot() const;
     // The client area the screen has room for, less the window's frame: its available area
     // where the window places itself, its usable area where the platform places it.
     QSize RoomForClient() const;
@@ -222,13 +209,10 @@ private:
     QList<QPointer<QWidget>> mIssueListRows;   // the parts' rows, grown with the list's text
     QList<QPointer<QWidget>> mRimmedControls;  // the parts' controls that take the look's rim
     QAction* mnuPopUpSessionOptions = nullptr;
-    StatusNotices* mNotices = nullptr;    // a child of the status bar
-    QSize mDesignedMinimum;               // the client size at which every control has room
-    ContentFit mContentFit;               // as the window's size has it now
-    QPoint mScroll;                       // how far the content is turned, in pixels
-    QScrollBar* mScrollRight = nullptr;   // "scrContentVertical"
-    QScrollBar* mScrollBottom = nullptr;  // "scrContentHorizontal"
-    QMetaObject::Connection mFocusConnection;
+    StatusNotices* mNotices = nullptr;  // a child of the status bar
+    QSize mDesignedMinimum;             // the client size at which every control has room
+    // The content scrolls in a window smaller than its designed smallest size.
+    std::unique_ptr<ContentScroll> mContentScroll;
 };
 
 }  // namespace mindrova

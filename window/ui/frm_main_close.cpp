@@ -6,6 +6,7 @@
 #include "support/error_trap.h"
 #include "support/file_system_helper.h"
 #include "window/ui/frm_main.h"
+#include "window/window_shortfall.h"
 
 namespace mindrova {
 

@@ -14,6 +14,7 @@
 
 #include "session/rating_lines.h"
 #include "window/ui/closing_word.h"
+#include "window/ui/content_scroll.h"
 #include "window/ui/frm_main.h"
 #include "window/ui/progress_panel.h"
 #include "window/ui/whole_lines.h"
@@ -47,7 +48,7 @@ void frmMain::ArrangeControls() {
     // Laid out from the client area: under a window manager the frame is part of the outer size
     // and would push the status bar and the lower Pause button past the bottom edge. A window
     // smaller than its designed smallest size lays its content out at that size, and scrolls it.
-    const ContentFit fit = FitContentToWindow();
+    const ContentFit fit = mContentScroll->Fit(mDesignedMinimum);
     const double clientWidth = mScale.twips(fit.content.width());
     const double clientHeight = mScale.twips(fit.content.height() + mScale.px(STATUSBAR_HEIGHT));
     const TextScales text = TextScalesFor(mTextScalePercent, clientWidth, clientHeight);
@@ -82,8 +83,8 @@ void frmMain::ApplyLayout() {
     const int status = mScale.px(STATUSBAR_HEIGHT);
     // The content is placed where its scroll offset puts it; the status bar stays at the
     // window's foot.
-    const QPoint turned = -mScroll;
-    picToolBar->setGeometry(turned.x(), turned.y(), mContentFit.content.width(), toolbar);
+    const QPoint turned = -mContentScroll->offset();
+    picToolBar->setGeometry(turned.x(), turned.y(), mContentScroll->fit().content.width(), toolbar);
     picStatusBar->setGeometry(0, height() - status, width(), status);
     const struct {
         QWidget* widget;
@@ -132,7 +133,7 @@ void frmMain::ApplyLayout() {
             picStatusBar->raise();
         }
     }
-    RaiseContentBars();
+    mContentScroll->RaiseBars();
 }
 
 ProgressPlaces frmMain::ProgressPlacesNow() const {
@@ -144,7 +145,7 @@ ProgressPlaces frmMain::ProgressPlacesNow() const {
             font().pointSizeF() / 9.0,
             lblIntro,
             scrIntro->geometry(),
-            ContentFoot()};
+            mContentScroll->Foot()};
 }
 
 void frmMain::PlaceProgress() {
@@ -152,7 +153,7 @@ void frmMain::PlaceProgress() {
     if (mProgress->FirstRatingShown() && (mTextScales.text > 1 || mFirstRatingShare != 1)) {
         FitLargerLines();
     }
-    RaiseContentBars();
+    mContentScroll->RaiseBars();
 }
 
 void frmMain::CloseUpIssueList() {
@@ -184,7 +185,7 @@ void frmMain::FitIntroText() {
     if (mTextScales.text > 1) FitLargerIntroText();
     const int designHeight = mScale.px(mLayout.lblIntro.height);
     const int needed = std::max(designHeight, lblIntro->heightForWidth(scrIntro->width()));
-    int bottom = ContentFoot();
+    int bottom = mContentScroll->Foot();
     const SessionState& state = mController.State();
     if (mTextScales.text > 1 && !RatingChangeLine(state.genmCurrentStep, state).isEmpty()) {
         bottom -= mScale.px((RATING_CHANGE_GAP + RATING_LINE_HEIGHT) * mTextScales.text) +
@@ -285,7 +286,7 @@ void frmMain::ApplyMinimumSize() {
     mDesignedMinimum = QSize(mScale.px(least.width), mScale.px(least.height));
     // Never more than the screen has room for: a window manager or a compositor would cut it,
     // or keep its foot (the status bar and the menu) below the screen. The content scrolls
-    // instead (FitContentToWindow).
+    // instead (ContentScroll::Fit).
     const QSize minimum = WindowMinimum(mDesignedMinimum, RoomForClient());
     if (minimum != minimumSize()) setMinimumSize(minimum);
 }
